@@ -1,0 +1,6 @@
+#pragma once
+#include <QString>
+
+// Values the configuration queries leave for their callers.
+struct UnitConfig {
+};

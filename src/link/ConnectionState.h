@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+
+// Connection state shared by the link, the connect road and the poll.
+struct ConnectionState {
+    bool UseEnet = false;              // commands go over TCP instead of the serial line
+    QString UnitIPAddress = QStringLiteral("10.0.0.254");
+    qint32 EnetPort = 2000;
+    qint16 PollAddress = 65;           // character code of the single poll address
+    bool RemoteMode = false;
+    bool FormUpdating = false;         // code is filling the controls: change handlers do nothing
+    bool AbortScan = false;
+    bool EnetFirstReadPending = false;
+    bool FirstReadDone = false;
+    qint16 PollRetriesLeft = 2;
+};
+
+// The TCP leg's hand-over between the socket's data event and the waiting transaction.
+struct TcpLinkState {
+    static constexpr int MaxRx = 16384;
+    bool TcpReplyReady = false;
+    QString TcpReplyText;
+    QString TcpRxBuffer;
+};
+
+// The one command transaction in progress, and the connection it belongs to.
+struct TransactionState {
+    bool InFlight = false;        // a transaction is waiting for its reply
+    bool ConnectedOverEnet = false; // the link the current connection was made on
+    quint64 ConnectionId = 0;     // bumped whenever a connection ends or begins
+};

@@ -1,0 +1,57 @@
+#pragma once
+#include <QString>
+#include <array>
+
+class ISerialControl;
+class IClock;
+
+// The serial link to the unit: framing of one command, writing it, and collecting one
+// reply frame with its checks. Also holds the reply buffer that the TCP path fills.
+class OVLink {
+public:
+    static constexpr int MaxReply = 16384;
+
+    explicit OVLink(IClock* clock = nullptr);
+
+    QString ReplyBuffer;   // last reply frame, start character through checksum
+
+    void send(int startChar, const QString& command);
+    // Collects one reply frame into ReplyBuffer; sets errNumber (0 = a good frame).
+    void Receive(qint16& errNumber);
+    void Clear();
+
+    void setCheckAddress(bool on) { checkAddress_ = on; }
+    float MsgTimeout() const { return static_cast<float>(timeoutMs_) / 1000.0f; }
+    void setMsgTimeout(float seconds);
+    QString DeviceAddress() const { return QString(deviceAddress_); }
+    void setDeviceAddress(const QString& address);
+    QString ErrString() const { return errTexts_[static_cast<size_t>(errNumber_)]; }
+    void setCommControl(ISerialControl* control) { control_ = control; }
+    ISerialControl* commControl() const { return control_; }
+    void setOpenPort(bool open);
+    QString CommSettings() const { return commSettings_; }
+    void setCommSettings(const QString& settings);
+    qint16 PortNumber() const { return portNumber_; }
+    void setPortNumber(int n);
+    void setClock(IClock* clock) { clock_ = clock; }
+
+    // Frame helpers, shared with the simulated unit of the tests.
+    static int XorChecksum(const QString& text);
+    static int PrintableChecksum(const QString& text);
+    static QString BuildFrame(int startChar, QChar address, const QString& command);
+
+private:
+    bool EnsurePortOpen();
+    void setPortError(const QString& text);
+    bool portReady() const;
+
+    IClock* clock_;
+    ISerialControl* control_ = nullptr;
+    qint16 errNumber_ = 0;
+    std::array<QString, 10> errTexts_;
+    QChar deviceAddress_ = '@';
+    qint32 timeoutMs_ = 5000;
+    bool checkAddress_ = true;
+    QString commSettings_;
+    qint16 portNumber_ = 1;
+};

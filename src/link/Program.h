@@ -1,0 +1,46 @@
+#pragma once
+// The program-wide state: one object created by main() (or by a test with fakes) and
+// handed by reference to the windows and modules that use it.
+#include "commands/UnitState.h"
+#include "link/ConnectionState.h"
+#include "link/OVLink.h"
+#include "status/DisplayState.h"
+#include <QString>
+#include <array>
+#include <functional>
+
+class ISerialControl;
+class ITcpSocket;
+class IClock;
+class IPrompts;
+class ISettingsStore;
+class IShell;
+
+struct Platform {
+    ISerialControl* serial = nullptr;
+    ITcpSocket* tcp = nullptr;
+    IClock* clock = nullptr;
+    IPrompts* prompts = nullptr;
+    ISettingsStore* settings = nullptr;
+    IShell* shell = nullptr;
+};
+
+// What the link needs of the main window, without including it.
+struct WindowHooks {
+    // The TCP link was found dropped: stop polling, clear and disable the window, "Connect".
+    std::function<void()> tcpLinkDropped;
+};
+
+struct Program {
+    explicit Program(const Platform& pf);
+
+    Platform platform;
+    OVLink LinkObject;
+    ConnectionState conn;
+    TcpLinkState tcp;
+    TransactionState txn;
+    std::array<QString, 11> ReplyFields;   // reply fields of the multi-value queries
+    UnitState unit;                        // identity, option flags and unit values
+    DisplayState display;                  // what the window shows and how
+    WindowHooks hooks;
+};

@@ -1,0 +1,49 @@
+#include "link/Transaction.h"
+#include "link/Program.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+
+namespace {
+constexpr QChar STX(0x02);
+
+// Marks the one transaction in flight for its lifetime.
+class InFlightGuard {
+public:
+    explicit InFlightGuard(TransactionState& t) : t_(t) { t_.InFlight = true; }
+    ~InFlightGuard() { t_.InFlight = false; }
+    InFlightGuard(const InFlightGuard&) = delete;
+    InFlightGuard& operator=(const InFlightGuard&) = delete;
+
+private:
+    TransactionState& t_;
+};
+
+bool sendSerial(Program& p, const QString& command, bool showError)
+{
+    OVLink& link = p.LinkObject;
+    qint16 err = 0;
+    link.Clear();
+    link.send(STX.unicode(), command);
+    link.Receive(err);
+    if (err != 0) {
+        if (showError && p.platform.prompts)
+            p.platform.prompts->message(link.ErrString(), QStringLiteral("Communication Error"),
+                                        PromptIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+}
+
+bool SendUnitCommand(Program& p, const QString& command, bool showError)
+{
+    if (p.txn.InFlight)
+        return false;   // a nested command would take the outer command's reply
+    p.LinkObject.ReplyBuffer.clear();
+    if (command.isEmpty())
+        return true;
+    InFlightGuard guard(p.txn);
+    if (p.conn.UseEnet)
+        return SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command);
+    return sendSerial(p, command, showError);
+}

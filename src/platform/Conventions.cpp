@@ -1,0 +1,221 @@
+#include "platform/Conventions.h"
+#include <QDate>
+#include <QLocale>
+#include <algorithm>
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+
+namespace conv {
+
+int InStr(const QString& text, const QString& what, int start)
+{
+    if (start < 1 || start > text.size() + 1)
+        return 0;
+    if (what.isEmpty())
+        return start;
+    const qsizetype i = text.indexOf(what, start - 1, Qt::CaseSensitive);
+    return i < 0 ? 0 : static_cast<int>(i) + 1;
+}
+
+QString Mid(const QString& text, int start, int length)
+{
+    if (start < 1 || start > text.size() || length == 0)
+        return QString();
+    return length < 0 ? text.mid(start - 1) : text.mid(start - 1, length);
+}
+
+QString Left(const QString& text, int n) { return n <= 0 ? QString() : text.left(n); }
+QString Right(const QString& text, int n) { return n <= 0 ? QString() : text.right(n); }
+
+int CharCodeAt(const QString& text, int pos)
+{
+    if (pos < 1 || pos > text.size())
+        return -1;
+    return text.at(pos - 1).unicode();
+}
+
+QString TrimBlanks(const QString& text)
+{
+    qsizetype b = 0, e = text.size();
+    while (b < e && text.at(b) == ' ')
+        ++b;
+    while (e > b && text.at(e - 1) == ' ')
+        --e;
+    return text.mid(b, e - b);
+}
+
+double Val(const QString& text)
+{
+    // Collect the characters that can form a number, skipping blanks, tabs and line feeds.
+    QString num;
+    bool digits = false, point = false, exponent = false, expDigits = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+            continue;
+        if (c.isDigit() && c.unicode() < 128) {
+            num += c;
+            (exponent ? expDigits : digits) = true;
+        } else if ((c == '+' || c == '-') && (num.isEmpty() || (exponent && num.back().toLower() == 'e'))) {
+            num += c;
+        } else if (c == '.' && !point && !exponent) {
+            num += c;
+            point = true;
+        } else if ((c == 'e' || c == 'E' || c == 'd' || c == 'D') && digits && !exponent) {
+            num += 'e';
+            exponent = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    if (exponent && !expDigits) {
+        while (!num.isEmpty() && !num.back().isDigit())
+            num.chop(1);
+    }
+    bool ok = false;
+    const double v = num.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+double RoundHalfEven(double x)
+{
+    if (!std::isfinite(x))
+        return x;
+    return std::nearbyint(x);   // default rounding mode is to nearest, ties to even
+}
+
+std::optional<qint16> ToInteger(double x)
+{
+    const double r = RoundHalfEven(x);
+    if (!std::isfinite(r) || r < -32768.0 || r > 32767.0)
+        return std::nullopt;
+    return static_cast<qint16>(r);
+}
+
+std::optional<qint32> ToLong(double x)
+{
+    const double r = RoundHalfEven(x);
+    if (!std::isfinite(r) || r < -2147483648.0 || r > 2147483647.0)
+        return std::nullopt;
+    return static_cast<qint32>(r);
+}
+
+bool IsNumeric(const QString& text)
+{
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
+    return re.match(text).hasMatch();
+}
+
+std::optional<double> ToNumber(const QString& text)
+{
+    if (!IsNumeric(text))
+        return std::nullopt;
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+namespace {
+// Rounds a non-negative decimal text "123.456" to `decimals` places, half away from zero.
+QString roundDecimalText(const QString& text, int decimals, QString& intDigits)
+{
+    const qsizetype p = text.indexOf('.');
+    QString ip = p < 0 ? text : text.left(p);
+    QString fp = p < 0 ? QString() : text.mid(p + 1);
+    const bool up = fp.size() > decimals && fp.at(decimals) >= '5';
+    fp = fp.leftJustified(decimals, '0', true);
+    QString digits = ip + fp;
+    if (up) {
+        qsizetype i = digits.size() - 1;
+        for (; i >= 0 && digits[i] == '9'; --i)
+            digits[i] = '0';
+        if (i < 0)
+            digits.prepend('1');
+        else
+            digits[i] = QChar(digits[i].unicode() + 1);
+    }
+    intDigits = digits.left(digits.size() - decimals);
+    return digits.right(decimals);
+}
+}
+
+QString FormatNumber(double value, const QString& pattern)
+{
+    if (!std::isfinite(value))
+        return QString();
+    const qsizetype dot = pattern.indexOf('.');
+    const QString intPattern = dot < 0 ? pattern : pattern.left(dot);
+    const QString fracPattern = dot < 0 ? QString() : pattern.mid(dot + 1);
+    const int decimals = static_cast<int>(fracPattern.size());
+    const int requiredFrac = static_cast<int>(fracPattern.lastIndexOf('0') + 1);
+    const qsizetype firstZero = intPattern.indexOf('0');
+    const int requiredInt = firstZero < 0 ? 0 : static_cast<int>(intPattern.size() - firstZero);
+
+    // The shortest decimal text of the value, so 0.05 rounds as written.
+    const QString exact = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
+    QString ip;
+    QString fp = roundDecimalText(exact, decimals, ip);
+    while (ip.size() > requiredInt && ip.startsWith('0'))
+        ip.remove(0, 1);
+    while (ip.size() < requiredInt)
+        ip.prepend('0');
+    while (fp.size() > requiredFrac && fp.endsWith('0'))
+        fp.chop(1);
+    QString out = ip;
+    if (dot >= 0)
+        out += '.' + fp;
+    const bool nonZero = std::any_of(out.begin(), out.end(), [](QChar c) { return c >= '1' && c <= '9'; });
+    if (value < 0 && nonZero)
+        out.prepend('-');
+    return out;
+}
+
+QString FormatText(const QString& text, const QString& pattern)
+{
+    if (text.isEmpty())
+        return text;
+    const auto n = ToNumber(text);
+    return n ? FormatNumber(*n, pattern) : text;
+}
+
+namespace {
+int monthFromName(const QString& name)
+{
+    static const char* const names[] = {"january", "february", "march", "april", "may", "june",
+                                        "july", "august", "september", "october", "november",
+                                        "december"};
+    const QString n = name.toLower();
+    for (int i = 0; i < 12; ++i) {
+        const QString full = QString::fromLatin1(names[i]);
+        if (n == full || n == full.left(3))
+            return i + 1;
+    }
+    return 0;
+}
+}
+
+bool IsDate(const QString& text)
+{
+    const QString t = text.trimmed();
+    static const QRegularExpression named(QStringLiteral("^([A-Za-z]+)\\s+(\\d{1,2}),?\\s+(\\d{4})$"));
+    static const QRegularExpression slashed(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
+    QRegularExpressionMatch m;
+    if ((m = named.match(t)).hasMatch()) {
+        const int month = monthFromName(m.captured(1));
+        return month > 0 && QDate::isValid(m.captured(3).toInt(), month, m.captured(2).toInt());
+    }
+    if ((m = slashed.match(t)).hasMatch())
+        return QDate::isValid(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+    if ((m = iso.match(t)).hasMatch())
+        return QDate::isValid(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    return false;
+}
+
+} // namespace conv

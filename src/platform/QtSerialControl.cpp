@@ -1,0 +1,177 @@
+#include "platform/QtSerialControl.h"
+#include "platform/SerialPortNames.h"
+
+namespace {
+struct LineSettings {
+    qint32 baud = 0;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+};
+
+// "9600,N,8,1" -> line settings; false when any field is not understood.
+bool parseLineSettings(const QString& text, LineSettings& out)
+{
+    const QStringList f = text.split(',');
+    if (f.size() != 4)
+        return false;
+    bool ok = false;
+    out.baud = f[0].trimmed().toInt(&ok);
+    if (!ok || out.baud <= 0)
+        return false;
+    const QString parity = f[1].trimmed().toUpper();
+    if (parity == "N") out.parity = QSerialPort::NoParity;
+    else if (parity == "E") out.parity = QSerialPort::EvenParity;
+    else if (parity == "O") out.parity = QSerialPort::OddParity;
+    else if (parity == "M") out.parity = QSerialPort::MarkParity;
+    else if (parity == "S") out.parity = QSerialPort::SpaceParity;
+    else return false;
+    const int bits = f[2].trimmed().toInt(&ok);
+    if (!ok || bits < 5 || bits > 8)
+        return false;
+    out.dataBits = static_cast<QSerialPort::DataBits>(bits);
+    const QString stop = f[3].trimmed();
+    if (stop == "1") out.stopBits = QSerialPort::OneStop;
+    else if (stop == "1.5") out.stopBits = QSerialPort::OneAndHalfStop;
+    else if (stop == "2") out.stopBits = QSerialPort::TwoStop;
+    else return false;
+    return true;
+}
+}
+
+bool QtSerialControl::setSettings(const QString& settings)
+{
+    settings_ = settings;
+    if (!port_.isOpen())
+        return true;
+    return applySettings();
+}
+
+bool QtSerialControl::applySettings()
+{
+    LineSettings ls;
+    if (!parseLineSettings(settings_, ls)) {
+        error_ = QStringLiteral("Invalid line settings \"%1\"").arg(settings_);
+        return false;
+    }
+    const bool ok = port_.setBaudRate(ls.baud) && port_.setParity(ls.parity)
+        && port_.setDataBits(ls.dataBits) && port_.setStopBits(ls.stopBits)
+        && port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!ok)
+        noteFailure();
+    return ok;
+}
+
+bool QtSerialControl::setRtsEnable(bool on)
+{
+    if (!port_.isOpen())
+        return true;   // applied at open
+    port_.setRequestToSend(on);   // a pseudo-terminal refuses this; that is fine
+    port_.clearError();
+    return true;
+}
+
+bool QtSerialControl::setOpen(bool open)
+{
+    if (!open) {
+        if (port_.isOpen())
+            port_.close();
+        return true;
+    }
+    if (port_.isOpen())
+        return true;
+    LineSettings ls;
+    if (!parseLineSettings(settings_, ls)) {
+        error_ = settings_.isEmpty() ? QStringLiteral("No line settings")
+                                     : QStringLiteral("Invalid line settings \"%1\"").arg(settings_);
+        return false;
+    }
+    if (portNumber_ < 1 || portNumber_ > 10) {
+        error_ = QStringLiteral("Invalid Port Number");
+        return false;
+    }
+    port_.setPortName(serialDeviceForPort(store_, portNumber_));
+    if (!port_.open(QIODevice::ReadWrite)) {
+        noteFailure();
+        return false;
+    }
+    if (!applySettings()) {
+        port_.close();
+        return false;
+    }
+    port_.setRequestToSend(true);
+    port_.clearError();
+    return true;
+}
+
+void QtSerialControl::noteFailure()
+{
+    error_ = port_.errorString();
+    if (error_.isEmpty())
+        error_ = QStringLiteral("Serial port error");
+    port_.clearError();
+}
+
+bool QtSerialControl::write(const QByteArray& data)
+{
+    if (!port_.isOpen()) {
+        error_ = QStringLiteral("Port is not open");
+        return false;
+    }
+    if (port_.write(data) != data.size()) {
+        noteFailure();
+        return false;
+    }
+    // Push the bytes out now: no event loop will do it for us.
+    while (port_.bytesToWrite() > 0) {
+        if (!port_.waitForBytesWritten(1000)) {
+            noteFailure();
+            return false;
+        }
+    }
+    return true;
+}
+
+int QtSerialControl::inBufferCount()
+{
+    if (!port_.isOpen())
+        return 0;
+    if (port_.bytesAvailable() == 0)
+        port_.waitForReadyRead(0);   // pull what the kernel already holds
+    if (port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError)
+        noteFailure();
+    else
+        port_.clearError();
+    return static_cast<int>(qMin<qint64>(port_.bytesAvailable(), INT_MAX));
+}
+
+void QtSerialControl::discardInput()
+{
+    if (!port_.isOpen())
+        return;
+    port_.clear(QSerialPort::Input);
+    port_.readAll();
+}
+
+QByteArray QtSerialControl::read()
+{
+    if (!port_.isOpen())
+        return {};
+    return inputLen_ > 0 ? port_.read(inputLen_) : port_.readAll();
+}
+
+bool QtSerialControl::waitForInput(int ms)
+{
+    if (!port_.isOpen())
+        return false;
+    if (port_.bytesAvailable() > 0)
+        return true;
+    const bool ready = port_.waitForReadyRead(qMax(0, ms));
+    const auto err = port_.error();
+    if (err != QSerialPort::NoError && err != QSerialPort::TimeoutError) {
+        noteFailure();
+        return false;
+    }
+    port_.clearError();
+    return ready || port_.bytesAvailable() > 0;
+}

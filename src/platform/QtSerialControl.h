@@ -1,0 +1,38 @@
+#pragma once
+#include "platform/SerialControl.h"
+#include <QSerialPort>
+
+class ISettingsStore;
+
+// The serial control on QSerialPort. No event loop runs during a transaction, so input
+// is pulled here with waitForReadyRead, which blocks in the kernel.
+class QtSerialControl final : public ISerialControl {
+public:
+    explicit QtSerialControl(const ISettingsStore* store = nullptr) : store_(store) {}
+
+    void setPortNumber(int n) override { portNumber_ = n; }
+    int portNumber() const override { return portNumber_; }
+    bool setSettings(const QString& settings) override;
+    QString settings() const override { return settings_; }
+    bool setRtsEnable(bool on) override;
+    bool isOpen() const override { return port_.isOpen(); }
+    bool setOpen(bool open) override;
+    QString errorString() const override { return error_; }
+    bool write(const QByteArray& data) override;
+    void setInputLen(int n) override { inputLen_ = n; }
+    int inBufferCount() override;
+    void discardInput() override;
+    QByteArray read() override;
+    bool waitForInput(int ms) override;
+
+private:
+    bool applySettings();
+    void noteFailure();
+
+    const ISettingsStore* store_;
+    QSerialPort port_;
+    int portNumber_ = 1;
+    QString settings_;
+    int inputLen_ = 0;
+    QString error_;
+};

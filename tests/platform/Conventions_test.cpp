@@ -1,0 +1,80 @@
+#include "platform/Conventions.h"
+#include <gtest/gtest.h>
+
+using namespace conv;
+
+TEST(Conventions, FormatPatterns)
+{
+    struct Case { double v; const char* pattern; const char* out; };
+    const Case cases[] = {
+        {27.6, "##0", "28"},       {5, "#0.0", "5.0"},        {14250, "####0", "14250"},
+        {47.0, "##0.0", "47.0"},   {0.05, "#0.0", "0.1"},     {0.25, "#0.0", "0.3"},
+        {-0.25, "#0.0", "-0.3"},   {-0.04, "#0.0", "0.0"},    {2.5, "##0", "3"},
+        {-2.5, "##0", "-3"},       {1.005, "#0.00", "1.01"},  {5.25, "##0.0######", "5.25"},
+        {5, "##0.0######", "5.0"}, {0.1234567891, "##0.0######", "0.1234568"},
+        {999.95, "##0.0", "1000.0"}, {0, "##0.0", "0.0"},     {1e20, "##0", "100000000000000000000"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatNumber(c.v, c.pattern), QString(c.out)) << c.v << " " << c.pattern;
+    EXPECT_EQ(FormatText("", "##0.0"), "");
+    EXPECT_EQ(FormatText("12.34", "##0.0"), "12.3");
+    EXPECT_EQ(FormatText("abc", "##0.0"), "abc");
+}
+
+TEST(Conventions, ValReadsTheLeadingNumber)
+{
+    struct Case { const char* text; double v; };
+    const Case cases[] = {
+        {"12.5\x03", 12.5}, {"  -7 dB", -7}, {"1 2 3", 123}, {"1.5E2x", 150}, {"1e", 1},
+        {"abc", 0},         {"", 0},         {".5", 0.5},    {"+3", 3},       {"1.2.3", 1.2},
+        {"\t4\n2", 42},     {"-", 0},        {"&H10", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(Val(QString::fromLatin1(c.text)), c.v) << c.text;
+}
+
+TEST(Conventions, IntegerConversionRoundsToEvenAndChecksRange)
+{
+    EXPECT_EQ(ToInteger(12.5), qint16(12));
+    EXPECT_EQ(ToInteger(13.5), qint16(14));
+    EXPECT_EQ(ToInteger(-2.5), qint16(-2));
+    EXPECT_EQ(ToInteger(32767.4), qint16(32767));
+    EXPECT_FALSE(ToInteger(32767.6));
+    EXPECT_FALSE(ToInteger(40000));
+    EXPECT_EQ(ToInteger(-32768), qint16(-32768));
+    EXPECT_FALSE(ToLong(3e9));
+    EXPECT_EQ(ToLong(2147483647.0), 2147483647);
+}
+
+TEST(Conventions, NumericTest)
+{
+    const char* yes[] = {"1", " 12 ", "-3.5", "+.5", "5.", "1e3", "2.5E-2", "0"};
+    const char* no[] = {"", "    ", "1.2.3", "&H10", "0x10", "1e", "abc", "1 2", "--1", "."};
+    for (const char* t : yes)
+        EXPECT_TRUE(IsNumeric(t)) << t;
+    for (const char* t : no)
+        EXPECT_FALSE(IsNumeric(t)) << t;
+}
+
+TEST(Conventions, DateValidity)
+{
+    const char* yes[] = {"Nov 1 2008", "Nov  1 2008", "November 12 2008", "2/29/2008",
+                         "2008-11-01", "dec 31 1999"};
+    const char* no[] = {"Nov 31 2008", "2/29/2009", "Foo 1 2008", "2008-13-01", "", "11 1 2008"};
+    for (const char* t : yes)
+        EXPECT_TRUE(IsDate(t)) << t;
+    for (const char* t : no)
+        EXPECT_FALSE(IsDate(t)) << t;
+}
+
+TEST(Conventions, TextPositions)
+{
+    EXPECT_EQ(InStr("ABCABC", "BC"), 2);
+    EXPECT_EQ(InStr("ABCABC", "BC", 3), 5);
+    EXPECT_EQ(InStr("ABC", "X"), 0);
+    EXPECT_EQ(InStr("ABC", "A", 0), 0);
+    EXPECT_EQ(Mid("ABCDEF", 3, 2), "CD");
+    EXPECT_EQ(Mid("ABC", 5), "");
+    EXPECT_EQ(Mid("ABC", 2), "BC");
+    EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/Clock.h"
+#include <functional>
+
+// A clock that only moves when told to: sleeps and waits advance it at once.
+class FakeClock final : public IClock {
+public:
+    qint64 msNow() const override { return now_; }
+    void sleepMs(int ms) override { now_ += qMax(0, ms); ++sleeps; }
+    void processEvents(bool excludeUserInput = false) override
+    {
+        ++eventRounds;
+        lastExcludedUserInput = excludeUserInput;
+        now_ += eventStepMs;
+        if (onProcessEvents)
+            onProcessEvents();
+    }
+    void advance(qint64 ms) { now_ += ms; }
+
+    int sleeps = 0;
+    int eventRounds = 0;
+    bool lastExcludedUserInput = false;
+    qint64 eventStepMs = 0;                 // how far each round of events moves the clock
+    std::function<void()> onProcessEvents;  // runs inside each round of events
+
+private:
+    qint64 now_ = 1000;
+};

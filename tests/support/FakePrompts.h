@@ -1,0 +1,44 @@
+#pragma once
+#include "platform/Prompts.h"
+#include <QList>
+#include <QStringList>
+
+// Records every box and answers from a script.
+class FakePrompts final : public IPrompts {
+public:
+    struct Box {
+        QString text, title;
+        PromptIcon icon;
+    };
+
+    PromptAnswer message(const QString& text, const QString& title, PromptIcon icon,
+                         PromptButtons) override
+    {
+        boxes.append({text, title, icon});
+        return answers.isEmpty() ? PromptAnswer::Ok : answers.takeFirst();
+    }
+    QString input(const QString& prompt, const QString& title, const QString& proposed) override
+    {
+        inputs.append({prompt, title, PromptIcon::None});
+        lastProposed = proposed;
+        return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
+    }
+    QString openFile(const QString& title, const QString&, const QString&) override
+    {
+        fileDialogs << title;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+    QString saveFile(const QString& title, const QString&, const QString&, const QString&) override
+    {
+        fileDialogs << title;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+
+    QList<Box> boxes;
+    QList<Box> inputs;
+    QString lastProposed;
+    QList<PromptAnswer> answers;
+    QStringList inputAnswers;
+    QStringList fileAnswers;
+    QStringList fileDialogs;
+};

@@ -1,0 +1,29 @@
+#pragma once
+// A Program wired to fakes, with a scripted unit on the fake serial line: each command
+// is answered with the data the test put in `replies` (ACK frame), or not at all.
+#include "link/Program.h"
+#include "support/FakeClock.h"
+#include "support/FakePrompts.h"
+#include "support/FakeSerialControl.h"
+#include "support/MemorySettingsStore.h"
+#include <QByteArrayList>
+#include <QMap>
+#include <memory>
+
+struct TestProgram {
+    TestProgram();
+
+    FakeClock clock;
+    FakeSerialControl serial{&clock};
+    FakePrompts prompts;
+    MemorySettingsStore settings;
+    std::unique_ptr<Program> program;
+    Program& p() { return *program; }
+
+    // command -> data of the unit's reply; a command without an entry goes unanswered.
+    QMap<QByteArray, QByteArray> replies;
+    // command -> whole raw bytes to answer with (frame built by the test).
+    QMap<QByteArray, QByteArray> rawReplies;
+    char unitAddress = 'A';
+    QByteArrayList commands;   // every command the unit received, in order
+};
