@@ -1,0 +1,33 @@
+#pragma once
+// What the simulated unit answers: a table of commands and reply data, per unit family
+// and model, with per-command behaviour for the error cases. Shared by every transport
+// of the simulated unit (fake serial line, pseudo-terminal, TCP).
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+
+struct SimBehaviour {
+    enum Kind { Answer, Silent, Nak, BadChecksum, CutShort, StrayBytesFirst, DropConnection };
+    Kind kind = Answer;
+    int delayMs = 0;          // wait before answering
+    QList<int> splitAt;       // TCP: deliver the reply in pieces cut at these offsets
+};
+
+struct SimUnitProfile {
+    char address = 'A';                         // the unit's own address
+    bool answerAnyAddress = false;              // answer frames sent to any address
+    QMap<QByteArray, QByteArray> replies;       // command -> reply data (echo and value)
+    QMap<QByteArray, SimBehaviour> behaviour;   // command -> how to answer; default Answer
+    SimBehaviour defaultBehaviour;              // for commands without their own entry
+
+    void set(const QByteArray& command, const QByteArray& data) { replies[command] = data; }
+    bool knows(const QByteArray& command) const { return replies.contains(command); }
+    SimBehaviour behaviourFor(const QByteArray& command) const
+    {
+        return behaviour.value(command, defaultBehaviour);
+    }
+};
+
+// Profiles of typical units; helpers add the replies their queries need.
+SimUnitProfile twtaProfile();
+SimUnitProfile sspaProfile();
