@@ -2,6 +2,7 @@
 // The program-wide state: one object created by main() (or by a test with fakes) and
 // handed by reference to the windows and modules that use it.
 #include "commands/UnitState.h"
+#include "files/FilesState.h"
 #include "link/ConnectionState.h"
 #include "link/OVLink.h"
 #include "status/DisplayState.h"
@@ -15,6 +16,7 @@ class IClock;
 class IPrompts;
 class ISettingsStore;
 class IShell;
+class Folders;
 
 struct Platform {
     ISerialControl* serial = nullptr;
@@ -23,6 +25,7 @@ struct Platform {
     IPrompts* prompts = nullptr;
     ISettingsStore* settings = nullptr;
     IShell* shell = nullptr;
+    const Folders* folders = nullptr;
 };
 
 // What the link needs of the main window, without including it.
@@ -42,5 +45,6 @@ struct Program {
     std::array<QString, 11> ReplyFields;   // reply fields of the multi-value queries
     UnitState unit;                        // identity, option flags and unit values
     DisplayState display;                  // what the window shows and how
+    FilesState files;                      // folders and file choices
     WindowHooks hooks;
 };

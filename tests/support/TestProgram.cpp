@@ -8,6 +8,7 @@ TestProgram::TestProgram()
     pf.clock = &clock;
     pf.prompts = &prompts;
     pf.settings = &settings;
+    pf.folders = &folders;
     program = std::make_unique<Program>(pf);
     program->LinkObject.setCommSettings(QStringLiteral("9600,N,8,1"));
     program->LinkObject.setCheckAddress(false);

@@ -2,12 +2,14 @@
 // A Program wired to fakes, with a scripted unit on the fake serial line: each command
 // is answered with the data the test put in `replies` (ACK frame), or not at all.
 #include "link/Program.h"
+#include "platform/Folders.h"
 #include "support/FakeClock.h"
 #include "support/FakePrompts.h"
 #include "support/FakeSerialControl.h"
 #include "support/MemorySettingsStore.h"
 #include <QByteArrayList>
 #include <QMap>
+#include <QTemporaryDir>
 #include <memory>
 
 struct TestProgram {
@@ -17,6 +19,8 @@ struct TestProgram {
     FakeSerialControl serial{&clock};
     FakePrompts prompts;
     MemorySettingsStore settings;
+    QTemporaryDir tmp;   // files and folders of this test only
+    Folders folders{tmp.filePath("data"), tmp.filePath("home")};
     std::unique_ptr<Program> program;
     Program& p() { return *program; }
 
