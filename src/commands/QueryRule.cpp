@@ -30,7 +30,7 @@ int Reply::etxFrom(int from) const { return conv::InStr(text, QString(ETX), qMax
 
 QString Reply::toEnd(int start) const
 {
-    if (start < 1 || start > dataEnd())
+    if (start < 3 || start > dataEnd())
         return QString();
     return conv::Mid(text, start, dataEnd() - start + 1);
 }
@@ -38,7 +38,7 @@ QString Reply::toEnd(int start) const
 std::optional<QString> Reply::upToEtx(int start, int etxSearchFrom) const
 {
     const int etx = etxFrom(etxSearchFrom);
-    if (etx <= start || etx > len())
+    if (etx <= start || start < 3)
         return std::nullopt;
     // Never past the data, even when an ETX-like byte is missing at its place.
     const int end = qMin(etx - 1, dataEnd());
@@ -51,16 +51,45 @@ QString Reply::toLastButOne(int start) const { return toEnd(start); }
 
 QString Reply::fixed(int start, int width) const
 {
-    if (start < 1 || start > dataEnd() || width <= 0)
+    if (start < 3 || start > dataEnd() || width <= 0)
         return QString();
     return conv::Mid(text, start, qMin(width, dataEnd() - start + 1));
 }
 
 std::optional<QString> Reply::fixedWhole(int start, int width) const
 {
-    if (start < 1 || width < 0 || start + width - 1 > dataEnd())
+    if (start < 3 || width < 0 || start + width - 1 > dataEnd())
         return std::nullopt;
     return conv::Mid(text, start, width);
+}
+
+QString Reply::between(int start, int stop) const
+{
+    return fixed(start, qMin(stop, dataEnd() + 1) - start);
+}
+
+int Reply::codeAt(int pos) const
+{
+    return pos >= 3 && pos <= dataEnd() ? conv::CharCodeAt(text, pos) : -1;
+}
+
+QString Reply::field(int markPos, int k, int width) const
+{
+    return fixed(fieldStart(markPos, k, width), width);
+}
+
+bool Reply::fieldTaken(int markPos, int k, int width, FieldTest test) const
+{
+    const int start = fieldStart(markPos, k, width);
+    switch (test) {
+    case FieldTest::Always:
+        return true;
+    case FieldTest::Whole:
+        return start + width < len();
+    case FieldTest::Started:
+        return start < len();
+    }
+    return false;
 }
 
 std::optional<Reply> Ask(Program& p, const QString& command)
@@ -70,11 +99,72 @@ std::optional<Reply> Ask(Program& p, const QString& command)
     return Reply{p.LinkObject.ReplyBuffer};
 }
 
+std::optional<Reply> AskTwice(Program& p, const QString& command)
+{
+    auto first = Ask(p, command);
+    auto second = Ask(p, command);
+    return second ? second : first;
+}
+
+std::optional<FallbackReply> AskWithFallback(Program& p, const QString& command,
+                                             const QString& fallback, bool twice)
+{
+    if (auto r = twice ? AskTwice(p, command) : Ask(p, command))
+        return FallbackReply{*r, false};
+    if (auto r = Ask(p, fallback))
+        return FallbackReply{*r, true};
+    return std::nullopt;
+}
+
+void SetReplyField(Program& p, int k, const QString& text)
+{
+    if (k >= 0 && k < static_cast<int>(p.ReplyFields.size()))
+        p.ReplyFields[static_cast<size_t>(k)] = text;
+}
+
+int StoreReplyFields(Program& p, const QStringList& parts, int first)
+{
+    int stored = 0;
+    for (int i = 0; i < parts.size(); ++i) {
+        const int k = first + i;
+        if (k < 0 || k >= static_cast<int>(p.ReplyFields.size()))
+            continue;
+        SetReplyField(p, k, parts.at(i));
+        ++stored;
+    }
+    return stored;
+}
+
+int TakeFields(Program& p, const Reply& r, int markPos, int width,
+               std::initializer_list<FieldTest> tests)
+{
+    int k = 0;
+    for (FieldTest test : tests) {
+        if (!r.fieldTaken(markPos, k, width, test))
+            break;
+        SetReplyField(p, k, r.field(markPos, k, width));
+        ++k;
+    }
+    return k;
+}
+
+QStringList SplitFields(const QString& text, const QString& separator)
+{
+    if (text.isEmpty())
+        return {};
+    return text.split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
+}
+
 double NumericValue(const QString& text) { return conv::Val(text); }
 
 std::optional<qint16> NumericInteger(const QString& text) { return conv::ToInteger(conv::Val(text)); }
 
 std::optional<qint32> NumericLong(const QString& text) { return conv::ToLong(conv::Val(text)); }
+
+QString NumericFormatted(const QString& text, const QString& pattern)
+{
+    return conv::FormatNumber(conv::Val(text), pattern);
+}
 
 std::optional<double> DirectNumber(const QString& text) { return conv::ToNumber(text); }
 

@@ -3,13 +3,23 @@
 // the data, cut the value without reaching into the frame's end, and convert it.
 //
 // Positions are 1-based and count in the whole reply: 1 start character, 2 address,
-// 3 .. Len-2 data, Len-1 ETX, Len checksum (over TCP: ETX and CR).
+// 3 .. Len-2 data, Len-1 ETX, Len checksum (over TCP: ETX and CR). Every search and every
+// cut stays inside the data, so frame bytes and the address letter never become a value.
 #include <QString>
+#include <QStringList>
+#include <initializer_list>
 #include <optional>
 
 struct Program;
 
 namespace SsaCmds {
+
+// How a fixed-width field after a "?" mark is accepted.
+enum class FieldTest {
+    Always,    // taken whatever the reply's length (cut at the data's end)
+    Whole,     // taken when start + width < Len: the whole field lies inside the data
+    Started,   // taken when start < Len (cut at the data's end)
+};
 
 // The reply of one answered query.
 struct Reply {
@@ -19,7 +29,7 @@ struct Reply {
     int dataEnd() const { return len() - 2; }
 
     // First position of `echo` wholly inside the data, searching from `from` (at least 3);
-    // 0 when not there.
+    // 0 when not there. Also finds separators and marks (";", " ", "?").
     int find(const QString& echo, int from = 3) const;
     // Like find, but from position 1 (the "G?" echo starts at the address).
     int findFromStart(const QString& what) const;
@@ -29,7 +39,7 @@ struct Reply {
     // All data characters from `start`.
     QString toEnd(int start) const;
     // From `start` up to (not including) the first ETX found from `etxSearchFrom`;
-    // nothing when that ETX does not stand after `start`.
+    // nothing when that ETX does not stand after `start`. Never past the data.
     std::optional<QString> upToEtx(int start, int etxSearchFrom = 1) const;
     // From `start` up to position Len-2.
     QString toLastButOne(int start) const;
@@ -37,10 +47,47 @@ struct Reply {
     QString fixed(int start, int width) const;
     // `width` characters from `start` only when they all lie inside the data.
     std::optional<QString> fixedWhole(int start, int width) const;
+    // From `start` up to (not including) position `stop`, both inside the data.
+    QString between(int start, int stop) const;
+    // Character code at `pos` when it lies inside the data; -1 otherwise.
+    int codeAt(int pos) const;
+
+    // Fixed-width field k (from 0) after the mark at `markPos`: it starts at
+    // markPos + 1 + k * width and is cut at the data's end.
+    static int fieldStart(int markPos, int k, int width) { return markPos + 1 + k * width; }
+    QString field(int markPos, int k, int width) const;
+    bool fieldTaken(int markPos, int k, int width, FieldTest test) const;
 };
 
-// Sends `command` with the error box off and copies the reply; nothing when unanswered.
+// Sends `command` with the error box off and copies the reply at once; nothing when the
+// transaction failed (its buffer is never parsed).
 std::optional<Reply> Ask(Program& p, const QString& command);
+// Sends `command` twice, one transaction after the other; the reply of the last
+// transaction that succeeded, nothing when both failed.
+std::optional<Reply> AskTwice(Program& p, const QString& command);
+
+// The answer of a query with a fallback command.
+struct FallbackReply {
+    Reply reply;
+    bool fromFallback = false;   // the fallback command gave this reply
+};
+// Sends `command` (twice when `twice`); only when that fails (both, for a doubled one)
+// sends `fallback`. An answered reply without its echo never leads to the fallback.
+std::optional<FallbackReply> AskWithFallback(Program& p, const QString& command,
+                                             const QString& fallback, bool twice = false);
+
+// ReplyFields entry k; an index outside 0..10 is never written.
+void SetReplyField(Program& p, int k, const QString& text);
+// Stores `parts` into ReplyFields from entry `first` on (parts beyond entry 10 are dropped);
+// returns how many were stored.
+int StoreReplyFields(Program& p, const QStringList& parts, int first = 0);
+// Takes fixed-width fields after the mark at `markPos` into ReplyFields 0, 1, ... in order,
+// field k when tests[k] accepts it; stops at the first field refused. Returns the count taken.
+int TakeFields(Program& p, const Reply& r, int markPos, int width,
+               std::initializer_list<FieldTest> tests);
+
+// Splits `text` at every `separator`, keeping empty parts; an empty text gives no parts.
+QStringList SplitFields(const QString& text, const QString& separator);
 
 // Numeric value: the leading number of the text (0 when none).
 double NumericValue(const QString& text);
@@ -48,6 +95,8 @@ double NumericValue(const QString& text);
 std::optional<qint16> NumericInteger(const QString& text);
 // Numeric value rounded into a 32-bit integer; nothing when out of range.
 std::optional<qint32> NumericLong(const QString& text);
+// Numeric value written with a format pattern ("##0", "#0.0").
+QString NumericFormatted(const QString& text, const QString& pattern);
 // Direct conversion: the whole text must be a number.
 std::optional<double> DirectNumber(const QString& text);
 std::optional<qint16> DirectInteger(const QString& text);
