@@ -29,3 +29,12 @@ struct TransactionState {
     bool ConnectedOverEnet = false; // the link the current connection was made on
     quint64 ConnectionId = 0;     // bumped whenever a connection ends or begins
 };
+
+// Hand-over between the main window and its link dialogs: the PC serial-port dialog and
+// the unit locator.
+struct LinkDialogState {
+    qint16 ComDialogPort = 1;           // the port the serial-port dialog is about (1..10)
+    QString ComDialogSettings;          // line settings in and out; "" after Cancel
+    QString LocatedIPAddress;           // the unit picked in the locator; "" = none
+    qint32 LocatedTcpPort = 2000;       // its TCP port, 1..65535
+};

@@ -17,6 +17,7 @@ class IPrompts;
 class ISettingsStore;
 class IShell;
 class Folders;
+class IUdpSocket;
 
 struct Platform {
     ISerialControl* serial = nullptr;
@@ -26,6 +27,7 @@ struct Platform {
     ISettingsStore* settings = nullptr;
     IShell* shell = nullptr;
     const Folders* folders = nullptr;
+    IUdpSocket* udp = nullptr;     // the unit locator's socket
 };
 
 // What the link needs of the main window, without including it.
@@ -47,4 +49,5 @@ struct Program {
     DisplayState display;                  // what the window shows and how
     FilesState files;                      // folders and file choices
     WindowHooks hooks;
+    LinkDialogState linkDialogs;           // serial-port dialog and locator results
 };

@@ -1,0 +1,42 @@
+#include "link/TargetEntries.h"
+#include "platform/Conventions.h"
+#include <QRegularExpression>
+
+bool MatchesIPPattern(const QString& text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^.*[0-9]\\..*[0-9]\\..*[0-9]\\..*[0-9]$"),
+        QRegularExpression::DotMatchesEverythingOption);
+    return pattern.match(text).hasMatch();
+}
+
+bool IsIPAddressEntry(const QString& answer)
+{
+    return answer.size() > 6 && MatchesIPPattern(answer);
+}
+
+std::optional<qint32> EthernetPortEntry(const QString& answer)
+{
+    const std::optional<double> number = conv::ToNumber(answer);
+    if (!number)
+        return std::nullopt;
+    const std::optional<qint32> port = conv::ToLong(*number);
+    if (!port || *port < 1 || *port > 65535)
+        return std::nullopt;
+    return port;
+}
+
+QString SerialPortCaption(int portNumber)
+{
+    return QStringLiteral("Serial Port:   COM") + QString::number(portNumber);
+}
+
+QString EthernetPortCaption(qint32 port)
+{
+    return QStringLiteral("Ethernet Port:") + QString::number(port);
+}
+
+QString IPAddressCaption(const QString& host)
+{
+    return QStringLiteral("IP Address:    ") + host;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Checks of the operator's link-target entries and the menu captions that show the target.
+#include <QString>
+#include <optional>
+
+// The IP address entry: four dot-separated groups, each ending in a digit, any characters
+// before each digit ("**#.**#.**#.**#").
+bool MatchesIPPattern(const QString& text);
+// An "IP Address" answer that is taken: matches the pattern and is longer than 6 characters.
+bool IsIPAddressEntry(const QString& answer);
+// An "Ethernet Port" answer: numeric and a whole number (rounded) from 1 to 65535.
+std::optional<qint32> EthernetPortEntry(const QString& answer);
+
+QString SerialPortCaption(int portNumber);     // "Serial Port:   COM1"
+QString EthernetPortCaption(qint32 port);      // "Ethernet Port:2000"
+QString IPAddressCaption(const QString& host); // "IP Address:    10.0.0.254"
