@@ -200,22 +200,32 @@ int monthFromName(const QString& name)
 }
 }
 
-bool IsDate(const QString& text)
+std::optional<QDate> ToDate(const QString& text)
 {
     const QString t = text.trimmed();
     static const QRegularExpression named(QStringLiteral("^([A-Za-z]+)\\s+(\\d{1,2}),?\\s+(\\d{4})$"));
     static const QRegularExpression slashed(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
     QRegularExpressionMatch m;
+    int year = 0, month = 0, day = 0;
     if ((m = named.match(t)).hasMatch()) {
-        const int month = monthFromName(m.captured(1));
-        return month > 0 && QDate::isValid(m.captured(3).toInt(), month, m.captured(2).toInt());
+        year = m.captured(3).toInt();
+        month = monthFromName(m.captured(1));
+        day = m.captured(2).toInt();
+    } else if ((m = slashed.match(t)).hasMatch()) {
+        year = m.captured(3).toInt();
+        month = m.captured(1).toInt();
+        day = m.captured(2).toInt();
+    } else if ((m = iso.match(t)).hasMatch()) {
+        year = m.captured(1).toInt();
+        month = m.captured(2).toInt();
+        day = m.captured(3).toInt();
     }
-    if ((m = slashed.match(t)).hasMatch())
-        return QDate::isValid(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
-    if ((m = iso.match(t)).hasMatch())
-        return QDate::isValid(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    return false;
+    if (month <= 0 || !QDate::isValid(year, month, day))
+        return std::nullopt;
+    return QDate(year, month, day);
 }
+
+bool IsDate(const QString& text) { return ToDate(text).has_value(); }
 
 } // namespace conv

@@ -1,6 +1,7 @@
 #pragma once
 // The number and text conventions the unit's commands and files are written in:
 // 1-based text positions, leading-number parsing, rounding and format patterns.
+#include <QDate>
 #include <QString>
 #include <optional>
 
@@ -42,5 +43,7 @@ QString FormatText(const QString& text, const QString& pattern);
 // Date validity: "Mmm d yyyy" (English month names, three letters or full, any run of blanks),
 // "m/d/yyyy" and "yyyy-mm-dd".
 bool IsDate(const QString& text);
+// The date such a text names; nothing when it is not a date.
+std::optional<QDate> ToDate(const QString& text);
 
 } // namespace conv

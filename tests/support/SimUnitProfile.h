@@ -31,3 +31,5 @@ struct SimUnitProfile {
 // Profiles of typical units; helpers add the replies their queries need.
 SimUnitProfile twtaProfile();
 SimUnitProfile sspaProfile();
+// An older SSPA (model 4817) without a firmware part number or CPLD version.
+SimUnitProfile olderSspaProfile();
