@@ -1,13 +1,32 @@
+#include "link/Program.h"
+#include "platform/QtClock.h"
+#include "platform/QtPrompts.h"
+#include "platform/QtSerialControl.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/QtShell.h"
+#include "ui/frmMain.h"
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tubamon"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tubamon Utility"));
-    window.resize(800, 600);
+
+    QtSettingsStore settings;
+    QtSerialControl serial(&settings);
+    QtClock clock;
+    QtPrompts prompts;
+    QtShell shell;
+
+    Platform pf;
+    pf.serial = &serial;
+    pf.clock = &clock;
+    pf.prompts = &prompts;
+    pf.settings = &settings;
+    pf.shell = &shell;
+    Program program(pf);
+
+    frmMain window(program);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,17 @@
+#include "ui/frmMain.h"
+#include "link/Program.h"
+
+frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(program)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tubamon Utility"));
+    buildFrmMainUi(this, ui);
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(2500);
+    connect(&Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+}
+
+frmMain::~frmMain()
+{
+    Timer1.stop();
+}

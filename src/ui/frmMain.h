@@ -1,0 +1,37 @@
+#pragma once
+// The main window. Its controls are built in ui/frmMainUi.cpp; its procedures are
+// declared here by area and defined in the folder of the subsystem they belong to.
+#include "ui/frmMainUi.h"
+#include <QMainWindow>
+#include <QTimer>
+
+struct Program;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(Program& program, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    frmMainUi ui;
+    QTimer Timer1;   // the poll timer: 2500 ms, started once a unit is connected
+
+    // ===== link: connect, search, start-up, TCP (link/frmMain_*.cpp) =====
+
+    // ===== status: first read, poll, panels, layout, readings, window states (status/frmMain_*.cpp) =====
+
+    // Window states (status/frmMain_windowStates.cpp)
+    void ClearForm();
+    void DisableForm();
+    void EnableForm();
+
+    // Poll loop (status/frmMain_poll.cpp)
+    void Timer1_Timer();
+
+    // ===== settings: setters, menus, bands (settings/frmMain_*.cpp) =====
+
+    // ===== dialogs: the main window's share of the unit setup dialogs (dialogs/frmMain_*.cpp) =====
+
+private:
+    Program& p;
+};
