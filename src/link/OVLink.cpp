@@ -1,5 +1,6 @@
 #include "link/OVLink.h"
 #include "platform/Clock.h"
+#include "platform/QtClock.h"
 #include "platform/SerialControl.h"
 #include <cmath>
 
@@ -8,8 +9,9 @@ constexpr QChar STX(0x02), ETX(0x03), ACK(0x06), NAK(0x15);
 constexpr QChar OpenBrace('{'), CloseBrace('}');
 }
 
-OVLink::OVLink(IClock* clock) : clock_(clock)
+OVLink::OVLink(IClock* clock)
 {
+    setClock(clock);
     errTexts_ = {QStringLiteral("No Error"),
                  QStringLiteral("Bad Address"),
                  QStringLiteral("Checksum Error"),
@@ -20,6 +22,15 @@ OVLink::OVLink(IClock* clock) : clock_(clock)
                  QStringLiteral("Incomplete Response"),
                  QStringLiteral("No Response"),
                  QString()};
+}
+
+OVLink::~OVLink() = default;
+
+void OVLink::setClock(IClock* clock)
+{
+    if (!clock && !ownClock_)
+        ownClock_ = std::make_unique<QtClock>();
+    clock_ = clock ? clock : ownClock_.get();
 }
 
 int OVLink::XorChecksum(const QString& text)
@@ -41,7 +52,8 @@ int OVLink::PrintableChecksum(const QString& text)
 
 QString OVLink::BuildFrame(int startChar, QChar address, const QString& command)
 {
-    QString frame = QChar(startChar) + QString(address) + command + ETX;
+    // Characters outside Latin-1 go out as "?": the checksum covers what is written.
+    QString frame = QString::fromLatin1((QChar(startChar) + QString(address) + command + ETX).toLatin1());
     frame += QChar(XorChecksum(frame));
     return frame;
 }
@@ -74,8 +86,7 @@ bool OVLink::EnsurePortOpen()
         return false;
     }
     control_->write(QByteArrayLiteral("\r\n"));
-    if (clock_)
-        clock_->sleepMs(50);
+    clock_->sleepMs(50);
     control_->setInputLen(0);
     if (!control_->isOpen()) {
         setPortError(control_->errorString());
@@ -89,7 +100,8 @@ void OVLink::send(int startChar, const QString& command)
     if (!EnsurePortOpen())
         return;
     const QString frame = BuildFrame(startChar, deviceAddress_, command);
-    if (!control_->write(frame.toLatin1())) {
+    unsent_ = !control_->write(frame.toLatin1());
+    if (unsent_) {
         setPortError(control_->errorString());
         return;
     }
@@ -100,7 +112,8 @@ bool OVLink::portReady() const { return control_ && control_->isOpen(); }
 
 void OVLink::Receive(qint16& errNumber)
 {
-    if (!EnsurePortOpen()) {
+    if (!EnsurePortOpen() || unsent_) {
+        errNumber_ = 9;   // the port check's text, or the failed write's
         errNumber = errNumber_;
         return;
     }

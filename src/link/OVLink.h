@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <memory>
 
 class ISerialControl;
 class IClock;
@@ -11,7 +12,11 @@ class OVLink {
 public:
     static constexpr int MaxReply = 16384;
 
+    // Without a clock the link keeps its own monotonic one.
     explicit OVLink(IClock* clock = nullptr);
+    ~OVLink();
+    OVLink(const OVLink&) = delete;
+    OVLink& operator=(const OVLink&) = delete;
 
     QString ReplyBuffer;   // last reply frame, start character through checksum
 
@@ -33,9 +38,10 @@ public:
     void setCommSettings(const QString& settings);
     qint16 PortNumber() const { return portNumber_; }
     void setPortNumber(int n);
-    void setClock(IClock* clock) { clock_ = clock; }
+    void setClock(IClock* clock);
 
-    // Frame helpers, shared with the simulated unit of the tests.
+    // Frame helpers, shared with the simulated unit of the tests. The checksums work on the
+    // character codes 0..255 of Latin-1 text; the frame is built from the bytes as written.
     static int XorChecksum(const QString& text);
     static int PrintableChecksum(const QString& text);
     static QString BuildFrame(int startChar, QChar address, const QString& command);
@@ -45,7 +51,8 @@ private:
     void setPortError(const QString& text);
     bool portReady() const;
 
-    IClock* clock_;
+    std::unique_ptr<IClock> ownClock_;
+    IClock* clock_ = nullptr;
     ISerialControl* control_ = nullptr;
     qint16 errNumber_ = 0;
     std::array<QString, 10> errTexts_;
@@ -54,4 +61,5 @@ private:
     bool checkAddress_ = true;
     QString commSettings_;
     qint16 portNumber_ = 1;
+    bool unsent_ = false;   // the last send failed to write its frame: no reply can come
 };

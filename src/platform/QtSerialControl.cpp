@@ -1,5 +1,12 @@
 #include "platform/QtSerialControl.h"
 #include "platform/SerialPortNames.h"
+#include <QElapsedTimer>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
 
 namespace {
 struct LineSettings {
@@ -99,7 +106,7 @@ bool QtSerialControl::setOpen(bool open)
         port_.close();
         return false;
     }
-    port_.setRequestToSend(true);
+    port_.setRequestToSend(true);   // refused by a pseudo-terminal: tolerated
     port_.clearError();
     return true;
 }
@@ -109,7 +116,57 @@ void QtSerialControl::noteFailure()
     error_ = port_.errorString();
     if (error_.isEmpty())
         error_ = QStringLiteral("Serial port error");
+    const bool gone = port_.error() == QSerialPort::ResourceError;
     port_.clearError();
+    if (gone)
+        deviceGone(error_);
+}
+
+void QtSerialControl::deviceGone(const QString& reason)
+{
+    // The device was unplugged or its other end hung up: nothing more will come from it.
+    error_ = QStringLiteral("The serial device %1 is no longer available (%2)")
+                 .arg(port_.portName(), reason);
+    port_.close();
+}
+
+bool QtSerialControl::checkErrors()
+{
+    const auto err = port_.error();
+    if (err != QSerialPort::NoError && err != QSerialPort::TimeoutError) {
+        noteFailure();
+        return false;
+    }
+    port_.clearError();
+    return true;
+}
+
+QtSerialControl::LineState QtSerialControl::pollLine(int ms)
+{
+#ifdef Q_OS_UNIX
+    pollfd p {static_cast<int>(port_.handle()), POLLIN, 0};
+    QElapsedTimer t;
+    t.start();
+    int r;
+    do {
+        r = ::poll(&p, 1, qMax(0, ms - static_cast<int>(t.elapsed())));
+    } while (r < 0 && errno == EINTR);
+    if (r < 0) {
+        deviceGone(QString::fromLocal8Bit(std::strerror(errno)));
+        return LineState::Gone;
+    }
+    if (p.revents & POLLIN)
+        return LineState::Input;
+    if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+        deviceGone(QStringLiteral("hung up"));
+        return LineState::Gone;
+    }
+    return LineState::Quiet;
+#else
+    if (port_.waitForReadyRead(qMax(0, ms)))
+        return LineState::Input;
+    return checkErrors() ? LineState::Quiet : LineState::Gone;
+#endif
 }
 
 bool QtSerialControl::write(const QByteArray& data)
@@ -118,6 +175,8 @@ bool QtSerialControl::write(const QByteArray& data)
         error_ = QStringLiteral("Port is not open");
         return false;
     }
+    if (pollLine(0) == LineState::Gone)
+        return false;
     if (port_.write(data) != data.size()) {
         noteFailure();
         return false;
@@ -132,16 +191,20 @@ bool QtSerialControl::write(const QByteArray& data)
     return true;
 }
 
+bool QtSerialControl::pull()
+{
+    const LineState s = pollLine(0);
+    if (s == LineState::Input)
+        port_.waitForReadyRead(0);
+    return s != LineState::Gone && checkErrors();
+}
+
 int QtSerialControl::inBufferCount()
 {
     if (!port_.isOpen())
         return 0;
-    if (port_.bytesAvailable() == 0)
-        port_.waitForReadyRead(0);   // pull what the kernel already holds
-    if (port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError)
-        noteFailure();
-    else
-        port_.clearError();
+    if (port_.bytesAvailable() == 0 && !pull())
+        return 0;
     return static_cast<int>(qMin<qint64>(port_.bytesAvailable(), INT_MAX));
 }
 
@@ -166,12 +229,9 @@ bool QtSerialControl::waitForInput(int ms)
         return false;
     if (port_.bytesAvailable() > 0)
         return true;
-    const bool ready = port_.waitForReadyRead(qMax(0, ms));
-    const auto err = port_.error();
-    if (err != QSerialPort::NoError && err != QSerialPort::TimeoutError) {
-        noteFailure();
+    // Blocks in the kernel until the line has input, hangs up or the time is over.
+    if (pollLine(ms) != LineState::Input)
         return false;
-    }
-    port_.clearError();
-    return ready || port_.bytesAvailable() > 0;
+    port_.waitForReadyRead(0);
+    return checkErrors() && port_.bytesAvailable() > 0;
 }

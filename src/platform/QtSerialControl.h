@@ -5,7 +5,9 @@
 class ISettingsStore;
 
 // The serial control on QSerialPort. No event loop runs during a transaction, so input
-// is pulled here with waitForReadyRead, which blocks in the kernel.
+// is pulled here: a wait blocks in the kernel (poll on the device), then waitForReadyRead(0)
+// moves the bytes into the port. A device that vanishes (unplugged, or the other end of a
+// pseudo-terminal hung up) closes the port, with a text saying so.
 class QtSerialControl final : public ISerialControl {
 public:
     explicit QtSerialControl(const ISettingsStore* store = nullptr) : store_(store) {}
@@ -26,8 +28,16 @@ public:
     bool waitForInput(int ms) override;
 
 private:
+    enum class LineState { Input, Quiet, Gone };
+
     bool applySettings();
     void noteFailure();
+    void deviceGone(const QString& reason);
+    bool checkErrors();
+    // Waits up to ms for input on the open port; Gone (port closed) when the device vanished.
+    LineState pollLine(int ms);
+    // Moves what the kernel holds into the port's buffer, without blocking.
+    bool pull();
 
     const ISettingsStore* store_;
     QSerialPort port_;

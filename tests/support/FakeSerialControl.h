@@ -21,7 +21,7 @@ public:
     QString errorString() const override { return error; }
     bool write(const QByteArray& data) override;
     void setInputLen(int n) override { inputLen = n; }
-    int inBufferCount() override { return static_cast<int>(input.size()); }
+    int inBufferCount() override;
     void discardInput() override { input.clear(); ++discards; }
     QByteArray read() override;
     bool waitForInput(int ms) override;
@@ -38,7 +38,19 @@ public:
     QByteArray input;
     QByteArrayList written;          // every write, in order
     std::function<QByteArray(const QByteArray& frame)> responder;
+    bool failWrite = false;          // writes fail with `error`
+    bool vanishOnWait = false;       // the device goes away during the next wait for input
+
+    // Bytes that arrive once the fake clock reaches `atMs` (a wait ends at the arrival).
+    void arriveAt(qint64 atMs, const QByteArray& bytes) { arrivals.append({atMs, bytes}); }
+    struct Arrival {
+        qint64 atMs;
+        QByteArray bytes;
+    };
+    QList<Arrival> arrivals;
 
 private:
+    void deliverDue();
+
     FakeClock* clock_;
 };
