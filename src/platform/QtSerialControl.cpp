@@ -141,7 +141,7 @@ bool QtSerialControl::checkErrors()
     return true;
 }
 
-QtSerialControl::LineState QtSerialControl::pollLine(int ms)
+QtSerialControl::LineState QtSerialControl::waitAndPull(int ms)
 {
 #ifdef Q_OS_UNIX
     pollfd p {static_cast<int>(port_.handle()), POLLIN, 0};
@@ -155,18 +155,25 @@ QtSerialControl::LineState QtSerialControl::pollLine(int ms)
         deviceGone(QString::fromLocal8Bit(std::strerror(errno)));
         return LineState::Gone;
     }
+    if (r == 0)
+        return LineState::Quiet;
+    const bool hungUp = p.revents & (POLLHUP | POLLERR | POLLNVAL);
     if (p.revents & POLLIN)
-        return LineState::Input;
-    if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+        port_.waitForReadyRead(0);
+    if (hungUp) {
+        // What arrived before the hang-up is still taken; after it the device is gone.
+        port_.clearError();
+        if (port_.bytesAvailable() > 0)
+            return LineState::Input;
         deviceGone(QStringLiteral("hung up"));
         return LineState::Gone;
     }
-    return LineState::Quiet;
 #else
-    if (port_.waitForReadyRead(qMax(0, ms)))
-        return LineState::Input;
-    return checkErrors() ? LineState::Quiet : LineState::Gone;
+    port_.waitForReadyRead(qMax(0, ms));
 #endif
+    if (!checkErrors())
+        return port_.isOpen() ? LineState::Quiet : LineState::Gone;
+    return port_.bytesAvailable() > 0 ? LineState::Input : LineState::Quiet;
 }
 
 bool QtSerialControl::write(const QByteArray& data)
@@ -175,7 +182,7 @@ bool QtSerialControl::write(const QByteArray& data)
         error_ = QStringLiteral("Port is not open");
         return false;
     }
-    if (pollLine(0) == LineState::Gone)
+    if (waitAndPull(0) == LineState::Gone)
         return false;
     if (port_.write(data) != data.size()) {
         noteFailure();
@@ -191,19 +198,11 @@ bool QtSerialControl::write(const QByteArray& data)
     return true;
 }
 
-bool QtSerialControl::pull()
-{
-    const LineState s = pollLine(0);
-    if (s == LineState::Input)
-        port_.waitForReadyRead(0);
-    return s != LineState::Gone && checkErrors();
-}
-
 int QtSerialControl::inBufferCount()
 {
     if (!port_.isOpen())
         return 0;
-    if (port_.bytesAvailable() == 0 && !pull())
+    if (port_.bytesAvailable() == 0 && waitAndPull(0) == LineState::Gone)
         return 0;
     return static_cast<int>(qMin<qint64>(port_.bytesAvailable(), INT_MAX));
 }
@@ -230,8 +229,5 @@ bool QtSerialControl::waitForInput(int ms)
     if (port_.bytesAvailable() > 0)
         return true;
     // Blocks in the kernel until the line has input, hangs up or the time is over.
-    if (pollLine(ms) != LineState::Input)
-        return false;
-    port_.waitForReadyRead(0);
-    return checkErrors() && port_.bytesAvailable() > 0;
+    return waitAndPull(ms) == LineState::Input;
 }

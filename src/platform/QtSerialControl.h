@@ -34,10 +34,9 @@ private:
     void noteFailure();
     void deviceGone(const QString& reason);
     bool checkErrors();
-    // Waits up to ms for input on the open port; Gone (port closed) when the device vanished.
-    LineState pollLine(int ms);
-    // Moves what the kernel holds into the port's buffer, without blocking.
-    bool pull();
+    // Waits up to ms (in the kernel) for input on the open port and moves it into the
+    // port's buffer. Gone, with the port closed, when the device vanished.
+    LineState waitAndPull(int ms);
 
     const ISettingsStore* store_;
     QSerialPort port_;

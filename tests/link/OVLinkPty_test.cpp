@@ -1,0 +1,169 @@
+// The link over a real pseudo-terminal: QtSerialControl on the slave end, the simulated
+// unit on the master end. Waits are kept short (0.2 s time-out).
+#include "link/OVLink.h"
+#include "platform/QtClock.h"
+#include "platform/QtSerialControl.h"
+#include "support/MemorySettingsStore.h"
+#include "support/SimUnitSerial.h"
+#include "support/UnitFrames.h"
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace unitframes;
+
+namespace {
+const QByteArray StatusData = "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40";
+
+struct LinkOverPty {
+    SimUnit unit;
+    SimUnitSerial sim{unit};
+    MemorySettingsStore store;
+    QtSerialControl serial{&store};
+    QtClock clock;
+    OVLink link{&clock};
+
+    LinkOverPty()
+    {
+        unit.editProfile([](SimUnitProfile& p) { p.set("?!#(", StatusData); });
+        if (!sim.start())
+            ADD_FAILURE() << "no pseudo-terminal: " << sim.errorText().toStdString();
+        sim.mapPort(store, 3);
+        link.setCommControl(&serial);
+        link.setCheckAddress(false);
+        link.setMsgTimeout(0.2f);
+        link.setDeviceAddress("A");
+        link.setCommSettings("9600,N,8,1");
+        link.setPortNumber(3);
+    }
+    ~LinkOverPty() { link.setOpenPort(false); }
+
+    qint16 exchange(const QString& command)
+    {
+        qint16 err = -1;
+        link.Clear();
+        link.send(2, command);
+        link.Receive(err);
+        return err;
+    }
+    void behave(SimBehaviour::Kind kind, int delayMs = 0)
+    {
+        unit.editProfile([&](SimUnitProfile& p) { p.defaultBehaviour = {kind, delayMs, {}}; });
+    }
+};
+}
+
+TEST(OVLinkPty, StatusQueryRoundTrip)
+{
+    LinkOverPty t;
+    ASSERT_EQ(t.link.ErrString(), "No Error");
+    EXPECT_EQ(t.exchange("?!#("), 0);
+    ASSERT_EQ(t.sim.frames().size(), 1);
+    EXPECT_EQ(t.sim.frames()[0], QByteArray("\x02" "A?!#(\x03" "U"));
+    EXPECT_EQ(t.unit.commands(), QByteArrayList{"?!#("});
+    EXPECT_EQ(t.link.ReplyBuffer, QString::fromLatin1(serialReply('A', StatusData)));
+    // The port stays open for the next command.
+    EXPECT_EQ(t.exchange("?!#("), 0);
+    EXPECT_EQ(t.sim.frames().size(), 2);
+}
+
+TEST(OVLinkPty, ErrorsFromTheUnit)
+{
+    struct Case {
+        const char* what;
+        SimBehaviour::Kind kind;
+        qint16 err;
+    } cases[] = {
+        {"stray bytes first", SimBehaviour::StrayBytesFirst, 0},
+        {"bad checksum", SimBehaviour::BadChecksum, 2},
+        {"NAK", SimBehaviour::Nak, 6},
+        {"cut short", SimBehaviour::CutShort, 7},
+        {"silent", SimBehaviour::Silent, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LinkOverPty t;
+        t.behave(c.kind);
+        EXPECT_EQ(t.exchange("?!#("), c.err);
+        EXPECT_EQ(t.unit.commands().size(), 1);
+    }
+}
+
+TEST(OVLinkPty, AnswerWithinTheTimeOutAfterADelay)
+{
+    LinkOverPty t;
+    t.behave(SimBehaviour::Answer, 100);
+    EXPECT_EQ(t.exchange("?!#("), 0);
+    t.unit.editProfile([](SimUnitProfile& p) { p.defaultBehaviour.splitAt = {1, 5}; });
+    EXPECT_EQ(t.exchange("?!#("), 0) << "a reply in pieces";
+}
+
+TEST(OVLinkPty, AddressChecks)
+{
+    LinkOverPty t;
+    t.unit.editProfile([](SimUnitProfile& p) { p.address = 'B'; });
+    EXPECT_EQ(t.exchange("?!#("), 8) << "a unit answers only its own address";
+    t.unit.editProfile([](SimUnitProfile& p) { p.answerAnyAddress = true; });
+    EXPECT_EQ(t.exchange("?!#("), 0) << "any address is taken with the check off";
+    t.link.setCheckAddress(true);
+    EXPECT_EQ(t.exchange("?!#("), 1);
+    EXPECT_EQ(t.link.ErrString(), "Bad Address");
+}
+
+TEST(OVLinkPty, HugeResponse)
+{
+    LinkOverPty t;
+    t.unit.editProfile([](SimUnitProfile& p) { p.set("DUMP", QByteArray(20000, 'x')); });
+    EXPECT_EQ(t.exchange("DUMP"), 4);
+    EXPECT_EQ(t.link.ReplyBuffer.size(), OVLink::MaxReply + 1);
+    // The rest of the flood is discarded before the next command.
+    EXPECT_EQ(t.exchange("?!#("), 0);
+}
+
+TEST(OVLinkPty, PortFailures)
+{
+    {
+        SCOPED_TRACE("device missing");
+        LinkOverPty t;
+        t.link.setOpenPort(false);
+        t.store.setText("SerialPorts", "COM4", "/dev/tubamon-no-such-port");
+        t.link.setPortNumber(4);
+        EXPECT_NE(t.link.ErrString(), "No Error");
+        EXPECT_EQ(t.exchange("?!#("), 9);
+        EXPECT_FALSE(t.link.ErrString().isEmpty());
+        EXPECT_TRUE(t.sim.frames().isEmpty());
+    }
+    {
+        SCOPED_TRACE("invalid port number");
+        LinkOverPty t;
+        t.link.setPortNumber(11);
+        EXPECT_EQ(t.link.ErrString(), "Invalid Port Number");
+        EXPECT_EQ(t.link.PortNumber(), 3);
+    }
+    {
+        SCOPED_TRACE("device vanishes while the link waits");
+        LinkOverPty t;
+        t.behave(SimBehaviour::DropConnection);
+        t.link.setMsgTimeout(5.0f);   // must end at once, not after the time-out
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(t.exchange("?!#("), 9);
+        EXPECT_LT(timer.elapsed(), 2000);
+        EXPECT_TRUE(t.link.ErrString().contains("no longer available")) << t.link.ErrString().toStdString();
+        EXPECT_EQ(t.exchange("?!#("), 9) << "and stays failed";
+    }
+}
+
+TEST(OVLinkPty, PortNumberMovesToTheMappedDevice)
+{
+    LinkOverPty t;
+    SimUnit other;
+    other.editProfile([](SimUnitProfile& p) { p.set("1", "1DD"); });
+    SimUnitSerial otherSim(other);
+    ASSERT_TRUE(otherSim.start());
+    otherSim.mapPort(t.store, 5);
+    ASSERT_EQ(t.exchange("?!#("), 0);
+    t.link.setPortNumber(5);
+    EXPECT_EQ(t.exchange("1"), 0);
+    EXPECT_EQ(other.commands(), QByteArrayList{"1"});
+    EXPECT_EQ(t.unit.commands().size(), 1);
+}
