@@ -148,6 +148,14 @@ int TakeFields(Program& p, const Reply& r, int markPos, int width,
     return k;
 }
 
+std::optional<QString> NumberedValue(const Reply& r, int minBlankPos)
+{
+    const int blank = r.find(QStringLiteral(" "));
+    if (blank == 0 || blank < minBlankPos)
+        return std::nullopt;
+    return r.toLastButOne(blank + 1);
+}
+
 QStringList SplitFields(const QString& text, const QString& separator)
 {
     if (text.isEmpty())

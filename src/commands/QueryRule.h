@@ -86,6 +86,10 @@ int StoreReplyFields(Program& p, const QStringList& parts, int first = 0);
 int TakeFields(Program& p, const Reply& r, int markPos, int width,
                std::initializer_list<FieldTest> tests);
 
+// Numbered-parameter reply (".P" n " " value): the text after the first blank of the data up
+// to the data's end, when that blank stands at `minBlankPos` or later; nothing otherwise.
+std::optional<QString> NumberedValue(const Reply& r, int minBlankPos);
+
 // Splits `text` at every `separator`, keeping empty parts; an empty text gives no parts.
 QStringList SplitFields(const QString& text, const QString& separator);
 

@@ -39,15 +39,91 @@ void addSspaIdentity(SimUnitProfile& p)
     p.set("QS?", "QS");
 }
 
+// The readings both families answer.
+void addCommonReadings(SimUnitProfile& p)
+{
+    p.set("?T", "? 35 ");
+    p.set("?t", "? 28.4");
+    p.set("PBKF?", "PBKF85");
+    p.set("PBKA?", "PBKA75");
+    p.set("PBKI?", "PBKI15");
+    p.set("PBKL?", "PBKL1");
+    p.set(".?P332", ".P332 70");
+    p.set(".?P333", ".P333 -20");
+    p.set("G?", "G47.5");
+    p.set("?HLR", "?F70.0L10.0R45.0");
+    p.set("?P", "?65.2");
+    p.set("?S", "?-12.5");
+    p.set("?A", "?10.5");
+    p.set("8", "82048");
+    p.set("?%", "?12/31/2025 23:59:58");
+    p.set("TF?", "TF14250");
+    p.set("PBS?", "PBS214.25");
+    p.set("PBS1?", "PBS114.00");
+    p.set("PBS2?", "PBS214.25");
+    p.set("PBS3?", "PBS314.50");
+    p.set("YC?", "YC1250");
+}
+
+// A tube unit: helix, heater, cathode current and float supply.
+void addTubeReadings(SimUnitProfile& p)
+{
+    p.set("?TT", "? 35  31 ");
+    p.set("?VIvi", "?5120 2506.30 245");
+    p.set("?VI", "?5120 250");
+    p.set("YGHI?", "YGHI20");
+    p.set("YFTH?", "YFTH12.5");
+    p.set("PHV?", "PHV6.30 ");
+    p.set("PHI?", "PHI0.85 ");
+    p.set("PBJ?", "PBJ1 3.5");
+    p.set("YCA?", "YCA1;2;3;4;5;6;7;8");
+    p.set("YCD?", "YCD6.3;0.8;1.5;2.25");
+    p.set("YCI?", "YCI1");
+    p.set("PBFS?", "PBFS2");
+    p.set("PBFM?", "PBFM3");
+    p.set("PBFI?", "PBFI350");
+    p.set("?C", "? 340");
+    p.set("PBFA?", "PBFA1200");
+    p.set("PBFO?", "PBFO2048");
+    p.set("PBFT?", "PBFT4000");
+    p.set("PBFE?", "PBFE1");
+    p.set("PBFF?", "PBFF150");
+}
+
+// A solid-state unit: current sense, DC input, downlink attenuation and linearizer.
+void addSolidStateReadings(SimUnitProfile& p)
+{
+    p.set("?IiJj", "? 1.2 3.4 5.6 7.8");
+    p.set(".?P92", ".P92 2.5");
+    p.set(".?P93", ".P93 0.05");
+    p.set("PBDV?", "PBDV48.2");
+    p.set("PBDAL?", "PBDAL42.0");
+    p.set("PBDAH?", "PBDAH56.0");
+    p.set("PBDFL?", "PBDFL40.0");
+    p.set("PBDFH?", "PBDFH58.0");
+    p.set("PBDR?", "PBDR1.02");
+    p.set("?/", "?0512");
+    p.set("?Zz", "?A012P034");
+    p.set("PZ?2", "PZ2A013");
+    p.set("Pz?2", "Pz2P035");
+    p.set("P/?2", "P/2S057");
+    p.set("PG?2", "PG1-1.5");
+    p.set("P|?2", "P|2T0.5");
+    p.set("YC?:2", "YC1180");
+}
+
 } // namespace
 
 // Each query module adds what its queries need to these two profiles.
+
 SimUnitProfile twtaProfile()
 {
     SimUnitProfile p;
     p.set("1", "1DD");
     p.set("?!#(", "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40");
     addTwtaIdentity(p);
+    addCommonReadings(p);
+    addTubeReadings(p);
     return p;
 }
 
@@ -57,6 +133,8 @@ SimUnitProfile sspaProfile()
     p.set("1", "1DD");
     p.set("?!#(", "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40");
     addSspaIdentity(p);
+    addCommonReadings(p);
+    addSolidStateReadings(p);
     return p;
 }
 

@@ -20,6 +20,10 @@ TestProgram::TestProgram()
         if (!unitframes::parseSerialRequest(frame, address, command))
             return {};
         commands.append(command);
+        if (!sequences.value(command).isEmpty()) {
+            const QByteArray data = sequences[command].takeFirst();
+            return data.isEmpty() ? QByteArray() : unitframes::serialReply(unitAddress, data);
+        }
         if (rawReplies.contains(command))
             return rawReplies.value(command);
         if (!replies.contains(command))

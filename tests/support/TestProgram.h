@@ -26,6 +26,9 @@ struct TestProgram {
 
     // command -> data of the unit's reply; a command without an entry goes unanswered.
     QMap<QByteArray, QByteArray> replies;
+    // command -> data of successive replies, one used up per transaction before `replies`
+    // is looked at; an empty entry goes unanswered.
+    QMap<QByteArray, QByteArrayList> sequences;
     // command -> whole raw bytes to answer with (frame built by the test).
     QMap<QByteArray, QByteArray> rawReplies;
     char unitAddress = 'A';

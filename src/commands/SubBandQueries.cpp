@@ -1,0 +1,102 @@
+#include "commands/SubBandQueries.h"
+#include "commands/QueryRule.h"
+#include "link/Program.h"
+#include "platform/Conventions.h"
+#include <array>
+
+namespace SsaCmds {
+
+namespace {
+// The DC-input reads: ReplyFields 0 = the text after the echo up to the first ETX.
+bool readDcText(Program& p, const QString& command, const QString& echo, int minEchoPos)
+{
+    p.ReplyFields[0].clear();
+    const auto r = Ask(p, command);
+    const int at = r ? r->find(echo) : 0;
+    if (at == 0 || at < minEchoPos)
+        return false;
+    p.ReplyFields[0] = r->upToEtx(at + static_cast<int>(echo.size())).value_or(QString());
+    return conv::IsNumeric(p.ReplyFields[0]);
+}
+
+// A sub-band's frequency: the 5 characters after "BS" and the sub-band digit.
+QString subBandFrequency(const Reply& r, int echoAt) { return conv::TrimBlanks(r.fixed(echoAt + 3, 5)); }
+}
+
+PSVsetReply ReadPSVsetValue(Program& p, qint16 subBand)
+{
+    PSVsetReply reply;
+    QString command = QStringLiteral("YC?");
+    if (subBand >= 0)
+        command += QLatin1Char(':') + QString::number(subBand);
+    const auto r = Ask(p, command);
+    const int at = r ? r->find(QStringLiteral("YC")) : 0;
+    if (at == 0)
+        return reply;
+    if (const auto v = NumericInteger(r->toEnd(at + 2))) {
+        reply.Value = *v;
+        reply.Status = 0;
+    }
+    return reply;
+}
+
+bool ReadSubBandList(Program& p)
+{
+    for (int i = 0; i < 8; ++i)
+        p.ReplyFields[static_cast<size_t>(i)].clear();
+    bool any = false;
+    for (int i = 1; i <= 8; ++i) {
+        const auto r = Ask(p, QStringLiteral("PBS%1?").arg(i));
+        if (!r)
+            break;   // later sub-bands are not asked
+        const int at = r->find(QStringLiteral("BS"));
+        if (at < 4)
+            continue;
+        QString& entry = p.ReplyFields[static_cast<size_t>(i - 1)];
+        entry = subBandFrequency(*r, at);
+        if (NumericValue(entry) > 0)
+            any = true;
+        else
+            entry.clear();
+    }
+    return any;
+}
+
+qint16 GetCurrentSubBand(Program& p)
+{
+    const auto r = Ask(p, QStringLiteral("PBS?"));
+    const int at = r ? r->find(QStringLiteral("BS")) : 0;
+    if (at < 4)
+        return -1;
+    p.ReplyFields[0] = subBandFrequency(*r, at);
+    return DirectInteger(r->fixed(at + 2, 1)).value_or(-1);
+}
+
+QString ReadRFFrequency(Program& p)
+{
+    const auto r = Ask(p, QStringLiteral("TF?"));
+    const int at = r ? r->find(QStringLiteral("TF")) : 0;
+    if (at == 0)
+        return QString();
+    // 32-bit: frequencies of 32768 MHz and above are real.
+    const auto mhz = NumericLong(r->toEnd(at + 2));
+    return mhz ? conv::FormatNumber(*mhz, QStringLiteral("####0")) : QString();
+}
+
+bool ReadDCInputVoltage(Program& p) { return readDcText(p, QStringLiteral("PBDV?"), QStringLiteral("DV"), 5); }
+
+bool GetDCVInLimit(Program& p, qint16 index)
+{
+    static const std::array<QString, 4> mnemonics = {QStringLiteral("PBDAL"), QStringLiteral("PBDAH"),
+                                                     QStringLiteral("PBDFL"), QStringLiteral("PBDFH")};
+    if (index < 1 || index > 4) {
+        p.ReplyFields[0].clear();
+        return false;
+    }
+    const QString& mnemonic = mnemonics[static_cast<size_t>(index - 1)];
+    return readDcText(p, mnemonic + QLatin1Char('?'), mnemonic, 3);
+}
+
+bool ReadDCVInRatio(Program& p) { return readDcText(p, QStringLiteral("PBDR?"), QStringLiteral("DR"), 5); }
+
+} // namespace SsaCmds

@@ -1,0 +1,25 @@
+#pragma once
+// Sub-bands, RF frequency, power-supply voltage setting, DC input, and the attenuator count.
+#include "commands/UnitReadings.h"
+#include <QString>
+
+struct Program;
+
+namespace SsaCmds {
+
+// The whole unit's setting when subBand is below 0, else that sub-band's.
+PSVsetReply ReadPSVsetValue(Program& p, qint16 subBand);
+// ReplyFields 0 to 7: the frequencies of sub-bands 1 to 8 ("" where none).
+// True when at least one is above 0.
+bool ReadSubBandList(Program& p);
+// The current sub-band number (-1 when unknown); ReplyFields 0 its frequency.
+qint16 GetCurrentSubBand(Program& p);
+// RF frequency in MHz, formatted "####0".
+QString ReadRFFrequency(Program& p);
+// ReplyFields 0 the DC input voltage; True when it is a number.
+bool ReadDCInputVoltage(Program& p);
+// index 1 alarm low, 2 alarm high, 3 fault low, 4 fault high; ReplyFields 0 the limit.
+bool GetDCVInLimit(Program& p, qint16 index);
+// ReplyFields 0 the DC input voltage ratio.
+bool ReadDCVInRatio(Program& p);
+} // namespace SsaCmds
