@@ -1,6 +1,7 @@
 #include "commands/PolledQueries.h"
 #include "commands/QueryRule.h"
 #include "link/Program.h"
+#include "link/SharedRoutines.h"
 #include "platform/Conventions.h"
 #include <algorithm>
 #include <array>
@@ -42,6 +43,26 @@ QString ReadFwdRFPower(Program& p)
     if (!r || r->len() <= 4)
         return QString();
     return conv::TrimBlanks(r->fixed(at + 1, 4));
+}
+
+QString ReadDrivePower(Program& p)
+{
+    int at = 0;
+    const auto r = askWithEcho(p, QStringLiteral("?S"), Q, at);
+    if (!r || at != 3)
+        return QString();
+    // The unit writes its under-range mark directly before the number: the number is the
+    // one after the mark, not the 0 that reading from the mark would give.
+    QString value = conv::TrimBlanks(r->toEnd(4));
+    if (value.startsWith(QLatin1Char('<')))
+        value.remove(0, 1);
+    const auto dbm = static_cast<float>(NumericValue(value));
+    QString text = r->find(QStringLiteral("<"), 4) ? QStringLiteral("<") : QString();
+    if (p.display.DisplayWatts)
+        text += conv::FormatNumber(DbmToWatts(dbm), QStringLiteral("##0.0######"));
+    else
+        text += conv::FormatNumber(dbm, QStringLiteral("##0.0#"));
+    return text;
 }
 
 QString GetAttenuation(Program& p) { return printableRunAfter(p, QStringLiteral("?A")); }

@@ -8,6 +8,8 @@ struct Program;
 namespace SsaCmds {
 
 QString ReadFwdRFPower(Program& p);
+// Input drive power in the display unit, with a leading "<" when the unit marks it so.
+QString ReadDrivePower(Program& p);
 QString GetAttenuation(Program& p);
 qint16 ReadDLAtnCount(Program& p);
 QString ReadDLAtnCountText(Program& p);

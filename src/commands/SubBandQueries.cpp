@@ -1,6 +1,7 @@
 #include "commands/SubBandQueries.h"
 #include "commands/QueryRule.h"
 #include "link/Program.h"
+#include "link/Transaction.h"
 #include "platform/Conventions.h"
 #include <array>
 
@@ -98,5 +99,16 @@ bool GetDCVInLimit(Program& p, qint16 index)
 }
 
 bool ReadDCVInRatio(Program& p) { return readDcText(p, QStringLiteral("PBDR?"), QStringLiteral("DR"), 5); }
+
+bool SendAtnCountCmd(Program& p, qint16 count)
+{
+    const QString number = QString::number(count);
+    const OptionFlags& flags = p.unit.flags;
+    if (flags.CommandCSupported)
+        return SendUnitCommand(p, QLatin1Char('C') + number, false);
+    // A negative count keeps its sign right after the prefix.
+    const QString gap = count >= 0 ? QStringLiteral(" ") : QString();
+    return SendUnitCommand(p, flags.AtnCountCmdPrefix + gap + number, false);
+}
 
 } // namespace SsaCmds

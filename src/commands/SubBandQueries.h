@@ -22,4 +22,7 @@ bool ReadDCInputVoltage(Program& p);
 bool GetDCVInLimit(Program& p, qint16 index);
 // ReplyFields 0 the DC input voltage ratio.
 bool ReadDCVInRatio(Program& p);
+// Sends a raw attenuator DAC count in the form the unit takes; True when acknowledged.
+bool SendAtnCountCmd(Program& p, qint16 count);
+
 } // namespace SsaCmds

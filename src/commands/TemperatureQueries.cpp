@@ -75,6 +75,16 @@ float ReadInletTemperature(Program& p)
     return t;
 }
 
+QString ReadTempFaultLevel(Program& p)
+{
+    // PIC-processor units keep the trip level as a numbered parameter.
+    if (p.unit.flags.PicProcessorUnit) {
+        const auto r = Ask(p, QStringLiteral(".?P4"));
+        return r ? NumberedValue(*r, 1).value_or(QString()) : QString();
+    }
+    return readTripLevel(p, QStringLiteral("PBKF?"), QStringLiteral("KF"), QStringLiteral(".?P136"));
+}
+
 QString ReadTempAlarmLevel(Program& p)
 {
     return readTripLevel(p, QStringLiteral("PBKA?"), QStringLiteral("KA"), QStringLiteral(".?P179"));

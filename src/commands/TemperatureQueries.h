@@ -12,6 +12,7 @@ namespace SsaCmds {
 qint16 ReadTemperature(Program& p, bool twoSensors);
 // Inlet temperature; -50 when unanswered. ReplyFields 0 = the value formatted "##0".
 float ReadInletTemperature(Program& p);
+QString ReadTempFaultLevel(Program& p);
 QString ReadTempAlarmLevel(Program& p);
 QString ReadInletTempDiffAlarmLevel(Program& p);
 // 1 when temperature faults latch, 0 when not, -1 when unknown.

@@ -37,6 +37,28 @@ TEST(PolledQueries, NumberReadings)
     });
 }
 
+TEST(PolledQueries, DrivePowerInTheDisplayUnit)
+{
+    struct Case {
+        bool watts;
+        QByteArray data;
+        QString result;
+    };
+    const Case cases[] = {
+        {false, "?-12.5", "-12.5"}, {false, "?10.123", "10.12"}, {false, "? 47", "47.0"},
+        {false, "?<-20", "<-20.0"}, {true, "?30", "1.0"},         {true, "?<20", "<0.1"},
+        {false, "?-20<", "<-20.0"}, {true, "?36.5", "4.466836"},  {false, "X?-12", ""},
+        {false, "", ""},
+    };
+    for (const Case& c : cases) {
+        TestProgram t;
+        t.p().display.DisplayWatts = c.watts;
+        if (!c.data.isEmpty())
+            t.replies["?S"] = c.data;
+        EXPECT_EQ(ReadDrivePower(t.p()), c.result) << c.data.data();
+    }
+}
+
 TEST(PolledQueries, CurrentSenseTakesAllFourOrNone)
 {
     struct Case {

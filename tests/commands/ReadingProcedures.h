@@ -40,6 +40,7 @@ inline const std::vector<ReadingCase>& all()
         // Both families.
         {"ReadTemperature", true, true, [](Program& p) { return n(ReadTemperature(p, false)); }, "35"},
         {"ReadInletTemperature", true, true, [](Program& p) { return f(ReadInletTemperature(p)); }, "28.4"},
+        {"ReadTempFaultLevel", true, true, ReadTempFaultLevel, "85"},
         {"ReadTempAlarmLevel", true, true, ReadTempAlarmLevel, "75"},
         {"ReadInletTempDiffAlarmLevel", true, true, ReadInletTempDiffAlarmLevel, "15"},
         {"ReadLatchTempFaults", true, true, [](Program& p) { return n(ReadLatchTempFaults(p)); }, "1"},
@@ -49,6 +50,7 @@ inline const std::vector<ReadingCase>& all()
         {"GetRFTripLevels", true, true, [](Program& p) { return withFields(b(GetRFTripLevels(p)), p, 3); },
          "T|F70.0|L10.0|R45.0"},
         {"ReadFwdRFPower", true, true, ReadFwdRFPower, "65.2"},
+        {"ReadDrivePower", true, true, ReadDrivePower, "-12.5"},
         {"GetAttenuation", true, true, GetAttenuation, "10.5"},
         {"GetAtnCount", true, true, [](Program& p) { return n(GetAtnCount(p)); }, "2048"},
         {"ReadUnitDateTime", true, true, ReadUnitDateTime, "12/31/2025 23:59:58"},

@@ -124,3 +124,27 @@ TEST(SubBandQueries, DcInputTexts)
     EXPECT_FALSE(GetDCVInLimit(t.p(), 5));
     EXPECT_TRUE(t.commands.isEmpty());
 }
+
+TEST(SubBandQueries, AttenuatorCountCommand)
+{
+    struct Case {
+        bool commandC;
+        QString prefix;
+        qint16 count;
+        QByteArray sent;
+    };
+    const Case cases[] = {
+        {false, ".D9", 4095, ".D9 4095"}, {true, ".D9", 4095, "C4095"}, {false, ".D1", 0, ".D1 0"},
+        {false, ".D1", -5, ".D1-5"},      {true, ".D1", -5, "C-5"},
+    };
+    for (const Case& c : cases) {
+        TestProgram t;
+        t.p().unit.flags.CommandCSupported = c.commandC;
+        t.p().unit.flags.AtnCountCmdPrefix = c.prefix;
+        t.replies[c.sent] = "";
+        EXPECT_TRUE(SendAtnCountCmd(t.p(), c.count)) << c.sent.data();
+        EXPECT_EQ(t.commands, QByteArrayList{c.sent});
+    }
+    TestProgram t;
+    EXPECT_FALSE(SendAtnCountCmd(t.p(), 12));   // not acknowledged
+}

@@ -119,6 +119,33 @@ TEST(TemperatureQueries, DoubledQueriesUseTheLastAnsweredReply)
     EXPECT_EQ(t.commands, QByteArrayList({"PBKL?", "PBKL?"}));
 }
 
+TEST(TemperatureQueries, FaultLevelByProcessor)
+{
+    struct Case {
+        bool pic;
+        QMap<QByteArray, QByteArray> replies;
+        QString result;
+        QByteArrayList sent;
+    };
+    const QByteArrayList twice{"PBKF?", "PBKF?"};
+    const Case cases[] = {
+        {true, {{".?P4", ".P4 85.5"}, {"PBKF?", "PBKF80"}}, "85.5", {".?P4"}},
+        {true, {{".?P4", ".P4"}}, "", {".?P4"}},
+        {true, {{"PBKF?", "PBKF80"}}, "", {".?P4"}},
+        {false, {{"PBKF?", "PBKF80.4"}, {".?P136", ".P136 90"}}, "80", twice},
+        {false, {{"PBKF?", "PKF80"}, {".?P136", ".P136 90"}}, "", twice},   // no echo: no fallback
+        {false, {{".?P136", ".P136 90"}}, "90", twice + QByteArrayList{".?P136"}},
+        {false, {{".?P136", ".P1 90"}}, "", twice + QByteArrayList{".?P136"}},   // blank before 7
+    };
+    for (const Case& c : cases) {
+        TestProgram t;
+        t.p().unit.flags.PicProcessorUnit = c.pic;
+        t.replies = c.replies;
+        EXPECT_EQ(ReadTempFaultLevel(t.p()), c.result) << c.pic << " " << c.sent.join(',').data();
+        EXPECT_EQ(t.commands, c.sent);
+    }
+}
+
 TEST(TemperatureQueries, HeaterVoltageFallsBackOnlyWhenUnanswered)
 {
     struct Case {
