@@ -10,7 +10,7 @@ const QString Q = QStringLiteral("?");
 
 QString formatWhole(const QString& text) { return NumericFormatted(text, QStringLiteral("##0")); }
 
-// "PBK?" replies: the echo exactly at 5 and a value after it; the value is the rest.
+// "PBK.?" replies: the echo exactly at 5 and a value after it; the value is the rest.
 std::optional<QString> levelAfterEchoAt5(const Reply& r, const QString& echo)
 {
     if (r.find(echo) != 5 || r.len() - 1 <= 7)
