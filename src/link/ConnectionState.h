@@ -21,6 +21,7 @@ struct TcpLinkState {
     bool TcpReplyReady = false;
     QString TcpReplyText;
     QString TcpRxBuffer;
+    bool TcpRxDiscarding = false;   // an over-long line is being dropped up to its CR
 };
 
 // The one command transaction in progress, and the connection it belongs to.
@@ -28,6 +29,7 @@ struct TransactionState {
     bool InFlight = false;        // a transaction is waiting for its reply
     bool ConnectedOverEnet = false; // the link the current connection was made on
     quint64 ConnectionId = 0;     // bumped whenever a connection ends or begins
+    bool LinkUp = false;          // a connection is up: commands go over ConnectedOverEnet's link
 };
 
 // Hand-over between the main window and its link dialogs: the PC serial-port dialog and

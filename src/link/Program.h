@@ -32,8 +32,16 @@ struct Platform {
 
 // What the link needs of the main window, without including it.
 struct WindowHooks {
-    // The TCP link was found dropped: stop polling, clear and disable the window, "Connect".
+    // The TCP link was found dropped; called after the window reset below has run.
     std::function<void()> tcpLinkDropped;
+
+    // The window's parts of the TCP connection procedures (TcpConnection.h).
+    std::function<void(bool on)> setPollTimer;              // Timer1 on or off
+    std::function<void()> runPollTick;                      // Timer1_Timer, once
+    std::function<void()> clearAndDisableWindow;            // ClearForm, then DisableForm
+    std::function<void(const QString&)> setConnectCaption;  // btnConnect's caption
+    std::function<void(bool)> enableConnectButton;          // btnConnect enabled
+    std::function<void(bool)> enableConnectMenu;            // mnuConnect enabled
 };
 
 struct Program {

@@ -1,6 +1,5 @@
 #include "link/Transaction.h"
 #include "link/Program.h"
-#include "platform/Clock.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -33,6 +32,11 @@ bool sendSerial(Program& p, const QString& command, bool showError)
     }
     return true;
 }
+
+bool routedOverEnet(const Program& p)
+{
+    return p.txn.LinkUp ? p.txn.ConnectedOverEnet : p.conn.UseEnet;
+}
 }
 
 bool SendUnitCommand(Program& p, const QString& command, bool showError)
@@ -43,7 +47,22 @@ bool SendUnitCommand(Program& p, const QString& command, bool showError)
     if (command.isEmpty())
         return true;
     InFlightGuard guard(p.txn);
-    if (p.conn.UseEnet)
+    if (routedOverEnet(p))
         return SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command);
     return sendSerial(p, command, showError);
+}
+
+bool TransactionInFlight(const Program& p) { return p.txn.InFlight; }
+
+void BeginConnection(Program& p, bool overEnet)
+{
+    p.txn.LinkUp = true;
+    p.txn.ConnectedOverEnet = overEnet;
+    ++p.txn.ConnectionId;
+}
+
+void EndConnection(Program& p)
+{
+    p.txn.LinkUp = false;
+    ++p.txn.ConnectionId;
 }

@@ -6,10 +6,21 @@ struct Program;
 
 // The one command transaction: sends one command over the current link, waits for the
 // answer and leaves it in LinkObject.ReplyBuffer. Only one runs at a time: a call made
-// while another is in flight sends nothing and returns false.
+// while another is in flight sends nothing, leaves the buffer alone and returns false.
+// While a connection is up, commands go over the link it was made on; otherwise they
+// follow conn.UseEnet.
 bool SendUnitCommand(Program& p, const QString& command, bool showError = false);
+// A transaction is waiting for its reply (the poll tick does nothing then).
+bool TransactionInFlight(const Program& p);
 
-// The TCP leg of SendUnitCommand.
+// A connection to the unit is made over TCP (overEnet) or the serial line / has ended.
+// Both bump txn.ConnectionId, so a caller can tell that the connection changed under it.
+void BeginConnection(Program& p, bool overEnet);
+void EndConnection(Program& p);
+
+// The TCP leg of SendUnitCommand: sends STX address command ETX "M" CR LF and waits up to
+// 15 s for one reply line; true when it starts with ACK. A socket found closed, closing or
+// in error resets the window's connection state (hooks); one still connecting only fails.
 bool SendEnetCommand(Program& p, QChar address, const QString& command);
 // Closes the socket and waits up to 3 s for it to report closed.
 bool CloseEnetConnection(Program& p);

@@ -8,6 +8,7 @@ public:
     qint64 msNow() const override { return timer_.elapsed(); }
     void sleepMs(int ms) override;
     void processEvents(bool excludeUserInput = false) override;
+    void waitForEvents(int maxMs, bool excludeUserInput = false) override;
 
 private:
     QElapsedTimer timer_;

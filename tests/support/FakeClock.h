@@ -15,12 +15,21 @@ public:
         if (onProcessEvents)
             onProcessEvents();
     }
+    // A round of events that also moves the clock by waitStepMs (at most maxMs).
+    void waitForEvents(int maxMs, bool excludeUserInput = false) override
+    {
+        ++waits;
+        processEvents(excludeUserInput);
+        now_ += qMin<qint64>(qMax(0, maxMs), waitStepMs);
+    }
     void advance(qint64 ms) { now_ += ms; }
 
     int sleeps = 0;
     int eventRounds = 0;
     bool lastExcludedUserInput = false;
     qint64 eventStepMs = 0;                 // how far each round of events moves the clock
+    int waits = 0;
+    qint64 waitStepMs = 10;                 // how far each waitForEvents moves it besides
     std::function<void()> onProcessEvents;  // runs inside each round of events
 
 private:

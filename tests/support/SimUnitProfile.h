@@ -11,6 +11,8 @@ struct SimBehaviour {
     Kind kind = Answer;
     int delayMs = 0;          // wait before answering
     QList<int> splitAt;       // TCP: deliver the reply in pieces cut at these offsets
+    int pieceGapMs = 20;      // TCP: pause between two pieces, so each is its own delivery
+    QByteArray trailing;      // TCP: bytes sent right after the reply line, in the same write
 };
 
 struct SimUnitProfile {

@@ -41,4 +41,13 @@ bool parseSerialRequest(const QByteArray& frame, char& address, QByteArray& comm
     return true;
 }
 
+bool parseTcpRequest(const QByteArray& block, char& address, QByteArray& command)
+{
+    if (block.size() < 6 || block.at(0) != STX || !block.endsWith(QByteArray("\x03M\r\n")))
+        return false;
+    address = block.at(1);
+    command = block.mid(2, block.size() - 6);
+    return true;
+}
+
 } // namespace unitframes

@@ -12,4 +12,7 @@ QByteArray serialReply(char address, const QByteArray& data, char start = ACK);
 QByteArray tcpReply(char address, const QByteArray& data, char start = ACK);
 // A request frame STX address command ETX checksum split into its parts; false when it is not one.
 bool parseSerialRequest(const QByteArray& frame, char& address, QByteArray& command);
+// A TCP request block STX address command ETX "M" CR LF split into its parts; false when
+// it is not one.
+bool parseTcpRequest(const QByteArray& block, char& address, QByteArray& command);
 } // namespace unitframes

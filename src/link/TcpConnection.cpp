@@ -1,0 +1,110 @@
+#include "link/TcpConnection.h"
+#include "link/Program.h"
+#include "link/Transaction.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+
+namespace {
+constexpr int ConnectPauses = 20;
+constexpr int CloseReads = 11;
+
+template <class Signature, class... Args>
+void callHook(const std::function<Signature>& hook, Args&&... args)
+{
+    if (hook)
+        hook(std::forward<Args>(args)...);
+}
+
+// One 50 ms pause of the connect wait: a 20 ms sleep, then pending events run.
+void connectPause(IClock& clock)
+{
+    clock.sleepMs(20);
+    clock.processEvents();
+}
+
+const QString ConnectCaption = QStringLiteral("Connect");
+} // namespace
+
+bool OpenConnection(Program& p)
+{
+    ITcpSocket* socket = p.platform.tcp;
+    if (!socket || !p.platform.clock)
+        return false;
+    CloseConnection(p);
+    socket->connectToRemote();
+    for (int i = 0; i < ConnectPauses; ++i) {
+        connectPause(*p.platform.clock);
+        if (socket->state() == ITcpSocket::Connected)
+            break;
+    }
+    return socket->state() == ITcpSocket::Connected;
+}
+
+bool CloseConnection(Program& p)
+{
+    ITcpSocket* socket = p.platform.tcp;
+    if (!socket)
+        return false;
+    socket->close();
+    for (int i = 0; i < CloseReads; ++i) {
+        if (socket->state() == ITcpSocket::Closed)
+            return true;
+    }
+    return false;
+}
+
+void sckTcp_Connect(Program& p)
+{
+    if (!p.conn.UseEnet || !p.platform.tcp || p.platform.tcp->state() != ITcpSocket::Connected)
+        return;
+    BeginConnection(p, true);
+    p.conn.EnetFirstReadPending = true;
+    callHook(p.hooks.runPollTick);
+    callHook(p.hooks.setPollTimer, true);
+}
+
+void sckTcp_DataArrival(Program& p)
+{
+    if (p.platform.tcp)
+        TcpDataArrived(p, p.platform.tcp->readAll());
+}
+
+void sckTcp_Error(Program& p, const ITcpSocket::ErrorEvent& error)
+{
+    const QString text = QStringLiteral("Error No.: ") + QString::number(error.number) + "\r\n"
+                         + QStringLiteral("Descr: ") + error.description + "\r\n"
+                         + QStringLiteral("Scode: ") + QString::number(error.scode) + "\r\n"
+                         + QStringLiteral("Source: ") + error.source + "\r\n";
+    if (p.platform.prompts)
+        p.platform.prompts->message(text, QStringLiteral("TCP/IP Socket Error"), PromptIcon::Exclamation);
+    if (p.platform.tcp)
+        p.platform.tcp->close();
+    EndConnection(p);
+    callHook(p.hooks.setPollTimer, false);
+    callHook(p.hooks.clearAndDisableWindow);
+    callHook(p.hooks.setConnectCaption, ConnectCaption);
+    callHook(p.hooks.enableConnectButton, true);
+    callHook(p.hooks.enableConnectMenu, true);
+    p.conn.EnetFirstReadPending = false;
+    p.conn.FirstReadDone = false;
+}
+
+void ConnectTcpSocketEvents(Program& p)
+{
+    ITcpSocket* socket = p.platform.tcp;
+    if (!socket)
+        return;
+    socket->onConnect = [&p] { sckTcp_Connect(p); };
+    socket->onDataArrival = [&p] { sckTcp_DataArrival(p); };
+    socket->onError = [&p](const ITcpSocket::ErrorEvent& e) { sckTcp_Error(p, e); };
+}
+
+void ResetDroppedTcpLink(Program& p)
+{
+    callHook(p.hooks.setPollTimer, false);
+    CloseEnetConnection(p);
+    EndConnection(p);
+    callHook(p.hooks.clearAndDisableWindow);
+    callHook(p.hooks.setConnectCaption, ConnectCaption);
+    callHook(p.hooks.tcpLinkDropped);
+}

@@ -1,0 +1,120 @@
+#include "support/SimUnitTcp.h"
+#include "support/UnitFrames.h"
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+
+SimUnitTcp::SimUnitTcp(SimUnitProfile p, QObject* parent) : QObject(parent), profile(std::move(p))
+{
+    connect(&server_, &QTcpServer::newConnection, this, &SimUnitTcp::onNewConnection);
+}
+
+SimUnitTcp::~SimUnitTcp()
+{
+    const auto sockets = buffers_.keys();
+    for (QTcpSocket* s : sockets) {
+        s->disconnect(this);
+        s->abort();
+    }
+}
+
+bool SimUnitTcp::listen() { return server_.listen(QHostAddress::LocalHost, 0); }
+
+void SimUnitTcp::dropConnections()
+{
+    const auto sockets = buffers_.keys();
+    for (QTcpSocket* s : sockets)
+        s->disconnectFromHost();
+}
+
+void SimUnitTcp::onNewConnection()
+{
+    while (QTcpSocket* s = server_.nextPendingConnection()) {
+        ++connectionsAccepted;
+        s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        buffers_.insert(s, {});
+        connect(s, &QTcpSocket::readyRead, this, [this, s] { onReadyRead(s); });
+        connect(s, &QTcpSocket::disconnected, this, [this, s] {
+            buffers_.remove(s);
+            s->deleteLater();
+        });
+    }
+}
+
+void SimUnitTcp::onReadyRead(QTcpSocket* socket)
+{
+    QByteArray& buffer = buffers_[socket];
+    buffer += socket->readAll();
+    for (qsizetype lf = buffer.indexOf('\n'); lf >= 0; lf = buffer.indexOf('\n')) {
+        const QByteArray block = buffer.left(lf + 1);
+        buffer.remove(0, lf + 1);
+        requests.append(block);
+        char address = 0;
+        QByteArray command;
+        if (unitframes::parseTcpRequest(block, address, command))
+            answer(socket, address, command);
+    }
+}
+
+void SimUnitTcp::answer(QTcpSocket* socket, char address, const QByteArray& command)
+{
+    if (address != profile.address && !profile.answerAnyAddress)
+        return;
+    commands.append(command);
+    const SimBehaviour how = profile.behaviourFor(command);
+    QByteArray line;
+    switch (how.kind) {
+    case SimBehaviour::Silent:
+        return;
+    case SimBehaviour::DropConnection: {
+        QPointer<QTcpSocket> s(socket);
+        QTimer::singleShot(how.delayMs, this, [s] {
+            if (s)
+                s->disconnectFromHost();
+        });
+        return;
+    }
+    case SimBehaviour::Nak:
+        line = unitframes::tcpReply(profile.address, {}, unitframes::NAK);
+        break;
+    default:
+        if (!profile.knows(command))
+            return;
+        line = unitframes::tcpReply(profile.address, profile.replies.value(command));
+        if (how.kind == SimBehaviour::CutShort)
+            line.chop(2);   // no ETX, no CR: the line never ends
+        else if (how.kind == SimBehaviour::StrayBytesFirst)
+            line.prepend("xy");
+        break;
+    }
+    line += how.trailing;
+    QByteArrayList pieces;
+    int from = 0;
+    for (int cut : how.splitAt) {
+        if (cut > from && cut < line.size()) {
+            pieces << line.mid(from, cut - from);
+            from = cut;
+        }
+    }
+    pieces << line.mid(from);
+    QPointer<QTcpSocket> s(socket);
+    QTimer::singleShot(how.delayMs, this, [this, s, pieces, gap = how.pieceGapMs] {
+        if (s)
+            writePieces(s, pieces, gap);
+    });
+}
+
+void SimUnitTcp::writePieces(QTcpSocket* socket, QByteArrayList pieces, int gapMs)
+{
+    if (pieces.isEmpty())
+        return;
+    socket->write(pieces.takeFirst());
+    socket->flush();
+    if (pieces.isEmpty())
+        return;
+    QPointer<QTcpSocket> s(socket);
+    QTimer::singleShot(gapMs, this, [this, s, pieces, gapMs] {
+        if (s)
+            writePieces(s, pieces, gapMs);
+    });
+}
