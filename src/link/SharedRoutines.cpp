@@ -98,6 +98,8 @@ QString FormatPower(float dBm, bool displayWatts)
     return conv::FormatNumber(asWritten(value), QStringLiteral("##0.0"));
 }
 
+double SingleAsWritten(float f) { return asWritten(f); }
+
 bool ComPortExists(const ISettingsStore* store, int n) { return serialPortExists(store, n); }
 
 std::optional<qint32> DateToUnixSeconds(const QDateTime& d)

@@ -33,6 +33,9 @@ float WattsToDbm(float watts);   // 30 for watts <= 0
 double Log10(double x);          // 0 for x <= 0
 // "##0.0" of the value, in watts when displayWatts.
 QString FormatPower(float dBm, bool displayWatts);
+// The decimal value a single-precision number is written as ("47.05", not 47.0499992...),
+// for formatting a single-precision value with a pattern.
+double SingleAsWritten(float f);
 
 // The PC serial port COMn exists (see serialPortExists).
 bool ComPortExists(const ISettingsStore* store, int n);

@@ -5,4 +5,9 @@
 struct DisplayState {
     bool DisplayWatts = false;
     float RrfFloor = 27.0f;
+
+    // Input drive power display: the unit reports its drive power (set at every first
+    // read), and the forward-count box currently shows it.
+    bool DrivePowerSupported = false;
+    bool DrivePowerShown = false;
 };

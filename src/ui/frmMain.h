@@ -1,6 +1,7 @@
 #pragma once
 // The main window. Its controls are built in ui/frmMainUi.cpp; its procedures are
 // declared here by area and defined in the folder of the subsystem they belong to.
+#include "status/PowerDisplay.h"
 #include "ui/frmMainUi.h"
 #include <QMainWindow>
 #include <QTimer>
@@ -28,10 +29,23 @@ public:
     // Poll loop (status/frmMain_poll.cpp)
     void Timer1_Timer();
 
+    // Power display units and the drive-power box (status/frmMain_powerUnits.cpp)
+    void DisplayToWatts();
+    void DisplayTodBm();
+    bool CheckInputDriverPwrSupport();
+    void DisplayDrivePower(bool enable);
+    // Writes a power box and remembers the unrounded power (dBm) behind its text, so that
+    // switching the display unit converts from that power and not from the rounded text.
+    void WritePowerBox(QLineEdit* box, const QString& text, float dBm);
+
     // ===== settings: setters, menus, bands (settings/frmMain_*.cpp) =====
 
     // ===== dialogs: the main window's share of the unit setup dialogs (dialogs/frmMain_*.cpp) =====
 
 private:
     Program& p;
+
+    // status: power display units
+    void switchPowerUnits(bool toWatts);
+    PowerDisplay::WrittenPowers writtenPowers_;
 };
