@@ -92,6 +92,14 @@ bool Reply::fieldTaken(int markPos, int k, int width, FieldTest test) const
     return false;
 }
 
+std::optional<qint16> Reply::digitAt(int pos) const
+{
+    const auto c = fixedWhole(pos, 1);
+    if (!c || !c->at(0).isDigit() || c->at(0).unicode() > 127)
+        return std::nullopt;
+    return static_cast<qint16>(c->at(0).unicode() - '0');
+}
+
 std::optional<Reply> Ask(Program& p, const QString& command)
 {
     if (!SendUnitCommand(p, command, false))

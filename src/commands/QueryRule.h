@@ -57,6 +57,8 @@ struct Reply {
     static int fieldStart(int markPos, int k, int width) { return markPos + 1 + k * width; }
     QString field(int markPos, int k, int width) const;
     bool fieldTaken(int markPos, int k, int width, FieldTest test) const;
+    // The one character at `pos` as a number, when it lies inside the data and is a digit.
+    std::optional<qint16> digitAt(int pos) const;
 };
 
 // Sends `command` with the error box off and copies the reply at once; nothing when the
