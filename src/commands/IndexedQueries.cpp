@@ -72,7 +72,7 @@ QString coefficientText(const Reply& r, int end)
         return r.fixedWhole(5, 5).value_or(QString());
     if (end <= 22)
         return QString();
-    return conv::Mid(r.text, 5, qMin(end, r.dataEnd() + 1) - 5);
+    return r.between(5, end);
 }
 
 // Digits and points after `echo` (found above position 4), blanks skipped.

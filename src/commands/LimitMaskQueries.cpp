@@ -201,7 +201,7 @@ PowerLimitReply ReadMaxRFPowerLimit(Program& p)
     const int semi = r->find(QStringLiteral(";"));
     out.Values[0] = *flag;
     if (start < semi) {
-        const QString first = conv::Mid(r->text, start, semi - start);
+        const QString first = r->between(start, semi);
         out.Values[1] = conv::FormatNumber(NumericValue(first), QStringLiteral("##0.0##"));
         out.Values[2] = conv::FormatNumber(NumericValue(r->toEnd(semi + 1)), QStringLiteral("##0.0#"));
     } else {

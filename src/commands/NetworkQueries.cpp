@@ -27,8 +27,8 @@ QString dottedQuad(Program& p, const char* command, const char* echo)
 {
     const QString text =
         textToEtx(p, QString::fromLatin1(command), QString::fromLatin1(echo), 2, 4).value_or(QString());
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (text.isEmpty() || parts.size() < 4)
+    const QStringList parts = SplitFields(text, QStringLiteral("."));
+    if (parts.size() < 4)
         return QString();
     QStringList quad;
     for (int i = 0; i < 4; ++i)
@@ -71,8 +71,8 @@ QString GetUserLLDPText(Program& p)
 
 void ParseFactoryLLDP(Program& p, const QString& text)
 {
-    const QStringList f = text.split(QLatin1Char(';'));
-    if (text.isEmpty() || f.size() != 3)
+    const QStringList f = SplitFields(text, QStringLiteral(";"));
+    if (f.size() != 3)
         return;
     UnitConfig& c = p.unit.config;
     if (const auto med = DirectLong(f.at(0)))
@@ -83,8 +83,8 @@ void ParseFactoryLLDP(Program& p, const QString& text)
 
 void ParseUserLLDP(Program& p, const QString& text)
 {
-    const QStringList f = text.split(QLatin1Char(';'));
-    if (text.isEmpty() || f.size() != 5)
+    const QStringList f = SplitFields(text, QStringLiteral(";"));
+    if (f.size() != 5)
         return;
     UnitConfig& c = p.unit.config;
     if (const auto on = DirectLong(f.at(0)); on && (*on == 0 || *on == 1))
@@ -109,7 +109,7 @@ bool ReadTWTEOLParams(Program& p)
         const int s = r->find(semi, start);
         if (s <= start)
             return false;
-        p.ReplyFields[static_cast<size_t>(i)] = conv::Mid(r->text, start, s - start);
+        p.ReplyFields[static_cast<size_t>(i)] = r->between(start, s);
         start = s + 1;
     }
     const auto third = NumericInteger(r->toEnd(start));
@@ -125,7 +125,7 @@ QString ReadTWTLifeText(Program& p)
     if (!r || r->find(QStringLiteral("EC")) != 4)
         return QString();
     const int s = r->find(QStringLiteral(";"), 6);
-    return s > 6 ? conv::Mid(r->text, 6, s - 6) : QString();
+    return s > 6 ? r->between(6, s) : QString();
 }
 
 } // namespace SsaCmds

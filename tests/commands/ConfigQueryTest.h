@@ -47,6 +47,24 @@ inline void answerWithChecksum(TestProgram& t, const QByteArray& command, const 
     t.replies[command] = data;
 }
 
+// One reply and the result it gives.
+struct Case {
+    const char* command;
+    std::optional<QByteArray> data;   // nothing: the unit does not answer
+    QString expected;
+};
+
+inline void runCases(const std::vector<Case>& cases, const QueryRun& run)
+{
+    for (const Case& c : cases) {
+        TestProgram t;
+        if (c.data)
+            t.replies[c.command] = *c.data;
+        SCOPED_TRACE(std::string(c.command) + " " + c.data.value_or("<none>").toStdString());
+        EXPECT_EQ(run(t.p()).toStdString(), c.expected.toStdString());
+    }
+}
+
 inline void answerNak(TestProgram& t, const QByteArray& command)
 {
     t.rawReplies[command] = unitframes::serialReply(t.unitAddress, "", unitframes::NAK);

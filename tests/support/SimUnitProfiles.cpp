@@ -116,6 +116,90 @@ void addSolidStateReadings(SimUnitProfile& p)
 
 // Each query module adds what its queries need to these two profiles.
 
+namespace {
+
+// Limits, masks, network, ports, bands: what both families answer. Network replies carry
+// loopback addresses only.
+void addConfigReplies(SimUnitProfile& p)
+{
+    p.set(".?P71", ".P71 465");
+    p.set(".?P66", ".P66 100");
+    p.set(".?P203", ".P203 250");
+    p.set(".?P320", ".P320 125");
+    p.set(".?P321", ".P321 200");
+    p.set(".?P322", ".P322 0");
+    p.set(".?P334", ".P334 300");
+    p.set("PBA?", "PBA1");
+    p.set(".?P151", ".P151 1");
+    p.set(".?P212", ".P212 0");
+    p.set("PS?", "PS18.5");
+    p.set("PR?", "PR-1.5");
+    p.set("PO?", "PO1 46.0;40.5");
+    p.set("POO?", "POO47.5");
+    p.set("YIF?", "YIF1048575,255");
+    p.set("YIA?", "YIA4095");
+    p.set("PEI?", "PEI127.0.0.5");
+    p.set("PEN?", "PEN255.0.0.0");
+    p.set("PER?", "PER127.0.0.1");
+    p.set("PEM?", "PEM00-11-22-33-44-55");
+    p.set("PEO?", "PEO1");
+    p.set("QlldpFactorySetup?", "QlldpFactorySetup 1;HW2;uuid-0001");
+    p.set("QlldpSetupConfig?", "QlldpSetupConfig 1;30;4;2;unit-a");
+    p.set("PX?", "PX1");
+    p.set("?M", "?012345");
+    p.set("?N", "?000321");
+    p.set("?Q", "? 1.2");
+    p.set("X1?", "X1009600N81");
+    p.set("X2?", "X2038400E71");
+    p.set("XR?", "XR21B;OBMIP");
+    p.set("YB?", "YB0.015");
+    p.set("YB?1", "YB-0.02 dB/C");
+    p.set(".?P54", ".P54 1");
+    p.set("PTI?", "PTI0");
+    p.set("T?", "TKu, 14.250");
+    p.set(".?B1", ".B1Ku,14.25");
+    p.set(".?B2", ".B2Ka,29.5");
+    p.set("YFTF?", "YFTF 52.0");
+    p.set("YFTR?", "YFTR 45.0");
+    p.set("PBG?", "PBG45");
+}
+
+// The tube's life, heater and digital pots.
+void addTubeConfigReplies(SimUnitProfile& p)
+{
+    p.set("QEP?", "QEP20000;5.5;123");
+    p.set("QEC", "QEC15000;");
+    p.set(":?", ":1");
+    p.set("PBH?", "PBH1");
+    p.set("YP1?", "YP1 128");
+    p.set("YP3?", "YP3 2.5");
+    p.set("YP4?", "YP4 64");
+    p.set("YP5?", "YP5 32");
+    p.set("YP6?", "YP6 16");
+}
+
+// The block up-converter, the gain balance, the analog scalers and the band minimum of
+// a model that has its own query for it.
+void addSspaConfigReplies(SimUnitProfile& p)
+{
+    p.set("PBRF?", "PBRF10.5");
+    p.set("PBCA?", "PBCA10.5");
+    p.set("PBCP?", "PBCP-12.5");
+    p.set("PBCS?", "PBCS-10");
+    p.set("PBCT?", "PBCT35.5");
+    p.set("PBCN?", "PBCN30");
+    p.set("PBCO?", "PBCO1.5");
+    p.set("PBCM?", "PBCM2");
+    p.set("PBCI?", "PBCI-11");
+    p.set("PG?", "PG1 2.5");
+    p.set("PBCG?", "PBCG1.5");
+    p.set("YO1?", "YO1 512");
+    p.set("YO2?", "YO2 256");
+    p.set("YO3?", "YO3 128");
+}
+
+} // namespace
+
 SimUnitProfile twtaProfile()
 {
     SimUnitProfile p;
@@ -124,6 +208,8 @@ SimUnitProfile twtaProfile()
     addTwtaIdentity(p);
     addCommonReadings(p);
     addTubeReadings(p);
+    addConfigReplies(p);
+    addTubeConfigReplies(p);
     return p;
 }
 
@@ -135,6 +221,8 @@ SimUnitProfile sspaProfile()
     addSspaIdentity(p);
     addCommonReadings(p);
     addSolidStateReadings(p);
+    addConfigReplies(p);
+    addSspaConfigReplies(p);
     return p;
 }
 
