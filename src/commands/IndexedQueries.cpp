@@ -1,5 +1,7 @@
 #include "commands/IndexedQueries.h"
+#include "commands/ConfigProductQueries.h"
 #include "commands/QueryRule.h"
+#include "link/SharedRoutines.h"
 #include "link/Program.h"
 #include "platform/Conventions.h"
 
@@ -46,10 +48,7 @@ QString lettersFrom(const Reply& r, int start)
 {
     const QString rest = r.toEnd(start);
     int n = 0;
-    const auto isLetter = [](QChar c) {
-        return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-    };
-    while (n < rest.size() && isLetter(rest.at(n)))
+    while (n < rest.size() && IsLetterChar(rest.at(n).unicode()))
         ++n;
     return rest.left(n);
 }
@@ -108,6 +107,15 @@ QString ReadOverdriveFaultTripLevel(Program& p)
     const auto v = indexedValue(p, QStringLiteral("YP3?"));
     const float level = v ? static_cast<float>(NumericValue(*v)) : -1.0f;
     return conv::FormatNumber(level, QStringLiteral("##0.0"));
+}
+
+void ReadDigitalPotSettings(Program& p)
+{
+    UnitConfig& c = p.unit.config;
+    for (const int n : {1, 4, 5, 6})
+        c.DigitalPotValues[static_cast<size_t>(n)] = ReadDigitalPot(p, n);
+    c.OverdriveTripLevel = NumericValue(ReadOverdriveFaultTripLevel(p));
+    c.UplinkPowerControl = ReadUplinkPowerControl(p) == 1;
 }
 
 qint16 ReadStartupConfig(Program& p)

@@ -12,6 +12,9 @@ namespace SsaCmds {
 bool ReadADCScalers(Program& p, std::span<qint16> scalers);
 qint16 ReadDigitalPot(Program& p, int n);
 QString ReadOverdriveFaultTripLevel(Program& p);   // "##0.0"; "-1.0" when unanswered
+// Pots 1, 4, 5 and 6, the overdrive trip level and the uplink power control option into
+// the unit's configuration values.
+void ReadDigitalPotSettings(Program& p);
 qint16 ReadStartupConfig(Program& p);
 qint32 ReadPowerSupplyHours(Program& p);
 qint32 ReadTransmitHours(Program& p);

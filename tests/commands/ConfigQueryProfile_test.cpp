@@ -106,6 +106,15 @@ const std::vector<Query>& queries()
          },
          "-1|-1|-1", "512|256|128"},
         {"ReadDigitalPot", "YP1?", [](Program& p) { return text(ReadDigitalPot(p, 1)); }, "-1", "128"},
+        {"ReadDigitalPotSettings", "YP1?",
+         [](Program& p) {
+             ReadDigitalPotSettings(p);
+             const UnitConfig& c = p.unit.config;
+             return QStringList{text(c.DigitalPotValues[1]), text(c.DigitalPotValues[4]), text(c.DigitalPotValues[5]),
+                                text(c.DigitalPotValues[6]), QString::number(c.OverdriveTripLevel)}
+                 .join('|');
+         },
+         "-1|-1|-1|-1|-1", "128|64|32|16|2.5"},
         {"ReadOverdriveFaultTripLevel", "YP3?", [](Program& p) { return ReadOverdriveFaultTripLevel(p); }, "-1.0", "2.5"},
         {"ReadStartupConfig", "PX?", [](Program& p) { return text(ReadStartupConfig(p)); }, "-1", "1"},
         {"ReadPowerSupplyHours", "?M", [](Program& p) { return text(ReadPowerSupplyHours(p)); }, "-1", "12345"},

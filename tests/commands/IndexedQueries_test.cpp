@@ -30,6 +30,22 @@ TEST(IndexedReads, PotsOverdriveAndStartup)
              [](Program& p) { return text(ReadStartupConfig(p)); });
 }
 
+TEST(IndexedReads, DigitalPotSettingsInTheirOrder)
+{
+    TestProgram t;
+    UnitConfig& c = t.p().unit.config;
+    c.DigitalPotValues.fill(9);
+    t.replies["YP1?"] = "YP1 128";
+    t.replies["YP5?"] = "YP5 32";   // "YP4?" and "YP6?" go unanswered
+    t.replies["YP3?"] = "YP3 2.54";
+    t.replies["PBUH?"] = "PBUH1";
+    ReadDigitalPotSettings(t.p());
+    EXPECT_EQ(c.DigitalPotValues, (std::array<qint16, 7>{9, 128, 9, 9, -1, 32, -1}));
+    EXPECT_DOUBLE_EQ(c.OverdriveTripLevel, 2.5);
+    EXPECT_TRUE(c.UplinkPowerControl);
+    EXPECT_EQ(t.commands, (QByteArrayList{"YP1?", "YP4?", "YP5?", "YP6?", "YP3?", "PBUH?"}));
+}
+
 TEST(HourMeters, SixDigitsAfterTheMarkInTheirRange)
 {
     runCases({{"?M", "?012345", "12345"},
