@@ -1,5 +1,6 @@
 #include "link/TcpConnection.h"
 #include "link/Program.h"
+#include "link/SharedRoutines.h"
 #include "link/Transaction.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
@@ -15,13 +16,6 @@ void callHook(const std::function<Signature>& hook, Args&&... args)
         hook(std::forward<Args>(args)...);
 }
 
-// One 50 ms pause of the connect wait: a 20 ms sleep, then pending events run.
-void connectPause(IClock& clock)
-{
-    clock.sleepMs(20);
-    clock.processEvents();
-}
-
 const QString ConnectCaption = QStringLiteral("Connect");
 } // namespace
 
@@ -33,7 +27,7 @@ bool OpenConnection(Program& p)
     CloseConnection(p);
     socket->connectToRemote();
     for (int i = 0; i < ConnectPauses; ++i) {
-        connectPause(*p.platform.clock);
+        PauseMilliseconds(*p.platform.clock, 50);
         if (socket->state() == ITcpSocket::Connected)
             break;
     }

@@ -28,11 +28,12 @@ struct SimTcp {
         p().hooks.setPollTimer = [this](bool on) { calls << (on ? "timer on" : "timer off"); };
         p().hooks.clearAndDisableWindow = [this] { calls << "clear and disable"; };
         p().hooks.setConnectCaption = [this](const QString& c) { calls << "caption " + c; };
-        EXPECT_TRUE(unit.listen());
+        EXPECT_TRUE(server.listen());
         socket.setRemoteHost("127.0.0.1");
-        socket.setRemotePort(unit.port());
+        socket.setRemotePort(server.port());
     }
     Program& p() { return *program; }
+    void edit(const std::function<void(SimUnitProfile&)>& f) { unit.editProfile(f); }
     QString line(const QByteArray& data, char start = unitframes::ACK)
     {
         return QString::fromLatin1(unitframes::tcpReply('A', data, start));
@@ -42,7 +43,8 @@ struct SimTcp {
     QtTcpSocket socket;
     FakePrompts prompts;
     std::unique_ptr<Program> program;
-    SimUnitTcp unit;
+    SimUnit unit{twtaProfile()};
+    SimUnitTcp server{unit};
     QStringList calls;
 };
 } // namespace
@@ -54,7 +56,7 @@ TEST(TcpLinkSim, ConnectsFramesAndReadsTheStatus)
     EXPECT_EQ(s.calls, QStringList({"tick", "timer on"}));
     s.p().ReplyFields.fill("");
     EXPECT_TRUE(SsaCmds::QueryStatusWords(s.p()));
-    EXPECT_EQ(s.unit.requests, QByteArrayList{QByteArray("\x02" "A?!#(\x03" "M\r\n")});
+    EXPECT_EQ(s.server.requests, QByteArrayList{QByteArray("\x02" "A?!#(\x03" "M\r\n")});
     EXPECT_EQ(s.p().ReplyFields[0], "D@@@");
     EXPECT_EQ(s.p().ReplyFields[2], "@@@@");
     EXPECT_EQ(SsaCmds::ReadUnitStatusCode(s.p()), 0x404);
@@ -63,7 +65,7 @@ TEST(TcpLinkSim, ConnectsFramesAndReadsTheStatus)
 TEST(TcpLinkSim, ReplyInThreePiecesIsOneTransaction)
 {
     SimTcp s;
-    s.unit.profile.behaviour["1"].splitAt = {2, 4};
+    s.edit([](SimUnitProfile& pr) { pr.behaviour["1"].splitAt = {2, 4}; });
     int deliveries = 0;
     s.socket.onDataArrival = [&] {
         ++deliveries;
@@ -73,25 +75,27 @@ TEST(TcpLinkSim, ReplyInThreePiecesIsOneTransaction)
     EXPECT_TRUE(SendUnitCommand(s.p(), "1"));
     EXPECT_EQ(s.p().LinkObject.ReplyBuffer, s.line("1DD"));
     EXPECT_EQ(deliveries, 3);
-    EXPECT_EQ(s.unit.commands.size(), 1);
+    EXPECT_EQ(s.unit.commands().size(), 1);
 }
 
 TEST(TcpLinkSim, TwoLinesInOneDeliveryYieldTheFirst)
 {
     SimTcp s;
-    s.unit.profile.behaviour["1"].trailing = unitframes::tcpReply('A', "1EE");
+    s.edit([](SimUnitProfile& pr) { pr.behaviour["1"].trailing = unitframes::tcpReply('A', "1EE"); });
     ASSERT_TRUE(OpenConnection(s.p()));
     EXPECT_TRUE(SendUnitCommand(s.p(), "1"));
     EXPECT_EQ(s.p().LinkObject.ReplyBuffer, s.line("1DD"));
-    s.unit.profile.behaviour.remove("1");
-    s.unit.profile.set("?!", "?ABCD");
+    s.edit([](SimUnitProfile& pr) {
+        pr.behaviour.remove("1");
+        pr.set("?!", "?ABCD");
+    });
     EXPECT_EQ(SsaCmds::ReadSingleStatusWord(s.p(), 1), "ABCD");   // the dropped line does not leak
 }
 
 TEST(TcpLinkSim, NakFailsWithoutABox)
 {
     SimTcp s;
-    s.unit.profile.behaviour["1"].kind = SimBehaviour::Nak;
+    s.edit([](SimUnitProfile& pr) { pr.behaviour["1"].kind = SimBehaviour::Nak; });
     ASSERT_TRUE(OpenConnection(s.p()));
     EXPECT_FALSE(SendUnitCommand(s.p(), "1", true));
     EXPECT_EQ(s.p().LinkObject.ReplyBuffer, s.line("", unitframes::NAK));
@@ -101,7 +105,7 @@ TEST(TcpLinkSim, NakFailsWithoutABox)
 TEST(TcpLinkSim, UnitClosingTheConnectionIsClosingNotAnError)
 {
     SimTcp s;
-    s.unit.profile.behaviour["1"].kind = SimBehaviour::DropConnection;
+    s.edit([](SimUnitProfile& pr) { pr.behaviour["1"].kind = SimBehaviour::DropConnection; });
     ASSERT_TRUE(OpenConnection(s.p()));
     s.calls.clear();
     EXPECT_FALSE(SendUnitCommand(s.p(), "1"));   // ends as soon as the socket closes
@@ -111,7 +115,7 @@ TEST(TcpLinkSim, UnitClosingTheConnectionIsClosingNotAnError)
     EXPECT_EQ(s.calls, QStringList({"timer off", "clear and disable", "caption Connect"}));
     EXPECT_EQ(s.socket.state(), ITcpSocket::Closed);
     EXPECT_TRUE(s.prompts.boxes.isEmpty());
-    EXPECT_EQ(s.unit.commands.size(), 1);
+    EXPECT_EQ(s.unit.commands().size(), 1);
 }
 
 TEST(TcpLinkSim, RefusedConnectionRaisesTheSocketErrorBox)
@@ -132,8 +136,10 @@ TEST(TcpLinkSim, RefusedConnectionRaisesTheSocketErrorBox)
 TEST(TcpLinkSim, TimerTickDuringTheWaitSendsNothing)
 {
     SimTcp s;
-    s.unit.profile.set("PBFE?", "PBFE12.5");
-    s.unit.profile.behaviour["PBFE?"].delayMs = 100;
+    s.edit([](SimUnitProfile& pr) {
+        pr.set("PBFE?", "PBFE12.5");
+        pr.behaviour["PBFE?"].delayMs = 100;
+    });
     ASSERT_TRUE(OpenConnection(s.p()));
     bool tickRan = false, tickSent = true;
     QTimer tick;
@@ -146,6 +152,6 @@ TEST(TcpLinkSim, TimerTickDuringTheWaitSendsNothing)
     EXPECT_TRUE(SendUnitCommand(s.p(), "PBFE?"));
     EXPECT_TRUE(tickRan);
     EXPECT_FALSE(tickSent);
-    EXPECT_EQ(s.unit.commands, QByteArrayList{"PBFE?"});
+    EXPECT_EQ(s.unit.commands(), QByteArrayList{"PBFE?"});
     EXPECT_EQ(s.p().LinkObject.ReplyBuffer, s.line("PBFE12.5"));
 }

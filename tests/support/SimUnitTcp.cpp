@@ -4,7 +4,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-SimUnitTcp::SimUnitTcp(SimUnitProfile p, QObject* parent) : QObject(parent), profile(std::move(p))
+SimUnitTcp::SimUnitTcp(SimUnit& unit, QObject* parent) : QObject(parent), unit_(unit)
 {
     connect(&server_, &QTcpServer::newConnection, this, &SimUnitTcp::onNewConnection);
 }
@@ -52,16 +52,14 @@ void SimUnitTcp::onReadyRead(QTcpSocket* socket)
         char address = 0;
         QByteArray command;
         if (unitframes::parseTcpRequest(block, address, command))
-            answer(socket, address, command);
+            serve(socket, address, command);
     }
 }
 
-void SimUnitTcp::answer(QTcpSocket* socket, char address, const QByteArray& command)
+void SimUnitTcp::serve(QTcpSocket* socket, char address, const QByteArray& command)
 {
-    if (address != profile.address && !profile.answerAnyAddress)
-        return;
-    commands.append(command);
-    const SimBehaviour how = profile.behaviourFor(command);
+    const SimAnswer a = unit_.answer(address, command);
+    const SimBehaviour& how = a.how;
     QByteArray line;
     switch (how.kind) {
     case SimBehaviour::Silent:
@@ -75,16 +73,17 @@ void SimUnitTcp::answer(QTcpSocket* socket, char address, const QByteArray& comm
         return;
     }
     case SimBehaviour::Nak:
-        line = unitframes::tcpReply(profile.address, {}, unitframes::NAK);
+        line = unitframes::tcpReply(a.address, {}, unitframes::NAK);
         break;
-    default:
-        if (!profile.knows(command))
-            return;
-        line = unitframes::tcpReply(profile.address, profile.replies.value(command));
-        if (how.kind == SimBehaviour::CutShort)
-            line.chop(2);   // no ETX, no CR: the line never ends
-        else if (how.kind == SimBehaviour::StrayBytesFirst)
-            line.prepend("xy");
+    case SimBehaviour::CutShort:
+        line = unitframes::tcpReply(a.address, a.data);
+        line.chop(2);   // no ETX, no CR: the line never ends
+        break;
+    case SimBehaviour::StrayBytesFirst:
+        line = "xy" + unitframes::tcpReply(a.address, a.data);
+        break;
+    default:   // TCP lines carry no checksum to corrupt
+        line = unitframes::tcpReply(a.address, a.data);
         break;
     }
     line += how.trailing;

@@ -1,10 +1,11 @@
 #pragma once
-// The simulated unit's TCP side: a server on 127.0.0.1 with an ephemeral port, in the
-// test's own thread (the program's TCP wait lets its events run). Each request block
-// STX address command ETX "M" CR LF gets one reply line ACK address data ETX CR, shaped
-// by the profile's behaviour: delayed, split into pieces, NAKed, silent, or the
-// connection dropped.
-#include "support/SimUnitProfile.h"
+// The simulated unit's TCP side: a server on 127.0.0.1 with an ephemeral port, serving in
+// the thread that created it (the program's TCP wait lets that thread's events run). Each
+// request block STX address command ETX "M" CR LF gets one reply line from its SimUnit,
+// ACK address data ETX CR, shaped by the command's behaviour: delayed, split into pieces,
+// followed by more bytes in the same write, NAKed, silent, cut short, stray bytes first,
+// or the connection dropped.
+#include "support/SimUnit.h"
 #include <QByteArrayList>
 #include <QHash>
 #include <QObject>
@@ -15,7 +16,7 @@ class QTcpSocket;
 class SimUnitTcp : public QObject {
     Q_OBJECT
 public:
-    explicit SimUnitTcp(SimUnitProfile profile = twtaProfile(), QObject* parent = nullptr);
+    explicit SimUnitTcp(SimUnit& unit, QObject* parent = nullptr);
     ~SimUnitTcp() override;
 
     // Listens on 127.0.0.1; false when no port could be had.
@@ -25,17 +26,16 @@ public:
     void dropConnections();
     int openConnections() const { return static_cast<int>(buffers_.size()); }
 
-    SimUnitProfile profile;
     QByteArrayList requests;   // raw request blocks, in order
-    QByteArrayList commands;   // the commands addressed to this unit, in order
     int connectionsAccepted = 0;
 
 private:
     void onNewConnection();
     void onReadyRead(QTcpSocket* socket);
-    void answer(QTcpSocket* socket, char address, const QByteArray& command);
+    void serve(QTcpSocket* socket, char address, const QByteArray& command);
     void writePieces(QTcpSocket* socket, QByteArrayList pieces, int gapMs);
 
+    SimUnit& unit_;
     QHash<QTcpSocket*, QByteArray> buffers_;   // open connections and their unread input
     QTcpServer server_;
 };
