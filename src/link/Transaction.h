@@ -19,10 +19,12 @@ void BeginConnection(Program& p, bool overEnet);
 void EndConnection(Program& p);
 
 // The TCP leg of SendUnitCommand: sends STX address command ETX "M" CR LF and waits up to
-// 15 s for one reply line; true when it starts with ACK. A socket found closed, closing or
-// in error resets the window's connection state (hooks); one still connecting only fails.
+// 15 s (less when the socket stops being connected) for one reply line; true when it starts
+// with ACK. A socket found closed, closing or in error resets the window's connection state
+// (hooks); one still connecting only fails.
 bool SendEnetCommand(Program& p, QChar address, const QString& command);
 // Closes the socket and waits up to 3 s for it to report closed.
 bool CloseEnetConnection(Program& p);
-// The socket's data event: collects bytes up to the first CR and hands the line over.
+// The socket's data event: collects bytes up to the first CR and hands the first line over;
+// a line longer than TcpLinkState::MaxRx is dropped whole.
 void TcpDataArrived(Program& p, const QByteArray& bytes);

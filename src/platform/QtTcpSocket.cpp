@@ -19,6 +19,12 @@ QtTcpSocket::QtTcpSocket(QObject* parent) : QObject(parent)
     connect(&socket_, &QTcpSocket::disconnected, this, &QtTcpSocket::onDisconnected);
 }
 
+QtTcpSocket::~QtTcpSocket()
+{
+    socket_.disconnect(this);   // no events from the socket's own teardown
+    socket_.abort();
+}
+
 void QtTcpSocket::reset()
 {
     ++generation_;

@@ -13,6 +13,7 @@ class QtTcpSocket final : public QObject, public ITcpSocket {
     Q_OBJECT
 public:
     explicit QtTcpSocket(QObject* parent = nullptr);
+    ~QtTcpSocket() override;
 
     void setRemoteHost(const QString& host) override { host_ = host; }
     QString remoteHost() const override { return host_; }
