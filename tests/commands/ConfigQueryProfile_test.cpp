@@ -4,6 +4,7 @@
 #include "commands/IndexedQueries.h"
 #include "commands/LimitMaskQueries.h"
 #include "commands/NetworkQueries.h"
+#include "support/LinkedUnit.h"
 #include "support/SimUnitProfile.h"
 #include <array>
 
@@ -155,15 +156,75 @@ void expectEach(const std::function<void(TestProgram&)>& script,
     }
 }
 
-} // namespace
+enum class Link { Fake, Serial, Tcp };
 
-TEST(ConfigQueries, ReturnTheProfilesValues)
+// Runs every query on `p`, each from a clean reply table and configuration.
+void expectProfileValues(Program& p, const SimUnitProfile& profile)
 {
-    for (const SimUnitProfile& profile : {twtaProfile(), sspaProfile()}) {
-        expectEach([&](TestProgram& t) { t.replies = profile.replies; t.unitAddress = profile.address; },
-                   [&](const Query& q) { return profile.knows(q.command) ? q.profile : q.none; });
+    for (const Query& q : queries()) {
+        p.ReplyFields.fill(QString());
+        p.unit.config = {};
+        EXPECT_EQ(q.run(p).toStdString(), (profile.knows(q.command) ? q.profile : q.none).toStdString())
+            << q.name;
     }
 }
+
+// The unit refuses at once, rather than staying silent, every command of the queries that
+// its profile does not know, so no link waits out its time-out.
+void refuseUnknownCommands(SimUnitProfile& profile)
+{
+    for (const Query& q : queries()) {
+        TestProgram t;
+        t.replies = profile.replies;
+        q.run(t.p());
+        for (const QByteArray& command : t.commands) {
+            if (!profile.knows(command))
+                profile.behaviour[command].kind = SimBehaviour::Nak;
+        }
+    }
+}
+
+} // namespace
+
+// Each query returns the profile's value over the scripted fake line, the serial line of a
+// pseudo-terminal and a loopback TCP connection; what a profile does not know gives the
+// default.
+class ConfigQueriesOverLinks : public testing::TestWithParam<std::tuple<Link, bool>> {};
+
+TEST_P(ConfigQueriesOverLinks, ReturnTheProfilesValues)
+{
+    const auto [link, tube] = GetParam();
+    SimUnitProfile profile = tube ? twtaProfile() : sspaProfile();
+    refuseUnknownCommands(profile);
+    switch (link) {
+    case Link::Fake: {
+        TestProgram t;
+        t.replies = profile.replies;
+        expectProfileValues(t.p(), profile);
+        break;
+    }
+    case Link::Serial: {
+        SerialUnitProgram s(profile);
+        expectProfileValues(s.p(), profile);
+        break;
+    }
+    case Link::Tcp: {
+        TcpUnitProgram s(profile);
+        ASSERT_TRUE(s.connected);
+        expectProfileValues(s.p(), profile);
+        break;
+    }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfilesAndLinks, ConfigQueriesOverLinks,
+                         testing::Combine(testing::Values(Link::Fake, Link::Serial, Link::Tcp),
+                                          testing::Bool()),
+                         [](const auto& info) {
+                             const Link link = std::get<0>(info.param);
+                             const char* name = link == Link::Fake ? "Fake" : link == Link::Serial ? "Serial" : "Tcp";
+                             return std::string(name) + (std::get<1>(info.param) ? "Twta" : "Sspa");
+                         });
 
 TEST(ConfigQueries, UnansweredOrRefusedGiveTheDefaults)
 {

@@ -1,0 +1,47 @@
+#include "support/LinkedUnit.h"
+#include "link/TcpConnection.h"
+#include <gtest/gtest.h>
+
+SerialUnitProgram::SerialUnitProgram(const SimUnitProfile& profile) : unit(profile)
+{
+    if (!sim.start())
+        ADD_FAILURE() << "no pseudo-terminal: " << sim.errorText().toStdString();
+    sim.mapPort(store, 3);
+    Platform pf;
+    pf.serial = &serial;
+    pf.clock = &clock;
+    pf.settings = &store;
+    program = std::make_unique<Program>(pf);
+    OVLink& link = program->LinkObject;
+    link.setCheckAddress(false);
+    link.setMsgTimeout(0.2f);
+    link.setDeviceAddress("A");
+    link.setCommSettings("9600,N,8,1");
+    link.setPortNumber(3);
+}
+
+SerialUnitProgram::~SerialUnitProgram() { program->LinkObject.setOpenPort(false); }
+
+TcpUnitProgram::TcpUnitProgram(const SimUnitProfile& profile) : unit(profile)
+{
+    Platform pf;
+    pf.clock = &clock;
+    pf.tcp = &socket;
+    pf.prompts = &prompts;
+    program = std::make_unique<Program>(pf);
+    program->LinkObject.setDeviceAddress("A");
+    program->conn.UseEnet = true;
+    ConnectTcpSocketEvents(*program);
+    program->hooks.runPollTick = [] {};
+    if (!unit.listen()) {
+        ADD_FAILURE() << "no loopback port for the simulated unit";
+        return;
+    }
+    socket.setRemoteHost("127.0.0.1");
+    socket.setRemotePort(unit.port());
+    connected = OpenConnection(*program);
+    if (!connected)
+        ADD_FAILURE() << "could not connect to the simulated unit";
+}
+
+TcpUnitProgram::~TcpUnitProgram() { CloseConnection(*program); }

@@ -1,0 +1,41 @@
+#pragma once
+// Programs on the real serial and TCP stand-ins, each wired to a simulated unit: over a
+// pseudo-terminal, and over a loopback TCP connection (127.0.0.1, ephemeral port).
+#include "link/Program.h"
+#include "platform/QtClock.h"
+#include "platform/QtSerialControl.h"
+#include "platform/QtTcpSocket.h"
+#include "support/FakePrompts.h"
+#include "support/MemorySettingsStore.h"
+#include "support/SimUnit.h"
+#include "support/SimUnitSerial.h"
+#include "support/SimUnitTcp.h"
+#include <memory>
+
+// The serial line of COM3 leads to the simulated unit; replies are awaited 0.2 s.
+struct SerialUnitProgram {
+    explicit SerialUnitProgram(const SimUnitProfile& profile);
+    ~SerialUnitProgram();
+    Program& p() { return *program; }
+
+    SimUnit unit;
+    SimUnitSerial sim{unit};
+    MemorySettingsStore store;
+    QtSerialControl serial{&store};
+    QtClock clock;
+    std::unique_ptr<Program> program;
+};
+
+// Connected over TCP to the simulated unit (the connect event's first read left out).
+struct TcpUnitProgram {
+    explicit TcpUnitProgram(const SimUnitProfile& profile);
+    ~TcpUnitProgram();
+    Program& p() { return *program; }
+
+    SimUnitTcp unit;
+    QtClock clock;
+    QtTcpSocket socket;
+    FakePrompts prompts;
+    std::unique_ptr<Program> program;
+    bool connected = false;
+};
