@@ -1,9 +1,12 @@
 #include "link/Program.h"
+#include "platform/Folders.h"
 #include "platform/QtClock.h"
 #include "platform/QtPrompts.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
+#include "platform/QtTcpSocket.h"
+#include "platform/QtUdpSocket.h"
 #include "ui/frmMain.h"
 #include <QApplication>
 
@@ -17,6 +20,9 @@ int main(int argc, char** argv)
     QtClock clock;
     QtPrompts prompts;
     QtShell shell;
+    QtTcpSocket tcp;
+    QtUdpSocket udp(&settings);
+    Folders folders;
 
     Platform pf;
     pf.serial = &serial;
@@ -24,6 +30,9 @@ int main(int argc, char** argv)
     pf.prompts = &prompts;
     pf.settings = &settings;
     pf.shell = &shell;
+    pf.tcp = &tcp;
+    pf.udp = &udp;
+    pf.folders = &folders;
     Program program(pf);
 
     frmMain window(program);

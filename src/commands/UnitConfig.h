@@ -32,4 +32,65 @@ struct UnitConfig {
     std::array<qint16, 7> DigitalPotValues{};
     double OverdriveTripLevel = 0.0;
     bool UplinkPowerControl = false;
+
+    // --- connect-time reads: configuration word, band, power limit, unit serial ports ---
+    // Taken from the configuration word.
+    bool DualTwtaUnit = false;
+    bool MultiBandUnit = false;
+    bool MonitorDCVInput = false;
+    // The current RF band.
+    QString CurrentBandText;
+    float BandMaxPower = 50.0f;        // dBm
+    float BandMinPower = 0.1f;         // dBm
+    // Maximum RF power limit.
+    bool MaxPowerLimitEnabled = false;
+    QString MaxPowerLimitValue;
+    QString MaxPowerLimitSecondValue;
+    QString MaxPowerFaultLevel = QStringLiteral("-1");
+    // The unit's own RS-232 (Com1) and RS-485 (Com2) ports.
+    qint32 Com1Baud = 0;
+    QString Com1Parity = QStringLiteral(" ");
+    qint16 Com1DataBits = 0;
+    qint16 Com1StopBits = 0;
+    qint32 Com2Baud = 0;
+    QString Com2Parity = QStringLiteral(" ");
+    qint16 Com2DataBits = 0;
+    qint16 Com2StopBits = 0;
+    qint16 Rs485WireCount = 0;
+    QString Rs485Termination = QStringLiteral(" ");
+    QString Rs485Address;
+    QString Rs485Protocol;
+
+    // --- connect-time reads: the other feature groups ---
+    bool HasAmc = false;               // the unit has the float supply ("YCI?" answered)
+    qint16 PowerSaveMode = -1;         // "N?"; -1 when not supported
+    qint16 PowerSaveLevel = -1;        // "NP?"
+    // Programmable block up-converter (dB, dBm).
+    float LcBucAtten = 0.0f;
+    float LcBucMaxAtten = 0.0f;
+    float LcBucSetPoint = 0.0f;
+    float LcBucOffset = 0.0f;
+    qint16 LcBucMode = 0;              // 0 fixed attenuation, 1 variable attenuation, 2 optimized
+    bool LcBucInstalled = false;       // configuration word bit 10
+    // The unit's own network settings; the octets are what the network dialog shows.
+    QString UnitNetMask;
+    QString UnitGateway;
+    QString UnitMACAddress;
+    bool UnitDhcpEnabled = false;
+    std::array<qint16, 4> UnitIPOctets{};
+    std::array<qint16, 4> UnitNetMaskOctets{};
+    std::array<qint16, 4> UnitGatewayOctets{};
+    // Current-sense scaling.
+    float CurrentSenseGain = 0.0f;
+    float CurrentSenseResistor = 0.0f;
+    // Temperature compensation; SubBandTempCoefs[n] is sub-band n's coefficient (1 to 8).
+    bool TempCompRead = false;
+    QString TempCoefText;
+    bool TempCoefIsAttnTemp = false;
+    std::array<QString, 9> SubBandTempCoefs;
+    // Factory RF trip levels; FwdTripMargin is "" unless the unit reported it.
+    QString FactoryFwdTripLevel;
+    QString FactoryRevTripLevel;
+    QString FwdTripMargin;
+    float ReverseRFOffset = -100.0f;   // dB; -100 when the unit gives none
 };

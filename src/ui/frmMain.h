@@ -42,6 +42,9 @@ public:
 
     // ===== dialogs: the main window's share of the unit setup dialogs (dialogs/frmMain_*.cpp) =====
 
+    // Network settings (dialogs/frmMain_enetParams.cpp): the unit's addresses into octets.
+    void ParseEnetparams();
+
 private:
     Program& p;
 

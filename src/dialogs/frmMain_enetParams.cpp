@@ -1,0 +1,11 @@
+#include "dialogs/EnetOctets.h"
+#include "link/Program.h"
+#include "ui/frmMain.h"
+
+void frmMain::ParseEnetparams()
+{
+    UnitConfig& f = p.unit.config;
+    ParseOctets(p.conn.UnitIPAddress, f.UnitIPOctets);
+    ParseOctets(f.UnitNetMask, f.UnitNetMaskOctets);
+    ParseOctets(f.UnitGateway, f.UnitGatewayOctets);
+}
