@@ -1,4 +1,5 @@
 #include "link/LocatorReplies.h"
+#include "link/SharedRoutines.h"
 #include "platform/Conventions.h"
 
 namespace locator {
@@ -24,7 +25,7 @@ QString ListLine(const QString& address, const QString& text)
 {
     QString shown = text;
     for (QChar& c : shown)
-        if (c.unicode() < 32 || c.unicode() > 126)
+        if (!IsPrintableChar(c.unicode()))
             c = QLatin1Char('.');
     return address.leftJustified(16, QLatin1Char(' ')) + shown;
 }

@@ -1,6 +1,7 @@
 #include "link/frmCom.h"
 #include "support/TestProgram.h"
 #include <QComboBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -44,6 +45,7 @@ TEST(frmCom, EveryCombinationOfChoicesIsHandedBack)
     EXPECT_EQ(dlg.ui.cbBaud->count(), 7);
     EXPECT_EQ(dlg.ui.cbBaud->itemText(0), QStringLiteral("1200"));
     EXPECT_EQ(dlg.ui.cbBaud->itemText(6), QStringLiteral("57600"));
+    dlg.show();
     dlg.ui.cbBaud->setCurrentIndex(1);
     QTest::mouseClick(dlg.ui.Option3, Qt::LeftButton);
     QTest::mouseClick(dlg.ui.Option1, Qt::LeftButton);
