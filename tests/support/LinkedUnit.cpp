@@ -33,12 +33,12 @@ TcpUnitProgram::TcpUnitProgram(const SimUnitProfile& profile) : unit(profile)
     program->conn.UseEnet = true;
     ConnectTcpSocketEvents(*program);
     program->hooks.runPollTick = [] {};
-    if (!unit.listen()) {
+    if (!sim.listen()) {
         ADD_FAILURE() << "no loopback port for the simulated unit";
         return;
     }
     socket.setRemoteHost("127.0.0.1");
-    socket.setRemotePort(unit.port());
+    socket.setRemotePort(sim.port());
     connected = OpenConnection(*program);
     if (!connected)
         ADD_FAILURE() << "could not connect to the simulated unit";

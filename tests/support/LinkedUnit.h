@@ -32,7 +32,8 @@ struct TcpUnitProgram {
     ~TcpUnitProgram();
     Program& p() { return *program; }
 
-    SimUnitTcp unit;
+    SimUnit unit;
+    SimUnitTcp sim{unit};
     QtClock clock;
     QtTcpSocket socket;
     FakePrompts prompts;
