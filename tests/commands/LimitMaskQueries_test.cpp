@@ -102,6 +102,7 @@ TEST(PowerLimits, FlagAndValuesOrNothing)
               {"PO?", "PO046.125;40.555", "1:0|46.125|40.56"},
               {"PO?", "XX1 46.0", "0:||"},   // no echo: not answered
               {"PO?", "PO1", "0:||"},        // too short
+              {"PO?", "XXXXPO", "0:||"},     // no flag character before ETX
               {"PO?", std::nullopt, "0:||"}},
              [](Program& p) { return limits(ReadMaxRFPowerLimit(p)); });
     runCases({{"POO?", "POO47.5", "1:47.5||"},
