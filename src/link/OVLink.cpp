@@ -97,14 +97,15 @@ bool OVLink::EnsurePortOpen()
 
 void OVLink::send(int startChar, const QString& command)
 {
+    unsent_ = true;
     if (!EnsurePortOpen())
         return;
     const QString frame = BuildFrame(startChar, deviceAddress_, command);
-    unsent_ = !control_->write(frame.toLatin1());
-    if (unsent_) {
+    if (!control_->write(frame.toLatin1())) {
         setPortError(control_->errorString());
         return;
     }
+    unsent_ = false;
     errNumber_ = 0;
 }
 

@@ -61,5 +61,5 @@ private:
     bool checkAddress_ = true;
     QString commSettings_;
     qint16 portNumber_ = 1;
-    bool unsent_ = false;   // the last send failed to write its frame: no reply can come
+    bool unsent_ = false;   // the last send wrote no frame: no reply can come
 };

@@ -138,6 +138,7 @@ TEST(OVLink, PortFailuresGiveError9AndNeverSuccess)
         std::function<void(LinkOnFakes&)> arrange;
         QString text;
         bool sendFails;
+        std::function<void(LinkOnFakes&)> afterSend = nullptr;
     } cases[] = {
         {"port does not open", [](LinkOnFakes& f) { f.serial.failOpen = true; }, "Cannot open port", true},
         {"no line settings", [](LinkOnFakes& f) { f.link.setCommSettings(""); },
@@ -147,6 +148,8 @@ TEST(OVLink, PortFailuresGiveError9AndNeverSuccess)
          "Write error", true},
         {"device vanishes while waiting", [](LinkOnFakes& f) { f.serial.vanishOnWait = true; },
          "Device gone", false},
+        {"port opens only after the send", [](LinkOnFakes& f) { f.serial.failOpen = true; },
+         "Cannot open port", true, [](LinkOnFakes& f) { f.serial.failOpen = false; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -159,6 +162,8 @@ TEST(OVLink, PortFailuresGiveError9AndNeverSuccess)
         f.link.send(2, "1");
         EXPECT_EQ(f.serial.written.contains(frame), !c.sendFails);
         EXPECT_EQ(f.link.ErrString(), c.sendFails ? c.text : "No Error");
+        if (c.afterSend)
+            c.afterSend(f);
         qint16 err = -1;
         f.link.Receive(err);
         EXPECT_EQ(err, 9);
