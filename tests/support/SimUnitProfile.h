@@ -10,8 +10,8 @@ struct SimBehaviour {
     enum Kind { Answer, Silent, Nak, BadChecksum, CutShort, StrayBytesFirst, DropConnection };
     Kind kind = Answer;
     int delayMs = 0;          // wait before answering
-    QList<int> splitAt;       // TCP: deliver the reply in pieces cut at these offsets
-    int pieceGapMs = 20;      // TCP: pause between two pieces, so each is its own delivery
+    QList<int> splitAt;       // deliver the reply in pieces cut at these offsets
+    int pieceGapMs = 20;      // pause between two pieces, so each is its own delivery
     QByteArray trailing;      // TCP: bytes sent right after the reply line, in the same write
 };
 

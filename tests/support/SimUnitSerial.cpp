@@ -145,7 +145,7 @@ void SimUnitSerial::serve(const QByteArray& frame)
         for (int cut : a.how.splitAt) {
             if (cut <= from || cut >= bytes.size())
                 continue;
-            if (!writeAll(bytes.mid(from, cut - from)) || !pause(PieceGapMs))
+            if (!writeAll(bytes.mid(from, cut - from)) || !pause(a.how.pieceGapMs))
                 return;
             from = cut;
         }

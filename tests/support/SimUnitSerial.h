@@ -38,8 +38,6 @@ public:
     qint64 lastServiceNs() const { return lastServiceNs_; }
     int answered() const { return answered_; }   // requests served (silent ones too)
 
-    static constexpr int PieceGapMs = 2;   // pause between the pieces of a split reply
-
 private:
     void run();
     void takeByte(char c);
