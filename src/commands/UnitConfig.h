@@ -38,6 +38,9 @@ struct UnitConfig {
     bool DualTwtaUnit = false;
     bool MultiBandUnit = false;
     bool MonitorDCVInput = false;
+    float ReturnLossLevel = -1.0f;     // dB; below 0 when the unit has none
+    bool ObmipSupported = false;       // the unit takes a protocol tag in "XR"
+    bool HasRfBandNames = false;       // the unit names its RF bands
     // The current RF band.
     QString CurrentBandText;
     float BandMaxPower = 50.0f;        // dBm

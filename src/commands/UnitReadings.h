@@ -29,4 +29,13 @@ struct UnitReadings {
     qint16 CathodeCurrentMode = CathodeModeUnknown;
     // Set by ReadFloatSupplySettings when the unit answered it.
     FloatSupplyValues FloatSupplySettings;
+
+    // --- polled readings ---
+    QString RfFrequencyText;           // "####0" MHz; "" when the unit gave none
+    // DC input limits and ratio, read once at the first read; "" when unanswered.
+    QString DCVInAlarmLowLimit;
+    QString DCVInAlarmHighLimit;
+    QString DCVInFaultLowLimit;
+    QString DCVInFaultHighLimit;
+    QString DCVInRatio;
 };

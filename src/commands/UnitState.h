@@ -5,6 +5,7 @@
 #include "commands/UnitIdentity.h"
 #include "commands/UnitReadings.h"
 #include "commands/UnitConfig.h"
+#include "commands/UnitFeatures.h"
 
 struct UnitState {
     UnitIdentity id;
@@ -12,4 +13,7 @@ struct UnitState {
     UnitConfig config;
     // Per-model option flags (set by the identification and SetProjectSpecificValues).
     OptionFlags flags;
+    // Optional features and the cathode-current monitor (set by the window layout).
+    UnitFeatures features;
+    CathodeSettings cathode;
 };

@@ -10,4 +10,9 @@ struct DisplayState {
     // read), and the forward-count box currently shows it.
     bool DrivePowerSupported = false;
     bool DrivePowerShown = false;
+
+    // Window layout per family.
+    bool DualHelixDisplay = false;     // a single-tube TWTA also shows its heater current
+    bool CathodeDisplayModel = false;  // the model has the cathode-current display
+    bool InletTempShown = false;       // the inlet temperature box is in use
 };

@@ -1,10 +1,13 @@
 #pragma once
 // The main window. Its controls are built in ui/frmMainUi.cpp; its procedures are
 // declared here by area and defined in the folder of the subsystem they belong to.
+#include "status/FaultAlarmNames.h"
 #include "status/PowerDisplay.h"
 #include "ui/frmMainUi.h"
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
+#include <vector>
 
 struct Program;
 
@@ -21,10 +24,48 @@ public:
 
     // ===== status: first read, poll, panels, layout, readings, window states (status/frmMain_*.cpp) =====
 
-    // Window states (status/frmMain_windowStates.cpp)
+    // Window states (status/frmMain_states.cpp)
     void ClearForm();
     void DisableForm();
     void EnableForm();
+
+    // Window layout per unit family (status/frmMain_layout.cpp)
+    void InitDisplay();
+    void InitDisplayForTWTAUnit();
+    void InitDisplayForSSPAUnit();
+    void InitTWTEOLParameters();
+    void InitHelixHeaterFrame();
+    void SetupHelixHeaterForNewDualTWT(bool dualTwt);
+    void InitCathodeCurrentDisplay();
+    void EnableCathodeCurrentDisplay();
+    void DisableCathodeCurrentDisplay();
+    void InitDLAtten();
+    void DisableConstPwrInput();
+    void EnableConstPwrInput();
+    bool IsTxOn() const;
+
+    // Polled readings and the frames they fill (status/frmMain_readings.cpp)
+    void UpdateFwdRF();
+    void UpdateRevRF();
+    void UpdateRFPower();
+    void UpdateAtn();
+    void UpdateTemperature();
+    void UpdateHelixHeater();
+    void UpdateCathodeCurrent();
+    void UpdateCurrentSense();
+    void UpdateRFFrequency();
+    void InitDCVInParameters();
+    void SetupFrame14();
+    void SetCurrentSenseFrame();
+    void SetDCVInFrame();
+    void SetupFrame20();
+
+    // Status panels: clearing and label names (status/frmMain_panelClearing.cpp,
+    // status/frmMain_panelNames.cpp)
+    void ClearSummaryStatus();
+    void ClearFaultStatus();
+    void InitFaultNames();
+    void InitAlarmNames();
 
     // Poll loop (status/frmMain_poll.cpp)
     void Timer1_Timer();
@@ -40,6 +81,17 @@ public:
 
     // ===== settings: setters, menus, bands (settings/frmMain_*.cpp) =====
 
+    // Sub-band menu (settings/frmMain_subBands.cpp)
+    void ClearSubBands(bool hide = false);
+
+    // Editing flag of the sending entry boxes: an Enter has sent the box's value, so the
+    // next loss of focus sends nothing. Cleared by that loss of focus and by DisableForm.
+    bool EnterHandled = false;
+
+    // ===== files: data folders (files/frmMain_dataFolders.cpp) =====
+    // Creates the data folder when missing; a failure shows its box and is not returned.
+    void InitDataDirectory();
+
     // ===== dialogs: the main window's share of the unit setup dialogs (dialogs/frmMain_*.cpp) =====
 
     // Network settings (dialogs/frmMain_enetParams.cpp): the unit's addresses into octets.
@@ -47,6 +99,17 @@ public:
 
 private:
     Program& p;
+
+    // status: window layout and readings
+    void showIdentityBoxes();
+    void resetTubeOnlyState();
+    std::array<QWidget*, 6> cathodeCurrentItems() const;
+    void applySenseFrameForm(bool dcInput);
+    // status: panel names
+    status::NameInputs nameInputs() const;
+    // status: window states
+    std::vector<QWidget*> unitEntryControls() const;
+    std::vector<QAction*> unitMenus() const;
 
     // status: power display units
     void switchPowerUnits(bool toWatts);

@@ -1,4 +1,5 @@
 #include "ui/frmMainUi.h"
+#include "ui/FrameArrangements.h"
 #include "ui/Twips.h"
 #include "ui/UpDown.h"
 #include <QAction>
@@ -63,6 +64,16 @@ QLineEdit* box(QWidget* parent, const char* objectName, const char* accessible, 
     auto* e = place(new QLineEdit(parent), name(objectName), left, top, width, height);
     e->setAccessibleName(name(accessible));
     return e;
+}
+
+// Controls of a frame whose places come from its arrangement table (ui/FrameArrangements.h).
+QLabel* arrangedLabel(QWidget* parent, const char* objectName, const char* caption)
+{
+    return label(parent, objectName, caption, 0, 0, 0);
+}
+QLineEdit* arrangedBox(QWidget* parent, const char* objectName, const char* accessible)
+{
+    return box(parent, objectName, accessible, 0, 0, 0);
 }
 
 QComboBox* combo(QWidget* parent, const char* objectName, const char* accessible, const QStringList& entries,
@@ -223,38 +234,42 @@ void buildTubeAndSense(QWidget* w, frmMainUi& ui)
     ui.Frame30 = frame(w, "Frame30", "Helix/Heater", 6360, 2415, 3900, 1380);
     ui.Frame30->hide();   // the tube layout shows it in place of Frame14
     QWidget* f = ui.Frame30;
-    ui.Label85 = label(f, "Label85", "Hlx V:", 120, 300, 660);
-    ui.txtHelixV = box(f, "txtHelixV", "Helix voltage", 780, 270, 780);
-    ui.lblHelixVUnit = label(f, "lblHelixVUnit", "kV", 1590, 300, 330);
-    ui.Label86 = label(f, "Label86", "Hlx I:", 120, 660, 660);
-    ui.txtHelixI = box(f, "txtHelixI", "Helix current", 780, 630, 780);
-    ui.lblHelixIUnit = label(f, "lblHelixIUnit", "mA", 1590, 660, 330);
-    ui.Label18 = label(f, "Label18", "Va:", 120, 1020, 660);
-    ui.txtAnodeV = box(f, "txtAnodeV", "Anode voltage", 780, 990, 780);
-    ui.Label37 = label(f, "Label37", "V", 1590, 1020, 330);
-    ui.Label88 = label(f, "Label88", "Htr V:", 2040, 300, 660);
-    ui.txtHeaterV = box(f, "txtHeaterV", "Heater voltage", 2700, 270, 780);
-    ui.Label90 = label(f, "Label90", "V", 3510, 300, 330);
-    ui.Label9 = label(f, "Label9", "Hlx2 I:", 2040, 660, 660);
-    ui.txtHelix2I = box(f, "txtHelix2I", "Second helix or heater current", 2700, 630, 780);
-    ui.Label10 = label(f, "Label10", "mA", 3510, 660, 330);
-    ui.Label38 = label(f, "Label38", "Ik:", 2040, 1020, 660);
-    ui.txtCathI = box(f, "txtCathI", "Cathode current", 2700, 990, 780);
-    ui.Label39 = label(f, "Label39", "mA", 3510, 1020, 330);
+    ui.Label85 = arrangedLabel(f, "Label85", "Hlx V:");
+    ui.txtHelixV = arrangedBox(f, "txtHelixV", "Helix voltage");
+    ui.lblHelixVUnit = arrangedLabel(f, "lblHelixVUnit", "kV");
+    ui.Label86 = arrangedLabel(f, "Label86", "Hlx I:");
+    ui.txtHelixI = arrangedBox(f, "txtHelixI", "Helix current");
+    ui.lblHelixIUnit = arrangedLabel(f, "lblHelixIUnit", "mA");
+    ui.Label18 = arrangedLabel(f, "Label18", "Va:");
+    ui.txtAnodeV = arrangedBox(f, "txtAnodeV", "Anode voltage");
+    ui.Label37 = arrangedLabel(f, "Label37", "V");
+    ui.Label88 = arrangedLabel(f, "Label88", "Htr V:");
+    ui.txtHeaterV = arrangedBox(f, "txtHeaterV", "Heater voltage");
+    ui.Label90 = arrangedLabel(f, "Label90", "V");
+    ui.Label9 = arrangedLabel(f, "Label9", "Hlx2 I:");
+    ui.txtHelix2I = arrangedBox(f, "txtHelix2I", "Second helix or heater current");
+    ui.Label10 = arrangedLabel(f, "Label10", "mA");
+    ui.Label38 = arrangedLabel(f, "Label38", "Ik:");
+    ui.txtCathI = arrangedBox(f, "txtCathI", "Cathode current");
+    ui.Label39 = arrangedLabel(f, "Label39", "mA");
+    arrangement::Apply(f, arrangement::HelixHeaterFrame);
 
     // Other families: four current-sense readings, or the DC input voltage in txtCS2.
-    ui.Frame14 = frame(w, "Frame14", "Current Sense", 6360, 2415, 3015, 855);
+    ui.Frame14 = new QGroupBox(QStringLiteral("Current Sense"), w);
+    ui.Frame14->setObjectName(QStringLiteral("Frame14"));
+    arrangement::Apply(ui.Frame14, arrangement::CurrentSenseFrame);
     f = ui.Frame14;
-    ui.Label21 = label(f, "Label21", "1:", 120, 285, 240);
-    ui.txtCS1 = box(f, "txtCS1", "Current sense 1", 360, 240, 975, 285);
-    ui.txtCS3 = box(f, "txtCS3", "Current sense 3", 1620, 240, 975, 285);
-    ui.Label25 = label(f, "Label25", "A", 2640, 285, 255);
-    ui.Label22 = label(f, "Label22", "2:", 120, 540, 240);
-    ui.txtCS2 = box(f, "txtCS2", "Current sense 2 or DC input voltage", 360, 495, 975, 285);
-    ui.Label26 = label(f, "Label26", "", 1380, 540, 195);
+    ui.Label21 = arrangedLabel(f, "Label21", "1:");
+    ui.txtCS1 = arrangedBox(f, "txtCS1", "Current sense 1");
+    ui.txtCS3 = arrangedBox(f, "txtCS3", "Current sense 3");
+    ui.Label25 = arrangedLabel(f, "Label25", "A");
+    ui.Label22 = arrangedLabel(f, "Label22", "2:");
+    ui.txtCS2 = arrangedBox(f, "txtCS2", "Current sense 2 or DC input voltage");
+    ui.Label26 = arrangedLabel(f, "Label26", "");
     ui.Label26->setAccessibleName(QStringLiteral("DC input voltage unit"));
-    ui.txtCS4 = box(f, "txtCS4", "Current sense 4", 1620, 495, 975, 285);
-    ui.Label28 = label(f, "Label28", "A", 2640, 540, 255);
+    ui.txtCS4 = arrangedBox(f, "txtCS4", "Current sense 4");
+    ui.Label28 = arrangedLabel(f, "Label28", "A");
+    arrangement::Apply(f, arrangement::CurrentSenseControls);
 
     // Frequency, sub-band and tube life beside them.
     ui.lblRFFrq = label(w, "lblRFFrq", "RF Frq:", 10380, 2520, 840);

@@ -1,0 +1,10 @@
+// The main window's share of the data folders.
+#include "files/DataFolders.h"
+#include "link/Program.h"
+#include "ui/frmMain.h"
+
+void frmMain::InitDataDirectory()
+{
+    if (p.platform.folders && p.platform.prompts)
+        ::InitDataDirectory(*p.platform.folders, *p.platform.prompts);
+}

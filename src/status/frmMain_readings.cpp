@@ -1,0 +1,183 @@
+// The readings the poll and the first read show outside the status panels, and the set-up
+// of the frames they fill.
+#include "commands/CathodeQueries.h"
+#include "commands/IndexedQueries.h"
+#include "commands/PolledQueries.h"
+#include "commands/ProjectSpecific.h"
+#include "commands/SubBandQueries.h"
+#include "commands/TemperatureQueries.h"
+#include "link/Program.h"
+#include "status/FamilyLayout.h"
+#include "status/ReadingFormat.h"
+#include "ui/FrameArrangements.h"
+#include "ui/Twips.h"
+#include "ui/frmMain.h"
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+void write(QLineEdit* box, const std::optional<QString>& text)
+{
+    if (text)
+        box->setText(*text);
+}
+}
+
+void frmMain::UpdateFwdRF()
+{
+    if (const auto t = readings::ForwardPowerText(SsaCmds::ReadFwdRFPower(p), p.display.DisplayWatts))
+        WritePowerBox(ui.txtFdBm, t->text, t->dBm);
+    // The drive power comes in the display unit with its own mark; no answer empties the box.
+    if (p.display.DrivePowerShown)
+        ui.txtFCnt->setText(SsaCmds::ReadDrivePower(p));
+}
+
+void frmMain::UpdateRevRF()
+{
+    const auto t = readings::ReversePowerText(SsaCmds::ReadRevRFPower(p), p.unit.config.BandMinPower,
+                                              p.display.DisplayWatts);
+    if (t)
+        WritePowerBox(ui.txtRdBm, t->text, t->dBm);
+}
+
+void frmMain::UpdateRFPower()
+{
+    UpdateFwdRF();
+    UpdateRevRF();
+}
+
+void frmMain::UpdateAtn()
+{
+    write(ui.txtAtnDB, readings::AttenuationText(SsaCmds::GetAttenuation(p)));
+    // The downlink attenuation is asked for as the unit expects; the poll shows it nowhere.
+    if (p.unit.id.LldpFirmware)
+        SsaCmds::ReadDLAtnCount(p);
+}
+
+void frmMain::UpdateTemperature()
+{
+    const bool inletShown = p.display.InletTempShown;
+    const qint16 t = SsaCmds::ReadTemperature(p, p.unit.config.DualTwtaUnit || inletShown);
+    const auto texts = readings::TemperatureTextsFor(t, p.ReplyFields[1], inletShown);
+    if (!texts)
+        return;
+    ui.txtTemp->setText(texts->txtTemp);
+    write(ui.txtTemp2, texts->txtTemp2);
+}
+
+void frmMain::UpdateHelixHeater()
+{
+    const bool dualTube = p.unit.config.DualTwtaUnit;
+    // A short reply leaves later fields untaken: they must not show an earlier query's values.
+    for (int k = 0; k < 4; ++k)
+        p.ReplyFields[k].clear();
+    if (!SsaCmds::ReadHelixHeaterReadings(p, dualTube))
+        return;
+    write(ui.txtHelixV, readings::HelixHeaterText(p.ReplyFields[0]));
+    write(ui.txtHelixI, readings::HelixHeaterText(p.ReplyFields[1]));
+    if (dualTube) {
+        write(ui.txtHeaterV, readings::HelixHeaterText(p.ReplyFields[2]));
+        write(ui.txtHelix2I, readings::HelixHeaterText(p.ReplyFields[3]));
+        return;
+    }
+    write(ui.txtHeaterV, readings::HelixHeaterText(SsaCmds::ReadHeaterVoltage(p)));
+    if (p.display.DualHelixDisplay)
+        write(ui.txtHelix2I, readings::HelixHeaterText(SsaCmds::ReadHelix2Current(p)));
+}
+
+void frmMain::UpdateCathodeCurrent()
+{
+    if (!p.unit.cathode.CathodeCurrentEnabled)
+        return;
+    write(ui.txtCathI, readings::CathodeCurrentText(SsaCmds::GetCathodeCurrent(p)));
+    const qint16 anode = SsaCmds::ReadAnodeVoltage(p);
+    if (anode >= 0)
+        p.unit.cathode.AnodeVoltage = anode;
+    write(ui.txtAnodeV, readings::AnodeVoltageText(anode));
+}
+
+void frmMain::UpdateCurrentSense()
+{
+    const UnitIdentity& id = p.unit.id;
+    if (!layout::ReadsCurrentSense(id.UnitModelCode, id.IsTwtaUnit, id.FirmwareVersion100))
+        return;
+    if (!SsaCmds::ReadCurrentSense(p))
+        return;
+    QLineEdit* boxes[] = {ui.txtCS1, ui.txtCS2, ui.txtCS3, ui.txtCS4};
+    for (int k = 0; k < 4; ++k)
+        boxes[k]->setText(p.ReplyFields[k]);
+}
+
+void frmMain::UpdateRFFrequency()
+{
+    p.unit.readings.RfFrequencyText = SsaCmds::ReadRFFrequency(p);
+    const auto caption = readings::RfFrequencyCaption(p.unit.readings.RfFrequencyText);
+    if (caption)
+        ui.lblRFFrqVal->setText(*caption);
+    ui.lblRFFrq->setVisible(caption.has_value());
+    ui.lblRFFrqVal->setVisible(caption.has_value());
+}
+
+void frmMain::InitDCVInParameters()
+{
+    if (!p.unit.config.MonitorDCVInput)
+        return;
+    UnitReadings& r = p.unit.readings;
+    QString* limits[] = {&r.DCVInAlarmLowLimit, &r.DCVInAlarmHighLimit, &r.DCVInFaultLowLimit,
+                         &r.DCVInFaultHighLimit};
+    for (qint16 index = 1; index <= 4; ++index) {
+        SsaCmds::GetDCVInLimit(p, index);
+        *limits[index - 1] = p.ReplyFields[0];
+    }
+    SsaCmds::ReadDCVInRatio(p);
+    r.DCVInRatio = p.ReplyFields[0];
+    SsaCmds::ReadDCInputVoltage(p);
+    ui.txtCS2->setText(p.ReplyFields[0]);
+}
+
+void frmMain::SetupFrame14()
+{
+    SetUnitNetburnerProcessorOption(p);
+    const UnitIdentity& id = p.unit.id;
+    const auto frame = layout::SenseFrameFor({id.UnitModelCode, id.FirmwareVersion100, p.unit.flags.EnetProcessorUnit,
+                                              p.unit.flags.PicProcessorUnit, p.unit.config.MonitorDCVInput});
+    switch (frame.form) {
+    case layout::SenseFrameForm::CurrentSense:
+        SetCurrentSenseFrame();
+        break;
+    case layout::SenseFrameForm::DcInput:
+        SetDCVInFrame();
+        break;
+    case layout::SenseFrameForm::Hidden:
+        break;
+    }
+    ui.Frame14->setVisible(frame.form != layout::SenseFrameForm::Hidden);
+    ui.mnuISense->setVisible(frame.currentSenseMenuShown);
+}
+
+void frmMain::SetCurrentSenseFrame() { applySenseFrameForm(false); }
+
+void frmMain::SetDCVInFrame() { applySenseFrameForm(true); }
+
+// Both forms start from the frame's standard arrangement, so either form looks the same
+// whichever was shown before.
+void frmMain::applySenseFrameForm(bool dcInput)
+{
+    arrangement::Apply(ui.Frame14, arrangement::CurrentSenseFrame);
+    arrangement::Apply(ui.Frame14, arrangement::CurrentSenseControls);
+    ui.Frame14->setTitle(dcInput ? QStringLiteral("DC Input Voltage") : QStringLiteral("Current Sense"));
+    ui.Label26->setText(dcInput ? QStringLiteral("V") : QString());
+    ui.Label28->setText(QStringLiteral("A"));
+    // The DC input form shows txtCS2 with its unit only.
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.Label21, ui.txtCS1, ui.Label22, ui.Label25, ui.txtCS3, ui.txtCS4, ui.Label28})
+        w->setVisible(!dcInput);
+    if (!dcInput)
+        return;
+    ui.Frame14->resize(twips::ToPixels(arrangement::DcInputFrameWidth), twips::ToPixels(arrangement::DcInputFrameHeight));
+    twips::SetTop(ui.Label26, arrangement::DcInputLabel26Top);
+    twips::SetTop(ui.txtCS2, arrangement::DcInputTxtCS2Top);
+}
+
+void frmMain::SetupFrame20() { ui.Frame20->setVisible(layout::ConstantPowerFrameShown(p.unit.id.UnitModelCode)); }
