@@ -6,6 +6,7 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(pro
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tubamon Utility"));
     buildFrmMainUi(this, ui);
+    connectCommandControls();
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(2500);
     connect(&Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);

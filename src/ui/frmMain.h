@@ -2,7 +2,9 @@
 // The main window. Its controls are built in ui/frmMainUi.cpp; its procedures are
 // declared here by area and defined in the folder of the subsystem they belong to.
 #include "status/FaultAlarmNames.h"
+#include "status/IndicatorList.h"
 #include "status/PowerDisplay.h"
+#include "status/SummaryDecode.h"
 #include "ui/frmMainUi.h"
 #include <QMainWindow>
 #include <QTimer>
@@ -60,13 +62,6 @@ public:
     void SetDCVInFrame();
     void SetupFrame20();
 
-    // Status panels: clearing and label names (status/frmMain_panelClearing.cpp,
-    // status/frmMain_panelNames.cpp)
-    void ClearSummaryStatus();
-    void ClearFaultStatus();
-    void InitFaultNames();
-    void InitAlarmNames();
-
     // Poll loop (status/frmMain_poll.cpp)
     void Timer1_Timer();
 
@@ -79,7 +74,32 @@ public:
     // switching the display unit converts from that power and not from the rounded text.
     void WritePowerBox(QLineEdit* box, const QString& text, float dBm);
 
+    // Status panels: summary, faults, alarms and their names (status/frmMain_panels.cpp)
+    // List layout in twips, set by InitFaultsAlarms.
+    qint16 FirstRowTop = 0;
+    qint16 RowPitch = 0;
+    qint16 ListLeft = 0;
+    void InitFaultsAlarms();
+    void InitFaultNames();
+    void InitAlarmNames();
+    void SetSummaryStatus(const QString& field);
+    void SetFaultStatus(const QString& field);
+    void SetAlarmStatus(const QString& field);
+    void ClearSummaryStatus();
+    void ClearFaultStatus();
+
     // ===== settings: setters, menus, bands (settings/frmMain_*.cpp) =====
+
+    // Command controls the status panels write (settings/frmMain_commandControls.cpp).
+    // Each runs on every change of its control, also when code makes it, as the
+    // status panels rely on; each does nothing while FormUpdating is set.
+    void chkPS_Click();
+    void chkConstPwr_Click();
+    void chkRFI_Click();
+    void chkAutoMode_Click();
+    void cmbWgCfg_Click();
+    void cmbWgSw1_Click();
+    void cmbWgSw2_Click();
 
     // Sub-band menu (settings/frmMain_subBands.cpp)
     void ClearSubBands(bool hide = false);
@@ -105,8 +125,6 @@ private:
     void resetTubeOnlyState();
     std::array<QWidget*, 6> cathodeCurrentItems() const;
     void applySenseFrameForm(bool dcInput);
-    // status: panel names
-    status::NameInputs nameInputs() const;
     // status: window states
     std::vector<QWidget*> unitEntryControls() const;
     std::vector<QAction*> unitMenus() const;
@@ -114,4 +132,14 @@ private:
     // status: power display units
     void switchPowerUnits(bool toWatts);
     PowerDisplay::WrittenPowers writtenPowers_;
+
+    // status: panels
+    status::NameInputs nameInputs() const;
+    void applyList(const status::ListDecoding& d, const std::array<std::array<QLabel*, 6>, 4>& bytes,
+                   QLabel* emptyRow, IndicatorListArea* area);
+    void placeRow(QWidget* label, int row, bool keepLeft);
+    QLabel* summaryLabel(status::SummaryLabel label) const;
+
+    // settings: command controls
+    void connectCommandControls();
 };

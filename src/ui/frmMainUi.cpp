@@ -164,6 +164,7 @@ void buildStatusPanels(QWidget* w, frmMainUi& ui)
     indicatorLabels(ui.Frame26, "Alarm", 1095, {&ui.AlarmAbit, &ui.AlarmBbit, &ui.AlarmCbit, &ui.AlarmDbit});
     ui.NoAlarms = label(ui.Frame26, "NoAlarms", "No Alarms", 120, 240, 1095, IndicatorHeight);
     ui.NoAlarms->hide();
+    buildIndicatorListAreas(ui);
 }
 
 void buildReadings(QWidget* w, frmMainUi& ui)

@@ -14,6 +14,7 @@ class QMenu;
 class QPushButton;
 class QStatusBar;
 class QWidget;
+class IndicatorListArea;
 class UpDown;
 
 struct frmMainUi {
@@ -44,6 +45,9 @@ struct frmMainUi {
     std::array<QLabel*, 6> AlarmCbit{};
     std::array<QLabel*, 6> AlarmDbit{};
     QLabel* NoAlarms = nullptr;
+    // The scrollable rows of each list frame; the labels above live in them.
+    IndicatorListArea* FaultList = nullptr;   // in Frame28
+    IndicatorListArea* AlarmList = nullptr;   // in Frame26
 
     // RF power
     QGroupBox* Frame5 = nullptr;           // "Fwd RF Power"
@@ -291,3 +295,5 @@ struct frmMainUi {
 
 // Builds every control of the main window into `window` and fills `ui`.
 void buildFrmMainUi(QMainWindow* window, frmMainUi& ui);
+// Puts the rows of the fault and alarm lists into their scrollable areas.
+void buildIndicatorListAreas(frmMainUi& ui);

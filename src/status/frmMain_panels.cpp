@@ -1,0 +1,186 @@
+// The summary, fault and alarm panels of the main window: the decoders say what each
+// status field shows, these members write it into the labels and boxes.
+#include "link/Program.h"
+#include "status/AlarmDecode.h"
+#include "status/FaultAlarmNames.h"
+#include "status/FaultDecode.h"
+#include "status/FormUpdatingGuard.h"
+#include "ui/IndicatorListArea.h"
+#include "ui/TextColour.h"
+#include "ui/Twips.h"
+#include "ui/frmMain.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+status::PanelUnit panelUnit(const Program& p)
+{
+    const UnitIdentity& id = p.unit.id;
+    return {id.IsTwtaUnit, id.UnitModelCode, id.LldpFirmware, id.LegacyStatusQuery};
+}
+
+void writeCaptions(const std::array<std::array<QLabel*, 6>, 4>& bytes, const status::LabelCaptions& captions)
+{
+    for (int i = 0; i < status::LabelsPerList; ++i) {
+        const status::BitLabel l = status::BitLabel::fromIndex(i);
+        bytes[l.byte][l.bit]->setText(captions[i]);
+    }
+}
+
+void hideAll(const std::array<std::array<QLabel*, 6>, 4>& bytes)
+{
+    for (const auto& labels : bytes)
+        for (QLabel* l : labels)
+            l->hide();
+}
+
+// Selects `entry` unless the box already shows it or has no such entry.
+void selectEntry(QComboBox* box, int entry)
+{
+    if (entry >= 0 && entry < box->count() && box->currentIndex() != entry)
+        box->setCurrentIndex(entry);
+}
+
+} // namespace
+
+void frmMain::InitFaultsAlarms()
+{
+    FirstRowTop = status::FirstRowTop;
+    RowPitch = status::RowPitch;
+    ListLeft = status::ListLeft;
+    for (const auto& bytes : {ui.alarmBytes(), ui.faultBytes()})
+        for (const auto& labels : bytes)
+            for (QLabel* l : labels)
+                SetTextColour(l, status::LightRed);
+}
+
+status::NameInputs frmMain::nameInputs() const
+{
+    const UnitIdentity& id = p.unit.id;
+    status::NameInputs in;
+    in.IsTwtaUnit = id.IsTwtaUnit;
+    in.UnitModelCode = id.UnitModelCode;
+    in.ExtRefTwtaModel = id.ExtRefTwtaModel;
+    in.NoSubBandCompFirmware = id.NoSubBandCompFirmware;
+    in.InputDriveFirmware = id.InputDriveFirmware;
+    in.LldpFirmware = id.LldpFirmware;
+    in.DualTwtaUnit = p.unit.config.DualTwtaUnit;
+    in.DrivePowerSupported = p.display.DrivePowerSupported;
+    return in;
+}
+
+void frmMain::InitFaultNames()
+{
+    writeCaptions(ui.faultBytes(), status::FaultNames(nameInputs()));
+}
+
+void frmMain::InitAlarmNames()
+{
+    writeCaptions(ui.alarmBytes(), status::AlarmNames(nameInputs()));
+}
+
+void frmMain::placeRow(QWidget* label, int row, bool keepLeft)
+{
+    const int top = FirstRowTop + RowPitch * row;
+    if (keepLeft)
+        twips::SetTop(label, top);
+    else
+        twips::Move(label, ListLeft, top);
+}
+
+void frmMain::applyList(const status::ListDecoding& d, const std::array<std::array<QLabel*, 6>, 4>& bytes,
+                        QLabel* emptyRow, IndicatorListArea* area)
+{
+    if (!d.applies)
+        return;
+    for (const status::BitLabel& l : d.hidden)
+        bytes[l.byte][l.bit]->hide();
+    for (size_t row = 0; row < d.rows.size(); ++row) {
+        QLabel* label = bytes[d.rows[row].byte][d.rows[row].bit];
+        placeRow(label, int(row), false);
+        label->show();
+    }
+    if (d.emptyRowShown()) {
+        placeRow(emptyRow, 0, false);
+        emptyRow->show();
+    } else {
+        emptyRow->hide();
+    }
+    area->fitContent();
+}
+
+void frmMain::SetAlarmStatus(const QString& field)
+{
+    applyList(status::DecodeAlarmField(field, panelUnit(p)), ui.alarmBytes(), ui.NoAlarms, ui.AlarmList);
+}
+
+void frmMain::SetFaultStatus(const QString& field)
+{
+    const status::FaultDecoding d = status::DecodeFaultField(field, panelUnit(p));
+    applyList(d.list, ui.faultBytes(), ui.NoFaults, ui.FaultList);
+}
+
+QLabel* frmMain::summaryLabel(status::SummaryLabel label) const
+{
+    using status::SummaryLabel;
+    switch (label) {
+    case SummaryLabel::Label31: return ui.Label31;
+    case SummaryLabel::Label32: return ui.Label32;
+    case SummaryLabel::Label33: return ui.Label33;
+    case SummaryLabel::Label34: return ui.Label34;
+    case SummaryLabel::Label35: return ui.Label35;
+    case SummaryLabel::Label36: return ui.Label36;
+    case SummaryLabel::Label13: return ui.Label13;
+    case SummaryLabel::lblSBUCWarmup: return ui.lblSBUCWarmup;
+    case SummaryLabel::lbllcBucDrive: return ui.lbllcBucDrive;
+    }
+    return nullptr;
+}
+
+void frmMain::SetSummaryStatus(const QString& field)
+{
+    const status::SummaryDecoding d = status::DecodeSummaryField(field, p.unit.id.IsTwtaUnit);
+    if (!d.applies)
+        return;
+    // The check boxes and lists written here send nothing while the guard holds.
+    FormUpdatingGuard hold(p.conn);
+    for (status::SummaryLabel l : d.hidden)
+        summaryLabel(l)->hide();
+    for (size_t row = 0; row < d.rows.size(); ++row) {
+        QLabel* label = summaryLabel(d.rows[row].label);
+        if (d.rows[row].caption)
+            label->setText(*d.rows[row].caption);
+        placeRow(label, int(row), true);
+        SetTextColour(label, d.rows[row].colour);
+        label->show();
+    }
+    p.conn.RemoteMode = d.RemoteMode;
+    if (d.chkPS)
+        ui.chkPS->setChecked(*d.chkPS);
+    ui.chkConstPwr->setChecked(d.chkConstPwr);
+    if (d.cmbWgSw2)
+        selectEntry(ui.cmbWgSw2, *d.cmbWgSw2);
+    ui.chkAutoMode->setChecked(d.chkAutoMode);
+    if (d.cmbWgSw1)
+        selectEntry(ui.cmbWgSw1, *d.cmbWgSw1);
+    if (d.cmbWgCfg)
+        selectEntry(ui.cmbWgCfg, *d.cmbWgCfg);
+}
+
+void frmMain::ClearSummaryStatus()
+{
+    for (int i = 0; i < status::SummaryLabelCount; ++i)
+        summaryLabel(status::SummaryLabel(i))->hide();
+}
+
+void frmMain::ClearFaultStatus()
+{
+    ui.NoFaults->hide();
+    hideAll(ui.faultBytes());
+    ui.NoAlarms->hide();
+    hideAll(ui.alarmBytes());
+    ui.FaultList->fitContent();
+    ui.AlarmList->fitContent();
+}
