@@ -10,6 +10,7 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(pro
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(2500);
     connect(&Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connectTargetMenus();
 }
 
 frmMain::~frmMain()

@@ -10,6 +10,9 @@
 #include <QTimer>
 #include <array>
 #include <vector>
+#include <functional>
+
+class QDialog;
 
 struct Program;
 
@@ -23,6 +26,20 @@ public:
     QTimer Timer1;   // the poll timer: 2500 ms, started once a unit is connected
 
     // ===== link: connect, search, start-up, TCP (link/frmMain_*.cpp) =====
+
+    // PC serial port and network target, unit locator (link/frmMain_target.cpp)
+    void mnuComPort_Click(int index);          // entry index 0..9 of mnuComPort
+    bool SetupSerialPort(int portNumber);
+    bool ConfigPort(int portNumber);           // true when the port or its settings changed
+    void ClearComChecks();
+    void BuildComPortList();                   // shows the COM entries of the ports that exist
+    void mnuPortScan_Click();                  // "Scan for Serial Ports"
+    void mnuEnterIP_Click();
+    void mnuEthPort_Click();
+    void mnuLocateIP_Click();
+    // Shows a modal dialog and returns its result (exec()); tests put their own here to
+    // drive the dialog without a nested event loop.
+    std::function<int(QDialog&)> runModal;
 
     // ===== status: first read, poll, panels, layout, readings, window states (status/frmMain_*.cpp) =====
 
@@ -128,6 +145,8 @@ private:
     // status: window states
     std::vector<QWidget*> unitEntryControls() const;
     std::vector<QAction*> unitMenus() const;
+    // link: target menus
+    void connectTargetMenus();
 
     // status: power display units
     void switchPowerUnits(bool toWatts);

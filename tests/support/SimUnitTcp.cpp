@@ -18,7 +18,10 @@ SimUnitTcp::~SimUnitTcp()
     }
 }
 
-bool SimUnitTcp::listen() { return server_.listen(QHostAddress::LocalHost, 0); }
+bool SimUnitTcp::listen(const QHostAddress& address)
+{
+    return address.isLoopback() && server_.listen(address, 0);
+}
 
 void SimUnitTcp::dropConnections()
 {
