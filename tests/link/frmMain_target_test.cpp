@@ -273,6 +273,12 @@ TEST_F(TargetFixture, FailedReconnectLeavesTheWindowAsADroppedLink)
 {
     t.tcp.st = ITcpSocket::Connected;
     t.tcp.stateAfterConnect = ITcpSocket::Connecting;   // never answers
+    // The drop path's window steps, recorded whatever the window wires to them.
+    WindowHooks& h = t.p().hooks;
+    h.setPollTimer = [this](bool on) { t.calls << (on ? "timer on" : "timer off"); };
+    h.clearAndDisableWindow = [this] { t.calls << "clear and disable"; };
+    h.setConnectCaption = [this](const QString& c) { t.calls << "caption " + c; };
+    h.tcpLinkDropped = [this] { t.calls << "dropped"; };
     w.Timer1.start();
     script.locate = pick(0);
     w.mnuLocateIP_Click();
