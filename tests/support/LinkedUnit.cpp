@@ -14,7 +14,7 @@ SerialUnitProgram::SerialUnitProgram(const SimUnitProfile& profile) : unit(profi
     program = std::make_unique<Program>(pf);
     OVLink& link = program->LinkObject;
     link.setCheckAddress(false);
-    link.setMsgTimeout(0.2f);
+    link.setMsgTimeout(2.0f);   // answers end the wait at once; a loaded machine may be slow
     link.setDeviceAddress("A");
     link.setCommSettings("9600,N,8,1");
     link.setPortNumber(3);
