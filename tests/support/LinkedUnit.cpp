@@ -1,5 +1,6 @@
 #include "support/LinkedUnit.h"
 #include "link/TcpConnection.h"
+#include "support/TestProgram.h"
 #include <gtest/gtest.h>
 
 SerialUnitProgram::SerialUnitProgram(const SimUnitProfile& profile) : unit(profile)
@@ -45,3 +46,39 @@ TcpUnitProgram::TcpUnitProgram(const SimUnitProfile& profile) : unit(profile)
 }
 
 TcpUnitProgram::~TcpUnitProgram() { CloseConnection(*program); }
+
+const char* UnitLinkName(UnitLink link)
+{
+    switch (link) {
+    case UnitLink::Fake:
+        return "FakeLink";
+    case UnitLink::Serial:
+        return "Serial";
+    case UnitLink::Tcp:
+        return "Tcp";
+    }
+    return "";
+}
+
+void RunOverLink(UnitLink link, const SimUnitProfile& profile, const std::function<void(Program&)>& body)
+{
+    switch (link) {
+    case UnitLink::Fake: {
+        TestProgram t;
+        t.replies = profile.replies;
+        body(t.p());
+        break;
+    }
+    case UnitLink::Serial: {
+        SerialUnitProgram s(profile);
+        body(s.p());
+        break;
+    }
+    case UnitLink::Tcp: {
+        TcpUnitProgram s(profile);
+        if (s.connected)
+            body(s.p());
+        break;
+    }
+    }
+}

@@ -10,6 +10,7 @@
 #include "support/SimUnit.h"
 #include "support/SimUnitSerial.h"
 #include "support/SimUnitTcp.h"
+#include <functional>
 #include <memory>
 
 // The serial line of COM3 leads to the simulated unit; replies are awaited 0.2 s.
@@ -40,3 +41,10 @@ struct TcpUnitProgram {
     std::unique_ptr<Program> program;
     bool connected = false;
 };
+
+// The three links a query can be tested over.
+enum class UnitLink { Fake, Serial, Tcp };
+const char* UnitLinkName(UnitLink link);   // "FakeLink", "Serial", "Tcp"
+// Runs `body` on a program whose link (the scripted fake line, a pseudo-terminal or a
+// loopback TCP connection) leads to a unit answering by `profile`.
+void RunOverLink(UnitLink link, const SimUnitProfile& profile, const std::function<void(Program&)>& body);

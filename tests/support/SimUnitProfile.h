@@ -3,6 +3,7 @@
 // and model, with per-command behaviour for the error cases. Shared by every transport
 // of the simulated unit (fake serial line, pseudo-terminal, TCP).
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QList>
 #include <QMap>
 
@@ -24,6 +25,14 @@ struct SimUnitProfile {
 
     void set(const QByteArray& command, const QByteArray& data) { replies[command] = data; }
     bool knows(const QByteArray& command) const { return replies.contains(command); }
+    // Makes the unit refuse at once (NAK), rather than stay silent, each of `commands` it
+    // does not know, so a link under test never waits out its time-out.
+    void refuseUnknown(const QByteArrayList& commands)
+    {
+        for (const QByteArray& command : commands)
+            if (!knows(command))
+                behaviour[command].kind = SimBehaviour::Nak;
+    }
     SimBehaviour behaviourFor(const QByteArray& command) const
     {
         return behaviour.value(command, defaultBehaviour);
