@@ -101,6 +101,7 @@ void frmMain::InitDisplayForTWTAUnit()
     ui.Label31->setText(QStringLiteral("HV On"));
     ui.Frame30->show();
     ui.Frame14->hide();
+    ui.mnuISense->setVisible(false);   // the current-sense frame's menu goes with the frame
     letEventsRun(p);
 
     p.display.DualHelixDisplay = layout::HasDualHelixDisplay(model, p.unit.id.ExtRefTwtaModel);
@@ -181,11 +182,13 @@ void frmMain::resetTubeOnlyState()
 {
     p.display.CathodeDisplayModel = false;
     p.display.DualHelixDisplay = false;
-    p.unit.cathode.CathodeCurrentEnabled = false;
-    p.unit.cathode.CathodeCurrentMonitor = false;
-    p.unit.features.HelixCurrentRatio = -1;
-    p.unit.features.HelixCurrentTripLevel.clear();
-    p.unit.features.FullFaultLogSize = 100;
+    p.unit.cathode = {};
+    UnitFeatures& f = p.unit.features;
+    f.HelixCurrentRatio = -1;
+    f.HelixCurrentTripLevel.clear();
+    f.FullFaultLogSize = 100;
+    f.TwtLifeAvailable = false;
+    f.TwtLifeText.clear();
     ui.mnuHeaterState->setVisible(false);
     ui.mnuFullFaultLog->setVisible(false);
 }
@@ -211,9 +214,7 @@ void frmMain::SetupHelixHeaterForNewDualTWT(bool dualTwt)
     // Only the single-tube arrangement exists; the window never asks for another.
     if (dualTwt)
         return;
-    ui.Label85->setText(QStringLiteral("Hlx V:"));
-    ui.Label86->setText(QStringLiteral("Hlx I:"));
-    ui.Label9->setText(QStringLiteral("Hlx2 I:"));
+    // Positions and captions ("Hlx V:", "Hlx I:", "Hlx2 I:" and the rest) of the standard arrangement.
     arrangement::Apply(ui.Frame30, arrangement::HelixHeaterFrame);
 }
 

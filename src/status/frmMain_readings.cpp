@@ -168,8 +168,8 @@ void frmMain::applySenseFrameForm(bool dcInput)
     arrangement::Apply(ui.Frame14, arrangement::CurrentSenseFrame);
     arrangement::Apply(ui.Frame14, arrangement::CurrentSenseControls);
     ui.Frame14->setTitle(dcInput ? QStringLiteral("DC Input Voltage") : QStringLiteral("Current Sense"));
-    ui.Label26->setText(dcInput ? QStringLiteral("V") : QString());
-    ui.Label28->setText(QStringLiteral("A"));
+    if (dcInput)
+        ui.Label26->setText(QStringLiteral("V"));
     // The DC input form shows txtCS2 with its unit only.
     for (QWidget* w : std::initializer_list<QWidget*>{ui.Label21, ui.txtCS1, ui.Label22, ui.Label25, ui.txtCS3, ui.txtCS4, ui.Label28})
         w->setVisible(!dcInput);

@@ -63,6 +63,9 @@ void frmMain::ClearForm()
     ui.mnuLEDMode->setChecked(false);
     SetupHelixHeaterForNewDualTWT(false);
     ui.mnuAutoHVDisable->setChecked(false);
+    // The heater menus are ticked only by a unit that reports its heater state.
+    ui.mnuHtrStby->setChecked(false);
+    ui.mnuHeaterState->setChecked(false);
     p.display.InletTempShown = false;
     p.unit.features.TwtLifeAvailable = false;
 

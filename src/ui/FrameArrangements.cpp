@@ -1,5 +1,6 @@
 #include "ui/FrameArrangements.h"
 #include "ui/Twips.h"
+#include <QLabel>
 #include <QWidget>
 
 namespace arrangement {
@@ -7,6 +8,8 @@ namespace arrangement {
 void Apply(QWidget* widget, const Place& place)
 {
     twips::SetGeometry(widget, place.left, place.top, place.width, place.height);
+    if (auto* label = qobject_cast<QLabel*>(widget); label && place.caption)
+        label->setText(QString::fromUtf8(place.caption));
 }
 
 void Apply(QWidget* frame, std::span<const Place> places)

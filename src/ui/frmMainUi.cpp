@@ -66,10 +66,11 @@ QLineEdit* box(QWidget* parent, const char* objectName, const char* accessible, 
     return e;
 }
 
-// Controls of a frame whose places come from its arrangement table (ui/FrameArrangements.h).
-QLabel* arrangedLabel(QWidget* parent, const char* objectName, const char* caption)
+// Controls of a frame whose places and captions come from its arrangement table
+// (ui/FrameArrangements.h).
+QLabel* arrangedLabel(QWidget* parent, const char* objectName)
 {
-    return label(parent, objectName, caption, 0, 0, 0);
+    return label(parent, objectName, "", 0, 0, 0);
 }
 QLineEdit* arrangedBox(QWidget* parent, const char* objectName, const char* accessible)
 {
@@ -235,24 +236,24 @@ void buildTubeAndSense(QWidget* w, frmMainUi& ui)
     ui.Frame30 = frame(w, "Frame30", "Helix/Heater", 6360, 2415, 3900, 1380);
     ui.Frame30->hide();   // the tube layout shows it in place of Frame14
     QWidget* f = ui.Frame30;
-    ui.Label85 = arrangedLabel(f, "Label85", "Hlx V:");
+    ui.Label85 = arrangedLabel(f, "Label85");
     ui.txtHelixV = arrangedBox(f, "txtHelixV", "Helix voltage");
-    ui.lblHelixVUnit = arrangedLabel(f, "lblHelixVUnit", "kV");
-    ui.Label86 = arrangedLabel(f, "Label86", "Hlx I:");
+    ui.lblHelixVUnit = arrangedLabel(f, "lblHelixVUnit");
+    ui.Label86 = arrangedLabel(f, "Label86");
     ui.txtHelixI = arrangedBox(f, "txtHelixI", "Helix current");
-    ui.lblHelixIUnit = arrangedLabel(f, "lblHelixIUnit", "mA");
-    ui.Label18 = arrangedLabel(f, "Label18", "Va:");
+    ui.lblHelixIUnit = arrangedLabel(f, "lblHelixIUnit");
+    ui.Label18 = arrangedLabel(f, "Label18");
     ui.txtAnodeV = arrangedBox(f, "txtAnodeV", "Anode voltage");
-    ui.Label37 = arrangedLabel(f, "Label37", "V");
-    ui.Label88 = arrangedLabel(f, "Label88", "Htr V:");
+    ui.Label37 = arrangedLabel(f, "Label37");
+    ui.Label88 = arrangedLabel(f, "Label88");
     ui.txtHeaterV = arrangedBox(f, "txtHeaterV", "Heater voltage");
-    ui.Label90 = arrangedLabel(f, "Label90", "V");
-    ui.Label9 = arrangedLabel(f, "Label9", "Hlx2 I:");
+    ui.Label90 = arrangedLabel(f, "Label90");
+    ui.Label9 = arrangedLabel(f, "Label9");
     ui.txtHelix2I = arrangedBox(f, "txtHelix2I", "Second helix or heater current");
-    ui.Label10 = arrangedLabel(f, "Label10", "mA");
-    ui.Label38 = arrangedLabel(f, "Label38", "Ik:");
+    ui.Label10 = arrangedLabel(f, "Label10");
+    ui.Label38 = arrangedLabel(f, "Label38");
     ui.txtCathI = arrangedBox(f, "txtCathI", "Cathode current");
-    ui.Label39 = arrangedLabel(f, "Label39", "mA");
+    ui.Label39 = arrangedLabel(f, "Label39");
     arrangement::Apply(f, arrangement::HelixHeaterFrame);
 
     // Other families: four current-sense readings, or the DC input voltage in txtCS2.
@@ -260,16 +261,16 @@ void buildTubeAndSense(QWidget* w, frmMainUi& ui)
     ui.Frame14->setObjectName(QStringLiteral("Frame14"));
     arrangement::Apply(ui.Frame14, arrangement::CurrentSenseFrame);
     f = ui.Frame14;
-    ui.Label21 = arrangedLabel(f, "Label21", "1:");
+    ui.Label21 = arrangedLabel(f, "Label21");
     ui.txtCS1 = arrangedBox(f, "txtCS1", "Current sense 1");
     ui.txtCS3 = arrangedBox(f, "txtCS3", "Current sense 3");
-    ui.Label25 = arrangedLabel(f, "Label25", "A");
-    ui.Label22 = arrangedLabel(f, "Label22", "2:");
+    ui.Label25 = arrangedLabel(f, "Label25");
+    ui.Label22 = arrangedLabel(f, "Label22");
     ui.txtCS2 = arrangedBox(f, "txtCS2", "Current sense 2 or DC input voltage");
-    ui.Label26 = arrangedLabel(f, "Label26", "");
+    ui.Label26 = arrangedLabel(f, "Label26");
     ui.Label26->setAccessibleName(QStringLiteral("DC input voltage unit"));
     ui.txtCS4 = arrangedBox(f, "txtCS4", "Current sense 4");
-    ui.Label28 = arrangedLabel(f, "Label28", "A");
+    ui.Label28 = arrangedLabel(f, "Label28");
     arrangement::Apply(f, arrangement::CurrentSenseControls);
 
     // Frequency, sub-band and tube life beside them.
