@@ -1,4 +1,5 @@
 #include "link/TargetEntries.h"
+#include "link/SharedRoutines.h"
 #include "platform/Conventions.h"
 #include <QRegularExpression>
 
@@ -12,7 +13,9 @@ bool MatchesIPPattern(const QString& text)
 
 bool IsIPAddressEntry(const QString& answer)
 {
-    return answer.size() > 6 && MatchesIPPattern(answer);
+    // Only an address the program can use and will keep at the next start: four numbers
+    // 0 to 255. A looser entry would be dropped for the default target without a word.
+    return answer.size() > 6 && MatchesIPPattern(answer) && IsValidIPAddress(answer);
 }
 
 std::optional<qint32> EthernetPortEntry(const QString& answer)

@@ -6,7 +6,8 @@
 // The IP address entry: four dot-separated groups, each ending in a digit, any characters
 // before each digit ("**#.**#.**#.**#").
 bool MatchesIPPattern(const QString& text);
-// An "IP Address" answer that is taken: matches the pattern and is longer than 6 characters.
+// An "IP Address" answer that is taken: matches the pattern, is longer than 6 characters
+// and is four numbers 0 to 255.
 bool IsIPAddressEntry(const QString& answer);
 // An "Ethernet Port" answer: numeric and a whole number (rounded) from 1 to 65535.
 std::optional<qint32> EthernetPortEntry(const QString& answer);

@@ -110,10 +110,11 @@ void frmMain::mnuEnterIP_Click()
                                     PromptIcon::Exclamation);
         return;
     }
+    const QString address = answer.trimmed();
     if (socket)
-        socket->setRemoteHost(answer);
-    p.conn.UnitIPAddress = answer;
-    ui.mnuEnterIP->setText(IPAddressCaption(answer));
+        socket->setRemoteHost(address);
+    p.conn.UnitIPAddress = address;
+    ui.mnuEnterIP->setText(IPAddressCaption(address));
 }
 
 void frmMain::mnuEthPort_Click()

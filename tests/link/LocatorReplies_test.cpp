@@ -48,7 +48,7 @@ TEST(LocatorReplies, PortBoxTakesOnlyOneTo65535)
         EXPECT_EQ(locator::PortEntry(c.text, 2000), c.port) << c.text.toStdString();
 }
 
-TEST(TargetEntries, IPAddressEntryFollowsTheFourGroupPattern)
+TEST(TargetEntries, IPAddressEntryIsFourNumbersInRange)
 {
     const struct {
         QString text;
@@ -57,7 +57,8 @@ TEST(TargetEntries, IPAddressEntryFollowsTheFourGroupPattern)
         {QStringLiteral("10.0.0.254"), true}, {QStringLiteral("192.168.1.20"), true},
         {QStringLiteral("1.2.3.4"), true},    {QStringLiteral("10.0.254"), false},
         {QStringLiteral("10.0.0.25x"), false}, {QStringLiteral("1.2.3."), false},
-        {QStringLiteral(""), false},           {QStringLiteral("a1.b2.c3.d4"), true},
+        {QStringLiteral(""), false},           {QStringLiteral("a1.b2.c3.d4"), false},
+        {QStringLiteral("999.1.1.1"), false},  {QStringLiteral(" 10.0.0.1"), true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsIPAddressEntry(c.text), c.taken) << c.text.toStdString();
