@@ -203,14 +203,18 @@ bool ReadBandTempCoefficients(Program& p, int subBandCount)
     return true;
 }
 
-bool ReadRFInhibit(Program& p)
+bool ReadRFInhibit(Program& p) { return ReadRFInhibitState(p).value_or(false); }
+
+std::optional<bool> ReadRFInhibitState(Program& p)
 {
     const auto r = Ask(p, QStringLiteral(".?P54"));
     if (!r || r->len() <= 7)
-        return false;
+        return std::nullopt;
     const int blank = r->find(Blank);
     const auto digit = blank > 0 ? r->digitAt(blank + 1) : std::nullopt;
-    return digit.value_or(0) != 0;
+    if (!digit)
+        return std::nullopt;
+    return *digit != 0;
 }
 
 qint16 ReadRfiInvert(Program& p)

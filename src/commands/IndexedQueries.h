@@ -2,6 +2,7 @@
 // Indexed scaler and pot reads, start-up state, hour meters, the unit's serial ports,
 // temperature coefficients, RF inhibit, bands, heater, factory trips and fan control.
 #include <QString>
+#include <optional>
 #include <span>
 
 struct Program;
@@ -27,6 +28,8 @@ QString ReadTempCoefficient(Program& p);
 // Sub-bands 1 to subBandCount (at least 1) into ReplyFields 0 to 7. Always True.
 bool ReadBandTempCoefficients(Program& p, int subBandCount);
 bool ReadRFInhibit(Program& p);
+// The same read telling an unanswered query (nothing) from the inhibit off (false).
+std::optional<bool> ReadRFInhibitState(Program& p);
 qint16 ReadRfiInvert(Program& p);
 // Band letters; the band's frequency text into ReplyFields(0).
 QString GetRFBandText(Program& p);

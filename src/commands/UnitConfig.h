@@ -41,6 +41,7 @@ struct UnitConfig {
     float ReturnLossLevel = -1.0f;     // dB; below 0 when the unit has none
     bool ObmipSupported = false;       // the unit takes a protocol tag in "XR"
     bool HasRfBandNames = false;       // the unit names its RF bands
+    qint16 SubBandCount = 0;           // sub-bands with a frequency above 0 (0 to 8)
     // The current RF band.
     QString CurrentBandText;
     float BandMaxPower = 50.0f;        // dBm

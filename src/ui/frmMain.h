@@ -82,6 +82,29 @@ public:
     // Poll loop (status/frmMain_poll.cpp)
     void Timer1_Timer();
 
+    // Connect-time feature reads (status/frmMain_featureReads.cpp)
+    void UpdateAMCParameters();
+    void InitPowerSaveParameters();
+    void InitLCBuc();
+    void InitBandParameters(qint16 band);
+    void UpdateRFIStatus();
+    void InitEnetParams();
+    void InitCurrentSenseParams();
+    void InitUnitCfg();
+    void InitLLDP();
+    void InitPowerLimit();
+    void InitTempComp();
+    void InitFactoryTripLevels();
+    void InitRFBand();
+    void InitReverseRFOffset();
+    void InitRFTripLevels();
+    void InitCom1Settings();
+    void InitCom2Settings();
+    // Set while the operator edits an RF trip's type or level: InitRFTripLevels leaves it.
+    bool FhiTripEditing = false;
+    bool FloTripEditing = false;
+    bool RhiTripEditing = false;
+
     // Power display units and the drive-power box (status/frmMain_powerUnits.cpp)
     void DisplayToWatts();
     void DisplayTodBm();
@@ -124,6 +147,9 @@ public:
     // Editing flag of the sending entry boxes: an Enter has sent the box's value, so the
     // next loss of focus sends nothing. Cleared by that loss of focus and by DisableForm.
     bool EnterHandled = false;
+
+    // Bands and sub-bands (settings/frmMain_bands.cpp)
+    void UpdateGainBalance();
 
     // ===== files: data folders (files/frmMain_dataFolders.cpp) =====
     // Creates the data folder when missing; a failure shows its box and is not returned.

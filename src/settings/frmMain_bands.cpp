@@ -1,0 +1,3 @@
+#include "ui/frmMain.h"
+
+void frmMain::UpdateGainBalance() {}
