@@ -217,17 +217,17 @@ void buildTransmitAndTrips(QWidget* w, frmMainUi& ui)
     const QStringList types = {QStringLiteral("Disabled"), QStringLiteral("Fault"), QStringLiteral("Alarm")};
     QWidget* f = ui.fraTripLevels;
     ui.lblFhiTrip = label(f, "lblFhiTrip", "Fwd High:", 120, 300, 900);
-    ui.cmbFhiTripType = combo(f, "cmbFhiTripType", "Forward high trip type", types, 1020, 255, 1080);
-    ui.txtFhiLvl = box(f, "txtFhiLvl", "Forward high trip level", 2160, 270, 900);
-    ui.Label67 = label(f, "Label67", "dBm", 3120, 300, 660);
+    ui.cmbFhiTripType = combo(f, "cmbFhiTripType", "Forward high trip type", types, 1020, 255, 1200);
+    ui.txtFhiLvl = box(f, "txtFhiLvl", "Forward high trip level", 2280, 270, 840);
+    ui.Label67 = label(f, "Label67", "dBm", 3180, 300, 600);
     ui.lblFloTrip = label(f, "lblFloTrip", "Fwd Low:", 120, 660, 900);
-    ui.cmbFloTripType = combo(f, "cmbFloTripType", "Forward low trip type", types, 1020, 615, 1080);
-    ui.txtFloLvl = box(f, "txtFloLvl", "Forward low trip level", 2160, 630, 900);
-    ui.Label69 = label(f, "Label69", "dBm", 3120, 660, 660);
+    ui.cmbFloTripType = combo(f, "cmbFloTripType", "Forward low trip type", types, 1020, 615, 1200);
+    ui.txtFloLvl = box(f, "txtFloLvl", "Forward low trip level", 2280, 630, 840);
+    ui.Label69 = label(f, "Label69", "dBm", 3180, 660, 600);
     ui.lblRhiTrip = label(f, "lblRhiTrip", "Reverse:", 120, 1020, 900);
-    ui.cmbRhiTripType = combo(f, "cmbRhiTripType", "Reverse trip type", types, 1020, 975, 1080);
-    ui.txtRhiLvl = box(f, "txtRhiLvl", "Reverse trip level", 2160, 990, 900);
-    ui.Label71 = label(f, "Label71", "dBm", 3120, 1020, 660);
+    ui.cmbRhiTripType = combo(f, "cmbRhiTripType", "Reverse trip type", types, 1020, 975, 1200);
+    ui.txtRhiLvl = box(f, "txtRhiLvl", "Reverse trip level", 2280, 990, 840);
+    ui.Label71 = label(f, "Label71", "dBm", 3180, 1020, 600);
 }
 
 void buildTubeAndSense(QWidget* w, frmMainUi& ui)
