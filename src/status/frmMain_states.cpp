@@ -27,7 +27,7 @@ void frmMain::ClearForm()
                            ui.txtAtnCnt, ui.txtLinAmp, ui.txtLinPhase, ui.txtPSHours, ui.txtXmtHours, ui.txtFdBm,
                            ui.txtFCnt, ui.txtRdBm, ui.txtRCnt, ui.txtFhiLvl, ui.txtFloLvl, ui.txtRhiLvl, ui.txtHelixV,
                            ui.txtHelixI, ui.txtHeaterV, ui.txtHelix2I, ui.txtCS1, ui.txtCS2, ui.txtCS3, ui.txtCS4,
-                           ui.txtTemp, ui.txtConstLvl})
+                           ui.txtTemp, ui.txtConstLvl, ui.txtAnodeV, ui.txtCathI})
         box->clear();
     // The identity boxes' texts too: the next identification fills only what its unit reports.
     p.unit.id.boxes = {};
