@@ -63,9 +63,13 @@ void frmMain::ClearForm()
     ui.mnuLEDMode->setChecked(false);
     SetupHelixHeaterForNewDualTWT(false);
     ui.mnuAutoHVDisable->setChecked(false);
-    // The heater menus are ticked only by a unit that reports its heater state.
+    // Menus that a layout step may leave as they are start from the same state for every
+    // unit: the heater menus hidden and unticked until the unit reports its heater, the full
+    // fault log as the window is designed.
     ui.mnuHtrStby->setChecked(false);
     ui.mnuHeaterState->setChecked(false);
+    ui.mnuHeaterState->setVisible(false);
+    ui.mnuFullFaultLog->setVisible(true);
     p.display.InletTempShown = false;
     p.unit.features.TwtLifeAvailable = false;
 

@@ -93,7 +93,10 @@ TEST(WindowLayout, SwitchingFamiliesGivesTheWindowOfEachUnitAlone)
         {"SSPA 5942 DC input", sspa5942DcInput(), false, true},
         {"SSPA 7261 current sense", sspa7261CurrentSense(), false, false},
         {"TWTA 6316", twta6316(), false, false},
+        {"TWTA 6316 without heater menus", Scripted(twtaProfile(), {{"PBH?", nullptr}, {":?", nullptr}}), false, false},
         {"SSPA 7467 again", sspa7467(), false, false},
+        {"TWTA 7415 (fault-log menu as it is)",
+         Scripted(twtaProfile(), {{"YT", "YTTWTA 672-7415-001"}, {"00", "07415-001/T8/5.40/Mar  3 2011"}}), false, false},
     };
     WindowOnUnit one;
     for (const Unit& u : units) {
