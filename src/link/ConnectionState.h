@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // Connection state shared by the link, the connect road and the poll.
 struct ConnectionState {
@@ -13,6 +14,12 @@ struct ConnectionState {
     bool EnetFirstReadPending = false;
     bool FirstReadDone = false;
     qint16 PollRetriesLeft = 2;
+
+    // Connecting and the serial unit search.
+    bool ExtendedSearch = false;       // the next search covers "A" to "F"
+    bool AdvancedSearch = false;       // the next search covers "A" to "Z"
+    QStringList CommSettingsTable;     // line settings of the search, ended by an empty text
+    bool ShuttingDown = false;         // the window is closing: nothing is sent, waits end
 };
 
 // The TCP leg's hand-over between the socket's data event and the waiting transaction.
@@ -22,6 +29,9 @@ struct TcpLinkState {
     QString TcpReplyText;
     QString TcpRxBuffer;
     bool TcpRxDiscarding = false;   // an over-long line is being dropped up to its CR
+    // The connect procedure is waiting for the socket and reports a failure itself: the
+    // error event shows no box of its own for it.
+    bool ConnectWaitRunning = false;
 };
 
 // The one command transaction in progress, and the connection it belongs to.

@@ -28,7 +28,7 @@ bool OpenConnection(Program& p)
     socket->connectToRemote();
     for (int i = 0; i < ConnectPauses; ++i) {
         PauseMilliseconds(*p.platform.clock, 50);
-        if (socket->state() == ITcpSocket::Connected)
+        if (socket->state() == ITcpSocket::Connected || p.conn.ShuttingDown)
             break;
     }
     return socket->state() == ITcpSocket::Connected;
@@ -69,7 +69,7 @@ void sckTcp_Error(Program& p, const ITcpSocket::ErrorEvent& error)
                          + QStringLiteral("Descr: ") + error.description + "\r\n"
                          + QStringLiteral("Scode: ") + QString::number(error.scode) + "\r\n"
                          + QStringLiteral("Source: ") + error.source + "\r\n";
-    if (p.platform.prompts)
+    if (p.platform.prompts && !p.tcp.ConnectWaitRunning)
         p.platform.prompts->message(text, QStringLiteral("TCP/IP Socket Error"), PromptIcon::Exclamation);
     if (p.platform.tcp)
         p.platform.tcp->close();

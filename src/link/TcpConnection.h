@@ -17,8 +17,8 @@ bool CloseConnection(Program& p);
 void sckTcp_Connect(Program& p);
 // The socket's data event.
 void sckTcp_DataArrival(Program& p);
-// The socket's error event: the "TCP/IP Socket Error" box, then the window's reset to
-// "Connect".
+// The socket's error event: the "TCP/IP Socket Error" box (not while the connect procedure
+// waits for the socket: it reports the failure itself), then the window's reset to "Connect".
 void sckTcp_Error(Program& p, const ITcpSocket::ErrorEvent& error);
 
 // Points the socket's events at the three handlers above.

@@ -38,8 +38,8 @@ bool awaitReply(Program& p, ITcpSocket& socket, qint64 deadline)
             buffer = p.tcp.TcpReplyText;
             return !buffer.isEmpty() && buffer.at(0) == ACK;
         }
-        if (socket.state() != ITcpSocket::Connected)
-            return false;   // no reply can come any more
+        if (socket.state() != ITcpSocket::Connected || p.conn.ShuttingDown)
+            return false;   // no reply can come any more, or the window is closing
         const qint64 left = deadline - clock.msNow();
         if (left < 0)
             return false;

@@ -46,6 +46,8 @@ bool SendUnitCommand(Program& p, const QString& command, bool showError)
     p.LinkObject.ReplyBuffer.clear();
     if (command.isEmpty())
         return true;
+    if (p.conn.ShuttingDown)
+        return false;   // nothing may reopen the port or wait once shut-down has begun
     InFlightGuard guard(p.txn);
     if (routedOverEnet(p))
         return SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command);
