@@ -35,7 +35,10 @@ int main(int argc, char** argv)
     pf.folders = &folders;
     Program program(pf);
 
+    // Showing the main window loads it (settings, link, menus); closing it unloads it
+    // (settings saved, port and socket closed), and that ends the program.
     frmMain window(program);
+    QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

@@ -29,6 +29,16 @@ std::optional<qint32> EthernetPortEntry(const QString& answer)
     return port;
 }
 
+std::optional<qint16> PollAddressEntry(const QString& answer)
+{
+    if (answer.size() != 1)
+        return std::nullopt;
+    const ushort code = answer.at(0).unicode();
+    if (code < '?' || code > 'Z')
+        return std::nullopt;
+    return static_cast<qint16>(code);
+}
+
 QString SerialPortCaption(int portNumber)
 {
     return QStringLiteral("Serial Port:   COM") + QString::number(portNumber);

@@ -11,6 +11,8 @@ bool MatchesIPPattern(const QString& text);
 bool IsIPAddressEntry(const QString& answer);
 // An "Ethernet Port" answer: numeric and a whole number (rounded) from 1 to 65535.
 std::optional<qint32> EthernetPortEntry(const QString& answer);
+// A "Poll Address" answer: exactly one character "?", "@" or "A".."Z"; its character code.
+std::optional<qint16> PollAddressEntry(const QString& answer);
 
 QString SerialPortCaption(int portNumber);     // "Serial Port:   COM1"
 QString EthernetPortCaption(qint32 port);      // "Ethernet Port:2000"

@@ -9,8 +9,13 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(pro
     connectCommandControls();
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(2500);
-    connect(&Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(&Timer1, &QTimer::timeout, this, [this] {
+        BusyScope busy(*this);
+        Timer1_Timer();
+    });
     connectTargetMenus();
+    installLinkHooks();
+    connectLinkSignals();
 }
 
 frmMain::~frmMain()

@@ -41,6 +41,37 @@ public:
     // drive the dialog without a nested event loop.
     std::function<int(QDialog&)> runModal;
 
+    // Connecting, disconnecting and the serial unit search (link/frmMain_connect.cpp)
+    void btnConnect_Click();     // acts by the caption: "Connect", "Terminate", "Disconnect"
+    void mnuConnect_Click();
+    void mnuExtSrch_Click();
+    void mnuAdvSrch_Click();
+    void ConnectToUnit();
+    bool UnitFoundOnSerialPort();
+    void DisconnectFromUnit();
+    void DisplayStatusMsg(const QString& text);   // first panel of the status bar
+
+    // Start-up and shut-down (link/frmMain_startup.cpp). Form_Load runs when the window is
+    // first shown; closing the window runs Form_Unload.
+    void Form_Load();
+    void Form_Unload();
+    void InitDefaultComPort();
+
+    // Held by every handler that lets events run while it waits (the connect, the search,
+    // a poll tick): a close requested meanwhile ends the waits at once and closes the
+    // window only after the last such handler has returned.
+    class BusyScope {
+    public:
+        explicit BusyScope(frmMain& window);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        frmMain& w_;
+    };
+    bool connectRunning() const { return connectRunning_; }
+
     // ===== status: first read, poll, panels, layout, readings, window states (status/frmMain_*.cpp) =====
 
     // Window states (status/frmMain_states.cpp)
@@ -105,6 +136,10 @@ public:
     bool FloTripEditing = false;
     bool RhiTripEditing = false;
 
+    // First read after connecting (status/frmMain_firstRead.cpp). Placeholder body until
+    // the first read lands.
+    void FirstTimeRead() {}
+
     // Power display units and the drive-power box (status/frmMain_powerUnits.cpp)
     void DisplayToWatts();
     void DisplayTodBm();
@@ -141,6 +176,12 @@ public:
     void cmbWgSw1_Click();
     void cmbWgSw2_Click();
 
+    // Menus of the link and the display (settings/frmMain_linkMenus.cpp)
+    void mnuUseEnet_Click();
+    void mnuPollEn_Click();
+    void mnuPollAdrs_Click();
+    void mnuWatts_Click();
+
     // Sub-band menu (settings/frmMain_subBands.cpp)
     void ClearSubBands(bool hide = false);
 
@@ -160,8 +201,28 @@ public:
     // Network settings (dialogs/frmMain_enetParams.cpp): the unit's addresses into octets.
     void ParseEnetparams();
 
+signals:
+    void unloaded();   // Form_Unload has run: the program ends
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     Program& p;
+
+    // link: connect, start-up and shut-down
+    void installLinkHooks();
+    void connectLinkSignals();
+    void connectOverTcp();
+    void unitFoundOnSerialLine();
+    void disconnectWindow();
+    bool connectionOverEnet() const;
+    bool connectRunning_ = false;
+    int busyDepth_ = 0;
+    bool closePending_ = false;
+    bool loaded_ = false;
+    bool unloaded_ = false;
 
     // status: window layout and readings
     void showIdentityBoxes();

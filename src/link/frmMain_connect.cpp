@@ -1,0 +1,210 @@
+// The main window's connect button and menus, the connect procedure with its three roads
+// (TCP, one saved serial address, the serial search), and disconnecting.
+#include "commands/StatusQueries.h"
+#include "link/Program.h"
+#include "link/TcpConnection.h"
+#include "link/Transaction.h"
+#include "link/UnitSearch.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+#include "ui/frmMain.h"
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+const QString ConnectCaption = QStringLiteral("Connect");
+const QString TerminateCaption = QStringLiteral("Terminate");
+const QString DisconnectCaption = QStringLiteral("Disconnect");
+
+// Marks the connect procedure as running for its lifetime.
+class RunningFlag {
+public:
+    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
+void clearSearchFlags(ConnectionState& c)
+{
+    c.ExtendedSearch = false;
+    c.AdvancedSearch = false;
+}
+} // namespace
+
+void frmMain::btnConnect_Click()
+{
+    clearSearchFlags(p.conn);
+    const QString caption = ui.btnConnect->text();
+    // While a connect or search runs, the button only asks it to stop.
+    if (connectRunning_ || caption == TerminateCaption) {
+        p.conn.AbortScan = true;
+        return;
+    }
+    if (caption == ConnectCaption) {
+        ConnectToUnit();
+    } else if (caption == DisconnectCaption) {
+        disconnectWindow();
+    }
+}
+
+void frmMain::mnuConnect_Click() { ConnectToUnit(); }
+
+void frmMain::mnuExtSrch_Click()
+{
+    if (connectRunning_)
+        return;
+    p.conn.ExtendedSearch = true;
+    p.conn.AdvancedSearch = false;
+    ConnectToUnit();
+}
+
+void frmMain::mnuAdvSrch_Click()
+{
+    if (connectRunning_)
+        return;
+    p.conn.AdvancedSearch = true;
+    p.conn.ExtendedSearch = false;
+    ConnectToUnit();
+}
+
+void frmMain::ConnectToUnit()
+{
+    if (connectRunning_ || p.conn.ShuttingDown)
+        return;
+    BusyScope busy(*this);
+    RunningFlag running(connectRunning_);
+    if (p.txn.LinkUp)
+        EndConnection(p);   // a connect always starts from no connection
+
+    const QString caption = ui.btnConnect->text();
+    for (QAction* a : {ui.mnuConnect, ui.mnuAdvSrch, ui.mnuExtSrch})
+        a->setEnabled(false);
+
+    if (p.conn.UseEnet) {
+        connectOverTcp();
+        return;
+    }
+    bool found = false;
+    if (ui.mnuPollEn->isChecked()) {
+        p.LinkObject.setDeviceAddress(QString(QChar(p.conn.PollAddress)));
+        found = SsaCmds::ReadUnitStatusCode(p) >= 0;
+        clearSearchFlags(p.conn);
+    } else {
+        found = UnitFoundOnSerialPort();
+    }
+    if (p.conn.ShuttingDown)
+        return;
+    if (found) {
+        unitFoundOnSerialLine();
+        return;
+    }
+    p.platform.prompts->message(QStringLiteral("Unit Not Found"), QStringLiteral("Connect"), PromptIcon::Exclamation);
+    ui.btnConnect->setText(caption);
+    for (QAction* a : {ui.mnuConnect, ui.mnuAdvSrch, ui.mnuExtSrch})
+        a->setEnabled(true);
+}
+
+void frmMain::connectOverTcp()
+{
+    ui.btnConnect->setEnabled(false);
+    // A refused connection also raises the socket's error event; this procedure's own box
+    // is the one the operator sees.
+    p.tcp.ConnectWaitRunning = true;
+    const bool connected = ::OpenConnection(p);
+    p.tcp.ConnectWaitRunning = false;
+    if (!connected && !p.conn.ShuttingDown) {
+        p.platform.prompts->message(QStringLiteral("Unable to Connect to Unit"),
+                                    QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
+        ::CloseConnection(p);
+        ui.mnuConnect->setEnabled(true);
+    }
+    ui.btnConnect->setEnabled(true);
+    clearSearchFlags(p.conn);
+}
+
+void frmMain::unitFoundOnSerialLine()
+{
+    BeginConnection(p, false);
+    FirstTimeRead();
+    ui.btnConnect->setText(DisconnectCaption);
+    p.conn.PollRetriesLeft = 2;
+    ui.mnuAtnCal->setEnabled(true);
+    EnableForm();
+    if (IsTxOn())
+        EnableConstPwrInput();
+    else
+        DisableConstPwrInput();
+    repaint();
+    Timer1.start();
+}
+
+bool frmMain::UnitFoundOnSerialPort()
+{
+    InitCommSettingsTable(p);
+    ui.btnConnect->setText(TerminateCaption);
+    ui.btnConnect->repaint();
+    const int highest = UnitSearch::HighestSearchAddress(p.conn.ExtendedSearch, p.conn.AdvancedSearch);
+    clearSearchFlags(p.conn);
+    p.conn.AbortScan = false;   // a request left from before never ends this search
+
+    // The search walks its own copy: nothing that runs between two tries can change it.
+    const QStringList table = p.conn.CommSettingsTable;
+    const auto status = [this](const QString& text) { DisplayStatusMsg(text); };
+    bool found = false;
+    for (const QString& settings : table) {
+        if (settings.isEmpty() || p.conn.AbortScan)
+            break;
+        if (!FindUnitAddress(p, settings, UnitSearch::FirstAddress, highest, status).isEmpty()) {
+            found = true;
+            break;
+        }
+        p.platform.clock->processEvents();
+        if (p.conn.AbortScan)
+            break;
+    }
+    p.conn.AbortScan = false;
+    p.conn.CommSettingsTable = QStringList{QString()};
+    return found;
+}
+
+bool frmMain::connectionOverEnet() const { return p.txn.LinkUp ? p.txn.ConnectedOverEnet : p.conn.UseEnet; }
+
+// Stops polling and leaves the window cleared, disabled and ready to connect again. The
+// socket is closed when the connection was made over TCP (the serial port stays open); the
+// search menus come back when the next connect is a serial search.
+void frmMain::disconnectWindow()
+{
+    Timer1.stop();
+    ClearForm();
+    DisableForm();
+    ui.btnConnect->setText(ConnectCaption);
+    ui.mnuConnect->setEnabled(true);
+    const bool overEnet = connectionOverEnet();
+    EndConnection(p);
+    if (overEnet)
+        ::CloseConnection(p);
+    if (!p.conn.UseEnet && !ui.mnuPollEn->isChecked()) {
+        ui.mnuExtSrch->setEnabled(true);
+        ui.mnuAdvSrch->setEnabled(true);
+    }
+}
+
+void frmMain::DisconnectFromUnit()
+{
+    Timer1.stop();
+    p.LinkObject.setOpenPort(false);
+    ui.mnuUseEnet->setEnabled(true);
+    p.conn.EnetFirstReadPending = false;
+    p.conn.FirstReadDone = false;
+    disconnectWindow();
+    repaint();
+    p.platform.clock->sleepMs(1000);
+    ClearForm();
+}
+
+void frmMain::DisplayStatusMsg(const QString& text) { ui.sbStatusBarPanel1->setText(text); }

@@ -1,0 +1,167 @@
+// Connecting through the main window on the real links: TCP to the simulated unit on
+// loopback, and the serial search on a pseudo-terminal.
+#include "commands/StatusQueries.h"
+#include "link/Program.h"
+#include "platform/QtClock.h"
+#include "platform/QtSerialControl.h"
+#include "platform/QtTcpSocket.h"
+#include "support/FakePrompts.h"
+#include "support/FakeSerialControl.h"
+#include "support/MemorySettingsStore.h"
+#include "support/SimUnitSerial.h"
+#include "support/SimUnitTcp.h"
+#include "support/UnitFrames.h"
+#include "ui/frmMain.h"
+#include <QAction>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// A loopback port with nothing listening on it.
+quint16 unusedLoopbackPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = server.serverPort();
+    server.close();
+    return port;
+}
+
+// The main window with "Use Ethernet" stored and the target on loopback: the simulated
+// unit's port, or one where nothing listens.
+struct TcpWindow {
+    explicit TcpWindow(bool unitListening)
+    {
+        quint16 port = 0;
+        if (unitListening) {
+            EXPECT_TRUE(sim.listen());
+            port = sim.port();
+        } else {
+            port = unusedLoopbackPort();
+        }
+        store.setText("Settings", "UseEnet", "True");
+        store.setText("Settings", "UseIP", "127.0.0.1");
+        store.setText("Settings", "EthPort", QString::number(port));
+        Platform pf;
+        pf.serial = &serial;
+        pf.tcp = &socket;
+        pf.clock = &clock;
+        pf.prompts = &prompts;
+        pf.settings = &store;
+        program = std::make_unique<Program>(pf);
+        window = std::make_unique<frmMain>(*program);
+        w().Form_Load();
+    }
+    ~TcpWindow() { window.reset(); }
+    Program& p() { return *program; }
+    frmMain& w() { return *window; }
+
+    SimUnit unit{twtaProfile()};
+    SimUnitTcp sim{unit};
+    MemorySettingsStore store;
+    FakeSerialControl serial;
+    QtTcpSocket socket;
+    QtClock clock;
+    FakePrompts prompts;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<frmMain> window;
+};
+
+TEST(ConnectOverTcp, ConnectsPollsAndDisconnects)
+{
+    TcpWindow t(true);
+    ASSERT_EQ(t.socket.remoteHost(), "127.0.0.1");
+    t.w().btnConnect_Click();
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+    EXPECT_EQ(t.sim.connectionsAccepted, 1);
+    EXPECT_EQ(t.socket.state(), ITcpSocket::Connected);
+    EXPECT_TRUE(t.p().txn.LinkUp);
+    EXPECT_TRUE(t.p().txn.ConnectedOverEnet);
+    EXPECT_TRUE(t.w().Timer1.isActive());   // started by the connect event after the first read
+    EXPECT_TRUE(t.w().ui.btnConnect->isEnabled());
+
+    t.w().Timer1_Timer();
+    // Unticking "Use Ethernet" now changes the next connect only: commands stay on TCP.
+    t.w().mnuUseEnet_Click();
+    ASSERT_FALSE(t.p().conn.UseEnet);
+    t.unit.clearCommands();
+    EXPECT_GE(SsaCmds::ReadUnitStatusCode(t.p()), 0);
+    EXPECT_EQ(t.unit.commands(), QByteArrayList({"1"}));
+    EXPECT_TRUE(t.serial.written.isEmpty());
+
+    t.w().DisconnectFromUnit();
+    EXPECT_EQ(t.socket.state(), ITcpSocket::Closed);
+    EXPECT_FALSE(t.p().txn.LinkUp);
+    EXPECT_FALSE(t.w().Timer1.isActive());
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+    EXPECT_TRUE(t.w().ui.mnuConnect->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return t.sim.openConnections() == 0; }, 5000));
+}
+
+TEST(ConnectOverTcp, ARefusedConnectionShowsOneBoxAndLeavesConnectUsable)
+{
+    TcpWindow t(false);
+    t.w().btnConnect_Click();
+    QTest::qWait(100);   // a late socket error event would show its box now
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.prompts.boxes[0].text, "Unable to Connect to Unit");
+    EXPECT_EQ(t.prompts.boxes[0].title, "Ethernet Communication Error");
+    EXPECT_EQ(t.prompts.boxes[0].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(t.socket.state(), ITcpSocket::Closed);
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+    EXPECT_TRUE(t.w().ui.btnConnect->isEnabled());
+    EXPECT_TRUE(t.w().ui.mnuConnect->isEnabled());
+    EXPECT_FALSE(t.w().Timer1.isActive());
+    EXPECT_FALSE(t.p().txn.LinkUp);
+    EXPECT_FALSE(t.p().tcp.ConnectWaitRunning);
+}
+
+TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
+{
+    SimUnitProfile profile = twtaProfile();
+    profile.address = 'B';
+    SimUnit unit(profile);
+    SimUnitSerial sim(unit);
+    ASSERT_TRUE(sim.start()) << sim.errorText().toStdString();
+    MemorySettingsStore store;
+    sim.mapPort(store, 3);
+    store.setText("Settings", "CurrentPort", "3");
+    QtSerialControl serial(&store);
+    QtClock clock;
+    FakePrompts prompts;
+    Platform pf;
+    pf.serial = &serial;
+    pf.clock = &clock;
+    pf.prompts = &prompts;
+    pf.settings = &store;
+    Program p(pf);
+    {
+        frmMain w(p);
+        w.Form_Load();
+        ASSERT_FALSE(serial.isOpen());
+        w.btnConnect_Click();   // "A" goes unanswered for 0.6 s, then "B" answers
+        EXPECT_TRUE(prompts.boxes.isEmpty());
+        EXPECT_EQ(p.LinkObject.DeviceAddress(), "B");
+        EXPECT_EQ(p.LinkObject.CommSettings(), "9600,N,8,1");
+        EXPECT_EQ(w.ui.btnConnect->text(), "Disconnect");
+        EXPECT_TRUE(w.Timer1.isActive());
+        QList<char> probed;
+        for (const QByteArray& frame : sim.frames())
+            probed << frame.at(1);
+        ASSERT_GE(probed.size(), 2);
+        EXPECT_EQ(probed.mid(0, 2), QList<char>({'A', 'B'}));
+
+        w.Timer1_Timer();
+        w.btnConnect_Click();
+        EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
+        EXPECT_FALSE(w.Timer1.isActive());
+        EXPECT_FALSE(p.txn.LinkUp);
+    }
+    p.LinkObject.setOpenPort(false);
+}
+
+} // namespace

@@ -1,0 +1,263 @@
+// Connecting on the serial line through the main window: the search over line settings and
+// addresses, the single poll address, Terminate, and disconnecting. The unit is a fake on
+// the fake serial line, so every 0.6 s or 2 s time-out passes on the fake clock.
+#include "link/Program.h"
+#include "link/Transaction.h"
+#include "link/UnitSearch.h"
+#include "support/MainWindowProgram.h"
+#include "support/UnitFrames.h"
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Probe {
+    char address;
+    QString settings;
+    bool operator==(const Probe&) const = default;
+};
+
+// The main window with a unit on the fake serial line that answers the status-code query
+// at `address` on the line settings `settings` only; with anyAddress it answers every address.
+struct SerialUnitWindow : MainWindowProgram {
+    SerialUnitWindow(char address, const QString& settings, bool anyAddress = false)
+    {
+        serial.responder = [=, this](const QByteArray& frame) -> QByteArray {
+            char to = 0;
+            QByteArray command;
+            if (!unitframes::parseSerialRequest(frame, to, command))
+                return {};
+            probes.append({to, serial.lineSettings});
+            timeouts.append(p().LinkObject.MsgTimeout());
+            if (command != "1" || serial.lineSettings != settings || (!anyAddress && to != address))
+                return {};
+            return unitframes::serialReply(address, "1DD");
+        };
+        clock.onProcessEvents = [this] {
+            statusLines.append(w().ui.sbStatusBarPanel1->text());
+            if (duringEvents)
+                duringEvents();
+        };
+        w().Form_Load();
+        serial.written.clear();
+    }
+
+    QList<Probe> probes;
+    QList<float> timeouts;
+    QStringList statusLines;   // the status panel at each round of events
+    std::function<void()> duringEvents;
+};
+
+// Every probe of a search from "A" to `last` over the settings up to `settingsCount`.
+QList<Probe> searchProbes(char last, int settingsCount, char stopAt = 0)
+{
+    QList<Probe> probes;
+    for (int s = 0; s < settingsCount; ++s) {
+        for (char a = 'A'; a <= last; ++a) {
+            probes.append({a, UnitSearch::LineSettings().at(s)});
+            if (s == settingsCount - 1 && a == stopAt)
+                return probes;
+        }
+    }
+    return probes;
+}
+
+TEST(ConnectSearch, CoversItsAddressRangeOverTheTwelveLineSettings)
+{
+    struct Case {
+        const char* name;
+        void (frmMain::*start)();
+        char unitAddress;
+        int unitSetting;        // index into the line settings
+        bool found;
+        QList<Probe> probes;
+    };
+    const QStringList& s = UnitSearch::LineSettings();
+    const Case cases[] = {
+        {"Connect, B on the second setting", &frmMain::btnConnect_Click, 'B', 1, true, searchProbes('C', 2, 'B')},
+        {"Extended Search, E", &frmMain::mnuExtSrch_Click, 'E', 0, true, searchProbes('F', 1, 'E')},
+        {"Advanced Search, Z on the last setting", &frmMain::mnuAdvSrch_Click, 'Z', 11, true,
+         searchProbes('Z', 12, 'Z')},
+        {"Connect, E is out of reach", &frmMain::mnuConnect_Click, 'E', 0, false, searchProbes('C', 12)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SerialUnitWindow t(c.unitAddress, s.at(c.unitSetting));
+        (t.w().*c.start)();
+        EXPECT_EQ(t.probes, c.probes);
+        const OVLink& link = t.p().LinkObject;
+        EXPECT_FLOAT_EQ(link.MsgTimeout(), 2.0f);   // back from the probes' 0.6 s
+        for (float timeout : t.timeouts)
+            EXPECT_FLOAT_EQ(timeout, UnitSearch::ProbeTimeout);
+        EXPECT_EQ(t.w().ui.sbStatusBarPanel1->text(), QString());
+        EXPECT_EQ(t.p().conn.CommSettingsTable, QStringList{QString()});
+        if (c.found) {
+            EXPECT_TRUE(t.prompts.boxes.isEmpty());
+            EXPECT_EQ(link.DeviceAddress(), QString(QChar(c.unitAddress)));
+            EXPECT_EQ(link.CommSettings(), s.at(c.unitSetting));
+            EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+            EXPECT_TRUE(t.w().Timer1.isActive());
+            EXPECT_TRUE(t.p().txn.LinkUp);
+            EXPECT_FALSE(t.p().txn.ConnectedOverEnet);
+            EXPECT_EQ(t.p().conn.PollRetriesLeft, 2);
+        } else {
+            ASSERT_EQ(t.prompts.boxes.size(), 1);
+            EXPECT_EQ(t.prompts.boxes[0].text, "Unit Not Found");
+            EXPECT_EQ(t.prompts.boxes[0].title, "Connect");
+            EXPECT_EQ(link.DeviceAddress(), "A");
+            EXPECT_EQ(link.CommSettings(), "9600,N,8,1");
+            EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+            EXPECT_FALSE(t.w().Timer1.isActive());
+            EXPECT_FALSE(t.p().txn.LinkUp);
+            for (QAction* a : {t.w().ui.mnuConnect, t.w().ui.mnuExtSrch, t.w().ui.mnuAdvSrch})
+                EXPECT_TRUE(a->isEnabled());
+        }
+    }
+}
+
+TEST(ConnectSearch, ShowsEachTryInTheStatusBarWhileTheButtonReadsTerminate)
+{
+    SerialUnitWindow t('B', "19200,N,8,1");
+    QStringList captions;
+    t.duringEvents = [&] { captions << t.w().ui.btnConnect->text(); };
+    t.w().btnConnect_Click();
+    EXPECT_EQ(t.statusLines, QStringList({"Searching: A, 9600,N,8,1", "Searching: B, 9600,N,8,1",
+                                          "Searching: C, 9600,N,8,1", "", "Searching: A, 19200,N,8,1"}));
+    EXPECT_EQ(captions, QStringList(5, "Terminate"));
+}
+
+TEST(ConnectSearch, TerminateStopsAfterTheCurrentAddress)
+{
+    SerialUnitWindow t('B', "19200,N,8,1");
+    t.duringEvents = [&] { t.w().btnConnect_Click(); };
+    t.w().btnConnect_Click();
+    EXPECT_EQ(t.probes, QList<Probe>({{'A', "9600,N,8,1"}}));
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.prompts.boxes[0].text, "Unit Not Found");
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+    EXPECT_FALSE(t.p().conn.AbortScan);
+    EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "A");
+}
+
+TEST(ConnectSearch, AStaleTerminateRequestDoesNotEndTheNextSearch)
+{
+    SerialUnitWindow t('B', "9600,N,8,1");
+    t.p().conn.AbortScan = true;
+    t.w().btnConnect_Click();
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+    EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "B");
+}
+
+TEST(ConnectSearch, ConnectRequestsDuringASearchDoNotStartAnother)
+{
+    SerialUnitWindow t('B', "19200,N,8,1");
+    t.duringEvents = [&] {
+        t.w().mnuConnect_Click();
+        t.w().mnuExtSrch_Click();
+        t.w().mnuAdvSrch_Click();
+        t.w().ConnectToUnit();
+    };
+    t.w().mnuConnect_Click();
+    EXPECT_EQ(t.probes, searchProbes('C', 2, 'B'));
+    EXPECT_FALSE(t.p().conn.ExtendedSearch);
+    EXPECT_FALSE(t.p().conn.AdvancedSearch);
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+}
+
+TEST(ConnectSearch, TheAddressInTheUnitsReplyIsTaken)
+{
+    SerialUnitWindow t('B', "9600,N,8,1", true);
+    t.w().btnConnect_Click();
+    EXPECT_EQ(t.probes, QList<Probe>({{'A', "9600,N,8,1"}}));
+    EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "B");
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+}
+
+TEST(ConnectSingleAddress, ProbesOnlyThePollAddressWithTheSavedSettings)
+{
+    struct Case {
+        char unitAddress;
+        bool found;
+    };
+    for (const Case& c : {Case{'K', true}, Case{'B', false}}) {
+        SCOPED_TRACE(c.unitAddress);
+        SerialUnitWindow t(c.unitAddress, "19200,E,7,1");
+        t.p().LinkObject.setCommSettings("19200,E,7,1");
+        t.w().mnuPollEn_Click();
+        t.p().conn.PollAddress = 'K';
+        t.p().conn.ExtendedSearch = true;
+        t.w().mnuConnect_Click();
+        EXPECT_EQ(t.probes, QList<Probe>({{'K', "19200,E,7,1"}}));
+        EXPECT_EQ(t.timeouts, QList<float>({2.0f}));
+        EXPECT_FALSE(t.p().conn.ExtendedSearch);
+        EXPECT_EQ(t.w().ui.btnConnect->text(), c.found ? "Disconnect" : "Connect");
+        EXPECT_EQ(t.prompts.boxes.size(), c.found ? 0 : 1);
+        EXPECT_TRUE(t.statusLines.filter("Searching").isEmpty());
+    }
+}
+
+TEST(ConnectDisconnect, TheButtonStopsPollingAndLeavesTheSerialPortOpen)
+{
+    SerialUnitWindow t('A', "9600,N,8,1");
+    t.w().btnConnect_Click();
+    ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+    EXPECT_FALSE(t.w().ui.mnuConnect->isEnabled());
+    t.w().btnConnect_Click();
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+    EXPECT_FALSE(t.w().Timer1.isActive());
+    EXPECT_FALSE(t.p().txn.LinkUp);
+    EXPECT_TRUE(t.serial.open);
+    EXPECT_EQ(t.tcp.closes, 0);
+    for (QAction* a : {t.w().ui.mnuConnect, t.w().ui.mnuExtSrch, t.w().ui.mnuAdvSrch})
+        EXPECT_TRUE(a->isEnabled());
+    EXPECT_TRUE(t.p().conn.FormUpdating);   // cleared window
+
+    // Connecting again searches anew.
+    t.probes.clear();
+    t.w().btnConnect_Click();
+    EXPECT_EQ(t.probes, QList<Probe>({{'A', "9600,N,8,1"}}));
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+}
+
+TEST(ConnectDisconnect, DisconnectFromUnitAlsoClosesThePort)
+{
+    SerialUnitWindow t('A', "9600,N,8,1");
+    t.w().mnuPollEn_Click();   // single address: the search menus stay disabled
+    t.w().btnConnect_Click();
+    ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+    t.p().conn.FirstReadDone = true;
+    t.p().conn.EnetFirstReadPending = true;
+    const qint64 before = t.clock.msNow();
+    t.w().DisconnectFromUnit();
+    EXPECT_FALSE(t.serial.open);
+    EXPECT_FALSE(t.w().Timer1.isActive());
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+    EXPECT_TRUE(t.w().ui.mnuConnect->isEnabled());
+    EXPECT_TRUE(t.w().ui.mnuUseEnet->isEnabled());
+    EXPECT_FALSE(t.w().ui.mnuAdvSrch->isEnabled());
+    EXPECT_FALSE(t.p().conn.FirstReadDone);
+    EXPECT_FALSE(t.p().conn.EnetFirstReadPending);
+    EXPECT_FALSE(t.p().txn.LinkUp);
+    EXPECT_GE(t.clock.msNow() - before, 1000);
+}
+
+TEST(FindUnitAddress, RefusesAnEmptySettingOrCodesOutsideTheAddresses)
+{
+    struct Case {
+        QString settings;
+        int low, high;
+    };
+    for (const Case& c : {Case{"", 65, 67}, Case{"9600,N,8,1", 63, 67}, Case{"9600,N,8,1", 65, 91}}) {
+        SerialUnitWindow t('A', "9600,N,8,1");
+        EXPECT_EQ(FindUnitAddress(t.p(), c.settings, c.low, c.high, [](const QString&) {}), QString());
+        EXPECT_TRUE(t.probes.isEmpty());
+    }
+    // The codes may come in either order.
+    SerialUnitWindow t('B', "9600,N,8,1");
+    EXPECT_EQ(FindUnitAddress(t.p(), "9600,N,8,1", 'C', '@', [](const QString&) {}), "B");
+    EXPECT_EQ(t.probes, QList<Probe>({{'@', "9600,N,8,1"}, {'A', "9600,N,8,1"}, {'B', "9600,N,8,1"}}));
+}
+
+} // namespace
