@@ -311,12 +311,10 @@ TEST(LocateAndConnectOnLoopback, PickedUnitIsConnected)
     p.platform.tcp = &tcp;
     p.platform.udp = &udp;
     p.conn.UseEnet = true;
-    ConnectTcpSocketEvents(p);
+    frmMain w(p);   // installs the window's hooks and the socket's events
     QStringList calls;
     p.hooks.runPollTick = [&calls] { calls << "tick"; };
     p.hooks.setPollTimer = [&calls](bool on) { calls << (on ? "timer on" : "timer off"); };
-
-    frmMain w(p);
     w.ui.mnuUseEnet->setChecked(true);
     DialogScript script;
     script.locate = pick(0, QString::number(server.port()));
