@@ -18,9 +18,9 @@ SimUnitTcp::~SimUnitTcp()
     }
 }
 
-bool SimUnitTcp::listen(const QHostAddress& address)
+bool SimUnitTcp::listen(const QHostAddress& address, quint16 port)
 {
-    return address.isLoopback() && server_.listen(address, 0);
+    return address.isLoopback() && server_.listen(address, port);
 }
 
 void SimUnitTcp::dropConnections()

@@ -19,8 +19,9 @@ public:
     explicit SimUnitTcp(SimUnit& unit, QObject* parent = nullptr);
     ~SimUnitTcp() override;
 
-    // Listens on 127.0.0.1 (or another loopback address); false when no port could be had.
-    bool listen(const QHostAddress& address = QHostAddress(QHostAddress::LocalHost));
+    // Listens on 127.0.0.1 (or another loopback address), on `port` or an ephemeral one;
+    // false when the port could not be had.
+    bool listen(const QHostAddress& address = QHostAddress(QHostAddress::LocalHost), quint16 port = 0);
     quint16 port() const { return server_.serverPort(); }
     // Ends every connection from the unit's side.
     void dropConnections();

@@ -1,0 +1,58 @@
+// Serves a simulated amplifier unit on 127.0.0.1, so that the program can be tried without
+// a unit: connect to the printed port with "Use Ethernet" ticked.
+#include "support/SimUnit.h"
+#include "support/SimUnitProfile.h"
+#include "support/SimUnitTcp.h"
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QHostAddress>
+#include <QTextStream>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Serves a simulated amplifier unit on 127.0.0.1."));
+    parser.addHelpOption();
+    const QCommandLineOption profileOption(QStringLiteral("profile"),
+                                           QStringLiteral("Unit to simulate: twta, sspa or older-sspa."),
+                                           QStringLiteral("name"), QStringLiteral("twta"));
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("TCP port on 127.0.0.1 (default: any free one)."),
+                                        QStringLiteral("number"), QStringLiteral("0"));
+    parser.addOption(profileOption);
+    parser.addOption(portOption);
+    parser.process(app);
+
+    const std::map<QString, std::function<SimUnitProfile()>> profiles = {
+        {QStringLiteral("twta"), twtaProfile},
+        {QStringLiteral("sspa"), sspaProfile},
+        {QStringLiteral("older-sspa"), olderSspaProfile},
+    };
+    QTextStream err(stderr);
+    const auto chosen = profiles.find(parser.value(profileOption));
+    if (chosen == profiles.end()) {
+        err << "Unknown profile; use twta, sspa or older-sspa.\n";
+        return 2;
+    }
+    bool portOk = false;
+    const uint port = parser.value(portOption).toUInt(&portOk);
+    if (!portOk || port > 65535) {
+        err << "The port must be a number from 1 to 65535.\n";
+        return 2;
+    }
+    SimUnit unit(chosen->second());
+    SimUnitTcp server(unit);
+    if (!server.listen(QHostAddress(QHostAddress::LocalHost), static_cast<quint16>(port))) {
+        err << "The port could not be had on 127.0.0.1.\n";
+        return 1;
+    }
+    QTextStream out(stdout);
+    out << "Simulated " << chosen->first << " unit at 127.0.0.1, port " << server.port()
+        << ", address " << unit.profile().address << ". Ctrl+C ends it.\n";
+    out.flush();
+    return app.exec();
+}
