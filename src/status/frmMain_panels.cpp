@@ -120,6 +120,11 @@ void frmMain::SetFaultStatus(const QString& field)
 {
     const status::FaultDecoding d = status::DecodeFaultField(field, panelUnit(p));
     applyList(d.list, ui.faultBytes(), ui.NoFaults, ui.FaultList);
+    if (d.refreshRfInhibit) {
+        // The box follows the unit; its handler must not send the change back.
+        FormUpdatingGuard hold(p.conn);
+        UpdateRFIStatus();
+    }
 }
 
 QLabel* frmMain::summaryLabel(status::SummaryLabel label) const

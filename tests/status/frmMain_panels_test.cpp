@@ -1,5 +1,6 @@
 #include "link/Program.h"
 #include "status/DecodeText.h"
+#include "status/FormUpdatingGuard.h"
 #include "support/TestProgram.h"
 #include "ui/IndicatorListArea.h"
 #include "ui/TextColour.h"
@@ -132,6 +133,39 @@ TEST_F(PanelsTest, ALongListScrollsAndRowsZeroToEightStayInPlace)
     EXPECT_EQ(inFrame(w.ui.FaultAbit[0], w.ui.Frame28), QPoint(120, 240));
 }
 
+TEST_F(PanelsTest, ATwtaShowingAFaultRefreshesRfInhibitSilently)
+{
+    struct Case {
+        const char* what;
+        bool twta;
+        qint32 model;
+        QString field;
+        QByteArrayList sent;
+        bool ticked;
+    } cases[] = {
+        {"TWTA with a fault", true, 4817, QStringLiteral("A@@A"), {".?P54"}, true},
+        {"TWTA all clear", true, 4817, QStringLiteral("@@@@"), {}, false},
+        {"TWTA model that has no inhibit read", true, 6316, QStringLiteral("A@@@"), {}, false},
+        {"SSPA with a fault", false, 1234, QStringLiteral("A@@A"), {}, false},
+        {"field too short", true, 4817, QStringLiteral("A@@"), {}, false},
+    };
+    t.replies[".?P54"] = ".P54 1";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        t.commands.clear();
+        {
+            FormUpdatingGuard clear(t.p().conn);   // untick without a handler running
+            w.ui.chkRFI->setChecked(false);
+        }
+        t.p().unit.id.IsTwtaUnit = c.twta;
+        t.p().unit.id.UnitModelCode = c.model;
+        w.SetFaultStatus(c.field);
+        EXPECT_EQ(t.commands, c.sent);
+        EXPECT_EQ(w.ui.chkRFI->isChecked(), c.ticked);
+        EXPECT_FALSE(t.p().conn.FormUpdating);
+    }
+}
+
 struct SummaryCase {
     const char* what;
     bool twta;
@@ -219,6 +253,7 @@ TEST_F(PanelsTest, ClearingHidesEveryStatusLabelAndKeepsTheRest)
     ASSERT_FALSE(shown(listLabels()).isEmpty());
     const QPoint where = w.ui.FaultAbit[0]->pos();
     const QString caption = w.ui.Label31->text();
+    t.commands.clear();   // the fault list's RF-inhibit read
 
     w.ClearSummaryStatus();
     w.ClearFaultStatus();
