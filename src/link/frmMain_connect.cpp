@@ -163,7 +163,8 @@ bool frmMain::UnitFoundOnSerialPort()
             found = true;
             break;
         }
-        p.platform.clock->processEvents();
+        if (p.platform.clock)
+            p.platform.clock->processEvents();
         if (p.conn.AbortScan)
             break;
     }
@@ -203,7 +204,8 @@ void frmMain::DisconnectFromUnit()
     p.conn.FirstReadDone = false;
     disconnectWindow();
     repaint();
-    p.platform.clock->sleepMs(1000);
+    if (p.platform.clock)
+        p.platform.clock->sleepMs(1000);
     ClearForm();
 }
 

@@ -81,9 +81,11 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     if (busyDepth_ > 0) {
         // A handler still waits: end its waits and the search now, close when it returns.
+        // Meanwhile the window takes no more clicks, so nothing new starts.
         closePending_ = true;
         p.conn.ShuttingDown = true;
         p.conn.AbortScan = true;
+        setEnabled(false);
         event->ignore();
         return;
     }

@@ -159,13 +159,15 @@ TEST(Shutdown, ClosingDuringASearchClosesOnceTheSearchHasReturned)
         return QByteArray();
     };
     QSignalSpy unloaded(&t.w(), &frmMain::unloaded);
-    bool closedInside = true;
+    bool closedInside = true, enabledInside = true;
     t.clock.onProcessEvents = [&] {
         t.w().close();
         closedInside = unloaded.count() > 0;
+        enabledInside = t.w().isEnabled();
     };
     t.w().btnConnect_Click();
     EXPECT_FALSE(closedInside);
+    EXPECT_FALSE(enabledInside);   // no new click can start anything meanwhile
     EXPECT_EQ(probes, 1);                        // the search ended at once
     EXPECT_TRUE(t.prompts.boxes.isEmpty());      // and reported nothing
     EXPECT_FALSE(t.settings.contains("Settings", "CurrentPort"));
