@@ -42,26 +42,7 @@ bool IsPrintableChar(int code) { return code >= 32 && code <= 126; }
 
 bool IsLetterChar(int code) { return (code >= 65 && code <= 90) || (code >= 97 && code <= 122); }
 
-bool IsValidIPAddress(const QString& text)
-{
-    const QStringList parts = text.split('.');
-    if (parts.size() != 4)
-        return false;
-    for (const QString& raw : parts) {
-        const QString part = conv::TrimBlanks(raw);
-        if (part.isEmpty())
-            return false;
-        int value = 0;
-        for (QChar c : part) {
-            if (c < '0' || c > '9')
-                return false;
-            value = value * 10 + (c.unicode() - '0');
-            if (value > 255)
-                return false;
-        }
-    }
-    return true;
-}
+bool IsValidIPAddress(const QString& text) { return conv::DecimalIPv4(text).has_value(); }
 
 void PauseSeconds(IClock& clock, qint16 seconds)
 {

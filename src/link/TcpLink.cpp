@@ -53,7 +53,10 @@ bool SendEnetCommand(Program& p, QChar address, const QString& command)
     TcpLinkState& tcp = p.tcp;
     tcp.TcpReplyReady = false;
     tcp.TcpReplyText.clear();
-    tcp.TcpRxBuffer.clear();   // a late fragment of an earlier reply is never glued on
+    // A late fragment of an earlier reply is never glued on, and the rest of an earlier
+    // over-long line is not dropped from this reply.
+    tcp.TcpRxBuffer.clear();
+    tcp.TcpRxDiscarding = false;
     ITcpSocket* socket = p.platform.tcp;
     if (!socket || !p.platform.clock)
         return false;

@@ -184,6 +184,29 @@ QString FormatText(const QString& text, const QString& pattern)
     return n ? FormatNumber(*n, pattern) : text;
 }
 
+std::optional<QString> DecimalIPv4(const QString& text)
+{
+    const QStringList parts = text.split('.');
+    if (parts.size() != 4)
+        return std::nullopt;
+    QStringList plain;
+    for (const QString& raw : parts) {
+        const QString part = TrimBlanks(raw);
+        if (part.isEmpty())
+            return std::nullopt;
+        int value = 0;
+        for (QChar c : part) {
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            value = value * 10 + (c.unicode() - '0');
+            if (value > 255)
+                return std::nullopt;
+        }
+        plain << QString::number(value);
+    }
+    return plain.join('.');
+}
+
 namespace {
 int monthFromName(const QString& name)
 {

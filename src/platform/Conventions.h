@@ -40,6 +40,11 @@ QString FormatNumber(double value, const QString& pattern);
 // FormatNumber of a text holding a number; "" stays "", a non-number is returned as it is.
 QString FormatText(const QString& text, const QString& pattern);
 
+// An IPv4 address written as four dot-separated groups of decimal digits (blanks around a
+// group allowed), each 0 to 255, in its plain form ("192.168.001.010" -> "192.168.1.10");
+// nothing for any other text. Zero-led groups are decimal here, never octal.
+std::optional<QString> DecimalIPv4(const QString& text);
+
 // Date validity: "Mmm d yyyy" (English month names, three letters or full, any run of blanks),
 // "m/d/yyyy" and "yyyy-mm-dd".
 bool IsDate(const QString& text);

@@ -1,4 +1,5 @@
 #include "platform/QtTcpSocket.h"
+#include "platform/Conventions.h"
 #include <QTimer>
 
 QtTcpSocket::QtTcpSocket(QObject* parent) : QObject(parent)
@@ -37,7 +38,9 @@ void QtTcpSocket::reset()
 void QtTcpSocket::connectToRemote()
 {
     reset();
-    socket_.connectToHost(host_, static_cast<quint16>(port_));
+    // A dotted address is decimal to the operator; the resolver would read zero-led
+    // groups ("192.168.001.010") as octal and reach another unit.
+    socket_.connectToHost(conv::DecimalIPv4(host_).value_or(host_), static_cast<quint16>(port_));
 }
 
 void QtTcpSocket::close() { reset(); }

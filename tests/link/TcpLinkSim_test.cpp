@@ -155,3 +155,17 @@ TEST(TcpLinkSim, TimerTickDuringTheWaitSendsNothing)
     EXPECT_EQ(s.unit.commands(), QByteArrayList{"PBFE?"});
     EXPECT_EQ(s.p().LinkObject.ReplyBuffer, s.line("PBFE12.5"));
 }
+
+TEST(TcpLinkSim, ZeroLedAddressGroupsAreDecimal)
+{
+    // "127.000.000.010" is 127.0.0.10 to the operator; read as octal it would be 127.0.0.8.
+    SimTcp s;
+    SimUnitTcp unit10(s.unit);
+    ASSERT_TRUE(unit10.listen(QHostAddress("127.0.0.10")));
+    s.socket.setRemoteHost("127.000.000.010");
+    s.socket.setRemotePort(unit10.port());
+    ASSERT_TRUE(OpenConnection(s.p()));
+    EXPECT_EQ(unit10.connectionsAccepted, 1);
+    EXPECT_EQ(s.socket.remoteHost(), "127.000.000.010");   // kept as the operator typed it
+    s.socket.close();
+}

@@ -148,6 +148,7 @@ TEST(TcpTransaction, OverlongLinesAreDropped)
     const Case cases[] = {
         {"no CR in the cap", {"\x06" "A" + huge, "tail\r"}},
         {"CR past the cap", {"\x06" "A" + huge + "\x03\r"}},
+        {"no CR ever comes", {"\x06" "A" + huge}},
     };
     for (const Case& c : cases) {
         TcpTestProgram t;

@@ -78,3 +78,17 @@ TEST(Conventions, TextPositions)
     EXPECT_EQ(Mid("ABC", 2), "BC");
     EXPECT_EQ(TrimBlanks("  a b  "), "a b");
 }
+
+TEST(Conventions, DecimalIPv4IsThePlainDecimalForm)
+{
+    struct Case { const char* text; const char* plain; };   // "" = not an address
+    const Case cases[] = {
+        {"192.168.001.010", "192.168.1.10"}, {"010.000.000.001", "10.0.0.1"}, {"10.0.0.254", "10.0.0.254"},
+        {" 10.0. 0.1 ", "10.0.0.1"},         {"10.0.0.256", ""},              {"10.0.0", ""},
+        {"0x7f.0.0.1", ""},                  {"unit.local", ""},              {"", ""},
+    };
+    for (const Case& c : cases) {
+        const std::optional<QString> plain = DecimalIPv4(c.text);
+        EXPECT_EQ(plain.value_or(QString()), QString(c.plain)) << c.text;
+    }
+}
