@@ -155,7 +155,10 @@ void frmMain::mnuLocateIP_Click()
     ui.mnuEthPort->setText(EthernetPortCaption(p.conn.EnetPort));
 
     ITcpSocket* socket = p.platform.tcp;
-    if (socket && socket->state() == ITcpSocket::Connected) {
+    const bool willConnect = ui.mnuUseEnet->isChecked();
+    // A connection that is up counts as connected also when the socket does not read 7: a
+    // serial one ("Use Ethernet" ticked since), or a TCP one the unit has just closed.
+    if (socket && (socket->state() == ITcpSocket::Connected || (p.txn.LinkUp && willConnect))) {
         // No poll may run against the old unit, nor before the new unit's first read.
         Timer1.stop();
         CloseConnection(p);
@@ -167,6 +170,6 @@ void frmMain::mnuLocateIP_Click()
         return;
     }
     setTcpTarget(p);
-    if (ui.mnuUseEnet->isChecked())
+    if (willConnect)
         OpenConnection(p);
 }

@@ -2,6 +2,7 @@
 #include "link/frmCom.h"
 #include "link/frmLocateIP.h"
 #include "link/TcpConnection.h"
+#include "link/Transaction.h"
 #include "platform/QtClock.h"
 #include "platform/QtTcpSocket.h"
 #include "platform/QtUdpSocket.h"
@@ -267,6 +268,33 @@ TEST_F(TargetFixture, PickWhileConnectedStopsThePollAndReconnects)
     EXPECT_EQ(t.tcp.port, 2000);
     EXPECT_EQ(t.tcp.st, ITcpSocket::Connected);
     EXPECT_FALSE(t.calls.contains("dropped"));
+}
+
+TEST_F(TargetFixture, PickWhileAConnectionIsUpOnAnotherSocketStateAlsoStopsThePoll)
+{
+    // Connected over the serial line with "Use Ethernet" ticked, or over TCP just closed by
+    // the unit: the new unit's first read must not run under the old connection's poll.
+    const struct {
+        bool overEnet;
+        int state;
+    } cases[] = {{false, ITcpSocket::Closed}, {true, ITcpSocket::Closing}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.overEnet);
+        t.tcp.st = c.state;
+        t.tcp.connects = 0;
+        t.tcp.stateAfterConnect = ITcpSocket::Connected;
+        BeginConnection(t.p(), c.overEnet);
+        t.p().conn.FirstReadDone = true;
+        w.ui.mnuUseEnet->setChecked(true);
+        w.Timer1.start();
+        script.locate = pick(0);
+        w.mnuLocateIP_Click();
+        EXPECT_FALSE(w.Timer1.isActive());
+        EXPECT_FALSE(t.p().conn.FirstReadDone);   // the window was cleared: the connect event reads anew
+        EXPECT_FALSE(t.p().txn.LinkUp);
+        EXPECT_EQ(t.tcp.connects, 1);
+        EXPECT_EQ(t.tcp.host, QStringLiteral("127.0.0.2"));
+    }
 }
 
 TEST_F(TargetFixture, FailedReconnectLeavesTheWindowAsADroppedLink)
