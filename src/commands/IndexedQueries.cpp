@@ -106,7 +106,7 @@ QString ReadOverdriveFaultTripLevel(Program& p)
 {
     const auto v = indexedValue(p, QStringLiteral("YP3?"));
     const float level = v ? static_cast<float>(NumericValue(*v)) : -1.0f;
-    return conv::FormatNumber(level, QStringLiteral("##0.0"));
+    return SingleFormatted(level, QStringLiteral("##0.0"));
 }
 
 void ReadDigitalPotSettings(Program& p)
@@ -259,7 +259,7 @@ QString GetBandName(Program& p, int n)
     const int comma = r->find(QStringLiteral(","));
     if (comma > 0) {
         const float freq = static_cast<float>(NumericValue(r->toEnd(comma + 1)));
-        p.ReplyFields[0] = conv::FormatNumber(freq, QStringLiteral("#0.0#"));
+        p.ReplyFields[0] = SingleFormatted(freq, QStringLiteral("#0.0#"));
     }
     return name;
 }

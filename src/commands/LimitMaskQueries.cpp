@@ -44,7 +44,7 @@ QString bandRFLimit(Program& p, qint32 fw100, qint32 model, int band, bool echoM
         if (at <= 3)
             return QString();
         const float v = static_cast<float>(NumericValue(r->toEnd(at + 2)));
-        return conv::TrimBlanks(conv::FormatNumber(v, QStringLiteral("#0.0")));
+        return conv::TrimBlanks(SingleFormatted(v, QStringLiteral("#0.0")));
     }
     const int index = band >= 1 && band <= 4 ? band - 1 : 0;
     const auto r = Ask(p, QString::fromLatin1(numbered[static_cast<size_t>(index)]));

@@ -59,9 +59,9 @@ QString ReadDrivePower(Program& p)
     const auto dbm = static_cast<float>(NumericValue(value));
     QString text = r->find(QStringLiteral("<"), 4) ? QStringLiteral("<") : QString();
     if (p.display.DisplayWatts)
-        text += conv::FormatNumber(DbmToWatts(dbm), QStringLiteral("##0.0######"));
+        text += SingleFormatted(DbmToWatts(dbm), QStringLiteral("##0.0######"));
     else
-        text += conv::FormatNumber(dbm, QStringLiteral("##0.0#"));
+        text += SingleFormatted(dbm, QStringLiteral("##0.0#"));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "commands/QueryRule.h"
 #include "link/Program.h"
+#include "link/SharedRoutines.h"
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
 
@@ -180,6 +181,11 @@ std::optional<qint32> NumericLong(const QString& text) { return conv::ToLong(con
 QString NumericFormatted(const QString& text, const QString& pattern)
 {
     return conv::FormatNumber(conv::Val(text), pattern);
+}
+
+QString SingleFormatted(float value, const QString& pattern)
+{
+    return conv::FormatNumber(SingleAsWritten(value), pattern);
 }
 
 std::optional<double> DirectNumber(const QString& text) { return conv::ToNumber(text); }

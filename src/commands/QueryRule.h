@@ -103,6 +103,9 @@ std::optional<qint16> NumericInteger(const QString& text);
 std::optional<qint32> NumericLong(const QString& text);
 // Numeric value written with a format pattern ("##0", "#0.0").
 QString NumericFormatted(const QString& text, const QString& pattern);
+// A single-precision value written with a format pattern, rounded as the value was written:
+// 47.05 gives "47.1" with "#0.0", not the "47.0" of its nearest binary value.
+QString SingleFormatted(float value, const QString& pattern);
 // Direct conversion: the whole text must be a number.
 std::optional<double> DirectNumber(const QString& text);
 std::optional<qint16> DirectInteger(const QString& text);

@@ -167,7 +167,7 @@ QString ReadConstPowerLevel(Program& p)
     const auto level = static_cast<float>(NumericValue(r->toEnd(at + 2)));
     if (level < 0.0f || level >= 64.0f)
         return QString();
-    return conv::FormatNumber(level, QStringLiteral("#0.0"));
+    return SingleFormatted(level, QStringLiteral("#0.0"));
 }
 
 bool GetRFTripLevels(Program& p)

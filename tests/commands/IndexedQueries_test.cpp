@@ -24,7 +24,7 @@ TEST(IndexedReads, PotsOverdriveAndStartup)
               {"YP4?", "Y 12", "-1"},      // value would start before 6
               {"YP4?", "YP4 40000", "-1"}},
              [](Program& p) { return text(ReadDigitalPot(p, 4)); });
-    runCases({{"YP3?", "YP3 2.54", "2.5"}, {"YP3?", std::nullopt, "-1.0"}},
+    runCases({{"YP3?", "YP3 2.54", "2.5"}, {"YP3?", "YP3 12.45", "12.5"}, {"YP3?", std::nullopt, "-1.0"}},
              [](Program& p) { return ReadOverdriveFaultTripLevel(p); });
     runCases({{"PX?", "PX1", "1"}, {"PX?", "PXa", "0"}, {"PX?", "PX", "-1"}},
              [](Program& p) { return text(ReadStartupConfig(p)); });
@@ -156,6 +156,7 @@ TEST(Bands, BandTextAndBandNames)
     };
     runCases({{".?B2", ".B2Ku,14.25", "Ku|14.25"},
               {".?B2", ".B2C,4.125", "C|4.13"},
+              {".?B2", ".B2C,0.015", "C|0.02"},   // rounded as written
               {".?B2", ".B2", "|"},        // answered without a name
               {".?B2", "X2Ku", "|old"},
               {".?B2", std::nullopt, "NOT SUPPORTED|old"}},

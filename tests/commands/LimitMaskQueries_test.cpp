@@ -25,6 +25,7 @@ TEST(BandRFLimits, ChooseQueryAndScaleByModelAndFirmware)
     };
     const std::vector<BandCase> cases = {
         {true, 300, 7428, 1, "PBRC?", "PBRC46.5", "46.5"},
+        {true, 300, 7428, 1, "PBRC?", "PBRC47.05", "47.1"},   // rounded as written
         {true, 300, 7428, 1, "PBRC?", "PBRC", "0.0"},          // echo, no number
         {true, 300, 7428, 1, "PBRC?", "PRC", ""},              // too short
         {false, 300, 7467, 2, "PBRF?", "PBRF10", "10.0"},

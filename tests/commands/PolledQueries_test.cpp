@@ -45,7 +45,7 @@ TEST(PolledQueries, DrivePowerInTheDisplayUnit)
         QString result;
     };
     const Case cases[] = {
-        {false, "?-12.5", "-12.5"}, {false, "?10.123", "10.12"}, {false, "? 47", "47.0"},
+        {false, "?-12.5", "-12.5"}, {false, "?10.123", "10.12"}, {false, "?-20.005", "-20.01"}, {false, "? 47", "47.0"},
         {false, "?<-20", "<-20.0"}, {true, "?30", "1.0"},         {true, "?<20", "<0.1"},
         {false, "?-20<", "<-20.0"}, {true, "?36.5", "4.466836"},  {false, "X?-12", ""},
         {false, "", ""},

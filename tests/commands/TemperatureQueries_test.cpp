@@ -55,7 +55,7 @@ TEST(TemperatureQueries, TextReadings)
         {"YFTH?", ReadHelixCurrentTripLevel, {{"YFTH150", "150"}, {"YFTH", ""}, {"YFT150", ""}}},
         // Address and "G", level 0 up to below 64.
         {"G?", ReadConstPowerLevel,
-         {{"G47.25", "47.3"}, {"G0.0", "0.0"}, {"G5", "5.0"}, {"G64.0", ""}, {"G-1", ""}, {"47.5", ""}, {"", ""}}},
+         {{"G47.25", "47.3"}, {"G47.05", "47.1"}, {"G0.0", "0.0"}, {"G5", "5.0"}, {"G64.0", ""}, {"G-1", ""}, {"47.5", ""}, {"", ""}}},
     });
 }
 
