@@ -3,6 +3,7 @@
 #include "link/Program.h"
 #include "status/AlarmDecode.h"
 #include "status/FaultAlarmNames.h"
+#include "ui/FitText.h"
 #include "status/FaultDecode.h"
 #include "status/FormUpdatingGuard.h"
 #include "ui/IndicatorListArea.h"
@@ -26,6 +27,7 @@ void writeCaptions(const std::array<std::array<QLabel*, 6>, 4>& bytes, const sta
     for (int i = 0; i < status::LabelsPerList; ++i) {
         const status::BitLabel l = status::BitLabel::fromIndex(i);
         bytes[l.byte][l.bit]->setText(captions[i]);
+        FitTextToWidth(bytes[l.byte][l.bit]);
     }
 }
 
@@ -155,8 +157,10 @@ void frmMain::SetSummaryStatus(const QString& field)
         summaryLabel(l)->hide();
     for (size_t row = 0; row < d.rows.size(); ++row) {
         QLabel* label = summaryLabel(d.rows[row].label);
-        if (d.rows[row].caption)
+        if (d.rows[row].caption) {
             label->setText(*d.rows[row].caption);
+            FitTextToWidth(label);
+        }
         placeRow(label, int(row), true);
         SetTextColour(label, d.rows[row].colour);
         label->show();

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -85,6 +86,16 @@ TEST_F(PanelsTest, FaultRowsStandInTheirFrameInTheirColour)
     // A field too short to decode leaves the list as it is.
     w.SetFaultStatus(QStringLiteral("AAA"));
     EXPECT_EQ(shown(listLabels()), QList<QLabel*>{w.ui.NoFaults});
+}
+
+TEST_F(PanelsTest, EveryIndicatorNameFitsItsLabel)
+{
+    twta(6316);
+    t.p().unit.config.DualTwtaUnit = true;   // the longest names: "Helix Arc Latch 2", ...
+    w.InitFaultNames();
+    w.InitAlarmNames();
+    for (QLabel* l : listLabels())
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
 }
 
 TEST_F(PanelsTest, AlarmRowsAndTheEmptyAlarmField)
