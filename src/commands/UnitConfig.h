@@ -97,4 +97,36 @@ struct UnitConfig {
     QString FactoryRevTripLevel;
     QString FwdTripMargin;
     float ReverseRFOffset = -100.0f;   // dB; -100 when the unit gives none
+
+    // --- first read: settings kept for the window, the dialogs and the command file ---
+    qint16 MinAtnCount = 0;            // lowest valid attenuator count
+    QString AtnRangeText;              // ".?P334"; "" when the unit has no attenuator range
+    bool AtnRangeSupported = false;
+    QString MaxCalTempText;
+    QString MinCalTempText;
+    qint16 StartupMode = -1;           // "PX?"
+    QString MaxSysPrimePower;          // network-discovery family only
+    float MaxAttenuation = 30.0f;      // dB
+    qint32 FaultEnableMask = 0;
+    qint32 AlarmEnableMask = 0;
+    bool LowLineLatched = false;
+    bool ExtIlokLatched = false;
+    QString TempFaultLevel;
+    QString TempAlarmLevel;
+    QString InletTempAlarmLevel;
+    bool LatchTempFaults = false;
+    qint16 PsVsetValue = 0;            // the whole unit's power-supply set value
+
+    // --- RF bands and sub-bands (elements 1 to 4, 1 to 8 used) ---
+    std::array<QString, 5> RfBandNames;
+    std::array<QString, 5> RfBandFreqs;   // "#0.00" GHz; "" when the band gave none
+    std::array<QString, 10> SubBandFreqs; // GHz text; "" for a sub-band the unit lacks
+    qint16 CurrentSubBand = 0;         // 1 to 8; 0 when none is shown; -1 after a failed read
+    bool GainBalanceEnabled = false;
+    QString GainBalanceValue;          // "#0.0" dB
+    bool HasIfGainBalance = false;
+    QString IfGainBalanceValue;        // "#0.0" dB
+    bool HasUnitGain = false;
+    bool UnitGainEnabled = false;
+    QString UnitGainValue;             // dB
 };

@@ -32,11 +32,6 @@ bool sendSerial(Program& p, const QString& command, bool showError)
     }
     return true;
 }
-
-bool routedOverEnet(const Program& p)
-{
-    return p.txn.LinkUp ? p.txn.ConnectedOverEnet : p.conn.UseEnet;
-}
 }
 
 bool SendUnitCommand(Program& p, const QString& command, bool showError)
@@ -49,12 +44,14 @@ bool SendUnitCommand(Program& p, const QString& command, bool showError)
     if (p.conn.ShuttingDown)
         return false;   // nothing may reopen the port or wait once shut-down has begun
     InFlightGuard guard(p.txn);
-    if (routedOverEnet(p))
+    if (RoutedOverEnet(p))
         return SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command);
     return sendSerial(p, command, showError);
 }
 
 bool TransactionInFlight(const Program& p) { return p.txn.InFlight; }
+
+bool RoutedOverEnet(const Program& p) { return p.txn.LinkUp ? p.txn.ConnectedOverEnet : p.conn.UseEnet; }
 
 void BeginConnection(Program& p, bool overEnet)
 {

@@ -12,6 +12,8 @@ struct Program;
 bool SendUnitCommand(Program& p, const QString& command, bool showError = false);
 // A transaction is waiting for its reply (the poll tick does nothing then).
 bool TransactionInFlight(const Program& p);
+// Commands go over TCP: the link the current connection was made on, else conn.UseEnet.
+bool RoutedOverEnet(const Program& p);
 
 // A connection to the unit is made over TCP (overEnet) or the serial line / has ended.
 // Both bump txn.ConnectionId, so a caller can tell that the connection changed under it.

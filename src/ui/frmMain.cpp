@@ -21,4 +21,5 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(pro
 frmMain::~frmMain()
 {
     Timer1.stop();
+    p.hooks = {};   // the link must not call into a window that is gone
 }

@@ -9,8 +9,8 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
-#include <vector>
 #include <functional>
+#include <vector>
 
 class QDialog;
 
@@ -112,6 +112,18 @@ public:
 
     // Poll loop (status/frmMain_poll.cpp)
     void Timer1_Timer();
+    // One poll; true when the status query was answered.
+    bool UpdateStatus();
+    void UpdateDCVIn();
+    void UpdateHours();
+    // Answered polls since the last readings tick and since the last clock tick.
+    qint16 ReadingsTickCount = 0;
+    qint16 ClockTickCount = 0;
+
+    // First read after connecting (status/frmMain_firstRead.cpp)
+    void FirstTimeRead();
+    // Called with each step's name before the step runs (diagnostics and tests).
+    std::function<void(const char* step)> onFirstReadStep;
 
     // Connect-time feature reads (status/frmMain_featureReads.cpp)
     void UpdateAMCParameters();
@@ -135,10 +147,6 @@ public:
     bool FhiTripEditing = false;
     bool FloTripEditing = false;
     bool RhiTripEditing = false;
-
-    // First read after connecting (status/frmMain_firstRead.cpp). Placeholder body until
-    // the first read lands.
-    void FirstTimeRead() {}
 
     // Power display units and the drive-power box (status/frmMain_powerUnits.cpp)
     void DisplayToWatts();
@@ -182,8 +190,15 @@ public:
     void mnuPollAdrs_Click();
     void mnuWatts_Click();
 
-    // Sub-band menu (settings/frmMain_subBands.cpp)
+    // RF bands and sub-bands (settings/frmMain_subBands.cpp)
     void ClearSubBands(bool hide = false);
+    void InitcmbRfBand();
+    void UpdateSubBands();
+    void UpdateCurrentSubBand();
+    void SetCurrentSubBand(qint16 n);
+    void LoadSubBandParameters();
+    void UpdateGainBalance();
+    bool UpdateUnitGain();
 
     // Editing flag of the sending entry boxes: an Enter has sent the box's value, so the
     // next loss of focus sends nothing. Cleared by that loss of focus and by DisableForm.
@@ -234,6 +249,28 @@ private:
     std::vector<QAction*> unitMenus() const;
     // link: target menus
     void connectTargetMenus();
+
+    // status: poll and first read
+    struct FirstReadStep {
+        const char* name;
+        std::function<void()> run;
+    };
+    bool pollRunning_ = false;
+    bool firstReadRunning_ = false;
+    void runPendingEvents();
+    void dropLostLink();
+    void readingsTick();
+    void clockTick();
+    void finishTcpFirstRead();
+    std::vector<FirstReadStep> firstReadSteps();
+    void addIdentificationSteps(std::vector<FirstReadStep>& steps);
+    void addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps);
+    void addMaskAndReadingSteps(std::vector<FirstReadStep>& steps);
+    void addPortAndBandSteps(std::vector<FirstReadStep>& steps);
+    void addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps);
+    void addClosingSteps(std::vector<FirstReadStep>& steps);
+    // settings: sub-bands
+    void checkSubBandItem(int n);
 
     // status: power display units
     void switchPowerUnits(bool toWatts);

@@ -1,3 +1,0 @@
-#include "ui/frmMain.h"
-
-void frmMain::UpdateGainBalance() {}
