@@ -27,8 +27,11 @@ void frmMain::InitcmbRfBand()
     for (int n = 1; n <= 4; ++n) {
         const QString name = SsaCmds::GetBandName(p, n);
         const bands::BandName kind = bands::ClassifyBandName(name);
+        // The unit names its bands when band 1 is named; a later "NOT SUPPORTED" only ends
+        // the list (a unit with two bands still names them).
         if (kind == bands::BandName::EndOfList) {
-            c.HasRfBandNames = false;
+            if (n == 1)
+                c.HasRfBandNames = false;
             return;
         }
         c.HasRfBandNames = true;

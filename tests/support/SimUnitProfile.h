@@ -37,6 +37,14 @@ struct SimUnitProfile {
     {
         return behaviour.value(command, defaultBehaviour);
     }
+    // Each of `commands` that the profile does not know is refused at once (NAK) instead of
+    // going unanswered, so runs over the real links need not wait out their time-outs.
+    void refuseUnknown(const QByteArrayList& commands)
+    {
+        for (const QByteArray& command : commands)
+            if (!knows(command))
+                behaviour[command].kind = SimBehaviour::Nak;
+    }
 };
 
 // Profiles of typical units; helpers add the replies their queries need.

@@ -200,11 +200,24 @@ void addSspaConfigReplies(SimUnitProfile& p)
 
 } // namespace
 
+namespace {
+
+// The status query and the single status words: summary, fault and alarm words of four
+// characters each.
+void addStatusWords(SimUnitProfile& p)
+{
+    p.set("1", "1DD");
+    p.set("?!#(", "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40");
+    p.set("?!", "?" "\x44\x40\x40\x40");
+    p.set("?(", "?" "\x40\x40\x40\x40");
+}
+
+} // namespace
+
 SimUnitProfile twtaProfile()
 {
     SimUnitProfile p;
-    p.set("1", "1DD");
-    p.set("?!#(", "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40");
+    addStatusWords(p);
     addTwtaIdentity(p);
     addCommonReadings(p);
     addTubeReadings(p);
@@ -216,8 +229,7 @@ SimUnitProfile twtaProfile()
 SimUnitProfile sspaProfile()
 {
     SimUnitProfile p;
-    p.set("1", "1DD");
-    p.set("?!#(", "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40");
+    addStatusWords(p);
     addSspaIdentity(p);
     addCommonReadings(p);
     addSolidStateReadings(p);
