@@ -1,6 +1,7 @@
 // The main window's connect button and menus, the connect procedure with its three roads
 // (TCP, one saved serial address, the serial search), and disconnecting.
 #include "commands/StatusQueries.h"
+#include "link/ConnectionWatch.h"
 #include "link/Program.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
@@ -130,7 +131,10 @@ void frmMain::connectOverTcp()
 void frmMain::unitFoundOnSerialLine()
 {
     BeginConnection(p, false);
+    const ConnectionWatch connection(p);
     FirstTimeRead();
+    if (connection.ended())
+        return;   // disconnected during the first read: the window stays as that left it
     ui.btnConnect->setText(DisconnectCaption);
     p.conn.PollRetriesLeft = 2;
     ui.mnuAtnCal->setEnabled(true);

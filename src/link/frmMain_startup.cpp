@@ -29,10 +29,12 @@ frmMain::BusyScope::~BusyScope()
 void frmMain::installLinkHooks()
 {
     WindowHooks& h = p.hooks;
+    // The timer runs only for a connection that is still up: a connect event whose first
+    // read was ended by a disconnect or a socket error leaves it off.
     h.setPollTimer = [this](bool on) {
-        if (on)
+        if (on && p.txn.LinkUp)
             Timer1.start();
-        else
+        else if (!on)
             Timer1.stop();
     };
     h.runPollTick = [this] {

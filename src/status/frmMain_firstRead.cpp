@@ -39,6 +39,13 @@ void frmMain::FirstTimeRead()
         // the window stays as the disconnect left it.
         if (connection.ended())
             return;
+        // The connect button pressed meanwhile (it reads "Terminate" or "Connect" while the
+        // unit is being read): the operator gives up on a slow unit.
+        if (p.conn.AbortScan) {
+            p.conn.AbortScan = false;
+            disconnectWindow();
+            return;
+        }
         if (onFirstReadStep)
             onFirstReadStep(step.name);
         step.run();

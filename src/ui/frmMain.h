@@ -204,9 +204,6 @@ public:
     // next loss of focus sends nothing. Cleared by that loss of focus and by DisableForm.
     bool EnterHandled = false;
 
-    // Bands and sub-bands (settings/frmMain_bands.cpp)
-    void UpdateGainBalance();
-
     // ===== files: data folders (files/frmMain_dataFolders.cpp) =====
     // Creates the data folder when missing; a failure shows its box and is not returned.
     void InitDataDirectory();

@@ -60,7 +60,12 @@ struct TcpWindow {
     Program& p() { return *program; }
     frmMain& w() { return *window; }
 
-    SimUnit unit{twtaProfile()};
+    // Quick to refuse what it does not know: the first read after connecting asks for all.
+    SimUnit unit{[] {
+        SimUnitProfile profile = twtaProfile();
+        profile.refuseAllUnknown();
+        return profile;
+    }()};
     SimUnitTcp sim{unit};
     MemorySettingsStore store;
     FakeSerialControl serial;
@@ -124,6 +129,7 @@ TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
 {
     SimUnitProfile profile = twtaProfile();
     profile.address = 'B';
+    profile.refuseAllUnknown();   // the first read after the find asks for everything
     SimUnit unit(profile);
     SimUnitSerial sim(unit);
     ASSERT_TRUE(sim.start()) << sim.errorText().toStdString();

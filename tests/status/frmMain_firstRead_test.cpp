@@ -2,6 +2,7 @@
 #include "link/Transaction.h"
 #include "status/FirstReadRecorder.h"
 #include "support/LinkedUnit.h"
+#include "support/MainWindowProgram.h"
 #include "support/SimUnitProfile.h"
 #include "support/TcpTestProgram.h"
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -71,18 +73,23 @@ bool IsQuery(const QByteArray& command)
     return command.contains('?') || plainReads.contains(command);
 }
 
-class FirstReadTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        t.replies = twtaProfile().replies;
-        BeginConnection(t.p(), false);
-    }
-    QStringList run() { return Flatten(RecordFirstRead(t, w)); }
-
-    TestProgram t;
-    frmMain w{t.p()};
-};
+// Runs `action` while the first read's n-th pause for events runs (not one inside another
+// area's step); returns how many commands had been sent by then (-1 until it ran).
+std::shared_ptr<qsizetype> AtPause(TestProgram& t, frmMain& w, int n, std::function<void()> action)
+{
+    auto sent = std::make_shared<qsizetype>(-1);
+    auto pauses = std::make_shared<int>(0);
+    auto now = std::make_shared<bool>(false);
+    w.onFirstReadStep = [=](const char* step) { *now = QLatin1String(step) == "Events" && ++*pauses == n; };
+    t.clock.onProcessEvents = [=, &t] {
+        if (!*now)
+            return;
+        *now = false;
+        *sent = t.commands.size();
+        action();
+    };
+    return sent;
+}
 
 } // namespace
 
@@ -259,20 +266,15 @@ TEST(FirstRead, ADisconnectEndsItAtItsNextStepWithoutFurtherCommands)
     t.replies = twtaProfile().replies;
     BeginConnection(t.p(), false);
     frmMain w{t.p()};
-    int rounds = 0;
-    qsizetype sentBeforeDisconnect = -1;
-    t.clock.onProcessEvents = [&] {
-        if (++rounds != 3)
-            return;
-        // The operator presses Disconnect while the first read lets events run.
+    const auto sentBeforeDisconnect = AtPause(t, w, 3, [&] {
+        // The operator's Disconnect, as the window does it, while the read lets events run.
         EndConnection(t.p());
         w.ClearForm();
         w.DisableForm();
-        sentBeforeDisconnect = t.commands.size();
-    };
+    });
     w.FirstTimeRead();
-    ASSERT_GT(sentBeforeDisconnect, 0);
-    EXPECT_EQ(t.commands.size(), sentBeforeDisconnect);
+    ASSERT_GT(*sentBeforeDisconnect, 0);
+    EXPECT_EQ(t.commands.size(), *sentBeforeDisconnect);
     EXPECT_FALSE(t.p().conn.FirstReadDone);
     EXPECT_TRUE(t.p().conn.FormUpdating);   // as the cleared window left it
     EXPECT_EQ(w.ui.txtDateTime->text(), "");
@@ -346,4 +348,23 @@ TEST(FirstRead, SameCommandsOverLoopbackTcpAndThePseudoTerminal)
             EXPECT_EQ(s.unit.commands(), scripted.commands) << (tube ? "TWTA serial" : "SSPA serial");
         }
     }
+}
+
+TEST(FirstRead, TheConnectButtonPressedDuringTheReadEndsItAndDisconnects)
+{
+    MainWindowProgram t;
+    t.replies = twtaProfile().replies;
+    frmMain& w = t.w();
+    w.ui.mnuPollEn->setChecked(true);   // the single-address road: no search before the read
+    const auto sentAtPress = AtPause(t, w, 2, [&] { w.btnConnect_Click(); });
+    w.btnConnect_Click();
+    ASSERT_GT(*sentAtPress, 0);
+    EXPECT_EQ(t.commands.size(), *sentAtPress);   // nothing more was asked
+    EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
+    EXPECT_FALSE(w.Timer1.isActive());
+    EXPECT_FALSE(t.p().txn.LinkUp);
+    EXPECT_FALSE(t.p().conn.FirstReadDone);
+    EXPECT_FALSE(t.p().conn.AbortScan);
+    EXPECT_TRUE(w.ui.mnuConnect->isEnabled());
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
 }

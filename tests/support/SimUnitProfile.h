@@ -33,17 +33,18 @@ struct SimUnitProfile {
             if (!knows(command))
                 behaviour[command].kind = SimBehaviour::Nak;
     }
+    // Makes the unit refuse at once (NAK) every command it does not know, whichever is sent.
+    void refuseAllUnknown()
+    {
+        for (auto it = replies.cbegin(); it != replies.cend(); ++it)
+            if (!behaviour.contains(it.key()))
+                behaviour[it.key()] = defaultBehaviour;
+        defaultBehaviour = SimBehaviour{};
+        defaultBehaviour.kind = SimBehaviour::Nak;
+    }
     SimBehaviour behaviourFor(const QByteArray& command) const
     {
         return behaviour.value(command, defaultBehaviour);
-    }
-    // Each of `commands` that the profile does not know is refused at once (NAK) instead of
-    // going unanswered, so runs over the real links need not wait out their time-outs.
-    void refuseUnknown(const QByteArrayList& commands)
-    {
-        for (const QByteArray& command : commands)
-            if (!knows(command))
-                behaviour[command].kind = SimBehaviour::Nak;
     }
 };
 
