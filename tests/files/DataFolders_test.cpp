@@ -17,6 +17,16 @@ TEST(DataFolders, CreatesTheMissingChainInOrder)
     EXPECT_TRUE(prompts.boxes.isEmpty());
 }
 
+TEST(DataFolders, AMissingUserDataFolderIsMadeWithItsParents)
+{
+    QTemporaryDir tmp;
+    const Folders folders(tmp.filePath("home/.local/share"), tmp.filePath("home"));
+    FakePrompts prompts;
+    EXPECT_TRUE(InitDataDirectory(folders, prompts));
+    EXPECT_TRUE(QDir(folders.dataFolder()).exists());
+    EXPECT_TRUE(prompts.boxes.isEmpty());
+}
+
 TEST(DataFolders, ExistingDataFolderCreatesNothing)
 {
     QTemporaryDir tmp;
