@@ -8,6 +8,7 @@
 #include "link/UnitSearch.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "status/BusyFlag.h"
 #include "ui/frmMain.h"
 #include <QAction>
 #include <QLabel>
@@ -17,18 +18,6 @@ namespace {
 const QString ConnectCaption = QStringLiteral("Connect");
 const QString TerminateCaption = QStringLiteral("Terminate");
 const QString DisconnectCaption = QStringLiteral("Disconnect");
-
-// Marks the connect procedure as running for its lifetime.
-class RunningFlag {
-public:
-    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunningFlag() { flag_ = false; }
-    RunningFlag(const RunningFlag&) = delete;
-    RunningFlag& operator=(const RunningFlag&) = delete;
-
-private:
-    bool& flag_;
-};
 
 void clearSearchFlags(ConnectionState& c)
 {
@@ -78,7 +67,7 @@ void frmMain::ConnectToUnit()
     if (connectRunning_ || p.conn.ShuttingDown)
         return;
     BusyScope busy(*this);
-    RunningFlag running(connectRunning_);
+    BusyFlag running(connectRunning_);
     if (p.txn.LinkUp)
         EndConnection(p);   // a connect always starts from no connection
 

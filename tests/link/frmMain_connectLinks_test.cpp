@@ -1,6 +1,5 @@
 // Connecting through the main window on the real links: TCP to the simulated unit on
 // loopback, and the serial search on a pseudo-terminal.
-#include "commands/StatusQueries.h"
 #include "link/Program.h"
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
@@ -86,19 +85,24 @@ TEST(ConnectOverTcp, ConnectsPollsAndDisconnects)
     EXPECT_EQ(t.socket.state(), ITcpSocket::Connected);
     EXPECT_TRUE(t.p().txn.LinkUp);
     EXPECT_TRUE(t.p().txn.ConnectedOverEnet);
-    EXPECT_TRUE(t.w().Timer1.isActive());   // started by the connect event after the first read
+    // The connect event ran the first read, then started the poll timer.
+    EXPECT_TRUE(t.p().conn.FirstReadDone);
+    EXPECT_TRUE(t.unit.commands().contains("YT"));
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+    EXPECT_TRUE(t.w().Timer1.isActive());
     EXPECT_TRUE(t.w().ui.btnConnect->isEnabled());
 
-    t.w().Timer1_Timer();
-    // Unticking "Use Ethernet" now changes the next connect only: commands stay on TCP.
+    // Unticking "Use Ethernet" now changes the next connect only: the poll stays on TCP.
     t.w().mnuUseEnet_Click();
     ASSERT_FALSE(t.p().conn.UseEnet);
     t.unit.clearCommands();
-    EXPECT_GE(SsaCmds::ReadUnitStatusCode(t.p()), 0);
-    EXPECT_EQ(t.unit.commands(), QByteArrayList({"1"}));
+    t.w().Timer1_Timer();
+    ASSERT_FALSE(t.unit.commands().isEmpty());
+    EXPECT_EQ(t.unit.commands().first(), "?!#(");
+    EXPECT_EQ(t.p().conn.PollRetriesLeft, 2);
     EXPECT_TRUE(t.serial.written.isEmpty());
 
-    t.w().DisconnectFromUnit();
+    t.w().btnConnect_Click();
     EXPECT_EQ(t.socket.state(), ITcpSocket::Closed);
     EXPECT_FALSE(t.p().txn.LinkUp);
     EXPECT_FALSE(t.w().Timer1.isActive());
@@ -155,13 +159,17 @@ TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
         EXPECT_EQ(p.LinkObject.CommSettings(), "9600,N,8,1");
         EXPECT_EQ(w.ui.btnConnect->text(), "Disconnect");
         EXPECT_TRUE(w.Timer1.isActive());
+        EXPECT_TRUE(p.conn.FirstReadDone);
         QList<char> probed;
         for (const QByteArray& frame : sim.frames())
             probed << frame.at(1);
         ASSERT_GE(probed.size(), 2);
         EXPECT_EQ(probed.mid(0, 2), QList<char>({'A', 'B'}));
 
+        unit.clearCommands();
         w.Timer1_Timer();
+        ASSERT_FALSE(unit.commands().isEmpty());
+        EXPECT_EQ(unit.commands().first(), "?!#(");
         w.btnConnect_Click();
         EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
         EXPECT_FALSE(w.Timer1.isActive());
