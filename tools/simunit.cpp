@@ -44,7 +44,11 @@ int main(int argc, char** argv)
         err << "The port must be a number from 1 to 65535.\n";
         return 2;
     }
-    SimUnit unit(chosen->second());
+    // Commands outside the profile are refused at once, so a first read does not wait out
+    // the link's time-out on every query the profile does not cover.
+    SimUnitProfile profile = chosen->second();
+    profile.refuseAllUnknown();
+    SimUnit unit(profile);
     SimUnitTcp server(unit);
     if (!server.listen(QHostAddress(QHostAddress::LocalHost), static_cast<quint16>(port))) {
         err << "The port could not be had on 127.0.0.1.\n";
