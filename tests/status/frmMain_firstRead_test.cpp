@@ -182,6 +182,10 @@ TEST(FirstRead, ValuesTakenFromTheUnitsAnswers)
              EXPECT_EQ(c.AlarmEnableMask, 4095);
              EXPECT_TRUE(w.ui.mnuWgArcTest->isVisible());
          }},
+        {"a whole summary word sets the remote mode before the first poll", [](TestProgram&, frmMain&) {},
+         [](TestProgram& t, frmMain&) { EXPECT_TRUE(t.p().conn.RemoteMode); }},
+        {"a summary word cut short is not used", [](TestProgram& t, frmMain&) { t.replies["?!"] = "?\x44\x40"; },
+         [](TestProgram& t, frmMain&) { EXPECT_FALSE(t.p().conn.RemoteMode); }},
         {"no PS Vset: its menu hidden", [](TestProgram& t, frmMain&) { t.replies.remove("YC?"); },
          [](TestProgram&, frmMain& w) { EXPECT_FALSE(w.ui.mnuPsVset->isVisible()); }},
         {"PS Vset, date, hours, levels and band names",
@@ -266,12 +270,8 @@ TEST(FirstRead, ADisconnectEndsItAtItsNextStepWithoutFurtherCommands)
     t.replies = twtaProfile().replies;
     BeginConnection(t.p(), false);
     frmMain w{t.p()};
-    const auto sentBeforeDisconnect = AtPause(t, w, 3, [&] {
-        // The operator's Disconnect, as the window does it, while the read lets events run.
-        EndConnection(t.p());
-        w.ClearForm();
-        w.DisableForm();
-    });
+    w.ui.btnConnect->setText("Disconnect");
+    const auto sentBeforeDisconnect = AtPause(t, w, 3, [&] { w.btnConnect_Click(); });
     w.FirstTimeRead();
     ASSERT_GT(*sentBeforeDisconnect, 0);
     EXPECT_EQ(t.commands.size(), *sentBeforeDisconnect);

@@ -184,12 +184,8 @@ TEST(Poll, APollRunningWhenDisconnectIsPressedWritesNothingIntoTheClearedWindow)
     c.w.ClockTickCount = 20;   // the next answered poll reads the clock
     c.t.clock.onProcessEvents = [&] {
         c.t.tcp.deliverNext();   // the reply is already in when the operator disconnects
-        if (c.t.commands.last() == "?%" && c.t.p().txn.LinkUp) {
-            c.w.Timer1.stop();
-            c.w.ClearForm();
-            c.w.DisableForm();
-            EndConnection(c.t.p());
-        }
+        if (c.t.commands.last() == "?%" && c.t.p().txn.LinkUp)
+            c.w.btnConnect_Click();   // reads "Disconnect"
     };
     c.tick();
     EXPECT_EQ(c.t.commands.last(), "?%");   // nothing sent after it
