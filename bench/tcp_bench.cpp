@@ -6,12 +6,10 @@
 #include "link/Transaction.h"
 #include "platform/QtClock.h"
 #include "platform/QtTcpSocket.h"
-#include "support/FakePrompts.h"
-#include "support/SimUnitTcp.h"
+#include "support/LinkedUnit.h"
+#include "support/SimUnitTcpThread.h"
 #include <QCoreApplication>
-#include <QSemaphore>
 #include <QTcpSocket>
-#include <QThread>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -22,59 +20,6 @@
 namespace {
 const QByteArray Request("\x02" "A1\x03" "M\r\n");
 
-// The simulated unit serving from its own thread, so that a blocking client can time the
-// bare round trip against the very same server.
-class SimThread : public QThread {
-public:
-    explicit SimThread(SimUnit& unit) : unit_(unit)
-    {
-        start();
-        ready_.acquire();
-    }
-    ~SimThread() override
-    {
-        quit();
-        wait();
-    }
-    quint16 port() const { return port_; }
-
-protected:
-    void run() override
-    {
-        SimUnitTcp server(unit_);
-        server.listen();
-        port_ = server.port();
-        ready_.release();
-        exec();
-    }
-
-private:
-    SimUnit& unit_;
-    QSemaphore ready_;
-    quint16 port_ = 0;
-};
-
-struct TcpProgram {
-    explicit TcpProgram(quint16 port)
-    {
-        Platform pf;
-        pf.clock = &clock;
-        pf.tcp = &socket;
-        pf.prompts = &prompts;
-        program = std::make_unique<Program>(pf);
-        program->LinkObject.setDeviceAddress("A");
-        program->conn.UseEnet = true;
-        ConnectTcpSocketEvents(*program);
-        socket.setRemoteHost("127.0.0.1");
-        socket.setRemotePort(port);
-        connected = OpenConnection(*program);
-    }
-    QtClock clock;
-    QtTcpSocket socket;
-    FakePrompts prompts;
-    std::unique_ptr<Program> program;
-    bool connected = false;
-};
 
 double nowUs()
 {
@@ -112,8 +57,9 @@ bool bareRoundTrip(QTcpSocket& s)
 void BM_TcpTransactionAddedLatency(benchmark::State& state)
 {
     SimUnit unit(twtaProfile());
-    SimThread sim(unit);
-    TcpProgram t(sim.port());
+    SimUnitTcpThread sim(unit);
+    LoopbackTcpProgram t;
+    t.connectTo(sim.port());
     QTcpSocket bare;
     bare.connectToHost(QHostAddress::LocalHost, sim.port());
     if (!t.connected || !bare.waitForConnected(2000)) {
@@ -146,8 +92,9 @@ void BM_TcpWaitForSilentUnitCpu(benchmark::State& state)
 {
     SimUnit unit(twtaProfile());
     unit.editProfile([](SimUnitProfile& p) { p.behaviour["1"].kind = SimBehaviour::Silent; });
-    SimThread sim(unit);
-    TcpProgram t(sim.port());
+    SimUnitTcpThread sim(unit);
+    LoopbackTcpProgram t;
+    t.connectTo(sim.port());
     if (!t.connected) {
         state.SkipWithError("no connection to the simulated unit");
         return;

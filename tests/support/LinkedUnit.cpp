@@ -23,7 +23,7 @@ SerialUnitProgram::SerialUnitProgram(const SimUnitProfile& profile) : unit(profi
 
 SerialUnitProgram::~SerialUnitProgram() { program->LinkObject.setOpenPort(false); }
 
-TcpUnitProgram::TcpUnitProgram(const SimUnitProfile& profile) : unit(profile)
+LoopbackTcpProgram::LoopbackTcpProgram()
 {
     Platform pf;
     pf.clock = &clock;
@@ -33,19 +33,28 @@ TcpUnitProgram::TcpUnitProgram(const SimUnitProfile& profile) : unit(profile)
     program->LinkObject.setDeviceAddress("A");
     program->conn.UseEnet = true;
     ConnectTcpSocketEvents(*program);
+}
+
+LoopbackTcpProgram::~LoopbackTcpProgram() { CloseConnection(*program); }
+
+bool LoopbackTcpProgram::connectTo(quint16 port)
+{
+    socket.setRemoteHost("127.0.0.1");
+    socket.setRemotePort(port);
+    connected = port != 0 && OpenConnection(*program);
+    return connected;
+}
+
+TcpUnitProgram::TcpUnitProgram(const SimUnitProfile& profile) : unit(profile)
+{
     program->hooks.runPollTick = [] {};
     if (!sim.listen()) {
         ADD_FAILURE() << "no loopback port for the simulated unit";
         return;
     }
-    socket.setRemoteHost("127.0.0.1");
-    socket.setRemotePort(sim.port());
-    connected = OpenConnection(*program);
-    if (!connected)
+    if (!connectTo(sim.port()))
         ADD_FAILURE() << "could not connect to the simulated unit";
 }
-
-TcpUnitProgram::~TcpUnitProgram() { CloseConnection(*program); }
 
 const char* UnitLinkName(UnitLink link)
 {

@@ -27,19 +27,28 @@ struct SerialUnitProgram {
     std::unique_ptr<Program> program;
 };
 
-// Connected over TCP to the simulated unit (the connect event's first read left out).
-struct TcpUnitProgram {
-    explicit TcpUnitProgram(const SimUnitProfile& profile);
-    ~TcpUnitProgram();
+// A program on the real TCP socket, using TCP, its socket events in place; connectTo()
+// connects it to a loopback port (the connect event's first read runs only if a window has
+// put its hooks in by then).
+struct LoopbackTcpProgram {
+    LoopbackTcpProgram();
+    ~LoopbackTcpProgram();
     Program& p() { return *program; }
+    bool connectTo(quint16 port);
 
-    SimUnit unit;
-    SimUnitTcp sim{unit};
     QtClock clock;
     QtTcpSocket socket;
     FakePrompts prompts;
     std::unique_ptr<Program> program;
     bool connected = false;
+};
+
+// Connected over TCP to the simulated unit (the connect event's first read left out).
+struct TcpUnitProgram : LoopbackTcpProgram {
+    explicit TcpUnitProgram(const SimUnitProfile& profile);
+
+    SimUnit unit;
+    SimUnitTcp sim{unit};
 };
 
 // The three links a query can be tested over.
