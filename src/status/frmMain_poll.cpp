@@ -38,12 +38,12 @@ void frmMain::Timer1_Timer()
         return;
     }
     if (p.conn.EnetFirstReadPending && !p.conn.FirstReadDone)
-        finishTcpFirstRead();
+        runTcpFirstRead();
     else if (p.conn.FirstReadDone)
         UpdateStatus();
 }
 
-void frmMain::finishTcpFirstRead()
+void frmMain::runTcpFirstRead()
 {
     const ConnectionWatch connection(p);
     FirstTimeRead();

@@ -258,7 +258,7 @@ private:
     void dropLostLink();
     void readingsTick();
     void clockTick();
-    void finishTcpFirstRead();
+    void runTcpFirstRead();
     std::vector<FirstReadStep> firstReadSteps();
     void addIdentificationSteps(std::vector<FirstReadStep>& steps);
     void addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps);

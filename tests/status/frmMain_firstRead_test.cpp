@@ -368,3 +368,18 @@ TEST(FirstRead, TheConnectButtonPressedDuringTheReadEndsItAndDisconnects)
     EXPECT_TRUE(w.ui.mnuConnect->isEnabled());
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
 }
+
+TEST(FirstRead, OverTcpTheConstantPowerInputsFollowTheTransmitter)
+{
+    for (const auto& [summary, on] : {std::pair{"?\x54\x40\x40\x40", true}, {"?\x44\x40\x40\x40", false}}) {
+        TcpTestProgram t;
+        t.replies = sspaProfile().replies;
+        t.replies["?!"] = summary;
+        frmMain w{t.p()};
+        t.tcp.onConnect();
+        w.Timer1.stop();
+        EXPECT_EQ(w.IsTxOn(), on);
+        EXPECT_EQ(w.ui.chkConstPwr->isEnabled(), on) << "transmitter " << on;
+        EXPECT_EQ(w.ui.txtConstLvl->isEnabled(), on) << "transmitter " << on;
+    }
+}
