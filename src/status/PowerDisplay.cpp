@@ -25,7 +25,7 @@ std::optional<WrittenPower> SwitchUnit(const QString& text, const std::optional<
     const int mark = format.keepsUnderRangeMark ? conv::InStr(text, QStringLiteral("<")) : 0;
 
     float dBm = 0.0f;
-    if (written && written->text == text) {
+    if (written && written->text == text && written->inWatts != toWatts) {
         dBm = written->dBm;
     } else {
         const auto shown = singleValue(mark > 0 ? conv::Mid(text, mark + 1) : text);
@@ -41,7 +41,7 @@ std::optional<WrittenPower> SwitchUnit(const QString& text, const std::optional<
     QString converted = conv::FormatNumber(SingleAsWritten(value), pattern);
     if (mark > 0)
         converted.prepend(QStringLiteral("< "));
-    return WrittenPower{converted, dBm};
+    return WrittenPower{converted, dBm, toWatts};
 }
 
 bool DrivePowerSupportedBy(const QString& firmwarePartNo, qint32 modelCode)

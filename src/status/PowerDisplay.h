@@ -22,16 +22,19 @@ inline constexpr BoxFormat ReadingBox{"###0.0", "##0.0", true};
 // The input drive power in the forward-count box.
 inline constexpr BoxFormat DriveBox{"##0.0######", "##0.0#", true};
 
-// A text the program wrote into a power box, with the unrounded power (dBm) it shows.
+// A text the program wrote into a power box, with the unrounded power (dBm) it shows and
+// the display unit it was written in.
 struct WrittenPower {
     QString text;
     float dBm = 0.0f;
+    bool inWatts = false;
 };
 
 // The box's text in the other unit: `toWatts` switches a dBm display to watts, otherwise
-// watts to dBm. While the box still shows the text the program wrote (`written`), the
-// conversion starts from that unrounded power, so switching there and back gives the
-// first text again; a text the operator typed converts from its own leading number.
+// watts to dBm. While the box still shows the text the program wrote (`written`) in the
+// unit being left, the conversion starts from that unrounded power, so switching there and
+// back gives the first text again; any other text (typed by the operator, or written in
+// the other unit since) converts from its own leading number.
 // Nothing when the text is to stay as it is: an empty box, or a number whose conversion
 // leaves the single-precision range.
 std::optional<WrittenPower> SwitchUnit(const QString& text, const std::optional<WrittenPower>& written,

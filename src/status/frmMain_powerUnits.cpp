@@ -35,7 +35,7 @@ void frmMain::switchPowerUnits(bool toWatts)
 void frmMain::WritePowerBox(QLineEdit* box, const QString& text, float dBm)
 {
     box->setText(text);
-    writtenPowers_.remember(box, {text, dBm});
+    writtenPowers_.remember(box, {text, dBm, p.display.DisplayWatts});
 }
 
 bool frmMain::CheckInputDriverPwrSupport()

@@ -153,8 +153,9 @@ public:
     void DisplayTodBm();
     bool CheckInputDriverPwrSupport();
     void DisplayDrivePower(bool enable);
-    // Writes a power box and remembers the unrounded power (dBm) behind its text, so that
-    // switching the display unit converts from that power and not from the rounded text.
+    // Writes a power box with a text in the current display unit and remembers the unrounded
+    // power (dBm) behind it, so that switching the display unit converts from that power and
+    // not from the rounded text.
     void WritePowerBox(QLineEdit* box, const QString& text, float dBm);
 
     // Status panels: summary, faults, alarms and their names (status/frmMain_panels.cpp)

@@ -65,6 +65,16 @@ TEST(PowerDisplay, ARoundTripStartsFromTheUnroundedPowerTheProgramWrote)
     const auto typed = SwitchUnit(QStringLiteral("5.0"), WrittenPower{QStringLiteral("0.0"), 10.0f}, LevelBox, false);
     ASSERT_TRUE(typed);
     EXPECT_EQ(typed->text, QStringLiteral("37.0"));
+
+    // The same text written in the other unit is another power: 0.5 W is 27 dBm, not 0.5 dBm.
+    const auto otherUnit =
+        SwitchUnit(QStringLiteral("0.5"), WrittenPower{QStringLiteral("0.5"), 0.5f, false}, DriveBox, false);
+    ASSERT_TRUE(otherUnit);
+    EXPECT_EQ(otherUnit->text, QStringLiteral("26.99"));
+    const auto typedInDbm =
+        SwitchUnit(QStringLiteral("50.1"), WrittenPower{QStringLiteral("50.1"), 47.0f, true}, LevelBox, true);
+    ASSERT_TRUE(typedInDbm);
+    EXPECT_EQ(typedInDbm->text, QStringLiteral("102.3"));
 }
 
 TEST(PowerDisplay, DrivePowerSupportedByFirmwareOrModel)

@@ -64,6 +64,30 @@ TEST_F(PowerUnitsTest, TheDrivePowerBoxConvertsOnlyWhileItShowsDrivePower)
     EXPECT_EQ(w.ui.Label6->text(), QStringLiteral("dBm"));
 }
 
+TEST_F(PowerUnitsTest, ATextWrittenInTheOtherUnitConvertsFromItsOwnNumber)
+{
+    t.p().unit.id.UnitModelCode = 7436;
+    w.CheckInputDriverPwrSupport();
+    w.ui.txtFCnt->setText(QStringLiteral("0.5"));   // the drive power in dBm
+    w.DisplayToWatts();
+    w.DisplayTodBm();
+    ASSERT_EQ(w.ui.txtFCnt->text(), QStringLiteral("0.5"));
+    w.ui.txtFCnt->clear();                          // a poll without an answer
+    w.DisplayToWatts();
+    w.ui.txtFCnt->setText(QStringLiteral("0.5"));   // the next poll: 0.5 W
+    w.DisplayTodBm();
+    EXPECT_EQ(w.ui.txtFCnt->text(), QStringLiteral("26.99"));
+
+    // A level the program wrote in watts, cleared and typed again in dBm.
+    w.DisplayToWatts();
+    w.WritePowerBox(w.ui.txtConstLvl, QStringLiteral("50.1"), 47.0f);
+    w.ui.txtConstLvl->clear();
+    w.DisplayTodBm();
+    w.ui.txtConstLvl->setText(QStringLiteral("50.1"));
+    w.DisplayToWatts();
+    EXPECT_EQ(w.ui.txtConstLvl->text(), QStringLiteral("102.3"));
+}
+
 TEST_F(PowerUnitsTest, DrivePowerBoxFollowsTheUnitAndTheDisplayUnit)
 {
     struct Case { const char* firmware; qint32 model; bool watts; bool shown; const char* label6; };
