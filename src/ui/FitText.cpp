@@ -1,4 +1,5 @@
 #include "ui/FitText.h"
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -6,7 +7,8 @@ void FitTextToWidth(QLabel* label, int minPixelSize)
 {
     QFont font = label->parentWidget() ? label->parentWidget()->font() : label->font();
     const int available = label->width() - 2 * label->margin();
-    int size = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+    // The size the font is drawn at; its line height is larger and would enlarge the text.
+    int size = QFontInfo(font).pixelSize();
     font.setPixelSize(size);
     while (size > minPixelSize && QFontMetrics(font).horizontalAdvance(label->text()) > available) {
         --size;
