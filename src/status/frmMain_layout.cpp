@@ -102,6 +102,7 @@ void frmMain::InitDisplayForTWTAUnit()
     ui.Frame30->show();
     ui.Frame14->hide();
     ui.mnuISense->setVisible(false);   // the current-sense frame's menu goes with the frame
+    ui.Frame27->show();                // the RF band frame, which some solid-state models hide
     letEventsRun(p);
 
     p.display.DualHelixDisplay = layout::HasDualHelixDisplay(model, p.unit.id.ExtRefTwtaModel);

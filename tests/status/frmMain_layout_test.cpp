@@ -95,6 +95,9 @@ TEST(WindowLayout, SwitchingFamiliesGivesTheWindowOfEachUnitAlone)
         {"TWTA 6316", twta6316(), false, false},
         {"TWTA 6316 without heater menus", Scripted(twtaProfile(), {{"PBH?", nullptr}, {":?", nullptr}}), false, false},
         {"SSPA 7467 again", sspa7467(), false, false},
+        {"SSPA 5363 (no RF band frame)",
+         Scripted(sspaProfile(), {{"YT", "YTSSPA 672-5363-001"}, {"00", "05363-001/S6/1.20/Jun  1 2009"}}), false, false},
+        {"TWTA 7428 after it", twta7428(), false, false},
         {"TWTA 7415 (fault-log menu as it is)",
          Scripted(twtaProfile(), {{"YT", "YTTWTA 672-7415-001"}, {"00", "07415-001/T8/5.40/Mar  3 2011"}}), false, false},
     };
