@@ -22,12 +22,16 @@ status::PanelUnit panelUnit(const Program& p)
     return {id.IsTwtaUnit, id.UnitModelCode, id.LldpFirmware, id.LegacyStatusQuery};
 }
 
-void writeCaptions(const std::array<std::array<QLabel*, 6>, 4>& bytes, const status::LabelCaptions& captions)
+// Each name fits the part of its row that a long list's scroll bar leaves in sight, so
+// no name loses its last characters ("Helix Arc Latch 2") when the list scrolls.
+void writeCaptions(const std::array<std::array<QLabel*, 6>, 4>& bytes, const status::LabelCaptions& captions,
+                   const IndicatorListArea* area)
 {
     for (int i = 0; i < status::LabelsPerList; ++i) {
         const status::BitLabel l = status::BitLabel::fromIndex(i);
-        bytes[l.byte][l.bit]->setText(captions[i]);
-        FitTextToWidth(bytes[l.byte][l.bit]);
+        QLabel* label = bytes[l.byte][l.bit];
+        label->setText(captions[i]);
+        FitTextToWidth(label, 8, area->widthInSightFrom(twips::ToPixels(status::ListLeft)));
     }
 }
 
@@ -75,12 +79,12 @@ status::NameInputs frmMain::nameInputs() const
 
 void frmMain::InitFaultNames()
 {
-    writeCaptions(ui.faultBytes(), status::FaultNames(nameInputs()));
+    writeCaptions(ui.faultBytes(), status::FaultNames(nameInputs()), ui.FaultList);
 }
 
 void frmMain::InitAlarmNames()
 {
-    writeCaptions(ui.alarmBytes(), status::AlarmNames(nameInputs()));
+    writeCaptions(ui.alarmBytes(), status::AlarmNames(nameInputs()), ui.AlarmList);
 }
 
 void frmMain::placeRow(QWidget* label, int row, bool keepLeft)

@@ -2,11 +2,14 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
 
-void FitTextToWidth(QLabel* label, int minPixelSize)
+void FitTextToWidth(QLabel* label, int minPixelSize, int availableWidth)
 {
     QFont font = label->parentWidget() ? label->parentWidget()->font() : label->font();
-    const int available = label->width() - 2 * label->margin();
+    int available = label->width() - 2 * label->margin();
+    if (availableWidth >= 0)
+        available = std::min(available, availableWidth - label->margin());
     // The size the font is drawn at; its line height is larger and would enlarge the text.
     int size = QFontInfo(font).pixelSize();
     font.setPixelSize(size);

@@ -53,6 +53,11 @@ void IndicatorListArea::fitContent()
     placeContent();
 }
 
+int IndicatorListArea::widthInSightFrom(int left) const
+{
+    return std::max(0, width() - verticalScrollBar()->sizeHint().width() - left);
+}
+
 void IndicatorListArea::scrollContentsBy(int, int)
 {
     placeContent();

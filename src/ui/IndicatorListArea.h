@@ -18,6 +18,9 @@ public:
     void adopt(QLabel* label);
     // Sets the scroll range from the visible labels; call after placing or hiding rows.
     void fitContent();
+    // Pixels of a row starting at `left` (frame coordinates) that stay in sight also while
+    // the scroll bar is shown.
+    int widthInSightFrom(int left) const;
 
 protected:
     void scrollContentsBy(int dx, int dy) override;

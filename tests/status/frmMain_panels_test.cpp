@@ -88,14 +88,36 @@ TEST_F(PanelsTest, FaultRowsStandInTheirFrameInTheirColour)
     EXPECT_EQ(shown(listLabels()), QList<QLabel*>{w.ui.NoFaults});
 }
 
-TEST_F(PanelsTest, EveryIndicatorNameFitsItsLabel)
+TEST_F(PanelsTest, EveryIndicatorNameFitsItsLabelAlsoBesideTheScrollBar)
 {
-    twta(6316);
-    t.p().unit.config.DualTwtaUnit = true;   // the longest names: "Helix Arc Latch 2", ...
-    w.InitFaultNames();
-    w.InitAlarmNames();
-    for (QLabel* l : listLabels())
-        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+    struct Unit { bool twta; qint32 model; bool dualTwta, lldp; };
+    const Unit units[] = {
+        {true, 4817, true, false},   // the second tube's names: "Helix Arc Latch 2", ...
+        {true, 6316, false, false},  // "Phase Sequence", "Missing Phase"
+        {false, 1234, false, true},  // "Inp Over Drive", "Cover Interlock"
+    };
+    w.show();
+    for (const Unit& u : units) {
+        t.p().unit.id.IsTwtaUnit = u.twta;
+        t.p().unit.id.UnitModelCode = u.model;
+        t.p().unit.id.LldpFirmware = u.lldp;
+        t.p().unit.config.DualTwtaUnit = u.dualTwta;
+        w.InitFaultNames();
+        w.InitAlarmNames();
+        // Every row taken, so both lists scroll and their bars cover part of each row.
+        w.SetFaultStatus(QStringLiteral("\x7f\x43\x7f\x7f"));
+        w.SetAlarmStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));
+        ASSERT_TRUE(w.ui.FaultList->verticalScrollBar()->isVisible());
+        ASSERT_TRUE(w.ui.AlarmList->verticalScrollBar()->isVisible());
+        for (IndicatorListArea* area : {w.ui.FaultList, w.ui.AlarmList}) {
+            for (QLabel* l : area->findChildren<QLabel*>()) {
+                const int textRight = l->mapTo(area->viewport(), QPoint(0, 0)).x()
+                    + l->fontMetrics().horizontalAdvance(l->text());
+                EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+                EXPECT_LE(textRight, area->viewport()->width()) << l->text().toStdString() << " model " << u.model;
+            }
+        }
+    }
 }
 
 TEST_F(PanelsTest, AlarmRowsAndTheEmptyAlarmField)
