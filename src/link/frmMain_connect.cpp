@@ -30,8 +30,8 @@ void frmMain::btnConnect_Click()
 {
     clearSearchFlags(p.conn);
     const QString caption = ui.btnConnect->text();
-    // While a connect or search runs, the button only asks it to stop.
-    if (connectRunning_ || caption == TerminateCaption) {
+    // While a connect, a search or a first read runs, the button only asks it to stop.
+    if (connectRunning_ || firstReadRunning_ || caption == TerminateCaption) {
         p.conn.AbortScan = true;
         return;
     }
@@ -64,7 +64,8 @@ void frmMain::mnuAdvSrch_Click()
 
 void frmMain::ConnectToUnit()
 {
-    if (connectRunning_ || p.conn.ShuttingDown)
+    // Never inside a first read, which may let a click on a connect menu run.
+    if (connectRunning_ || firstReadRunning_ || p.conn.ShuttingDown)
         return;
     BusyScope busy(*this);
     BusyFlag running(connectRunning_);

@@ -46,6 +46,8 @@ void frmMain::Timer1_Timer()
 void frmMain::runTcpFirstRead()
 {
     const ConnectionWatch connection(p);
+    // The connect button stops a slow read (the connect road leaves it disabled meanwhile).
+    ui.btnConnect->setEnabled(true);
     FirstTimeRead();
     // A connection that ended during the first read has been reset by whoever ended it
     // (and a new one may be pending): nothing here may touch the window or the flags.

@@ -383,3 +383,54 @@ TEST(FirstRead, OverTcpTheConstantPowerInputsFollowTheTransmitter)
         EXPECT_EQ(w.ui.txtConstLvl->isEnabled(), on) << "transmitter " << on;
     }
 }
+
+TEST(FirstRead, OverTcpTheConnectButtonStopsASlowRead)
+{
+    // The read started by the connect button inside its wait for the socket, and one started
+    // by a connect event outside it (a locator pick); the button reads "Connect" in both.
+    for (const bool fromConnectButton : {true, false}) {
+        SCOPED_TRACE(fromConnectButton ? "connect button" : "connect event");
+        TcpTestProgram t;
+        t.replies = sspaProfile().replies;
+        frmMain w{t.p()};
+        w.Form_Load();
+        t.p().conn.UseEnet = true;
+        t.tcp.st = ITcpSocket::Closed;
+        t.tcp.stateAfterConnect = ITcpSocket::Connected;
+        bool enabledAtPress = false;
+        const auto sentAtPress = AtPause(t, w, 2, [&] {
+            enabledAtPress = w.ui.btnConnect->isEnabled();
+            w.ui.btnConnect->click();   // a disabled button takes no click
+        });
+        bool connectEventRan = false;
+        const auto events = t.clock.onProcessEvents;
+        t.clock.onProcessEvents = [&] {
+            if (!connectEventRan && t.tcp.st == ITcpSocket::Connected) {
+                connectEventRan = true;
+                t.tcp.onConnect();
+                return;
+            }
+            events();
+            t.tcp.deliverNext();
+        };
+        if (fromConnectButton) {
+            w.btnConnect_Click();
+        } else {
+            t.tcp.connectToRemote();
+            t.clock.processEvents();
+        }
+        ASSERT_TRUE(connectEventRan);
+        EXPECT_TRUE(enabledAtPress);
+        ASSERT_GT(*sentAtPress, 0);
+        EXPECT_EQ(t.commands.size(), *sentAtPress);   // nothing more was asked
+        EXPECT_EQ(t.tcp.connects, 1);                  // and no second connect began
+        EXPECT_FALSE(t.p().conn.FirstReadDone);
+        EXPECT_FALSE(t.p().txn.LinkUp);
+        EXPECT_EQ(t.tcp.st, ITcpSocket::Closed);
+        EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
+        EXPECT_TRUE(w.ui.btnConnect->isEnabled());
+        EXPECT_TRUE(w.ui.mnuConnect->isEnabled());
+        EXPECT_FALSE(w.Timer1.isActive());
+        EXPECT_FALSE(w.ui.chkPS->isEnabled());   // the window stays disabled
+    }
+}
