@@ -48,12 +48,14 @@ void frmMain::InitPowerSaveParameters()
 
 void frmMain::InitLCBuc()
 {
+    UnitConfig& c = p.unit.config;
     const float atten = ReadBucAttenuation(p);
     if (atten < 0) {
+        // No up-converter answers: the calibration must not take the last unit's for this one.
+        c.LcBucInstalled = false;
         ui.mnulcBucSetup->setVisible(false);
         return;
     }
-    UnitConfig& c = p.unit.config;
     c.LcBucAtten = atten;
     c.LcBucMaxAtten = ReadBucMaxAttenuation(p);
     c.LcBucMode = ReadBucMode(p);

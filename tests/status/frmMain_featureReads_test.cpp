@@ -390,6 +390,10 @@ TEST_F(FeatureReadsTest, UpConverterPowerSaveAndLldpMenus)
     w.InitLLDP();   // shown whether or not the unit answered
     EXPECT_TRUE(w.ui.mnuLLDPCfg->isVisible());
     EXPECT_EQ(c().LldpHostName, QStringLiteral("unit-a"));
+
+    w.InitLCBuc();   // a unit whose up-converter does not answer never keeps the last one's
+    EXPECT_FALSE(w.ui.mnulcBucSetup->isVisible());
+    EXPECT_FALSE(c().LcBucInstalled);
 }
 
 TEST_F(FeatureReadsTest, FloatSupplySettingsUpToTheFirstEmptyField)
