@@ -1,5 +1,6 @@
 // The summary, fault and alarm panels of the main window: the decoders say what each
 // status field shows, these members write it into the labels and boxes.
+#include "link/ConnectionWatch.h"
 #include "link/Program.h"
 #include "status/AlarmDecode.h"
 #include "status/FaultAlarmNames.h"
@@ -126,11 +127,18 @@ void frmMain::SetFaultStatus(const QString& field)
 {
     const status::FaultDecoding d = status::DecodeFaultField(field, panelUnit(p));
     applyList(d.list, ui.faultBytes(), ui.NoFaults, ui.FaultList);
-    if (d.refreshRfInhibit) {
+    if (!d.refreshRfInhibit)
+        return;
+    const ConnectionWatch connection(p);
+    {
         // The box follows the unit; its handler must not send the change back.
         FormUpdatingGuard hold(p.conn);
         UpdateRFIStatus();
     }
+    // A window cleared while the read waited stays held, as the clearing left it, until
+    // the next first read.
+    if (connection.ended() && !p.conn.FirstReadDone)
+        p.conn.FormUpdating = true;
 }
 
 QLabel* frmMain::summaryLabel(status::SummaryLabel label) const

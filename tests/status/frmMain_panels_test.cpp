@@ -1,6 +1,8 @@
 #include "link/Program.h"
 #include "status/DecodeText.h"
 #include "status/FormUpdatingGuard.h"
+#include "link/Transaction.h"
+#include "support/TcpTestProgram.h"
 #include "support/TestProgram.h"
 #include "ui/IndicatorListArea.h"
 #include "ui/TextColour.h"
@@ -11,6 +13,7 @@
 #include <QGroupBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -197,6 +200,33 @@ TEST_F(PanelsTest, ATwtaShowingAFaultRefreshesRfInhibitSilently)
         EXPECT_EQ(w.ui.chkRFI->isChecked(), c.ticked);
         EXPECT_FALSE(t.p().conn.FormUpdating);
     }
+}
+
+TEST(Panels, ADisconnectDuringTheRfInhibitRefreshLeavesTheClearedWindowHeld)
+{
+    TcpTestProgram t;
+    BeginConnection(t.p(), true);
+    frmMain w{t.p()};
+    w.InitFaultsAlarms();
+    t.p().unit.id.IsTwtaUnit = true;
+    t.p().unit.id.UnitModelCode = 4817;
+    t.p().conn.FirstReadDone = true;
+    t.p().conn.FormUpdating = false;   // connected and polling
+    t.replies[".?P54"] = ".P54 1";
+    w.ui.btnConnect->setText("Disconnect");
+    bool disconnected = false;
+    t.clock.onProcessEvents = [&] {
+        t.tcp.deliverNext();
+        if (!disconnected && t.commands.contains(".?P54")) {
+            disconnected = true;
+            w.btnConnect_Click();   // the operator disconnects while the read waits
+        }
+    };
+    w.SetFaultStatus(QStringLiteral("A@@A"));
+    ASSERT_TRUE(disconnected);
+    ASSERT_FALSE(t.p().conn.FirstReadDone);
+    // As the clearing left it: the handlers of the cleared window stay silent.
+    EXPECT_TRUE(t.p().conn.FormUpdating);
 }
 
 struct SummaryCase {
