@@ -6,6 +6,7 @@
 #include "commands/ProjectSpecific.h"
 #include "commands/SubBandQueries.h"
 #include "commands/TemperatureQueries.h"
+#include "link/ConnectionWatch.h"
 #include "link/Program.h"
 #include "status/FamilyLayout.h"
 #include "status/ReadingFormat.h"
@@ -25,20 +26,33 @@ void write(QLineEdit* box, const std::optional<QString>& text)
 }
 }
 
+// Each reading below writes nothing, and asks nothing more, once the connection has ended
+// while a query waited (a disconnect over TCP runs meanwhile): the cleared window of a
+// disconnected unit shows no reading.
+
 void frmMain::UpdateFwdRF()
 {
-    if (const auto t = readings::ForwardPowerText(SsaCmds::ReadFwdRFPower(p), p.display.DisplayWatts))
+    const ConnectionWatch connection(p);
+    const QString forward = SsaCmds::ReadFwdRFPower(p);
+    if (connection.ended())
+        return;
+    if (const auto t = readings::ForwardPowerText(forward, p.display.DisplayWatts))
         WritePowerBox(ui.txtFdBm, t->text, t->dBm);
     // The drive power comes in the display unit with its own mark; no answer empties the box.
-    if (p.display.DrivePowerShown)
-        ui.txtFCnt->setText(SsaCmds::ReadDrivePower(p));
+    if (p.display.DrivePowerShown) {
+        const QString drive = SsaCmds::ReadDrivePower(p);
+        if (!connection.ended())
+            ui.txtFCnt->setText(drive);
+    }
 }
 
 void frmMain::UpdateRevRF()
 {
-    const auto t = readings::ReversePowerText(SsaCmds::ReadRevRFPower(p), p.unit.config.BandMinPower,
-                                              p.display.DisplayWatts);
-    if (t)
+    const ConnectionWatch connection(p);
+    const QString reverse = SsaCmds::ReadRevRFPower(p);
+    if (connection.ended())
+        return;
+    if (const auto t = readings::ReversePowerText(reverse, p.unit.config.BandMinPower, p.display.DisplayWatts))
         WritePowerBox(ui.txtRdBm, t->text, t->dBm);
 }
 
@@ -50,7 +64,11 @@ void frmMain::UpdateRFPower()
 
 void frmMain::UpdateAtn()
 {
-    write(ui.txtAtnDB, readings::AttenuationText(SsaCmds::GetAttenuation(p)));
+    const ConnectionWatch connection(p);
+    const QString attenuation = SsaCmds::GetAttenuation(p);
+    if (connection.ended())
+        return;
+    write(ui.txtAtnDB, readings::AttenuationText(attenuation));
     // The downlink attenuation is asked for as the unit expects; the poll shows it nowhere.
     if (p.unit.id.LldpFirmware)
         SsaCmds::ReadDLAtnCount(p);
@@ -58,8 +76,11 @@ void frmMain::UpdateAtn()
 
 void frmMain::UpdateTemperature()
 {
+    const ConnectionWatch connection(p);
     const bool inletShown = p.display.InletTempShown;
     const qint16 t = SsaCmds::ReadTemperature(p, p.unit.config.DualTwtaUnit || inletShown);
+    if (connection.ended())
+        return;
     const auto texts = readings::TemperatureTextsFor(t, p.ReplyFields[1], inletShown);
     if (!texts)
         return;
@@ -73,7 +94,8 @@ void frmMain::UpdateHelixHeater()
     // A short reply leaves later fields untaken: they must not show an earlier query's values.
     for (int k = 0; k < 4; ++k)
         p.ReplyFields[k].clear();
-    if (!SsaCmds::ReadHelixHeaterReadings(p, dualTube))
+    const ConnectionWatch connection(p);
+    if (!SsaCmds::ReadHelixHeaterReadings(p, dualTube) || connection.ended())
         return;
     write(ui.txtHelixV, readings::HelixHeaterText(p.ReplyFields[0]));
     write(ui.txtHelixI, readings::HelixHeaterText(p.ReplyFields[1]));
@@ -82,17 +104,29 @@ void frmMain::UpdateHelixHeater()
         write(ui.txtHelix2I, readings::HelixHeaterText(p.ReplyFields[3]));
         return;
     }
-    write(ui.txtHeaterV, readings::HelixHeaterText(SsaCmds::ReadHeaterVoltage(p)));
-    if (p.display.DualHelixDisplay)
-        write(ui.txtHelix2I, readings::HelixHeaterText(SsaCmds::ReadHelix2Current(p)));
+    const float heaterVoltage = SsaCmds::ReadHeaterVoltage(p);
+    if (connection.ended())
+        return;
+    write(ui.txtHeaterV, readings::HelixHeaterText(heaterVoltage));
+    if (p.display.DualHelixDisplay) {
+        const float heaterCurrent = SsaCmds::ReadHelix2Current(p);
+        if (!connection.ended())
+            write(ui.txtHelix2I, readings::HelixHeaterText(heaterCurrent));
+    }
 }
 
 void frmMain::UpdateCathodeCurrent()
 {
     if (!p.unit.cathode.CathodeCurrentEnabled)
         return;
-    write(ui.txtCathI, readings::CathodeCurrentText(SsaCmds::GetCathodeCurrent(p)));
+    const ConnectionWatch connection(p);
+    const qint16 cathode = SsaCmds::GetCathodeCurrent(p);
+    if (connection.ended())
+        return;
+    write(ui.txtCathI, readings::CathodeCurrentText(cathode));
     const qint16 anode = SsaCmds::ReadAnodeVoltage(p);
+    if (connection.ended())
+        return;
     if (anode >= 0)
         p.unit.cathode.AnodeVoltage = anode;
     write(ui.txtAnodeV, readings::AnodeVoltageText(anode));
@@ -103,7 +137,8 @@ void frmMain::UpdateCurrentSense()
     const UnitIdentity& id = p.unit.id;
     if (!layout::ReadsCurrentSense(id.UnitModelCode, id.IsTwtaUnit, id.FirmwareVersion100))
         return;
-    if (!SsaCmds::ReadCurrentSense(p))
+    const ConnectionWatch connection(p);
+    if (!SsaCmds::ReadCurrentSense(p) || connection.ended())
         return;
     QLineEdit* boxes[] = {ui.txtCS1, ui.txtCS2, ui.txtCS3, ui.txtCS4};
     for (int k = 0; k < 4; ++k)
@@ -112,7 +147,11 @@ void frmMain::UpdateCurrentSense()
 
 void frmMain::UpdateRFFrequency()
 {
-    p.unit.readings.RfFrequencyText = SsaCmds::ReadRFFrequency(p);
+    const ConnectionWatch connection(p);
+    const QString frequency = SsaCmds::ReadRFFrequency(p);
+    if (connection.ended())
+        return;
+    p.unit.readings.RfFrequencyText = frequency;
     const auto caption = readings::RfFrequencyCaption(p.unit.readings.RfFrequencyText);
     if (caption)
         ui.lblRFFrqVal->setText(*caption);

@@ -1,4 +1,7 @@
 #include "WindowFixture.h"
+#include "link/Transaction.h"
+#include "support/TcpTestProgram.h"
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -270,4 +273,71 @@ TEST(PolledReadings, AttenuationAsksForTheDownlinkCountOnTheNetworkDiscoveryFami
     EXPECT_TRUE(rw.sent("?/"));
     EXPECT_EQ(rw.w.ui.txtAtnCnt->text(), "0512");   // the poll shows it nowhere
     EXPECT_EQ(rw.w.ui.txtAtnDB->text(), "10.5");
+}
+
+TEST(PolledReadings, ADisconnectWhileAReadingWaitsLeavesTheClearedWindowEmpty)
+{
+    struct Case {
+        const char* name;
+        QByteArray command;   // the operator disconnects while this query waits
+        void (frmMain::*update)();
+        QLineEdit* frmMainUi::*box;
+    };
+    const Case cases[] = {
+        {"forward", "?P", &frmMain::UpdateFwdRF, &frmMainUi::txtFdBm},
+        {"drive power", "?S", &frmMain::UpdateFwdRF, &frmMainUi::txtFCnt},
+        {"reverse", "?Q", &frmMain::UpdateRevRF, &frmMainUi::txtRdBm},
+        {"attenuation", "?A", &frmMain::UpdateAtn, &frmMainUi::txtAtnDB},
+        {"temperature", "?T", &frmMain::UpdateTemperature, &frmMainUi::txtTemp},
+        {"heater current", "PHI?", &frmMain::UpdateHelixHeater, &frmMainUi::txtHelix2I},
+        {"anode voltage", "PBFA?", &frmMain::UpdateCathodeCurrent, &frmMainUi::txtAnodeV},
+        {"current sense", "?IiJj", &frmMain::UpdateCurrentSense, &frmMainUi::txtCS1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TcpTestProgram t;
+        t.replies = {{"?P", "?65.2"}, {"?S", "?1.5"},      {"?Q", "? 1.2"},          {"?A", "?10.5"},
+                     {"?T", "? 35 "}, {"?VI", "?5120 250"}, {"PHV?", "PHV6.30 "},   {"PHI?", "PHI0.85 "},
+                     {"?C", "? 340"}, {"PBFA?", "PBFA1200"}, {"?IiJj", "? 1.2 3.4 5.6 7.8"}, {"TF?", "TF14250"}};
+        BeginConnection(t.p(), true);
+        frmMain w{t.p()};
+        t.p().conn.FirstReadDone = true;
+        t.p().display.DrivePowerShown = true;
+        t.p().display.DualHelixDisplay = true;
+        t.p().unit.cathode.CathodeCurrentEnabled = true;
+        t.p().unit.id.UnitModelCode = 7467;
+        t.p().unit.id.FirmwareVersion100 = 150;
+        w.ui.btnConnect->setText("Disconnect");
+        bool disconnected = false;
+        t.clock.onProcessEvents = [&] {
+            t.tcp.deliverNext();   // the answer is in when the operator disconnects
+            if (!disconnected && t.commands.contains(c.command)) {
+                disconnected = true;
+                w.btnConnect_Click();
+            }
+        };
+        (w.*c.update)();
+        ASSERT_TRUE(disconnected);
+        EXPECT_EQ((w.ui.*c.box)->text(), "");
+        EXPECT_EQ(t.commands.last(), c.command);   // nothing asked after it
+    }
+}
+
+TEST(PolledReadings, ADisconnectWhileTheFrequencyWaitsLeavesItsLabelsHidden)
+{
+    TcpTestProgram t;
+    t.replies["TF?"] = "TF14250";
+    BeginConnection(t.p(), true);
+    frmMain w{t.p()};
+    t.p().conn.FirstReadDone = true;
+    w.ui.btnConnect->setText("Disconnect");
+    t.clock.onProcessEvents = [&] {
+        t.tcp.deliverNext();
+        if (t.p().txn.LinkUp)
+            w.btnConnect_Click();
+    };
+    w.UpdateRFFrequency();
+    EXPECT_FALSE(t.p().txn.LinkUp);
+    EXPECT_TRUE(w.ui.lblRFFrqVal->isHidden());
+    EXPECT_EQ(w.ui.lblRFFrqVal->text(), "");
 }
