@@ -40,6 +40,10 @@ struct TransactionState {
     bool ConnectedOverEnet = false; // the link the current connection was made on
     quint64 ConnectionId = 0;     // bumped whenever a connection ends or begins
     bool LinkUp = false;          // a connection is up: commands go over ConnectedOverEnet's link
+    // A connect is running (the search, the single probe, the TCP wait and the first read):
+    // until it ends its commands stay on the link it began on, whatever "Use Ethernet" shows.
+    bool Connecting = false;
+    bool ConnectingOverEnet = false;
 };
 
 // Hand-over between the main window and its link dialogs: the PC serial-port dialog and

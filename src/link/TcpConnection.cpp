@@ -49,7 +49,9 @@ bool CloseConnection(Program& p)
 
 void sckTcp_Connect(Program& p)
 {
-    if (!p.conn.UseEnet || !p.platform.tcp || p.platform.tcp->state() != ITcpSocket::Connected)
+    // A connect that is running keeps to its own link: a serial search has no TCP first read.
+    const bool overEnet = p.txn.Connecting ? p.txn.ConnectingOverEnet : p.conn.UseEnet;
+    if (!overEnet || !p.platform.tcp || p.platform.tcp->state() != ITcpSocket::Connected)
         return;
     BeginConnection(p, true);
     p.conn.EnetFirstReadPending = true;

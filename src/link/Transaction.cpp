@@ -51,7 +51,12 @@ bool SendUnitCommand(Program& p, const QString& command, bool showError)
 
 bool TransactionInFlight(const Program& p) { return p.txn.InFlight; }
 
-bool RoutedOverEnet(const Program& p) { return p.txn.LinkUp ? p.txn.ConnectedOverEnet : p.conn.UseEnet; }
+bool RoutedOverEnet(const Program& p)
+{
+    if (p.txn.LinkUp)
+        return p.txn.ConnectedOverEnet;
+    return p.txn.Connecting ? p.txn.ConnectingOverEnet : p.conn.UseEnet;
+}
 
 void BeginConnection(Program& p, bool overEnet)
 {

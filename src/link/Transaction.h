@@ -12,7 +12,8 @@ struct Program;
 bool SendUnitCommand(Program& p, const QString& command, bool showError = false);
 // A transaction is waiting for its reply (the poll tick does nothing then).
 bool TransactionInFlight(const Program& p);
-// Commands go over TCP: the link the current connection was made on, else conn.UseEnet.
+// Commands go over TCP: the link the current connection was made on, else that of the
+// connect running, else conn.UseEnet.
 bool RoutedOverEnet(const Program& p);
 
 // A connection to the unit is made over TCP (overEnet) or the serial line / has ended.

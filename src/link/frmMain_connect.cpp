@@ -19,6 +19,23 @@ const QString ConnectCaption = QStringLiteral("Connect");
 const QString TerminateCaption = QStringLiteral("Terminate");
 const QString DisconnectCaption = QStringLiteral("Disconnect");
 
+// Holds the connect's link for its lifetime: "Use Ethernet" changed meanwhile applies to
+// the next connect, never to the rest of this one.
+class ConnectRoad {
+public:
+    ConnectRoad(TransactionState& t, bool overEnet) : t_(t)
+    {
+        t_.Connecting = true;
+        t_.ConnectingOverEnet = overEnet;
+    }
+    ~ConnectRoad() { t_.Connecting = false; }
+    ConnectRoad(const ConnectRoad&) = delete;
+    ConnectRoad& operator=(const ConnectRoad&) = delete;
+
+private:
+    TransactionState& t_;
+};
+
 void clearSearchFlags(ConnectionState& c)
 {
     c.ExtendedSearch = false;
@@ -69,13 +86,16 @@ void frmMain::ConnectToUnit()
         return;
     BusyScope busy(*this);
     BusyFlag running(connectRunning_);
+    // A connect always starts from no connection: one still up (a search menu is reachable
+    // while connected) stops polling first, so no poll runs between the probes.
     if (p.txn.LinkUp)
-        EndConnection(p);   // a connect always starts from no connection
+        disconnectWindow();
 
     const QString caption = ui.btnConnect->text();
     for (QAction* a : {ui.mnuConnect, ui.mnuAdvSrch, ui.mnuExtSrch})
         a->setEnabled(false);
 
+    const ConnectRoad road(p.txn, p.conn.UseEnet);
     if (p.conn.UseEnet) {
         connectOverTcp();
         return;

@@ -13,7 +13,12 @@ QtSettingsStore::QtSettingsStore(const QString& iniPath)
 
 QString QtSettingsStore::getText(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    return settings_->value(section + '/' + key, defaultValue).toString();
+    const QVariant value = settings_->value(section + '/' + key, defaultValue);
+    // The file format reads an unquoted value with commas (line settings written by hand,
+    // "9600,N,8,1") as a list: it is the same text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
 }
 
 bool QtSettingsStore::contains(const QString& section, const QString& key) const

@@ -5,6 +5,8 @@
 #include "link/Transaction.h"
 #include "link/UnitSearch.h"
 #include "support/MainWindowProgram.h"
+#include "support/SimUnitProfile.h"
+#include "support/TcpTestProgram.h"
 #include "support/UnitFrames.h"
 #include <QAction>
 #include <QLabel>
@@ -176,6 +178,74 @@ TEST(ConnectSearch, TheAddressInTheUnitsReplyIsTaken)
     EXPECT_EQ(t.probes, QList<Probe>({{'A', "9600,N,8,1"}}));
     EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "B");
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+}
+
+TEST(ConnectSearch, KeepsToTheSerialLineWhenUseEthernetIsTickedMeanwhile)
+{
+    SerialUnitWindow t('B', "19200,N,8,1");
+    t.tcp.st = ITcpSocket::Connected;   // a socket that would take the probes
+    bool ticked = false;
+    t.duringEvents = [&] {
+        if (!std::exchange(ticked, true))
+            t.w().ui.mnuUseEnet->trigger();
+    };
+    t.w().btnConnect_Click();
+    EXPECT_EQ(t.probes, searchProbes('C', 2, 'B'));
+    EXPECT_TRUE(t.tcp.sent.isEmpty());
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+    EXPECT_FALSE(t.p().txn.ConnectedOverEnet);
+    EXPECT_TRUE(t.p().conn.UseEnet);   // the choice holds for the next connect
+}
+
+TEST(ConnectSearch, ASearchStartedWhileConnectedStopsThePollFirst)
+{
+    SerialUnitWindow t('A', "9600,N,8,1");
+    t.w().btnConnect_Click();
+    ASSERT_TRUE(t.w().Timer1.isActive());
+    // Ticking and unticking "Poll Single Address " enables "Advanced Search" again.
+    t.w().ui.mnuPollEn->trigger();
+    t.w().ui.mnuPollEn->trigger();
+    ASSERT_TRUE(t.w().ui.mnuAdvSrch->isEnabled());
+    QList<bool> polling;
+    QStringList captions;
+    t.duringEvents = [&] {
+        polling << t.w().Timer1.isActive();
+        captions << t.w().ui.btnConnect->text();
+    };
+    t.probes.clear();
+    t.w().ui.mnuAdvSrch->trigger();
+    ASSERT_FALSE(polling.isEmpty());
+    EXPECT_FALSE(polling.contains(true));
+    EXPECT_EQ(captions.first(), "Terminate");
+    EXPECT_EQ(t.probes.first(), (Probe{'A', "9600,N,8,1"}));
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+    EXPECT_TRUE(t.p().txn.LinkUp);
+}
+
+TEST(ConnectOverTcpWait, UntickingUseEthernetMeanwhileStillReadsTheUnitOverTcp)
+{
+    TcpTestProgram t;
+    t.replies = sspaProfile().replies;
+    frmMain w{t.p()};
+    w.ui.mnuUseEnet->setChecked(true);
+    t.tcp.st = ITcpSocket::Closed;
+    bool unticked = false;
+    t.clock.onProcessEvents = [&] {
+        if (!std::exchange(unticked, true)) {
+            w.ui.mnuUseEnet->trigger();
+            t.tcp.st = ITcpSocket::Connected;
+            t.tcp.onConnect();
+        }
+        t.tcp.deliverNext();
+    };
+    w.btnConnect_Click();
+    EXPECT_FALSE(t.p().conn.UseEnet);
+    EXPECT_TRUE(t.p().conn.FirstReadDone);
+    EXPECT_TRUE(t.p().txn.ConnectedOverEnet);
+    EXPECT_EQ(w.ui.btnConnect->text(), "Disconnect");
+    EXPECT_TRUE(t.serial.written.isEmpty());
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+    w.Timer1.stop();
 }
 
 TEST(ConnectSingleAddress, ProbesOnlyThePollAddressWithTheSavedSettings)

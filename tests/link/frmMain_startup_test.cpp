@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -125,6 +126,23 @@ TEST(Startup, SettingsChangedInARunComeBackAtTheNextStart)
     EXPECT_EQ(t.tcp.host, "127.0.0.7");
     EXPECT_EQ(t.tcp.port, 2101);
     EXPECT_FLOAT_EQ(t.p().display.RrfFloor, 30.5f);
+}
+
+TEST(Startup, LineSettingsWrittenByHandWithoutQuotesAreRead)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("settings.ini");
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nComSettings=4800,O,7,1\nUseIP=127.0.0.1\n");
+    file.close();
+    QtSettingsStore store(ini);
+    MainWindowProgram t;
+    t.p().platform.settings = &store;
+    t.w().Form_Load();
+    EXPECT_EQ(t.p().LinkObject.CommSettings(), "4800,O,7,1");
+    t.w().close();
+    EXPECT_EQ(QtSettingsStore(ini).getText("Settings", "ComSettings", ""), "4800,O,7,1");
 }
 
 TEST(Shutdown, NothingIsSentOrReopenedOnceUnloaded)
