@@ -129,6 +129,10 @@ void frmMain::connectOverTcp()
     const bool connected = ::OpenConnection(p);
     p.tcp.ConnectWaitRunning = false;
     if (!connected && !p.conn.ShuttingDown) {
+        // The connect event may have read the unit before the socket dropped: that
+        // connection ends here, before the box, so no poll runs behind it.
+        if (p.txn.LinkUp)
+            disconnectWindow();
         p.platform.prompts->message(QStringLiteral("Unable to Connect to Unit"),
                                     QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
         ::CloseConnection(p);

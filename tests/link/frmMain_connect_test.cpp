@@ -9,6 +9,7 @@
 #include "support/TcpTestProgram.h"
 #include "support/UnitFrames.h"
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -246,6 +247,32 @@ TEST(ConnectOverTcpWait, UntickingUseEthernetMeanwhileStillReadsTheUnitOverTcp)
     EXPECT_TRUE(t.serial.written.isEmpty());
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
     w.Timer1.stop();
+}
+
+TEST(ConnectOverTcpWait, ASocketThatDropsAfterTheFirstReadEndsThatConnection)
+{
+    TcpTestProgram t;
+    t.replies = sspaProfile().replies;
+    frmMain w{t.p()};
+    t.tcp.st = ITcpSocket::Closed;
+    bool connected = false;
+    t.clock.onProcessEvents = [&] {
+        if (!std::exchange(connected, true)) {
+            t.tcp.st = ITcpSocket::Connected;
+            t.tcp.onConnect();
+            t.tcp.st = ITcpSocket::Closing;   // the unit closed it as the read ended
+        }
+        t.tcp.deliverNext();
+    };
+    w.btnConnect_Click();
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.prompts.boxes[0].text, "Unable to Connect to Unit");
+    EXPECT_FALSE(t.p().txn.LinkUp);
+    EXPECT_FALSE(w.Timer1.isActive());
+    EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
+    EXPECT_FALSE(w.ui.chkPS->isEnabled());
+    EXPECT_TRUE(w.ui.mnuConnect->isEnabled());
+    EXPECT_TRUE(w.ui.btnConnect->isEnabled());
 }
 
 TEST(ConnectSingleAddress, ProbesOnlyThePollAddressWithTheSavedSettings)
