@@ -44,9 +44,12 @@ bool SendUnitCommand(Program& p, const QString& command, bool showError)
     if (p.conn.ShuttingDown)
         return false;   // nothing may reopen the port or wait once shut-down has begun
     InFlightGuard guard(p.txn);
-    if (RoutedOverEnet(p))
-        return SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command);
-    return sendSerial(p, command, showError);
+    const quint64 connection = p.txn.ConnectionId;
+    const bool answered = RoutedOverEnet(p) ? SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command)
+                                            : sendSerial(p, command, showError);
+    // A reply that came in while its connection ended (a socket error in the same round of
+    // events) is not taken: nothing of it may reach the window that was cleared meanwhile.
+    return answered && p.txn.ConnectionId == connection;
 }
 
 bool TransactionInFlight(const Program& p) { return p.txn.InFlight; }
