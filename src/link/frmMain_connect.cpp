@@ -63,7 +63,7 @@ void frmMain::mnuConnect_Click() { ConnectToUnit(); }
 
 void frmMain::mnuExtSrch_Click()
 {
-    if (connectRunning_)
+    if (connectRunning_ || firstReadRunning_)
         return;
     p.conn.ExtendedSearch = true;
     p.conn.AdvancedSearch = false;
@@ -72,7 +72,7 @@ void frmMain::mnuExtSrch_Click()
 
 void frmMain::mnuAdvSrch_Click()
 {
-    if (connectRunning_)
+    if (connectRunning_ || firstReadRunning_)
         return;
     p.conn.AdvancedSearch = true;
     p.conn.ExtendedSearch = false;

@@ -408,6 +408,10 @@ TEST(FirstRead, OverTcpTheConnectButtonStopsASlowRead)
         const auto sentAtPress = AtPause(t, w, 2, [&] {
             enabledAtPress = w.ui.btnConnect->isEnabled();
             w.ui.btnConnect->click();   // a disabled button takes no click
+            // Nor do the connect menus start anything inside the read.
+            w.mnuConnect_Click();
+            w.mnuExtSrch_Click();
+            w.mnuAdvSrch_Click();
         });
         bool connectEventRan = false;
         const auto events = t.clock.onProcessEvents;
@@ -431,6 +435,8 @@ TEST(FirstRead, OverTcpTheConnectButtonStopsASlowRead)
         ASSERT_GT(*sentAtPress, 0);
         EXPECT_EQ(t.commands.size(), *sentAtPress);   // nothing more was asked
         EXPECT_EQ(t.tcp.connects, 1);                  // and no second connect began
+        EXPECT_FALSE(t.p().conn.ExtendedSearch);
+        EXPECT_FALSE(t.p().conn.AdvancedSearch);
         EXPECT_FALSE(t.p().conn.FirstReadDone);
         EXPECT_FALSE(t.p().txn.LinkUp);
         EXPECT_EQ(t.tcp.st, ITcpSocket::Closed);
