@@ -126,6 +126,7 @@ void frmMain::connectOverTcp()
     // A refused connection also raises the socket's error event; this procedure's own box
     // is the one the operator sees.
     p.tcp.ConnectWaitRunning = true;
+    firstReadStopped_ = false;
     const bool connected = ::OpenConnection(p);
     p.tcp.ConnectWaitRunning = false;
     if (!connected && !p.conn.ShuttingDown) {
@@ -133,8 +134,10 @@ void frmMain::connectOverTcp()
         // connection ends here, before the box, so no poll runs behind it.
         if (p.txn.LinkUp)
             disconnectWindow();
-        p.platform.prompts->message(QStringLiteral("Unable to Connect to Unit"),
-                                    QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
+        // An operator who stopped the first read is not told that the unit failed.
+        if (!firstReadStopped_)
+            p.platform.prompts->message(QStringLiteral("Unable to Connect to Unit"),
+                                        QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
         ::CloseConnection(p);
         ui.mnuConnect->setEnabled(true);
     }

@@ -43,6 +43,7 @@ void frmMain::FirstTimeRead()
         // unit is being read): the operator gives up on a slow unit.
         if (p.conn.AbortScan) {
             p.conn.AbortScan = false;
+            firstReadStopped_ = true;
             disconnectWindow();
             return;
         }

@@ -255,6 +255,7 @@ private:
     };
     bool pollRunning_ = false;
     bool firstReadRunning_ = false;
+    bool firstReadStopped_ = false;   // the operator stopped the last first read
     void runPendingEvents();
     void dropLostLink();
     void readingsTick();

@@ -445,5 +445,6 @@ TEST(FirstRead, OverTcpTheConnectButtonStopsASlowRead)
         EXPECT_TRUE(w.ui.mnuConnect->isEnabled());
         EXPECT_FALSE(w.Timer1.isActive());
         EXPECT_FALSE(w.ui.chkPS->isEnabled());   // the window stays disabled
+        EXPECT_TRUE(t.prompts.boxes.isEmpty());  // the operator's stop is no connect failure
     }
 }
