@@ -95,6 +95,9 @@ void frmMain::ConnectToUnit()
     for (QAction* a : {ui.mnuConnect, ui.mnuAdvSrch, ui.mnuExtSrch})
         a->setEnabled(false);
 
+    // A press of the button left from before (one during a refused TCP connect's wait, when
+    // the error event has enabled it) never ends this connect's first read.
+    p.conn.AbortScan = false;
     const ConnectRoad road(p.txn, p.conn.UseEnet);
     if (p.conn.UseEnet) {
         connectOverTcp();

@@ -147,13 +147,21 @@ TEST(ConnectSearch, TerminateStopsAfterTheCurrentAddress)
     EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "A");
 }
 
-TEST(ConnectSearch, AStaleTerminateRequestDoesNotEndTheNextSearch)
+TEST(ConnectSearch, AStaleTerminateRequestDoesNotEndTheNextConnect)
 {
-    SerialUnitWindow t('B', "9600,N,8,1");
-    t.p().conn.AbortScan = true;
-    t.w().btnConnect_Click();
-    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
-    EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "B");
+    for (const bool singleAddress : {false, true}) {
+        SCOPED_TRACE(singleAddress ? "single address" : "search");
+        SerialUnitWindow t('B', "9600,N,8,1");
+        if (singleAddress) {
+            t.w().mnuPollEn_Click();
+            t.p().conn.PollAddress = 'B';
+        }
+        t.p().conn.AbortScan = true;
+        t.w().btnConnect_Click();
+        EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+        EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "B");
+        EXPECT_TRUE(t.p().txn.LinkUp);
+    }
 }
 
 TEST(ConnectSearch, ConnectRequestsDuringASearchDoNotStartAnother)
@@ -245,6 +253,28 @@ TEST(ConnectOverTcpWait, UntickingUseEthernetMeanwhileStillReadsTheUnitOverTcp)
     EXPECT_TRUE(t.p().txn.ConnectedOverEnet);
     EXPECT_EQ(w.ui.btnConnect->text(), "Disconnect");
     EXPECT_TRUE(t.serial.written.isEmpty());
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+    w.Timer1.stop();
+}
+
+TEST(ConnectOverTcpWait, AStaleTerminateRequestDoesNotEndTheFirstRead)
+{
+    TcpTestProgram t;
+    t.replies = sspaProfile().replies;
+    frmMain w{t.p()};
+    t.tcp.st = ITcpSocket::Closed;
+    t.p().conn.AbortScan = true;
+    bool connected = false;
+    t.clock.onProcessEvents = [&] {
+        if (!std::exchange(connected, true)) {
+            t.tcp.st = ITcpSocket::Connected;
+            t.tcp.onConnect();
+        }
+        t.tcp.deliverNext();
+    };
+    w.btnConnect_Click();
+    EXPECT_TRUE(t.p().conn.FirstReadDone);
+    EXPECT_EQ(w.ui.btnConnect->text(), "Disconnect");
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
     w.Timer1.stop();
 }
