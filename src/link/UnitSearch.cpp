@@ -68,7 +68,10 @@ QString FindUnitAddress(Program& p, const QString& settings, int low, int high,
         link.setDeviceAddress(result);
     } else {
         link.setDeviceAddress(savedAddress);
-        link.setCommSettings(savedSettings);
+        // Line settings the operator chose while the probes waited (the serial-port menu
+        // stays usable) are kept; only the search's own are undone.
+        if (link.CommSettings() == settings)
+            link.setCommSettings(savedSettings);
     }
     showStatus(QString());
     link.setMsgTimeout(savedTimeout);

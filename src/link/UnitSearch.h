@@ -30,6 +30,7 @@ void InitCommSettingsTable(Program& p);
 // with the status-code query and a 0.6 s time-out, showing each try through showStatus. Returns
 // the address in the answering unit's reply (the link is left on it and on these settings) or
 // "" when none answered or conn.AbortScan was set between two tries (the link's address and
-// settings are then restored). The link time-out is always restored.
+// settings are then restored, unless other settings were chosen meanwhile). The link
+// time-out is always restored.
 QString FindUnitAddress(Program& p, const QString& settings, int low, int high,
                         const std::function<void(const QString&)>& showStatus);

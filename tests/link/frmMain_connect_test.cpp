@@ -10,6 +10,7 @@
 #include "support/UnitFrames.h"
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -178,6 +179,26 @@ TEST(ConnectSearch, ConnectRequestsDuringASearchDoNotStartAnother)
     EXPECT_FALSE(t.p().conn.ExtendedSearch);
     EXPECT_FALSE(t.p().conn.AdvancedSearch);
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
+}
+
+TEST(ConnectSearch, KeepsTheSerialPortChosenWhileItRuns)
+{
+    SerialUnitWindow t('Z', "9600,N,8,1");   // out of reach: nothing is found
+    bool chosen = false;
+    t.duringEvents = [&] {
+        if (std::exchange(chosen, true))
+            return;
+        t.w().runModal = [&](QDialog&) {
+            t.p().linkDialogs.ComDialogSettings = "38400,E,7,1";   // OK in the dialog
+            return 1;
+        };
+        t.w().mnuComPort_Click(1);
+    };
+    t.w().btnConnect_Click();
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.p().LinkObject.PortNumber(), 2);
+    EXPECT_EQ(t.p().LinkObject.CommSettings(), "38400,E,7,1");
+    EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "A");
 }
 
 TEST(ConnectSearch, TheAddressInTheUnitsReplyIsTaken)
