@@ -112,6 +112,13 @@ void frmMain::InitEnetParams()
         ParseEnetparams();
         if (p.unit.id.UnitModelCode == 7467)
             ui.mnuOpenWebpage->setEnabled(false);
+    } else {
+        // This unit reported no network settings: none of the previous unit's may stand
+        // for them.
+        c.UnitNetMask = QStringLiteral("255.255.255.0");
+        c.UnitGateway = QStringLiteral("0");
+        c.UnitMACAddress.clear();
+        c.UnitDhcpEnabled = false;
     }
     if (p.conn.UseEnet)
         return;

@@ -183,6 +183,10 @@ TEST_F(FeatureReadsTest, AnAddressThatIsNoDottedQuadIsNotTaken)
 {
     for (const char* reply : {"PEI", "PEI1.2.3", "PEI127.0.0.x", "PEI127.0.0.300", "PEIunit-a.local"}) {
         t.replies["PEI?"] = reply;
+        c().UnitNetMask = QStringLiteral("255.0.0.0");   // left by the previous unit
+        c().UnitGateway = QStringLiteral("127.0.0.1");
+        c().UnitMACAddress = QStringLiteral("00-11-22-33-44-55");
+        c().UnitDhcpEnabled = true;
         t.p().conn.UnitIPAddress = QStringLiteral("127.0.0.9");
         w.ui.mnuEnetCfg->setVisible(false);
         socket.host = QStringLiteral("127.0.0.9");
@@ -192,6 +196,10 @@ TEST_F(FeatureReadsTest, AnAddressThatIsNoDottedQuadIsNotTaken)
         EXPECT_EQ(t.p().conn.UnitIPAddress, QStringLiteral("127.0.0.9")) << reply;
         EXPECT_EQ(t.commands, QByteArrayList({"PEI?"})) << reply;
         EXPECT_EQ(w.ui.mnuEnterIP->text(), QStringLiteral("IP Address:    127.0.0.9")) << reply;
+        EXPECT_EQ(c().UnitNetMask, QStringLiteral("255.255.255.0")) << reply;
+        EXPECT_EQ(c().UnitGateway, QStringLiteral("0")) << reply;
+        EXPECT_TRUE(c().UnitMACAddress.isEmpty()) << reply;
+        EXPECT_FALSE(c().UnitDhcpEnabled) << reply;
     }
     // Over TCP the captions are left as they are.
     t.p().conn.UseEnet = true;
