@@ -252,78 +252,71 @@ TEST(ConnectSearch, ASearchStartedWhileConnectedStopsThePollFirst)
     EXPECT_TRUE(t.p().txn.LinkUp);
 }
 
+// The main window on a fake socket that connects in the first pause of the connect's wait:
+// the connect event runs there (the first read), with `atConnect` just before it and
+// `afterConnect` right after it.
+struct TcpConnectWindow {
+    TcpConnectWindow()
+    {
+        t.replies = sspaProfile().replies;
+        t.tcp.st = ITcpSocket::Closed;
+        t.clock.onProcessEvents = [this] {
+            if (!std::exchange(connected, true)) {
+                if (atConnect)
+                    atConnect();
+                t.tcp.st = ITcpSocket::Connected;
+                t.tcp.onConnect();
+                if (afterConnect)
+                    afterConnect();
+            }
+            t.tcp.deliverNext();
+        };
+    }
+    ~TcpConnectWindow() { w.Timer1.stop(); }
+
+    TcpTestProgram t;
+    frmMain w{t.p()};
+    bool connected = false;
+    std::function<void()> atConnect, afterConnect;
+};
+
 TEST(ConnectOverTcpWait, UntickingUseEthernetMeanwhileStillReadsTheUnitOverTcp)
 {
-    TcpTestProgram t;
-    t.replies = sspaProfile().replies;
-    frmMain w{t.p()};
-    w.ui.mnuUseEnet->setChecked(true);
-    t.tcp.st = ITcpSocket::Closed;
-    bool unticked = false;
-    t.clock.onProcessEvents = [&] {
-        if (!std::exchange(unticked, true)) {
-            w.ui.mnuUseEnet->trigger();
-            t.tcp.st = ITcpSocket::Connected;
-            t.tcp.onConnect();
-        }
-        t.tcp.deliverNext();
-    };
-    w.btnConnect_Click();
-    EXPECT_FALSE(t.p().conn.UseEnet);
-    EXPECT_TRUE(t.p().conn.FirstReadDone);
-    EXPECT_TRUE(t.p().txn.ConnectedOverEnet);
-    EXPECT_EQ(w.ui.btnConnect->text(), "Disconnect");
-    EXPECT_TRUE(t.serial.written.isEmpty());
-    EXPECT_TRUE(t.prompts.boxes.isEmpty());
-    w.Timer1.stop();
+    TcpConnectWindow c;
+    c.w.ui.mnuUseEnet->setChecked(true);
+    c.atConnect = [&] { c.w.ui.mnuUseEnet->trigger(); };
+    c.w.btnConnect_Click();
+    EXPECT_FALSE(c.t.p().conn.UseEnet);
+    EXPECT_TRUE(c.t.p().conn.FirstReadDone);
+    EXPECT_TRUE(c.t.p().txn.ConnectedOverEnet);
+    EXPECT_EQ(c.w.ui.btnConnect->text(), "Disconnect");
+    EXPECT_TRUE(c.t.serial.written.isEmpty());
+    EXPECT_TRUE(c.t.prompts.boxes.isEmpty());
 }
 
 TEST(ConnectOverTcpWait, AStaleTerminateRequestDoesNotEndTheFirstRead)
 {
-    TcpTestProgram t;
-    t.replies = sspaProfile().replies;
-    frmMain w{t.p()};
-    t.tcp.st = ITcpSocket::Closed;
-    t.p().conn.AbortScan = true;
-    bool connected = false;
-    t.clock.onProcessEvents = [&] {
-        if (!std::exchange(connected, true)) {
-            t.tcp.st = ITcpSocket::Connected;
-            t.tcp.onConnect();
-        }
-        t.tcp.deliverNext();
-    };
-    w.btnConnect_Click();
-    EXPECT_TRUE(t.p().conn.FirstReadDone);
-    EXPECT_EQ(w.ui.btnConnect->text(), "Disconnect");
-    EXPECT_TRUE(t.prompts.boxes.isEmpty());
-    w.Timer1.stop();
+    TcpConnectWindow c;
+    c.t.p().conn.AbortScan = true;
+    c.w.btnConnect_Click();
+    EXPECT_TRUE(c.t.p().conn.FirstReadDone);
+    EXPECT_EQ(c.w.ui.btnConnect->text(), "Disconnect");
+    EXPECT_TRUE(c.t.prompts.boxes.isEmpty());
 }
 
 TEST(ConnectOverTcpWait, ASocketThatDropsAfterTheFirstReadEndsThatConnection)
 {
-    TcpTestProgram t;
-    t.replies = sspaProfile().replies;
-    frmMain w{t.p()};
-    t.tcp.st = ITcpSocket::Closed;
-    bool connected = false;
-    t.clock.onProcessEvents = [&] {
-        if (!std::exchange(connected, true)) {
-            t.tcp.st = ITcpSocket::Connected;
-            t.tcp.onConnect();
-            t.tcp.st = ITcpSocket::Closing;   // the unit closed it as the read ended
-        }
-        t.tcp.deliverNext();
-    };
-    w.btnConnect_Click();
-    ASSERT_EQ(t.prompts.boxes.size(), 1);
-    EXPECT_EQ(t.prompts.boxes[0].text, "Unable to Connect to Unit");
-    EXPECT_FALSE(t.p().txn.LinkUp);
-    EXPECT_FALSE(w.Timer1.isActive());
-    EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
-    EXPECT_FALSE(w.ui.chkPS->isEnabled());
-    EXPECT_TRUE(w.ui.mnuConnect->isEnabled());
-    EXPECT_TRUE(w.ui.btnConnect->isEnabled());
+    TcpConnectWindow c;
+    c.afterConnect = [&] { c.t.tcp.st = ITcpSocket::Closing; };   // the unit closed it as the read ended
+    c.w.btnConnect_Click();
+    ASSERT_EQ(c.t.prompts.boxes.size(), 1);
+    EXPECT_EQ(c.t.prompts.boxes[0].text, "Unable to Connect to Unit");
+    EXPECT_FALSE(c.t.p().txn.LinkUp);
+    EXPECT_FALSE(c.w.Timer1.isActive());
+    EXPECT_EQ(c.w.ui.btnConnect->text(), "Connect");
+    EXPECT_FALSE(c.w.ui.chkPS->isEnabled());
+    EXPECT_TRUE(c.w.ui.mnuConnect->isEnabled());
+    EXPECT_TRUE(c.w.ui.btnConnect->isEnabled());
 }
 
 TEST(ConnectSingleAddress, ProbesOnlyThePollAddressWithTheSavedSettings)
