@@ -8,7 +8,8 @@
 namespace SsaCmds {
 
 namespace {
-// The DC-input reads: ReplyFields 0 = the text after the echo up to the first ETX.
+// The DC-input reads: ReplyFields 0 = the number after the echo up to the first ETX.
+// A text that is no number is not kept: its callers store and show the entry as it is.
 bool readDcText(Program& p, const QString& command, const QString& echo, int minEchoPos)
 {
     p.ReplyFields[0].clear();
@@ -16,8 +17,11 @@ bool readDcText(Program& p, const QString& command, const QString& echo, int min
     const int at = r ? r->find(echo) : 0;
     if (at == 0 || at < minEchoPos)
         return false;
-    p.ReplyFields[0] = r->upToEtx(at + static_cast<int>(echo.size())).value_or(QString());
-    return conv::IsNumeric(p.ReplyFields[0]);
+    const QString text = r->upToEtx(at + static_cast<int>(echo.size())).value_or(QString());
+    if (!conv::IsNumeric(text))
+        return false;
+    p.ReplyFields[0] = text;
+    return true;
 }
 
 // A sub-band's frequency: the 5 characters after "BS" and the sub-band digit.

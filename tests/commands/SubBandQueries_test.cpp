@@ -99,7 +99,7 @@ TEST(SubBandQueries, DcInputTexts)
     };
     const Case cases[] = {
         {"PBDV?", "PBDV48.2", ReadDCInputVoltage, true, "48.2"},
-        {"PBDV?", "PBDVabc", ReadDCInputVoltage, false, "abc"},
+        {"PBDV?", "PBDVabc", ReadDCInputVoltage, false, ""},     // no number: not kept
         {"PBDV?", "PDV48", ReadDCInputVoltage, false, ""},   // echo before 5: cleared
         {"PBDV?", "", ReadDCInputVoltage, false, ""},
         {"PBDR?", "PBDR1.02", ReadDCVInRatio, true, "1.02"},
