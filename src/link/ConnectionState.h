@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 #include <QStringList>
 
 // Connection state shared by the link, the connect road and the poll.
@@ -39,6 +40,9 @@ struct TransactionState {
     bool InFlight = false;        // a transaction is waiting for its reply
     bool ConnectedOverEnet = false; // the link the current connection was made on
     quint64 ConnectionId = 0;     // bumped whenever a connection ends or begins
+    // The connection a running first read or poll belongs to (see ConnectionWatch); once
+    // it has ended, commands are not sent.
+    std::optional<quint64> BoundConnection;
     bool LinkUp = false;          // a connection is up: commands go over ConnectedOverEnet's link
     // A connect is running (the search, the single probe, the TCP wait and the first read):
     // until it ends its commands stay on the link it began on, whatever "Use Ethernet" shows.

@@ -43,6 +43,8 @@ bool SendUnitCommand(Program& p, const QString& command, bool showError)
         return true;
     if (p.conn.ShuttingDown)
         return false;   // nothing may reopen the port or wait once shut-down has begun
+    if (p.txn.BoundConnection && *p.txn.BoundConnection != p.txn.ConnectionId)
+        return false;   // the procedure's connection ended under it
     InFlightGuard guard(p.txn);
     const quint64 connection = p.txn.ConnectionId;
     const bool answered = RoutedOverEnet(p) ? SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command)
@@ -63,6 +65,7 @@ bool RoutedOverEnet(const Program& p)
 
 void BeginConnection(Program& p, bool overEnet)
 {
+    p.txn.BoundConnection.reset();   // what runs from here on belongs to the new connection
     p.txn.LinkUp = true;
     p.txn.ConnectedOverEnet = overEnet;
     ++p.txn.ConnectionId;

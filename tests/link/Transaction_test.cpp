@@ -1,5 +1,7 @@
 #include "commands/StatusQueries.h"
+#include "link/ConnectionWatch.h"
 #include "link/Transaction.h"
+#include "support/TestProgram.h"
 #include "support/TcpTestProgram.h"
 #include "support/UnitFrames.h"
 #include <gtest/gtest.h>
@@ -62,6 +64,30 @@ TEST(Transaction, ConnectionIdMovesWithEachConnection)
     EndConnection(t.p());
     EXPECT_FALSE(t.p().txn.LinkUp);
     EXPECT_EQ(t.p().txn.ConnectionId, before + 2);
+}
+
+TEST(Transaction, AWatchedProcedureSendsNothingOnceItsConnectionEnded)
+{
+    TestProgram t;
+    t.replies["1"] = "1DD";
+    BeginConnection(t.p(), false);
+    {
+        const ConnectionWatch outer(t.p());
+        EXPECT_TRUE(SendUnitCommand(t.p(), "1"));
+        EndConnection(t.p());   // a Disconnect while the procedure runs
+        EXPECT_FALSE(SendUnitCommand(t.p(), "1"));
+        {
+            const ConnectionWatch inner(t.p());   // a step of the same procedure
+            EXPECT_TRUE(inner.ended());
+            EXPECT_FALSE(SendUnitCommand(t.p(), "1"));
+            BeginConnection(t.p(), false);        // a new connection made meanwhile
+            const ConnectionWatch fresh(t.p());
+            EXPECT_TRUE(SendUnitCommand(t.p(), "1"));
+        }
+        EXPECT_FALSE(SendUnitCommand(t.p(), "1"));
+    }
+    EXPECT_TRUE(SendUnitCommand(t.p(), "1"));   // no procedure runs: commands go out
+    EXPECT_EQ(t.commands.size(), 3);
 }
 
 TEST(TcpTransaction, FramesTheRequestAndTakesTheLine)

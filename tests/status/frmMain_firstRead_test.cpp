@@ -306,6 +306,22 @@ TEST(FirstRead, OverTcpASocketErrorEndsItAndTheWindowStaysDisconnected)
     }
 }
 
+TEST(FirstRead, NothingMoreIsSentOnceTheConnectionEndedInTheMiddleOfAStep)
+{
+    // The helix query is one of many the tube layout sends within one step of the read.
+    TcpTestProgram t;
+    t.replies = twtaProfile().replies;
+    frmMain w{t.p()};
+    t.clock.onProcessEvents = [&] {
+        if (t.commands.value(t.commands.size() - 1) == "YGHI?" && t.tcp.st == ITcpSocket::Connected)
+            t.tcp.onError({10054, "Connection reset by peer", 0, "sckTcp"});
+        t.tcp.deliverNext();
+    };
+    t.tcp.onConnect();
+    EXPECT_EQ(t.commands.last(), "YGHI?");
+    EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
+}
+
 TEST(FirstRead, TheConnectEventReadsTheUnitThenPolls)
 {
     TcpTestProgram t;
