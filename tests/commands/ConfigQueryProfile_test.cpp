@@ -1,4 +1,5 @@
 // Every configuration query against the simulated unit's profiles, and unanswered.
+#include "GarbageUnit.h"
 #include "commands/BucQueries.h"
 #include "commands/ConfigQueryTest.h"
 #include "commands/IndexedQueries.h"
@@ -275,5 +276,18 @@ TEST(ConfigQueries, SeparatorsInTheChecksumAreNotData)
         SCOPED_TRACE(c.data.toStdString());
         EXPECT_EQ(c.run(t.p()).toStdString(), c.expected.toStdString());
         EXPECT_EQ(t.p().LinkObject.ReplyBuffer.back(), QLatin1Char(c.sum));
+    }
+}
+
+TEST(GarbageReplies, ConfigurationQueriesNeverTakeAFrameByte)
+{
+    QRandomGenerator rng(20261211);
+    for (const Query& q : queries()) {
+        for (int round = 0; round < 60; ++round) {
+            TestProgram t;
+            garbage::answerWithGarbage(t, rng);
+            const QString result = q.run(t.p());
+            ASSERT_EQ(garbage::frameByteIn(result), -1) << q.name << ": " << result.toStdString();
+        }
     }
 }
