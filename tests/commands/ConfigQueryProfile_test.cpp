@@ -1,5 +1,5 @@
 // Every configuration query against the simulated unit's profiles, and unanswered.
-#include "GarbageUnit.h"
+#include "support/GarbageUnit.h"
 #include "commands/BucQueries.h"
 #include "commands/ConfigQueryTest.h"
 #include "commands/IndexedQueries.h"

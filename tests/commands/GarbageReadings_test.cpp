@@ -1,4 +1,4 @@
-#include "GarbageUnit.h"
+#include "support/GarbageUnit.h"
 #include "ReadingProcedures.h"
 #include <gtest/gtest.h>
 

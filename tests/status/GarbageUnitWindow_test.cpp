@@ -1,0 +1,53 @@
+// The whole window against a unit that answers every command with random data: the first
+// read and the polls must run through, and nothing the window shows may hold a frame byte.
+#include "link/Transaction.h"
+#include "support/GarbageUnit.h"
+#include "ui/frmMain.h"
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString firstTextWithAFrameByte(const frmMain& w)
+{
+    for (const QLabel* l : w.findChildren<QLabel*>())
+        if (garbage::frameByteIn(l->text()) >= 0)
+            return l->objectName() + ": " + l->text();
+    for (const QLineEdit* e : w.findChildren<QLineEdit*>())
+        if (garbage::frameByteIn(e->text()) >= 0)
+            return e->objectName() + ": " + e->text();
+    for (const QComboBox* c : w.findChildren<QComboBox*>())
+        for (int i = 0; i < c->count(); ++i)
+            if (garbage::frameByteIn(c->itemText(i)) >= 0)
+                return c->objectName() + ": " + c->itemText(i);
+    for (const QAction* a : w.findChildren<QAction*>())
+        if (garbage::frameByteIn(a->text()) >= 0)
+            return a->objectName() + ": " + a->text();
+    return QString();
+}
+
+} // namespace
+
+TEST(GarbageUnitWindow, FirstReadAndPollsShowNoFrameByte)
+{
+    QRandomGenerator rng(4242);
+    for (int round = 0; round < 12; ++round) {
+        TestProgram t;
+        garbage::answerWithGarbage(t, rng);
+        frmMain w{t.p()};
+        BeginConnection(t.p(), false);
+        w.FirstTimeRead();
+        // Most random status replies are not taken: keep the link up to reach the
+        // readings and clock ticks of the answered polls too.
+        for (int poll = 0; poll < 120 && t.p().txn.LinkUp; ++poll) {
+            t.p().conn.PollRetriesLeft = 2;
+            w.Timer1_Timer();
+        }
+        w.Timer1.stop();
+        ASSERT_EQ(firstTextWithAFrameByte(w), QString()) << "round " << round;
+    }
+}
