@@ -1,4 +1,5 @@
 #include "link/TcpConnection.h"
+#include "link/ConnectButton.h"
 #include "link/Program.h"
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
@@ -16,7 +17,6 @@ void callHook(const std::function<Signature>& hook, Args&&... args)
         hook(std::forward<Args>(args)...);
 }
 
-const QString ConnectCaption = QStringLiteral("Connect");
 } // namespace
 
 bool OpenConnection(Program& p)

@@ -1,6 +1,7 @@
 // The main window's connect button and menus, the connect procedure with its three roads
 // (TCP, one saved serial address, the serial search), and disconnecting.
 #include "commands/StatusQueries.h"
+#include "link/ConnectButton.h"
 #include "link/ConnectionWatch.h"
 #include "link/Program.h"
 #include "link/TcpConnection.h"
@@ -15,9 +16,6 @@
 #include <QPushButton>
 
 namespace {
-const QString ConnectCaption = QStringLiteral("Connect");
-const QString TerminateCaption = QStringLiteral("Terminate");
-const QString DisconnectCaption = QStringLiteral("Disconnect");
 
 // Holds the connect's link for its lifetime: "Use Ethernet" changed meanwhile applies to
 // the next connect, never to the rest of this one.
@@ -155,14 +153,7 @@ void frmMain::unitFoundOnSerialLine()
     FirstTimeRead();
     if (connection.ended())
         return;   // disconnected during the first read: the window stays as that left it
-    ui.btnConnect->setText(DisconnectCaption);
-    p.conn.PollRetriesLeft = 2;
-    ui.mnuAtnCal->setEnabled(true);
-    EnableForm();
-    if (IsTxOn())
-        EnableConstPwrInput();
-    else
-        DisableConstPwrInput();
+    ShowConnectedWindow();
     repaint();
     Timer1.start();
 }

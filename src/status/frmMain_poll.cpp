@@ -2,6 +2,7 @@
 // connection over TCP has its first read on its first tick; three failed polls in a row
 // drop the link.
 #include "commands/IndexedQueries.h"
+#include "link/ConnectButton.h"
 #include "commands/PolledQueries.h"
 #include "commands/StatusQueries.h"
 #include "commands/SubBandQueries.h"
@@ -17,8 +18,6 @@
 #include <QPushButton>
 
 namespace {
-const QString ConnectCaption = QStringLiteral("Connect");
-const QString DisconnectCaption = QStringLiteral("Disconnect");
 }
 
 void frmMain::runPendingEvents()
@@ -53,16 +52,9 @@ void frmMain::runTcpFirstRead()
     // (and a new one may be pending): nothing here may touch the window or the flags.
     if (connection.ended() || !p.txn.LinkUp)
         return;
-    ui.btnConnect->setText(DisconnectCaption);
-    p.conn.PollRetriesLeft = poll::RetryBudget;
     ui.mnuConnect->setEnabled(false);
     ui.mnuAdvSrch->setEnabled(false);
-    ui.mnuAtnCal->setEnabled(true);
-    EnableForm();
-    if (IsTxOn())
-        EnableConstPwrInput();
-    else
-        DisableConstPwrInput();
+    ShowConnectedWindow();
     ui.btnConnect->setEnabled(true);
     p.conn.EnetFirstReadPending = false;
 }

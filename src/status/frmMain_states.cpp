@@ -1,5 +1,7 @@
 // The main window's states: cleared (no unit), disabled and enabled as a whole.
+#include "link/ConnectButton.h"
 #include "link/Program.h"
+#include "status/PollRules.h"
 #include "ui/UpDown.h"
 #include "ui/frmMain.h"
 #include <QAction>
@@ -164,4 +166,16 @@ void frmMain::EnableForm()
         ui.mnuEnetCfg->setEnabled(true);
     if (p.display.CathodeDisplayModel)
         ui.mnuTrendLogs->setVisible(true);
+}
+
+void frmMain::ShowConnectedWindow()
+{
+    ui.btnConnect->setText(DisconnectCaption);
+    p.conn.PollRetriesLeft = poll::RetryBudget;
+    ui.mnuAtnCal->setEnabled(true);
+    EnableForm();
+    if (IsTxOn())
+        EnableConstPwrInput();
+    else
+        DisableConstPwrInput();
 }

@@ -78,6 +78,9 @@ public:
     void ClearForm();
     void DisableForm();
     void EnableForm();
+    // After a first read on a connection still up: "Disconnect", a fresh retry budget, the
+    // window enabled and the constant-power inputs as the transmitter allows.
+    void ShowConnectedWindow();
 
     // Window layout per unit family (status/frmMain_layout.cpp)
     void InitDisplay();
