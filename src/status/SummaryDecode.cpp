@@ -56,10 +56,12 @@ void DecodeTransmitter(SummaryDecoding& d, SummaryBuilder& rows, int a, int b, b
     }
 }
 
-// Byte C: the two waveguide switch positions and the automatic mode. When both position
-// bits of a switch are set, "A" wins.
-void DecodeWaveguideSwitches(SummaryDecoding& d, int c)
+} // namespace
+
+// When both position bits of a switch are set, "A" wins.
+AutoModeDecoding DecodeAutoModeByte(int c)
 {
+    AutoModeDecoding d;
     if (Bit(c, 4))
         d.cmbWgSw2 = 1;
     if (Bit(c, 3))
@@ -69,9 +71,8 @@ void DecodeWaveguideSwitches(SummaryDecoding& d, int c)
         d.cmbWgSw1 = 1;
     if (Bit(c, 0))
         d.cmbWgSw1 = 0;
+    return d;
 }
-
-} // namespace
 
 std::optional<int> WaveguideCfgEntry(int number)
 {
@@ -101,7 +102,10 @@ SummaryDecoding DecodeSummaryField(const QString& field, bool isTwtaUnit)
     rows.showIf(Bit(a, 0), SummaryLabel::Label35);
     rows.showIf(Bit(b, 5), SummaryLabel::Label36, LightRed);
     rows.showIf(Bit(b, 4), SummaryLabel::Label13);
-    DecodeWaveguideSwitches(d, c);
+    const AutoModeDecoding switches = DecodeAutoModeByte(c);
+    d.chkAutoMode = switches.chkAutoMode;
+    d.cmbWgSw1 = switches.cmbWgSw1;
+    d.cmbWgSw2 = switches.cmbWgSw2;
     rows.showIf(Bit(c, 5), SummaryLabel::lblSBUCWarmup);
     rows.showIf(Bit(dd, 5), SummaryLabel::lbllcBucDrive, Orange);
     d.cmbWgCfg = WaveguideCfgEntry(dd & 7);

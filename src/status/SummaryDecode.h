@@ -50,6 +50,14 @@ inline const QString StateWarmup = QStringLiteral("Warmup");
 
 SummaryDecoding DecodeSummaryField(const QString& field, bool isTwtaUnit);
 
+// Byte C of the summary field: the two waveguide switch positions and the automatic mode.
+struct AutoModeDecoding {
+    bool chkAutoMode = false;
+    std::optional<int> cmbWgSw1;   // entry 0 "A", 1 "B"; nothing: unchanged
+    std::optional<int> cmbWgSw2;
+};
+AutoModeDecoding DecodeAutoModeByte(int byteC);
+
 // The entry of the waveguide configuration box for configuration number 0..7.
 std::optional<int> WaveguideCfgEntry(int number);
 

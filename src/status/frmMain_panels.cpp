@@ -17,10 +17,11 @@
 
 namespace {
 
-status::PanelUnit panelUnit(const Program& p)
+// The unit as the panels decode it, as a tube unit or as any other.
+status::PanelUnit panelUnit(const Program& p, bool asTwta)
 {
     const UnitIdentity& id = p.unit.id;
-    return {id.IsTwtaUnit, id.UnitModelCode, id.LldpFirmware, id.LegacyStatusQuery};
+    return {asTwta, id.UnitModelCode, id.LldpFirmware, id.LegacyStatusQuery};
 }
 
 // Each name fits the part of its row that a long list's scroll bar leaves in sight, so
@@ -120,12 +121,36 @@ void frmMain::applyList(const status::ListDecoding& d, const std::array<std::arr
 
 void frmMain::SetAlarmStatus(const QString& field)
 {
-    applyList(status::DecodeAlarmField(field, panelUnit(p)), ui.alarmBytes(), ui.NoAlarms, ui.AlarmList);
+    if (p.unit.id.IsTwtaUnit)
+        SetTWTAlarmStatus(field);
+    else
+        SetSSAAlarmStatus(field);
+}
+
+void frmMain::SetTWTAlarmStatus(const QString& field)
+{
+    applyList(status::DecodeAlarmField(field, panelUnit(p, true)), ui.alarmBytes(), ui.NoAlarms, ui.AlarmList);
+}
+
+void frmMain::SetSSAAlarmStatus(const QString& field)
+{
+    applyList(status::DecodeAlarmField(field, panelUnit(p, false)), ui.alarmBytes(), ui.NoAlarms, ui.AlarmList);
 }
 
 void frmMain::SetFaultStatus(const QString& field)
 {
-    const status::FaultDecoding d = status::DecodeFaultField(field, panelUnit(p));
+    if (p.unit.id.IsTwtaUnit)
+        SetTWTAFaultStatus(field);
+    else
+        SetSSPAFaultStatus(field);
+}
+
+void frmMain::SetTWTAFaultStatus(const QString& field) { applyFaults(status::DecodeFaultField(field, panelUnit(p, true))); }
+
+void frmMain::SetSSPAFaultStatus(const QString& field) { applyFaults(status::DecodeFaultField(field, panelUnit(p, false))); }
+
+void frmMain::applyFaults(const status::FaultDecoding& d)
+{
     applyList(d.list, ui.faultBytes(), ui.NoFaults, ui.FaultList);
     if (!d.refreshRfInhibit)
         return;
@@ -160,9 +185,20 @@ QLabel* frmMain::summaryLabel(status::SummaryLabel label) const
 
 void frmMain::SetSummaryStatus(const QString& field)
 {
-    const status::SummaryDecoding d = status::DecodeSummaryField(field, p.unit.id.IsTwtaUnit);
+    if (p.unit.id.IsTwtaUnit)
+        SetTWTASummaryStatus(field);
+    else
+        SetSSPASummaryStatus(field);
+}
+
+void frmMain::SetTWTASummaryStatus(const QString& field) { applySummary(status::DecodeSummaryField(field, true), field); }
+
+void frmMain::SetSSPASummaryStatus(const QString& field) { applySummary(status::DecodeSummaryField(field, false), field); }
+
+void frmMain::applySummary(const status::SummaryDecoding& d, const QString& field)
+{
     if (!d.applies)
-        return;
+        return;   // not a 4-character field: nothing changes
     // The check boxes and lists written here send nothing while the guard holds.
     FormUpdatingGuard hold(p.conn);
     for (status::SummaryLabel l : d.hidden)
@@ -181,13 +217,20 @@ void frmMain::SetSummaryStatus(const QString& field)
     if (d.chkPS)
         ui.chkPS->setChecked(*d.chkPS);
     ui.chkConstPwr->setChecked(d.chkConstPwr);
+    SetAutoModeSumStatus(status::FieldByte(field, 2));
+    if (d.cmbWgCfg)
+        selectEntry(ui.cmbWgCfg, *d.cmbWgCfg);
+}
+
+void frmMain::SetAutoModeSumStatus(int byteC)
+{
+    const status::AutoModeDecoding d = status::DecodeAutoModeByte(byteC);
+    FormUpdatingGuard hold(p.conn);
     if (d.cmbWgSw2)
         selectEntry(ui.cmbWgSw2, *d.cmbWgSw2);
     ui.chkAutoMode->setChecked(d.chkAutoMode);
     if (d.cmbWgSw1)
         selectEntry(ui.cmbWgSw1, *d.cmbWgSw1);
-    if (d.cmbWgCfg)
-        selectEntry(ui.cmbWgCfg, *d.cmbWgCfg);
 }
 
 void frmMain::ClearSummaryStatus()

@@ -2,6 +2,7 @@
 // The main window. Its controls are built in ui/frmMainUi.cpp; its procedures are
 // declared here by area and defined in the folder of the subsystem they belong to.
 #include "status/FaultAlarmNames.h"
+#include "status/FaultDecode.h"
 #include "status/IndicatorList.h"
 #include "status/PowerDisplay.h"
 #include "status/SummaryDecode.h"
@@ -170,8 +171,15 @@ public:
     void InitFaultNames();
     void InitAlarmNames();
     void SetSummaryStatus(const QString& field);
+    void SetTWTASummaryStatus(const QString& field);   // the family routines of the panels
+    void SetSSPASummaryStatus(const QString& field);
+    void SetAutoModeSumStatus(int byteC);              // waveguide switches and automatic mode
     void SetFaultStatus(const QString& field);
+    void SetTWTAFaultStatus(const QString& field);
+    void SetSSPAFaultStatus(const QString& field);
     void SetAlarmStatus(const QString& field);
+    void SetTWTAlarmStatus(const QString& field);
+    void SetSSAAlarmStatus(const QString& field);
     void ClearSummaryStatus();
     void ClearFaultStatus();
 
@@ -284,6 +292,8 @@ private:
                    QLabel* emptyRow, IndicatorListArea* area);
     void placeRow(QWidget* label, int row, bool keepLeft);
     QLabel* summaryLabel(status::SummaryLabel label) const;
+    void applySummary(const status::SummaryDecoding& d, const QString& field);
+    void applyFaults(const status::FaultDecoding& d);
 
     // settings: command controls
     void connectCommandControls();
