@@ -8,7 +8,7 @@
 //  - BM_PollCpu/link: the CPU the program's thread uses while it polls an idle unit: the
 //    real 2.5 s timer for 15 s, and 84 polls back to back (a whole cycle of readings and
 //    clock ticks) scaled to the 24 polls of a minute; as a share of one core.
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
 #include "support/FakePrompts.h"
@@ -16,7 +16,7 @@
 #include "support/SimUnitTcpThread.h"
 #include "support/TestProgram.h"
 #include "support/UnitFrames.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>

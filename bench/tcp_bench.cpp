@@ -1,7 +1,7 @@
 // What the TCP transaction costs on top of the network: the latency it adds to one
 // command beyond the loopback round trip of the simulated unit, and the CPU its thread
 // burns while it waits 15 s for a reply that never comes.
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
 #include "platform/QtClock.h"

@@ -1,13 +1,14 @@
-#include "link/Program.h"
+#include "app/Program.h"
 #include "platform/Folders.h"
 #include "platform/QtClock.h"
+#include "platform/QtProgress.h"
 #include "platform/QtPrompts.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
 #include "platform/QtTcpSocket.h"
 #include "platform/QtUdpSocket.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QApplication>
 
 int main(int argc, char** argv)
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     QtShell shell;
     QtTcpSocket tcp;
     QtUdpSocket udp(&settings);
+    QtProgress progress;
     Folders folders;
 
     Platform pf;
@@ -33,11 +35,14 @@ int main(int argc, char** argv)
     pf.tcp = &tcp;
     pf.udp = &udp;
     pf.folders = &folders;
+    pf.progress = &progress;
     Program program(pf);
 
     // Showing the main window loads it (settings, link, menus); closing it unloads it
     // (settings saved, port and socket closed), and that ends the program.
     frmMain window(program);
+    prompts.setParent(&window);
+    progress.setParent(&window);
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     return app.exec();

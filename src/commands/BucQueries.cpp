@@ -1,6 +1,6 @@
 #include "commands/BucQueries.h"
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Conventions.h"
 
 namespace SsaCmds {
@@ -8,7 +8,7 @@ namespace SsaCmds {
 namespace {
 
 // The leading number after the echo of one up-converter query, to the end of the data.
-std::optional<double> bucValue(Program& p, const QString& command, const QString& echo)
+std::optional<double> bucValue(CommandContext& p, const QString& command, const QString& echo)
 {
     const auto r = Ask(p, command);
     const int at = r ? r->find(echo) : 0;
@@ -17,7 +17,7 @@ std::optional<double> bucValue(Program& p, const QString& command, const QString
     return NumericValue(r->toEnd(at + static_cast<int>(echo.size())));
 }
 
-float bucSingle(Program& p, const char* command, const char* echo, float none)
+float bucSingle(CommandContext& p, const char* command, const char* echo, float none)
 {
     const auto v = bucValue(p, QString::fromLatin1(command), QString::fromLatin1(echo));
     return v ? static_cast<float>(*v) : none;
@@ -25,21 +25,21 @@ float bucSingle(Program& p, const char* command, const char* echo, float none)
 
 } // namespace
 
-float ReadBucAttenuation(Program& p) { return bucSingle(p, "PBCA?", "CA", -1.0f); }
-float ReadBucPower(Program& p) { return bucSingle(p, "PBCP?", "CP", -60.0f); }
-float ReadBucSetpoint(Program& p) { return bucSingle(p, "PBCS?", "CS", -60.0f); }
-float ReadBucTemperature(Program& p) { return bucSingle(p, "PBCT?", "CT", -60.0f); }
-float ReadBucMaxAttenuation(Program& p) { return bucSingle(p, "PBCN?", "CN", 31.5f); }
-float ReadBucOffset(Program& p) { return bucSingle(p, "PBCO?", "CO", 0.0f); }
-float ReadBucIdeal(Program& p) { return bucSingle(p, "PBCI?", "CI", 0.0f); }
+float ReadBucAttenuation(CommandContext& p) { return bucSingle(p, "PBCA?", "CA", -1.0f); }
+float ReadBucPower(CommandContext& p) { return bucSingle(p, "PBCP?", "CP", -60.0f); }
+float ReadBucSetpoint(CommandContext& p) { return bucSingle(p, "PBCS?", "CS", -60.0f); }
+float ReadBucTemperature(CommandContext& p) { return bucSingle(p, "PBCT?", "CT", -60.0f); }
+float ReadBucMaxAttenuation(CommandContext& p) { return bucSingle(p, "PBCN?", "CN", 31.5f); }
+float ReadBucOffset(CommandContext& p) { return bucSingle(p, "PBCO?", "CO", 0.0f); }
+float ReadBucIdeal(CommandContext& p) { return bucSingle(p, "PBCI?", "CI", 0.0f); }
 
-qint16 ReadBucMode(Program& p)
+qint16 ReadBucMode(CommandContext& p)
 {
     const auto v = bucValue(p, QStringLiteral("PBCM?"), QStringLiteral("CM"));
     return v ? conv::ToInteger(*v).value_or(-1) : -1;
 }
 
-qint16 ReadGainBalance(Program& p)
+qint16 ReadGainBalance(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PG?"));
     if (!r || r->len() <= 9)
@@ -52,7 +52,7 @@ qint16 ReadGainBalance(Program& p)
     return *state;
 }
 
-bool ReadIFGainBalance(Program& p)
+bool ReadIFGainBalance(CommandContext& p)
 {
     p.ReplyFields[0].clear();
     const auto r = Ask(p, QStringLiteral("PBCG?"));

@@ -1,6 +1,6 @@
 #include "commands/CathodeQueries.h"
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Conventions.h"
 #include <climits>
 
@@ -9,7 +9,7 @@ namespace SsaCmds {
 namespace {
 // The ";"-separated AMC replies: the parts after the echo up to ETX, between minParts and
 // maxParts of them, go into ReplyFields from 0; the entry after the last part is cleared.
-std::optional<QStringList> readAmcParts(Program& p, const QString& command, const QString& echo,
+std::optional<QStringList> readAmcParts(CommandContext& p, const QString& command, const QString& echo,
                                         int minParts, int maxParts)
 {
     const auto r = Ask(p, command);
@@ -31,7 +31,7 @@ std::optional<QStringList> readAmcParts(Program& p, const QString& command, cons
 
 // The monitor reads take any reply longer than 4 characters and return the text after the
 // echo; without the echo the value is read from the first data character.
-std::optional<QString> monitorText(Program& p, const QString& command)
+std::optional<QString> monitorText(CommandContext& p, const QString& command)
 {
     const auto r = Ask(p, command);
     if (!r || r->len() <= 4)
@@ -41,7 +41,7 @@ std::optional<QString> monitorText(Program& p, const QString& command)
     return r->toEnd(at ? at + static_cast<int>(echo.size()) : 3);
 }
 
-std::optional<qint16> monitorValue(Program& p, const QString& command)
+std::optional<qint16> monitorValue(CommandContext& p, const QString& command)
 {
     const auto text = monitorText(p, command);
     return text ? NumericInteger(*text) : std::nullopt;
@@ -50,7 +50,7 @@ std::optional<qint16> monitorValue(Program& p, const QString& command)
 qint16 positiveOrMinusOne(std::optional<qint16> v) { return v && *v > 0 ? *v : qint16(-1); }
 
 // "PBFE?" / "PBFF?": the echo exactly at 4, the value from 7.
-std::optional<qint16> negativeAnodeValue(Program& p, const QString& command, const QString& echo)
+std::optional<qint16> negativeAnodeValue(CommandContext& p, const QString& command, const QString& echo)
 {
     const auto r = Ask(p, command);
     if (!r || r->len() <= 4 || r->find(echo) != 4)
@@ -59,12 +59,12 @@ std::optional<qint16> negativeAnodeValue(Program& p, const QString& command, con
 }
 }
 
-bool ReadFloatSupplyYCA(Program& p)
+bool ReadFloatSupplyYCA(CommandContext& p)
 {
     return readAmcParts(p, QStringLiteral("YCA?"), QStringLiteral("CA"), 8, 12).has_value();
 }
 
-bool ReadFloatSupplySettings(Program& p)
+bool ReadFloatSupplySettings(CommandContext& p)
 {
     const auto parts = readAmcParts(p, QStringLiteral("YCD?"), QStringLiteral("CD"), 4, INT_MAX);
     if (!parts)
@@ -73,7 +73,7 @@ bool ReadFloatSupplySettings(Program& p)
     return true;
 }
 
-qint16 ReadFloatSupplyYCI(Program& p)
+qint16 ReadFloatSupplyYCI(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("YCI?"));
     const int at = r ? r->find(QStringLiteral("CI")) : 0;
@@ -82,7 +82,7 @@ qint16 ReadFloatSupplyYCI(Program& p)
     return NumericInteger(r->toEnd(at + 2)).value_or(-1);
 }
 
-qint16 ReadCathodeCurrentMonitoring(Program& p)
+qint16 ReadCathodeCurrentMonitoring(CommandContext& p)
 {
     p.unit.readings.CathodeCurrentMode = CathodeModeUnknown;
     const auto text = monitorText(p, QStringLiteral("PBFS?"));
@@ -94,14 +94,14 @@ qint16 ReadCathodeCurrentMonitoring(Program& p)
     return mode > 0 ? 1 : 0;
 }
 
-qint16 QueryPBFM(Program& p) { return positiveOrMinusOne(monitorValue(p, QStringLiteral("PBFM?"))); }
+qint16 QueryPBFM(CommandContext& p) { return positiveOrMinusOne(monitorValue(p, QStringLiteral("PBFM?"))); }
 
-qint16 ReadIdealCathodeCurrent(Program& p)
+qint16 ReadIdealCathodeCurrent(CommandContext& p)
 {
     return positiveOrMinusOne(monitorValue(p, QStringLiteral("PBFI?")));
 }
 
-qint16 GetCathodeCurrent(Program& p)
+qint16 GetCathodeCurrent(CommandContext& p)
 {
     std::optional<qint16> current;
     if (auto r = Ask(p, QStringLiteral("?C"))) {
@@ -115,23 +115,23 @@ qint16 GetCathodeCurrent(Program& p)
     return current && *current >= 0 ? *current : qint16(-1);
 }
 
-qint16 ReadAnodeVoltage(Program& p) { return positiveOrMinusOne(monitorValue(p, QStringLiteral("PBFA?"))); }
+qint16 ReadAnodeVoltage(CommandContext& p) { return positiveOrMinusOne(monitorValue(p, QStringLiteral("PBFA?"))); }
 
-qint16 ReadCathodeCurrentScalar(Program& p)
+qint16 ReadCathodeCurrentScalar(CommandContext& p)
 {
     const auto v = monitorValue(p, QStringLiteral("PBFO?"));
     return v && *v >= 0 ? *v : qint16(0);
 }
 
-qint16 ReadAnodeVoltageScale(Program& p) { return monitorValue(p, QStringLiteral("PBFT?")).value_or(0); }
+qint16 ReadAnodeVoltageScale(CommandContext& p) { return monitorValue(p, QStringLiteral("PBFT?")).value_or(0); }
 
-bool ReadNegativeAnodeEnable(Program& p)
+bool ReadNegativeAnodeEnable(CommandContext& p)
 {
     const auto v = negativeAnodeValue(p, QStringLiteral("PBFE?"), QStringLiteral("BFE"));
     return v && *v != 0;
 }
 
-qint16 ReadNegAnodeStartVoltage(Program& p)
+qint16 ReadNegAnodeStartVoltage(CommandContext& p)
 {
     return negativeAnodeValue(p, QStringLiteral("PBFF?"), QStringLiteral("BFF")).value_or(0);
 }

@@ -14,7 +14,7 @@ qint16 integerOr(const QString& text, qint16 fallback = -1)
 }
 
 // A one-digit setting: the echo found from position 3, the value the one character after it.
-qint16 oneCharAfterEcho(Program& p, const QString& command, const QString& echo)
+qint16 oneCharAfterEcho(CommandContext& p, const QString& command, const QString& echo)
 {
     const auto r = Ask(p, command);
     if (!r)
@@ -24,7 +24,7 @@ qint16 oneCharAfterEcho(Program& p, const QString& command, const QString& echo)
 }
 
 // A one-digit setting whose echo must stand at position 3 and value at `valuePos`.
-qint16 oneCharAtFixedPlace(Program& p, const QString& command, const QString& echo, int valuePos)
+qint16 oneCharAtFixedPlace(CommandContext& p, const QString& command, const QString& echo, int valuePos)
 {
     const auto r = Ask(p, command);
     if (!r || r->find(echo) != 3)
@@ -34,7 +34,7 @@ qint16 oneCharAtFixedPlace(Program& p, const QString& command, const QString& ec
 
 } // namespace
 
-QString ReadModelCfgPartNumber(Program& p)
+QString ReadModelCfgPartNumber(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("YJ?"));
     if (!r)
@@ -45,7 +45,7 @@ QString ReadModelCfgPartNumber(Program& p)
     return r->upToEtx(pos + 2, pos + 2).value_or(QString());
 }
 
-QString ReadUnitModelText(Program& p)
+QString ReadUnitModelText(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("YT"));
     if (!r)
@@ -55,7 +55,7 @@ QString ReadUnitModelText(Program& p)
     return pos ? conv::TrimBlanks(r->toEnd(pos + 2)) : QString();
 }
 
-qint16 ReadOptionWord(Program& p)
+qint16 ReadOptionWord(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("YM?"));
     if (!r)
@@ -65,7 +65,7 @@ qint16 ReadOptionWord(Program& p)
     return pos ? integerOr(r->toEnd(pos + 2)) : -1;
 }
 
-qint16 GetWGArcDetectorType(Program& p)
+qint16 GetWGArcDetectorType(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PTW?"));
     if (!r)
@@ -74,7 +74,7 @@ qint16 GetWGArcDetectorType(Program& p)
     return pos ? integerOr(r->toEnd(pos + 2)) : -1;
 }
 
-qint16 ReadUseParamLog(Program& p)
+qint16 ReadUseParamLog(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral(".?P349"));
     if (!r || !r->find(QStringLiteral(".P349 ")) || r->len() <= 9)
@@ -84,24 +84,24 @@ qint16 ReadUseParamLog(Program& p)
     return code < 0 ? qint16(-1) : static_cast<qint16>(code - 48);
 }
 
-qint16 ReadLEDMode(Program& p) { return oneCharAfterEcho(p, QStringLiteral("PBW?"), QStringLiteral("BW")); }
+qint16 ReadLEDMode(CommandContext& p) { return oneCharAfterEcho(p, QStringLiteral("PBW?"), QStringLiteral("BW")); }
 
-qint16 ReadUplinkPowerControl(Program& p)
+qint16 ReadUplinkPowerControl(CommandContext& p)
 {
     return oneCharAfterEcho(p, QStringLiteral("PBUH?"), QStringLiteral("UH"));
 }
 
-qint16 ReadPowerSaveMode(Program& p)
+qint16 ReadPowerSaveMode(CommandContext& p)
 {
     return oneCharAtFixedPlace(p, QStringLiteral("N?"), QStringLiteral("N"), 4);
 }
 
-qint16 ReadPowerSaveLevel(Program& p)
+qint16 ReadPowerSaveLevel(CommandContext& p)
 {
     return oneCharAtFixedPlace(p, QStringLiteral("NP?"), QStringLiteral("NP"), 5);
 }
 
-QString ReadMaxSystemPrimePower(Program& p)
+QString ReadMaxSystemPrimePower(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("QmaxSYSPower?"));
     if (!r || r->find(QStringLiteral("wer")) != 12)
@@ -110,7 +110,7 @@ QString ReadMaxSystemPrimePower(Program& p)
     return conv::TrimBlanks(r->fixed(16, 5));
 }
 
-ProductIdRecord ReadProductId(Program& p)
+ProductIdRecord ReadProductId(CommandContext& p)
 {
     ProductIdRecord id;
     const auto r = Ask(p, QStringLiteral("PBO?"));
@@ -131,7 +131,7 @@ ProductIdRecord ReadProductId(Program& p)
     return id;
 }
 
-QString ReadCalFactorText(Program& p)
+QString ReadCalFactorText(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("QS?"));
     if (!r || r->find(QStringLiteral("QS")) != 3)

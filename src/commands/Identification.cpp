@@ -4,7 +4,7 @@
 #include "commands/PartNumbers.h"
 #include "commands/ProjectSpecific.h"
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "link/SharedRoutines.h"
 #include "platform/Conventions.h"
 #include <array>
@@ -56,7 +56,7 @@ QString PrintableRun(const SsaCmds::Reply& r, int start)
 
 namespace SsaCmds {
 
-bool GetUnitIDFields(Program& p)
+bool GetUnitIDFields(CommandContext& p)
 {
     const QString prefix = p.unit.id.FirmwarePartNo == QLatin1String("672-7415-004") ? QStringLiteral("286-")
                                                                                      : QStringLiteral("291-");
@@ -90,7 +90,7 @@ bool GetUnitIDFields(Program& p)
     return true;
 }
 
-QString ReadCPLDVersion(Program& p)
+QString ReadCPLDVersion(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("0C"));
     if (!r || r->find(QStringLiteral("C"), 4) != 4)
@@ -98,7 +98,7 @@ QString ReadCPLDVersion(Program& p)
     return r->upToEtx(5, 5).value_or(QString());
 }
 
-QString ReadUnitId0S(Program& p)
+QString ReadUnitId0S(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("0S"));
     if (!r || r->find(QStringLiteral("S"), 4) != 4)
@@ -124,7 +124,7 @@ qint32 FirmwareVersionFromText(const QString& revision)
     return conv::ToLong(conv::Val(digits) * scale).value_or(0);
 }
 
-void GetUnitIDVersion(Program& p, qint32 modelCode)
+void GetUnitIDVersion(CommandContext& p, qint32 modelCode)
 {
     UnitIdentity& id = p.unit.id;
     if (SsaCmds::GetUnitIDFields(p)) {
@@ -140,7 +140,7 @@ void GetUnitIDVersion(Program& p, qint32 modelCode)
         SsaCmds::ReadUnitId0S(p);
 }
 
-void DetermineUnitType(Program& p)
+void DetermineUnitType(CommandContext& p)
 {
     UnitIdentity& id = p.unit.id;
     // A new unit starts without the previous unit's part number and second mask.
@@ -167,7 +167,7 @@ void DetermineUnitType(Program& p)
     SetUnitTouchScreenOption(p);
 }
 
-bool CanUsedBmTripLevels(const Program& p)
+bool CanUsedBmTripLevels(const CommandContext& p)
 {
     const UnitIdentity& id = p.unit.id;
     if (id.UnitModelCode < 0)

@@ -2,7 +2,7 @@
 #include "commands/ConfigProductQueries.h"
 #include "commands/QueryRule.h"
 #include "link/SharedRoutines.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Conventions.h"
 
 namespace SsaCmds {
@@ -12,7 +12,7 @@ namespace {
 const QString Blank = QStringLiteral(" ");
 
 // Value of an indexed read: the text after the first blank, which stands at 5 or later.
-std::optional<QString> indexedValue(Program& p, const QString& command)
+std::optional<QString> indexedValue(CommandContext& p, const QString& command)
 {
     const auto r = Ask(p, command);
     const int blank = r ? r->find(Blank) : 0;
@@ -21,14 +21,14 @@ std::optional<QString> indexedValue(Program& p, const QString& command)
     return r->toEnd(blank + 1);
 }
 
-qint16 indexedInteger(Program& p, const QString& command)
+qint16 indexedInteger(CommandContext& p, const QString& command)
 {
     const auto v = indexedValue(p, command);
     return v ? NumericInteger(*v).value_or(-1) : -1;
 }
 
 // Fixed-width field after the "?" of an hour-meter or reverse-power reply.
-std::optional<QString> statusField(Program& p, const QString& command, int minLen, int width)
+std::optional<QString> statusField(CommandContext& p, const QString& command, int minLen, int width)
 {
     const auto r = Ask(p, command);
     if (!r || r->len() <= minLen)
@@ -37,7 +37,7 @@ std::optional<QString> statusField(Program& p, const QString& command, int minLe
     return at > 0 ? r->fixedWhole(at + 1, width) : std::nullopt;
 }
 
-qint32 hours(Program& p, const QString& command)
+qint32 hours(CommandContext& p, const QString& command)
 {
     const auto field = statusField(p, command, 6, 6);
     return field ? NumericLong(*field).value_or(-1) : -1;
@@ -54,7 +54,7 @@ QString lettersFrom(const Reply& r, int start)
 }
 
 // One digit right after the echo, which must stand exactly at `pos`.
-qint16 digitAfterEchoAt(Program& p, const QString& command, const QString& echo, int pos,
+qint16 digitAfterEchoAt(CommandContext& p, const QString& command, const QString& echo, int pos,
                         int minLen)
 {
     const auto r = Ask(p, command);
@@ -93,23 +93,23 @@ QString tripLevel(const Reply& r, const QString& echo)
 
 } // namespace
 
-bool ReadADCScalers(Program& p, std::span<qint16> scalers)
+bool ReadADCScalers(CommandContext& p, std::span<qint16> scalers)
 {
     for (size_t n = 1; n < scalers.size(); ++n)
         scalers[n] = indexedInteger(p, QStringLiteral("YO%1?").arg(n));
     return true;
 }
 
-qint16 ReadDigitalPot(Program& p, int n) { return indexedInteger(p, QStringLiteral("YP%1?").arg(n)); }
+qint16 ReadDigitalPot(CommandContext& p, int n) { return indexedInteger(p, QStringLiteral("YP%1?").arg(n)); }
 
-QString ReadOverdriveFaultTripLevel(Program& p)
+QString ReadOverdriveFaultTripLevel(CommandContext& p)
 {
     const auto v = indexedValue(p, QStringLiteral("YP3?"));
     const float level = v ? static_cast<float>(NumericValue(*v)) : -1.0f;
     return SingleFormatted(level, QStringLiteral("##0.0"));
 }
 
-void ReadDigitalPotSettings(Program& p)
+void ReadDigitalPotSettings(CommandContext& p)
 {
     UnitConfig& c = p.unit.config;
     for (const int n : {1, 4, 5, 6})
@@ -118,7 +118,7 @@ void ReadDigitalPotSettings(Program& p)
     c.UplinkPowerControl = ReadUplinkPowerControl(p) == 1;
 }
 
-qint16 ReadStartupConfig(Program& p)
+qint16 ReadStartupConfig(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PX?"));
     const int at = r ? r->find(QStringLiteral("PX")) : 0;
@@ -126,16 +126,16 @@ qint16 ReadStartupConfig(Program& p)
     return c ? NumericInteger(*c).value_or(-1) : -1;
 }
 
-qint32 ReadPowerSupplyHours(Program& p) { return hours(p, QStringLiteral("?M")); }
+qint32 ReadPowerSupplyHours(CommandContext& p) { return hours(p, QStringLiteral("?M")); }
 
-qint32 ReadTransmitHours(Program& p) { return hours(p, QStringLiteral("?N")); }
+qint32 ReadTransmitHours(CommandContext& p) { return hours(p, QStringLiteral("?N")); }
 
-QString ReadRevRFPower(Program& p)
+QString ReadRevRFPower(CommandContext& p)
 {
     return conv::TrimBlanks(statusField(p, QStringLiteral("?Q"), 4, 4).value_or(QString()));
 }
 
-bool GetUnitPortSettings(Program& p, int port)
+bool GetUnitPortSettings(CommandContext& p, int port)
 {
     if (port != 1 && port != 2)
         return false;
@@ -152,7 +152,7 @@ bool GetUnitPortSettings(Program& p, int port)
     return true;
 }
 
-bool GetPort2Protocol(Program& p)
+bool GetPort2Protocol(CommandContext& p)
 {
     for (int i = 0; i <= 3; ++i)
         p.ReplyFields[static_cast<size_t>(i)].clear();
@@ -176,7 +176,7 @@ bool GetPort2Protocol(Program& p)
     return true;
 }
 
-QString ReadTempCoefficient(Program& p)
+QString ReadTempCoefficient(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("YB?"));
     if (!r || r->len() <= 6 || r->find(QStringLiteral("YB")) != 3)
@@ -184,7 +184,7 @@ QString ReadTempCoefficient(Program& p)
     return coefficientText(*r, r->etxFrom(22));
 }
 
-bool ReadBandTempCoefficients(Program& p, int subBandCount)
+bool ReadBandTempCoefficients(CommandContext& p, int subBandCount)
 {
     for (int i = 0; i <= 7; ++i)
         p.ReplyFields[static_cast<size_t>(i)].clear();
@@ -203,9 +203,9 @@ bool ReadBandTempCoefficients(Program& p, int subBandCount)
     return true;
 }
 
-bool ReadRFInhibit(Program& p) { return ReadRFInhibitState(p).value_or(false); }
+bool ReadRFInhibit(CommandContext& p) { return ReadRFInhibitState(p).value_or(false); }
 
-std::optional<bool> ReadRFInhibitState(Program& p)
+std::optional<bool> ReadRFInhibitState(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral(".?P54"));
     if (!r || r->len() <= 7)
@@ -217,7 +217,7 @@ std::optional<bool> ReadRFInhibitState(Program& p)
     return *digit != 0;
 }
 
-qint16 ReadRfiInvert(Program& p)
+qint16 ReadRfiInvert(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PTI?"));
     if (!r || r->len() <= 5)
@@ -229,7 +229,7 @@ qint16 ReadRfiInvert(Program& p)
     return *digit == 0 ? 1 : 0;
 }
 
-QString GetRFBandText(Program& p)
+QString GetRFBandText(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("T?"));
     if (!r || conv::Mid(r->text, 3, 1) != QStringLiteral("T") || r->dataEnd() < 3)
@@ -246,7 +246,7 @@ QString GetRFBandText(Program& p)
     return band;
 }
 
-QString GetBandName(Program& p, int n)
+QString GetBandName(CommandContext& p, int n)
 {
     const auto r = Ask(p, QStringLiteral(".?B%1").arg(n));
     if (!r)
@@ -264,17 +264,17 @@ QString GetBandName(Program& p, int n)
     return name;
 }
 
-qint16 ReadHeaterStandby(Program& p)
+qint16 ReadHeaterStandby(CommandContext& p)
 {
     return digitAfterEchoAt(p, QStringLiteral(":?"), QStringLiteral(":"), 3, 3);
 }
 
-qint16 ReadHeaterState(Program& p)
+qint16 ReadHeaterState(CommandContext& p)
 {
     return digitAfterEchoAt(p, QStringLiteral("PBH?"), QStringLiteral("BH"), 4, 4);
 }
 
-bool GetFactoryTripLevels(Program& p)
+bool GetFactoryTripLevels(CommandContext& p)
 {
     p.ReplyFields[0].clear();
     p.ReplyFields[1].clear();
@@ -287,7 +287,7 @@ bool GetFactoryTripLevels(Program& p)
     return false;
 }
 
-qint16 ReadFanControlTemperature(Program& p)
+qint16 ReadFanControlTemperature(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PBG?"));
     if (!r || r->find(QStringLiteral("PBG")) != 3)

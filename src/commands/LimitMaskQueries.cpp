@@ -1,6 +1,6 @@
 #include "commands/LimitMaskQueries.h"
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Conventions.h"
 #include <QLocale>
 #include <algorithm>
@@ -32,7 +32,7 @@ QString signedNumberChars(const Reply& r, int start)
 
 // Band RF limit: "PBRC?" / "PBRF?" on the models that have it, else the band's numbered
 // parameter, whose value is in tenths on most firmware.
-QString bandRFLimit(Program& p, qint32 fw100, qint32 model, int band, bool echoModel,
+QString bandRFLimit(CommandContext& p, qint32 fw100, qint32 model, int band, bool echoModel,
                     const QString& command, const QString& echo,
                     const std::array<const char*, 4>& numbered)
 {
@@ -63,7 +63,7 @@ QString bandRFLimit(Program& p, qint32 fw100, qint32 model, int band, bool echoM
 }
 
 // Reads one enable mask (and, when asked, the second one after a ",").
-bool readEnableMask(Program& p, const QString& command, const QString& echo, bool second)
+bool readEnableMask(CommandContext& p, const QString& command, const QString& echo, bool second)
 {
     const auto r = Ask(p, command);
     if (!r)
@@ -91,21 +91,21 @@ bool readEnableMask(Program& p, const QString& command, const QString& echo, boo
 
 } // namespace
 
-QString GetBandRCValue(Program& p, qint32 firmwareVersion100, qint32 modelCode, int band)
+QString GetBandRCValue(CommandContext& p, qint32 firmwareVersion100, qint32 modelCode, int band)
 {
     return bandRFLimit(p, firmwareVersion100, modelCode, band, modelCode == 7428,
                        QStringLiteral("PBRC?"), QStringLiteral("RC"),
                        {".?P71", ".?P118", ".?P122", ".?P126"});
 }
 
-QString GetBandRFValue(Program& p, qint32 firmwareVersion100, qint32 modelCode, int band)
+QString GetBandRFValue(CommandContext& p, qint32 firmwareVersion100, qint32 modelCode, int band)
 {
     return bandRFLimit(p, firmwareVersion100, modelCode, band,
                        modelCode == 7428 || modelCode == 7467, QStringLiteral("PBRF?"),
                        QStringLiteral("RF"), {".?P66", ".?P116", ".?P120", ".?P124"});
 }
 
-void ReadBandMaxAttenuations(Program& p)
+void ReadBandMaxAttenuations(CommandContext& p)
 {
     static constexpr std::array<const char*, 4> commands{".?P203", ".?P320", ".?P321", ".?P322"};
     for (size_t i = 0; i < commands.size(); ++i) {
@@ -122,7 +122,7 @@ void ReadBandMaxAttenuations(Program& p)
     }
 }
 
-QString ReadAttenuatorRange(Program& p)
+QString ReadAttenuatorRange(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral(".?P334"));
     if (!r)
@@ -135,14 +135,14 @@ QString ReadAttenuatorRange(Program& p)
     return conv::FormatNumber(NumericValue(value) / 10.0, QStringLiteral("#0.0"));
 }
 
-qint16 ReadMaxAttenuation(Program& p)
+qint16 ReadMaxAttenuation(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral(".?P203"));
     const auto value = r ? numberedValue(*r) : std::nullopt;
     return value ? DirectInteger(*value).value_or(-1) : -1;
 }
 
-qint16 ReadAutoHVDisable(Program& p)
+qint16 ReadAutoHVDisable(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PBA?"));
     const int at = r ? r->find(QStringLiteral("BA")) : 0;
@@ -152,7 +152,7 @@ qint16 ReadAutoHVDisable(Program& p)
 }
 
 namespace {
-qint16 readLatch(Program& p, const QString& command)
+qint16 readLatch(CommandContext& p, const QString& command)
 {
     const auto r = Ask(p, command);
     const auto value = r ? numberedValue(*r) : std::nullopt;
@@ -160,11 +160,11 @@ qint16 readLatch(Program& p, const QString& command)
 }
 }
 
-qint16 ReadLowLineLatched(Program& p) { return readLatch(p, QStringLiteral(".?P151")); }
+qint16 ReadLowLineLatched(CommandContext& p) { return readLatch(p, QStringLiteral(".?P151")); }
 
-qint16 ReadExtIlokLatched(Program& p) { return readLatch(p, QStringLiteral(".?P212")); }
+qint16 ReadExtIlokLatched(CommandContext& p) { return readLatch(p, QStringLiteral(".?P212")); }
 
-float ReadReturnLossSetting(Program& p)
+float ReadReturnLossSetting(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PS?"));
     const int at = r ? r->find(QStringLiteral("PS")) : 0;
@@ -173,7 +173,7 @@ float ReadReturnLossSetting(Program& p)
     return static_cast<float>(NumericValue(r->toEnd(at + 2)));
 }
 
-QString ReadReverseRFOffset(Program& p)
+QString ReadReverseRFOffset(CommandContext& p)
 {
     const QString none = QStringLiteral(" 0");
     const auto r = Ask(p, QStringLiteral("PR?"));
@@ -187,7 +187,7 @@ QString ReadReverseRFOffset(Program& p)
     return (v < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits;
 }
 
-PowerLimitReply ReadMaxRFPowerLimit(Program& p)
+PowerLimitReply ReadMaxRFPowerLimit(CommandContext& p)
 {
     PowerLimitReply out;
     const auto r = Ask(p, QStringLiteral("PO?"));
@@ -211,7 +211,7 @@ PowerLimitReply ReadMaxRFPowerLimit(Program& p)
     return out;
 }
 
-PowerLimitReply ReadMaxRFPowerFaultLevel(Program& p)
+PowerLimitReply ReadMaxRFPowerFaultLevel(CommandContext& p)
 {
     PowerLimitReply out;
     const auto r = Ask(p, QStringLiteral("POO?"));
@@ -226,12 +226,12 @@ PowerLimitReply ReadMaxRFPowerFaultLevel(Program& p)
     return out;
 }
 
-bool ReadFaultEnableMask(Program& p)
+bool ReadFaultEnableMask(CommandContext& p)
 {
     return readEnableMask(p, QStringLiteral("YIF?"), QStringLiteral("IF"), true);
 }
 
-bool ReadAlarmEnableMask(Program& p)
+bool ReadAlarmEnableMask(CommandContext& p)
 {
     return readEnableMask(p, QStringLiteral("YIA?"), QStringLiteral("IA"), false);
 }

@@ -1,13 +1,13 @@
 #include "commands/LinearizerQueries.h"
 #include "commands/QueryRule.h"
 #include "commands/SubBandQueries.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 
 namespace SsaCmds {
 
 namespace {
 // One per-sub-band query ("PZ?" & n ...): the reply when it carries the echo.
-std::optional<Reply> askSubBand(Program& p, const QString& mnemonic, qint16 n, bool& answered)
+std::optional<Reply> askSubBand(CommandContext& p, const QString& mnemonic, qint16 n, bool& answered)
 {
     auto r = Ask(p, mnemonic + QLatin1Char('?') + QString::number(n));
     answered = r.has_value();
@@ -18,7 +18,7 @@ std::optional<Reply> askSubBand(Program& p, const QString& mnemonic, qint16 n, b
 QString subBandField(const Reply& r, const QString& mnemonic) { return r.fixed(r.find(mnemonic) + 3, 4); }
 }
 
-bool GetLinearizerParams(Program& p, bool withSlope)
+bool GetLinearizerParams(CommandContext& p, bool withSlope)
 {
     const auto r = Ask(p, QStringLiteral("?Zz"));
     const int at = r && r->len() > 8 ? r->find(QStringLiteral("?")) : 0;
@@ -35,7 +35,7 @@ bool GetLinearizerParams(Program& p, bool withSlope)
     return true;
 }
 
-bool GetSubBandSaveParams(Program& p, qint16 n)
+bool GetSubBandSaveParams(CommandContext& p, qint16 n)
 {
     for (int k = 0; k <= 5; ++k)
         p.ReplyFields[static_cast<size_t>(k)].clear();

@@ -1,6 +1,6 @@
 #include "commands/NetworkQueries.h"
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Conventions.h"
 #include <QStringList>
 
@@ -10,7 +10,7 @@ namespace {
 
 // The text from just after the echo up to the first ETX; nothing when the echo is missing
 // at or after `minPos`, or the reply is not longer than `minLen`.
-std::optional<QString> textToEtx(Program& p, const QString& command, const QString& echo,
+std::optional<QString> textToEtx(CommandContext& p, const QString& command, const QString& echo,
                                  int minPos, int minLen)
 {
     const auto r = Ask(p, command);
@@ -23,7 +23,7 @@ std::optional<QString> textToEtx(Program& p, const QString& command, const QStri
     return r->upToEtx(start, start).value_or(QString());
 }
 
-QString dottedQuad(Program& p, const char* command, const char* echo)
+QString dottedQuad(CommandContext& p, const char* command, const char* echo)
 {
     const QString text =
         textToEtx(p, QString::fromLatin1(command), QString::fromLatin1(echo), 2, 4).value_or(QString());
@@ -38,16 +38,16 @@ QString dottedQuad(Program& p, const char* command, const char* echo)
 
 } // namespace
 
-QString GetIPAddress(Program& p) { return dottedQuad(p, "PEI?", "EI"); }
-QString GetNetMask(Program& p) { return dottedQuad(p, "PEN?", "EN"); }
-QString GetRouterAddress(Program& p) { return dottedQuad(p, "PER?", "ER"); }
+QString GetIPAddress(CommandContext& p) { return dottedQuad(p, "PEI?", "EI"); }
+QString GetNetMask(CommandContext& p) { return dottedQuad(p, "PEN?", "EN"); }
+QString GetRouterAddress(CommandContext& p) { return dottedQuad(p, "PER?", "ER"); }
 
-QString GetMACAddress(Program& p)
+QString GetMACAddress(CommandContext& p)
 {
     return textToEtx(p, QStringLiteral("PEM?"), QStringLiteral("EM"), 4, 17).value_or(QString());
 }
 
-bool ReadDhcpEnabled(Program& p)
+bool ReadDhcpEnabled(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PEO?"));
     if (!r || r->len() <= 4)
@@ -57,19 +57,19 @@ bool ReadDhcpEnabled(Program& p)
     return digit.value_or(0) != 0;
 }
 
-QString GetFactoryLLDPText(Program& p)
+QString GetFactoryLLDPText(CommandContext& p)
 {
     return textToEtx(p, QStringLiteral("QlldpFactorySetup?"), QStringLiteral("up "), 2, 24)
         .value_or(QString());
 }
 
-QString GetUserLLDPText(Program& p)
+QString GetUserLLDPText(CommandContext& p)
 {
     return textToEtx(p, QStringLiteral("QlldpSetupConfig?"), QStringLiteral("ig "), 2, 30)
         .value_or(QString());
 }
 
-void ParseFactoryLLDP(Program& p, const QString& text)
+void ParseFactoryLLDP(CommandContext& p, const QString& text)
 {
     const QStringList f = SplitFields(text, QStringLiteral(";"));
     if (f.size() != 3)
@@ -81,7 +81,7 @@ void ParseFactoryLLDP(Program& p, const QString& text)
     c.LldpFactoryUuid = f.at(2);
 }
 
-void ParseUserLLDP(Program& p, const QString& text)
+void ParseUserLLDP(CommandContext& p, const QString& text)
 {
     const QStringList f = SplitFields(text, QStringLiteral(";"));
     if (f.size() != 5)
@@ -98,7 +98,7 @@ void ParseUserLLDP(Program& p, const QString& text)
     c.LldpHostName = f.at(4);
 }
 
-bool ReadTWTEOLParams(Program& p)
+bool ReadTWTEOLParams(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("QEP?"));
     if (!r || r->find(QStringLiteral("EP")) != 4)
@@ -119,7 +119,7 @@ bool ReadTWTEOLParams(Program& p)
     return true;
 }
 
-QString ReadTWTLifeText(Program& p)
+QString ReadTWTLifeText(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("QEC"));
     if (!r || r->find(QStringLiteral("EC")) != 4)

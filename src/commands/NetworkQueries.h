@@ -2,26 +2,26 @@
 // Queries of the unit's own network settings, its LLDP agent and the tube's life.
 #include <QString>
 
-struct Program;
+struct CommandContext;
 
 namespace SsaCmds {
 
 // Dotted quads, each part written without leading zeros; "" when unanswered or malformed.
-QString GetIPAddress(Program& p);
-QString GetNetMask(Program& p);
-QString GetRouterAddress(Program& p);
-QString GetMACAddress(Program& p);
-bool ReadDhcpEnabled(Program& p);
+QString GetIPAddress(CommandContext& p);
+QString GetNetMask(CommandContext& p);
+QString GetRouterAddress(CommandContext& p);
+QString GetMACAddress(CommandContext& p);
+bool ReadDhcpEnabled(CommandContext& p);
 
-QString GetFactoryLLDPText(Program& p);
+QString GetFactoryLLDPText(CommandContext& p);
 // "med;hardware revision;uuid" into the factory LLDP settings; anything else changes nothing.
-void ParseFactoryLLDP(Program& p, const QString& text);
-QString GetUserLLDPText(Program& p);
+void ParseFactoryLLDP(CommandContext& p, const QString& text);
+QString GetUserLLDPText(CommandContext& p);
 // "enabled;tx interval;hold;reinit delay;host name" into the user LLDP settings.
-void ParseUserLLDP(Program& p, const QString& text);
+void ParseUserLLDP(CommandContext& p, const QString& text);
 
 // The tube's three end-of-life values into ReplyFields 0 to 2.
-bool ReadTWTEOLParams(Program& p);
-QString ReadTWTLifeText(Program& p);
+bool ReadTWTEOLParams(CommandContext& p);
+QString ReadTWTLifeText(CommandContext& p);
 
 } // namespace SsaCmds

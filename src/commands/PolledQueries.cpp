@@ -1,6 +1,6 @@
 #include "commands/PolledQueries.h"
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "link/SharedRoutines.h"
 #include "platform/Conventions.h"
 #include <algorithm>
@@ -12,7 +12,7 @@ namespace {
 const QString Q = QStringLiteral("?");
 
 // The reply of `command` and the position of its echo, when the echo stands in the data.
-std::optional<Reply> askWithEcho(Program& p, const QString& command, const QString& echo, int& at)
+std::optional<Reply> askWithEcho(CommandContext& p, const QString& command, const QString& echo, int& at)
 {
     auto r = Ask(p, command);
     at = r ? r->find(echo) : 0;
@@ -28,7 +28,7 @@ QString runFrom(const Reply& r, int start, int minCode)
     return i > start ? conv::Mid(r.text, start, i - start) : QString();
 }
 
-QString printableRunAfter(Program& p, const QString& command)
+QString printableRunAfter(CommandContext& p, const QString& command)
 {
     int at = 0;
     const auto r = askWithEcho(p, command, Q, at);
@@ -36,7 +36,7 @@ QString printableRunAfter(Program& p, const QString& command)
 }
 }
 
-QString ReadFwdRFPower(Program& p)
+QString ReadFwdRFPower(CommandContext& p)
 {
     int at = 0;
     const auto r = askWithEcho(p, QStringLiteral("?P"), Q, at);
@@ -45,7 +45,7 @@ QString ReadFwdRFPower(Program& p)
     return conv::TrimBlanks(r->fixed(at + 1, 4));
 }
 
-QString ReadDrivePower(Program& p)
+QString ReadDrivePower(CommandContext& p)
 {
     int at = 0;
     const auto r = askWithEcho(p, QStringLiteral("?S"), Q, at);
@@ -65,23 +65,23 @@ QString ReadDrivePower(Program& p)
     return text;
 }
 
-QString GetAttenuation(Program& p) { return printableRunAfter(p, QStringLiteral("?A")); }
+QString GetAttenuation(CommandContext& p) { return printableRunAfter(p, QStringLiteral("?A")); }
 
-qint16 ReadDLAtnCount(Program& p)
+qint16 ReadDLAtnCount(CommandContext& p)
 {
     int at = 0;
     const auto r = askWithEcho(p, QStringLiteral("?/"), Q, at);
     return r ? NumericInteger(r->toEnd(at + 1)).value_or(-1) : qint16(-1);
 }
 
-QString ReadDLAtnCountText(Program& p)
+QString ReadDLAtnCountText(CommandContext& p)
 {
     int at = 0;
     const auto r = askWithEcho(p, QStringLiteral("?/"), Q, at);
     return r ? r->fixed(at + 1, 4) : QString();
 }
 
-qint16 GetAtnCount(Program& p)
+qint16 GetAtnCount(CommandContext& p)
 {
     int at = 0;
     const auto r = askWithEcho(p, QStringLiteral("8"), QStringLiteral("8"), at);
@@ -92,9 +92,9 @@ qint16 GetAtnCount(Program& p)
     return count.isEmpty() ? qint16(-1) : NumericInteger(count).value_or(-1);
 }
 
-QString ReadUnitDateTime(Program& p) { return printableRunAfter(p, QStringLiteral("?%")); }
+QString ReadUnitDateTime(CommandContext& p) { return printableRunAfter(p, QStringLiteral("?%")); }
 
-bool ReadCurrentSense(Program& p)
+bool ReadCurrentSense(CommandContext& p)
 {
     int at = 0;
     const auto r = askWithEcho(p, QStringLiteral("?IiJj"), Q, at);
@@ -111,13 +111,13 @@ bool ReadCurrentSense(Program& p)
     return true;
 }
 
-QString ReadCurrentSenseGain(Program& p)
+QString ReadCurrentSenseGain(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral(".?P92"));
     return r ? NumberedValue(*r, 7).value_or(QString()) : QString();
 }
 
-float ReadCurrentSenseResistor(Program& p)
+float ReadCurrentSenseResistor(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral(".?P93"));
     const auto text = r ? NumberedValue(*r, 7) : std::nullopt;

@@ -3,21 +3,21 @@
 // the unit's date and time, and current sense.
 #include <QString>
 
-struct Program;
+struct CommandContext;
 
 namespace SsaCmds {
 
-QString ReadFwdRFPower(Program& p);
+QString ReadFwdRFPower(CommandContext& p);
 // Input drive power in the display unit, with a leading "<" when the unit marks it so.
-QString ReadDrivePower(Program& p);
-QString GetAttenuation(Program& p);
-qint16 ReadDLAtnCount(Program& p);
-QString ReadDLAtnCountText(Program& p);
-qint16 GetAtnCount(Program& p);
-QString ReadUnitDateTime(Program& p);
+QString ReadDrivePower(CommandContext& p);
+QString GetAttenuation(CommandContext& p);
+qint16 ReadDLAtnCount(CommandContext& p);
+QString ReadDLAtnCountText(CommandContext& p);
+qint16 GetAtnCount(CommandContext& p);
+QString ReadUnitDateTime(CommandContext& p);
 // ReplyFields 0 to 3: the four current-sense readings; nothing is set unless all four are there.
-bool ReadCurrentSense(Program& p);
-QString ReadCurrentSenseGain(Program& p);
-float ReadCurrentSenseResistor(Program& p);
+bool ReadCurrentSense(CommandContext& p);
+QString ReadCurrentSenseGain(CommandContext& p);
+float ReadCurrentSenseResistor(CommandContext& p);
 
 } // namespace SsaCmds

@@ -1,6 +1,6 @@
 #include "commands/ProjectSpecific.h"
 #include "commands/ModelSets.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Conventions.h"
 #include <array>
 
@@ -20,7 +20,7 @@ bool Holds(const ModelRule& rule, const UnitIdentity& id)
         || (rule.orExtRefGroup && id.ExtRefModelGroup);
 }
 
-void Apply(Program& p, bool OptionFlags::*flag, const ModelRule& rule)
+void Apply(CommandContext& p, bool OptionFlags::*flag, const ModelRule& rule)
 {
     p.unit.flags.*flag = Holds(rule, p.unit.id);
 }
@@ -57,28 +57,28 @@ const QDate kLastDateWithoutCommandC(2008, 11, 1);
 
 } // namespace
 
-void SetUnitHeaterFaultOption(Program& p) { Apply(p, &OptionFlags::HasHeaterFault, kHeaterFault); }
+void SetUnitHeaterFaultOption(CommandContext& p) { Apply(p, &OptionFlags::HasHeaterFault, kHeaterFault); }
 
-void SetUnit3PhaseFaultOptions(Program& p)
+void SetUnit3PhaseFaultOptions(CommandContext& p)
 {
     Apply(p, &OptionFlags::HasPhaseSeqFault, kPhaseSeqFault);
     Apply(p, &OptionFlags::HasMissingPhaseFault, kThreePhaseArcFault);
 }
 
-void SetUnitExtRefPresetFaultOption(Program& p) { Apply(p, &OptionFlags::HasExtRefPresentFault, kExtRefFault); }
-void SetUnitWGPressureFaultOption(Program& p) { Apply(p, &OptionFlags::HasWGPressureFault, kWGPressureFault); }
-void SetUnitWGArc1FaultOption(Program& p) { Apply(p, &OptionFlags::HasWGArc1Fault, kThreePhaseArcFault); }
-void SetUnitWGArc2FaultOption(Program& p) { Apply(p, &OptionFlags::HasWGArc2Fault, kThreePhaseArcFault); }
-void SetUnitExtRefLockFaultOption(Program& p) { Apply(p, &OptionFlags::HasExtRefLockFault, kExtRefFault); }
-void SetUnit24VPresentFaultOption(Program& p) { Apply(p, &OptionFlags::Has24VPresentFault, k24VPresentFault); }
-void SetUnitPICProcessorOption(Program& p) { Apply(p, &OptionFlags::PicProcessorUnit, kPicProcessor); }
+void SetUnitExtRefPresetFaultOption(CommandContext& p) { Apply(p, &OptionFlags::HasExtRefPresentFault, kExtRefFault); }
+void SetUnitWGPressureFaultOption(CommandContext& p) { Apply(p, &OptionFlags::HasWGPressureFault, kWGPressureFault); }
+void SetUnitWGArc1FaultOption(CommandContext& p) { Apply(p, &OptionFlags::HasWGArc1Fault, kThreePhaseArcFault); }
+void SetUnitWGArc2FaultOption(CommandContext& p) { Apply(p, &OptionFlags::HasWGArc2Fault, kThreePhaseArcFault); }
+void SetUnitExtRefLockFaultOption(CommandContext& p) { Apply(p, &OptionFlags::HasExtRefLockFault, kExtRefFault); }
+void SetUnit24VPresentFaultOption(CommandContext& p) { Apply(p, &OptionFlags::Has24VPresentFault, k24VPresentFault); }
+void SetUnitPICProcessorOption(CommandContext& p) { Apply(p, &OptionFlags::PicProcessorUnit, kPicProcessor); }
 
-void SetUnitNetburnerProcessorOption(Program& p)
+void SetUnitNetburnerProcessorOption(CommandContext& p)
 {
     Apply(p, &OptionFlags::EnetProcessorUnit, kNetburnerProcessor);
 }
 
-void SetUnitFaultOptions(Program& p)
+void SetUnitFaultOptions(CommandContext& p)
 {
     const UnitIdentity& id = p.unit.id;
     OptionFlags& f = p.unit.flags;
@@ -92,16 +92,16 @@ void SetUnitFaultOptions(Program& p)
     f.FaultEnableMask2 = f.HasFaultEnableMask2 ? p.unit.config.EnableMaskReply2 : 0;
 }
 
-void SetUnitLinearizerFaultOption(Program& p) { Apply(p, &OptionFlags::HasLinearizerFault, kLinearizerFault); }
+void SetUnitLinearizerFaultOption(CommandContext& p) { Apply(p, &OptionFlags::HasLinearizerFault, kLinearizerFault); }
 
-void SetUnitExtRefFaultOption(Program& p) { p.unit.flags.HasExtRefFault = true; }
+void SetUnitExtRefFaultOption(CommandContext& p) { p.unit.flags.HasExtRefFault = true; }
 
-void SetUnitAtnCountCommand(Program& p)
+void SetUnitAtnCountCommand(CommandContext& p)
 {
     p.unit.flags.AtnCountCmdPrefix = Holds(kAtnCountD1, p.unit.id) ? QStringLiteral(".D1") : QStringLiteral(".D9");
 }
 
-void SetUnitCommandCSupport(Program& p)
+void SetUnitCommandCSupport(CommandContext& p)
 {
     const UnitIdentity& id = p.unit.id;
     bool supported = false;
@@ -114,9 +114,9 @@ void SetUnitCommandCSupport(Program& p)
     p.unit.flags.CommandCSupported = supported;
 }
 
-void SetProjectSpecificValues(Program& p)
+void SetProjectSpecificValues(CommandContext& p)
 {
-    static constexpr void (*kSetters[])(Program&) = {
+    static constexpr void (*kSetters[])(CommandContext&) = {
         SetUnitHeaterFaultOption,      SetUnit3PhaseFaultOptions,       SetUnitExtRefPresetFaultOption,
         SetUnitWGPressureFaultOption,  SetUnitWGArc1FaultOption,        SetUnitWGArc2FaultOption,
         SetUnitExtRefLockFaultOption,  SetUnit24VPresentFaultOption,    SetUnitPICProcessorOption,
@@ -127,14 +127,14 @@ void SetProjectSpecificValues(Program& p)
         setter(p);
 }
 
-void SetUnitTouchScreenOption(Program& p)
+void SetUnitTouchScreenOption(CommandContext& p)
 {
     p.unit.flags.TouchScreenUnit = IsTouchScreenModel(p.unit.id.UnitModelCode);
 }
 
 bool IsTouchScreenModel(qint32 modelCode) { return IsListedModel(kTouchScreenModels, modelCode); }
 
-bool HasCathodeCurrentDisplay(const Program& p)
+bool HasCathodeCurrentDisplay(const CommandContext& p)
 {
     return IsListedModel(kCathodeCurrentDisplayModels, p.unit.id.UnitModelCode);
 }

@@ -1,5 +1,5 @@
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
@@ -101,21 +101,21 @@ std::optional<qint16> Reply::digitAt(int pos) const
     return static_cast<qint16>(c->at(0).unicode() - '0');
 }
 
-std::optional<Reply> Ask(Program& p, const QString& command)
+std::optional<Reply> Ask(CommandContext& p, const QString& command)
 {
     if (!SendUnitCommand(p, command, false))
         return std::nullopt;
     return Reply{p.LinkObject.ReplyBuffer};
 }
 
-std::optional<Reply> AskTwice(Program& p, const QString& command)
+std::optional<Reply> AskTwice(CommandContext& p, const QString& command)
 {
     auto first = Ask(p, command);
     auto second = Ask(p, command);
     return second ? second : first;
 }
 
-std::optional<FallbackReply> AskWithFallback(Program& p, const QString& command,
+std::optional<FallbackReply> AskWithFallback(CommandContext& p, const QString& command,
                                              const QString& fallback, bool twice)
 {
     if (auto r = twice ? AskTwice(p, command) : Ask(p, command))
@@ -125,13 +125,13 @@ std::optional<FallbackReply> AskWithFallback(Program& p, const QString& command,
     return std::nullopt;
 }
 
-void SetReplyField(Program& p, int k, const QString& text)
+void SetReplyField(CommandContext& p, int k, const QString& text)
 {
     if (k >= 0 && k < static_cast<int>(p.ReplyFields.size()))
         p.ReplyFields[static_cast<size_t>(k)] = text;
 }
 
-int StoreReplyFields(Program& p, const QStringList& parts, int first)
+int StoreReplyFields(CommandContext& p, const QStringList& parts, int first)
 {
     int stored = 0;
     for (int i = 0; i < parts.size(); ++i) {
@@ -144,7 +144,7 @@ int StoreReplyFields(Program& p, const QStringList& parts, int first)
     return stored;
 }
 
-int TakeFields(Program& p, const Reply& r, int markPos, int width,
+int TakeFields(CommandContext& p, const Reply& r, int markPos, int width,
                std::initializer_list<FieldTest> tests)
 {
     int k = 0;

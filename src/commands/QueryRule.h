@@ -10,7 +10,7 @@
 #include <initializer_list>
 #include <optional>
 
-struct Program;
+struct CommandContext;
 
 namespace SsaCmds {
 
@@ -63,10 +63,10 @@ struct Reply {
 
 // Sends `command` with the error box off and copies the reply at once; nothing when the
 // transaction failed (its buffer is never parsed).
-std::optional<Reply> Ask(Program& p, const QString& command);
+std::optional<Reply> Ask(CommandContext& p, const QString& command);
 // Sends `command` twice, one transaction after the other; the reply of the last
 // transaction that succeeded, nothing when both failed.
-std::optional<Reply> AskTwice(Program& p, const QString& command);
+std::optional<Reply> AskTwice(CommandContext& p, const QString& command);
 
 // The answer of a query with a fallback command.
 struct FallbackReply {
@@ -75,17 +75,17 @@ struct FallbackReply {
 };
 // Sends `command` (twice when `twice`); only when that fails (both, for a doubled one)
 // sends `fallback`. An answered reply without its echo never leads to the fallback.
-std::optional<FallbackReply> AskWithFallback(Program& p, const QString& command,
+std::optional<FallbackReply> AskWithFallback(CommandContext& p, const QString& command,
                                              const QString& fallback, bool twice = false);
 
 // ReplyFields entry k; an index outside 0..10 is never written.
-void SetReplyField(Program& p, int k, const QString& text);
+void SetReplyField(CommandContext& p, int k, const QString& text);
 // Stores `parts` into ReplyFields from entry `first` on (parts beyond entry 10 are dropped);
 // returns how many were stored.
-int StoreReplyFields(Program& p, const QStringList& parts, int first = 0);
+int StoreReplyFields(CommandContext& p, const QStringList& parts, int first = 0);
 // Takes fixed-width fields after the mark at `markPos` into ReplyFields 0, 1, ... in order,
 // field k when tests[k] accepts it; stops at the first field refused. Returns the count taken.
-int TakeFields(Program& p, const Reply& r, int markPos, int width,
+int TakeFields(CommandContext& p, const Reply& r, int markPos, int width,
                std::initializer_list<FieldTest> tests);
 
 // Numbered-parameter reply (".P" n " " value): the text after the first blank of the data up

@@ -1,6 +1,6 @@
 #include "commands/StatusQueries.h"
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 
 namespace SsaCmds {
 
@@ -8,7 +8,7 @@ namespace {
 constexpr int WordWidth = 4;
 }
 
-bool QueryStatusWords(Program& p)
+bool QueryStatusWords(CommandContext& p)
 {
     const bool legacy = p.unit.id.LegacyStatusQuery;
     const auto r = Ask(p, legacy ? QStringLiteral("?!#9") : QStringLiteral("?!#("));
@@ -27,7 +27,7 @@ bool QueryStatusWords(Program& p)
     return true;
 }
 
-qint16 ReadUnitStatusCode(Program& p)
+qint16 ReadUnitStatusCode(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("1"));
     if (!r)
@@ -40,7 +40,7 @@ qint16 ReadUnitStatusCode(Program& p)
     return static_cast<qint16>(c1 * 256 | c2);
 }
 
-QString ReadSingleStatusWord(Program& p, int type)
+QString ReadSingleStatusWord(CommandContext& p, int type)
 {
     static const char* const commands[] = {"?!", "?(", "?#"};
     if (type < 1 || type > 3)

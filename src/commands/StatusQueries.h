@@ -3,21 +3,21 @@
 // single status-word read.
 #include <QString>
 
-struct Program;
+struct CommandContext;
 
 namespace SsaCmds {
 
 // "?!#(" ("?!#9" with LegacyStatusQuery): summary, fault and alarm word into ReplyFields
 // 0, 1 and 2 (the alarm word is one character for the legacy query). True when the alarm
 // word was taken; a field the reply is too short for keeps its previous entry.
-bool QueryStatusWords(Program& p);
+bool QueryStatusWords(CommandContext& p);
 
 // "1": -1 when unanswered or without its echo; else the low six bits of the two status
 // characters packed as c1 * 256 | c2 (0 .. 16191; a character not in the data counts as 0).
-qint16 ReadUnitStatusCode(Program& p);
+qint16 ReadUnitStatusCode(CommandContext& p);
 
 // Type 1 "?!" (summary), 2 "?(" (alarm), 3 "?#" (fault): up to 4 characters after the "?",
 // never past the data; "" when unanswered, without "?" or for any other type (nothing sent).
-QString ReadSingleStatusWord(Program& p, int type);
+QString ReadSingleStatusWord(CommandContext& p, int type);
 
 } // namespace SsaCmds

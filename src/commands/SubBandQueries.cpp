@@ -1,6 +1,6 @@
 #include "commands/SubBandQueries.h"
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
 #include <array>
@@ -10,7 +10,7 @@ namespace SsaCmds {
 namespace {
 // The DC-input reads: ReplyFields 0 = the number after the echo up to the first ETX.
 // A text that is no number is not kept: its callers store and show the entry as it is.
-bool readDcText(Program& p, const QString& command, const QString& echo, int minEchoPos)
+bool readDcText(CommandContext& p, const QString& command, const QString& echo, int minEchoPos)
 {
     p.ReplyFields[0].clear();
     const auto r = Ask(p, command);
@@ -28,7 +28,7 @@ bool readDcText(Program& p, const QString& command, const QString& echo, int min
 QString subBandFrequency(const Reply& r, int echoAt) { return conv::TrimBlanks(r.fixed(echoAt + 3, 5)); }
 }
 
-PSVsetReply ReadPSVsetValue(Program& p, qint16 subBand)
+PSVsetReply ReadPSVsetValue(CommandContext& p, qint16 subBand)
 {
     PSVsetReply reply;
     QString command = QStringLiteral("YC?");
@@ -45,7 +45,7 @@ PSVsetReply ReadPSVsetValue(Program& p, qint16 subBand)
     return reply;
 }
 
-bool ReadSubBandList(Program& p)
+bool ReadSubBandList(CommandContext& p)
 {
     for (int i = 0; i < 8; ++i)
         p.ReplyFields[static_cast<size_t>(i)].clear();
@@ -67,7 +67,7 @@ bool ReadSubBandList(Program& p)
     return any;
 }
 
-qint16 GetCurrentSubBand(Program& p)
+qint16 GetCurrentSubBand(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PBS?"));
     const int at = r ? r->find(QStringLiteral("BS")) : 0;
@@ -77,7 +77,7 @@ qint16 GetCurrentSubBand(Program& p)
     return DirectInteger(r->fixed(at + 2, 1)).value_or(-1);
 }
 
-QString ReadRFFrequency(Program& p)
+QString ReadRFFrequency(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("TF?"));
     const int at = r ? r->find(QStringLiteral("TF")) : 0;
@@ -88,9 +88,9 @@ QString ReadRFFrequency(Program& p)
     return mhz ? conv::FormatNumber(*mhz, QStringLiteral("####0")) : QString();
 }
 
-bool ReadDCInputVoltage(Program& p) { return readDcText(p, QStringLiteral("PBDV?"), QStringLiteral("DV"), 5); }
+bool ReadDCInputVoltage(CommandContext& p) { return readDcText(p, QStringLiteral("PBDV?"), QStringLiteral("DV"), 5); }
 
-bool GetDCVInLimit(Program& p, qint16 index)
+bool GetDCVInLimit(CommandContext& p, qint16 index)
 {
     static const std::array<QString, 4> mnemonics = {QStringLiteral("PBDAL"), QStringLiteral("PBDAH"),
                                                      QStringLiteral("PBDFL"), QStringLiteral("PBDFH")};
@@ -102,9 +102,9 @@ bool GetDCVInLimit(Program& p, qint16 index)
     return readDcText(p, mnemonic + QLatin1Char('?'), mnemonic, 3);
 }
 
-bool ReadDCVInRatio(Program& p) { return readDcText(p, QStringLiteral("PBDR?"), QStringLiteral("DR"), 5); }
+bool ReadDCVInRatio(CommandContext& p) { return readDcText(p, QStringLiteral("PBDR?"), QStringLiteral("DR"), 5); }
 
-bool SendAtnCountCmd(Program& p, qint16 count)
+bool SendAtnCountCmd(CommandContext& p, qint16 count)
 {
     const QString number = QString::number(count);
     const OptionFlags& flags = p.unit.flags;

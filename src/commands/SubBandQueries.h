@@ -3,26 +3,26 @@
 #include "commands/UnitReadings.h"
 #include <QString>
 
-struct Program;
+struct CommandContext;
 
 namespace SsaCmds {
 
 // The whole unit's setting when subBand is below 0, else that sub-band's.
-PSVsetReply ReadPSVsetValue(Program& p, qint16 subBand);
+PSVsetReply ReadPSVsetValue(CommandContext& p, qint16 subBand);
 // ReplyFields 0 to 7: the frequencies of sub-bands 1 to 8 ("" where none).
 // True when at least one is above 0.
-bool ReadSubBandList(Program& p);
+bool ReadSubBandList(CommandContext& p);
 // The current sub-band number (-1 when unknown); ReplyFields 0 its frequency.
-qint16 GetCurrentSubBand(Program& p);
+qint16 GetCurrentSubBand(CommandContext& p);
 // RF frequency in MHz, formatted "####0".
-QString ReadRFFrequency(Program& p);
+QString ReadRFFrequency(CommandContext& p);
 // ReplyFields 0 the DC input voltage; True when it is a number.
-bool ReadDCInputVoltage(Program& p);
+bool ReadDCInputVoltage(CommandContext& p);
 // index 1 alarm low, 2 alarm high, 3 fault low, 4 fault high; ReplyFields 0 the limit.
-bool GetDCVInLimit(Program& p, qint16 index);
+bool GetDCVInLimit(CommandContext& p, qint16 index);
 // ReplyFields 0 the DC input voltage ratio.
-bool ReadDCVInRatio(Program& p);
+bool ReadDCVInRatio(CommandContext& p);
 // Sends a raw attenuator DAC count in the form the unit takes; True when acknowledged.
-bool SendAtnCountCmd(Program& p, qint16 count);
+bool SendAtnCountCmd(CommandContext& p, qint16 count);
 
 } // namespace SsaCmds

@@ -1,6 +1,6 @@
 #include "commands/TemperatureQueries.h"
 #include "commands/QueryRule.h"
-#include "link/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Conventions.h"
 
 namespace SsaCmds {
@@ -19,7 +19,7 @@ std::optional<QString> levelAfterEchoAt5(const Reply& r, const QString& echo)
 }
 
 // A trip level sent twice, with a numbered parameter to fall back on when neither was answered.
-QString readTripLevel(Program& p, const QString& command, const QString& echo, const QString& fallback)
+QString readTripLevel(CommandContext& p, const QString& command, const QString& echo, const QString& fallback)
 {
     const auto answer = AskWithFallback(p, command, fallback, true);
     if (!answer)
@@ -30,7 +30,7 @@ QString readTripLevel(Program& p, const QString& command, const QString& echo, c
     return text ? formatWhole(*text) : QString();
 }
 
-QString readCalTemperature(Program& p, const QString& command)
+QString readCalTemperature(CommandContext& p, const QString& command)
 {
     if (auto r = Ask(p, command))
         if (auto text = NumberedValue(*r, 7))
@@ -45,7 +45,7 @@ float fourCharValue(const Reply& r, int start)
 }
 }
 
-qint16 ReadTemperature(Program& p, bool twoSensors)
+qint16 ReadTemperature(CommandContext& p, bool twoSensors)
 {
     constexpr qint16 NoValue = -125;
     const auto r = Ask(p, twoSensors ? QStringLiteral("?TT") : QStringLiteral("?T"));
@@ -64,7 +64,7 @@ qint16 ReadTemperature(Program& p, bool twoSensors)
     return t && *t >= -40 && *t <= 120 ? *t : NoValue;
 }
 
-float ReadInletTemperature(Program& p)
+float ReadInletTemperature(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("?t"));
     const int at = r ? r->find(Q) : 0;
@@ -75,7 +75,7 @@ float ReadInletTemperature(Program& p)
     return t;
 }
 
-QString ReadTempFaultLevel(Program& p)
+QString ReadTempFaultLevel(CommandContext& p)
 {
     // PIC-processor units keep the trip level as a numbered parameter.
     if (p.unit.flags.PicProcessorUnit) {
@@ -85,12 +85,12 @@ QString ReadTempFaultLevel(Program& p)
     return readTripLevel(p, QStringLiteral("PBKF?"), QStringLiteral("KF"), QStringLiteral(".?P136"));
 }
 
-QString ReadTempAlarmLevel(Program& p)
+QString ReadTempAlarmLevel(CommandContext& p)
 {
     return readTripLevel(p, QStringLiteral("PBKA?"), QStringLiteral("KA"), QStringLiteral(".?P179"));
 }
 
-QString ReadInletTempDiffAlarmLevel(Program& p)
+QString ReadInletTempDiffAlarmLevel(CommandContext& p)
 {
     if (auto r = Ask(p, QStringLiteral("PBKI?")))
         if (auto text = levelAfterEchoAt5(*r, QStringLiteral("KI")))
@@ -98,7 +98,7 @@ QString ReadInletTempDiffAlarmLevel(Program& p)
     return QString();
 }
 
-qint16 ReadLatchTempFaults(Program& p)
+qint16 ReadLatchTempFaults(CommandContext& p)
 {
     if (auto r = AskTwice(p, QStringLiteral("PBKL?")))
         if (levelAfterEchoAt5(*r, QStringLiteral("KL")))
@@ -106,11 +106,11 @@ qint16 ReadLatchTempFaults(Program& p)
     return -1;
 }
 
-QString ReadMaxCalTemperature(Program& p) { return readCalTemperature(p, QStringLiteral(".?P332")); }
+QString ReadMaxCalTemperature(CommandContext& p) { return readCalTemperature(p, QStringLiteral(".?P332")); }
 
-QString ReadMinCalTemperature(Program& p) { return readCalTemperature(p, QStringLiteral(".?P333")); }
+QString ReadMinCalTemperature(CommandContext& p) { return readCalTemperature(p, QStringLiteral(".?P333")); }
 
-bool ReadHelixHeaterReadings(Program& p, bool fourFields)
+bool ReadHelixHeaterReadings(CommandContext& p, bool fourFields)
 {
     const auto r = Ask(p, fourFields ? QStringLiteral("?VIvi") : QStringLiteral("?VI"));
     const int at = r ? r->find(Q) : 0;
@@ -123,7 +123,7 @@ bool ReadHelixHeaterReadings(Program& p, bool fourFields)
     return taken >= 2;
 }
 
-qint16 ReadHelixCurrentRatio(Program& p)
+qint16 ReadHelixCurrentRatio(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("YGHI?"));
     if (!r || r->find(QStringLiteral("HI")) != 5)
@@ -132,7 +132,7 @@ qint16 ReadHelixCurrentRatio(Program& p)
     return ratio && *ratio >= 0 ? *ratio : -1;
 }
 
-QString ReadHelixCurrentTripLevel(Program& p)
+QString ReadHelixCurrentTripLevel(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("YFTH?"));
     if (!r || r->find(QStringLiteral("TH")) != 5)
@@ -140,7 +140,7 @@ QString ReadHelixCurrentTripLevel(Program& p)
     return r->upToEtx(7).value_or(QString());
 }
 
-float ReadHeaterVoltage(Program& p)
+float ReadHeaterVoltage(CommandContext& p)
 {
     // Units without "PHV?" report the heater voltage after "?J".
     const auto answer = AskWithFallback(p, QStringLiteral("PHV?"), QStringLiteral("?J"));
@@ -151,14 +151,14 @@ float ReadHeaterVoltage(Program& p)
     return at ? fourCharValue(answer->reply, at + static_cast<int>(echo.size())) : 0.0f;
 }
 
-float ReadHelix2Current(Program& p)
+float ReadHelix2Current(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PHI?"));
     const int at = r ? r->find(QStringLiteral("HI")) : 0;
     return at ? fourCharValue(*r, at + 2) : 0.0f;
 }
 
-QString ReadConstPowerLevel(Program& p)
+QString ReadConstPowerLevel(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("G?"));
     const int at = r ? r->findFromStart(p.LinkObject.DeviceAddress() + QLatin1Char('G')) : 0;
@@ -170,7 +170,7 @@ QString ReadConstPowerLevel(Program& p)
     return SingleFormatted(level, QStringLiteral("#0.0"));
 }
 
-bool GetRFTripLevels(Program& p)
+bool GetRFTripLevels(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("?HLR"));
     const int at = r ? r->find(Q) : 0;
@@ -180,7 +180,7 @@ bool GetRFTripLevels(Program& p)
     return TakeFields(p, *r, at, 5, {FieldTest::Whole, FieldTest::Whole, FieldTest::Whole}) == 3;
 }
 
-bool ReadUnitGain(Program& p)
+bool ReadUnitGain(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("PBJ?"));
     const int at = r ? r->find(QStringLiteral("BJ")) : 0;

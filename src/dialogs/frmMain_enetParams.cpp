@@ -1,6 +1,6 @@
 #include "dialogs/EnetOctets.h"
-#include "link/Program.h"
-#include "ui/frmMain.h"
+#include "app/Program.h"
+#include "app/frmMain.h"
 
 void frmMain::ParseEnetparams()
 {

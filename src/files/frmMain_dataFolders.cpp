@@ -1,7 +1,7 @@
 // The main window's share of the data folders.
 #include "files/DataFolders.h"
-#include "link/Program.h"
-#include "ui/frmMain.h"
+#include "app/Program.h"
+#include "app/frmMain.h"
 
 void frmMain::InitDataDirectory()
 {

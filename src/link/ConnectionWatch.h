@@ -1,5 +1,5 @@
 #pragma once
-#include "link/Program.h"
+#include "link/LinkContext.h"
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -14,7 +14,7 @@ public:
     // and nothing reopens the serial port he closed.
     // A watch made inside another belongs to the same procedure and so to its connection,
     // also when that one has ended already.
-    explicit ConnectionWatch(Program& p)
+    explicit ConnectionWatch(LinkContext& p)
         : txn_(p.txn), id_(p.txn.BoundConnection.value_or(p.txn.ConnectionId)), outer_(p.txn.BoundConnection)
     {
         txn_.BoundConnection = id_;

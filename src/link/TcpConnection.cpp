@@ -1,6 +1,6 @@
 #include "link/TcpConnection.h"
 #include "link/ConnectButton.h"
-#include "link/Program.h"
+#include "link/LinkContext.h"
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
 #include "platform/Clock.h"
@@ -19,7 +19,7 @@ void callHook(const std::function<Signature>& hook, Args&&... args)
 
 } // namespace
 
-bool OpenConnection(Program& p)
+bool OpenConnection(LinkContext& p)
 {
     ITcpSocket* socket = p.platform.tcp;
     if (!socket || !p.platform.clock)
@@ -34,7 +34,7 @@ bool OpenConnection(Program& p)
     return socket->state() == ITcpSocket::Connected;
 }
 
-bool CloseConnection(Program& p)
+bool CloseConnection(LinkContext& p)
 {
     ITcpSocket* socket = p.platform.tcp;
     if (!socket)
@@ -47,7 +47,7 @@ bool CloseConnection(Program& p)
     return false;
 }
 
-void sckTcp_Connect(Program& p)
+void sckTcp_Connect(LinkContext& p)
 {
     // A connect that is running keeps to its own link: a serial search has no TCP first read.
     const bool overEnet = p.txn.Connecting ? p.txn.ConnectingOverEnet : p.conn.UseEnet;
@@ -59,13 +59,13 @@ void sckTcp_Connect(Program& p)
     callHook(p.hooks.setPollTimer, true);
 }
 
-void sckTcp_DataArrival(Program& p)
+void sckTcp_DataArrival(LinkContext& p)
 {
     if (p.platform.tcp)
         TcpDataArrived(p, p.platform.tcp->readAll());
 }
 
-void sckTcp_Error(Program& p, const ITcpSocket::ErrorEvent& error)
+void sckTcp_Error(LinkContext& p, const ITcpSocket::ErrorEvent& error)
 {
     const QString text = QStringLiteral("Error No.: ") + QString::number(error.number) + "\r\n"
                          + QStringLiteral("Descr: ") + error.description + "\r\n"
@@ -85,7 +85,7 @@ void sckTcp_Error(Program& p, const ITcpSocket::ErrorEvent& error)
     p.conn.FirstReadDone = false;
 }
 
-void ConnectTcpSocketEvents(Program& p)
+void ConnectTcpSocketEvents(LinkContext& p)
 {
     ITcpSocket* socket = p.platform.tcp;
     if (!socket)
@@ -95,7 +95,7 @@ void ConnectTcpSocketEvents(Program& p)
     socket->onError = [&p](const ITcpSocket::ErrorEvent& e) { sckTcp_Error(p, e); };
 }
 
-void ResetDroppedTcpLink(Program& p)
+void ResetDroppedTcpLink(LinkContext& p)
 {
     callHook(p.hooks.setPollTimer, false);
     CloseEnetConnection(p);

@@ -1,4 +1,4 @@
-#include "link/Program.h"
+#include "link/LinkContext.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
 #include "platform/Clock.h"
@@ -29,7 +29,7 @@ bool foundDropped(int state)
 
 // Lets events run (user input held back) until the data event hands a line over, the
 // socket leaves the connected state or 15 s have passed.
-bool awaitReply(Program& p, ITcpSocket& socket, qint64 deadline)
+bool awaitReply(LinkContext& p, ITcpSocket& socket, qint64 deadline)
 {
     IClock& clock = *p.platform.clock;
     for (;;) {
@@ -48,7 +48,7 @@ bool awaitReply(Program& p, ITcpSocket& socket, qint64 deadline)
 }
 } // namespace
 
-bool SendEnetCommand(Program& p, QChar address, const QString& command)
+bool SendEnetCommand(LinkContext& p, QChar address, const QString& command)
 {
     TcpLinkState& tcp = p.tcp;
     tcp.TcpReplyReady = false;
@@ -72,7 +72,7 @@ bool SendEnetCommand(Program& p, QChar address, const QString& command)
     return ok;
 }
 
-bool CloseEnetConnection(Program& p)
+bool CloseEnetConnection(LinkContext& p)
 {
     ITcpSocket* socket = p.platform.tcp;
     IClock* clock = p.platform.clock;
@@ -89,7 +89,7 @@ bool CloseEnetConnection(Program& p)
     }
 }
 
-void TcpDataArrived(Program& p, const QByteArray& bytes)
+void TcpDataArrived(LinkContext& p, const QByteArray& bytes)
 {
     TcpLinkState& tcp = p.tcp;
     const QString in = QString::fromLatin1(bytes);

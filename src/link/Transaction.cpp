@@ -1,23 +1,12 @@
 #include "link/Transaction.h"
-#include "link/Program.h"
+#include "link/LinkContext.h"
+#include "platform/BusyFlag.h"
 #include "platform/Prompts.h"
 
 namespace {
 constexpr QChar STX(0x02);
 
-// Marks the one transaction in flight for its lifetime.
-class InFlightGuard {
-public:
-    explicit InFlightGuard(TransactionState& t) : t_(t) { t_.InFlight = true; }
-    ~InFlightGuard() { t_.InFlight = false; }
-    InFlightGuard(const InFlightGuard&) = delete;
-    InFlightGuard& operator=(const InFlightGuard&) = delete;
-
-private:
-    TransactionState& t_;
-};
-
-bool sendSerial(Program& p, const QString& command, bool showError)
+bool sendSerial(LinkContext& p, const QString& command, bool showError)
 {
     OVLink& link = p.LinkObject;
     qint16 err = 0;
@@ -34,7 +23,7 @@ bool sendSerial(Program& p, const QString& command, bool showError)
 }
 }
 
-bool SendUnitCommand(Program& p, const QString& command, bool showError)
+bool SendUnitCommand(LinkContext& p, const QString& command, bool showError)
 {
     if (p.txn.InFlight)
         return false;   // a nested command would take the outer command's reply
@@ -45,7 +34,7 @@ bool SendUnitCommand(Program& p, const QString& command, bool showError)
         return false;   // nothing may reopen the port or wait once shut-down has begun
     if (p.txn.BoundConnection && *p.txn.BoundConnection != p.txn.ConnectionId)
         return false;   // the procedure's connection ended under it
-    InFlightGuard guard(p.txn);
+    BusyFlag inFlight(p.txn.InFlight);
     const quint64 connection = p.txn.ConnectionId;
     const bool answered = RoutedOverEnet(p) ? SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command)
                                             : sendSerial(p, command, showError);
@@ -54,16 +43,16 @@ bool SendUnitCommand(Program& p, const QString& command, bool showError)
     return answered && p.txn.ConnectionId == connection;
 }
 
-bool TransactionInFlight(const Program& p) { return p.txn.InFlight; }
+bool TransactionInFlight(const LinkContext& p) { return p.txn.InFlight; }
 
-bool RoutedOverEnet(const Program& p)
+bool RoutedOverEnet(const LinkContext& p)
 {
     if (p.txn.LinkUp)
         return p.txn.ConnectedOverEnet;
     return p.txn.Connecting ? p.txn.ConnectingOverEnet : p.conn.UseEnet;
 }
 
-void BeginConnection(Program& p, bool overEnet)
+void BeginConnection(LinkContext& p, bool overEnet)
 {
     p.txn.BoundConnection.reset();   // what runs from here on belongs to the new connection
     p.txn.LinkUp = true;
@@ -71,7 +60,7 @@ void BeginConnection(Program& p, bool overEnet)
     ++p.txn.ConnectionId;
 }
 
-void EndConnection(Program& p)
+void EndConnection(LinkContext& p)
 {
     p.txn.LinkUp = false;
     ++p.txn.ConnectionId;

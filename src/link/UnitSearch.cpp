@@ -1,6 +1,5 @@
 #include "link/UnitSearch.h"
-#include "commands/StatusQueries.h"
-#include "link/Program.h"
+#include "link/LinkContext.h"
 #include "platform/Clock.h"
 
 namespace UnitSearch {
@@ -25,7 +24,7 @@ QString SearchingMessage(int addressCode, const QString& settings)
 
 } // namespace UnitSearch
 
-void InitCommSettingsTable(Program& p)
+void InitCommSettingsTable(LinkContext& p)
 {
     QStringList table = UnitSearch::LineSettings();
     while (table.size() < UnitSearch::TableSlots)
@@ -33,7 +32,8 @@ void InitCommSettingsTable(Program& p)
     p.conn.CommSettingsTable = table;
 }
 
-QString FindUnitAddress(Program& p, const QString& settings, int low, int high,
+QString FindUnitAddress(LinkContext& p, const QString& settings, int low, int high,
+                        const std::function<bool()>& probe,
                         const std::function<void(const QString&)>& showStatus)
 {
     using namespace UnitSearch;
@@ -51,7 +51,7 @@ QString FindUnitAddress(Program& p, const QString& settings, int low, int high,
     for (int code = qMin(low, high); code <= qMax(low, high); ++code) {
         showStatus(SearchingMessage(code, settings));
         link.setDeviceAddress(QString(QChar(code)));
-        if (SsaCmds::ReadUnitStatusCode(p) >= 0) {
+        if (probe()) {
             answered = true;
             break;
         }

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-struct Program;
+struct LinkContext;
 
 namespace UnitSearch {
 constexpr int LowestAddress = 64;    // "@"
@@ -24,13 +24,14 @@ QString SearchingMessage(int addressCode, const QString& settings);
 } // namespace UnitSearch
 
 // Fills conn.CommSettingsTable: the twelve line settings, then empty slots.
-void InitCommSettingsTable(Program& p);
+void InitCommSettingsTable(LinkContext& p);
 
 // Tries the addresses from low to high (character codes 64..90) on one line setting, each
-// with the status-code query and a 0.6 s time-out, showing each try through showStatus. Returns
+// with the probe (the status-code query: true when answered) and a 0.6 s time-out, showing each try through showStatus. Returns
 // the address in the answering unit's reply (the link is left on it and on these settings) or
 // "" when none answered or conn.AbortScan was set between two tries (the link's address and
 // settings are then restored, unless other settings were chosen meanwhile). The link
 // time-out is always restored.
-QString FindUnitAddress(Program& p, const QString& settings, int low, int high,
+QString FindUnitAddress(LinkContext& p, const QString& settings, int low, int high,
+                        const std::function<bool()>& probe,
                         const std::function<void(const QString&)>& showStatus);

@@ -1,5 +1,5 @@
 #include "link/frmCom.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/SharedRoutines.h"
 #include <QComboBox>
 #include <QPushButton>

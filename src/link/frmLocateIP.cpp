@@ -1,5 +1,5 @@
 #include "link/frmLocateIP.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/TargetEntries.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"

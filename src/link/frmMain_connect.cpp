@@ -3,14 +3,14 @@
 #include "commands/StatusQueries.h"
 #include "link/ConnectButton.h"
 #include "link/ConnectionWatch.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
 #include "link/UnitSearch.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
-#include "status/BusyFlag.h"
-#include "ui/frmMain.h"
+#include "platform/BusyFlag.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -170,11 +170,12 @@ bool frmMain::UnitFoundOnSerialPort()
     // The search walks its own copy: nothing that runs between two tries can change it.
     const QStringList table = p.conn.CommSettingsTable;
     const auto status = [this](const QString& text) { DisplayStatusMsg(text); };
+    const auto probe = [this] { return SsaCmds::ReadUnitStatusCode(p) >= 0; };
     bool found = false;
     for (const QString& settings : table) {
         if (settings.isEmpty() || p.conn.AbortScan)
             break;
-        if (!FindUnitAddress(p, settings, UnitSearch::FirstAddress, highest, status).isEmpty()) {
+        if (!FindUnitAddress(p, settings, UnitSearch::FirstAddress, highest, probe, status).isEmpty()) {
             found = true;
             break;
         }

@@ -1,13 +1,13 @@
 // The main window's load and unload: the link's configuration and the per-user settings
 // at start-up, their saving at exit, and the window's hooks and link signals.
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/TargetEntries.h"
 #include "link/TcpConnection.h"
 #include "link/UserSettings.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpSocket.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,13 +30,15 @@ void frmMain::installLinkHooks()
 {
     WindowHooks& h = p.hooks;
     // The timer runs only for a connection that is still up: a connect event whose first
-    // read was ended by a disconnect or a socket error leaves it off.
+    // read was ended by a disconnect or a socket error leaves it off. While a poll pause
+    // holds (a dialog or a transfer) nothing switches it on but the pause itself.
     h.setPollTimer = [this](bool on) {
-        if (on && p.txn.LinkUp)
+        if (on && p.txn.LinkUp && p.PollPauseDepth == 0)
             Timer1.start();
         else if (!on)
             Timer1.stop();
     };
+    h.pollTimerActive = [this] { return Timer1.isActive(); };
     h.runPollTick = [this] {
         BusyScope busy(*this);
         Timer1_Timer();

@@ -1,6 +1,6 @@
 // The main window's choice of where the link goes: the PC serial port and its line
 // settings, the unit's IP address and TCP port, and the unit locator.
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/SharedRoutines.h"
 #include "link/TargetEntries.h"
 #include "link/TcpConnection.h"
@@ -9,7 +9,7 @@
 #include "link/frmLocateIP.h"
 #include "platform/Prompts.h"
 #include "platform/TcpSocket.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QMenu>
 
@@ -30,7 +30,6 @@ void setTcpTarget(Program& p)
 
 void frmMain::connectTargetMenus()
 {
-    runModal = [](QDialog& dialog) { return dialog.exec(); };
     for (int i = 0; i < PortCount; ++i) {
         connect(ui.mnuComPort[i], &QAction::triggered, this, [this, i](bool checked) {
             // The entry has already flipped its own mark; SetupSerialPort decides the marks.
@@ -75,7 +74,7 @@ bool frmMain::ConfigPort(int portNumber)
     dlg.ComDialogSettings = portNumber == link.PortNumber() ? link.CommSettings() : DefaultComSettings;
     {
         frmCom dialog(p, this);
-        runModal(dialog);
+        p.platform.prompts->runModal(dialog);
     }
     const QString chosen = dlg.ComDialogSettings;
     if (chosen.isEmpty() || (chosen == link.CommSettings() && portNumber == link.PortNumber()))
@@ -145,7 +144,7 @@ void frmMain::mnuLocateIP_Click()
     located.LocatedIPAddress.clear();
     {
         frmLocateIP dialog(p, this);
-        runModal(dialog);
+        p.platform.prompts->runModal(dialog);
     }
     if (located.LocatedIPAddress.isEmpty())
         return;

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+class QDialog;
+
 enum class PromptIcon { None, Information, Exclamation, Critical, Question };
 enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
@@ -19,4 +21,7 @@ public:
     virtual QString openFile(const QString& title, const QString& folder, const QString& filter) = 0;
     virtual QString saveFile(const QString& title, const QString& folder, const QString& filter,
                              const QString& proposedName = QString()) = 0;
+    // Shows a dialog modally and returns its result (exec()); a test answers it from a
+    // script without a nested event loop.
+    virtual int runModal(QDialog& dialog) = 0;
 };

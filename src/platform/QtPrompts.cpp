@@ -63,3 +63,5 @@ QString QtPrompts::saveFile(const QString& title, const QString& folder, const Q
     const QString start = proposedName.isEmpty() ? folder : QDir(folder).filePath(proposedName);
     return QFileDialog::getSaveFileName(parent_, title, start, qtFilter(filter));
 }
+
+int QtPrompts::runModal(QDialog& dialog) { return dialog.exec(); }

@@ -13,6 +13,7 @@ public:
     QString openFile(const QString& title, const QString& folder, const QString& filter) override;
     QString saveFile(const QString& title, const QString& folder, const QString& filter,
                      const QString& proposedName) override;
+    int runModal(QDialog& dialog) override;
 
 private:
     QWidget* parent_;

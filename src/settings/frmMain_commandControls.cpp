@@ -2,8 +2,8 @@
 // panels change. The original controls ran their click handler on every change of value,
 // also one made by code; toggled and currentIndexChanged do the same here, so code that
 // writes these controls holds FormUpdating to keep them silent.
-#include "link/Program.h"
-#include "ui/frmMain.h"
+#include "app/Program.h"
+#include "app/frmMain.h"
 #include <QCheckBox>
 #include <QComboBox>
 

@@ -1,9 +1,9 @@
 // The main window's menu entries that change how the program itself works: the link
 // choice, the single poll address and the power display unit.
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/TargetEntries.h"
 #include "platform/Prompts.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QPushButton>
 

@@ -4,12 +4,12 @@
 #include "commands/SubBandQueries.h"
 #include "commands/TemperatureQueries.h"
 #include "link/ConnectionWatch.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/Transaction.h"
 #include "platform/Clock.h"
 #include "settings/BandLists.h"
 #include "status/FormUpdatingGuard.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>

@@ -1,19 +1,10 @@
 #pragma once
 #include "link/ConnectionState.h"
+#include "platform/BusyFlag.h"
 
 // Holds FormUpdating set while code writes the window's controls, so that their change
 // handlers send nothing, and puts back the value it had before (not simply false).
-class FormUpdatingGuard {
+class FormUpdatingGuard : public BusyFlag {
 public:
-    explicit FormUpdatingGuard(ConnectionState& conn) : flag_(conn.FormUpdating), saved_(conn.FormUpdating)
-    {
-        flag_ = true;
-    }
-    ~FormUpdatingGuard() { flag_ = saved_; }
-    FormUpdatingGuard(const FormUpdatingGuard&) = delete;
-    FormUpdatingGuard& operator=(const FormUpdatingGuard&) = delete;
-
-private:
-    bool& flag_;
-    const bool saved_;
+    explicit FormUpdatingGuard(ConnectionState& conn) : BusyFlag(conn.FormUpdating) {}
 };

@@ -10,12 +10,12 @@
 #include "commands/PolledQueries.h"
 #include "commands/QueryRule.h"
 #include "commands/TemperatureQueries.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "platform/Conventions.h"
 #include "platform/TcpSocket.h"
 #include "status/FeatureDecode.h"
 #include "status/FormUpdatingGuard.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>

@@ -11,11 +11,11 @@
 #include "commands/SubBandQueries.h"
 #include "commands/TemperatureQueries.h"
 #include "link/ConnectionWatch.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "platform/Conventions.h"
-#include "status/BusyFlag.h"
+#include "platform/BusyFlag.h"
 #include "status/FirstReadRules.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>

@@ -8,13 +8,13 @@
 #include "commands/PolledQueries.h"
 #include "commands/ProjectSpecific.h"
 #include "commands/TemperatureQueries.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "platform/Clock.h"
 #include "platform/Conventions.h"
 #include "status/FamilyLayout.h"
 #include "ui/FrameArrangements.h"
 #include "ui/UpDown.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // The summary, fault and alarm panels of the main window: the decoders say what each
 // status field shows, these members write it into the labels and boxes.
 #include "link/ConnectionWatch.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "status/AlarmDecode.h"
 #include "status/FaultAlarmNames.h"
 #include "ui/FitText.h"
@@ -10,7 +10,7 @@
 #include "ui/IndicatorListArea.h"
 #include "ui/TextColour.h"
 #include "ui/Twips.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>

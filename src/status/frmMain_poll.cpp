@@ -7,12 +7,12 @@
 #include "commands/StatusQueries.h"
 #include "commands/SubBandQueries.h"
 #include "link/ConnectionWatch.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/Transaction.h"
 #include "platform/Clock.h"
-#include "status/BusyFlag.h"
+#include "platform/BusyFlag.h"
 #include "status/PollRules.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>

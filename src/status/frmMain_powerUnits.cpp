@@ -1,5 +1,5 @@
-#include "link/Program.h"
-#include "ui/frmMain.h"
+#include "app/Program.h"
+#include "app/frmMain.h"
 #include <QLabel>
 #include <QLineEdit>
 

@@ -7,12 +7,12 @@
 #include "commands/SubBandQueries.h"
 #include "commands/TemperatureQueries.h"
 #include "link/ConnectionWatch.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "status/FamilyLayout.h"
 #include "status/ReadingFormat.h"
 #include "ui/FrameArrangements.h"
 #include "ui/Twips.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The main window's states: cleared (no unit), disabled and enabled as a whole.
 #include "link/ConnectButton.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "status/PollRules.h"
 #include "ui/UpDown.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>

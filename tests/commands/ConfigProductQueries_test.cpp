@@ -9,7 +9,7 @@ using namespace SsaCmds;
 
 namespace {
 using Query = std::function<QString(Program&)>;
-Query asText(qint16 (*query)(Program&))
+Query asText(qint16 (*query)(CommandContext&))
 {
     return [query](Program& p) { return QString::number(query(p)); };
 }

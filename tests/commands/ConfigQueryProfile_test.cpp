@@ -35,7 +35,7 @@ QString masks(bool answered, const UnitConfig& c)
         + text(c.SecondMaskReceived);
 }
 
-QString lldpText(Program& p, QString (*read)(Program&), void (*parse)(Program&, const QString&))
+QString lldpText(Program& p, QString (*read)(CommandContext&), void (*parse)(CommandContext&, const QString&))
 {
     const QString t = read(p);
     parse(p, t);

@@ -1,6 +1,6 @@
 #include "commands/NetworkQueries.h"
 #include "commands/ConfigQueryTest.h"
-#include "link/Program.h"
+#include "app/Program.h"
 
 using namespace SsaCmds;
 using namespace cfgtest;

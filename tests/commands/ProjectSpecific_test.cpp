@@ -1,6 +1,6 @@
 #include "commands/Identification.h"
 #include "commands/ProjectSpecific.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "support/SimUnitProfile.h"
 #include "support/TestProgram.h"
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "commands/PolledQueries.h"
 #include "commands/SubBandQueries.h"
 #include "commands/TemperatureQueries.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include <QStringList>
 #include <functional>
 #include <vector>

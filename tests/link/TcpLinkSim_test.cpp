@@ -1,6 +1,6 @@
 // The TCP link against the simulated unit on loopback, with the real socket and clock.
 #include "commands/StatusQueries.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
 #include "platform/QtClock.h"

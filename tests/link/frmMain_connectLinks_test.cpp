@@ -1,6 +1,6 @@
 // Connecting through the main window on the real links: TCP to the simulated unit on
 // loopback, and the serial search on a pseudo-terminal.
-#include "link/Program.h"
+#include "app/Program.h"
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtTcpSocket.h"
@@ -10,7 +10,7 @@
 #include "support/SimUnitSerial.h"
 #include "support/SimUnitTcp.h"
 #include "support/UnitFrames.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QPushButton>
 #include <QTcpServer>

@@ -1,7 +1,8 @@
 // Connecting on the serial line through the main window: the search over line settings and
 // addresses, the single poll address, Terminate, and disconnecting. The unit is a fake on
 // the fake serial line, so every 0.6 s or 2 s time-out passes on the fake clock.
-#include "link/Program.h"
+#include "app/Program.h"
+#include "commands/StatusQueries.h"
 #include "link/Transaction.h"
 #include "link/UnitSearch.h"
 #include "support/MainWindowProgram.h"
@@ -188,7 +189,7 @@ TEST(ConnectSearch, KeepsTheSerialPortChosenWhileItRuns)
     t.duringEvents = [&] {
         if (std::exchange(chosen, true))
             return;
-        t.w().runModal = [&](QDialog&) {
+        t.prompts.modal = [&](QDialog&) {
             t.p().linkDialogs.ComDialogSettings = "38400,E,7,1";   // OK in the dialog
             return 1;
         };
@@ -387,6 +388,12 @@ TEST(ConnectDisconnect, DisconnectFromUnitAlsoClosesThePort)
     EXPECT_GE(t.clock.msNow() - before, 1000);
 }
 
+// The search's probe as the window gives it: the status-code query.
+static std::function<bool()> statusProbe(Program& p)
+{
+    return [&p] { return SsaCmds::ReadUnitStatusCode(p) >= 0; };
+}
+
 TEST(FindUnitAddress, RefusesAnEmptySettingOrCodesOutsideTheAddresses)
 {
     struct Case {
@@ -395,12 +402,12 @@ TEST(FindUnitAddress, RefusesAnEmptySettingOrCodesOutsideTheAddresses)
     };
     for (const Case& c : {Case{"", 65, 67}, Case{"9600,N,8,1", 63, 67}, Case{"9600,N,8,1", 65, 91}}) {
         SerialUnitWindow t('A', "9600,N,8,1");
-        EXPECT_EQ(FindUnitAddress(t.p(), c.settings, c.low, c.high, [](const QString&) {}), QString());
+        EXPECT_EQ(FindUnitAddress(t.p(), c.settings, c.low, c.high, statusProbe(t.p()), [](const QString&) {}), QString());
         EXPECT_TRUE(t.probes.isEmpty());
     }
     // The codes may come in either order.
     SerialUnitWindow t('B', "9600,N,8,1");
-    EXPECT_EQ(FindUnitAddress(t.p(), "9600,N,8,1", 'C', '@', [](const QString&) {}), "B");
+    EXPECT_EQ(FindUnitAddress(t.p(), "9600,N,8,1", 'C', '@', statusProbe(t.p()), [](const QString&) {}), "B");
     EXPECT_EQ(t.probes, QList<Probe>({{'@', "9600,N,8,1"}, {'A', "9600,N,8,1"}, {'B', "9600,N,8,1"}}));
 }
 

@@ -1,6 +1,6 @@
 // Loading and unloading the main window: the first run, the stored settings that change the
 // menus, the settings surviving a restart, and closing while a handler waits.
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/Transaction.h"
 #include "platform/QtSettingsStore.h"
 #include "support/MainWindowProgram.h"

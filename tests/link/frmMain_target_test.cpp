@@ -10,7 +10,7 @@
 #include "support/SimUnitLan.h"
 #include "support/SimUnitTcp.h"
 #include "support/TcpTestProgram.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -77,7 +77,7 @@ struct TargetFixture : ::testing::Test {
             lan.clear();
         };
         udp.onSend = [this](FakeUdpSocket&) { lan = units; };
-        w.runModal = [this](QDialog& d) { return script.run(d, t.p()); };
+        t.prompts.modal = [this](QDialog& d) { return script.run(d, t.p()); };
         t.p().LinkObject.setPortNumber(1);
         t.p().LinkObject.setCommSettings(QStringLiteral("19200,E,7,1"));
         w.ui.mnuComPort[0]->setChecked(true);
@@ -346,7 +346,7 @@ TEST(LocateAndConnectOnLoopback, PickedUnitIsConnected)
     w.ui.mnuUseEnet->setChecked(true);
     DialogScript script;
     script.locate = pick(0, QString::number(server.port()));
-    w.runModal = [&](QDialog& d) { return script.run(d, p); };
+    t.prompts.modal = [&](QDialog& d) { return script.run(d, p); };
 
     w.mnuLocateIP_Click();
     EXPECT_EQ(lan.requestsHeard(), 1);

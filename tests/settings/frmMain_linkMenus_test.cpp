@@ -1,6 +1,6 @@
 // The link and display menu entries: "Use Ethernet", "Poll Single Address ", the poll
 // address and the power display unit.
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/TargetEntries.h"
 #include "link/Transaction.h"
 #include "support/MainWindowProgram.h"

@@ -1,8 +1,8 @@
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/Transaction.h"
 #include "support/SimUnitProfile.h"
 #include "support/TestProgram.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // Runs the first read of a window on a scripted unit and records, step by step, the
 // commands each step sent.
 #include "support/TestProgram.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QByteArrayList>
 #include <QList>
 #include <functional>

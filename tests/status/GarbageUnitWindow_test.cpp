@@ -2,7 +2,7 @@
 // read and the polls must run through, and nothing the window shows may hold a frame byte.
 #include "link/Transaction.h"
 #include "support/GarbageUnit.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>

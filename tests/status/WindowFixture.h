@@ -3,11 +3,11 @@
 // text snapshot of everything the window shows, for comparing whole windows.
 #include "QStringPrint.h"
 #include "commands/Identification.h"
-#include "link/Program.h"
+#include "app/Program.h"
 #include "support/SimUnitProfile.h"
 #include "support/TestProgram.h"
 #include "ui/Twips.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>

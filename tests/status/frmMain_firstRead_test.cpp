@@ -1,4 +1,4 @@
-#include "link/Program.h"
+#include "app/Program.h"
 #include "link/Transaction.h"
 #include "status/FirstReadRecorder.h"
 #include "support/LinkedUnit.h"

@@ -1,4 +1,4 @@
-#include "link/Program.h"
+#include "app/Program.h"
 #include "status/DecodeText.h"
 #include "status/FormUpdatingGuard.h"
 #include "link/Transaction.h"
@@ -7,7 +7,7 @@
 #include "ui/IndicatorListArea.h"
 #include "ui/TextColour.h"
 #include "ui/Twips.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "link/Program.h"
+#include "app/Program.h"
 #include "support/TestProgram.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>

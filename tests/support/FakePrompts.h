@@ -2,6 +2,7 @@
 #include "platform/Prompts.h"
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // Records every box and answers from a script.
 class FakePrompts final : public IPrompts {
@@ -34,6 +35,13 @@ public:
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
+    // Answers a modal dialog; without a script the dialog counts as cancelled (0).
+    int runModal(QDialog& dialog) override
+    {
+        ++modalRuns;
+        return modal ? modal(dialog) : 0;
+    }
+
     QList<Box> boxes;
     QList<Box> inputs;
     QString lastProposed;
@@ -41,4 +49,6 @@ public:
     QStringList inputAnswers;
     QStringList fileAnswers;
     QStringList fileDialogs;
+    std::function<int(QDialog&)> modal;
+    int modalRuns = 0;
 };

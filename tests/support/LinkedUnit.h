@@ -1,7 +1,7 @@
 #pragma once
 // Programs on the real serial and TCP stand-ins, each wired to a simulated unit: over a
 // pseudo-terminal, and over a loopback TCP connection (127.0.0.1, ephemeral port).
-#include "link/Program.h"
+#include "app/Program.h"
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtTcpSocket.h"

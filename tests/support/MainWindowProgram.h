@@ -3,7 +3,7 @@
 // memory, and a fake TCP socket that never leaves the process.
 #include "support/FakeTcpSocket.h"
 #include "support/TestProgram.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <memory>
 
 struct MainWindowProgram : TestProgram {

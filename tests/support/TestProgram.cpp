@@ -9,6 +9,7 @@ TestProgram::TestProgram()
     pf.prompts = &prompts;
     pf.settings = &settings;
     pf.folders = &folders;
+    pf.progress = &progress;
     program = std::make_unique<Program>(pf);
     program->LinkObject.setCommSettings(QStringLiteral("9600,N,8,1"));
     program->LinkObject.setCheckAddress(false);

@@ -1,9 +1,10 @@
 #pragma once
 // A Program wired to fakes, with a scripted unit on the fake serial line: each command
 // is answered with the data the test put in `replies` (ACK frame), or not at all.
-#include "link/Program.h"
+#include "app/Program.h"
 #include "platform/Folders.h"
 #include "support/FakeClock.h"
+#include "support/FakeProgress.h"
 #include "support/FakePrompts.h"
 #include "support/FakeSerialControl.h"
 #include "support/MemorySettingsStore.h"
@@ -18,6 +19,7 @@ struct TestProgram {
     FakeClock clock;
     FakeSerialControl serial{&clock};
     FakePrompts prompts;
+    FakeProgress progress;
     MemorySettingsStore settings;
     QTemporaryDir tmp;   // files and folders of this test only
     Folders folders{tmp.filePath("data"), tmp.filePath("home")};

@@ -1,7 +1,7 @@
 #include "support/TestProgram.h"
 #include "ui/Twips.h"
 #include "ui/UpDown.h"
-#include "ui/frmMain.h"
+#include "app/frmMain.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>

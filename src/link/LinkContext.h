@@ -1,13 +1,9 @@
 #pragma once
-// The program-wide state: one object created by main() (or by a test with fakes) and
-// handed by reference to the windows and modules that use it.
-#include "commands/UnitState.h"
-#include "files/FilesState.h"
+// What the link layer works on: the platform services, the one link object, the
+// connection and transaction state, and the hooks into the window that owns them.
 #include "link/ConnectionState.h"
 #include "link/OVLink.h"
-#include "status/DisplayState.h"
 #include <QString>
-#include <array>
 #include <functional>
 
 class ISerialControl;
@@ -18,6 +14,7 @@ class ISettingsStore;
 class IShell;
 class Folders;
 class IUdpSocket;
+class IProgress;
 
 struct Platform {
     ISerialControl* serial = nullptr;
@@ -28,6 +25,7 @@ struct Platform {
     IShell* shell = nullptr;
     const Folders* folders = nullptr;
     IUdpSocket* udp = nullptr;     // the unit locator's socket
+    IProgress* progress = nullptr; // the long transfers' indicator with Cancel
 };
 
 // What the link needs of the main window, without including it.
@@ -37,6 +35,7 @@ struct WindowHooks {
 
     // The window's parts of the TCP connection procedures (TcpConnection.h).
     std::function<void(bool on)> setPollTimer;              // Timer1 on or off
+    std::function<bool()> pollTimerActive;                  // Timer1 is running
     std::function<void()> runPollTick;                      // Timer1_Timer, once
     std::function<void()> clearAndDisableWindow;            // ClearForm, then DisableForm
     std::function<void(const QString&)> setConnectCaption;  // btnConnect's caption
@@ -44,18 +43,15 @@ struct WindowHooks {
     std::function<void(bool)> enableConnectMenu;            // mnuConnect enabled
 };
 
-struct Program {
-    explicit Program(const Platform& pf);
+struct LinkContext {
+    explicit LinkContext(const Platform& pf);
 
     Platform platform;
     OVLink LinkObject;
     ConnectionState conn;
     TcpLinkState tcp;
     TransactionState txn;
-    std::array<QString, 11> ReplyFields;   // reply fields of the multi-value queries
-    UnitState unit;                        // identity, option flags and unit values
-    DisplayState display;                  // what the window shows and how
-    FilesState files;                      // folders and file choices
     WindowHooks hooks;
     LinkDialogState linkDialogs;           // serial-port dialog and locator results
+    int PollPauseDepth = 0;                // poll pauses alive (see PollPause)
 };

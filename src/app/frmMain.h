@@ -38,9 +38,6 @@ public:
     void mnuEnterIP_Click();
     void mnuEthPort_Click();
     void mnuLocateIP_Click();
-    // Shows a modal dialog and returns its result (exec()); tests put their own here to
-    // drive the dialog without a nested event loop.
-    std::function<int(QDialog&)> runModal;
 
     // Connecting, disconnecting and the serial unit search (link/frmMain_connect.cpp)
     void btnConnect_Click();     // acts by the caption: "Connect", "Terminate", "Disconnect"

@@ -1,5 +1,5 @@
-#include "ui/frmMain.h"
-#include "link/Program.h"
+#include "app/frmMain.h"
+#include "app/Program.h"
 
 frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(program)
 {

@@ -1,0 +1,12 @@
+#pragma once
+// The program-wide state: one object created by main() (or by a test with fakes) and
+// handed by reference to the windows and modules that use it. Each layer sees only its
+// part: the link a LinkContext, the command module a CommandContext.
+#include "commands/CommandContext.h"
+#include "files/FilesState.h"
+
+struct Program : CommandContext {
+    using CommandContext::CommandContext;
+
+    FilesState files;                      // folders and file choices
+};

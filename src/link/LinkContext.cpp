@@ -1,0 +1,6 @@
+#include "link/LinkContext.h"
+
+LinkContext::LinkContext(const Platform& pf) : platform(pf), LinkObject(pf.clock)
+{
+    LinkObject.setCommControl(pf.serial);
+}
