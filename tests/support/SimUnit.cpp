@@ -12,6 +12,12 @@ SimAnswer SimUnit::answer(char address, const QByteArray& command)
         return a;
     }
     commands_.append(command);
+    for (const auto& feature : features_) {
+        if (auto own = feature->answer(profile_, command)) {
+            own->address = profile_.address;
+            return *own;
+        }
+    }
     a.how = profile_.behaviourFor(command);
     if (a.how.kind == SimBehaviour::Answer && !profile_.knows(command))
         a.how.kind = SimBehaviour::Silent;   // nothing to answer with
@@ -47,4 +53,10 @@ void SimUnit::clearCommands()
 {
     std::lock_guard lock(mutex_);
     commands_.clear();
+}
+
+void SimUnit::addFeature(std::shared_ptr<SimUnitFeature> feature)
+{
+    std::lock_guard lock(mutex_);
+    features_.push_back(std::move(feature));
 }

@@ -7,12 +7,27 @@
 #include "support/SimUnitProfile.h"
 #include <QByteArrayList>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 struct SimAnswer {
     SimBehaviour how;      // how.kind == Silent: the unit sends nothing
     char address = 'A';    // the unit's own address, for the reply
     QByteArray data;       // reply data: echo and value
+};
+
+class SimUnit;
+
+// A stateful behaviour of the simulated unit (settings it keeps, logs it pages out,
+// tables it stores...): asked before the profile's table, under the unit's lock, with the
+// profile at hand so it can change what later queries read. An empty result lets the
+// next feature, then the table, answer.
+class SimUnitFeature {
+public:
+    virtual ~SimUnitFeature() = default;
+    virtual std::optional<SimAnswer> answer(SimUnitProfile& profile, const QByteArray& command) = 0;
 };
 
 class SimUnit {
@@ -32,8 +47,12 @@ public:
     QByteArrayList commands() const;   // commands sent to the unit, in order
     void clearCommands();
 
+    // Adds a stateful behaviour; features are asked in the order they were added.
+    void addFeature(std::shared_ptr<SimUnitFeature> feature);
+
 private:
     mutable std::mutex mutex_;
     SimUnitProfile profile_;
     QByteArrayList commands_;
+    std::vector<std::shared_ptr<SimUnitFeature>> features_;
 };
