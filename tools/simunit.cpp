@@ -1,6 +1,7 @@
 // Serves a simulated amplifier unit on 127.0.0.1, so that the program can be tried without
 // a unit: connect to the printed port with "Use Ethernet" ticked.
 #include "support/SimUnit.h"
+#include "support/SimUnitLevels.h"
 #include "support/SimUnitProfile.h"
 #include "support/SimUnitTcp.h"
 #include <QCommandLineParser>
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
         profile.set("PEI?", "PEI127.0.0.1");
     profile.refuseAllUnknown();
     SimUnit unit(profile);
+    unit.addFeature(std::make_shared<SimUnitLevels>());   // keeps the level settings it is sent
     SimUnitTcp server(unit);
     if (!server.listen(QHostAddress(QHostAddress::LocalHost), static_cast<quint16>(port))) {
         err << "The port could not be had on 127.0.0.1.\n";
