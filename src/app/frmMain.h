@@ -11,9 +11,13 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QDialog;
+class QKeyEvent;
+namespace entry { enum class Keys; }
+namespace levels { enum class ParamBox; }
 
 struct Program;
 
@@ -209,9 +213,42 @@ public:
     void UpdateGainBalance();
     bool UpdateUnitGain();
 
-    // Editing flag of the sending entry boxes: an Enter has sent the box's value, so the
-    // next loss of focus sends nothing. Cleared by that loss of focus and by DisableForm.
-    bool EnterHandled = false;
+    // Level setters (settings/frmMain_levelSetters.cpp). Levels are in the display unit;
+    // none tests remote mode, their callers do.
+    float ConvertTripPower(float level);   // the value to send, or -1 (may show "Range Error")
+    void SetAtndB();
+    void SetAtnCount();
+    bool SetConstPwr(float level);
+    bool GoToPower(float level);
+    void SetFwdHiTrip();
+    void SetFwdLoTrip();
+    void SetRevHiTrip();
+
+    // Spin controls (settings/frmMain_spinControls.cpp)
+    void UpDown1_UpClick();
+    void UpDown1_DownClick();
+    void UpDown2_UpClick();
+    void UpDown2_DownClick();
+    void UpDown3_UpClick();
+    void UpDown3_DownClick();
+    void UpDown4_UpClick();
+    void UpDown4_DownClick();
+
+    // Entry boxes (settings/frmMain_entryBoxes.cpp). One Enter flag per sending box: an
+    // Enter has sent the box's value, so that box's next loss of focus sends nothing.
+    // Cleared by that loss of focus, by typing into the box again and by DisableForm.
+    struct EnterFlags {
+        bool txtAtnDB = false;
+        bool txtAtnCnt = false;
+        bool txtConstLvl = false;
+        bool txtLinAmp = false;
+        bool txtLinPhase = false;
+        bool txtAdr = false;
+    };
+    EnterFlags EnterHandled;
+    // Clears the Enter flags and the trip rows' editing flags (no box can hold the focus
+    // of a disabled window).
+    void ClearEntryFlags();
 
     // ===== files: data folders (files/frmMain_dataFolders.cpp) =====
     // Creates the data folder when missing; a failure shows its box and is not returned.
@@ -309,6 +346,24 @@ private:
 
     // settings: command controls
     void connectCommandControls();
+    // settings: entry boxes and spin controls
+    void connectEntryBoxes();
+    void connectSpinControls();
+    // Runs `action` now, or once the command waiting for its reply has ended
+    // (link/DeferredActions.h); an entry box's action gets the box's text as it is now.
+    void whenLinkFree(std::function<void()> action);
+    void actOnEntry(QLineEdit* box, std::function<void()> action);
+    bool* enterFlag(QLineEdit* box);
+    bool* tripEditingFlag(QWidget* control);
+    bool entryKeyDiscarded(QLineEdit* box, entry::Keys keys, bool remoteGuard, QKeyEvent& key);
+    void entryBoxFocused(QLineEdit* box);
+    void entryBoxLeft(QLineEdit* box, Qt::FocusReason reason);
+    void entryBoxEnter(QLineEdit* box);
+    void entryBoxLeaveSend(QLineEdit* box);
+    std::optional<levels::ParamBox> parameterBox(QLineEdit* box) const;
+    void tripTypeChosen(QComboBox* list);
+    void setTripRow(int row);
+    void stepSpinControl(int control, bool up);
     // files: the File menu's command-file entries
     void connectFileMenus();
 };

@@ -2,6 +2,7 @@
 // What the link layer works on: the platform services, the one link object, the
 // connection and transaction state, and the hooks into the window that owns them.
 #include "link/ConnectionState.h"
+#include "link/DeferredActions.h"
 #include "link/OVLink.h"
 #include <QString>
 #include <functional>
@@ -54,4 +55,5 @@ struct LinkContext {
     WindowHooks hooks;
     LinkDialogState linkDialogs;           // serial-port dialog and locator results
     int PollPauseDepth = 0;                // poll pauses alive (see PollPause)
+    DeferredActions deferred;              // operator actions waiting for the link (DeferredActions.h)
 };

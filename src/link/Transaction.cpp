@@ -1,4 +1,5 @@
 #include "link/Transaction.h"
+#include "link/DeferredActions.h"
 #include "link/LinkContext.h"
 #include "platform/BusyFlag.h"
 #include "platform/Prompts.h"
@@ -34,10 +35,14 @@ bool SendUnitCommand(LinkContext& p, const QString& command, bool showError)
         return false;   // nothing may reopen the port or wait once shut-down has begun
     if (p.txn.BoundConnection && *p.txn.BoundConnection != p.txn.ConnectionId)
         return false;   // the procedure's connection ended under it
-    BusyFlag inFlight(p.txn.InFlight);
     const quint64 connection = p.txn.ConnectionId;
-    const bool answered = RoutedOverEnet(p) ? SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command)
-                                            : sendSerial(p, command, showError);
+    bool answered = false;
+    {
+        BusyFlag inFlight(p.txn.InFlight);
+        answered = RoutedOverEnet(p) ? SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command)
+                                     : sendSerial(p, command, showError);
+    }
+    LinkFreed(p);   // actions that came during the wait run once the caller is done
     // A reply that came in while its connection ended (a socket error in the same round of
     // events) is not taken: nothing of it may reach the window that was cleared meanwhile.
     return answered && p.txn.ConnectionId == connection;

@@ -16,6 +16,8 @@ void frmMain::connectCommandControls()
     connect(ui.cmbWgCfg, &QComboBox::currentIndexChanged, this, &frmMain::cmbWgCfg_Click);
     connect(ui.cmbWgSw1, &QComboBox::currentIndexChanged, this, &frmMain::cmbWgSw1_Click);
     connect(ui.cmbWgSw2, &QComboBox::currentIndexChanged, this, &frmMain::cmbWgSw2_Click);
+    connectEntryBoxes();
+    connectSpinControls();
 }
 
 void frmMain::chkPS_Click()

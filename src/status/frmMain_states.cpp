@@ -151,7 +151,7 @@ void frmMain::DisableForm()
         a->setVisible(false);
     ui.mnuUseEnet->setEnabled(true);
     p.unit.config.EnableMaskReply2 = 0;
-    EnterHandled = false;
+    ClearEntryFlags();
 }
 
 void frmMain::EnableForm()

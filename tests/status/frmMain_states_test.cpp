@@ -106,11 +106,15 @@ TEST(WindowStates, DisableThenEnable)
     ui.cmbRfBand->setEnabled(true);
     ui.mnuAutoClrBUC->setChecked(true);
     u.t.p().unit.config.EnableMaskReply2 = 77;
-    u.w.EnterHandled = true;
+    u.w.EnterHandled.txtAtnDB = true;
+    u.w.EnterHandled.txtAdr = true;
+    u.w.FloTripEditing = true;
 
     u.w.DisableForm();
     EXPECT_EQ(u.t.p().unit.config.EnableMaskReply2, 0);
-    EXPECT_FALSE(u.w.EnterHandled);
+    EXPECT_FALSE(u.w.EnterHandled.txtAtnDB);
+    EXPECT_FALSE(u.w.EnterHandled.txtAdr);
+    EXPECT_FALSE(u.w.FloTripEditing);
     EXPECT_FALSE(ui.mnuAutoClrBUC->isChecked());
     for (QWidget* w : std::initializer_list<QWidget*>{ui.txtPN, ui.txtAtnDB, ui.UpDown1, ui.UpDown4, ui.cmbRfBand,
                                                       ui.chkPS, ui.chkRFI, ui.cmbRhiTripType, ui.Command7,

@@ -1,0 +1,36 @@
+#include "settings/EntryBoxEvents.h"
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+EntryBoxEvents::EntryBoxEvents(QWidget* control, Handlers handlers) : QObject(control), handlers_(std::move(handlers))
+{
+    control->installEventFilter(this);
+}
+
+void EntryBoxEvents::install(QWidget* control, Handlers handlers) { new EntryBoxEvents(control, std::move(handlers)); }
+
+bool EntryBoxEvents::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto& key = static_cast<QKeyEvent&>(*event);
+        const bool typed = !key.text().isEmpty() || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter
+                           || key.key() == Qt::Key_Backspace || key.matches(QKeySequence::Paste);
+        if (typed && handlers_.keyPress && handlers_.keyPress(key))
+            return true;
+        break;
+    }
+    case QEvent::FocusIn:
+        if (handlers_.focusIn)
+            handlers_.focusIn(static_cast<QFocusEvent*>(event)->reason());
+        break;
+    case QEvent::FocusOut:
+        if (handlers_.focusOut)
+            handlers_.focusOut(static_cast<QFocusEvent*>(event)->reason());
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,226 @@
+#include "settings/LevelEntry.h"
+#include "link/SharedRoutines.h"
+#include "platform/Conventions.h"
+
+namespace levels {
+namespace {
+
+QString format(float value, const char* pattern)
+{
+    return conv::FormatNumber(SingleAsWritten(value), QString::fromLatin1(pattern));
+}
+
+QString rangeText(const QString& low, const QString& high, const char* unit)
+{
+    return QStringLiteral("Value out of Range\r\n\r\nValid Range: ") + low + QStringLiteral(" to ") + high
+           + QString::fromLatin1(unit);
+}
+
+QString dbmRange(float low, float high)
+{
+    return rangeText(format(low, "#0.0"), format(high, "#0.0"), " dBm");
+}
+
+QChar tripTypeLetter(const QString& typeText)
+{
+    if (typeText == QStringLiteral("Fault"))
+        return QLatin1Char('F');
+    if (typeText == QStringLiteral("Alarm"))
+        return QLatin1Char('A');
+    return QLatin1Char('D');
+}
+
+QString powerCommand(const QString& letters, bool dbmMode, float value, const char* pattern)
+{
+    return letters + (dbmMode ? QStringLiteral("M") : QString()) + format(value, pattern);
+}
+
+// The value stepped by 0.1 and rounded to one decimal, as it will be written: its text
+// ("#0.0", never "-0.0") and its value.
+struct Stepped {
+    QString text;
+    double value;
+};
+Stepped stepTenth(const QString& text, bool up)
+{
+    const double v = conv::Val(text) + (up ? 0.1 : -0.1);
+    Stepped s{conv::FormatNumber(v, QStringLiteral("#0.0")), 0.0};
+    s.value = conv::Val(s.text);
+    if (s.value == 0.0)
+        s.text = QStringLiteral("0.0");
+    return s;
+}
+
+} // namespace
+
+bool DbmMode(bool dbmLevelsSupported, bool displayWatts) { return dbmLevelsSupported && !displayWatts; }
+
+PowerCheck ConvertTripPower(float level, Band band, bool displayWatts, bool dbmLevelsSupported)
+{
+    PowerCheck r;
+    if (!(level > 0.0f))
+        return r;
+    if (!displayWatts) {
+        const float low = band.minDbm + 1.0f;
+        if (level < low || level > band.maxDbm) {
+            r.rangeText = dbmRange(low, band.maxDbm);
+            return r;
+        }
+        r.value = dbmLevelsSupported ? level : DbmToWatts(level);
+        return r;
+    }
+    const float maxW = DbmToWatts(band.maxDbm);
+    const float low = DbmToWatts(band.minDbm) + 1.0f;
+    if (level < low || level > maxW) {
+        r.rangeText = rangeText(format(low, "#0.0"), format(maxW, "###0.0"), " Watts");
+        return r;
+    }
+    r.value = level;
+    return r;
+}
+
+QString GoToRangeText(Band band) { return dbmRange(band.minDbm + 1.0f, band.maxDbm); }
+
+QString TripRangeText(Band band, bool displayWatts)
+{
+    if (!displayWatts)
+        return dbmRange(band.minDbm, band.maxDbm);
+    return rangeText(format(DbmToWatts(band.minDbm), "###0.0"), format(DbmToWatts(band.maxDbm), "####0.0"),
+                     " Watts");
+}
+
+bool IsPlainDecimal(const QString& text)
+{
+    int digits = 0, points = 0;
+    for (const QChar c : text) {
+        if (c.isDigit() && c.unicode() < 128)
+            ++digits;
+        else if (c == QLatin1Char('.'))
+            ++points;
+        else
+            return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
+bool IsDigits(const QString& text) { return IsPlainDecimal(text) && !text.contains(QLatin1Char('.')); }
+
+float LevelValue(const QString& text)
+{
+    return IsPlainDecimal(text) ? static_cast<float>(conv::Val(text)) : 0.0f;
+}
+
+QString TripCommand(TripRow row, const QString& typeText, bool dbmMode, float value)
+{
+    const QChar letter = row == TripRow::ForwardHigh ? QLatin1Char('M')
+                         : row == TripRow::ForwardLow ? QLatin1Char('L')
+                                                      : QLatin1Char('O');
+    return powerCommand(QString(letter) + tripTypeLetter(typeText), dbmMode, value, "#####0.0");
+}
+
+QString ConstPowerCommand(bool dbmMode, float value)
+{
+    return powerCommand(QStringLiteral("G"), dbmMode, value, "####0.0");
+}
+
+QString GoToPowerCommand(bool dbmMode, float value)
+{
+    return powerCommand(QStringLiteral("E"), dbmMode, value, "#####0.0");
+}
+
+std::optional<QString> ConstPowerBoxText(const QString& readBack, bool displayWatts)
+{
+    if (readBack.isEmpty())
+        return std::nullopt;
+    const auto dBm = static_cast<float>(conv::Val(readBack));
+    return displayWatts ? format(DbmToWatts(dBm), "####0.0") : format(dBm, "#0.0");
+}
+
+std::optional<QString> AttenuationCommand(const QString& text)
+{
+    if (!IsPlainDecimal(text))
+        return std::nullopt;
+    return QStringLiteral("K") + text;
+}
+
+std::optional<qint16> AtnCountEntry(const QString& text, qint16 minCount)
+{
+    if (!IsPlainDecimal(text))
+        return std::nullopt;
+    const std::optional<qint16> n = conv::ToInteger(conv::Val(text));
+    if (!n || *n < minCount || *n > 4095)
+        return std::nullopt;
+    return n;
+}
+
+ParamEntry ParamCommand(ParamBox box, const QString& text)
+{
+    ParamEntry e;
+    if (text.isEmpty())
+        return e;
+    e.kind = ParamEntry::OutOfRange;
+    const bool formOk = box == ParamBox::AtnCnt ? IsPlainDecimal(text) : IsDigits(text);
+    const double v = conv::Val(text);
+    if (!formOk || !(v > -1.0 && v < 4096.0))
+        return e;
+    e.kind = ParamEntry::Send;
+    switch (box) {
+    case ParamBox::LinAmp:
+        e.command = QStringLiteral("PZ") + text;
+        break;
+    case ParamBox::LinPhase:
+        e.command = QStringLiteral("Pz") + QString::number(static_cast<qint64>(v));
+        break;
+    case ParamBox::AtnCnt:
+        e.command = QStringLiteral("P/") + text;
+        break;
+    }
+    return e;
+}
+
+std::optional<QString> HoursCommand(const QString& psHours, const QString& xmtHours)
+{
+    for (const QString& h : {psHours, xmtHours})
+        if (!IsDigits(h) || h.size() > 6)
+            return std::nullopt;
+    return QStringLiteral("YH") + psHours.rightJustified(6, QLatin1Char('0'))
+           + xmtHours.rightJustified(6, QLatin1Char('0'));
+}
+
+std::optional<QString> AttenuationStep(const QString& text, bool up, float maxAttenuation)
+{
+    const Stepped s = stepTenth(text, up);
+    if (!up && s.value < 0.0)
+        return std::nullopt;
+    if (up && s.value > SingleAsWritten(maxAttenuation))
+        return std::nullopt;
+    return s.text;
+}
+
+float ConstPowerStep(const QString& text, bool up)
+{
+    if (text.isEmpty())
+        return 0.0f;
+    return static_cast<float>(stepTenth(text, up).value);
+}
+
+std::optional<QString> DownlinkStep(const QString& text, bool up)
+{
+    const Stepped s = stepTenth(text, up);
+    if (s.value < 0.0)
+        return std::nullopt;
+    return s.text;
+}
+
+std::optional<QString> LinearizerStep(const QString& text, bool up)
+{
+    const std::optional<qint16> n = conv::ToInteger(conv::Val(text));
+    if (!n)
+        return std::nullopt;
+    const int next = *n + (up ? 1 : -1);
+    if (next < 0 || next > 4095)
+        return std::nullopt;
+    return QString::number(next);
+}
+
+} // namespace levels

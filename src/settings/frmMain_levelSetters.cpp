@@ -1,0 +1,120 @@
+// The level setters: attenuation (dB and attenuator count), constant power, go-to power and
+// the three RF trip levels. Each turns the level in its box into one command; none tests
+// remote mode (their callers do).
+#include "app/Program.h"
+#include "app/frmMain.h"
+#include "commands/PolledQueries.h"
+#include "commands/SubBandQueries.h"
+#include "commands/TemperatureQueries.h"
+#include "link/Transaction.h"
+#include "platform/Conventions.h"
+#include "platform/Prompts.h"
+#include "settings/LevelEntry.h"
+#include "status/FormUpdatingGuard.h"
+#include "status/ReadingFormat.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+levels::Band currentBand(const Program& p)
+{
+    return {p.unit.config.BandMinPower, p.unit.config.BandMaxPower};
+}
+
+bool dbmMode(const Program& p) { return levels::DbmMode(p.unit.id.DbmLevelsSupported, p.display.DisplayWatts); }
+
+void rangeBox(Program& p, const QString& text, const QString& title)
+{
+    if (p.platform.prompts)
+        p.platform.prompts->message(text, title, PromptIcon::Exclamation);
+}
+
+} // namespace
+
+float frmMain::ConvertTripPower(float level)
+{
+    const levels::PowerCheck check =
+        levels::ConvertTripPower(level, currentBand(p), p.display.DisplayWatts, p.unit.id.DbmLevelsSupported);
+    if (!check.rangeText.isEmpty())
+        rangeBox(p, check.rangeText, QStringLiteral("Range Error"));
+    return check.value;
+}
+
+void frmMain::SetAtndB()
+{
+    if (const auto command = levels::AttenuationCommand(ui.txtAtnDB->text())) {
+        SendUnitCommand(p, *command, false);
+        return;
+    }
+    // Anything but a plain number is not sent: the box shows the unit's attenuation again.
+    if (const auto shown = readings::AttenuationText(SsaCmds::GetAttenuation(p)))
+        ui.txtAtnDB->setText(*shown);
+}
+
+void frmMain::SetAtnCount()
+{
+    const auto count = levels::AtnCountEntry(ui.txtAtnCnt->text(), p.unit.config.MinAtnCount);
+    if (count && SsaCmds::SendAtnCountCmd(p, *count))
+        return;
+    const qint16 unitCount = SsaCmds::GetAtnCount(p);
+    if (unitCount >= 0)
+        ui.txtAtnCnt->setText(QString::number(unitCount));
+}
+
+bool frmMain::SetConstPwr(float level)
+{
+    const float value = ConvertTripPower(level);
+    if (value < 0.0f) {
+        if (ui.chkConstPwr->isChecked()) {
+            // Unticked without its click handler sending anything: constant power stays on at the unit.
+            FormUpdatingGuard hold(p.conn);
+            ui.chkConstPwr->setChecked(false);
+        }
+        return false;
+    }
+    if (!ui.chkConstPwr->isChecked())
+        return true;
+    SendUnitCommand(p, levels::ConstPowerCommand(dbmMode(p), value), false);
+    const QString readBack = SsaCmds::ReadConstPowerLevel(p);
+    if (const auto text = levels::ConstPowerBoxText(readBack, p.display.DisplayWatts))
+        WritePowerBox(ui.txtConstLvl, *text, static_cast<float>(conv::Val(readBack)));
+    return true;
+}
+
+bool frmMain::GoToPower(float level)
+{
+    const float value = ConvertTripPower(level);
+    if (value < 0.0f) {
+        rangeBox(p, levels::GoToRangeText(currentBand(p)), QStringLiteral("Range Error - GoTo Power"));
+        return false;
+    }
+    SendUnitCommand(p, levels::GoToPowerCommand(dbmMode(p), value), false);
+    return true;
+}
+
+void frmMain::setTripRow(int row)
+{
+    const levels::TripRow which = static_cast<levels::TripRow>(row);
+    QLineEdit* box = which == levels::TripRow::ForwardHigh ? ui.txtFhiLvl
+                     : which == levels::TripRow::ForwardLow ? ui.txtFloLvl
+                                                            : ui.txtRhiLvl;
+    QComboBox* type = which == levels::TripRow::ForwardHigh ? ui.cmbFhiTripType
+                      : which == levels::TripRow::ForwardLow ? ui.cmbFloTripType
+                                                             : ui.cmbRhiTripType;
+    if (box->text().isEmpty())
+        return;
+    const float value = ConvertTripPower(levels::LevelValue(box->text()));
+    if (value < 0.0f) {
+        rangeBox(p, levels::TripRangeText(currentBand(p), p.display.DisplayWatts),
+                 QStringLiteral("Range Error - Forward High RF Trip"));
+        return;
+    }
+    SendUnitCommand(p, levels::TripCommand(which, type->currentText(), dbmMode(p), value), false);
+    InitRFTripLevels();
+}
+
+void frmMain::SetFwdHiTrip() { setTripRow(static_cast<int>(levels::TripRow::ForwardHigh)); }
+void frmMain::SetFwdLoTrip() { setTripRow(static_cast<int>(levels::TripRow::ForwardLow)); }
+void frmMain::SetRevHiTrip() { setTripRow(static_cast<int>(levels::TripRow::Reverse)); }

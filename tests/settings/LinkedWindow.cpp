@@ -1,0 +1,85 @@
+#include "LinkedWindow.h"
+#include "link/Transaction.h"
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+SimUnitProfile QuickProfile(SimUnitProfile profile)
+{
+    profile.refuseAllUnknown();
+    return profile;
+}
+
+LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l)
+{
+    if (link == UnitLink::Tcp) {
+        tcp = std::make_unique<TcpUnitProgram>(profile);
+        if (!tcp->connected)
+            return;
+    } else {
+        serial = std::make_unique<SerialUnitProgram>(profile);
+    }
+    unit().addFeature(levels);
+    p().platform.prompts = &prompts;
+    if (serial)
+        serial->store.setText("Settings", "CurrentPort", "3");   // the port that leads to the unit
+    window = std::make_unique<frmMain>(p());
+    w().Form_Load();
+    w().show();
+    w().activateWindow();
+    ready_ = QTest::qWaitForWindowActive(&w());
+    EXPECT_TRUE(ready_) << "the window did not become active";
+    BeginConnection(p(), link == UnitLink::Tcp);
+    w().FirstTimeRead();
+    EXPECT_TRUE(p().conn.FirstReadDone) << "the first read did not run through";
+    w().ShowConnectedWindow();
+    w().Timer1.stop();
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << "the first read showed a box";
+    clearLogs();
+}
+
+LinkedWindow::~LinkedWindow()
+{
+    window.reset();
+}
+
+Program& LinkedWindow::p() { return tcp ? tcp->p() : serial->p(); }
+SimUnit& LinkedWindow::unit() { return tcp ? tcp->unit : serial->unit; }
+
+QStringList LinkedWindow::boxes() const
+{
+    QStringList out;
+    for (const FakePrompts::Box& b : prompts.boxes)
+        out << b.title + ": " + b.text;
+    return out;
+}
+
+void LinkedWindow::clearLogs()
+{
+    unit().clearCommands();
+    prompts.boxes.clear();
+}
+
+void LinkedWindow::focus(QWidget* control)
+{
+    control->setFocus(Qt::MouseFocusReason);   // as a click: the cursor goes to the end, no text is selected
+    EXPECT_TRUE(control->hasFocus()) << control->objectName().toStdString();
+}
+
+void LinkedWindow::leave() { focus(w().ui.btnConnect); }
+
+void LinkedWindow::type(const QString& keys)
+{
+    QWidget* box = QApplication::focusWidget();
+    ASSERT_NE(box, nullptr);
+    for (const QChar c : keys) {
+        if (c == QLatin1Char('\r'))
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (c == QLatin1Char('\b'))
+            QTest::keyClick(box, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(box, QString(c));
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The main window connected to the simulated unit over the pseudo-terminal or loopback TCP,
+// after a whole first read, shown and active so that focus moves and keys reach its boxes.
+// The poll timer is stopped: tests run the poll themselves.
+#include "app/frmMain.h"
+#include "support/FakePrompts.h"
+#include "support/LinkedUnit.h"
+#include "support/SimUnitLevels.h"
+#include <QStringList>
+#include <memory>
+
+class QLineEdit;
+
+struct LinkedWindow {
+    LinkedWindow(UnitLink link, SimUnitProfile profile);
+    ~LinkedWindow();
+
+    Program& p();
+    SimUnit& unit();
+    frmMain& w() { return *window; }
+    bool ready() const { return ready_; }
+
+    // The boxes shown since the last clear, as "title: text".
+    QStringList boxes() const;
+    // Forgets the commands the unit logged and the boxes shown.
+    void clearLogs();
+
+    // Puts the focus in a control as a click does, or moves it on to the connect button.
+    void focus(QWidget* control);
+    void leave();
+    // Types `keys` into the box that has the focus: "\r" is Enter, "\b" Backspace.
+    void type(const QString& keys);
+
+    FakePrompts prompts;
+    std::shared_ptr<SimUnitLevels> levels = std::make_shared<SimUnitLevels>();
+    UnitLink link;
+    std::unique_ptr<SerialUnitProgram> serial;
+    std::unique_ptr<TcpUnitProgram> tcp;
+    std::unique_ptr<frmMain> window;
+
+private:
+    bool ready_ = false;
+};
+
+// The profile with every unknown command refused at once, so a first read is quick.
+SimUnitProfile QuickProfile(SimUnitProfile profile);
