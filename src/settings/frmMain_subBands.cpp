@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "settings/BandLists.h"
 #include "status/FormUpdatingGuard.h"
+#include "ui/FitText.h"
 #include "app/frmMain.h"
 #include <QAction>
 #include <QComboBox>
@@ -83,6 +84,7 @@ void frmMain::checkSubBandItem(int n)
     QAction* item = ui.subBandItem(n);
     item->setChecked(true);
     ui.lblSBandFrq->setText(item->text());
+    FitTextToWidth(ui.lblSBandFrq);
 }
 
 void frmMain::UpdateCurrentSubBand()
@@ -119,9 +121,13 @@ void frmMain::ClearSubBands(bool hide)
     QAction* menu = ui.mnuSubBands->menuAction();
     const bool wasVisible = menu->isVisible();
     menu->setVisible(true);
-    // The first item too: it would still carry the last unit's frequency.
-    for (int n = 1; n <= 8; ++n)
+    // The first item too: it would still carry the last unit's frequency. Each caption goes
+    // back to the one without a frequency, so a unit without sub-bands never carries the
+    // captions of the unit connected before it.
+    for (int n = 1; n <= 8; ++n) {
         ui.subBandItem(n)->setVisible(false);
+        ui.subBandItem(n)->setText(bands::SubBandCaption(n, QString()));
+    }
     menu->setVisible(wasVisible);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/Clock.h"
 #include "platform/Conventions.h"
 #include "status/FamilyLayout.h"
+#include "ui/FitText.h"
 #include "ui/FrameArrangements.h"
 #include "ui/UpDown.h"
 #include "app/frmMain.h"
@@ -122,6 +123,7 @@ void frmMain::InitDisplayForTWTAUnit()
     InitTWTEOLParameters();
     if (f.TwtLifeAvailable) {
         ui.lblTWTLife->setText(f.TwtLifeText);
+        FitTextToWidth(ui.lblTWTLife);
         ui.lblTWTSrvc->show();
         ui.lblTWTLife->show();
     }

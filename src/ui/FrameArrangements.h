@@ -29,10 +29,11 @@ inline constexpr Place HelixHeaterFrame[] = {
 
 // Frame14 in its current-sense form: the frame itself, then its four readings in two rows.
 inline constexpr Place CurrentSenseFrame = {"Frame14", 6360, 2415, 3015, 855};
+// The boxes are 255 high, so the second row (Top 495) starts where the first ends.
 inline constexpr Place CurrentSenseControls[] = {
-    {"Label21", 120, 285, 240, 225, "1:"},  {"txtCS1", 360, 240, 975, 285},      {"txtCS3", 1620, 240, 975, 285},
-    {"Label25", 2640, 285, 255, 225, "A"},  {"Label22", 120, 540, 240, 225, "2:"}, {"txtCS2", 360, 495, 975, 285},
-    {"Label26", 1380, 540, 195, 225, ""},   {"txtCS4", 1620, 495, 975, 285},      {"Label28", 2640, 540, 255, 225, "A"},
+    {"Label21", 120, 285, 240, 225, "1:"},  {"txtCS1", 360, 240, 975, 255},      {"txtCS3", 1620, 240, 975, 255},
+    {"Label25", 2640, 285, 255, 225, "A"},  {"Label22", 120, 540, 240, 225, "2:"}, {"txtCS2", 360, 495, 975, 255},
+    {"Label26", 1380, 540, 195, 225, ""},   {"txtCS4", 1620, 495, 975, 255},      {"Label28", 2640, 540, 255, 225, "A"},
 };
 
 // Frame14 in its DC-input form differs from the current-sense form in these places only.

@@ -2,6 +2,7 @@
 #include "ui/FrameArrangements.h"
 #include "ui/Twips.h"
 #include "ui/UpDown.h"
+#include "ui/ValueLabel.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,13 +50,13 @@ QLabel* label(QWidget* parent, const char* objectName, const char* caption, int 
     return label(parent, name(objectName), QString::fromUtf8(caption), left, top, width, height);
 }
 
-// A label whose caption is a value shown at run time: it gets a name of its own.
-QLabel* valueLabel(QWidget* parent, const char* objectName, const char* caption, const char* accessible,
-                   int left, int top, int width)
+// A label whose caption is a value shown at run time: its text is its name, `stands for`
+// its description.
+QLabel* valueLabel(QWidget* parent, const char* objectName, const char* caption, const char* standsFor,
+                   int left, int top, int width, int height = CaptionHeight)
 {
-    QLabel* l = label(parent, objectName, caption, left, top, width);
-    l->setAccessibleName(name(accessible));
-    return l;
+    return place(new ValueLabel(QString::fromUtf8(caption), name(standsFor), parent), name(objectName), left, top,
+                 width, height);
 }
 
 QLineEdit* box(QWidget* parent, const char* objectName, const char* accessible, int left, int top,
@@ -140,21 +141,28 @@ void indicatorLabels(QGroupBox* list, const char* kind, int width,
 void buildStatusPanels(QWidget* w, frmMainUi& ui)
 {
     ui.Frame15 = frame(w, "Frame15", "Summary Status", 120, 120, 1500, 2175);
-    struct SummaryLabel { QLabel** member; const char* objectName; const char* caption; };
+    // The transmitter state and remote or local are values; the others say what they show.
+    struct SummaryLabel {
+        QLabel** member;
+        const char* objectName;
+        const char* caption;
+        const char* standsFor = nullptr;
+    };
     const SummaryLabel summary[] = {
-        {&ui.Label31, "Label31", "HV On"},        {&ui.Label32, "Label32", "Auto HV On"},
-        {&ui.Label33, "Label33", "Remote"},       {&ui.Label34, "Label34", "Const Power"},
+        {&ui.Label31, "Label31", "HV On", "Transmitter state"}, {&ui.Label32, "Label32", "Auto HV On"},
+        {&ui.Label33, "Label33", "Remote", "Remote or local"},  {&ui.Label34, "Label34", "Const Power"},
         {&ui.Label35, "Label35", "RF Inhibited"}, {&ui.Label36, "Label36", "Summary Fault"},
         {&ui.Label13, "Label13", "Htr Standby"},  {&ui.lblSBUCWarmup, "lblSBUCWarmup", "BUC Warmup"},
         {&ui.lbllcBucDrive, "lbllcBucDrive", "IF Drive High"},
     };
     int row = 0;
     for (const SummaryLabel& s : summary) {
-        *s.member = label(ui.Frame15, s.objectName, s.caption, 120, 240 + 195 * row++, 1260, IndicatorHeight);
+        const int top = 240 + 195 * row++;
+        *s.member = s.standsFor ? valueLabel(ui.Frame15, s.objectName, s.caption, s.standsFor, 120, top, 1260,
+                                             IndicatorHeight)
+                                : label(ui.Frame15, s.objectName, s.caption, 120, top, 1260, IndicatorHeight);
         (*s.member)->hide();
     }
-    ui.Label31->setAccessibleName(QStringLiteral("Transmitter state"));
-    ui.Label33->setAccessibleName(QStringLiteral("Remote or local"));
 
     ui.Frame28 = frame(w, "Frame28", "Fault Status", 1740, 120, 1455, 2175);
     indicatorLabels(ui.Frame28, "Fault", 1215, {&ui.FaultAbit, &ui.FaultBbit, &ui.FaultCbit, &ui.FaultDbit});
@@ -226,6 +234,9 @@ void buildTransmitAndTrips(QWidget* w, frmMainUi& ui)
     ui.Label69 = label(f, "Label69", "dBm", 3180, 660, 600);
     ui.lblRhiTrip = label(f, "lblRhiTrip", "Reverse:", 120, 1020, 900);
     ui.cmbRhiTripType = combo(f, "cmbRhiTripType", "Reverse trip type", types, 1020, 975, 1200);
+    ui.lblFhiTrip->setBuddy(ui.cmbFhiTripType);
+    ui.lblFloTrip->setBuddy(ui.cmbFloTripType);
+    ui.lblRhiTrip->setBuddy(ui.cmbRhiTripType);
     ui.txtRhiLvl = box(f, "txtRhiLvl", "Reverse trip level", 2280, 990, 840);
     ui.Label71 = label(f, "Label71", "dBm", 3180, 1020, 600);
 }
@@ -273,13 +284,14 @@ void buildTubeAndSense(QWidget* w, frmMainUi& ui)
     ui.Label28 = arrangedLabel(f, "Label28");
     arrangement::Apply(f, arrangement::CurrentSenseControls);
 
-    // Frequency, sub-band and tube life beside them.
-    ui.lblRFFrq = label(w, "lblRFFrq", "RF Frq:", 10380, 2520, 840);
-    ui.lblRFFrqVal = valueLabel(w, "lblRFFrqVal", "27500 MHz", "RF frequency", 11220, 2520, 900);
-    ui.lblSband = label(w, "lblSband", "SBand:", 10380, 2850, 840);
-    ui.lblSBandFrq = valueLabel(w, "lblSBandFrq", "30.25", "Sub-band frequency", 11220, 2850, 900);
+    // Frequency, sub-band and tube life beside them; each value reaches to the window's
+    // right edge, so "14250 MHz" and a sub-band's "#3   14.25 GHz" show whole.
+    ui.lblRFFrq = label(w, "lblRFFrq", "RF Frq:", 10380, 2520, 600);
+    ui.lblRFFrqVal = valueLabel(w, "lblRFFrqVal", "27500 MHz", "RF frequency", 10980, 2520, 1185);
+    ui.lblSband = label(w, "lblSband", "SBand:", 10380, 2850, 600);
+    ui.lblSBandFrq = valueLabel(w, "lblSBandFrq", "30.25", "Current sub-band", 10980, 2850, 1185);
     ui.lblTWTSrvc = label(w, "lblTWTSrvc", "TWT Srvc:", 10380, 3180, 840);
-    ui.lblTWTLife = valueLabel(w, "lblTWTLife", "", "Tube service life", 11220, 3180, 900);
+    ui.lblTWTLife = valueLabel(w, "lblTWTLife", "", "Tube service life", 11280, 3180, 885);
 }
 
 void buildSwitchesAndCounters(QWidget* w, frmMainUi& ui)
@@ -291,6 +303,10 @@ void buildSwitchesAndCounters(QWidget* w, frmMainUi& ui)
     ui.cmbWgSw1 = combo(f, "cmbWgSw1", "Waveguide switch 1 position", positions, 600, 255, 720);
     ui.lblWgSw2 = label(f, "lblWgSw2", "Sw 2:", 1440, 300, 480);
     ui.cmbWgSw2 = combo(f, "cmbWgSw2", "Waveguide switch 2 position", positions, 1920, 255, 720);
+    // The captions label the lists for assistive technology, which reads a list's choice
+    // as its name.
+    ui.lblWgSw1->setBuddy(ui.cmbWgSw1);
+    ui.lblWgSw2->setBuddy(ui.cmbWgSw2);
     ui.chkAutoMode = check(f, "chkAutoMode", "Automatic Mode", 120, 630, 2520);
 
     ui.fraWaveguideCfg = frame(w, "fraWaveguideCfg", "Waveguide Cfg", 3000, 3915, 2880, 1020);
@@ -511,8 +527,7 @@ void buildFrmMainUi(QMainWindow* window, frmMainUi& ui)
     ui.sbStatusBar = window->statusBar();
     ui.sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     ui.sbStatusBar->setSizeGripEnabled(false);
-    ui.sbStatusBarPanel1 = new QLabel(ui.sbStatusBar);
+    ui.sbStatusBarPanel1 = new ValueLabel(QString(), QStringLiteral("Status message"), ui.sbStatusBar);
     ui.sbStatusBarPanel1->setObjectName(QStringLiteral("sbStatusBarPanel1"));
-    ui.sbStatusBarPanel1->setAccessibleName(QStringLiteral("Status message"));
     ui.sbStatusBar->addWidget(ui.sbStatusBarPanel1, 1);
 }

@@ -39,7 +39,8 @@ struct WindowOnUnit {
 
     WindowOnUnit()
     {
-        w.ClearForm();   // the window as the program starts it
+        w.InitFaultsAlarms();   // the window as the program starts it
+        w.ClearForm();
         w.DisableForm();
     }
 

@@ -111,6 +111,44 @@ TEST(WindowLayout, SwitchingFamiliesGivesTheWindowOfEachUnitAlone)
     }
 }
 
+TEST(WindowLayout, AUnitWithoutSubBandsKeepsNoSubBandCaptionOfTheUnitBefore)
+{
+    const QMap<QByteArray, QByteArray> fourSubBands =
+        Scripted(twtaProfile(), {{"PBS1?", "PBS113.75"}, {"PBS4?", "PBS414.75"}, {"PBS?", "PBS414.75"}});
+    const QMap<QByteArray, QByteArray> noSubBands =
+        Scripted(sspaProfile(), {{"PBS?", nullptr}, {"PBS1?", nullptr}, {"PBS2?", nullptr}, {"PBS3?", nullptr}});
+    struct Step { const char* name; const QMap<QByteArray, QByteArray>* replies; };
+    const Step steps[] = {{"tube, four sub-bands", &fourSubBands},
+                          {"solid-state, no sub-bands", &noSubBands},
+                          {"tube again", &fourSubBands}};
+    auto connectWithSubBands = [](WindowOnUnit& w, const QMap<QByteArray, QByteArray>& replies) {
+        w.connect(replies);
+        w.w.UpdateSubBands();   // as the first read builds the menu
+    };
+    WindowOnUnit one;
+    for (const Step& s : steps) {
+        connectWithSubBands(one, *s.replies);
+        WindowOnUnit alone;
+        connectWithSubBands(alone, *s.replies);
+        // The snapshot holds every menu item's caption, hidden ones too.
+        EXPECT_EQ(SnapshotDifference(WindowSnapshot(one.w), WindowSnapshot(alone.w)), "") << s.name;
+    }
+    EXPECT_EQ(one.w.ui.mnuSubB4->text(), "#4   14.75 GHz");
+    // Cleared, the window's menus carry every caption a fresh start has.
+    auto menuCaptions = [](const frmMain& w) {
+        QStringList captions;
+        for (const QString& line : WindowSnapshot(w).split('\n'))
+            if (line.startsWith("menu "))
+                captions << line.left(line.lastIndexOf('\'') + 1);
+        return captions.join('\n');
+    };
+    one.w.ClearForm();
+    one.w.DisableForm();
+    WindowOnUnit fresh;
+    EXPECT_EQ(SnapshotDifference(menuCaptions(one.w), menuCaptions(fresh.w)), "");
+    EXPECT_EQ(one.w.ui.mnuSubB1->text(), "#1   ");
+}
+
 TEST(WindowLayout, CurrentSenseFrameForms)
 {
     WindowOnUnit dc;
@@ -134,6 +172,8 @@ TEST(WindowLayout, CurrentSenseFrameForms)
     EXPECT_EQ(twips::Top(u.txtCS2), 495);
     EXPECT_EQ(twips::Top(u.txtCS4), 495);
     EXPECT_EQ(twips::Top(u.Label28), 540);
+    // The first row's boxes end where the second row's begin.
+    EXPECT_EQ(u.txtCS1->geometry().bottom() + 1, u.txtCS2->y());
     EXPECT_FALSE(u.txtCS1->isHidden());
     EXPECT_TRUE(u.mnuISense->isVisible());
 

@@ -1,6 +1,7 @@
 #include "support/TestProgram.h"
 #include "ui/Twips.h"
 #include "ui/UpDown.h"
+#include "ui/ValueLabel.h"
 #include "app/frmMain.h"
 #include <QAction>
 #include <QCheckBox>
@@ -195,8 +196,18 @@ TEST_F(FrmMainUiTest, ControlsWithoutACaptionHaveAnAccessibleName)
                                qobject_cast<UpDown*>(widget) ||
                                (qobject_cast<QLabel*>(widget) && static_cast<QLabel*>(widget)->text().isEmpty() &&
                                 !widget->objectName().isEmpty());
-        if (needsName && !qobject_cast<QComboBox*>(widget->parentWidget()))
+        if (!needsName || qobject_cast<QComboBox*>(widget->parentWidget()))
+            continue;
+        // A label that shows a value is named by it and says what it stands for instead.
+        if (qobject_cast<ValueLabel*>(widget))
+            EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << widget->objectName().toStdString();
+        else
             EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+    }
+    for (QLabel* value : {w.ui.Label31, w.ui.Label33, w.ui.lblRFFrqVal, w.ui.lblSBandFrq, w.ui.lblTWTLife,
+                          w.ui.sbStatusBarPanel1}) {
+        EXPECT_TRUE(qobject_cast<ValueLabel*>(value)) << value->objectName().toStdString();
+        EXPECT_TRUE(value->accessibleName().isEmpty()) << value->objectName().toStdString();
     }
     EXPECT_EQ(w.ui.txtFdBm->accessibleName(), QStringLiteral("Forward power"));
     EXPECT_EQ(w.ui.txtAtnDB->accessibleName(), QStringLiteral("Attenuation"));
