@@ -1,6 +1,7 @@
 // Serves a simulated amplifier unit on 127.0.0.1, so that the program can be tried without
 // a unit: connect to the printed port with "Use Ethernet" ticked.
 #include "support/SimUnit.h"
+#include "support/SimUnitAcknowledge.h"
 #include "support/SimUnitLevels.h"
 #include "support/SimUnitProfile.h"
 #include "support/SimUnitTcp.h"
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -24,8 +26,11 @@ int main(int argc, char** argv)
     const QCommandLineOption portOption(QStringLiteral("port"),
                                         QStringLiteral("TCP port on 127.0.0.1 (default: any free one)."),
                                         QStringLiteral("number"), QStringLiteral("0"));
+    const QCommandLineOption ackOption(QStringLiteral("acknowledge-settings"),
+                                       QStringLiteral("Acknowledge every setting command the profile does not know."));
     parser.addOption(profileOption);
     parser.addOption(portOption);
+    parser.addOption(ackOption);
     parser.process(app);
 
     const std::map<QString, std::function<SimUnitProfile()>> profiles = {
@@ -55,6 +60,8 @@ int main(int argc, char** argv)
     profile.refuseAllUnknown();
     SimUnit unit(profile);
     unit.addFeature(std::make_shared<SimUnitLevels>());   // keeps the level settings it is sent
+    if (parser.isSet(ackOption))
+        unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
     SimUnitTcp server(unit);
     if (!server.listen(QHostAddress(QHostAddress::LocalHost), static_cast<quint16>(port))) {
         err << "The port could not be had on 127.0.0.1.\n";

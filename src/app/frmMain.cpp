@@ -16,6 +16,7 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(pro
     connectTargetMenus();
     installLinkHooks();
     connectLinkSignals();
+    connectFileMenus();
 }
 
 frmMain::~frmMain()

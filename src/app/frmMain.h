@@ -253,6 +253,21 @@ public:
     // ===== files: data folders (files/frmMain_dataFolders.cpp) =====
     // Creates the data folder when missing; a failure shows its box and is not returned.
     void InitDataDirectory();
+    // Calibration-table file dialogs on the unit's txtPN and txtSN (files/frmMain_fileDialogs.cpp):
+    // the chosen path or "" on Cancel. File type 1 attenuator table, 2 forward RF power table.
+    QString GetUnitFolderName() const;
+    QString GetFileNameToOpen(qint16 fileType);
+    QString GetSaveAsFileName(qint16 fileType);
+
+    // Configuration command file (files/frmMain_cmdFile.cpp).
+    // Writes the file of the connected unit; true when it was written whole.
+    bool SaveCmdFile(const QString& path);
+    // Replays a file into the unit; true when at least one command line was sent.
+    bool LoadCmdFile(const QString& path);
+    void mnuSaveAs_Click();     // "Save Unit Cfg..."
+    void mnuLoadFile_Click();   // "Load Cfg File..."
+    // Called with each section writer's name before it runs (tests).
+    std::function<void(const char* section)> onCmdFileSection;
 
     // ===== dialogs: the main window's share of the unit setup dialogs (dialogs/frmMain_*.cpp) =====
 
@@ -349,4 +364,6 @@ private:
     void tripTypeChosen(QComboBox* list);
     void setTripRow(int row);
     void stepSpinControl(int control, bool up);
+    // files: the File menu's command-file entries
+    void connectFileMenus();
 };

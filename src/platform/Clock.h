@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QtGlobal>
 
 // Millisecond clock, sleep and letting pending events run.
@@ -17,4 +18,6 @@ public:
         processEvents(excludeUserInput);
         sleepMs(qMin(maxMs, 1));
     }
+    // The local date and time of the wall clock (file headers).
+    virtual QDateTime localDateTime() const { return QDateTime::currentDateTime(); }
 };

@@ -21,6 +21,7 @@ Folders::Folders()
     dataChain_ = {QStringLiteral("c:/ProgramData"), QStringLiteral("c:/ProgramData/OrvanTech"),
                   QStringLiteral("c:/ProgramData/OrvanTech/Tubamon")};
     calFolder_ = QStringLiteral("c:/Orvan/Amplifier Calibration Files");
+    home_ = QStringLiteral("c:/");
 #else
     const auto env = QProcessEnvironment::systemEnvironment();
     QString dataRoot = env.value(QStringLiteral("XDG_DATA_HOME"));
@@ -28,10 +29,11 @@ Folders::Folders()
         dataRoot = QDir::home().filePath(QStringLiteral(".local/share"));
     dataChain_ = chainUnder(dataRoot);
     calFolder_ = calUnder(QDir::homePath());
+    home_ = QDir::homePath();
 #endif
 }
 
 Folders::Folders(const QString& dataRoot, const QString& calRoot)
-    : dataChain_(chainUnder(dataRoot)), calFolder_(calUnder(calRoot))
+    : dataChain_(chainUnder(dataRoot)), calFolder_(calUnder(calRoot)), home_(QDir::cleanPath(calRoot))
 {
 }

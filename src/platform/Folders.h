@@ -14,8 +14,11 @@ public:
     QStringList dataFolderChain() const { return dataChain_; }
     QString dataFolder() const { return dataChain_.last(); }
     QString calFilesFolder() const { return calFolder_; }
+    // The home folder the calibration folder lies under (the drive root on Windows).
+    QString homeFolder() const { return home_; }
 
 private:
     QStringList dataChain_;
     QString calFolder_;
+    QString home_;
 };

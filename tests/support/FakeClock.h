@@ -23,6 +23,9 @@ public:
         now_ += qMin<qint64>(qMax(0, maxMs), waitStepMs);
     }
     void advance(qint64 ms) { now_ += ms; }
+    QDateTime localDateTime() const override { return localTime; }
+
+    QDateTime localTime{QDate(2026, 3, 14), QTime(15, 9, 26)};   // the wall clock, fixed
 
     int sleeps = 0;
     int eventRounds = 0;

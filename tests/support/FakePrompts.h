@@ -24,14 +24,21 @@ public:
         lastProposed = proposed;
         return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
     }
-    QString openFile(const QString& title, const QString&, const QString&) override
+    QString openFile(const QString& title, const QString& folder, const QString& filter) override
     {
         fileDialogs << title;
+        fileFolders << folder;
+        fileFilters << filter;
+        fileProposed << QString();
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
-    QString saveFile(const QString& title, const QString&, const QString&, const QString&) override
+    QString saveFile(const QString& title, const QString& folder, const QString& filter,
+                     const QString& proposedName) override
     {
         fileDialogs << title;
+        fileFolders << folder;
+        fileFilters << filter;
+        fileProposed << proposedName;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
@@ -49,6 +56,7 @@ public:
     QStringList inputAnswers;
     QStringList fileAnswers;
     QStringList fileDialogs;
+    QStringList fileFolders, fileFilters, fileProposed;   // per file dialog, in order
     std::function<int(QDialog&)> modal;
     int modalRuns = 0;
 };

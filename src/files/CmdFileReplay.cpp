@@ -1,0 +1,40 @@
+#include "files/CmdFileReplay.h"
+#include "files/CmdFileSections.h"
+
+ReplayPlan PlanReplay(const QStringList& fileLines)
+{
+    ReplayPlan plan;
+    for (int i = 0; i < fileLines.size(); ++i) {
+        const QString& line = fileLines[i];
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (HoldsControlChar(line)) {
+            plan.controlCharLine = i + 1;
+            plan.commands.clear();
+            return plan;
+        }
+        plan.commands.append({i + 1, line});
+    }
+    return plan;
+}
+
+QString RefusedLinesText(const QList<ReplayLine>& refused, int sent)
+{
+    constexpr int shown = 20;
+    QStringList lines{QStringLiteral("The unit refused %1 of %2 commands:").arg(refused.size()).arg(sent)};
+    for (int i = 0; i < refused.size() && i < shown; ++i)
+        lines << QStringLiteral("Line %1: ").arg(refused[i].lineNumber) + refused[i].command;
+    if (refused.size() > shown)
+        lines << QStringLiteral("...");
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ControlCharText(int lineNumber)
+{
+    return QStringLiteral("Line %1 holds a control character; nothing was sent.").arg(lineNumber);
+}
+
+QString ReplayLostText(int lineNumber)
+{
+    return QStringLiteral("Connection lost after line %1; the remaining lines were not sent.").arg(lineNumber);
+}

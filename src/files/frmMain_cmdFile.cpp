@@ -1,0 +1,192 @@
+// The main window's configuration command file: saving, replay and their File menu entries.
+#include "app/Program.h"
+#include "app/frmMain.h"
+#include "commands/RemoteMessage.h"
+#include "files/CmdFileReplay.h"
+#include "files/CmdFileSections.h"
+#include "files/FileIO.h"
+#include "files/FileNames.h"
+#include "link/ConnectButton.h"
+#include "link/ConnectionWatch.h"
+#include "link/SharedRoutines.h"
+#include "link/Transaction.h"
+#include "platform/BusyFlag.h"
+#include "platform/Folders.h"
+#include "platform/Progress.h"
+#include "platform/Prompts.h"
+#include <QAction>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QString kLoadTitle = QStringLiteral("Load Cfg File");
+
+void fileErrorBox(IPrompts* prompts, const QString& path)
+{
+    if (prompts)
+        prompts->message(QStringLiteral("The file could not be written:\n") + path, QStringLiteral("File Error"),
+                         PromptIcon::Exclamation);
+}
+
+void setHeaderProperties(FileIO& io, const UnitState& unit)
+{
+    io.setProjectID(static_cast<qint16>(unit.id.UnitModelCode));
+    io.setTWTAUnit(unit.id.IsTwtaUnit);
+    io.setFWPartNumber(CleanUnitValue(unit.id.FirmwarePartNo));
+    io.setUnitSerialNumber(CleanUnitValue(unit.id.UnitSerialNo));
+    io.setModelCfgPartNumber(CleanUnitValue(unit.id.ModelCfgPartNo));
+    io.setUseParamLog(unit.features.HasParamLog);
+    io.setCurrentRFBand(CleanUnitValue(unit.config.CurrentBandText));
+}
+} // namespace
+
+void frmMain::connectFileMenus()
+{
+    connect(ui.mnuSaveAs, &QAction::triggered, this, [this] {
+        BusyScope busy(*this);
+        mnuSaveAs_Click();
+    });
+    connect(ui.mnuLoadFile, &QAction::triggered, this, [this] {
+        BusyScope busy(*this);
+        mnuLoadFile_Click();
+    });
+}
+
+bool frmMain::SaveCmdFile(const QString& path)
+{
+    // Never inside another save or replay, nor inside a transaction's wait (a menu click
+    // then would send between that command and its reply).
+    if (path.isEmpty() || p.files.CmdFileBusy || TransactionInFlight(p))
+        return false;
+    BusyFlag busy(p.files.CmdFileBusy);
+    FileIO io(p.platform.clock);
+    setHeaderProperties(io, p.unit);
+    if (!io.OpenCmdFile(path, false)) {
+        fileErrorBox(p.platform.prompts, path);
+        return false;
+    }
+    const ConnectionWatch connection(p);
+    CmdFileContext c{p, *this, io};
+    RunCmdFileSections(c, CmdFileSections(), [&](const CmdFileSection& section) {
+        if (onCmdFileSection)
+            onCmdFileSection(section.name);
+        return !connection.ended();
+    });
+    if (connection.ended()) {
+        io.Discard();
+        if (p.platform.prompts)
+            p.platform.prompts->message(QStringLiteral("Connection lost; the configuration file was not saved."),
+                                        QStringLiteral("Save Unit Cfg"), PromptIcon::Exclamation);
+        return false;
+    }
+    if (!io.CloseFile()) {
+        fileErrorBox(p.platform.prompts, path);
+        return false;
+    }
+    return true;
+}
+
+bool frmMain::LoadCmdFile(const QString& path)
+{
+    if (p.files.CmdFileBusy || TransactionInFlight(p))
+        return false;
+    BusyFlag busy(p.files.CmdFileBusy);
+    if (!p.conn.RemoteMode) {
+        if (p.platform.prompts)
+            ShowNotInRemoteMsg(*p.platform.prompts);
+        return false;
+    }
+    QStringList lines;
+    {
+        FileIO io;
+        if (!io.OpenCmdFile(path, true))
+            return false;
+        while (!io.AtEndOfFile())
+            lines << io.ReadNextLine();
+    }
+    const ReplayPlan plan = PlanReplay(lines);
+    if (plan.controlCharLine > 0) {
+        if (p.platform.prompts)
+            p.platform.prompts->message(ControlCharText(plan.controlCharLine), kLoadTitle, PromptIcon::Exclamation);
+        return false;
+    }
+    if (plan.commands.isEmpty())
+        return false;
+
+    const ConnectionWatch connection(p);
+    QList<ReplayLine> refused;
+    int sent = 0;
+    int lastLine = 0;
+    {
+        const int total = static_cast<int>(plan.commands.size());
+        const ProgressScope progress(p.platform.progress, kLoadTitle, total);
+        for (const ReplayLine& line : plan.commands) {
+            if (connection.ended() || progress.cancelled())
+                break;
+            progress.setText(QStringLiteral("Sending line %1 of %2").arg(sent + 1).arg(total));
+            const bool ok = SendUnitCommand(p, line.command, false);
+            ++sent;
+            if (connection.ended())
+                break;   // the line during which the loss was seen counts as not sent
+            lastLine = line.lineNumber;
+            if (!ok)
+                refused.append(line);
+            progress.setValue(sent);
+            if (p.platform.clock)
+                PauseMilliseconds(*p.platform.clock, 1);
+        }
+    }
+    if (connection.ended()) {
+        if (p.platform.prompts)
+            p.platform.prompts->message(ReplayLostText(lastLine), kLoadTitle, PromptIcon::Exclamation);
+        return false;
+    }
+    if (!refused.isEmpty() && p.platform.prompts)
+        p.platform.prompts->message(RefusedLinesText(refused, sent), kLoadTitle, PromptIcon::Exclamation);
+    return sent > 0;
+}
+
+void frmMain::mnuSaveAs_Click()
+{
+    if (p.files.CmdFileBusy || !p.platform.prompts || !p.platform.folders)
+        return;
+    const QString folder = p.files.DialogFolder.isEmpty() ? p.platform.folders->dataFolder() : p.files.DialogFolder;
+    const QString proposed =
+        GetFreeTxtFileName(folder + QLatin1Char('/') + SafeFileNamePart(ui.txtSN->text()) + QStringLiteral("Cfg"));
+    const QString path = p.platform.prompts->saveFile(QStringLiteral("Save As"), folder,
+                                                      QString::fromLatin1(kTextFileFilter),
+                                                      QFileInfo(proposed).fileName());
+    if (path.isEmpty())
+        return;
+    p.files.DialogFileName = path;
+    if (SaveCmdFile(path) && p.platform.shell)
+        ShellOpen(*p.platform.shell, path);
+}
+
+void frmMain::mnuLoadFile_Click()
+{
+    if (p.files.CmdFileBusy || !p.platform.prompts || !p.platform.folders)
+        return;
+    QString folder = p.files.DialogFolder.isEmpty() ? p.platform.folders->dataFolder() : p.files.DialogFolder;
+    if (!p.files.DialogFileName.isEmpty())
+        folder = QFileInfo(p.files.DialogFileName).absolutePath();
+    const QString path =
+        p.platform.prompts->openFile(QStringLiteral("Open"), folder, QString::fromLatin1(kTextFileFilter));
+    if (path.isEmpty())
+        return;
+    p.files.DialogFileName = path;
+    if (!LoadCmdFile(path))
+        return;
+    // Read the unit again, so that the window shows the values the replay set.
+    if (ui.btnConnect->text() != ConnectCaption) {
+        ClearForm();
+        DisableForm();
+        Timer1.stop();
+        ui.btnConnect->setText(ConnectCaption);
+        ui.mnuConnect->setEnabled(true);
+        if (!p.conn.UseEnet)
+            ui.mnuAdvSrch->setEnabled(true);
+    }
+    btnConnect_Click();
+}

@@ -1,0 +1,108 @@
+// The command file's frame: the writers' table, the cleaning of unit values and the
+// decisions of the replay.
+#include "files/CmdFileReplay.h"
+#include "files/CmdFileSections.h"
+#include "files/FileIO.h"
+#include "support/MainWindowProgram.h"
+#include <QFile>
+#include <gtest/gtest.h>
+
+TEST(CmdFileFrame, TheWritersRunInTheirFixedOrder)
+{
+    const QStringList expected = {
+        "SaveFWPartNumber",       "SavePartNumber",      "SaveSerialNumber",         "SaveModelCfgPN",
+        "SaveBandInfo",           "SaveSubBandInfo",     "SaveTempCompParams",       "SaveWaveguideCfg",
+        "SaveRedundantModeCfg",   "SaveAttenuation",     "SaveGainBalance",          "SaveUnitGain",
+        "SaveLinearizerParams",   "SaveStartUpCfg",      "SaveXmitState",            "SaveAutoXmitRestore",
+        "SaveRFInhibitState",     "SaveRFPolarity",      "SaveConstantPower",        "SaveWGArcDetectorType",
+        "SaveFwdRFTripLevels",    "SaveRevRFTripLevel",  "SaveFactoryTripLevels",    "SavePSVset",
+        "SaveUnitCfg",            "SaveLowCostBucCfg",   "SaveCurrentSenseCfg",      "SaveFaultEnableCfg",
+        "SaveLatchedFaults",      "SaveAlarmEnableCfg",  "SaveRevRFOffset",          "SaveMaxPowerLimit",
+        "SaveHeaterStandby",      "SaveHelixCurrentRatio", "SaveHelixCurrentTrip",   "SaveDCVInputLimits",
+        "SaveTemperatureTripLevels", "SaveFanTemperature", "SaveCathodeMonitor",     "SaveUnitHours",
+        "SaveSerialPortParameters", "SaveEnetParameters", "SaveLEDMode",             "SaveADCScalers",
+        "SaveDigitalPots",        "SaveFloatSupplyParams", "SaveProductID",          "SaveMaxSystemPower",
+    };
+    MainWindowProgram t;
+    QStringList ran;
+    t.w().onCmdFileSection = [&](const char* name) { ran << name; };
+    ASSERT_TRUE(t.w().SaveCmdFile(t.tmp.filePath("cfg.txt")));
+    EXPECT_EQ(ran, expected);
+}
+
+namespace {
+QStringList calls;
+bool first(CmdFileContext& c) { calls << "first"; c.Line("1"); return true; }
+bool failing(CmdFileContext&) { calls << "failing"; return false; }
+bool last(CmdFileContext& c) { calls << "last"; c.Line("3"); return true; }
+} // namespace
+
+TEST(CmdFileFrame, AFailingWriterDoesNotStopTheOthersAndTheHookCan)
+{
+    MainWindowProgram t;
+    FileIO io;
+    ASSERT_TRUE(io.OpenCSVFile(t.tmp.filePath("s.txt"), false));
+    CmdFileContext c{t.p(), t.w(), io};
+    const CmdFileSection table[] = {{"first", first}, {"failing", failing}, {"last", last}};
+    calls.clear();
+    EXPECT_FALSE(RunCmdFileSections(c, table, nullptr));
+    EXPECT_EQ(calls, QStringList({"first", "failing", "last"}));
+    calls.clear();
+    EXPECT_FALSE(RunCmdFileSections(c, table, [](const CmdFileSection& s) { return QString(s.name) != "failing"; }));
+    EXPECT_EQ(calls, QStringList({"first"}));
+    ASSERT_TRUE(io.CloseFile());
+    QFile f(t.tmp.filePath("s.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "1\r\n3\r\n1\r\n");
+}
+
+TEST(CmdFileFrame, UnitValuesNeverCarryControlCharacters)
+{
+    MainWindowProgram t;
+    FileIO io;
+    ASSERT_TRUE(io.OpenCSVFile(t.tmp.filePath("v.txt"), false));
+    CmdFileContext c{t.p(), t.w(), io};
+    c.Comment("#Serial Number: ", "T10\r\n452\x03");
+    c.Command("YK", "7436005");
+    c.Command("PEN", "My\rUnit");
+    c.Line(QString("#tab\there") + QChar(127));
+    ASSERT_TRUE(io.CloseFile());
+    QFile f(t.tmp.filePath("v.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "#Serial Number: T10452\r\nYK7436005\r\n#PENMyUnit\r\n#tabhere\r\n");
+    EXPECT_TRUE(HoldsControlChar(QString("a") + QChar(0)));
+    EXPECT_FALSE(HoldsControlChar(QString::fromLatin1("K\xb0 1")));
+}
+
+TEST(CmdFileReplayPlan, CommandLinesAndTheirNumbers)
+{
+    const QStringList lines = {"#####", "#  Command File: x.txt", "", " #x", "   ", "#PBJ1", "K5", "PX1 ", "#"};
+    const ReplayPlan plan = PlanReplay(lines);
+    EXPECT_EQ(plan.controlCharLine, 0);
+    ASSERT_EQ(plan.commands.size(), 4);
+    const QList<int> numbers{plan.commands[0].lineNumber, plan.commands[1].lineNumber, plan.commands[2].lineNumber,
+                             plan.commands[3].lineNumber};
+    EXPECT_EQ(numbers, QList<int>({4, 5, 7, 8}));
+    EXPECT_EQ(plan.commands[0].command, " #x");
+    EXPECT_EQ(plan.commands[3].command, "PX1 ");
+
+    EXPECT_TRUE(PlanReplay({"#only", "", "# comments"}).commands.isEmpty());
+    const ReplayPlan bad = PlanReplay({"K5", "#fine\x01", QString("PX1") + QChar(9), "PX2\r"});
+    EXPECT_EQ(bad.controlCharLine, 3);
+    EXPECT_TRUE(bad.commands.isEmpty());
+    EXPECT_EQ(ControlCharText(3), "Line 3 holds a control character; nothing was sent.");
+    EXPECT_EQ(ReplayLostText(12), "Connection lost after line 12; the remaining lines were not sent.");
+}
+
+TEST(CmdFileReplayPlan, RefusedLinesReport)
+{
+    EXPECT_EQ(RefusedLinesText({{7, "K5"}, {9, "PX1"}}, 4), "The unit refused 2 of 4 commands:\nLine 7: K5\nLine 9: PX1");
+    QList<ReplayLine> many;
+    for (int i = 1; i <= 21; ++i)
+        many.append({i, "C" + QString::number(i)});
+    const QStringList text = RefusedLinesText(many, 30).split('\n');
+    ASSERT_EQ(text.size(), 22);
+    EXPECT_EQ(text[0], "The unit refused 21 of 30 commands:");
+    EXPECT_EQ(text[20], "Line 20: C20");
+    EXPECT_EQ(text[21], "...");
+}

@@ -1,0 +1,309 @@
+// Saving and replaying the configuration command file through the main window: the
+// replay against the simulated unit over a pseudo-terminal and loopback TCP, the menus.
+#include "app/Program.h"
+#include "files/FileIO.h"
+#include "platform/Folders.h"
+#include "platform/QtClock.h"
+#include "platform/QtSerialControl.h"
+#include "platform/QtTcpSocket.h"
+#include "support/FakeProgress.h"
+#include "support/FakePrompts.h"
+#include "support/FakeShell.h"
+#include "support/MainWindowProgram.h"
+#include "support/MemorySettingsStore.h"
+#include "support/SimUnitAcknowledge.h"
+#include "support/SimUnitSerial.h"
+#include "support/SimUnitTcp.h"
+#include "app/frmMain.h"
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+enum class Link { Serial, Tcp };
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// The main window connected to the simulated unit, which acknowledges every setting.
+struct ReplayWindow {
+    explicit ReplayWindow(Link link) : link(link)
+    {
+        unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
+        if (link == Link::Tcp) {
+            EXPECT_TRUE(tcpSim.listen());
+            store.setText("Settings", "UseEnet", "True");
+            store.setText("Settings", "UseIP", "127.0.0.1");
+            store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
+        } else {
+            EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
+            serialSim.mapPort(store, 3);
+            store.setText("Settings", "CurrentPort", "3");
+        }
+        Platform pf;
+        pf.serial = &serial;
+        pf.tcp = &socket;
+        pf.clock = &clock;
+        pf.prompts = &prompts;
+        pf.settings = &store;
+        pf.shell = &shell;
+        pf.folders = &folders;
+        pf.progress = &progress;
+        program = std::make_unique<Program>(pf);
+        window = std::make_unique<frmMain>(*program);
+        w().Form_Load();
+        w().btnConnect_Click();
+        EXPECT_EQ(w().ui.btnConnect->text(), "Disconnect");
+        EXPECT_TRUE(prompts.boxes.isEmpty());
+        w().Timer1.stop();   // polls are not what these tests count
+        p().conn.RemoteMode = true;
+        unit.clearCommands();
+    }
+    ~ReplayWindow()
+    {
+        window.reset();
+        p().LinkObject.setOpenPort(false);
+    }
+    Program& p() { return *program; }
+    frmMain& w() { return *window; }
+    QString file(const char* name, const QByteArray& bytes)
+    {
+        const QString path = tmp.filePath(name);
+        writeBytes(path, bytes);
+        return path;
+    }
+    // The commands the unit received before the first that is no line of the replay
+    // (the reconnect's first).
+    QByteArrayList replayed(const QByteArrayList& fileLines) const
+    {
+        QByteArrayList sent = unit.commands();
+        qsizetype n = 0;
+        while (n < sent.size() && fileLines.contains(sent[n]))
+            ++n;
+        return sent.mid(0, n);
+    }
+
+    Link link;
+    SimUnit unit{[] {
+        SimUnitProfile profile = twtaProfile();
+        profile.set("PEI?", "PEI127.0.0.1");   // the first read takes the unit's address as the target
+        profile.refuseAllUnknown();
+        return profile;
+    }()};
+    SimUnitSerial serialSim{unit};
+    SimUnitTcp tcpSim{unit};
+    MemorySettingsStore store;
+    QtSerialControl serial{&store};
+    QtTcpSocket socket;
+    QtClock clock;
+    FakePrompts prompts;
+    FakeShell shell;
+    FakeProgress progress;
+    QTemporaryDir tmp;
+    Folders folders{tmp.filePath("data"), tmp.filePath("home")};
+    std::unique_ptr<Program> program;
+    std::unique_ptr<frmMain> window;
+};
+
+const QByteArray kMixedFile = "############################################################\r\n"
+                              "#               Amplifier Configuration File\r\n"
+                              "#  Command File: x.txt\r\n"
+                              "\r\n"
+                              "#Attenuation: 5.0 dB\n"
+                              " #x\r\n"
+                              "   \n"
+                              "#PBJ1\r\n"
+                              "K5\n"
+                              "PX1\r\n";
+const QByteArrayList kMixedCommands = {" #x", "   ", "K5", "PX1"};
+
+class Replay : public ::testing::TestWithParam<Link> {};
+} // namespace
+
+TEST_P(Replay, SendsExactlyTheCommandLinesThenReconnects)
+{
+    ReplayWindow t(GetParam());
+    const QString path = t.file("mixed.txt", kMixedFile);
+    t.prompts.fileAnswers << path;
+    const bool advancedBefore = t.w().ui.mnuAdvSrch->isEnabled();
+    t.w().mnuLoadFile_Click();
+    for (const auto& box : t.prompts.boxes)
+        ADD_FAILURE() << box.title.toStdString() << ": " << box.text.toStdString();
+    EXPECT_EQ(t.replayed(kMixedCommands), kMixedCommands);
+    EXPECT_EQ(t.progress.titles, QStringList({"Load Cfg File"}));
+    EXPECT_EQ(t.progress.texts.last(), "Sending line 4 of 4");
+    EXPECT_EQ(t.progress.ended, 1);
+    // The reconnect read the unit again and left the window connected.
+    EXPECT_TRUE(t.unit.commands().contains("YT"));
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+    EXPECT_TRUE(t.p().txn.LinkUp);
+    if (GetParam() == Link::Tcp)
+        EXPECT_EQ(t.w().ui.mnuAdvSrch->isEnabled(), advancedBefore);
+}
+
+TEST_P(Replay, RefusedLinesAreAllSentNamedAndFollowedByTheReconnect)
+{
+    ReplayWindow t(GetParam());
+    t.unit.editProfile([](SimUnitProfile& profile) {
+        profile.behaviour["K5"].kind = SimBehaviour::Nak;
+        profile.behaviour["   "].kind = SimBehaviour::Nak;
+    });
+    EXPECT_TRUE(t.w().LoadCmdFile(t.file("mixed.txt", kMixedFile)));
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.prompts.boxes[0].title, "Load Cfg File");
+    EXPECT_EQ(t.prompts.boxes[0].text, "The unit refused 2 of 4 commands:\nLine 7:    \nLine 9: K5");
+    EXPECT_TRUE(t.unit.commands().contains("PX1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, Replay, ::testing::Values(Link::Serial, Link::Tcp),
+                         [](const auto& info) { return info.param == Link::Serial ? "Pty" : "Tcp"; });
+
+TEST(ReplayCases, NothingIsSentInLocalModeForCommentsOnlyOrAControlCharacter)
+{
+    ReplayWindow t(Link::Tcp);
+    const QString good = t.file("mixed.txt", kMixedFile);
+    t.p().conn.RemoteMode = false;
+    t.prompts.fileAnswers << good;
+    t.w().mnuLoadFile_Click();
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.prompts.boxes[0].text, "Not in Remote Mode");
+    EXPECT_TRUE(t.unit.commands().isEmpty());   // nothing sent, no reconnect
+    t.p().conn.RemoteMode = true;
+
+    t.prompts.boxes.clear();
+    EXPECT_FALSE(t.w().LoadCmdFile(t.file("comments.txt", "#a\r\n\r\n#PBJ1\r\n")));
+    EXPECT_FALSE(t.w().LoadCmdFile(t.tmp.filePath("missing.txt")));
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+
+    t.prompts.fileAnswers << t.file("ctl.txt", "K5\r\n#ok\x03\r\nPX1\x03\r\nPX0\r\n");
+    t.w().mnuLoadFile_Click();
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.prompts.boxes[0].title, "Load Cfg File");
+    EXPECT_EQ(t.prompts.boxes[0].text, "Line 3 holds a control character; nothing was sent.");
+    EXPECT_TRUE(t.unit.commands().isEmpty());
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+}
+
+TEST(ReplayCases, CancelStopsBeforeTheNextLineAndTheReconnectFollows)
+{
+    ReplayWindow t(Link::Serial);
+    t.progress.cancelAtValue = 2;
+    t.prompts.fileAnswers << t.file("mixed.txt", kMixedFile);
+    t.w().mnuLoadFile_Click();
+    EXPECT_EQ(t.replayed(kMixedCommands), kMixedCommands.mid(0, 2));
+    EXPECT_TRUE(t.unit.commands().contains("YT"));
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+}
+
+TEST(ReplayCases, ADroppedConnectionStopsTheReplayWithoutReconnecting)
+{
+    ReplayWindow t(Link::Tcp);
+    t.unit.editProfile([](SimUnitProfile& profile) { profile.behaviour["K5"].kind = SimBehaviour::DropConnection; });
+    t.prompts.fileAnswers << t.file("mixed.txt", kMixedFile);
+    t.w().mnuLoadFile_Click();
+    EXPECT_FALSE(t.unit.commands().contains("PX1"));
+    EXPECT_FALSE(t.unit.commands().contains("YT"));
+    QStringList texts;
+    for (const auto& box : t.prompts.boxes)
+        texts << box.text;
+    EXPECT_TRUE(texts.contains("Connection lost after line 9; the remaining lines were not sent.")) << texts.join("|").toStdString();
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+    EXPECT_FALSE(t.p().txn.LinkUp);
+}
+
+TEST(ReplayCases, ASecondLoadDuringAReplaySendsNothing)
+{
+    ReplayWindow t(Link::Tcp);
+    const QString other = t.file("other.txt", "ZZ1\r\n");
+    bool nested = true;
+    QTimer::singleShot(0, t.window.get(), [&] { nested = t.w().LoadCmdFile(other); });
+    EXPECT_TRUE(t.w().LoadCmdFile(t.file("mixed.txt", kMixedFile)));
+    EXPECT_FALSE(nested);
+    EXPECT_EQ(t.unit.commands(), kMixedCommands);
+}
+
+// ---- saving through the menu, on the fake link ----
+
+namespace {
+struct SaveWindow : MainWindowProgram {
+    SaveWindow()
+    {
+        program->platform.shell = &shell;
+        program->platform.folders = &folders;
+        w().ui.txtSN->setText("12345");
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    ~SaveWindow() { QLocale::setDefault(QLocale::system()); }
+    FakeShell shell;
+};
+} // namespace
+
+TEST(SaveMenu, ProposesFreeNamesInTheDataFolderAndOpensTheSavedFile)
+{
+    SaveWindow t;
+    QDir().mkpath(t.folders.dataFolder());
+    const QString first = t.folders.dataFolder() + "/12345Cfg.txt";
+    t.prompts.fileAnswers << first;
+    t.w().mnuSaveAs_Click();
+    ASSERT_EQ(t.prompts.fileFolders.size(), 1);
+    EXPECT_EQ(t.prompts.fileFolders[0], t.folders.dataFolder());
+    EXPECT_EQ(t.prompts.fileProposed[0], "12345Cfg.txt");
+    EXPECT_EQ(t.prompts.fileFilters[0], "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    EXPECT_EQ(t.shell.opened, QStringList({first}));
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+    const QByteArray header = readBytes(first);
+    EXPECT_TRUE(header.startsWith(QByteArray(60, '#') + "\r\n#               Amplifier Configuration File\r\n#\r\n"
+                                                       "#  Command File: 12345Cfg.txt\r\n#  Created: 3/14/26 3:09:26 PM\r\n"))
+        << header.toStdString();
+
+    t.w().mnuSaveAs_Click();   // cancelled: nothing happens
+    EXPECT_EQ(t.prompts.fileProposed[1], "12345Cfg1.txt");
+    EXPECT_EQ(t.shell.opened.size(), 1);
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+}
+
+TEST(SaveMenu, AFileThatCannotBeWrittenShowsOneBoxAndOpensNothing)
+{
+    SaveWindow t;
+    writeBytes(t.tmp.filePath("blocker"), "x");
+    const QString path = t.tmp.filePath("blocker/cfg.txt");
+    t.prompts.fileAnswers << path;
+    t.w().mnuSaveAs_Click();
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.prompts.boxes[0].title, "File Error");
+    EXPECT_TRUE(t.prompts.boxes[0].text.contains(path));
+    EXPECT_TRUE(t.shell.opened.isEmpty());
+}
+
+TEST(SaveMenu, AConnectionLostDuringTheSaveKeepsTheOldFile)
+{
+    SaveWindow t;
+    const QString path = t.tmp.filePath("cfg.txt");
+    writeBytes(path, "old\r\n");
+    t.w().onCmdFileSection = [&](const char* name) {
+        if (QByteArray(name) == "SaveAttenuation")
+            ++t.p().txn.ConnectionId;   // the connection ends under the save
+    };
+    t.prompts.fileAnswers << path;
+    t.w().mnuSaveAs_Click();
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.prompts.boxes[0].text, "Connection lost; the configuration file was not saved.");
+    EXPECT_EQ(readBytes(path), "old\r\n");
+    EXPECT_TRUE(t.shell.opened.isEmpty());
+}
+
