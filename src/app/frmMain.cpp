@@ -17,6 +17,8 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(pro
     installLinkHooks();
     connectLinkSignals();
     connectFileMenus();
+    connectDialogMenus();
+    connectSettingMenus();
 }
 
 frmMain::~frmMain()
