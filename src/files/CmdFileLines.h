@@ -113,4 +113,88 @@ struct BucValues {
 };
 QStringList LowCostBucLines(const BucValues& v);
 
+// ---- fault and alarm enables ----
+// What decides the fault bit maps' labels.
+struct FaultMapUnit {
+    bool twta = false;
+    bool picProcessor = false;
+    bool not7436 = true;
+    bool coverIlok = false;              // not a rack unit, not model 7436
+    bool powerSupply2 = false;           // dual-umbilical option, not model 7436
+    bool dualTwta = false;
+    bool heater = false, phaseSeq = false, missingPhase = false, extRefPresent = false, wgPressure = false;
+    bool wgArc1 = false, extRefLock = false, wgArc2 = false, v24Present = false, linearizer = false, extRef = false;
+    bool hasMask2 = false;               // this connection's mask reply carried the second word
+};
+QStringList TWTAFaultMapLines(const FaultMapUnit& u, qint32 mask);
+QStringList SSPAFaultMapLines(const FaultMapUnit& u, qint32 mask, qint32 mask2);
+QStringList HPBucFaultMapLines(const FaultMapUnit& u, qint32 mask);
+QStringList TWTAAlarmMapLines(qint32 mask);
+QStringList SSPAAlarmMapLines(qint32 mask);
+// `maskRead`: the unit answered its mask query; else the command is recorded only.
+QStringList FaultEnableLines(const FaultMapUnit& u, qint32 mask, qint32 mask2, bool maskRead);
+QStringList AlarmEnableLines(bool twta, qint32 mask, bool maskRead);
+QStringList LatchLines(bool extIlok, bool extIlokRead, bool lowLine, bool lowLineRead);
+
+// ---- limits, heater, supplies ----
+QStringList RevRFOffsetLines(float offset);
+QStringList MaxPowerLimitLines(const QString& value, const QString& second, const QString& faultLevel, bool enabled);
+// `stateShown`: the heater-state menu is visible.
+QStringList HeaterStandbyLines(bool stateShown, bool heaterOn, bool standbyOn);
+QStringList HelixCurrentRatioLines(qint16 ratio);
+QStringList HelixCurrentTripLines(const QString& level);
+struct DCVInputValues {
+    QString alarmLow, alarmHigh, faultLow, faultHigh, ratio;
+};
+QStringList DCVInputLines(const DCVInputValues& v);
+struct TemperatureTripValues {
+    QString fault, alarm, inletAlarm;
+    bool latch = false;
+    bool picProcessor = false;
+    bool writesInlet = false;            // the model has the inlet difference alarm
+};
+QStringList TemperatureTripLines(const TemperatureTripValues& v);
+QStringList FanTemperatureLines(qint16 temperature);
+struct CathodeValues {
+    bool enabled = false;
+    qint16 anodeScale = 0;
+    bool negativeAnode = false;
+    qint16 negAnodeStart = 0;
+    qint16 anodeVoltage = 0;
+    qint16 scalar = 0;
+    bool countFirmware = false;
+    qint16 idealCurrent = 0;
+};
+QStringList CathodeMonitorLines(const CathodeValues& v);
+QStringList UnitHoursLines(bool twta, const QString& psHours, const QString& xmitHours);
+
+// ---- ports, LED, scalers, pots, float supply, product ID ----
+struct PortValues {
+    qint32 com1Baud = 0;
+    QString com1Parity;
+    qint16 com1Data = 0, com1Stop = 0;
+    qint32 com2Baud = 0;
+    QString com2Parity;
+    qint16 com2Data = 0, com2Stop = 0;
+    qint16 wires = 0;
+    QString termination, address;
+};
+QStringList SerialPortLines(const PortValues& v);
+QStringList LEDModeLines(bool shown, bool disabled);
+// Elements 0 to 10; -1 for a scaler that did not answer.
+QStringList ADCScalerLines(bool twta, const std::array<qint16, 11>& scalers);
+struct PotValues {
+    std::array<qint16, 7> pots{};        // 1, 4, 5 and 6 used; -1 unanswered
+    double overdrive = -1.0;
+    bool overdriveRead = false;
+    bool uplink = false;
+    bool uplinkRead = false;
+};
+QStringList DigitalPotLines(bool twta, const PotValues& v);
+struct FloatSupplyTexts {
+    QString heaterVoltage, heaterCurrent, feOff, feOn;
+};
+QStringList FloatSupplyLines(const FloatSupplyTexts& v);
+QStringList ProductIdLines(const QString& part, const QString& mfg, const QString& serial, const QString& function);
+
 } // namespace cmdlines

@@ -254,14 +254,6 @@ QStringList LowCostBucLines(const BucValues& v)
 using namespace cmdlines;
 
 namespace {
-bool modelIn(qint32 model, std::initializer_list<qint32> models)
-{
-    for (const qint32 m : models)
-        if (model == m)
-            return true;
-    return false;
-}
-
 QString selectedText(const QComboBox* box) { return box->currentIndex() >= 0 ? box->currentText() : QString(); }
 } // namespace
 
@@ -324,7 +316,7 @@ bool SaveTempCompParams(CmdFileContext& c)
     v.atnRangeSupported = u.AtnRangeSupported;
     v.maxCalTemp = u.MaxCalTempText;
     v.minCalTemp = u.MinCalTempText;
-    v.writesAtnRange = !modelIn(unit.id.UnitModelCode, {7415, 7428, 7436, 7453});
+    v.writesAtnRange = !ModelIn(unit.id.UnitModelCode, {7415, 7428, 7436, 7453});
     v.atnRange = u.AtnRangeText;
     c.Write(TempCompLines(v));
     return true;
@@ -332,7 +324,7 @@ bool SaveTempCompParams(CmdFileContext& c)
 
 bool SaveWaveguideCfg(CmdFileContext& c)
 {
-    if (modelIn(c.p.unit.id.UnitModelCode, {7415, 7436, 7453}))
+    if (ModelIn(c.p.unit.id.UnitModelCode, {7415, 7436, 7453}))
         return true;
     c.Write(WaveguideLines(selectedText(c.w.ui.cmbWgCfg)));
     return true;
@@ -340,7 +332,7 @@ bool SaveWaveguideCfg(CmdFileContext& c)
 
 bool SaveRedundantModeCfg(CmdFileContext& c)
 {
-    if (modelIn(c.p.unit.id.UnitModelCode, {7415, 7436, 7453}))
+    if (ModelIn(c.p.unit.id.UnitModelCode, {7415, 7436, 7453}))
         return true;
     c.Write(RedundantModeLines(c.w.ui.chkAutoMode->isChecked()));
     return true;
@@ -366,7 +358,7 @@ bool SaveFactoryTripLevels(CmdFileContext& c)
 {
     const UnitConfig& u = c.p.unit.config;
     c.Write(FactoryTripLines(u.FactoryFwdTripLevel, u.FwdTripMargin, u.FactoryRevTripLevel,
-                             !modelIn(c.p.unit.id.UnitModelCode, {7415, 7428, 7436, 7453})));
+                             !ModelIn(c.p.unit.id.UnitModelCode, {7415, 7428, 7436, 7453})));
     return true;
 }
 
@@ -374,7 +366,7 @@ bool SavePSVset(CmdFileContext& c)
 {
     const UnitIdentity& id = c.p.unit.id;
     // Only a unit that answered its set-value query at the first read (the menu shows then).
-    if (modelIn(id.UnitModelCode, {7415, 7436, 7453}) || id.IsTwtaUnit || !c.w.ui.mnuPsVset->isVisible())
+    if (ModelIn(id.UnitModelCode, {7415, 7436, 7453}) || id.IsTwtaUnit || !c.w.ui.mnuPsVset->isVisible())
         return true;
     c.Write(PSVsetLines(c.p.unit.config.PsVsetValue));
     return true;
@@ -385,7 +377,7 @@ bool SaveUnitCfg(CmdFileContext& c)
     const UnitState& unit = c.p.unit;
     if (unit.flags.TouchScreenUnit)
         return true;
-    c.Write(UnitCfgLines(unit.id.OptionWord, unit.id.OduBucUnit, modelIn(unit.id.UnitModelCode, {7415, 7436}),
+    c.Write(UnitCfgLines(unit.id.OptionWord, unit.id.OduBucUnit, ModelIn(unit.id.UnitModelCode, {7415, 7436}),
                          unit.id.IsTwtaUnit, unit.config.MonitorDCVInput));
     return true;
 }
@@ -393,7 +385,7 @@ bool SaveUnitCfg(CmdFileContext& c)
 bool SaveLowCostBucCfg(CmdFileContext& c)
 {
     const UnitState& unit = c.p.unit;
-    if (unit.id.OduBucUnit || modelIn(unit.id.UnitModelCode, {7415, 7436})
+    if (unit.id.OduBucUnit || ModelIn(unit.id.UnitModelCode, {7415, 7436})
         || !HasProgrammableBucOption(unit.id.OptionWord) || !c.w.ui.mnulcBucSetup->isVisible())
         return true;
     const UnitConfig& u = unit.config;

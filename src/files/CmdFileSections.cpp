@@ -1,6 +1,14 @@
 #include "files/CmdFileSections.h"
 #include "files/FileIO.h"
 
+bool ModelIn(qint32 model, std::initializer_list<qint32> models)
+{
+    for (const qint32 m : models)
+        if (model == m)
+            return true;
+    return false;
+}
+
 bool HoldsControlChar(const QString& text)
 {
     for (const QChar ch : text)

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <span>
 
 struct Program;
@@ -31,6 +32,9 @@ struct CmdFileContext {
     // Writes whole lines: those beginning with "#" as comments, the others as commands.
     void Write(const QStringList& lines);
 };
+
+// The unit's model code is one of `models` (the sections leave some models out).
+bool ModelIn(qint32 model, std::initializer_list<qint32> models);
 
 // Control characters (codes 0 to 31 and 127).
 bool HoldsControlChar(const QString& text);
