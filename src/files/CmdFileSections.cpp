@@ -32,6 +32,16 @@ void CmdFileContext::Command(const QString& command, const QString& unitValue)
     file.AddToFile(HoldsControlChar(command + unitValue) ? QStringLiteral("#") + line : line);
 }
 
+void CmdFileContext::Write(const QStringList& lines)
+{
+    for (const QString& line : lines) {
+        if (line.startsWith(QLatin1Char('#')))
+            Comment(line);
+        else
+            Command(line);
+    }
+}
+
 bool RunCmdFileSections(CmdFileContext& c, std::span<const CmdFileSection> sections,
                         const std::function<bool(const CmdFileSection&)>& before)
 {

@@ -4,6 +4,7 @@
 // does; it returns false when it failed (its section is then short or empty, and the
 // file goes on with the next section).
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <span>
@@ -27,6 +28,8 @@ struct CmdFileContext {
     // Writes the command + value; when the unit's value held a control character, the
     // cleaned line is written behind "#" so that a replay never sends it.
     void Command(const QString& command, const QString& unitValue = QString());
+    // Writes whole lines: those beginning with "#" as comments, the others as commands.
+    void Write(const QStringList& lines);
 };
 
 // Control characters (codes 0 to 31 and 127).
