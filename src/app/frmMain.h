@@ -8,6 +8,7 @@
 #include "status/SummaryDecode.h"
 #include "ui/frmMainUi.h"
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -274,6 +275,11 @@ public:
     // Network settings (dialogs/frmMain_enetParams.cpp): the unit's addresses into octets.
     void ParseEnetparams();
 
+    // The command console and the About box (dialogs/frmMain_consoleAbout.cpp). Both leave
+    // the poll and the link's settings alone.
+    void mnuCmdLine_Click();     // shows the one console, creating it on first use
+    void mnuHelpAbout_Click();   // the About box, modal
+
 signals:
     void unloaded();   // Form_Unload has run: the program ends
 
@@ -366,4 +372,6 @@ private:
     void stepSpinControl(int control, bool up);
     // files: the File menu's command-file entries
     void connectFileMenus();
+    void connectConsoleAboutMenus();
+    QPointer<QWidget> console_;   // the command console while it is open
 };
