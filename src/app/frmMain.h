@@ -9,6 +9,7 @@
 #include "settings/MenuDialogs.h"
 #include "ui/frmMainUi.h"
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>

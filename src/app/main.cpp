@@ -6,6 +6,7 @@
 #include "platform/QtSerialControl.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
+#include "platform/QtSystemInfoTool.h"
 #include "platform/QtTcpSocket.h"
 #include "platform/QtUdpSocket.h"
 #include "app/frmMain.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     QtTcpSocket tcp;
     QtUdpSocket udp(&settings);
     QtProgress progress;
+    QtSystemInfoTool sysInfo;
     Folders folders;
 
     Platform pf;
@@ -36,6 +38,7 @@ int main(int argc, char** argv)
     pf.udp = &udp;
     pf.folders = &folders;
     pf.progress = &progress;
+    pf.sysInfo = &sysInfo;
     Program program(pf);
 
     // Showing the main window loads it (settings, link, menus); closing it unloads it

@@ -17,9 +17,11 @@ std::optional<double> bucValue(CommandContext& p, const QString& command, const 
     return NumericValue(r->toEnd(at + static_cast<int>(echo.size())));
 }
 
-float bucSingle(CommandContext& p, const char* command, const char* echo, float none)
+float bucSingle(CommandContext& p, const char* command, const char* echo, float none, bool* answered = nullptr)
 {
     const auto v = bucValue(p, QString::fromLatin1(command), QString::fromLatin1(echo));
+    if (answered)
+        *answered = v.has_value();
     return v ? static_cast<float>(*v) : none;
 }
 
@@ -27,10 +29,13 @@ float bucSingle(CommandContext& p, const char* command, const char* echo, float 
 
 float ReadBucAttenuation(CommandContext& p) { return bucSingle(p, "PBCA?", "CA", -1.0f); }
 float ReadBucPower(CommandContext& p) { return bucSingle(p, "PBCP?", "CP", -60.0f); }
-float ReadBucSetpoint(CommandContext& p) { return bucSingle(p, "PBCS?", "CS", -60.0f); }
+float ReadBucSetpoint(CommandContext& p, bool* answered) { return bucSingle(p, "PBCS?", "CS", -60.0f, answered); }
 float ReadBucTemperature(CommandContext& p) { return bucSingle(p, "PBCT?", "CT", -60.0f); }
-float ReadBucMaxAttenuation(CommandContext& p) { return bucSingle(p, "PBCN?", "CN", 31.5f); }
-float ReadBucOffset(CommandContext& p) { return bucSingle(p, "PBCO?", "CO", 0.0f); }
+float ReadBucMaxAttenuation(CommandContext& p, bool* answered)
+{
+    return bucSingle(p, "PBCN?", "CN", 31.5f, answered);
+}
+float ReadBucOffset(CommandContext& p, bool* answered) { return bucSingle(p, "PBCO?", "CO", 0.0f, answered); }
 float ReadBucIdeal(CommandContext& p) { return bucSingle(p, "PBCI?", "CI", 0.0f); }
 
 qint16 ReadBucMode(CommandContext& p)

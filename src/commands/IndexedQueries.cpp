@@ -114,8 +114,12 @@ void ReadDigitalPotSettings(CommandContext& p)
     UnitConfig& c = p.unit.config;
     for (const int n : {1, 4, 5, 6})
         c.DigitalPotValues[static_cast<size_t>(n)] = ReadDigitalPot(p, n);
-    c.OverdriveTripLevel = NumericValue(ReadOverdriveFaultTripLevel(p));
-    c.UplinkPowerControl = ReadUplinkPowerControl(p) == 1;
+    const QString overdrive = ReadOverdriveFaultTripLevel(p);
+    c.OverdriveTripLevel = NumericValue(overdrive);
+    c.OverdriveTripLevelRead = overdrive != QLatin1String("-1.0");
+    const qint16 uplink = ReadUplinkPowerControl(p);
+    c.UplinkPowerControl = uplink == 1;
+    c.UplinkPowerControlRead = uplink >= 0;
 }
 
 qint16 ReadStartupConfig(CommandContext& p)

@@ -14,7 +14,7 @@ bool ReadADCScalers(CommandContext& p, std::span<qint16> scalers);
 qint16 ReadDigitalPot(CommandContext& p, int n);
 QString ReadOverdriveFaultTripLevel(CommandContext& p);   // "##0.0"; "-1.0" when unanswered
 // Pots 1, 4, 5 and 6, the overdrive trip level and the uplink power control option into
-// the unit's configuration values.
+// the unit's configuration values, with whether the last two were answered.
 void ReadDigitalPotSettings(CommandContext& p);
 qint16 ReadStartupConfig(CommandContext& p);
 qint32 ReadPowerSupplyHours(CommandContext& p);

@@ -35,8 +35,10 @@ bool GetLinearizerParams(CommandContext& p, bool withSlope)
     return true;
 }
 
-bool GetSubBandSaveParams(CommandContext& p, qint16 n)
+bool GetSubBandSaveParams(CommandContext& p, qint16 n, bool* tiltRead)
 {
+    if (tiltRead)
+        *tiltRead = false;
     for (int k = 0; k <= 5; ++k)
         p.ReplyFields[static_cast<size_t>(k)].clear();
     bool answered = false;
@@ -61,6 +63,8 @@ bool GetSubBandSaveParams(CommandContext& p, qint16 n)
     const QString tilt = QStringLiteral("P|");
     if (const auto r = askSubBand(p, tilt, n, answered)) {
         p.ReplyFields[5] = subBandField(*r, tilt);
+        if (tiltRead)
+            *tiltRead = true;
     } else if (!answered) {
         // A unit without the tilt query: the sub-band's power-supply set voltage instead.
         const PSVsetReply vset = ReadPSVsetValue(p, n);

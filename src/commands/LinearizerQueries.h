@@ -10,7 +10,8 @@ namespace SsaCmds {
 bool GetLinearizerParams(CommandContext& p, bool withSlope);
 // ReplyFields for sub-band n: 0 amplitude, 1 phase, 2 slope, 3 gain-balance state,
 // 4 gain-balance value, 5 tilt (or the sub-band's power-supply set voltage).
-// True once the amplitude was read.
-bool GetSubBandSaveParams(CommandContext& p, qint16 n);
+// True once the amplitude was read. `tiltRead` (when given) tells a tilt that "P|?" answered
+// from the power-supply fallback.
+bool GetSubBandSaveParams(CommandContext& p, qint16 n, bool* tiltRead = nullptr);
 
 } // namespace SsaCmds

@@ -31,7 +31,9 @@ struct UnitConfig {
     std::array<qint16, 11> AdcScalers{};
     std::array<qint16, 7> DigitalPotValues{};
     double OverdriveTripLevel = 0.0;
+    bool OverdriveTripLevelRead = false;
     bool UplinkPowerControl = false;
+    bool UplinkPowerControlRead = false;
 
     // --- connect-time reads: configuration word, band, power limit, unit serial ports ---
     // Taken from the configuration word.
@@ -74,13 +76,18 @@ struct UnitConfig {
     float LcBucMaxAtten = 0.0f;
     float LcBucSetPoint = 0.0f;
     float LcBucOffset = 0.0f;
-    qint16 LcBucMode = 0;              // 0 fixed attenuation, 1 variable attenuation, 2 optimized
+    qint16 LcBucMode = 0;              // 0 fixed attenuation, 1 variable attenuation, 2 optimized; -1 unanswered
+    // The up-converter queries this unit answered at the first read.
+    bool LcBucSetPointRead = false;
+    bool LcBucOffsetRead = false;
+    bool LcBucMaxAttenRead = false;
     bool LcBucInstalled = false;       // configuration word bit 10
     // The unit's own network settings; the octets are what the network dialog shows.
     QString UnitNetMask;
     QString UnitGateway;
     QString UnitMACAddress;
     bool UnitDhcpEnabled = false;
+    bool UnitAddressRead = false;      // the unit reported a usable address of its own
     std::array<qint16, 4> UnitIPOctets{};
     std::array<qint16, 4> UnitNetMaskOctets{};
     std::array<qint16, 4> UnitGatewayOctets{};
@@ -109,8 +116,12 @@ struct UnitConfig {
     float MaxAttenuation = 30.0f;      // dB
     qint32 FaultEnableMask = 0;
     qint32 AlarmEnableMask = 0;
+    bool FaultEnableMaskRead = false;  // "YIF?" answered at the first read
+    bool AlarmEnableMaskRead = false;  // "YIA?" answered
     bool LowLineLatched = false;
     bool ExtIlokLatched = false;
+    bool LowLineLatchRead = false;     // ".?P151" answered
+    bool ExtIlokLatchRead = false;     // ".?P212" answered
     QString TempFaultLevel;
     QString TempAlarmLevel;
     QString InletTempAlarmLevel;

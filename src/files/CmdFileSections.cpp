@@ -1,6 +1,14 @@
 #include "files/CmdFileSections.h"
 #include "files/FileIO.h"
 
+bool ModelIn(qint32 model, std::initializer_list<qint32> models)
+{
+    for (const qint32 m : models)
+        if (model == m)
+            return true;
+    return false;
+}
+
 bool HoldsControlChar(const QString& text)
 {
     for (const QChar ch : text)
@@ -30,6 +38,16 @@ void CmdFileContext::Command(const QString& command, const QString& unitValue)
 {
     const QString line = CleanUnitValue(command + unitValue);
     file.AddToFile(HoldsControlChar(command + unitValue) ? QStringLiteral("#") + line : line);
+}
+
+void CmdFileContext::Write(const QStringList& lines)
+{
+    for (const QString& line : lines) {
+        if (line.startsWith(QLatin1Char('#')))
+            Comment(line);
+        else
+            Command(line);
+    }
 }
 
 bool RunCmdFileSections(CmdFileContext& c, std::span<const CmdFileSection> sections,

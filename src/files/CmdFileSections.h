@@ -4,8 +4,10 @@
 // does; it returns false when it failed (its section is then short or empty, and the
 // file goes on with the next section).
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <span>
 
 struct Program;
@@ -27,7 +29,12 @@ struct CmdFileContext {
     // Writes the command + value; when the unit's value held a control character, the
     // cleaned line is written behind "#" so that a replay never sends it.
     void Command(const QString& command, const QString& unitValue = QString());
+    // Writes whole lines: those beginning with "#" as comments, the others as commands.
+    void Write(const QStringList& lines);
 };
+
+// The unit's model code is one of `models` (the sections leave some models out).
+bool ModelIn(qint32 model, std::initializer_list<qint32> models);
 
 // Control characters (codes 0 to 31 and 127).
 bool HoldsControlChar(const QString& text);

@@ -16,6 +16,7 @@ class IShell;
 class Folders;
 class IUdpSocket;
 class IProgress;
+class ISystemInfoTool;
 
 struct Platform {
     ISerialControl* serial = nullptr;
@@ -27,6 +28,7 @@ struct Platform {
     const Folders* folders = nullptr;
     IUdpSocket* udp = nullptr;     // the unit locator's socket
     IProgress* progress = nullptr; // the long transfers' indicator with Cancel
+    ISystemInfoTool* sysInfo = nullptr;   // the About box's system-information tool
 };
 
 // What the link needs of the main window, without including it.

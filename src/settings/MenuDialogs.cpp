@@ -47,8 +47,8 @@ void MenuDialogRegistry::registerFactory(MenuDialog row, DialogFactory factory)
 
 const DialogFactory& MenuDialogRegistry::factory(MenuDialog row) const { return factories_[slot(row)]; }
 
-QDialog* MenuDialogRegistry::kept(MenuDialog row) const { return kept_[slot(row)].data(); }
+QWidget* MenuDialogRegistry::kept(MenuDialog row) const { return kept_[slot(row)].data(); }
 
-void MenuDialogRegistry::keep(MenuDialog row, QDialog* dialog) { kept_[slot(row)] = dialog; }
+void MenuDialogRegistry::keep(MenuDialog row, QWidget* window) { kept_[slot(row)] = window; }
 
 } // namespace menus

@@ -4,8 +4,8 @@
 // steps the main window runs before and after. The rules are data here and run by one
 // routine (frmMain::RunMenuDialog); the dialog of each entry comes from a factory its own
 // module registers (MenuDialogFactories.cpp). An entry without a factory does nothing.
-#include <QDialog>
 #include <QPointer>
+#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
@@ -61,22 +61,24 @@ struct MenuDialogRule {
 
 const MenuDialogRule& RuleOf(MenuDialog row);
 
-// Makes the entry's dialog with the main window as its parent; nullptr shows nothing.
-using DialogFactory = std::function<std::unique_ptr<QDialog>(Program&, frmMain&)>;
+// Makes the entry's window with the main window as its parent; nullptr shows nothing. A
+// modal entry shows a QDialog through the prompts' modal seam; the modeless entry shows
+// any window and keeps it while it lives.
+using DialogFactory = std::function<std::unique_ptr<QWidget>(Program&, frmMain&)>;
 
 // The factories of one main window, one slot per entry, and the modeless dialogs it
-// keeps open (the window owns them as their parent).
+// keeps while they live (the window owns them as their parent).
 class MenuDialogRegistry {
 public:
     void registerFactory(MenuDialog row, DialogFactory factory);
     const DialogFactory& factory(MenuDialog row) const;
 
-    QDialog* kept(MenuDialog row) const;
-    void keep(MenuDialog row, QDialog* dialog);
+    QWidget* kept(MenuDialog row) const;
+    void keep(MenuDialog row, QWidget* window);
 
 private:
     std::array<DialogFactory, MenuDialogCount> factories_;
-    std::array<QPointer<QDialog>, MenuDialogCount> kept_;
+    std::array<QPointer<QWidget>, MenuDialogCount> kept_;
 };
 
 // Registers the program's dialogs (MenuDialogFactories.cpp); frmMain's constructor calls it.

@@ -9,6 +9,7 @@
 #include "settings/MenuDialogs.h"
 #include "app/frmMain.h"
 #include <QAction>
+#include <QDialog>
 #include <QEvent>
 #include <QLabel>
 #include <optional>
@@ -106,7 +107,8 @@ void frmMain::showMenuDialog(MenuDialog row)
     std::optional<PollPause> pause;
     if (rule.poll != PollMode::Untouched)
         pause.emplace(p, rule.poll == PollMode::On ? PollPause::Mode::On : PollPause::Mode::Restore);
-    if (std::unique_ptr<QDialog> dialog = make(p, *this))
+    const std::unique_ptr<QWidget> window = make(p, *this);
+    if (auto* dialog = qobject_cast<QDialog*>(window.get()))
         p.platform.prompts->runModal(*dialog);
     // The after-steps read only from the unit that was connected when the dialog opened.
     if (p.txn.ConnectionId == connectionAtClick)
@@ -131,17 +133,17 @@ void frmMain::runAfterDialogSteps(unsigned steps)
 
 void frmMain::showModelessDialog(MenuDialog row)
 {
-    QDialog* dialog = menuDialogs.kept(row);
-    if (!dialog) {
-        std::unique_ptr<QDialog> made = menuDialogs.factory(row)(p, *this);
+    QWidget* window = menuDialogs.kept(row);
+    if (!window) {
+        std::unique_ptr<QWidget> made = menuDialogs.factory(row)(p, *this);
         if (!made)
             return;
         if (made->parentWidget() != this)
             made->setParent(this, made->windowFlags() | Qt::Window);
-        dialog = made.release();   // the window owns it from here
-        menuDialogs.keep(row, dialog);
+        window = made.release();   // the main window owns it from here
+        menuDialogs.keep(row, window);
     }
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

@@ -53,14 +53,15 @@ void frmMain::InitLCBuc()
     if (atten < 0) {
         // No up-converter answers: the calibration must not take the last unit's for this one.
         c.LcBucInstalled = false;
+        c.LcBucSetPointRead = c.LcBucOffsetRead = c.LcBucMaxAttenRead = false;
         ui.mnulcBucSetup->setVisible(false);
         return;
     }
     c.LcBucAtten = atten;
-    c.LcBucMaxAtten = ReadBucMaxAttenuation(p);
+    c.LcBucMaxAtten = ReadBucMaxAttenuation(p, &c.LcBucMaxAttenRead);
     c.LcBucMode = ReadBucMode(p);
-    c.LcBucSetPoint = ReadBucSetpoint(p);
-    c.LcBucOffset = ReadBucOffset(p);
+    c.LcBucSetPoint = ReadBucSetpoint(p, &c.LcBucSetPointRead);
+    c.LcBucOffset = ReadBucOffset(p, &c.LcBucOffsetRead);
     c.LcBucInstalled = HasProgrammableBucOption(p.unit.id.OptionWord);
     ui.mnulcBucSetup->setVisible(true);
 }
@@ -97,7 +98,8 @@ void frmMain::InitEnetParams()
     ITcpSocket* socket = p.platform.tcp;
     UnitConfig& c = p.unit.config;
     const QString address = GetIPAddress(p);
-    if (FeatureDecode::IsUsableUnitAddress(address)) {
+    c.UnitAddressRead = FeatureDecode::IsUsableUnitAddress(address);
+    if (c.UnitAddressRead) {
         for (QAction* menu : {ui.mnuUseEnet, ui.mnuEnetCfg, ui.mnuEthPort, ui.mnuOpenWebpage})
             menu->setVisible(true);
         if (socket)

@@ -134,17 +134,29 @@ void frmMain::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
 {
     UnitConfig& c = p.unit.config;
     steps.insert(steps.end(), {
-        {"FaultEnableMask", [this, &c] { c.FaultEnableMask = ReadFaultEnableMask(p) ? c.EnableMaskReply : 0; }},
+        {"FaultEnableMask",
+         [this, &c] {
+             c.FaultEnableMaskRead = ReadFaultEnableMask(p);
+             c.FaultEnableMask = c.FaultEnableMaskRead ? c.EnableMaskReply : 0;
+         }},
         {"mnuWgArcTest",
          [this, &c] {
              ui.mnuWgArcTest->setVisible(firstread::WgArcTestShown(c.FaultEnableMask, p.unit.id.UnitModelCode));
          }},
-        {"AlarmEnableMask", [this, &c] { c.AlarmEnableMask = ReadAlarmEnableMask(p) ? c.EnableMaskReply : 0; }},
+        {"AlarmEnableMask",
+         [this, &c] {
+             c.AlarmEnableMaskRead = ReadAlarmEnableMask(p);
+             c.AlarmEnableMask = c.AlarmEnableMaskRead ? c.EnableMaskReply : 0;
+         }},
         {Events, [this] { runPendingEvents(); }},
         {"Latches",
          [this, &c] {
-             c.LowLineLatched = firstread::LatchedFrom(ReadLowLineLatched(p));
-             c.ExtIlokLatched = firstread::LatchedFrom(ReadExtIlokLatched(p));
+             const qint16 lowLine = ReadLowLineLatched(p);
+             const qint16 extIlok = ReadExtIlokLatched(p);
+             c.LowLineLatched = firstread::LatchedFrom(lowLine);
+             c.ExtIlokLatched = firstread::LatchedFrom(extIlok);
+             c.LowLineLatchRead = lowLine >= 0;
+             c.ExtIlokLatchRead = extIlok >= 0;
          }},
         {"SetProjectSpecificValues", [this] { SetProjectSpecificValues(p); }},
         {"InitDCVInParameters", [this] { InitDCVInParameters(); }},

@@ -1,0 +1,74 @@
+#include "dialogs/frmCmdLine.h"
+#include "dialogs/ConsoleReply.h"
+#include "link/DeferredActions.h"
+#include "link/LinkContext.h"
+#include "link/Transaction.h"
+#include "ui/ConsoleCommandBox.h"
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+
+frmCmdLine::frmCmdLine(LinkContext& p, QWidget* owner) : QWidget(owner, Qt::Window), p_(p)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui.setupUi(this);
+    connect(ui.cmbCmd, &ConsoleCommandBox::enterPressed, this, &frmCmdLine::cmbCmd_KeyPress);
+    connect(ui.cmbCmd, &ConsoleCommandBox::picked, this, &frmCmdLine::cmbCmd_Click);
+    connect(ui.btnClose, &QPushButton::clicked, this, &frmCmdLine::btnClose_Click);
+    Form_Load();
+}
+
+void frmCmdLine::Form_Load()
+{
+    ui.List1->clear();
+}
+
+void frmCmdLine::cmbCmd_KeyPress()
+{
+    SendConsoleCommand(ui.cmbCmd->currentText());
+}
+
+void frmCmdLine::cmbCmd_Click()
+{
+    if (!ui.cmbCmd->currentText().isEmpty())
+        SendConsoleCommand(ui.cmbCmd->currentText());
+}
+
+void frmCmdLine::btnClose_Click()
+{
+    close();
+}
+
+void frmCmdLine::SendConsoleCommand(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    AddToCommandHistory(text);
+    // A command entered while another one waits for its reply goes out once that one has
+    // ended, so it is neither refused nor mixed up with the other's reply.
+    QPointer<frmCmdLine> self(this);
+    RunWhenLinkFree(p_, [self, text] {
+        if (self)
+            self->sendNow(text);
+    });
+}
+
+void frmCmdLine::sendNow(const QString& text)
+{
+    if (!SendUnitCommand(p_, text, false))
+        return;   // a failed transaction shows nothing
+    for (const QString& item : SplitConsoleLine(FormatConsoleReply(p_.LinkObject.ReplyBuffer)))
+        ui.List1->addItem(item);
+    ui.List1->scrollToBottom();
+}
+
+void frmCmdLine::AddToCommandHistory(const QString& text)
+{
+    if (ui.cmbCmd->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
+        return;
+    // The edit field keeps what was typed while the list changes under it.
+    const QString typed = ui.cmbCmd->currentText();
+    ui.cmbCmd->insertItem(0, text);
+    ui.cmbCmd->setCurrentIndex(-1);
+    ui.cmbCmd->setEditText(typed);
+}
