@@ -10,18 +10,23 @@ public:
     struct Box {
         QString text, title;
         PromptIcon icon;
+        PromptButtons buttons = PromptButtons::Ok;
     };
 
     PromptAnswer message(const QString& text, const QString& title, PromptIcon icon,
-                         PromptButtons) override
+                         PromptButtons buttons) override
     {
-        boxes.append({text, title, icon});
+        boxes.append({text, title, icon, buttons});
+        if (whileOpen)
+            whileOpen();
         return answers.isEmpty() ? PromptAnswer::Ok : answers.takeFirst();
     }
     QString input(const QString& prompt, const QString& title, const QString& proposed) override
     {
         inputs.append({prompt, title, PromptIcon::None});
         lastProposed = proposed;
+        if (whileOpen)
+            whileOpen();
         return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
     }
     QString openFile(const QString& title, const QString& folder, const QString& filter) override
@@ -58,5 +63,6 @@ public:
     QStringList fileDialogs;
     QStringList fileFolders, fileFilters, fileProposed;   // per file dialog, in order
     std::function<int(QDialog&)> modal;
+    std::function<void()> whileOpen;   // runs while each message or input box is open
     int modalRuns = 0;
 };
