@@ -9,4 +9,5 @@ struct Program : CommandContext {
     using CommandContext::CommandContext;
 
     FilesState files;                      // folders and file choices
+    bool EnetSettingsChanged = false;      // the network dialog sent changed settings
 };

@@ -17,7 +17,8 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(pro
     installLinkHooks();
     connectLinkSignals();
     connectFileMenus();
-    connectConsoleAboutMenus();
+    connectDialogMenus();
+    connectSettingMenus();
 }
 
 frmMain::~frmMain()

@@ -6,6 +6,7 @@
 #include "status/IndicatorList.h"
 #include "status/PowerDisplay.h"
 #include "status/SummaryDecode.h"
+#include "settings/MenuDialogs.h"
 #include "ui/frmMainUi.h"
 #include <QMainWindow>
 #include <QPointer>
@@ -204,6 +205,53 @@ public:
     void mnuPollAdrs_Click();
     void mnuWatts_Click();
 
+    // Menu entries that open a dialog (settings/frmMain_menuDialogs.cpp). Each runs its
+    // entry's rules of settings/MenuDialogs.h with the dialog registered in menuDialogs.
+    menus::MenuDialogRegistry menuDialogs;
+    void RunMenuDialog(MenuDialog row);
+    void mnuEnetCfg_Click();
+    void mnuLLDPCfg_Click();
+    void mnuAmpCom_Click();
+    void mnulcBucSetup_Click();
+    void mnuGainBal_Click();
+    void mnuMaxPwrLvl_Click();
+    void mnuStartupCfg_Click();
+    void mnuTempTripLevels_Click();
+    void mnuPowerSave_Click();
+    void mnuPLog_Click();
+    void mnuTrendLogs_Click();
+    void mnuCalFactor_Click();
+    void mnuCmdLine_Click();
+    void mnuHelpAbout_Click();
+    void lblSBandFrq_DblClick();
+    void lbllcBucDrive_DblClick();
+
+    // Setting toggles, unit actions and program entries (settings/frmMain_settingMenus.cpp).
+    // A toggle's mark changes only when the unit acknowledged its command.
+    void mnuHeaterState_Click();
+    void mnuHtrStby_Click();
+    void mnuLEDMode_Click();
+    void mnuRfiInvert_Click();
+    void mnuAutoHVDisable_Click();
+    void mnuAutoClrBUC_Click();
+    void mnuReturnLoss_Click();
+    void mnuReboot_Click();
+    void mnuWgArcTest_Click();
+    void mnuSumFltTest_Click();
+    void mnuSubB1_Click() { mnuSubB_Click(1); }
+    void mnuSubB2_Click() { mnuSubB_Click(2); }
+    void mnuSubB3_Click() { mnuSubB_Click(3); }
+    void mnuSubB4_Click() { mnuSubB_Click(4); }
+    void mnuSubB5_Click() { mnuSubB_Click(5); }
+    void mnuSubB6_Click() { mnuSubB_Click(6); }
+    void mnuSubB7_Click() { mnuSubB_Click(7); }
+    void mnuSubB8_Click() { mnuSubB_Click(8); }
+    void mnuOpenWebpage_Click();
+    void mnuModelCfgPN_Click();
+    void mnuFileExit_Click();
+    void mnuISense_Click();
+    void mnuPsVset_Click();
+
     // RF bands and sub-bands (settings/frmMain_subBands.cpp)
     void ClearSubBands(bool hide = false);
     void InitcmbRfBand();
@@ -274,11 +322,6 @@ public:
 
     // Network settings (dialogs/frmMain_enetParams.cpp): the unit's addresses into octets.
     void ParseEnetparams();
-
-    // The command console and the About box (dialogs/frmMain_consoleAbout.cpp). Both leave
-    // the poll and the link's settings alone.
-    void mnuCmdLine_Click();     // shows the one console, creating it on first use
-    void mnuHelpAbout_Click();   // the About box, modal
 
 signals:
     void unloaded();   // Form_Unload has run: the program ends
@@ -352,6 +395,17 @@ private:
 
     // settings: command controls
     void connectCommandControls();
+    // settings: menu dialogs, toggles and unit actions
+    void connectDialogMenus();
+    void showMenuDialog(MenuDialog row);
+    void showModelessDialog(MenuDialog row);
+    void runAfterDialogSteps(unsigned steps);
+    void connectSettingMenus();
+    void mnuSubB_Click(int n);
+    // Sends the command for the mark the click asks for (`tick`); on acknowledgement sets the
+    // mark and runs `acknowledged`.
+    void toggleSetting(QAction* entry, bool remoteTest, const std::function<QString(bool tick)>& command,
+                       const std::function<void(bool tick)>& acknowledged = {});
     // settings: entry boxes and spin controls
     void connectEntryBoxes();
     void connectSpinControls();
@@ -372,6 +426,4 @@ private:
     void stepSpinControl(int control, bool up);
     // files: the File menu's command-file entries
     void connectFileMenus();
-    void connectConsoleAboutMenus();
-    QPointer<QWidget> console_;   // the command console while it is open
 };

@@ -1,0 +1,29 @@
+// The dialog of each main-window entry of MenuDialogs.h. One registration per entry, each
+// on its own lines; an entry left out opens nothing.
+#include "app/Program.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmAmpCom.h"
+#include "dialogs/frmCmdLine.h"
+#include "settings/MenuDialogs.h"
+#include "app/frmMain.h"
+#include <QLineEdit>
+
+namespace menus {
+
+void RegisterMenuDialogs(MenuDialogRegistry& r)
+{
+    // "Serial Com": the RS-485 address comes from the main window's address box.
+    r.registerFactory(MenuDialog::AmpCom, [](Program& p, frmMain& w) {
+        return std::make_unique<frmAmpCom>(p, w.ui.txtAdr->text(), &w);
+    });
+
+    // "Commandline": modeless; closing it unloads it, the next click makes a new one.
+    r.registerFactory(MenuDialog::CmdLine, [](Program& p, frmMain& w) { return std::make_unique<frmCmdLine>(p, &w); });
+
+    r.registerFactory(MenuDialog::HelpAbout, [](Program& p, frmMain& w) {
+        return std::make_unique<frmAbout>(p.platform.prompts, p.platform.sysInfo, &w);
+    });
+
+}
+
+} // namespace menus
