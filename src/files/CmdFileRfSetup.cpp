@@ -103,7 +103,7 @@ QStringList SubBandLines(int n, const QString& freq, const SubBandParams& params
     if (tempComp.written)
         lines << QStringLiteral("#    Temperature Coefficient: ") + tempComp.coefficient
                      + (tempComp.attnTemp ? QStringLiteral(" (Attn:Temp)") : QStringLiteral(" dB/Deg C"))
-              << QStringLiteral("YB") + tempComp.coefficient + QStringLiteral("s") + sub;
+              << LiveIf(!tempComp.coefficient.isEmpty(), QStringLiteral("YB") + tempComp.coefficient + QStringLiteral("s") + sub);
     return lines;
 }
 

@@ -73,6 +73,8 @@ TEST(CmdFileRfLines, SubBands)
         {"negative tilt", SubBandLines(1, "21.75", answered("-3", true), false, false, noComp),
          {"#  Sub-Band 1: 21.75 GHz", "PBS121.75", "#  Linearizer Settings for Sub-Band 1", "#    Lin Amp: A013",
           "PZA013:1", "#    Lin Phase: P035", "PzP035:1"}},
+        {"coefficient unread", SubBandLines(2, "23.00", SubBandParams{}, false, false, SubBandTempComp{true, "", false}),
+         {"#  Sub-Band 2: 23.00 GHz", "PBS223.00", "#    Temperature Coefficient:  dB/Deg C", "#YBs2"}},
         {"read failed", SubBandLines(4, "31.55", SubBandParams{}, true, true, attnTemp),
          {"#  Sub-Band 4: 31.55 GHz", "PBS431.55", "#    Temperature Coefficient: 0.5:40 (Attn:Temp)", "YB0.5:40s4"}},
         {"no amplitude, phase and gain value unanswered",
