@@ -1,27 +1,14 @@
 // The lines of the identity and everyday-settings sections, from plain unit values.
 #include "commands/UnitConfig.h"
 #include "files/CmdFileLines.h"
+#include "LineCases.h"
 #include <gtest/gtest.h>
 
 using namespace cmdlines;
 
-namespace {
-struct Case {
-    const char* name;
-    QStringList lines;
-    QStringList expected;
-};
-
-void expectCases(std::initializer_list<Case> cases)
-{
-    for (const Case& c : cases)
-        EXPECT_EQ(c.lines, c.expected) << c.name << ": " << c.lines.join(" | ").toStdString();
-}
-} // namespace
-
 TEST(CmdFileIdentityLines, FirmwarePartSerialAndModelCfg)
 {
-    expectCases({
+    ExpectLineCases({
         {"cpld", FirmwareLines("672-6316-003", "5.34", "1.4"),
          {"#Reported Firmware: 672-6316-003, v5.34", "#", "#Reported CPLD: v1.4", "#"}},
         {"empty cpld", FirmwareLines("672-6316-003", "5.34", ""),
@@ -48,7 +35,7 @@ TEST(CmdFileBasicLines, AttenuationGainAndLinearizer)
     gain.UnitGainValue = "3.5";
     UnitConfig gainOn = gain;
     gainOn.UnitGainEnabled = true;
-    expectCases({
+    ExpectLineCases({
         {"attenuation", AttenuationLines("5.0", false, 30.0f),
          {"#Attenuation: 5.0 dB", "K5.0", "#Max Attenuation: 30.0 dB", "YAM30.0"}},
         {"empty box", AttenuationLines("", false, 25.5f), {"#Attenuation:  dB", "K", "#Max Attenuation: 25.5 dB", "YAM25.5"}},
@@ -67,7 +54,7 @@ TEST(CmdFileBasicLines, AttenuationGainAndLinearizer)
 
 TEST(CmdFileBasicLines, StatesAndToggles)
 {
-    expectCases({
+    ExpectLineCases({
         {"startup off", StartUpLines(1), {"#Startup Config: Off", "PX1"}},
         {"startup on", StartUpLines(2), {"#Startup Config: On", "PX2"}},
         {"startup normal", StartUpLines(0), {"#Startup Config: Normal", "PX0"}},
@@ -92,7 +79,7 @@ TEST(CmdFileBasicLines, StatesAndToggles)
 
 TEST(CmdFileBasicLines, ConstantPowerInEitherDisplay)
 {
-    expectCases({
+    ExpectLineCases({
         {"dBm", ConstantPowerLines("50", false),
          {"#Constant Power Level: 50 dBm (100.0W)", "#G100.0", "#Constant Power: Disabled", "H"}},
         {"watts", ConstantPowerLines("100.0", true),
@@ -108,7 +95,7 @@ TEST(CmdFileBasicLines, NetworkAndPrimePower)
     dhcp.dhcp = true;
     EnetValues none = fixed;
     none.addressRead = false;
-    expectCases({
+    ExpectLineCases({
         {"static", EnetLines(fixed),
          {"#Ethernet Mode: Static IP", "#PEO0", "#Static IP Address: 127.0.0.5", "PEI127.0.0.5", "#Net Mask: 255.0.0.0",
           "PEN255.0.0.0", "#Gateway (Router) IP Address: 127.0.0.1", "PER127.0.0.1", "#Ethernet Port No.: 2000"}},

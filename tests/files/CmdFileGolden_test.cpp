@@ -208,3 +208,42 @@ std::string caseName(const ::testing::TestParamInfo<std::tuple<int, CmdFileLink>
 INSTANTIATE_TEST_SUITE_P(Profiles, CmdFileGolden,
                          ::testing::Combine(::testing::Range(0, 5), ::testing::Values(CmdFileLink::Pty, CmdFileLink::Tcp)),
                          caseName);
+
+namespace {
+QStringList fileLines(const QByteArray& file) { return QString::fromLatin1(file).split(QStringLiteral("\r\n")); }
+} // namespace
+
+TEST(CmdFileUnitState, TheRestoreToggleIsRecordedAsTheUnitAcknowledgedIt)
+{
+    const EnglishLocale english;
+    CmdFileWindow t(CmdFileLink::Pty, twtaProfile());
+    t.unit.editProfile([](SimUnitProfile& p) { p.behaviour["PBA1"].kind = SimBehaviour::Nak; });
+    ASSERT_TRUE(t.connect());
+    t.w().mnuAutoHVDisable_Click();   // "PBA0" acknowledged
+    QStringList lines = fileLines(t.save(t.tmp.filePath("a"), "Cfg.txt"));
+    EXPECT_TRUE(lines.contains("#Xmit Restore: Disabled"));
+    EXPECT_TRUE(lines.contains("PBA0"));
+    t.w().mnuAutoHVDisable_Click();   // "PBA1" refused: the unit stays as it was
+    lines = fileLines(t.save(t.tmp.filePath("b"), "Cfg.txt"));
+    EXPECT_TRUE(lines.contains("PBA0"));
+    EXPECT_FALSE(lines.contains("PBA1"));
+}
+
+TEST(CmdFileUnitState, UpConverterSettingsNotAnsweredAtConnectAreRecordedOnly)
+{
+    const EnglishLocale english;
+    SimUnitProfile profile = twtaProfile();
+    profile.set("YM?", "YM1024");
+    profile.set("PBCA?", "PBCA10.5");
+    profile.set("PBCN?", "PBCN30");
+    profile.set("PBCO?", "PBCO1.5");
+    CmdFileWindow t(CmdFileLink::Pty, profile);   // neither "PBCS?" nor "PBCM?" answered
+    ASSERT_TRUE(t.connect());
+    const QStringList lines = fileLines(t.save(t.tmp.filePath("a"), "Cfg.txt"));
+    const qsizetype at = lines.indexOf("#BUC Installed");
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(lines.mid(at, 11),
+              QStringList({"#BUC Installed", "#  BUC Mode: ", "#PBCM-1", "#  BUC Setpoint: -60.0 dBm", "#PBCS-60.0",
+                           "#  BUC Offset: 1.5 dBm", "PBCO1.5", "#  BUC Atten: 10.5 dB", "PBCA10.5",
+                           "#  BUC Max Atten: 30.0 dB", "PBCN30.0"}));
+}

@@ -1,26 +1,13 @@
 // The lines of the limits, heater, supplies, ports and product sections, from plain unit values.
 #include "files/CmdFileLines.h"
+#include "LineCases.h"
 #include <gtest/gtest.h>
 
 using namespace cmdlines;
 
-namespace {
-struct Case {
-    const char* name;
-    QStringList lines;
-    QStringList expected;
-};
-
-void expectCases(std::initializer_list<Case> cases)
-{
-    for (const Case& c : cases)
-        EXPECT_EQ(c.lines, c.expected) << c.name << ": " << c.lines.join(" | ").toStdString();
-}
-} // namespace
-
 TEST(CmdFileLimitLines, LimitsHeaterAndHelix)
 {
-    expectCases({
+    ExpectLineCases({
         {"offset -50.0", RevRFOffsetLines(-50.0f), {"#Reverse RF Offset: -50.0 dB", "#PR-50.0"}},
         {"offset -50.1", RevRFOffsetLines(-50.1f), {}},
         {"offset none", RevRFOffsetLines(-100.0f), {}},
@@ -45,7 +32,7 @@ TEST(CmdFileLimitLines, LimitsHeaterAndHelix)
 
 TEST(CmdFileLimitLines, DCInputAndTemperatures)
 {
-    expectCases({
+    ExpectLineCases({
         {"dc input", DCVInputLines({"42.0", "", "40.0", "58.0", "1.02"}),
          {"#DC Input Voltage Limits: ", "#  Alarm Low Limit: 42.0 V", "PBDAL42.0", "#  Fault Low Limit: 40.0 V",
           "PBDFL40.0", "#  Fault High Limit: 58.0 V", "PBDFH58.0", "#  DCV Input Ratio: 1.02", "PBDR1.02"}},
@@ -68,7 +55,7 @@ TEST(CmdFileLimitLines, CathodeMonitor)
     counts.enabled = false;
     counts.negativeAnode = false;
     const QStringList tail{"#Anode Voltage: 1200 V", "PBFA1200"};
-    expectCases({
+    ExpectLineCases({
         {"enabled", CathodeMonitorLines(on),
          {"#Cathode Current Monitoring: Enabled", "PBFS1", "#Anode Voltage Scale Factor: 4000 V (0.9766V/Count)",
           "PBFT4000", "#Negative Anode: Enabled", "PBFE1", "#Negative Anode Starting Voltage: 150", "PBFF150",
@@ -97,7 +84,7 @@ TEST(CmdFileLimitLines, PortsLedScalersPotsSupplyAndProduct)
     pots.uplinkRead = true;
     PotValues unanswered;
     unanswered.pots.fill(-1);
-    expectCases({
+    ExpectLineCases({
         {"ports", SerialPortLines(ports),
          {"#COM1 (RS232): ", "#  baud:   9600", "#  Parity: N", "#  Data:   8", "#  Stop:   1", "#X1009600N81", "#",
           "#COM2 (RS485): ", "#  baud:   38400", "#  Parity: E", "#  Data:   7", "#  Stop:   1", "#  Wire:   2",

@@ -1,23 +1,12 @@
 // The lines of the RF set-up sections (bands, sub-bands, temperature compensation, trip
 // levels, configuration word, up-converter), from plain unit values.
 #include "files/CmdFileLines.h"
+#include "LineCases.h"
 #include <gtest/gtest.h>
 
 using namespace cmdlines;
 
 namespace {
-struct Case {
-    const char* name;
-    QStringList lines;
-    QStringList expected;
-};
-
-void expectCases(std::initializer_list<Case> cases)
-{
-    for (const Case& c : cases)
-        EXPECT_EQ(c.lines, c.expected) << c.name << ": " << c.lines.join(" | ").toStdString();
-}
-
 BandValues bands(bool multi)
 {
     BandValues v;
@@ -40,7 +29,7 @@ TEST(CmdFileRfLines, Bands)
     BandValues none = bands(false);
     none.names[1].clear();
     none.currentBand.clear();
-    expectCases({
+    ExpectLineCases({
         {"single band", BandLines(bands(false)),
          {"#RF Band 1: Ku, 14.25 GHz", ".B1Ku,14.25", "#Current RF Band: Ku", "TKu"}},
         {"multi-band, band 3 disabled", BandLines(bands(true)),
@@ -59,7 +48,7 @@ TEST(CmdFileRfLines, SubBands)
     const SubBandTempComp noComp;
     const SubBandTempComp comp{true, "-0.02", false};
     const SubBandTempComp attnTemp{true, "0.5:40", true};
-    expectCases({
+    ExpectLineCases({
         {"empty frequency", SubBandLines(3, "", answered("", false), true, true, comp),
          {"#  Sub-Band 3: 0.00 GHz", "PBS300.00"}},
         {"tilt answered", SubBandLines(2, "23.00", answered("T0.5", true), false, true, noComp),
@@ -94,7 +83,7 @@ TEST(CmdFileRfLines, TemperatureCompensationWaveguide)
     perSubBand.writesAtnRange = false;
     TempCompValues noRange = global;
     noRange.atnRangeSupported = false;
-    expectCases({
+    ExpectLineCases({
         {"global", TempCompLines(global),
          {"#Temperature Coefficient: 0.015 dB/Deg C", "YB0.015", "#Gain Temperature Compensation: Disabled", "PI0",
           "#Max Cal Temperature: 70 C", ".P332 70", "#Min Cal Temperature: -20 C", ".P333 -20",
@@ -113,7 +102,7 @@ TEST(CmdFileRfLines, TemperatureCompensationWaveguide)
 
 TEST(CmdFileRfLines, TripLevels)
 {
-    expectCases({
+    ExpectLineCases({
         {"alarm in dBm", TripLevelLines(kFwdHighTrip, "50", "Alarm", false), {"#RF Power High: Alarm (50.0 dBm)", "MA100.0"}},
         {"alarm in watts", TripLevelLines(kFwdHighTrip, "100.0", "Alarm", true),
          {"#RF Power High: Alarm (50.0 dBm)", "MA100.0"}},
@@ -135,7 +124,7 @@ TEST(CmdFileRfLines, TripLevels)
 TEST(CmdFileRfLines, ConfigurationWord)
 {
     const QStringList head{"#", "# Unit Config", "#"};
-    expectCases({
+    ExpectLineCases({
         {"7428", UnitCfgLines(0x7fff, true, false, false, false),
          head + QStringList{"# 0  Rack/Odu:              Odu", "# 9  Auto Clear BUC Fault:  Yes", "YM513", "#"}},
         {"sspa 513", UnitCfgLines(513, false, false, false, true),
@@ -168,7 +157,7 @@ TEST(CmdFileRfLines, UpConverter)
     unanswered.setPointRead = unanswered.offsetRead = unanswered.maxAttenRead = false;
     const QStringList tail{"#  BUC Setpoint: -10.0 dBm", "PBCS-10.0", "#  BUC Offset: 1.5 dBm", "PBCO1.5",
                            "#  BUC Atten: 10.5 dB", "PBCA10.5", "#  BUC Max Atten: 30.0 dB", "PBCN30.0"};
-    expectCases({
+    ExpectLineCases({
         {"optimized", LowCostBucLines(all), QStringList{"#BUC Installed", "#  BUC Mode: Optimized", "PBCM2"} + tail},
         {"mode 3", LowCostBucLines(mode3), QStringList{"#BUC Installed", "#  BUC Mode: ", "PBCM3"} + tail},
         {"unanswered", LowCostBucLines(unanswered),

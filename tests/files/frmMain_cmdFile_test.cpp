@@ -1,5 +1,6 @@
 // Saving and replaying the configuration command file through the main window: the
 // replay against the simulated unit over a pseudo-terminal and loopback TCP, the menus.
+#include "CmdFileWindow.h"
 #include "app/Program.h"
 #include "files/FileIO.h"
 #include "platform/Folders.h"
@@ -41,46 +42,19 @@ QByteArray readBytes(const QString& path)
 }
 
 // The main window connected to the simulated unit, which acknowledges every setting.
-struct ReplayWindow {
-    explicit ReplayWindow(Link link) : link(link)
+struct ReplayWindow : CmdFileWindow {
+    explicit ReplayWindow(Link link) : CmdFileWindow(link == Link::Tcp ? CmdFileLink::Tcp : CmdFileLink::Pty, profile())
     {
-        unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
-        if (link == Link::Tcp) {
-            EXPECT_TRUE(tcpSim.listen());
-            store.setText("Settings", "UseEnet", "True");
-            store.setText("Settings", "UseIP", "127.0.0.1");
-            store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
-        } else {
-            EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
-            serialSim.mapPort(store, 3);
-            store.setText("Settings", "CurrentPort", "3");
-        }
-        Platform pf;
-        pf.serial = &serial;
-        pf.tcp = &socket;
-        pf.clock = &clock;
-        pf.prompts = &prompts;
-        pf.settings = &store;
-        pf.shell = &shell;
-        pf.folders = &folders;
-        pf.progress = &progress;
-        program = std::make_unique<Program>(pf);
-        window = std::make_unique<frmMain>(*program);
-        w().Form_Load();
-        w().btnConnect_Click();
-        EXPECT_EQ(w().ui.btnConnect->text(), "Disconnect");
+        connect();
         EXPECT_TRUE(prompts.boxes.isEmpty());
-        w().Timer1.stop();   // polls are not what these tests count
-        p().conn.RemoteMode = true;
         unit.clearCommands();
     }
-    ~ReplayWindow()
+    static SimUnitProfile profile()
     {
-        window.reset();
-        p().LinkObject.setOpenPort(false);
+        SimUnitProfile profile = twtaProfile();
+        profile.set("PEI?", "PEI127.0.0.1");   // the first read takes the unit's address as the target
+        return profile;
     }
-    Program& p() { return *program; }
-    frmMain& w() { return *window; }
     QString file(const char* name, const QByteArray& bytes)
     {
         const QString path = tmp.filePath(name);
@@ -97,27 +71,6 @@ struct ReplayWindow {
             ++n;
         return sent.mid(0, n);
     }
-
-    Link link;
-    SimUnit unit{[] {
-        SimUnitProfile profile = twtaProfile();
-        profile.set("PEI?", "PEI127.0.0.1");   // the first read takes the unit's address as the target
-        profile.refuseAllUnknown();
-        return profile;
-    }()};
-    SimUnitSerial serialSim{unit};
-    SimUnitTcp tcpSim{unit};
-    MemorySettingsStore store;
-    QtSerialControl serial{&store};
-    QtTcpSocket socket;
-    QtClock clock;
-    FakePrompts prompts;
-    FakeShell shell;
-    FakeProgress progress;
-    QTemporaryDir tmp;
-    Folders folders{tmp.filePath("data"), tmp.filePath("home")};
-    std::unique_ptr<Program> program;
-    std::unique_ptr<frmMain> window;
 };
 
 const QByteArray kMixedFile = "############################################################\r\n"
