@@ -4,10 +4,14 @@
 // part: the link a LinkContext, the command module a CommandContext.
 #include "commands/CommandContext.h"
 #include "files/FilesState.h"
+#include <optional>
 
 struct Program : CommandContext {
     using CommandContext::CommandContext;
 
     FilesState files;                      // folders and file choices
     bool EnetSettingsChanged = false;      // the network dialog sent changed settings
+    // The connection (txn.ConnectionId) on which the network dialog last sent a setting; the
+    // unit of a later connection has received none, so it is offered no apply step.
+    std::optional<quint64> EnetSettingsSentOn;
 };
