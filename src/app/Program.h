@@ -4,10 +4,14 @@
 // part: the link a LinkContext, the command module a CommandContext.
 #include "commands/CommandContext.h"
 #include "files/FilesState.h"
+#include <optional>
 
 struct Program : CommandContext {
     using CommandContext::CommandContext;
 
     FilesState files;                      // folders and file choices
     bool EnetSettingsChanged = false;      // the network dialog sent changed settings
+    // The connection (txn.ConnectionId) whose up-converter has no temperature sensor: the
+    // set-up dialog asks its temperature no more until the next connection.
+    std::optional<quint64> LcBucNoSensorConnection;
 };
