@@ -4,12 +4,14 @@
 // part: the link a LinkContext, the command module a CommandContext.
 #include "commands/CommandContext.h"
 #include "files/FilesState.h"
+#include "transfers/TransfersState.h"
 #include <optional>
 
 struct Program : CommandContext {
     using CommandContext::CommandContext;
 
     FilesState files;                      // folders and file choices
+    TransfersState transfers;              // log downloads: line tables, page state, the lock
     bool EnetSettingsChanged = false;      // the network dialog sent changed settings
     // The connection (txn.ConnectionId) whose up-converter has no temperature sensor: the
     // set-up dialog asks its temperature no more until the next connection.
