@@ -4,6 +4,7 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmAmpCom.h"
 #include "dialogs/frmCmdLine.h"
+#include "dialogs/frmLLDPConfig.h"
 #include "settings/MenuDialogs.h"
 #include "app/frmMain.h"
 #include <QLineEdit>
@@ -16,6 +17,8 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     r.registerFactory(MenuDialog::AmpCom, [](Program& p, frmMain& w) {
         return std::make_unique<frmAmpCom>(p, w.ui.txtAdr->text(), &w);
     });
+
+    r.registerFactory(MenuDialog::LLDPCfg, [](Program& p, frmMain& w) { return std::make_unique<frmLLDPConfig>(p, &w); });
 
     // "Commandline": modeless; closing it unloads it, the next click makes a new one.
     r.registerFactory(MenuDialog::CmdLine, [](Program& p, frmMain& w) { return std::make_unique<frmCmdLine>(p, &w); });
