@@ -4,10 +4,12 @@
 // part: the link a LinkContext, the command module a CommandContext.
 #include "commands/CommandContext.h"
 #include "files/FilesState.h"
+#include "transfers/TransfersState.h"
 
 struct Program : CommandContext {
     using CommandContext::CommandContext;
 
     FilesState files;                      // folders and file choices
+    TransfersState transfers;              // log downloads: line tables, page state, the lock
     bool EnetSettingsChanged = false;      // the network dialog sent changed settings
 };
