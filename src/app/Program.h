@@ -4,10 +4,16 @@
 // part: the link a LinkContext, the command module a CommandContext.
 #include "commands/CommandContext.h"
 #include "files/FilesState.h"
+#include "transfers/TransfersState.h"
+#include <optional>
 
 struct Program : CommandContext {
     using CommandContext::CommandContext;
 
     FilesState files;                      // folders and file choices
+    TransfersState transfers;              // log downloads: line tables, page state, the lock
     bool EnetSettingsChanged = false;      // the network dialog sent changed settings
+    // The connection (txn.ConnectionId) on which the network dialog last sent a setting; the
+    // unit of a later connection has received none, so it is offered no apply step.
+    std::optional<quint64> EnetSettingsSentOn;
 };

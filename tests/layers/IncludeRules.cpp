@@ -16,6 +16,15 @@ QStringList allowedFolders(const QString& layer, bool windowFile)
             folders << QStringLiteral("ui") << QStringLiteral("app");
         return folders;
     }
+    if (layer == QLatin1String("transfers")) {
+        // Logs and tables build on the link, the command module and the files' text-file
+        // class; the main window and the layouts only in the subsystem's window files.
+        QStringList folders{QStringLiteral("platform"), QStringLiteral("link"), QStringLiteral("commands"),
+                            QStringLiteral("files"), QStringLiteral("transfers")};
+        if (windowFile)
+            folders << QStringLiteral("ui") << QStringLiteral("app");
+        return folders;
+    }
     return {};
 }
 } // namespace

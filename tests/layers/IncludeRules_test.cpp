@@ -36,12 +36,16 @@ TEST(IncludeRules, PlantedIncludesAgainstTheLayersAreFound)
         // allowed: a link window file may include ui/ and app/; the subsystems above are free
         {"src/link/frmCom.cpp", "#include \"app/Program.h\"\n#include \"ui/frmComUi.h\"\n"},
         {"src/status/frmMain_poll.cpp", "#include \"app/frmMain.h\"\n#include \"files/FileIO.h\"\n"},
+        {"src/transfers/LogPaging.cpp", "#include \"files/FileIO.h\"\n#include \"app/Program.h\"\n"},
+        {"src/transfers/frmMain_log.cpp", "#include \"app/frmMain.h\"\n#include \"status/PollRules.h\"\n"},
     };
     const QStringList expected = {
         "src/platform/Clock.h: link/OVLink.h",
         "src/link/OVLink.cpp: status/PollRules.h",
         "src/commands/QueryRule.cpp: app/Program.h",
         "src/ui/frmMainUi.cpp: app/frmMain.h",
+        "src/transfers/LogPaging.cpp: app/Program.h",
+        "src/transfers/frmMain_log.cpp: status/PollRules.h",
     };
     EXPECT_EQ(layers::IncludeViolations(planted), expected);
 }
