@@ -24,6 +24,13 @@ EntryRow AddEntryRow(QWidget* parent, QGridLayout* grid, const char* objectName,
     return row;
 }
 
+void FitTitle(QWidget* dialog)
+{
+    const QFontMetrics metrics = dialog->fontMetrics();
+    // The title bar's icon and its three buttons take about two line heights each.
+    dialog->setMinimumWidth(metrics.horizontalAdvance(dialog->windowTitle()) + 8 * metrics.height());
+}
+
 void LayOut(QWidget* dialog, QLayout* body, std::initializer_list<QWidget*> controls,
             std::initializer_list<QAbstractButton*> buttons)
 {
@@ -44,6 +51,7 @@ void LayOut(QWidget* dialog, QLayout* body, std::initializer_list<QWidget*> cont
     auto* column = new QVBoxLayout(dialog);
     column->addLayout(body);
     column->addLayout(row);
+    FitTitle(dialog);
 }
 
 } // namespace dialogparts

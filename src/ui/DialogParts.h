@@ -31,8 +31,12 @@ struct EntryRow {
 EntryRow AddEntryRow(QWidget* parent, QGridLayout* grid, const char* objectName, const QString& caption,
                      const QString& unit, const QString& accessible);
 
+// Makes `dialog` wide enough for its title beside the title bar's buttons: a small dialog
+// would otherwise show its title cut short.
+void FitTitle(QWidget* dialog);
+
 // Lays `dialog` out as `body` above a row of `buttons` at the right, and makes the tab order
-// `controls` in turn, then the buttons.
+// `controls` in turn, then the buttons; the dialog keeps room for its title.
 void LayOut(QWidget* dialog, QLayout* body, std::initializer_list<QWidget*> controls,
             std::initializer_list<QAbstractButton*> buttons);
 

@@ -1,4 +1,5 @@
 #include "ui/frmSetSubBandUi.h"
+#include "ui/DialogParts.h"
 #include <QDialog>
 #include <QGridLayout>
 #include <QRadioButton>
@@ -18,6 +19,5 @@ void frmSetSubBandUi::setupUi(QDialog* dialog)
         if (i > 0)
             QWidget::setTabOrder(optSelectedSB[static_cast<size_t>(i - 1)], option);
     }
-    // A column without buttons takes no room.
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    dialogparts::FitTitle(dialog);
 }
