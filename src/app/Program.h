@@ -5,6 +5,7 @@
 #include "commands/CommandContext.h"
 #include "files/FilesState.h"
 #include "transfers/TransfersState.h"
+#include <optional>
 
 struct Program : CommandContext {
     using CommandContext::CommandContext;
@@ -12,4 +13,7 @@ struct Program : CommandContext {
     FilesState files;                      // folders and file choices
     TransfersState transfers;              // log downloads: line tables, page state, the lock
     bool EnetSettingsChanged = false;      // the network dialog sent changed settings
+    // The connection (txn.ConnectionId) on which the network dialog last sent a setting; the
+    // unit of a later connection has received none, so it is offered no apply step.
+    std::optional<quint64> EnetSettingsSentOn;
 };

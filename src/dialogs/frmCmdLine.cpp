@@ -18,6 +18,10 @@ frmCmdLine::frmCmdLine(LinkContext& p, QWidget* owner) : QWidget(owner, Qt::Wind
     Form_Load();
 }
 
+// The command box loses the focus while the window is taken down, and an editable box then
+// reports its text as picked: nothing may reach this half-destroyed window, let alone the unit.
+frmCmdLine::~frmCmdLine() { disconnect(ui.cmbCmd, nullptr, this, nullptr); }
+
 void frmCmdLine::Form_Load()
 {
     ui.List1->clear();

@@ -11,6 +11,7 @@ class frmCmdLine : public QWidget {
     Q_OBJECT
 public:
     explicit frmCmdLine(LinkContext& p, QWidget* owner = nullptr);
+    ~frmCmdLine() override;
 
     frmCmdLineUi ui;
 

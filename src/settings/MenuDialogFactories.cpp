@@ -4,18 +4,31 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmAmpCom.h"
 #include "dialogs/frmCmdLine.h"
+#include "dialogs/frmEnetCfg.h"
+#include "dialogs/frmLLDPConfig.h"
+#include "link/TargetEntries.h"
 #include "settings/MenuDialogs.h"
 #include "app/frmMain.h"
+#include <QAction>
 #include <QLineEdit>
 
 namespace menus {
 
 void RegisterMenuDialogs(MenuDialogRegistry& r)
 {
+    // "Ethernet Cfg": a port the unit took becomes the target's port, caption included.
+    r.registerFactory(MenuDialog::EnetCfg, [](Program& p, frmMain& w) {
+        QAction* caption = w.ui.mnuEthPort;
+        return std::make_unique<frmEnetCfg>(
+            p, [caption](qint32 port) { caption->setText(EthernetPortCaption(port)); }, &w);
+    });
+
     // "Serial Com": the RS-485 address comes from the main window's address box.
     r.registerFactory(MenuDialog::AmpCom, [](Program& p, frmMain& w) {
         return std::make_unique<frmAmpCom>(p, w.ui.txtAdr->text(), &w);
     });
+
+    r.registerFactory(MenuDialog::LLDPCfg, [](Program& p, frmMain& w) { return std::make_unique<frmLLDPConfig>(p, &w); });
 
     // "Commandline": modeless; closing it unloads it, the next click makes a new one.
     r.registerFactory(MenuDialog::CmdLine, [](Program& p, frmMain& w) { return std::make_unique<frmCmdLine>(p, &w); });

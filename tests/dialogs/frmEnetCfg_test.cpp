@@ -1,0 +1,353 @@
+// The unit's network settings dialog: its load, keys and range checks, and what reaches the
+// simulated unit over the pseudo-terminal and loopback TCP when the operator presses OK or
+// Cancel, shown through the modal seam.
+#include "dialogs/frmEnetCfg.h"
+#include "link/Transaction.h"
+#include "support/LinkedUnit.h"
+#include "support/SimUnitAcknowledge.h"
+#include "support/SimUnitProfile.h"
+#include "support/TestProgram.h"
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The settings as the main window read them: static address 192.168.1.20, mask
+// 255.255.255.0, gateway 192.168.1.1, port 3000.
+void reportNetwork(Program& p)
+{
+    UnitConfig& c = p.unit.config;
+    c.UnitIPOctets = {192, 168, 1, 20};
+    c.UnitNetMaskOctets = {255, 255, 255, 0};
+    c.UnitGatewayOctets = {192, 168, 1, 1};
+    c.UnitMACAddress = "00-11-22-33-44-55";
+    c.UnitDhcpEnabled = false;
+    p.conn.EnetPort = 3000;
+}
+
+// A program linked to the simulated unit that takes every network setting but those
+// listed in `refused`.
+struct NetUnit {
+    NetUnit(UnitLink link, const QByteArrayList& refused = {})
+    {
+        SimUnitProfile profile = sspaProfile();
+        for (const QByteArray& command : refused)
+            profile.behaviour[command].kind = SimBehaviour::Nak;
+        if (link == UnitLink::Serial) {
+            serial = std::make_unique<SerialUnitProgram>(profile);
+            program = &serial->p();
+            unit = &serial->unit;
+        } else {
+            tcp = std::make_unique<TcpUnitProgram>(profile);
+            program = &tcp->p();
+            unit = &tcp->unit;
+        }
+        program->platform.prompts = &prompts;
+        unit->addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
+        reportNetwork(*program);
+    }
+    // The network commands the unit received: settings, the apply step, the reset.
+    QStringList sent() const
+    {
+        QStringList all;
+        for (const QByteArray& c : unit->commands())
+            if ((c.startsWith("PE") && !c.contains('?')) || c == "~")
+                all << QString::fromLatin1(c);
+        return all;
+    }
+    // Opens the dialog, lets `operate` edit it, then presses OK; the dialog's result.
+    int okAfter(const std::function<void(frmEnetCfg&)>& operate)
+    {
+        frmEnetCfg dialog(*program, [this](qint32 port) { captionPort = port; });
+        prompts.modal = [&](QDialog& d) {
+            auto& f = static_cast<frmEnetCfg&>(d);
+            operate(f);
+            f.ui.cmdOK->click();
+            return f.result();
+        };
+        return program->platform.prompts->runModal(dialog);
+    }
+
+    FakePrompts prompts;
+    std::unique_ptr<SerialUnitProgram> serial;
+    std::unique_ptr<TcpUnitProgram> tcp;
+    Program* program = nullptr;
+    SimUnit* unit = nullptr;
+    qint32 captionPort = 0;
+};
+
+// Shows the dialog active, so that focus moves and keys reach its boxes.
+void showActive(QDialog& d)
+{
+    d.show();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+}
+
+void typeInto(QLineEdit* box, const QString& keys)
+{
+    box->setFocus(Qt::MouseFocusReason);
+    box->selectAll();
+    QTest::keyClicks(box, keys);
+}
+
+} // namespace
+
+TEST(frmEnetCfg, OpensWithTheUnitsValuesAndThePortRule)
+{
+    struct Case { qint32 port; const char* shown; bool editable; };
+    const Case cases[] = {{3000, "3000", true}, {2000, "2000", false}, {0, "2000", false}, {5000, "2000", false},
+                          {4096, "4096", true}, {1, "1", true}};
+    for (const Case& c : cases) {
+        TestProgram t;
+        reportNetwork(t.p());
+        t.p().conn.EnetPort = c.port;
+        frmEnetCfg d(t.p());
+        EXPECT_EQ(d.ui.txtPort->text(), c.shown) << c.port;
+        EXPECT_EQ(d.ui.txtPort->isEnabled(), c.editable) << c.port;
+    }
+    TestProgram t;
+    reportNetwork(t.p());
+    frmEnetCfg d(t.p());
+    QStringList octets;
+    for (QLineEdit* box : d.ui.octetBoxes())
+        octets << box->text();
+    EXPECT_EQ(octets.join(' '), "192 168 1 20 255 255 255 0 192 168 1 1");
+    EXPECT_EQ(d.ui.lblMac->text(), "00-11-22-33-44-55");
+    EXPECT_TRUE(d.ui.optStaticIP->isChecked());
+    EXPECT_EQ(d.windowTitle(), "Ethernet Configuration");
+
+    t.p().unit.config.UnitDhcpEnabled = true;
+    frmEnetCfg dhcp(t.p());
+    EXPECT_TRUE(dhcp.ui.optDhcp->isChecked());
+    for (QLineEdit* box : dhcp.ui.octetBoxes())
+        EXPECT_FALSE(box->isEnabled());
+    dhcp.ui.optStaticIP->click();
+    for (QLineEdit* box : dhcp.ui.octetBoxes())
+        EXPECT_TRUE(box->isEnabled());
+    EXPECT_TRUE(dhcp.ui.txtPort->isEnabled());   // the mode never touches the port box
+}
+
+TEST(frmEnetCfg, TabOrderAndAccessibleNames)
+{
+    TestProgram t;
+    reportNetwork(t.p());
+    frmEnetCfg d(t.p());
+    QStringList order;
+    QWidget* w = d.ui.txtIP1b;
+    while (order.size() < 17) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    }
+    EXPECT_EQ(order.join(' ').toStdString(), "txtIP1b txtIP2b txtIP3b txtIP4b txtNM1b txtNM2b txtNM3b txtNM4b txtGW1b txtGW2b "
+                               "txtGW3b txtGW4b optDhcp optStaticIP cmdOK cmdCancel txtPort");
+    EXPECT_EQ(d.ui.txtIP1b->accessibleName(), "IP address octet 1");
+    EXPECT_EQ(d.ui.txtNM4b->accessibleName(), "Net mask octet 4");
+    EXPECT_EQ(d.ui.txtGW2b->accessibleName(), "Gateway address octet 2");
+    EXPECT_EQ(d.ui.txtPort->accessibleName(), "Port number");
+    EXPECT_EQ(d.ui.lblMac->accessibleName(), "MAC address");
+}
+
+TEST(frmEnetCfg, KeysTakeDigitsAndTheDotMovesOn)
+{
+    TestProgram t;
+    reportNetwork(t.p());
+    frmEnetCfg d(t.p());
+    showActive(d);
+    typeInto(d.ui.txtIP1b, "1a.");
+    EXPECT_EQ(d.ui.txtIP1b->text(), "1");
+    EXPECT_TRUE(d.ui.txtIP2b->hasFocus());
+    typeInto(d.ui.txtIP4b, ".");
+    EXPECT_TRUE(d.ui.txtNM1b->hasFocus());
+    typeInto(d.ui.txtNM4b, ".");
+    EXPECT_TRUE(d.ui.txtGW1b->hasFocus());
+    typeInto(d.ui.txtGW4b, "7.");
+    EXPECT_TRUE(d.ui.txtGW4b->hasFocus());
+    EXPECT_EQ(d.ui.txtGW4b->text(), "7");
+    typeInto(d.ui.txtIP3b, "1234");   // at most three characters
+    EXPECT_EQ(d.ui.txtIP3b->text(), "123");
+    typeInto(d.ui.txtPort, "30.0x1");
+    EXPECT_EQ(d.ui.txtPort->text(), "3001");
+    QTest::keyClick(d.ui.txtPort, Qt::Key_Escape);   // Esc is Cancel
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+}
+
+TEST(frmEnetCfg, ABoxLeftOutOfRangeKeepsTheFocus)
+{
+    struct Case { const char* box; const char* value; const char* message; };
+    const Case cases[] = {{"txtIP2b", "300", "Value out of Range (0 - 255)"},
+                          {"txtNM4b", "256", "Value out of Range (0 - 255)"},
+                          {"txtPort", "0", "Value out of Range (1 - 65535)"},
+                          {"txtPort", "70000", "Value out of Range (1 - 65535)"},
+                          {"txtPort", "99999999999999999999", "Value out of Range (1 - 65535)"},
+                          {"txtIP2b", "255", nullptr},
+                          {"txtPort", "65535", nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + c.value);
+        TestProgram t;
+        reportNetwork(t.p());
+        frmEnetCfg d(t.p());
+        showActive(d);
+        auto* box = d.findChild<QLineEdit*>(c.box);
+        typeInto(box, c.value);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QApplication::processEvents();
+        if (c.message) {
+            ASSERT_EQ(t.prompts.boxes.size(), 1);
+            EXPECT_EQ(t.prompts.boxes[0].text, c.message);
+            EXPECT_EQ(t.prompts.boxes[0].title, "Range Error");
+            EXPECT_TRUE(box->hasFocus());
+        } else {
+            EXPECT_TRUE(t.prompts.boxes.isEmpty());
+            EXPECT_FALSE(box->hasFocus());
+        }
+    }
+}
+
+TEST(frmEnetCfg, OkWithAValueOutOfRangeSendsNothingAndStaysOpen)
+{
+    for (const char* box : {"txtNM3b", "txtPort"}) {
+        SCOPED_TRACE(box);
+        NetUnit n(UnitLink::Serial);
+        const int result = n.okAfter([&](frmEnetCfg& d) { d.findChild<QLineEdit*>(box)->setText("70000"); });
+        EXPECT_EQ(result, QDialog::Rejected);   // not accepted: still open when the script ends
+        ASSERT_EQ(n.prompts.boxes.size(), 1);
+        EXPECT_EQ(n.prompts.boxes[0].title, "Range Error");
+        EXPECT_TRUE(n.sent().isEmpty());
+        EXPECT_EQ(n.program->unit.config.UnitNetMaskOctets[2], 255);
+        EXPECT_FALSE(n.program->EnetSettingsChanged);
+    }
+}
+
+TEST(frmEnetCfg, OkSendsWhatChangedThenTheApplyStep)
+{
+    struct Case {
+        const char* name;
+        UnitLink link;
+        std::function<void(frmEnetCfg&)> edit;
+        QByteArrayList refused;
+        QStringList sent;
+        bool changed;
+        bool processorUnit = false;
+    };
+    const auto mask3 = [](frmEnetCfg& d) { d.ui.txtNM3b->setText("0"); };
+    const Case cases[] = {
+        {"mask octet 3, serial", UnitLink::Serial, mask3, {}, {"PEN255.255.0.0", "PES"}, true},
+        {"mask octet 3, processor unit", UnitLink::Serial, mask3, {}, {"PEN255.255.0.0"}, true, true},
+        {"address then DHCP", UnitLink::Serial,
+         [](frmEnetCfg& d) { d.ui.txtIP4b->setText("21"); d.ui.optDhcp->click(); }, {}, {"PEO1", "PES"}, true},
+        {"address and gateway", UnitLink::Serial,
+         [](frmEnetCfg& d) { d.ui.txtIP4b->setText("21"); d.ui.txtGW4b->setText("254"); }, {},
+         {"PEI192.168.1.21", "PER192.168.1.254", "PES"}, true},
+        {"only the port", UnitLink::Serial, [](frmEnetCfg& d) { d.ui.txtPort->setText("3001"); }, {},
+         {"PEP3001", "PES"}, false},
+        {"nothing", UnitLink::Serial, [](frmEnetCfg&) {}, {}, {}, false},
+        {"mode refused", UnitLink::Serial,
+         [](frmEnetCfg& d) { d.ui.optDhcp->click(); d.ui.optStaticIP->click(); d.ui.txtIP4b->setText("21");
+                             d.ui.txtNM3b->setText("0"); }, {"PEO0"}, {"PEO0", "PEI192.168.1.21"}, true},
+        {"mode refused, TCP", UnitLink::Tcp,
+         [](frmEnetCfg& d) { d.ui.optDhcp->click(); d.ui.optStaticIP->click(); d.ui.txtIP4b->setText("21");
+                             d.ui.txtNM3b->setText("0"); }, {"PEO0"}, {"PEO0", "PEI192.168.1.21"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NetUnit n(c.link, c.refused);
+        n.program->unit.flags.EnetProcessorUnit = c.processorUnit;
+        EXPECT_EQ(n.okAfter(c.edit), QDialog::Accepted);
+        EXPECT_EQ(n.sent(), c.sent);
+        EXPECT_EQ(n.program->EnetSettingsChanged, c.changed);
+        QStringList errors;
+        for (const FakePrompts::Box& b : n.prompts.boxes)
+            errors << b.title;
+        // A refused command is told over the serial line only.
+        EXPECT_EQ(errors.contains("Communication Error"), !c.refused.isEmpty() && c.link == UnitLink::Serial);
+    }
+}
+
+TEST(frmEnetCfg, OverTcpTheResetIsAskedAndSentOnYesOnly)
+{
+    for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
+        NetUnit n(UnitLink::Tcp);
+        n.prompts.answers = {answer};
+        n.okAfter([](frmEnetCfg& d) { d.ui.txtNM3b->setText("0"); });
+        ASSERT_EQ(n.prompts.boxes.size(), 1);
+        EXPECT_EQ(n.prompts.boxes[0].title, "Ethernet Configuration");
+        EXPECT_EQ(n.prompts.boxes[0].text, "Unit must be reset for new \r\nparameters to take effect!\r\n\r\nReset Now?");
+        EXPECT_EQ(n.prompts.boxes[0].buttons, PromptButtons::YesNo);
+        EXPECT_EQ(n.sent(), answer == PromptAnswer::Yes ? QStringList({"PEN255.255.0.0", "~"})
+                                                        : QStringList({"PEN255.255.0.0"}));
+    }
+}
+
+TEST(frmEnetCfg, ThePortFollowsOnlyAnAcknowledgedChange)
+{
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "refused" : "taken");
+        NetUnit n(UnitLink::Tcp, refused ? QByteArrayList{"PEP3001"} : QByteArrayList{});
+        n.prompts.answers = {PromptAnswer::No};
+        const int before = n.tcp->socket.remotePort();
+        n.okAfter([](frmEnetCfg& d) { d.ui.txtPort->setText("3001"); });
+        EXPECT_EQ(n.sent().value(0), "PEP3001");
+        EXPECT_EQ(n.program->conn.EnetPort, refused ? 3000 : 3001);
+        EXPECT_EQ(n.tcp->socket.remotePort(), refused ? before : 3001);
+        EXPECT_EQ(n.captionPort, refused ? 0 : 3001);
+    }
+}
+
+TEST(frmEnetCfg, TheApplyStepRepeatsOnlyOnTheConnectionThatWasSent)
+{
+    NetUnit n(UnitLink::Serial);
+    n.okAfter([](frmEnetCfg& d) { d.ui.txtGW4b->setText("2"); });
+    n.unit->clearCommands();
+    n.okAfter([](frmEnetCfg&) {});   // nothing changed: the unit is told to apply again
+    EXPECT_EQ(n.sent(), QStringList({"PES"}));
+    EXPECT_TRUE(n.program->EnetSettingsChanged);
+
+    n.unit->clearCommands();
+    BeginConnection(*n.program, false);   // another connection: this unit received nothing
+    n.okAfter([](frmEnetCfg&) {});
+    EXPECT_TRUE(n.sent().isEmpty());
+    EXPECT_FALSE(n.program->EnetSettingsChanged);
+}
+
+TEST(frmEnetCfg, CancelSendsNothingAndKeepsEveryValue)
+{
+    NetUnit n(UnitLink::Serial);
+    n.program->EnetSettingsChanged = true;   // as the caller left it
+    frmEnetCfg dialog(*n.program);
+    n.prompts.modal = [](QDialog& d) {
+        auto& f = static_cast<frmEnetCfg&>(d);
+        f.show();
+        f.activateWindow();
+        if (!QTest::qWaitForWindowActive(&f))
+            ADD_FAILURE() << "dialog not active";
+        for (QLineEdit* box : f.ui.octetBoxes())
+            typeInto(box, "300");   // left with Tab-less moves: a click into the next box
+        typeInto(f.ui.txtPort, "70000");
+        f.ui.optDhcp->click();
+        f.ui.cmdCancel->click();
+        return f.result();
+    };
+    n.prompts.boxes.clear();
+    EXPECT_EQ(n.program->platform.prompts->runModal(dialog), QDialog::Rejected);
+    QApplication::processEvents();
+    EXPECT_TRUE(n.sent().isEmpty());
+    const UnitConfig& c = n.program->unit.config;
+    EXPECT_EQ(c.UnitIPOctets, (std::array<qint16, 4>{192, 168, 1, 20}));
+    EXPECT_EQ(c.UnitNetMaskOctets, (std::array<qint16, 4>{255, 255, 255, 0}));
+    EXPECT_EQ(c.UnitGatewayOctets, (std::array<qint16, 4>{192, 168, 1, 1}));
+    EXPECT_EQ(n.program->conn.EnetPort, 3000);
+    EXPECT_TRUE(n.program->EnetSettingsChanged);
+    frmEnetCfg again(*n.program);
+    EXPECT_EQ(again.ui.txtIP4b->text(), "20");
+    EXPECT_EQ(again.ui.txtPort->text(), "3000");
+}
