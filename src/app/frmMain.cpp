@@ -18,6 +18,7 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(pro
     installLinkHooks();
     connectLinkSignals();
     connectFileMenus();
+    connectTransferMenus();
     connectDialogMenus();
     connectSettingMenus();
 }

@@ -318,6 +318,17 @@ public:
     // Called with each section writer's name before it runs (tests).
     std::function<void(const char* section)> onCmdFileSection;
 
+    // ===== transfers: log downloads (transfers/frmMain_*.cpp) =====
+
+    // Fault log (transfers/frmMain_faultLog.cpp). Downloads `depth` entries (at least 100) into
+    // the data folder, in whichever paging the unit speaks, and opens the file in the text
+    // editor when asked; the file's name when this download wrote it, else "".
+    QString GetFaultLog(int depth, bool openInEditor);
+    void mnuDnldFltLog_Click();     // "Short Fault Log"
+    void mnuFullFaultLog_Click();   // "Full Fault Log"
+    // Writes FaultLogLines up to the first empty slot; true when the file was written whole.
+    bool SaveFaultLogFile(bool openInEditor);
+
     // ===== dialogs: the main window's share of the unit setup dialogs (dialogs/frmMain_*.cpp) =====
 
     // Network settings (dialogs/frmMain_enetParams.cpp): the unit's addresses into octets.
@@ -426,4 +437,8 @@ private:
     void stepSpinControl(int control, bool up);
     // files: the File menu's command-file entries
     void connectFileMenus();
+    // transfers: the download entries, and the window's reset when a download found the
+    // unit gone (the TCP connection closed or the serial device vanished)
+    void connectTransferMenus();
+    void dropLinkLostInTransfer();
 };

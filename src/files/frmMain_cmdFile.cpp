@@ -6,6 +6,7 @@
 #include "files/CmdFileSections.h"
 #include "files/FileIO.h"
 #include "files/FileNames.h"
+#include "files/UnitFileHeader.h"
 #include "link/ConnectButton.h"
 #include "link/ConnectionWatch.h"
 #include "link/SharedRoutines.h"
@@ -27,17 +28,6 @@ void fileErrorBox(IPrompts* prompts, const QString& path)
     if (prompts)
         prompts->message(QStringLiteral("The file could not be written:\n") + path, QStringLiteral("File Error"),
                          PromptIcon::Exclamation);
-}
-
-void setHeaderProperties(FileIO& io, const UnitState& unit)
-{
-    io.setProjectID(static_cast<qint16>(unit.id.UnitModelCode));
-    io.setTWTAUnit(unit.id.IsTwtaUnit);
-    io.setFWPartNumber(CleanUnitValue(unit.id.FirmwarePartNo));
-    io.setUnitSerialNumber(CleanUnitValue(unit.id.UnitSerialNo));
-    io.setModelCfgPartNumber(CleanUnitValue(unit.id.ModelCfgPartNo));
-    io.setUseParamLog(unit.features.HasParamLog);
-    io.setCurrentRFBand(CleanUnitValue(unit.config.CurrentBandText));
 }
 } // namespace
 
@@ -61,7 +51,7 @@ bool frmMain::SaveCmdFile(const QString& path)
         return false;
     BusyFlag busy(p.files.CmdFileBusy);
     FileIO io(p.platform.clock);
-    setHeaderProperties(io, p.unit);
+    SetUnitHeaderProperties(io, p.unit);
     if (!io.OpenCmdFile(path, false)) {
         fileErrorBox(p.platform.prompts, path);
         return false;

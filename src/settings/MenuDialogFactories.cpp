@@ -3,8 +3,16 @@
 #include "app/Program.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmAmpCom.h"
+#include "dialogs/FrmPowerSave.h"
 #include "dialogs/frmCmdLine.h"
 #include "dialogs/frmEnetCfg.h"
+#include "dialogs/frmGainBal.h"
+#include "dialogs/frmLLDPConfig.h"
+#include "dialogs/frmPwrLimit.h"
+#include "dialogs/frmSetSubBand.h"
+#include "dialogs/frmStartup.h"
+#include "dialogs/frmTempLimits.h"
+#include "dialogs/frmlcBucSetup.h"
 #include "link/TargetEntries.h"
 #include "settings/MenuDialogs.h"
 #include "app/frmMain.h"
@@ -27,8 +35,32 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
         return std::make_unique<frmAmpCom>(p, w.ui.txtAdr->text(), &w);
     });
 
+    r.registerFactory(MenuDialog::LLDPCfg, [](Program& p, frmMain& w) { return std::make_unique<frmLLDPConfig>(p, &w); });
+
+    r.registerFactory(MenuDialog::lcBucSetup,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmlcBucSetup>(p, &w); });
+
     // "Commandline": modeless; closing it unloads it, the next click makes a new one.
     r.registerFactory(MenuDialog::CmdLine, [](Program& p, frmMain& w) { return std::make_unique<frmCmdLine>(p, &w); });
+
+    r.registerFactory(MenuDialog::GainBal, [](Program& p, frmMain& w) { return std::make_unique<frmGainBal>(p, &w); });
+
+    r.registerFactory(MenuDialog::StartupCfg,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmStartup>(p, &w); });
+
+    r.registerFactory(MenuDialog::PowerSave,
+                      [](Program& p, frmMain& w) { return std::make_unique<FrmPowerSave>(p, &w); });
+
+    r.registerFactory(MenuDialog::MaxPwrLvl,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmPwrLimit>(p, &w); });
+
+    r.registerFactory(MenuDialog::TempTripLevels,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmTempLimits>(p, &w); });
+
+    // The sub-band label's double click: the choice goes to the main window.
+    r.registerFactory(MenuDialog::SetSubBand, [](Program& p, frmMain& w) {
+        return std::make_unique<frmSetSubBand>(p.unit.config, [&w](qint16 n) { w.SetCurrentSubBand(n); }, &w);
+    });
 
     r.registerFactory(MenuDialog::HelpAbout, [](Program& p, frmMain& w) {
         return std::make_unique<frmAbout>(p.platform.prompts, p.platform.sysInfo, &w);

@@ -1,0 +1,91 @@
+#include "dialogs/DialogKeys.h"
+#include "settings/EntryBoxEvents.h"
+#include "settings/EntryKeys.h"
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+namespace dialogkeys {
+namespace {
+
+// Moves the focus along an option group on the arrow keys; the buttons' own arrow-key
+// handling would also choose the button it moves to in an exclusive group.
+class ArrowFocus : public QObject {
+public:
+    ArrowFocus(const QList<QAbstractButton*>& buttons) : QObject(buttons.first()), buttons_(buttons)
+    {
+        for (QAbstractButton* b : buttons_)
+            b->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+        if (!back && key != Qt::Key_Down && key != Qt::Key_Right)
+            return QObject::eventFilter(watched, event);
+        const int from = static_cast<int>(buttons_.indexOf(static_cast<QAbstractButton*>(watched)));
+        for (int i = from + (back ? -1 : 1); i >= 0 && i < buttons_.size(); i += back ? -1 : 1) {
+            QAbstractButton* b = buttons_.at(i);
+            if (!b->isHidden() && b->isEnabled()) {
+                b->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+                break;
+            }
+        }
+        return true;
+    }
+
+private:
+    QList<QAbstractButton*> buttons_;
+};
+
+} // namespace
+
+std::optional<QChar> TypedChar(const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+        return QLatin1Char('\r');
+    if (key.key() == Qt::Key_Backspace)
+        return QLatin1Char('\b');
+    if (key.matches(QKeySequence::Paste))
+        return QChar(22);
+    if (key.text().size() != 1 || key.text().at(0).unicode() < 0x20 || key.text().at(0).unicode() == 0x7f)
+        return std::nullopt;
+    return key.text().at(0);
+}
+
+void FilterTypedKeys(QWidget* box, std::function<bool(QChar typed)> keyPress, std::function<void()> leave)
+{
+    EntryBoxEvents::Handlers handlers;
+    handlers.keyPress = [keyPress = std::move(keyPress)](QKeyEvent& key) {
+        const std::optional<QChar> typed = TypedChar(key);
+        // An Enter taken still goes no further: it must not press the dialog's default button.
+        return typed && (keyPress(*typed) || *typed == QLatin1Char('\r'));
+    };
+    if (leave)
+        handlers.focusOut = [leave = std::move(leave)](Qt::FocusReason reason) {
+            if (entry::LeavesBox(reason))
+                leave();
+        };
+    EntryBoxEvents::install(box, std::move(handlers));
+}
+
+// An exclusive group would be one Tab stop, its marked button; here each button is one.
+void MakeOptionGroup(const QList<QAbstractButton*>& buttons)
+{
+    if (buttons.isEmpty())
+        return;
+    for (QAbstractButton* b : buttons)
+        b->setAutoExclusive(false);
+    new ArrowFocus(buttons);
+}
+
+void SelectOption(const QList<QAbstractButton*>& buttons, int index)
+{
+    for (int i = 0; i < buttons.size(); ++i)
+        buttons.at(i)->setChecked(i == index);
+}
+
+} // namespace dialogkeys

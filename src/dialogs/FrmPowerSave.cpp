@@ -1,0 +1,56 @@
+#include "dialogs/FrmPowerSave.h"
+#include "app/Program.h"
+#include "link/Transaction.h"
+#include "platform/Conventions.h"
+#include "platform/Prompts.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+FrmPowerSave::FrmPowerSave(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+{
+    ui.setupUi(this);
+    connect(ui.OKButton, &QPushButton::clicked, this, &FrmPowerSave::OKButton_Click);
+    connect(ui.CancelButton, &QPushButton::clicked, this, &FrmPowerSave::CancelButton_Click);
+    Form_Load();
+}
+
+void FrmPowerSave::Form_Load()
+{
+    const UnitConfig& c = p_.unit.config;
+    setWindowTitle(QStringLiteral("Power Save Mode"));
+    ui.chkPowerMode->setChecked(c.PowerSaveMode == 1);
+    const bool known = c.PowerSaveLevel >= 0 && c.PowerSaveLevel <= 7;
+    ui.cmbPowerLevel->setVisible(known);
+    ui.lblPowerLevel->setVisible(known);
+    ui.cmbPowerLevel->setCurrentIndex(known ? c.PowerSaveLevel : -1);
+}
+
+void FrmPowerSave::OKButton_Click()
+{
+    if (!p_.conn.RemoteMode)
+        p_.platform.prompts->message(QStringLiteral("Not in Remote Mode!"), QStringLiteral("NOT REMOTE MODE"),
+                                     PromptIcon::Exclamation);
+    else
+        sendChanges();
+    accept();
+}
+
+// The level first, then the mode; each is stored only when the unit took it. No level is
+// sent that the operator did not choose in the list.
+void FrmPowerSave::sendChanges()
+{
+    UnitConfig& c = p_.unit.config;
+    if (!ui.cmbPowerLevel->isHidden() && ui.cmbPowerLevel->currentIndex() >= 0) {
+        const auto level = static_cast<qint16>(conv::Val(ui.cmbPowerLevel->currentText().left(1)));
+        if (c.PowerSaveLevel >= 0 && level != c.PowerSaveLevel
+            && SendUnitCommand(p_, QStringLiteral("NP") + QString::number(level)))
+            c.PowerSaveLevel = level;
+    }
+    const qint16 mode = ui.chkPowerMode->isChecked() ? 1 : 0;
+    if (mode != c.PowerSaveMode && SendUnitCommand(p_, QStringLiteral("N") + QString::number(mode)))
+        c.PowerSaveMode = mode;
+}
+
+void FrmPowerSave::CancelButton_Click() { reject(); }

@@ -1,0 +1,24 @@
+#pragma once
+#include "ui/FrmPowerSaveUi.h"
+#include <QDialog>
+
+struct Program;
+
+// The unit's power-save level 0 to 7 ("NP" + level) and mode ("N1", "N0"), sent by OK
+// when changed; the stored values follow what the unit accepted.
+class FrmPowerSave : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmPowerSave(Program& p, QWidget* parent = nullptr);
+
+    FrmPowerSaveUi ui;
+
+    void OKButton_Click();
+    void CancelButton_Click();
+
+private:
+    void Form_Load();
+    void sendChanges();
+
+    Program& p_;
+};

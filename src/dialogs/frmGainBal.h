@@ -1,0 +1,25 @@
+#pragma once
+#include "ui/frmGainBalUi.h"
+#include <QDialog>
+
+struct Program;
+
+// The unit's gain balance: its value in dB ("PG" + value) and its enable ("PG1", "PG0"),
+// sent by Ok when changed; the stored values follow what the unit accepted.
+class frmGainBal : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmGainBal(Program& p, QWidget* parent = nullptr);
+
+    frmGainBalUi ui;
+
+    // The value box's key filter; true discards the key.
+    bool Text1_KeyPress(QChar typed);
+    void btnOK_Click();
+    void btnCancel_Click();
+
+private:
+    void Form_Load();
+
+    Program& p_;
+};

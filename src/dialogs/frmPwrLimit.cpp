@@ -1,0 +1,116 @@
+#include "dialogs/frmPwrLimit.h"
+#include "app/Program.h"
+#include "commands/RemoteMessage.h"
+#include "dialogs/DialogKeys.h"
+#include "link/SharedRoutines.h"
+#include "link/Transaction.h"
+#include "platform/Conventions.h"
+#include "settings/EntryKeys.h"
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString OneDecimal = QStringLiteral("#0.0");
+
+float numberIn(const QString& text) { return static_cast<float>(conv::Val(text)); }
+
+} // namespace
+
+frmPwrLimit::frmPwrLimit(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+{
+    ui.setupUi(this);
+    dialogkeys::FilterTypedKeys(
+        ui.Text1, [this](QChar typed) { return Text1_KeyPress(typed); }, [this] { Text1_LostFocus(); });
+    connect(ui.OKButton, &QPushButton::clicked, this, &frmPwrLimit::OKButton_Click);
+    connect(ui.CancelButton, &QPushButton::clicked, this, &frmPwrLimit::CancelButton_Click);
+    Form_Load();
+}
+
+void frmPwrLimit::Form_Load()
+{
+    const UnitConfig& c = p_.unit.config;
+    if (p_.display.DisplayWatts) {
+        const float watts = DbmToWatts(numberIn(c.MaxPowerLimitValue));
+        ui.Text1->setText(conv::FormatNumber(SingleAsWritten(watts), QStringLiteral("###0.0")));
+        ui.lblUnits->setText(QStringLiteral("Watts"));
+    } else {
+        ui.Text1->setText(c.MaxPowerLimitValue);
+    }
+    if (conv::Val(c.MaxPowerFaultLevel) >= 0)
+        ui.Text2->setText(c.MaxPowerFaultLevel);
+    else
+        ui.Text2->setEnabled(false);   // the unit has no fault level
+    ui.Check1->setChecked(c.MaxPowerLimitEnabled);
+}
+
+bool frmPwrLimit::Text1_KeyPress(QChar typed)
+{
+    if (!p_.conn.RemoteMode) {
+        ShowNotInRemoteMsg(*p_.platform.prompts);
+        return false;   // the key is still typed
+    }
+    return entry::FilterKey(entry::Keys::Decimal, typed) != entry::KeyAction::Pass;
+}
+
+void frmPwrLimit::Text1_LostFocus()
+{
+    if (!ui.Text1->text().isEmpty())
+        ui.Text1->setText(conv::FormatNumber(conv::Val(ui.Text1->text()), OneDecimal));
+}
+
+void frmPwrLimit::OKButton_Click()
+{
+    if (ui.Text1->text().isEmpty())
+        return;   // nothing at all is sent, and the dialog stays open
+    sendLimit();
+    sendFaultLevel();
+    sendEnable();
+    accept();
+}
+
+double frmPwrLimit::storedLimitShown() const
+{
+    const float stored = numberIn(p_.unit.config.MaxPowerLimitValue);
+    return SingleAsWritten(p_.display.DisplayWatts ? DbmToWatts(stored) : stored);
+}
+
+// Sent when the box differs from the stored limit both exactly and as shown to one decimal:
+// an untouched box (or one only tidied when left) never moves the unit's limit by a rounding.
+void frmPwrLimit::sendLimit()
+{
+    const double old = storedLimitShown();
+    const double typed = conv::Val(ui.Text1->text());
+    const auto same = [typed](double v) { return static_cast<float>(typed) == static_cast<float>(v); };
+    if (typed <= 0 || same(old) || same(conv::Val(conv::FormatNumber(old, OneDecimal))))
+        return;
+    const double dBm = p_.display.DisplayWatts ? SingleAsWritten(WattsToDbm(static_cast<float>(typed))) : typed;
+    const QString limit = conv::FormatNumber(dBm, OneDecimal);
+    if (SendUnitCommand(p_, QStringLiteral("PO") + limit))
+        p_.unit.config.MaxPowerLimitValue = limit;
+}
+
+void frmPwrLimit::sendFaultLevel()
+{
+    if (ui.Text2->text().isEmpty())
+        return;
+    UnitConfig& c = p_.unit.config;
+    const double f = conv::Val(ui.Text2->text());
+    if (f <= 0 || static_cast<float>(f) == numberIn(c.MaxPowerFaultLevel))
+        return;
+    const QString level = conv::FormatNumber(f, OneDecimal);
+    if (SendUnitCommand(p_, QStringLiteral("POO") + level))
+        c.MaxPowerFaultLevel = level;
+}
+
+void frmPwrLimit::sendEnable()
+{
+    UnitConfig& c = p_.unit.config;
+    const bool enabled = ui.Check1->isChecked();
+    if (enabled != c.MaxPowerLimitEnabled && SendUnitCommand(p_, enabled ? QStringLiteral("PO1") : QStringLiteral("PO0")))
+        c.MaxPowerLimitEnabled = enabled;
+}
+
+void frmPwrLimit::CancelButton_Click() { reject(); }

@@ -1,0 +1,32 @@
+#pragma once
+#include "ui/frmTempLimitsUi.h"
+#include <QDialog>
+
+struct Program;
+
+// The unit's temperature fault and alarm trip levels in °C and whether temperature faults
+// latch. A level is sent by Enter in its box or by OK when changed; the latch as it is
+// clicked. The stored values follow what the unit accepted.
+class frmTempLimits : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmTempLimits(Program& p, QWidget* parent = nullptr);
+
+    frmTempLimitsUi ui;
+
+    // The level boxes' key filters; true discards the key.
+    bool txtFltTripLvl_KeyPress(QChar typed);
+    bool txtAlrmTripLvl_KeyPress(QChar typed);
+    void chkLatchFlts_Click();
+    void btnOK_Click();
+    void btnClose_Click();
+
+private:
+    void Form_Load();
+    bool tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)());
+    void sendFaultLevel();
+    void sendAlarmLevel();
+
+    Program& p_;
+    bool restoringLatch_ = false;   // the latch box goes back to the stored state: nothing is sent
+};

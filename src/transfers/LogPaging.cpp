@@ -1,0 +1,53 @@
+#include "transfers/LogPaging.h"
+#include "commands/CommandContext.h"
+#include "link/ConnectionWatch.h"
+#include "link/Transaction.h"
+#include "platform/Clock.h"
+#include "platform/Progress.h"
+#include "platform/SerialControl.h"
+#include "platform/TcpSocket.h"
+
+bool LinkLost(const LogPaging& c)
+{
+    if (c.connection.ended())
+        return true;
+    if (RoutedOverEnet(c.p)) {
+        const ITcpSocket* socket = c.p.platform.tcp;
+        return !socket || socket->state() != ITcpSocket::Connected;
+    }
+    const ISerialControl* port = c.p.LinkObject.commControl();
+    return !port || !port->isOpen();
+}
+
+std::optional<PagingResult> AfterPage(const LogPaging& c, const ProgressScope& progress,
+                                      const std::optional<int>& count, int stored)
+{
+    if (c.p.conn.ShuttingDown)
+        return PagingResult::Stopped;
+    progress.setValue(stored);
+    if (progress.cancelled())
+        return PagingResult::Stopped;
+    if (!count || LinkLost(c))
+        return PagingResult::Failed;
+    return std::nullopt;
+}
+
+void LetEventsRun(const LogPaging& c)
+{
+    if (c.p.platform.clock)
+        c.p.platform.clock->processEvents();
+}
+
+bool StoreLine(QStringList& table, int index, const QString& line)
+{
+    if (index < 0 || index >= table.size())
+        return false;
+    table[index] = line;
+    return true;
+}
+
+void EndTableAt(QStringList& table, int index)
+{
+    if (index >= 0 && index < table.size())
+        table[index].clear();
+}

@@ -1,0 +1,57 @@
+#include "ui/DialogParts.h"
+#include <QAbstractButton>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace dialogparts {
+
+EntryRow AddEntryRow(QWidget* parent, QGridLayout* grid, const char* objectName, const QString& caption,
+                     const QString& unit, const QString& accessible)
+{
+    EntryRow row{named(new QLineEdit(parent), objectName), new QLabel(caption, parent), nullptr};
+    row.box->setAccessibleName(accessible);
+    row.caption->setBuddy(row.box);
+    const int r = grid->rowCount();
+    grid->addWidget(row.caption, r, 0);
+    grid->addWidget(row.box, r, 1);
+    if (!unit.isEmpty()) {
+        row.unit = new QLabel(unit, parent);
+        grid->addWidget(row.unit, r, 2);
+    }
+    return row;
+}
+
+void FitTitle(QWidget* dialog)
+{
+    const QFontMetrics metrics = dialog->fontMetrics();
+    // The title bar's icon and its three buttons take about two line heights each.
+    dialog->setMinimumWidth(metrics.horizontalAdvance(dialog->windowTitle()) + 8 * metrics.height());
+}
+
+void LayOut(QWidget* dialog, QLayout* body, std::initializer_list<QWidget*> controls,
+            std::initializer_list<QAbstractButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    QWidget* previous = nullptr;
+    const auto follow = [&previous](QWidget* w) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    };
+    for (QWidget* w : controls)
+        follow(w);
+    for (QAbstractButton* b : buttons) {
+        row->addWidget(b);
+        follow(b);
+    }
+    auto* column = new QVBoxLayout(dialog);
+    column->addLayout(body);
+    column->addLayout(row);
+    FitTitle(dialog);
+}
+
+} // namespace dialogparts

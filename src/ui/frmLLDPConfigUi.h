@@ -1,0 +1,29 @@
+#pragma once
+class QCheckBox;
+class QDialog;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+
+// Controls of the unit's LLDP agent dialog: the user section, the factory section below it
+// (scrolled out of sight until the window is enlarged), and OK, Close and Enable at the right.
+struct frmLLDPConfigUi {
+    QScrollArea* sections = nullptr;   // holds both groups
+    QGroupBox* frmUserLLDP = nullptr;   // "User Set LLDP Parameters"
+    QLineEdit* txtlldpTxTimer = nullptr;
+    QLineEdit* txtlldpHoldtime = nullptr;
+    QLineEdit* txtlldpReinitDelay = nullptr;
+    QLineEdit* txtlldpHostname = nullptr;
+    QPushButton* btnUserDefaults = nullptr;
+    QGroupBox* frmFactLLDP = nullptr;   // "Factory Set LLDP Parameters"
+    QLineEdit* txtlldpMED = nullptr;
+    QLineEdit* txtlldpHWRev = nullptr;
+    QLineEdit* txtlldpUUID = nullptr;
+    QPushButton* btnFactDefaults = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnClose = nullptr;
+    QCheckBox* chkEnable = nullptr;
+
+    void setupUi(QDialog* dialog);
+};

@@ -1,0 +1,130 @@
+#include "LogWindow.h"
+#include "support/UnitFrames.h"
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+const char* LogLinkName(LogLink link) { return link == LogLink::Pty ? "Pty" : "Tcp"; }
+
+bool RecordingSerial::write(const QByteArray& data)
+{
+    sent_(data);
+    return inner_.write(data);
+}
+
+RecordingTcp::RecordingTcp(ITcpSocket& inner, std::function<void(const QByteArray&)> sent)
+    : inner_(inner), sent_(std::move(sent))
+{
+    inner_.onConnect = [this] {
+        if (onConnect)
+            onConnect();
+    };
+    inner_.onDataArrival = [this] {
+        if (onDataArrival)
+            onDataArrival();
+    };
+    inner_.onError = [this](const ErrorEvent& e) {
+        if (onError)
+            onError(e);
+    };
+}
+
+bool RecordingTcp::send(const QByteArray& data)
+{
+    sent_(data);
+    return inner_.send(data);
+}
+
+LogWindow::LogWindow(LogLink l, SimUnitProfile profile) : link(l)
+{
+    profile.refuseAllUnknown();
+    unit.setProfile(profile);
+    unit.addFeature(logs);
+    if (link == LogLink::Tcp) {
+        EXPECT_TRUE(tcpSim.listen());
+        store.setText("Settings", "UseEnet", "True");
+        store.setText("Settings", "UseIP", "127.0.0.1");
+        store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
+    } else {
+        EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
+        serialSim.mapPort(store, 3);
+        store.setText("Settings", "CurrentPort", "3");
+    }
+    Platform pf;
+    pf.serial = &serial;
+    pf.tcp = &socket;
+    pf.clock = &clock;
+    pf.prompts = &prompts;
+    pf.settings = &store;
+    pf.shell = &shell;
+    pf.folders = &folders;
+    pf.progress = &progress;
+    program = std::make_unique<Program>(pf);
+    window = std::make_unique<frmMain>(*program);
+}
+
+LogWindow::~LogWindow()
+{
+    window.reset();
+    p().LinkObject.setOpenPort(false);
+}
+
+bool LogWindow::connect()
+{
+    w().Form_Load();
+    w().btnConnect_Click();
+    w().Timer1.stop();
+    const bool connected = w().ui.btnConnect->text() == "Disconnect";
+    EXPECT_TRUE(connected);
+    EXPECT_TRUE(prompts.boxes.isEmpty());
+    QDir().mkpath(folders.dataFolder());
+    clearLogs();
+    return connected;
+}
+
+void LogWindow::clearLogs()
+{
+    sent.clear();
+    unit.clearCommands();
+    prompts.boxes.clear();
+    shell.opened.clear();
+    progress = FakeProgress();
+}
+
+void LogWindow::record(const QByteArray& bytes, bool tcp)
+{
+    char address = 0;
+    QByteArray command;
+    const bool request = tcp ? unitframes::parseTcpRequest(bytes, address, command)
+                             : unitframes::parseSerialRequest(bytes, address, command);
+    if (request)
+        sent.append({command, p().LinkObject.MsgTimeout()});
+}
+
+QByteArrayList LogWindow::commands() const
+{
+    QByteArrayList out;
+    for (const SentCommand& s : sent)
+        out << s.command;
+    return out;
+}
+
+QStringList LogWindow::boxes() const
+{
+    QStringList out;
+    for (const FakePrompts::Box& b : prompts.boxes)
+        out << b.title + ": " + b.text;
+    return out;
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QByteArray GoldenBytes(const char* name)
+{
+    return ReadBytes(QStringLiteral(TUBAMON_SOURCE_DIR "/tests/transfers/golden/") + QLatin1String(name));
+}
