@@ -12,6 +12,7 @@
 #include "dialogs/frmSetSubBand.h"
 #include "dialogs/frmStartup.h"
 #include "dialogs/frmTempLimits.h"
+#include "dialogs/frmlcBucSetup.h"
 #include "link/TargetEntries.h"
 #include "settings/MenuDialogs.h"
 #include "app/frmMain.h"
@@ -35,6 +36,9 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     });
 
     r.registerFactory(MenuDialog::LLDPCfg, [](Program& p, frmMain& w) { return std::make_unique<frmLLDPConfig>(p, &w); });
+
+    r.registerFactory(MenuDialog::lcBucSetup,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmlcBucSetup>(p, &w); });
 
     // "Commandline": modeless; closing it unloads it, the next click makes a new one.
     r.registerFactory(MenuDialog::CmdLine, [](Program& p, frmMain& w) { return std::make_unique<frmCmdLine>(p, &w); });

@@ -4,12 +4,16 @@
 #include "dialogs/SerialPortCommands.h"
 #include "dialogs/frmAmpCom.h"
 #include "status/QStringPrint.h"
+#include "link/Transaction.h"
 #include "support/LinkedUnit.h"
+#include "support/MainWindowProgram.h"
 #include "support/SimUnitPorts.h"
 #include "support/SimUnitProfile.h"
 #include "support/TestProgram.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -276,4 +280,27 @@ TEST(frmAmpCom, EveryListIsNamedAndReachedByTab)
         EXPECT_TRUE(list->focusPolicy() & Qt::TabFocus) << list->objectName().toStdString();
     }
     EXPECT_EQ(d.ui.cmb485Term->accessibleName(), "RS-485 termination");
+}
+
+TEST(frmAmpCom, OpenedFromItsEntryTheMainWindowReadsThePortsBackAndPolls)
+{
+    MainWindowProgram t;
+    t.replies = sspaProfile().replies;
+    BeginConnection(t.p(), false);
+    reportPorts(t.p());
+    t.replies["XR4TB;OBMIP"] = "XR4TB;OBMIP";
+    t.replies["X2019200E71"] = "X2019200E71";
+    t.w().ui.txtAdr->setText("B");   // the RS-485 address comes from the address box
+    t.prompts.modal = [&](QDialog& d) {
+        auto& dialog = dynamic_cast<frmAmpCom&>(d);
+        EXPECT_FALSE(t.w().Timer1.isActive());
+        t.commands.clear();
+        dialog.ui.btnSet485->click();
+        dialog.ui.Command1->click();
+        return dialog.result();
+    };
+    t.w().ui.mnuAmpCom->trigger();   // the poll was off before
+    ASSERT_EQ(t.prompts.modalRuns, 1);
+    EXPECT_EQ(t.commands.join(' ').toStdString(), "XR4TB;OBMIP X2019200E71 X1? X2? XR?");
+    EXPECT_TRUE(t.w().Timer1.isActive());
 }
