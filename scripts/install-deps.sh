@@ -9,4 +9,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   build-essential cmake ninja-build pkg-config \
   qt6-base-dev qt6-serialport-dev libqt6serialport6 \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  libgl-dev xvfb xauth >/dev/null
+  libgl-dev xvfb xauth \
+  clang clang-format clang-tidy >/dev/null

@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Installs the dependencies, builds, and runs every test headless.
+# Installs the dependencies, then builds and runs every test in both configurations.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-bash scripts/build.sh
-BUILD_DIR=${BUILD_DIR:-build}
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)" --timeout 180
+bash scripts/check.sh

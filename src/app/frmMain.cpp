@@ -29,6 +29,6 @@ frmMain::~frmMain()
     p.hooks = {};   // the link must not call into a window that is gone
     // Taking the window down moves the focus out of its boxes: their handlers must not run
     // on a half-destroyed window, so they go first and the focus leaves while it is whole.
-    qDeleteAll(findChildren<EntryBoxEvents*>());
+    EntryBoxEvents::removeAll(this);
     hide();
 }

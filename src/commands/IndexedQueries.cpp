@@ -238,7 +238,7 @@ QString GetRFBandText(CommandContext& p)
     const auto r = Ask(p, QStringLiteral("T?"));
     if (!r || conv::Mid(r->text, 3, 1) != QStringLiteral("T") || r->dataEnd() < 3)
         return QString();
-    const QString band = lettersFrom(*r, 4);
+    QString band = lettersFrom(*r, 4);
     p.ReplyFields[0].clear();
     const int comma = r->find(QStringLiteral(","));
     if (comma > 0) {
@@ -258,7 +258,7 @@ QString GetBandName(CommandContext& p, int n)
     const int at = r->find(QStringLiteral(".B"));
     if (r->len() <= 4 || at < 2)
         return QString();
-    const QString name = lettersFrom(*r, at + 3);
+    QString name = lettersFrom(*r, at + 3);
     p.ReplyFields[0].clear();
     const int comma = r->find(QStringLiteral(","));
     if (comma > 0) {

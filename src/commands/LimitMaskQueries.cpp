@@ -175,7 +175,7 @@ float ReadReturnLossSetting(CommandContext& p)
 
 QString ReadReverseRFOffset(CommandContext& p)
 {
-    const QString none = QStringLiteral(" 0");
+    QString none = QStringLiteral(" 0");
     const auto r = Ask(p, QStringLiteral("PR?"));
     if (!r || r->len() <= 4)
         return none;

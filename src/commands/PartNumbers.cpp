@@ -43,7 +43,7 @@ qint32 ParseModelNumber(const QString& text, QString& partNo)
 
 QString ValidatePartNumber(IPrompts& prompts, const QString& text)
 {
-    const QString t = conv::TrimBlanks(text);
+    QString t = conv::TrimBlanks(text);
     if (t.size() == 12)
         return conv::Mid(t, 5, 4) + conv::Mid(t, 10, 3);
     if (t.size() == 7)

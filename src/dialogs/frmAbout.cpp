@@ -55,7 +55,7 @@ QString frmAbout::toolPath()
         return value;
     if (GetKeyValue(RegistryRoot::LocalMachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
                     QStringLiteral("MSINFO"), value)) {
-        const QString exe = value + QStringLiteral("\\MSINFO32.EXE");
+        QString exe = value + QStringLiteral("\\MSINFO32.EXE");
         if (tool_->fileExists(exe))
             return exe;
     }

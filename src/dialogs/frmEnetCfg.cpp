@@ -126,8 +126,9 @@ bool frmEnetCfg::octetKey(int index, const QString& text)
     if (text != QLatin1String("."))
         return false;
     const auto boxes = ui.octetBoxes();
-    if (index + 1 < int(boxes.size()))
-        boxes[size_t(index + 1)]->setFocus(Qt::TabFocusReason);
+    const size_t next = size_t(index) + 1;
+    if (next < boxes.size())
+        boxes[next]->setFocus(Qt::TabFocusReason);
     return true;
 }
 
@@ -165,7 +166,7 @@ bool frmEnetCfg::IsPortRangeError(qint64 value)
 bool frmEnetCfg::groupChanged(int group) const
 {
     for (int i = 0; i < 4; ++i)
-        if (octetEdited_[size_t(group * 4 + i)])
+        if (octetEdited_[size_t(group) * 4 + size_t(i)])
             return true;
     return false;
 }

@@ -55,6 +55,8 @@ frmlcBucSetup::frmlcBucSetup(Program& p, QWidget* parent) : QDialog(parent), p_(
     Form_Load();
 }
 
+frmlcBucSetup::~frmlcBucSetup() { EntryBoxEvents::removeAll(this); }
+
 void frmlcBucSetup::Form_Load()
 {
     const UnitConfig& c = p_.unit.config;

@@ -15,6 +15,7 @@ class frmlcBucSetup : public QDialog {
     Q_OBJECT
 public:
     explicit frmlcBucSetup(Program& p, QWidget* parent = nullptr);
+    ~frmlcBucSetup() override;
 
     frmlcBucSetupUi ui;
     QTimer Timer1;   // the refresh, on from the end of the load until the dialog closes

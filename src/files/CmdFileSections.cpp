@@ -65,7 +65,7 @@ bool RunCmdFileSections(CmdFileContext& c, std::span<const CmdFileSection> secti
 
 const std::array<CmdFileSection, 48>& CmdFileSections()
 {
-#define SECTION(f) CmdFileSection{#f, &f}
+#define SECTION(f) CmdFileSection{#f, &(f)}
     static const std::array<CmdFileSection, 48> table{
         SECTION(SaveFWPartNumber),        SECTION(SavePartNumber),
         SECTION(SaveSerialNumber),        SECTION(SaveModelCfgPN),

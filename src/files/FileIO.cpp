@@ -54,7 +54,7 @@ int FileIO::GetParamLogKind(const QString& fileName)
 // alone at midnight.
 QString FileIO::GeneralDateText(const QDateTime& when, const QLocale& locale)
 {
-    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
+    QString date = locale.toString(when.date(), QLocale::ShortFormat);
     if (when.time() == QTime(0, 0))
         return date;
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);

@@ -54,7 +54,7 @@ bool unusable(const QString& path)
 QString GetCalFilesFolder(const Folders& folders, const QString& calFilePath, const QString& subFolder)
 {
     const QString root = folders.calFilesFolder();
-    const QString path = joined(root, subFolder);
+    QString path = joined(root, subFolder);
     if (QFileInfo(path).isDir())
         return path;
     if (!unusable(path)) {
@@ -64,7 +64,7 @@ QString GetCalFilesFolder(const Folders& folders, const QString& calFilePath, co
     }
     if (!calFilePath.isEmpty() && !unusable(calFilePath))
         return calFilePath;
-    const QString home = joined(folders.homeFolder(), subFolder);
+    QString home = joined(folders.homeFolder(), subFolder);
     if (!QFileInfo(home).isDir())
         QDir().mkdir(home);
     return home;
@@ -74,11 +74,11 @@ QString GetFreeTxtFileName(const QString& base)
 {
     if (base.isEmpty())
         return QString();
-    const QString first = base + QStringLiteral(".txt");
+    QString first = base + QStringLiteral(".txt");
     if (!QFileInfo::exists(first))
         return first;
     for (int n = 1; n < 32767; ++n) {
-        const QString candidate = base + QString::number(n) + QStringLiteral(".txt");
+        QString candidate = base + QString::number(n) + QStringLiteral(".txt");
         if (!QFileInfo::exists(candidate))
             return candidate;
     }
@@ -99,7 +99,7 @@ QString GetUnitFolderName(const CalDialogContext& c) { return BuildUnitFileName(
 namespace {
 QString calStartFolder(CalDialogContext& c)
 {
-    const QString folder = GetCalFilesFolder(c.folders, c.files.CalFilePath, GetUnitFolderName(c));
+    QString folder = GetCalFilesFolder(c.folders, c.files.CalFilePath, GetUnitFolderName(c));
     c.files.DialogFolder = folder;
     return folder;
 }

@@ -89,7 +89,7 @@ std::optional<qint32> DateToUnixSeconds(const QDateTime& d)
         return std::nullopt;
     const QTime t = d.time();
     const qint64 days = d.date().toJulianDay() - QDate(1970, 1, 1).toJulianDay();
-    const qint64 s = days * 86400 + t.hour() * 3600 + t.minute() * 60 + t.second();
+    const qint64 s = days * 86400 + qint64(t.hour()) * 3600 + qint64(t.minute()) * 60 + t.second();
     if (s < std::numeric_limits<qint32>::min() || s > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return static_cast<qint32>(s);

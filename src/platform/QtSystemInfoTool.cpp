@@ -40,7 +40,7 @@ bool QtSystemInfoTool::fileExists(const QString& path)
 QString QtSystemInfoTool::findProgram(const QStringList& names)
 {
     for (const QString& name : names) {
-        const QString path = QStandardPaths::findExecutable(name);
+        QString path = QStandardPaths::findExecutable(name);
         if (!path.isEmpty())
             return path;
     }

@@ -10,6 +10,8 @@ EntryBoxEvents::EntryBoxEvents(QWidget* control, Handlers handlers) : QObject(co
 
 void EntryBoxEvents::install(QWidget* control, Handlers handlers) { new EntryBoxEvents(control, std::move(handlers)); }
 
+void EntryBoxEvents::removeAll(QWidget* window) { qDeleteAll(window->findChildren<EntryBoxEvents*>()); }
+
 bool EntryBoxEvents::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {

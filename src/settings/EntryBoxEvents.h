@@ -18,6 +18,10 @@ public:
     };
     // Installs the handlers on `control` for its lifetime.
     static void install(QWidget* control, Handlers handlers);
+    // Removes the handlers of every control of `window`. A window whose handlers call its own
+    // members does this first in its destructor: taking it down moves the focus out of its
+    // boxes while it is already half destroyed.
+    static void removeAll(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

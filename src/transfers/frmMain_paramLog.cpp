@@ -56,7 +56,7 @@ QString frmMain::GetParameterLogFile(int type)
         paramLogBox(p.platform.prompts, "Empty Parameter log Table");
         return QString();
     }
-    const QString name = QString::fromLatin1(log->fileName);
+    QString name = QString::fromLatin1(log->fileName);
     if (!writeParamLogFile(p, p.platform.folders->dataFolder() + QLatin1Char('/') + name))
         return QString();
     return name;

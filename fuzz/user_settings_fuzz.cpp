@@ -1,0 +1,27 @@
+// The per-user settings read from a settings file holding anything.
+#include "FuzzInput.h"
+#include "link/UserSettings.h"
+#include "platform/QtSettingsStore.h"
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return 0;
+        file.write(fuzz::bytes(data, size));
+    }
+    QtSettingsStore store(path);
+    const UserSettings::Values values = UserSettings::Read(&store);
+    UserSettings::Write(store, values, QString());
+    return 0;
+}

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds and tests without installing anything (scripts/install-deps.sh does that once):
+#  1. the release configuration (GCC), warnings as errors, the whole suite;
+#  2. the sanitizer configuration (Clang, AddressSanitizer with leak checks and
+#     UndefinedBehaviorSanitizer, Qt's own assertions on), the whole suite again;
+#  3. each fuzz harness briefly, and the static checks of .clang-tidy over src/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
+JOBS=$(nproc)
+section() { printf '\n== %s (%ss)\n' "$1" "$SECONDS"; }
+
+section "release build"
+BUILD_DIR=build CMAKE_ARGS="-DTUBAMON_WERROR=ON" bash scripts/build.sh
+section "release tests"
+ctest --test-dir build --output-on-failure -j"$JOBS" --timeout 180
+
+section "sanitizer build"
+BUILD_DIR=build-asan BUILD_TYPE=Debug \
+  CMAKE_ARGS="-DCMAKE_CXX_COMPILER=clang++ -DTUBAMON_WERROR=ON -DTUBAMON_SANITIZE=ON -DTUBAMON_FUZZ=ON -DTUBAMON_BENCH=OFF" \
+  bash scripts/build.sh
+section "sanitizer tests"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+LSAN_OPTIONS=suppressions="$PWD/scripts/lsan.supp":print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$JOBS" --timeout 300
+
+section "fuzz smoke"
+bash scripts/fuzz.sh 20
+
+section "static checks"
+run-clang-tidy -p build-asan -j "$JOBS" -quiet "$PWD/src/" >build-asan/tidy.log 2>&1 || {
+  grep -E 'warning:|error:' build-asan/tidy.log | sort -u | head -50
+  echo "clang-tidy found problems (whole log: build-asan/tidy.log)"
+  exit 1
+}
+
+section "done"
