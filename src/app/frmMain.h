@@ -332,6 +332,11 @@ public:
     // Writes FaultLogLines up to the first empty slot; true when the file was written whole.
     bool SaveFaultLogFile(bool openInEditor);
 
+    // Parameter logs (transfers/frmMain_paramLog.cpp). Downloads log `type` (0 10-minute,
+    // 1 hourly, 2 daily, 3 monthly, 4 cathode current) into its file in the data folder; the
+    // file's name ("plog.txt" ...) when this download wrote it, else "".
+    QString GetParameterLogFile(int type);
+
     // Calibration tables (transfers/frmMain_calTables.cpp): entries 0, 1, 4 and 5 of
     // mnuCalTables, each holding the poll and the transfer lock; a download writes its file
     // whole or not at all and opens it in the text editor, an upload is done only when the

@@ -128,3 +128,24 @@ QByteArray GoldenBytes(const char* name)
 {
     return ReadBytes(QStringLiteral(TUBAMON_SOURCE_DIR "/tests/transfers/golden/") + QLatin1String(name));
 }
+
+QByteArrayList LogBodyLines(const QByteArray& file)
+{
+    const QByteArray rule = QByteArray(60, '#') + "\r\n\r\n";
+    const qsizetype body = file.indexOf(rule, 60);
+    if (body < 0)
+        return {};
+    QByteArrayList lines = file.mid(body + rule.size()).split('\n');
+    lines.removeLast();   // after the last line end
+    for (QByteArray& line : lines)
+        line.chop(1);     // the CR
+    return lines;
+}
+
+QByteArrayList LogPages(const QByteArray& prefix, int from, int to, int step)
+{
+    QByteArrayList out;
+    for (int i = from; i <= to; i += step)
+        out << prefix + QByteArray::number(i);
+    return out;
+}

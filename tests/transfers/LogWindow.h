@@ -134,4 +134,8 @@ private:
 };
 
 QByteArray ReadBytes(const QString& path);
+// The lines of a log file after its header (its closing rule and the empty line).
+QByteArrayList LogBodyLines(const QByteArray& file);
+// The page commands prefix + from, prefix + (from + step), ... up to `to`.
+QByteArrayList LogPages(const QByteArray& prefix, int from, int to, int step = 10);
 QByteArray GoldenBytes(const char* name);
