@@ -46,7 +46,7 @@ QString frmMain::GetParameterLogFile(int type)
     const LogTableScope table(p.transfers.ParamLogLines, log->tableSize);
     LogPaging paging{p, p.transfers, connection};
     const PagingResult result = GetParameterLog(paging, type);
-    if (LinkLost(paging) && !connection.ended())
+    if (p.txn.LinkUp && !connection.ended() && LinkLost(paging))
         dropLinkLostInTransfer();
     if (result == PagingResult::Failed)
         paramLogBox(p.platform.prompts, "Download Failed");

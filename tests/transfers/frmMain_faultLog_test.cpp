@@ -227,6 +227,24 @@ TEST_P(FaultLogOverLink, ADownloadInsideARestoringPauseLeavesThePollOff)
     EXPECT_TRUE(t.w().Timer1.isActive());
 }
 
+TEST(FaultLogClose, ClosingTheWindowEndsTheDownloadWithoutBoxOrFile)
+{
+    LogWindow t(LogLink::Tcp, twtaProfile());
+    ASSERT_TRUE(t.connect());
+    t.logs->setFaultLog(paged(25));
+    t.clock.onProcessEvents = [&] {
+        if (t.commands().size() == 3)   // during the first page
+            t.w().close();
+    };
+    t.w().ui.mnuDnldFltLog->trigger();
+    EXPECT_TRUE(t.p().conn.ShuttingDown);
+    EXPECT_EQ(t.commands(), QByteArrayList({kProbe, kProbe, "QF0"}));
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+    EXPECT_FALSE(QFile::exists(t.dataFile("T10452fltlog.txt")));
+    EXPECT_TRUE(t.shell.opened.isEmpty());
+    EXPECT_EQ(t.p().transfers.FaultLogLines.size(), 1);
+}
+
 TEST(FaultLogFiles, EntriesFollowTheHeaderOfEachColumnEntryByteForByte)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
