@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "settings/EntryBoxEvents.h"
 #include "app/Program.h"
 
 frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(program)
@@ -26,4 +27,8 @@ frmMain::~frmMain()
 {
     Timer1.stop();
     p.hooks = {};   // the link must not call into a window that is gone
+    // Taking the window down moves the focus out of its boxes: their handlers must not run
+    // on a half-destroyed window, so they go first and the focus leaves while it is whole.
+    qDeleteAll(findChildren<EntryBoxEvents*>());
+    hide();
 }

@@ -8,6 +8,7 @@ class QKeyEvent;
 class QWidget;
 
 class EntryBoxEvents : public QObject {
+    Q_OBJECT
 public:
     struct Handlers {
         // A key with text (or Enter, or Backspace); true discards it.
