@@ -263,5 +263,161 @@ TEST_P(CalTablesOverLink, MenuEntriesRunTheirTransferAndNothingElseStartsMeanwhi
     EXPECT_TRUE(t.w().centralWidget()->isEnabled());
 }
 
+namespace {
+const QByteArray kHeader = QByteArray(60, '#') + "\r\n#\r\n#                  RF Power Cal File (Ku)\r\n" +
+                           QByteArray(60, '#') + "\r\n\r\n";
+} // namespace
+
+TEST_P(CalTablesOverLink, UploadsSendTheEntryLinesAndCloseWithSaveOrAbort)
+{
+    CalWindow t(GetParam());
+    ASSERT_TRUE(t.connect());
+    const QString rf = "RF Cal Table Upload: ", atn = "Atten Cal Table Upload: ";
+    const QByteArray one = kHeader + "12.3 dB Entry#0A1F\r\n";
+    const struct {
+        const char* name;
+        int menu;
+        QByteArray file;   // "": no such file
+        QByteArray nak;    // a command the unit refuses
+        QByteArrayList commands;
+        QStringList boxes;
+    } cases[] = {
+        {"entry, marker and lower-case entry", 1, kHeader + "12.3 dB Entry#0A1F\r\n[13.0 dBm]\r\n12.3 db entry#0a1f\r\n",
+         "", {"YFI", "YFF12.3 0A1F", "YFF12.3 0a1f", "YFS"}, {rf + "Upload Done"}},
+        {"short entry at the line's end", 1, "1.0 dB Entry#01", "", {"YFI", "YFF1.0 01", "YFS"}, {rf + "Upload Done"}},
+        {"header only", 1, kHeader, "", {"YFI", "YFA"}, {rf + "Upload Failed"}},
+        {"YFI refused", 1, one, "YFI", {"YFI"}, {"RF Cal Table Upload Failure: Unable To Initialize Cal Table"}},
+        {"write refused", 1, one + "14.0 dB Entry#0B00\r\n", "YFF12.3 0A1F", {"YFI", "YFF12.3 0A1F", "YFA"},
+         {rf + "Upload Failed"}},
+        {"save refused", 1, one, "YFS", {"YFI", "YFF12.3 0A1F", "YFS"}, {rf + "Upload Failed"}},
+        {"control character at line 3", 1, "1.0 dB Entry#0001\r\n\r\n2.0 dB Entry#0\x01" "02\r\n3.0 dB Entry#0003\r\n",
+         "", {"YFI", "YFF1.0 0001", "YFA"}, {rf + "Line 3 of the file holds a control character.", rf + "Upload Failed"}},
+        {"forward RF file missing", 1, "", "", {}, {}},
+        {"attenuator", 5, kHeader + "[00.0 dBm]\r\n0.5 dB Entry#0005\r\n", "", {"YAI", "YAF0.5 0005", "YAS"},
+         {atn + "Upload Done"}},
+        {"attenuator file missing", 5, "", "", {"YAI", "YAA"}, {"Atten Cal Table Upload Failure: Unable To Open Cal File"}},
+        {"attenuator header only", 5, kHeader, "", {"YAI", "YAA"}, {atn + "Upload Failed"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        t.unit.editProfile([&](SimUnitProfile& profile) {
+            for (const QByteArray command : {"YFI", "YFS", "YFF12.3 0A1F"})
+                profile.behaviour.remove(command);
+            if (!c.nak.isEmpty())
+                profile.behaviour[c.nak].kind = SimBehaviour::Nak;
+        });
+        t.clearLogs();
+        const QString path = t.choose("upload.txt");
+        QFile::remove(path);
+        if (!c.file.isEmpty())
+            writeFile(path, c.file);
+        t.p().LinkObject.setMsgTimeout(2.5f);
+
+        t.w().mnuCalTables_Click(c.menu);
+
+        EXPECT_EQ(t.commands(), c.commands);
+        for (const SentCommand& s : t.sent)
+            EXPECT_FLOAT_EQ(s.timeout, c.menu == 1 ? 3.0f : 5.0f) << s.command.toStdString();
+        EXPECT_EQ(t.boxes(), c.boxes);
+        if (!c.boxes.isEmpty()) {
+            const bool done = c.boxes.last().endsWith("Upload Done");
+            EXPECT_EQ(t.prompts.boxes.last().icon, done ? PromptIcon::Information : PromptIcon::Exclamation);
+        }
+        EXPECT_FLOAT_EQ(t.p().LinkObject.MsgTimeout(), 2.5f);
+        EXPECT_EQ(t.w().ui.sbStatusBarPanel1->text(), "");
+        EXPECT_TRUE(t.shell.opened.isEmpty());
+        EXPECT_TRUE(t.w().Timer1.isActive());
+        t.w().Timer1.stop();
+    }
+}
+
+TEST_P(CalTablesOverLink, AttenuatorBeginAndSaveByFirmwareDateVersionAndModel)
+{
+    CalWindow t(GetParam());
+    ASSERT_TRUE(t.connect());
+    const struct {
+        const char* name;
+        bool twta;
+        qint32 model, fw;
+        const char* date;
+        bool beginSave;
+    } cases[] = {
+        {"TWTA dated 2007-11-08", true, 6316, 900, "Nov  8 2007", false},
+        {"TWTA dated 2007-11-09", true, 6316, 100, "Nov  9 2007", true},
+        {"TWTA without a date, 545", true, 6316, 545, "", false},
+        {"TWTA without a date, 546", true, 6316, 546, "", true},
+        {"model 5363", false, 5363, 900, "Mar 15 2012", false},
+        {"SSPA with a late date", false, 7467, 100, "Mar 15 2012", true},
+        {"SSPA without a valid date", false, 7467, 900, "Feb 30 2012", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        UnitIdentity& id = t.p().unit.id;
+        id.IsTwtaUnit = c.twta;
+        id.UnitModelCode = c.model;
+        id.FirmwareVersion100 = c.fw;
+        id.boxes.txtCplDate = c.date;
+        t.cal->setTable('A', {{}, c.beginSave});
+        t.clearLogs();
+        writeFile(t.choose("atn.txt"), "0.5 dB Entry#0005\r\n");
+        t.w().mnuCalTables_Click(5);
+        const QByteArrayList bracketed = {"YAI", "YAF0.5 0005", "YAS"};
+        EXPECT_EQ(t.commands(), c.beginSave ? bracketed : QByteArrayList{"YAF0.5 0005"});
+        EXPECT_EQ(t.boxes(), QStringList{"Atten Cal Table Upload: Upload Done"});
+        EXPECT_EQ(t.cal->table('A').levels.value(5).entry, "0.5 dB Entry#0005");   // stored by the unit
+    }
+}
+
+TEST_P(CalTablesOverLink, CancelOrALostLinkStopsAnUploadAfterTheLine)
+{
+    const QByteArray file = "1.0 dB Entry#0001\r\n2.0 dB Entry#0002\r\n3.0 dB Entry#0003\r\n4.0 dB Entry#0004\r\n";
+    for (const bool drop : {false, true}) {
+        SCOPED_TRACE(drop ? "lost link" : "Cancel");
+        CalWindow t(GetParam());
+        ASSERT_TRUE(t.connect());
+        if (drop)
+            t.unit.editProfile([](SimUnitProfile& p) { p.behaviour["YFF2.0 0002"].kind = SimBehaviour::DropConnection; });
+        else
+            t.progress.cancelAtValue = 2;
+        writeFile(t.choose("rf.txt"), file);
+        t.w().mnuCalTables_Click(1);
+        const QByteArrayList sent = {"YFI", "YFF1.0 0001", "YFF2.0 0002"};
+        // Cancel sends the abort; a lost link nothing more.
+        EXPECT_EQ(t.commands(), drop ? sent : sent + QByteArrayList{"YFA"});
+        EXPECT_EQ(t.progress.titles, QStringList{"RF Cal Table Upload"});
+        EXPECT_EQ(t.progress.maximum, 4);
+        EXPECT_EQ(t.boxes(), QStringList{"RF Cal Table Upload: Upload Failed"});
+        EXPECT_TRUE(t.cal->table('F').levels.isEmpty());
+        EXPECT_EQ(t.w().Timer1.isActive(), !drop);
+        EXPECT_EQ(t.w().ui.btnConnect->text(), drop ? "Connect" : "Disconnect");
+        EXPECT_FLOAT_EQ(t.p().LinkObject.MsgTimeout(), 2.0f);
+    }
+}
+
+TEST_P(CalTablesOverLink, ATableDownloadedUploadedIntoAnotherUnitAndDownloadedAgainIsTheSame)
+{
+    for (const int menu : {0, 4}) {
+        const char kind = menu == 0 ? 'F' : 'A';
+        SCOPED_TRACE(kind);
+        CalWindow from(GetParam());
+        CalWindow into(GetParam());
+        ASSERT_TRUE(from.connect());
+        ASSERT_TRUE(into.connect());
+        from.cal->setTable(kind, {CalEntries(25, 400)});
+        into.cal->setTable(kind, {CalEntries(0, 3)});   // an older table, replaced by the save
+        const QString first = from.choose("first.txt");
+        from.w().mnuCalTables_Click(menu);
+        into.prompts.fileAnswers << first;
+        into.w().mnuCalTables_Click(menu + 1);
+        EXPECT_EQ(into.boxes().last(), QString(menu == 0 ? "RF" : "Atten") + " Cal Table Upload: Upload Done");
+        EXPECT_EQ(into.cal->writes(kind).size(), 376);
+        const QString second = into.choose("second.txt");
+        into.w().mnuCalTables_Click(menu);
+        const QByteArray body1 = body(ReadBytes(first));
+        EXPECT_EQ(body1.count("Entry#"), 376);
+        EXPECT_EQ(body(ReadBytes(second)), body1);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, CalTablesOverLink, ::testing::Values(LogLink::Pty, LogLink::Tcp),
                          [](const auto& info) { return LogLinkName(info.param); });
