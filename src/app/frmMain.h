@@ -334,6 +334,11 @@ public:
     // file's name ("plog.txt" ...) when this download wrote it, else "".
     QString GetParameterLogFile(int type);
 
+    // Trend log (transfers/frmMain_trendLog.cpp). Downloads `count` records of the short- or
+    // long-term log into its file in the data folder; the file's name when this download
+    // wrote it, else "".
+    QString GetTrendLogFile(bool longTerm, int count);
+
     // ===== dialogs: the main window's share of the unit setup dialogs (dialogs/frmMain_*.cpp) =====
 
     // Network settings (dialogs/frmMain_enetParams.cpp): the unit's addresses into octets.

@@ -15,6 +15,7 @@
 #include "dialogs/frmlcBucSetup.h"
 #include "link/TargetEntries.h"
 #include "transfers/frmLogs.h"
+#include "transfers/frmTrendLogs.h"
 #include "settings/MenuDialogs.h"
 #include "app/frmMain.h"
 #include <QAction>
@@ -64,6 +65,9 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     });
 
     r.registerFactory(MenuDialog::PLog, [](Program& p, frmMain& w) { return std::make_unique<frmLogs>(p, w, &w); });
+
+    r.registerFactory(MenuDialog::TrendLogs,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmTrendLogs>(p, w, &w); });
 
     r.registerFactory(MenuDialog::HelpAbout, [](Program& p, frmMain& w) {
         return std::make_unique<frmAbout>(p.platform.prompts, p.platform.sysInfo, &w);
