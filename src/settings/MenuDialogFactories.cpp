@@ -17,6 +17,7 @@
 #include "transfers/frmLogs.h"
 #include "transfers/frmTrendLogs.h"
 #include "settings/MenuDialogs.h"
+#include "transfers/frmCalFactors.h"
 #include "app/frmMain.h"
 #include <QAction>
 #include <QLineEdit>
@@ -68,6 +69,9 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
 
     r.registerFactory(MenuDialog::TrendLogs,
                       [](Program& p, frmMain& w) { return std::make_unique<frmTrendLogs>(p, w, &w); });
+
+    r.registerFactory(MenuDialog::CalFactor,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmCalFactors>(p, &w); });
 
     r.registerFactory(MenuDialog::HelpAbout, [](Program& p, frmMain& w) {
         return std::make_unique<frmAbout>(p.platform.prompts, p.platform.sysInfo, &w);
