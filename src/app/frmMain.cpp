@@ -1,11 +1,14 @@
 #include "app/frmMain.h"
 #include "settings/EntryBoxEvents.h"
 #include "app/Program.h"
+#include "platform/Clock.h"
 
 frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(program)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tubamon Utility"));
+    // Its close box ends the waits of a handler at once; the close follows once it returns.
+    setProperty(ClosesDuringWaits, true);
     buildFrmMainUi(this, ui);
     connectCommandControls();
     Timer1.setObjectName(QStringLiteral("Timer1"));
