@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "app/Program.h"
+#include "settings/EntryBoxEvents.h"
 
 frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(program)
 {
@@ -26,4 +27,9 @@ frmMain::~frmMain()
 {
     Timer1.stop();
     p.hooks = {};   // the link must not call into a window that is gone
+    // The base class takes the controls down after this: their last focus changes and
+    // signals must not reach the parts of this window that are gone already.
+    EntryBoxEvents::removeAll(this);
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }

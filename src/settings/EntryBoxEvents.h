@@ -1,6 +1,7 @@
 #pragma once
-// Hands the key presses and focus changes of one control to the main window's handlers:
-// the original controls reported KeyPress, GotFocus and LostFocus as events of their own.
+// Hands the key presses, focus changes and double clicks of one control to the main
+// window's handlers: the original controls reported KeyPress, GotFocus, LostFocus and
+// DblClick as events of their own.
 #include <QObject>
 #include <functional>
 
@@ -8,15 +9,20 @@ class QKeyEvent;
 class QWidget;
 
 class EntryBoxEvents : public QObject {
+    Q_OBJECT
 public:
     struct Handlers {
         // A key with text (or Enter, or Backspace); true discards it.
         std::function<bool(QKeyEvent& key)> keyPress;
         std::function<void(Qt::FocusReason reason)> focusIn;
         std::function<void(Qt::FocusReason reason)> focusOut;
+        std::function<void()> doubleClick;   // with the left button
     };
     // Installs the handlers on `control` for its lifetime.
     static void install(QWidget* control, Handlers handlers);
+    // Takes every handler off the controls under `window`: a window being destroyed must get
+    // none of its controls' last focus changes.
+    static void removeAll(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
