@@ -27,9 +27,11 @@ frmMain::~frmMain()
 {
     Timer1.stop();
     p.hooks = {};   // the link must not call into a window that is gone
-    // The base class takes the controls down after this: their last focus changes and
-    // signals must not reach the parts of this window that are gone already.
-    EntryBoxEvents::removeAll(this);
+    // Taking the window down moves the focus out of its boxes: their handlers must not run
+    // on a half-destroyed window, so they go first and the focus leaves while it is whole.
+    qDeleteAll(findChildren<EntryBoxEvents*>());
+    hide();
+    // Nor may the controls' last signals reach it while its base class takes them down.
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
 }

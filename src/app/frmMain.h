@@ -339,6 +339,11 @@ public:
     // Writes FaultLogLines up to the first empty slot; true when the file was written whole.
     bool SaveFaultLogFile(bool openInEditor);
 
+    // Parameter logs (transfers/frmMain_paramLog.cpp). Downloads log `type` (0 10-minute,
+    // 1 hourly, 2 daily, 3 monthly, 4 cathode current) into its file in the data folder; the
+    // file's name ("plog.txt" ...) when this download wrote it, else "".
+    QString GetParameterLogFile(int type);
+
     // ===== dialogs: the main window's share of the unit setup dialogs (dialogs/frmMain_*.cpp) =====
 
     // Network settings (dialogs/frmMain_enetParams.cpp): the unit's addresses into octets.

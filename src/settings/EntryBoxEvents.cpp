@@ -11,18 +11,15 @@ EntryBoxEvents::EntryBoxEvents(QWidget* control, Handlers handlers) : QObject(co
 
 void EntryBoxEvents::install(QWidget* control, Handlers handlers) { new EntryBoxEvents(control, std::move(handlers)); }
 
-void EntryBoxEvents::removeAll(QWidget* window)
-{
-    qDeleteAll(window->findChildren<EntryBoxEvents*>());
-}
-
 bool EntryBoxEvents::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto& key = static_cast<QKeyEvent&>(*event);
-        const bool typed = !key.text().isEmpty() || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter
-                           || key.key() == Qt::Key_Backspace || key.matches(QKeySequence::Paste);
+        // Tab carries text too, but moves the focus on: it never reaches the box's handler.
+        const bool focusKey = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+        const bool typed = !focusKey && (!key.text().isEmpty() || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter
+                           || key.key() == Qt::Key_Backspace || key.matches(QKeySequence::Paste));
         if (typed && handlers_.keyPress && handlers_.keyPress(key))
             return true;
         break;

@@ -20,9 +20,6 @@ public:
     };
     // Installs the handlers on `control` for its lifetime.
     static void install(QWidget* control, Handlers handlers);
-    // Takes every handler off the controls under `window`: a window being destroyed must get
-    // none of its controls' last focus changes.
-    static void removeAll(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

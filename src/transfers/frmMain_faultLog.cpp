@@ -37,7 +37,7 @@ QString frmMain::GetFaultLog(int depth, bool openInEditor)
     p.files.FaultLogQF = HasQFFaultLog(p);
     LogPaging paging{p, p.transfers, connection};
     const PagingResult result = p.files.FaultLogQF ? GetFaultLogQF(paging, depth) : GetFaultLogLegacy(paging, depth);
-    if (LinkLost(paging) && !connection.ended())
+    if (p.txn.LinkUp && !connection.ended() && LinkLost(paging))
         dropLinkLostInTransfer();
     if (result == PagingResult::Failed)
         faultLogBox(p.platform.prompts, "Download Failed");

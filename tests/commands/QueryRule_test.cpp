@@ -160,8 +160,9 @@ TEST(QueryRule, FallbackOnlyWhenTheFirstCommandFailed)
         const auto r = AskWithFallback(t.p(), "PBKF?", ".?P136", c.twice);
         EXPECT_EQ(t.commands, c.sent);
         ASSERT_EQ(r.has_value(), c.answered);
-        if (r)
+        if (r) {
             EXPECT_EQ(r->fromFallback, c.fromFallback);
+        }
     }
 }
 

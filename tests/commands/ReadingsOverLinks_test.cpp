@@ -12,8 +12,9 @@ bool answers(const ReadingCase& c, bool tube) { return tube ? c.tube : c.solidSt
 void checkReadings(Program& program, bool tube)
 {
     for (const ReadingCase& c : readingcases::all())
-        if (answers(c, tube))
+        if (answers(c, tube)) {
             EXPECT_EQ(c.read(program), c.expected) << c.name << (tube ? " (TWTA)" : " (SSPA)");
+        }
 }
 
 // The family's profile, refusing at once what it does not know (the sub-band list asks

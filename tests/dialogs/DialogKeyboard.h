@@ -42,6 +42,7 @@ inline bool EscCloses(QDialog& dialog)
 inline void ExpectBoxesNamed(const QDialog& dialog)
 {
     for (const QWidget* w : dialog.findChildren<QWidget*>())
-        if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w))
+        if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w)) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
 }

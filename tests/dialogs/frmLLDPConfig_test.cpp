@@ -296,8 +296,9 @@ TEST(frmLLDPConfig, TabReachesEveryControlAndEachBoxIsNamed)
     for (int i = 0; i < 12; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
-        if (QApplication::focusWidget() == d.ui.txtlldpMED)   // tabbing in brings it into view
+        if (QApplication::focusWidget() == d.ui.txtlldpMED) {   // tabbing in brings it into view
             EXPECT_FALSE(d.ui.txtlldpMED->visibleRegion().isEmpty());
+        }
     }
     EXPECT_EQ(order, QStringList({"txtlldpTxTimer", "txtlldpHoldtime", "txtlldpReinitDelay", "txtlldpHostname",
                                   "btnUserDefaults", "txtlldpMED", "txtlldpHWRev", "txtlldpUUID", "btnFactDefaults",

@@ -136,9 +136,10 @@ TEST(frmSetSubBand, TheLabelsDoubleClickSendsTheChosenSubBand)
             EXPECT_TRUE(w.Timer1.isActive());
             QStringList sent = u.sent().filter(QRegularExpression("^PBS\\d$"));
             EXPECT_EQ(sent, c.sent);
-            if (!c.sent.isEmpty())
+            if (!c.sent.isEmpty()) {
                 EXPECT_EQ(u.sent().value(0), c.sent[0]);   // nothing before it
             w.Timer1.stop();
+            }
         }
     }
 }

@@ -105,8 +105,9 @@ TEST_P(Replay, SendsExactlyTheCommandLinesThenReconnects)
     EXPECT_TRUE(t.unit.commands().contains("YT"));
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
     EXPECT_TRUE(t.p().txn.LinkUp);
-    if (GetParam() == Link::Tcp)
+    if (GetParam() == Link::Tcp) {
         EXPECT_EQ(t.w().ui.mnuAdvSrch->isEnabled(), advancedBefore);
+    }
 }
 
 TEST_P(Replay, RefusedLinesAreAllSentNamedAndFollowedByTheReconnect)

@@ -52,7 +52,7 @@ struct LinkOverPty {
     }
     void behave(SimBehaviour::Kind kind, int delayMs = 0)
     {
-        unit.editProfile([&](SimUnitProfile& p) { p.defaultBehaviour = {kind, delayMs, {}}; });
+        unit.editProfile([&](SimUnitProfile& p) { p.defaultBehaviour = SimBehaviour{}; p.defaultBehaviour.kind = kind; p.defaultBehaviour.delayMs = delayMs; });
     }
 };
 }

@@ -168,8 +168,9 @@ TEST(OVLink, PortFailuresGiveError9AndNeverSuccess)
         f.link.Receive(err);
         EXPECT_EQ(err, 9);
         EXPECT_EQ(f.link.ErrString(), c.text);
-        if (c.sendFails)
+        if (c.sendFails) {
             EXPECT_EQ(f.link.ReplyBuffer, "old");
+        }
         EXPECT_LT(f.clock.msNow() - start, 1000) << "no wait for a reply that cannot come";
     }
 }

@@ -256,8 +256,9 @@ void runCase(LinkedWindow& u, const LevelCase& c)
         enter(u, c.boxName, c.keys);
     EXPECT_EQ(u.unit().commands(), c.logged);
     EXPECT_EQ(u.boxes(), c.boxes);
-    if (c.after)
+    if (c.after) {
         EXPECT_EQ(target->text(), c.after);
+    }
 }
 
 class LevelEntryOverLink : public testing::TestWithParam<UnitLink> {};
@@ -305,6 +306,12 @@ TEST_P(LevelEntryOverLink, LocalModeShowsTheRemoteBoxAndSendsNothing)
         EXPECT_EQ(u.boxes(), QStringList({notRemote, notRemote}));   // the digit and Enter
         EXPECT_EQ(box(u, name)->text(), "15");                        // the key still went in
         EXPECT_TRUE(u.unit().commands().isEmpty());
+        // The Tab key itself moves the focus on, with no box.
+        u.clearLogs();
+        u.focus(box(u, name));
+        QTest::keyClick(box(u, name), Qt::Key_Tab);
+        EXPECT_FALSE(box(u, name)->hasFocus());
+        EXPECT_TRUE(u.boxes().isEmpty());
     }
     for (UpDown* spin : {u.w().ui.UpDown1, u.w().ui.UpDown2, u.w().ui.UpDown3, u.w().ui.UpDown4}) {
         for (bool up : {true, false}) {

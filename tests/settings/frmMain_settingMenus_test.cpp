@@ -68,10 +68,12 @@ TEST_P(SettingMenusOverLink, TogglesChangeTheirMarkOnlyWhenTheUnitTookTheCommand
                     EXPECT_EQ(u.boxes(), sends ? QStringList{} : QStringList{notRemote});
                     const bool changed = sends && acknowledged;
                     EXPECT_EQ(t.entry->isChecked(), changed ? !tickedBefore : tickedBefore);
-                    if (t.entry == ui.mnuAutoClrBUC)
+                    if (t.entry == ui.mnuAutoClrBUC) {
                         EXPECT_EQ(p.unit.id.OptionWord, changed ? command.mid(2).toInt() : 1537);
-                    if (t.entry == ui.mnuAutoHVDisable)
+                    }
+                    if (t.entry == ui.mnuAutoHVDisable) {
                         EXPECT_EQ(p.unit.features.XmitRestoreDisabled, t.entry->isChecked());
+                    }
                 }
 }
 

@@ -151,8 +151,9 @@ TEST_F(FeatureReadsTest, ConfigurationWordSetsTheFlagsAndNothingSurvivesFromTheL
         EXPECT_EQ(c().MultiBandUnit, k.multi) << k.model;
         EXPECT_EQ(c().MonitorDCVInput, k.dcv) << k.model;
         EXPECT_EQ(w.ui.mnuAutoClrBUC->isChecked(), k.autoClr) << k.model;
-        if (k.asked)
+        if (k.asked) {
             EXPECT_EQ(w.ui.mnuRack->isChecked(), k.rack) << k.model;
+        }
         EXPECT_EQ(sent("YM?"), k.asked) << k.model;
     }
 }

@@ -219,8 +219,9 @@ TEST(WindowLayout, TubeUnitEdgeCases)
         // "PBA1": shown and unticked when read; otherwise as it was.
         EXPECT_EQ(u.mnuAutoHVDisable->isChecked(), !c.autoHvMenuSet) << c.name;
         EXPECT_EQ(!u.lblTWTLife->isHidden(), c.life != nullptr) << c.name;
-        if (c.life)
+        if (c.life) {
             EXPECT_EQ(u.lblTWTLife->text(), c.life) << c.name;
+        }
     }
 }
 
@@ -283,8 +284,9 @@ TEST(WindowLayout, RfInhibitInvertFollowsTheUnit)
         QAction* m = tw.w.ui.mnuRfiInvert;
         EXPECT_EQ(m->isVisible(), c.shownAndEnabled) << (c.reply ? c.reply : "none");
         EXPECT_EQ(m->isEnabled(), c.shownAndEnabled) << (c.reply ? c.reply : "none");
-        if (c.shownAndEnabled)
+        if (c.shownAndEnabled) {
             EXPECT_EQ(m->isChecked(), c.ticked) << c.reply;
+        }
     }
 }
 

@@ -10,7 +10,7 @@ namespace garbage {
 
 inline QByteArray randomData(QRandomGenerator& rng, const QByteArray& command)
 {
-    static const QByteArray alphabet = QByteArrayLiteral("0123456789..--++;;,,::  ??<>/!eEABCXYZabc{}\x02\x03\x06\x15");
+    static const QByteArray alphabet = QByteArrayLiteral("0123456789..--++;;,,::  ?\?<>/!eEABCXYZabc{}\x02\x03\x06\x15");
     QByteArray data;
     if (rng.bounded(3) != 0) {   // usually the echo the query looks for, whole or in part
         const QByteArray echo = command.endsWith('?') ? command.chopped(1) : command;

@@ -57,7 +57,7 @@ std::optional<SimAnswer> SimUnitLevels::setting(SimUnitProfile& profile, const Q
             return acknowledged();
         }
     }
-    for (const QByteArray prefix : {QByteArray("C"), QByteArray(".D9 "), QByteArray(".D1 ")}) {
+    for (const QByteArray& prefix : {QByteArray("C"), QByteArray(".D9 "), QByteArray(".D1 ")}) {
         if (command.startsWith(prefix)) {
             if (const auto v = valueAfter(static_cast<int>(prefix.size()))) {
                 profile.set("8", "8" + QByteArray::number(static_cast<int>(*v)));
@@ -81,7 +81,7 @@ std::optional<SimAnswer> SimUnitLevels::setting(SimUnitProfile& profile, const Q
             return acknowledged();
         }
     }
-    for (const QByteArray prefix : {QByteArray("PZ"), QByteArray("Pz"), QByteArray("P/")})
+    for (const QByteArray& prefix : {QByteArray("PZ"), QByteArray("Pz"), QByteArray("P/")})
         if (command.startsWith(prefix) && valueAfter(2))
             return acknowledged();
     if (command.startsWith("YH") && command.size() == 14 && valueAfter(2))

@@ -153,6 +153,7 @@ void SimUnitSerial::serve(const QByteArray& frame)
             return;
     }
     lastServiceNs_ = nowNs() - start;
+    totalServiceNs_ += lastServiceNs_;
     ++answered_;
 }
 

@@ -36,6 +36,7 @@ public:
     // The unit's own time for its last answer: from the last byte of the request to the last
     // byte of the reply written (the delay included), in nanoseconds.
     qint64 lastServiceNs() const { return lastServiceNs_; }
+    qint64 totalServiceNs() const { return totalServiceNs_; }   // of every answer so far
     int answered() const { return answered_; }   // requests served (silent ones too)
 
 private:
@@ -60,5 +61,5 @@ private:
     mutable std::mutex mutex_;
     QByteArrayList frames_;
     std::atomic<int> badFrames_{0}, answered_{0};
-    std::atomic<qint64> lastServiceNs_{0};
+    std::atomic<qint64> lastServiceNs_{0}, totalServiceNs_{0};
 };

@@ -7,35 +7,6 @@
 
 const char* LogLinkName(LogLink link) { return link == LogLink::Pty ? "Pty" : "Tcp"; }
 
-bool RecordingSerial::write(const QByteArray& data)
-{
-    sent_(data);
-    return inner_.write(data);
-}
-
-RecordingTcp::RecordingTcp(ITcpSocket& inner, std::function<void(const QByteArray&)> sent)
-    : inner_(inner), sent_(std::move(sent))
-{
-    inner_.onConnect = [this] {
-        if (onConnect)
-            onConnect();
-    };
-    inner_.onDataArrival = [this] {
-        if (onDataArrival)
-            onDataArrival();
-    };
-    inner_.onError = [this](const ErrorEvent& e) {
-        if (onError)
-            onError(e);
-    };
-}
-
-bool RecordingTcp::send(const QByteArray& data)
-{
-    sent_(data);
-    return inner_.send(data);
-}
-
 LogWindow::LogWindow(LogLink l, SimUnitProfile profile) : link(l)
 {
     profile.refuseAllUnknown();
@@ -127,4 +98,25 @@ QByteArray ReadBytes(const QString& path)
 QByteArray GoldenBytes(const char* name)
 {
     return ReadBytes(QStringLiteral(TUBAMON_SOURCE_DIR "/tests/transfers/golden/") + QLatin1String(name));
+}
+
+QByteArrayList LogBodyLines(const QByteArray& file)
+{
+    const QByteArray rule = QByteArray(60, '#') + "\r\n\r\n";
+    const qsizetype body = file.indexOf(rule, 60);
+    if (body < 0)
+        return {};
+    QByteArrayList lines = file.mid(body + rule.size()).split('\n');
+    lines.removeLast();   // after the last line end
+    for (QByteArray& line : lines)
+        line.chop(1);     // the CR
+    return lines;
+}
+
+QByteArrayList LogPages(const QByteArray& prefix, int from, int to, int step)
+{
+    QByteArrayList out;
+    for (int i = from; i <= to; i += step)
+        out << prefix + QByteArray::number(i);
+    return out;
 }

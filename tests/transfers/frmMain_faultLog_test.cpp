@@ -17,28 +17,6 @@
 namespace {
 using Scheme = SimUnitLogs::Scheme;
 
-QByteArrayList pages(const QByteArray& prefix, int from, int to, int step = 10)
-{
-    QByteArrayList out;
-    for (int i = from; i <= to; i += step)
-        out << prefix + QByteArray::number(i);
-    return out;
-}
-
-// The entry lines of a fault-log file: those after the header's closing rule and its empty line.
-QByteArrayList entryLines(const QByteArray& file)
-{
-    const QByteArray rule = QByteArray(60, '#') + "\r\n\r\n";
-    const qsizetype body = file.indexOf(rule, 60);
-    if (body < 0)
-        return {};
-    QByteArrayList lines = file.mid(body + rule.size()).split('\n');
-    lines.removeLast();   // after the last line end
-    for (QByteArray& line : lines)
-        line.chop(1);     // the CR
-    return lines;
-}
-
 SimUnitLogs::FaultLog paged(int entries, bool closingEmptyEntry = true, int reported = -1)
 {
     return {Scheme::Paged, FaultEntries(entries), closingEmptyEntry, reported};
@@ -64,14 +42,14 @@ const QByteArray kProbe = "QF0;0";
 
 std::vector<FaultCase> faultCases()
 {
-    const QByteArrayList legacyFull = QByteArrayList{kProbe, "4"} + pages("4", 100, 990);
+    const QByteArrayList legacyFull = QByteArrayList{kProbe, "4"} + LogPages("4", 100, 990);
     return {
         {"paged 25 of depth 100", paged(25), 100, {kProbe, kProbe, "QF0", "QF10", "QF20"}, 25, 25, {}},
         {"paged empty", paged(0), 100, {kProbe, kProbe, "QF0"}, -1, 0, {"Faultlog Download: Empty Faultlog Table"}},
         {"paged 7 without a closing entry", paged(7, false), 100, {kProbe, kProbe, "QF0"}, 7, 7, {}},
         {"paged first page beyond the count", paged(10, true, 5), 100, {kProbe, kProbe, "QF0"}, -1, 5,
          {"Faultlog Download: Download Failed"}},
-        {"paged 1000", paged(1000), 1000, QByteArrayList{kProbe, kProbe} + pages("QF", 0, 990), 1000, 1000, {}},
+        {"paged 1000", paged(1000), 1000, QByteArrayList{kProbe, kProbe} + LogPages("QF", 0, 990), 1000, 1000, {}},
         {"legacy short", legacy(150), 100, {kProbe, "4"}, 100, 100, {}},
         {"legacy end line after 40", legacy(40, true), 500, {kProbe, "4", "4100", "4110"}, 41, 500, {}},
         {"legacy end line, later pages refused", legacy(40, true, true), 500, {kProbe, "4", "4100", "4110"}, 41,
@@ -127,7 +105,7 @@ TEST_P(FaultLogOverLink, CommandsTimeOutsFileAndBoxesOfBothPagings)
             EXPECT_TRUE(t.shell.opened.isEmpty());
         } else {
             EXPECT_EQ(returned, name);
-            const QByteArrayList lines = entryLines(file);
+            const QByteArrayList lines = LogBodyLines(file);
             ASSERT_EQ(lines.size(), c.lines);
             EXPECT_EQ(lines.first(), "0001 FLT 0x0004 260314 150926");
             if (c.log.endLine)
@@ -222,9 +200,9 @@ TEST_P(FaultLogOverLink, MenuEntriesDownloadTheirDepthAndNothingElseStartsMeanwh
     t.clock.onProcessEvents = {};
     t.clearLogs();
     t.w().ui.mnuFullFaultLog->trigger();
-    EXPECT_EQ(t.commands(), QByteArrayList({kProbe, "4"}) + pages("4", 100, 150));
+    EXPECT_EQ(t.commands(), QByteArrayList({kProbe, "4"}) + LogPages("4", 100, 150));
     EXPECT_EQ(t.shell.opened, QStringList{t.dataFile("T10452fltlog.txt")});
-    EXPECT_EQ(entryLines(ReadBytes(t.dataFile("T10452fltlog.txt"))).size(), 150);
+    EXPECT_EQ(LogBodyLines(ReadBytes(t.dataFile("T10452fltlog.txt"))).size(), 150);
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
     EXPECT_GT(rounds, 100);
     // Everything is back as it was.
@@ -247,6 +225,24 @@ TEST_P(FaultLogOverLink, ADownloadInsideARestoringPauseLeavesThePollOff)
         EXPECT_TRUE(t.shell.opened.isEmpty());
     }
     EXPECT_TRUE(t.w().Timer1.isActive());
+}
+
+TEST(FaultLogClose, ClosingTheWindowEndsTheDownloadWithoutBoxOrFile)
+{
+    LogWindow t(LogLink::Tcp, twtaProfile());
+    ASSERT_TRUE(t.connect());
+    t.logs->setFaultLog(paged(25));
+    t.clock.onProcessEvents = [&] {
+        if (t.commands().size() == 3)   // during the first page
+            t.w().close();
+    };
+    t.w().ui.mnuDnldFltLog->trigger();
+    EXPECT_TRUE(t.p().conn.ShuttingDown);
+    EXPECT_EQ(t.commands(), QByteArrayList({kProbe, kProbe, "QF0"}));
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+    EXPECT_FALSE(QFile::exists(t.dataFile("T10452fltlog.txt")));
+    EXPECT_TRUE(t.shell.opened.isEmpty());
+    EXPECT_EQ(t.p().transfers.FaultLogLines.size(), 1);
 }
 
 TEST(FaultLogFiles, EntriesFollowTheHeaderOfEachColumnEntryByteForByte)

@@ -133,8 +133,9 @@ TEST_F(FrmMainUiTest, EveryControlIsFoundByItsNameWithItsCaption)
     for (const Named& c : kControls) {
         QWidget* widget = only<QWidget>(QString::fromLatin1(c.name));
         ASSERT_NE(widget, nullptr) << c.name;
-        if (c.caption)
+        if (c.caption) {
             EXPECT_EQ(captionOf(widget), QString::fromUtf8(c.caption)) << c.name;
+        }
     }
 }
 
@@ -167,8 +168,9 @@ TEST_F(FrmMainUiTest, MenusCarryTheirCaptionsAndCheckMarks)
     for (const MenuItem& m : kMenuItems) {
         QAction* a = only<QAction>(QString::fromLatin1(m.name));
         ASSERT_NE(a, nullptr) << m.name;
-        if (m.caption)
+        if (m.caption) {
             EXPECT_EQ(a->text(), QString::fromLatin1(m.caption)) << m.name;
+        }
         EXPECT_EQ(a->isCheckable(), m.checkable) << m.name;
         EXPECT_FALSE(a->isChecked()) << m.name;
     }
