@@ -1,11 +1,10 @@
 // The transmit, constant-power, waveguide and band controls, the fault-reset and go-to-power
 // buttons and the RF frequency label, used through the window against the simulated unit
 // over the pseudo-terminal and loopback TCP.
-#include "LinkedWindow.h"
+#include "ControlsWindow.h"
 #include "link/Transaction.h"
 #include "status/FormUpdatingGuard.h"
 #include "status/QStringPrint.h"
-#include "support/SkipClock.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -18,30 +17,6 @@
 namespace {
 
 const QString notRemote = "Communication Error: Not in Remote Mode";
-
-// The window on the simulated unit with sleeps that take no time, and a record of each
-// switch of the poll timer with the number of commands the unit had received by then
-// ("off@1": switched off after the first command).
-struct ControlsWindow {
-    ControlsWindow(UnitLink link, SimUnitProfile profile) : u(link, QuickProfile(std::move(profile)))
-    {
-        if (!u.ready())
-            return;
-        u.p().platform.clock = &clock;
-        u.p().LinkObject.setClock(&clock);
-        u.w().Timer1.setInterval(600000);   // never fires by itself within a test
-        const auto setTimer = u.p().hooks.setPollTimer;
-        u.p().hooks.setPollTimer = [this, setTimer](bool on) {
-            timerSwitches << QString("%1@%2").arg(on ? "on" : "off").arg(u.unit().commands().size());
-            setTimer(on);
-        };
-    }
-
-    SkipClock clock;
-    LinkedWindow u;
-    QStringList timerSwitches;
-    qint64 elapsedMs = 0;   // on the window's clock, while the case acted
-};
 
 // Every case starts from: remote mode, the transmitter shown on with nothing inhibited or
 // faulted, every check box unticked, switches at "A", configuration "0 - None", dBm levels
