@@ -8,5 +8,6 @@ $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
   build-essential cmake ninja-build pkg-config \
   qt6-base-dev qt6-serialport-dev libqt6serialport6 \
+  libxlsxwriter-dev libminizip-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libgl-dev xvfb xauth >/dev/null

@@ -21,7 +21,10 @@ class QKeyEvent;
 namespace entry { enum class Keys; }
 namespace levels { enum class ParamBox; }
 
+struct CalTableKind;
+struct LogPaging;
 struct Program;
+struct UploadResult;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -344,6 +347,16 @@ public:
     // file's name ("plog.txt" ...) when this download wrote it, else "".
     QString GetParameterLogFile(int type);
 
+    // Calibration tables (transfers/frmMain_calTables.cpp): entries 0, 1, 4 and 5 of
+    // mnuCalTables, each holding the poll and the transfer lock; a download writes its file
+    // whole or not at all and opens it in the text editor, an upload is done only when the
+    // unit saved the table.
+    void mnuCalTables_Click(int index);
+    void DownloadRfCalTable();
+    void UploadRfCalTable();
+    void DownloadAtnCalTable();
+    void UploadAtnCalTable();
+
     // ===== dialogs: the main window's share of the unit setup dialogs (dialogs/frmMain_*.cpp) =====
 
     // Network settings (dialogs/frmMain_enetParams.cpp): the unit's addresses into octets.
@@ -467,4 +480,8 @@ private:
     // unit gone (the TCP connection closed or the serial device vanished)
     void connectTransferMenus();
     void dropLinkLostInTransfer();
+    // transfers: the calibration tables
+    void connectCalTableMenus();
+    void downloadCalTable(const CalTableKind& kind);
+    void finishCalUpload(const CalTableKind& kind, const UploadResult& result, bool save, const LogPaging& link);
 };

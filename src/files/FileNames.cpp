@@ -70,20 +70,22 @@ QString GetCalFilesFolder(const Folders& folders, const QString& calFilePath, co
     return home;
 }
 
-QString GetFreeTxtFileName(const QString& base)
+QString GetFreeFileName(const QString& base, const QString& extension)
 {
     if (base.isEmpty())
         return QString();
-    const QString first = base + QStringLiteral(".txt");
+    const QString first = base + extension;
     if (!QFileInfo::exists(first))
         return first;
     for (int n = 1; n < 32767; ++n) {
-        const QString candidate = base + QString::number(n) + QStringLiteral(".txt");
+        const QString candidate = base + QString::number(n) + extension;
         if (!QFileInfo::exists(candidate))
             return candidate;
     }
     return QString();
 }
+
+QString GetFreeTxtFileName(const QString& base) { return GetFreeFileName(base, QStringLiteral(".txt")); }
 
 QString CalFileNamePart(int fileType)
 {

@@ -20,8 +20,10 @@ QString BuildUnitFileName(const QString& id, const QString& suffix);
 // file or cannot be examined: calFilePath when usable, else the home folder + sub-folder.
 QString GetCalFilesFolder(const Folders& folders, const QString& calFilePath, const QString& subFolder);
 
-// base + ".txt", else base + "1.txt", base + "2.txt", ... the first that does not exist;
-// "" when none is free below 32767.
+// base + extension, else base + "1" + extension, base + "2" + extension, ... the first that
+// does not exist; "" when none is free below 32767.
+QString GetFreeFileName(const QString& base, const QString& extension);
+// GetFreeFileName with ".txt".
 QString GetFreeTxtFileName(const QString& base);
 
 // The filter of every text-file dialog.

@@ -14,6 +14,7 @@
 #include "dialogs/frmTempLimits.h"
 #include "dialogs/frmlcBucSetup.h"
 #include "link/TargetEntries.h"
+#include "transfers/frmLogs.h"
 #include "settings/MenuDialogs.h"
 #include "app/frmMain.h"
 #include <QAction>
@@ -61,6 +62,8 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     r.registerFactory(MenuDialog::SetSubBand, [](Program& p, frmMain& w) {
         return std::make_unique<frmSetSubBand>(p.unit.config, [&w](qint16 n) { w.SetCurrentSubBand(n); }, &w);
     });
+
+    r.registerFactory(MenuDialog::PLog, [](Program& p, frmMain& w) { return std::make_unique<frmLogs>(p, w, &w); });
 
     r.registerFactory(MenuDialog::HelpAbout, [](Program& p, frmMain& w) {
         return std::make_unique<frmAbout>(p.platform.prompts, p.platform.sysInfo, &w);

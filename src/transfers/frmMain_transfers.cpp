@@ -7,6 +7,7 @@
 
 void frmMain::connectTransferMenus()
 {
+    connectCalTableMenus();
     connect(ui.mnuDnldFltLog, &QAction::triggered, this, [this] {
         BusyScope busy(*this);
         mnuDnldFltLog_Click();

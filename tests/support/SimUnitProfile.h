@@ -8,7 +8,9 @@
 #include <QMap>
 
 struct SimBehaviour {
-    enum Kind { Answer, Silent, Nak, BadChecksum, CutShort, StrayBytesFirst, DropConnection };
+    // NoEtx: the reply without its ETX (serial: closed by "}" and its checksum; TCP: the line
+    // ends at its CR right after the data).
+    enum Kind { Answer, Silent, Nak, BadChecksum, CutShort, StrayBytesFirst, DropConnection, NoEtx };
     Kind kind = Answer;
     int delayMs = 0;          // wait before answering
     QList<int> splitAt;       // deliver the reply in pieces cut at these offsets

@@ -175,6 +175,14 @@ QByteArray SimUnitSerial::replyBytes(const SimAnswer& a) const
     }
     case SimBehaviour::StrayBytesFirst:
         return QByteArray("\r\nxy") + serialReply(a.address, a.data);
+    case SimBehaviour::NoEtx: {
+        QByteArray f = serialReply(a.address, a.data + '}');
+        f.chop(2);   // the ETX and its checksum
+        char sum = 0;
+        for (char c : f)
+            sum ^= c;
+        return f + sum;
+    }
     default:
         return serialReply(a.address, a.data);
     }

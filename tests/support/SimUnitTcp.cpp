@@ -85,6 +85,10 @@ void SimUnitTcp::serve(QTcpSocket* socket, char address, const QByteArray& comma
     case SimBehaviour::StrayBytesFirst:
         line = "xy" + unitframes::tcpReply(a.address, a.data);
         break;
+    case SimBehaviour::NoEtx:
+        line = unitframes::tcpReply(a.address, a.data);
+        line.remove(line.size() - 2, 1);   // the ETX before the CR
+        break;
     default:   // TCP lines carry no checksum to corrupt
         line = unitframes::tcpReply(a.address, a.data);
         break;

@@ -1,0 +1,199 @@
+// The main window's calibration-table entries: the forward RF power and attenuator tables
+// read into a file and written back into the unit.
+#include "app/Program.h"
+#include "app/frmMain.h"
+#include "files/FileIO.h"
+#include "files/UnitFileHeader.h"
+#include "link/ConnectionWatch.h"
+#include "link/PollPause.h"
+#include "link/SharedRoutines.h"
+#include "link/Transaction.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+#include "transfers/CalTableTransfer.h"
+#include "transfers/CalTables.h"
+#include "transfers/TransferLock.h"
+#include <QAction>
+
+namespace {
+void calBox(IPrompts* prompts, const QString& text, const char* title, PromptIcon icon = PromptIcon::Exclamation)
+{
+    if (prompts)
+        prompts->message(text, QString::fromLatin1(title), icon);
+}
+
+// Clears the status panel on every way out.
+class StatusPanelScope {
+public:
+    explicit StatusPanelScope(frmMain& w) : w_(w) {}
+    ~StatusPanelScope() { w_.DisplayStatusMsg(QString()); }
+    StatusPanelScope(const StatusPanelScope&) = delete;
+    StatusPanelScope& operator=(const StatusPanelScope&) = delete;
+
+private:
+    frmMain& w_;
+};
+
+void letEventsRun(Program& p)
+{
+    if (p.platform.clock)
+        p.platform.clock->processEvents();
+}
+} // namespace
+
+void frmMain::connectCalTableMenus()
+{
+    for (const int index : {0, 1, 4, 5}) {
+        connect(ui.mnuCalTables[index], &QAction::triggered, this, [this, index] {
+            BusyScope busy(*this);
+            mnuCalTables_Click(index);
+        });
+    }
+}
+
+void frmMain::mnuCalTables_Click(int index)
+{
+    const TransferLock lock(p.transfers, p, p.files, *this);
+    if (!lock.held())
+        return;
+    const PollPause pause(p, PollPause::Mode::On);
+    switch (index) {
+    case 0: DownloadRfCalTable(); break;
+    case 1: UploadRfCalTable(); break;
+    case 4: DownloadAtnCalTable(); break;
+    case 5: UploadAtnCalTable(); break;
+    default: break;
+    }
+}
+
+void frmMain::DownloadRfCalTable() { downloadCalTable(RfCalTable); }
+
+void frmMain::DownloadAtnCalTable() { downloadCalTable(AtnCalTable); }
+
+void frmMain::downloadCalTable(const CalTableKind& kind)
+{
+    const bool atn = &kind == &AtnCalTable;
+    FileIO io(p.platform.clock);
+    SetUnitHeaderProperties(io, p.unit);
+    const QString path = GetSaveAsFileName(kind.fileType);
+    if (path.isEmpty())
+        return;
+    const ConnectionWatch connection(p);
+    const ScopedLinkTimeout timeout(p.LinkObject, kind.timeout);
+    const StatusPanelScope status(*this);
+    if (!(atn ? io.OpenAtnCalFile(path, false) : io.OpenRfCalFile(path, false)))
+        return;
+    const LogPaging link{p, p.transfers, connection};
+    PagingResult result = PagingResult::Failed;
+    if (atn) {
+        letEventsRun(p);
+        if (SendUnitCommand(p, QStringLiteral("YAL"), true)) {
+            DisplayStatusMsg(QString::fromLatin1(kind.retrievingText));
+            const UnitIdentity& id = p.unit.id;
+            result = DownloadAtnCalEntries(link, io, FirstAtnLevelTenths(id.IsTwtaUnit, p.unit.config.LcBucInstalled, id.UnitModelCode));
+        } else if (p.conn.ShuttingDown) {
+            result = PagingResult::Stopped;
+        }
+    } else {
+        DisplayStatusMsg(QString::fromLatin1(kind.retrievingText));
+        letEventsRun(p);
+        result = DownloadRfCalEntries(link, io);
+    }
+    if (LinkLost(link) && !connection.ended())
+        dropLinkLostInTransfer();
+    if (result == PagingResult::Read && !io.CloseFile())
+        result = PagingResult::Failed;   // the file could not be written whole: the old one stays
+    io.Discard();
+    if (result == PagingResult::Failed) {
+        calBox(p.platform.prompts, QStringLiteral("Download Failed"), kind.downloadTitle);
+    } else if (result == PagingResult::Read) {
+        calBox(p.platform.prompts, QStringLiteral("Download Done"), kind.downloadTitle, PromptIcon::Information);
+        if (p.platform.shell)
+            ShellOpen(*p.platform.shell, path);
+    }
+}
+
+void frmMain::UploadRfCalTable()
+{
+    const CalTableKind& kind = RfCalTable;
+    FileIO io(p.platform.clock);
+    const StatusPanelScope status(*this);
+    const QString path = GetFileNameToOpen(kind.fileType);
+    if (path.isEmpty())
+        return;
+    const ConnectionWatch connection(p);
+    const ScopedLinkTimeout timeout(p.LinkObject, kind.timeout);
+    if (!io.OpenRfCalFile(path, true))
+        return;
+    DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
+    letEventsRun(p);
+    const LogPaging link{p, p.transfers, connection};
+    if (!SendUnitCommand(p, QString::fromLatin1(kind.beginCommand), false)) {
+        if (p.conn.ShuttingDown || LinkLost(link))
+            finishCalUpload(kind, {UploadResult::Ended}, true, link);
+        else
+            calBox(p.platform.prompts, QStringLiteral("Unable To Initialize Cal Table"), "RF Cal Table Upload Failure");
+        return;
+    }
+    finishCalUpload(kind, UploadRfCalEntries(link, io), true, link);
+}
+
+void frmMain::UploadAtnCalTable()
+{
+    const CalTableKind& kind = AtnCalTable;
+    const UnitIdentity& id = p.unit.id;
+    const bool beginSave = TakesAtnBeginSave(id.IsTwtaUnit, id.UnitModelCode, id.FirmwareVersion100, id.boxes.txtCplDate);
+    FileIO io(p.platform.clock);
+    const StatusPanelScope status(*this);
+    const QString path = GetFileNameToOpen(kind.fileType);
+    if (path.isEmpty())
+        return;
+    const ConnectionWatch connection(p);
+    const ScopedLinkTimeout timeout(p.LinkObject, kind.timeout);
+    const LogPaging link{p, p.transfers, connection};
+    if (beginSave)
+        SendUnitCommand(p, QString::fromLatin1(kind.beginCommand), false);   // a refusal is not looked at
+    if (p.conn.ShuttingDown || LinkLost(link)) {
+        finishCalUpload(kind, {UploadResult::Ended}, beginSave, link);
+        return;
+    }
+    if (!io.OpenAtnCalFile(path, true)) {
+        calBox(p.platform.prompts, QStringLiteral("Unable To Open Cal File"), "Atten Cal Table Upload Failure");
+        SendUnitCommand(p, QString::fromLatin1(kind.abortCommand), false);
+        if (LinkLost(link) && !connection.ended())
+            dropLinkLostInTransfer();
+        return;
+    }
+    DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
+    letEventsRun(p);
+    finishCalUpload(kind, UploadAtnCalEntries(link, io), beginSave, link);
+}
+
+void frmMain::finishCalUpload(const CalTableKind& kind, const UploadResult& result, bool save, const LogPaging& link)
+{
+    bool done = false;
+    switch (result.outcome) {
+    case UploadResult::Sent:
+        // Done only when the unit has stored the table.
+        done = !save || SendUnitCommand(p, QString::fromLatin1(kind.saveCommand), false);
+        break;
+    case UploadResult::ControlChar:
+        calBox(p.platform.prompts, QStringLiteral("Line %1 of the file holds a control character.").arg(result.line),
+               kind.uploadTitle);
+        [[fallthrough]];
+    case UploadResult::NothingSent:
+    case UploadResult::Refused:
+    case UploadResult::Cancelled:
+        if (!p.conn.ShuttingDown && !LinkLost(link))
+            SendUnitCommand(p, QString::fromLatin1(kind.abortCommand), false);
+        break;
+    case UploadResult::Ended:
+        break;
+    }
+    if (LinkLost(link) && !link.connection.ended())
+        dropLinkLostInTransfer();
+    if (p.conn.ShuttingDown)
+        return;
+    calBox(p.platform.prompts, QString::fromLatin1(done ? "Upload Done" : "Upload Failed"), kind.uploadTitle,
+           done ? PromptIcon::Information : PromptIcon::Exclamation);
+}
