@@ -7,7 +7,17 @@
 namespace SsaCmds {
 
 namespace {
-constexpr QChar ETX(0x03);
+constexpr QChar STX(0x02), ETX(0x03), ACK(0x06), NAK(0x15), CR('\r');
+
+bool isFrameByte(QChar c) { return c == STX || c == ETX || c == ACK || c == NAK || c == CR; }
+}
+
+Reply Reply::FromTcpLine(const QString& line)
+{
+    qsizetype end = qMin<qsizetype>(2, line.size());   // start character and address
+    while (end < line.size() && !isFrameByte(line.at(end)))
+        ++end;
+    return Reply{line.left(end) + ETX + CR};
 }
 
 int Reply::find(const QString& echo, int from) const
@@ -105,7 +115,8 @@ std::optional<Reply> Ask(CommandContext& p, const QString& command)
 {
     if (!SendUnitCommand(p, command, false))
         return std::nullopt;
-    return Reply{p.LinkObject.ReplyBuffer};
+    const QString& reply = p.LinkObject.ReplyBuffer;
+    return p.txn.ReplyOverEnet ? Reply::FromTcpLine(reply) : Reply{reply};
 }
 
 std::optional<Reply> AskTwice(CommandContext& p, const QString& command)

@@ -5,6 +5,7 @@
 // Positions are 1-based and count in the whole reply: 1 start character, 2 address,
 // 3 .. Len-2 data, Len-1 ETX, Len checksum (over TCP: ETX and CR). Every search and every
 // cut stays inside the data, so frame bytes and the address letter never become a value.
+// A TCP line is taken in that same form, its data ending at their ETX (see FromTcpLine).
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -24,6 +25,11 @@ enum class FieldTest {
 // The reply of one answered query.
 struct Reply {
     QString text;
+    // A TCP reply line in the serial frame's form: its data end at the closing ETX, or at
+    // the CR of a line without one, and at any earlier frame byte (STX, ETX, ACK, NAK), as
+    // the serial receiver never lets one into the data. What follows is dropped; ETX and
+    // CR then stand at Len-1 and Len.
+    static Reply FromTcpLine(const QString& line);
     int len() const { return static_cast<int>(text.size()); }
     // Last position that belongs to the data (Len - 2).
     int dataEnd() const { return len() - 2; }

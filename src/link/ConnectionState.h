@@ -38,6 +38,7 @@ struct TcpLinkState {
 // The one command transaction in progress, and the connection it belongs to.
 struct TransactionState {
     bool InFlight = false;        // a transaction is waiting for its reply
+    bool ReplyOverEnet = false;   // the last transaction went over TCP (its reply is a line)
     bool ConnectedOverEnet = false; // the link the current connection was made on
     quint64 ConnectionId = 0;     // bumped whenever a connection ends or begins
     // The connection a running first read or poll belongs to (see ConnectionWatch); once

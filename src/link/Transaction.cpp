@@ -39,7 +39,8 @@ bool SendUnitCommand(LinkContext& p, const QString& command, bool showError)
     bool answered = false;
     {
         BusyFlag inFlight(p.txn.InFlight);
-        answered = RoutedOverEnet(p) ? SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command)
+        p.txn.ReplyOverEnet = RoutedOverEnet(p);
+        answered = p.txn.ReplyOverEnet ? SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command)
                                      : sendSerial(p, command, showError);
     }
     LinkFreed(p);   // actions that came during the wait run once the caller is done

@@ -45,6 +45,21 @@ QString TrimBlanks(const QString& text)
     return text.mid(b, e - b);
 }
 
+namespace {
+// The blanks Val skips; the numeric test allows them around the number.
+bool isValBlank(QChar c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+QString trimValBlanks(const QString& text)
+{
+    qsizetype b = 0, e = text.size();
+    while (b < e && isValBlank(text.at(b)))
+        ++b;
+    while (e > b && isValBlank(text.at(e - 1)))
+        --e;
+    return text.mid(b, e - b);
+}
+} // namespace
+
 double Val(const QString& text)
 {
     // Collect the characters that can form a number, skipping blanks, tabs and line feeds.
@@ -52,7 +67,7 @@ double Val(const QString& text)
     bool digits = false, point = false, exponent = false, expDigits = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+        if (isValBlank(c))
             continue;
         if (c.isDigit() && c.unicode() < 128) {
             num += c;
@@ -103,21 +118,18 @@ std::optional<qint32> ToLong(double x)
     return static_cast<qint32>(r);
 }
 
-bool IsNumeric(const QString& text)
-{
-    static const QRegularExpression re(
-        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
-    return re.match(text).hasMatch();
-}
+bool IsNumeric(const QString& text) { return ToNumber(text).has_value(); }
 
 std::optional<double> ToNumber(const QString& text)
 {
-    if (!IsNumeric(text))
+    static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    const QString number = trimValBlanks(text);
+    if (!re.match(number).hasMatch())
         return std::nullopt;
     bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
+    const double v = number.toDouble(&ok);
     if (!ok || !std::isfinite(v))
-        return std::nullopt;
+        return std::nullopt;   // beyond the double range, or too small for it
     return v;
 }
 

@@ -19,7 +19,8 @@ int CharCodeAt(const QString& text, int pos);
 QString TrimBlanks(const QString& text);
 
 // Leading-number reading: optional blanks, sign, digits, one decimal point, exponent;
-// blanks, tabs and line feeds inside are skipped; "&H" hex is not taken. 0 when no number.
+// blanks, tabs, CRs and line feeds inside are skipped; "&H" hex is not taken. 0 when no
+// number, or when it lies beyond the double range.
 double Val(const QString& text);
 // Rounds to the nearest whole number, ties to even (2.5 -> 2, 3.5 -> 4).
 double RoundHalfEven(double x);
@@ -27,8 +28,10 @@ double RoundHalfEven(double x);
 std::optional<qint16> ToInteger(double x);
 // Rounded (ties to even) into a 32-bit integer; nothing when out of range.
 std::optional<qint32> ToLong(double x);
-// The whole text (surrounding blanks allowed) is a decimal number: optional sign, digits with
-// at most one decimal point, optional E/e exponent. No hex; blanks alone are not a number.
+// The whole text is a decimal number within the double range: optional sign, digits with at
+// most one decimal point, optional E/e exponent. Around it only the blanks Val skips (blank,
+// tab, CR, LF) are allowed; any other control character makes it no number. No hex; blanks
+// alone are not a number.
 bool IsNumeric(const QString& text);
 // Whole text as a number, when IsNumeric.
 std::optional<double> ToNumber(const QString& text);

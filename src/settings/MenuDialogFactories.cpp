@@ -16,6 +16,7 @@
 #include "link/TargetEntries.h"
 #include "transfers/frmLogs.h"
 #include "settings/MenuDialogs.h"
+#include "transfers/frmCalFactors.h"
 #include "app/frmMain.h"
 #include <QAction>
 #include <QLineEdit>
@@ -64,6 +65,9 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     });
 
     r.registerFactory(MenuDialog::PLog, [](Program& p, frmMain& w) { return std::make_unique<frmLogs>(p, w, &w); });
+
+    r.registerFactory(MenuDialog::CalFactor,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmCalFactors>(p, &w); });
 
     r.registerFactory(MenuDialog::HelpAbout, [](Program& p, frmMain& w) {
         return std::make_unique<frmAbout>(p.platform.prompts, p.platform.sysInfo, &w);

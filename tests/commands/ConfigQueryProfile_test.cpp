@@ -282,12 +282,13 @@ TEST(ConfigQueries, SeparatorsInTheChecksumAreNotData)
 TEST(GarbageReplies, ConfigurationQueriesNeverTakeAFrameByte)
 {
     QRandomGenerator rng(20261211);
-    for (const Query& q : queries()) {
-        for (int round = 0; round < 60; ++round) {
-            TestProgram t;
-            garbage::answerWithGarbage(t, rng);
-            const QString result = q.run(t.p());
-            ASSERT_EQ(garbage::frameByteIn(result), -1) << q.name << ": " << result.toStdString();
+    for (const bool overTcp : {false, true}) {
+        for (const Query& q : queries()) {
+            garbage::forGarbageUnits(overTcp, rng, 60, [&q, overTcp](Program& p) {
+                const QString result = q.run(p);
+                ASSERT_EQ(garbage::frameByteIn(result), -1)
+                    << q.name << (overTcp ? " over TCP: " : ": ") << result.toStdString();
+            });
         }
     }
 }

@@ -5,13 +5,14 @@
 TEST(GarbageReplies, ReadingQueriesNeverTakeAFrameByte)
 {
     QRandomGenerator rng(20261210);
-    for (const ReadingCase& c : readingcases::all()) {
-        for (int round = 0; round < 60; ++round) {
-            TestProgram t;
-            garbage::answerWithGarbage(t, rng);
-            t.p().unit.id.IsTwtaUnit = c.tube;
-            const QString result = c.read(t.p());
-            ASSERT_EQ(garbage::frameByteIn(result), -1) << c.name << ": " << result.toStdString();
+    for (const bool overTcp : {false, true}) {
+        for (const ReadingCase& c : readingcases::all()) {
+            garbage::forGarbageUnits(overTcp, rng, 60, [&c, overTcp](Program& p) {
+                p.unit.id.IsTwtaUnit = c.tube;
+                const QString result = c.read(p);
+                ASSERT_EQ(garbage::frameByteIn(result), -1)
+                    << c.name << (overTcp ? " over TCP: " : ": ") << result.toStdString();
+            });
         }
     }
 }

@@ -56,6 +56,27 @@ TEST(Conventions, NumericTest)
         EXPECT_FALSE(IsNumeric(t)) << t;
 }
 
+// The numeric test, the number conversion and Val skip the same blanks and agree on what
+// a number beyond the double range is.
+TEST(Conventions, NumericTestConversionAndValAgree)
+{
+    struct Case { const char* text; bool numeric; double val; };
+    const Case cases[] = {
+        {" \t\r\n7 \r\n", true, 7}, {"\v\v7", false, 0},   {"\f\f7", false, 0}, {"7\v", false, 7},
+        {"\x03" "7", false, 0},      {"1E999", false, 0},    {"-1e999", false, 0}, {"1E308", true, 1e308},
+        {"2.5e-3", true, 0.0025},    {"1e-999", false, 0},    {"\t-4.5\t", true, -4.5},
+    };
+    for (const Case& c : cases) {
+        const QString t = QString::fromLatin1(c.text);
+        EXPECT_EQ(IsNumeric(t), c.numeric) << c.text;
+        EXPECT_EQ(ToNumber(t).has_value(), c.numeric) << c.text;
+        EXPECT_DOUBLE_EQ(Val(t), c.val) << c.text;
+        if (c.numeric) {
+            EXPECT_DOUBLE_EQ(*ToNumber(t), Val(t)) << c.text;
+        }
+    }
+}
+
 TEST(Conventions, DateValidity)
 {
     const char* yes[] = {"Nov 1 2008", "Nov  1 2008", "November 12 2008", "2/29/2008",

@@ -1,7 +1,9 @@
 #pragma once
 // A unit that answers every command with seeded random data: sometimes the command's own
-// echo first, then digits, signs, separators, letters and frame bytes in any order. Every
-// query must come back with its default or a value, never with a frame byte in it.
+// echo first, then digits, signs, separators, letters and frame bytes in any order, over
+// the serial line or TCP. Every query must come back with its default or a value, never
+// with a frame byte in it.
+#include "support/TcpTestProgram.h"
 #include "support/TestProgram.h"
 #include "support/UnitFrames.h"
 #include <QRandomGenerator>
@@ -35,6 +37,43 @@ inline void answerWithGarbage(TestProgram& t, QRandomGenerator& rng)
             return {};   // now and then no answer at all
         return unitframes::serialReply('A', randomData(rng, command));
     };
+}
+
+// Makes `t`'s unit answer every request on its TCP socket with a random line: random data
+// in the reply's frame, now and then more random bytes between its ETX and its CR.
+inline void answerWithGarbageLines(TcpTestProgram& t, QRandomGenerator& rng)
+{
+    t.tcp.responder = [&t, &rng](const QByteArray& block) -> QByteArrayList {
+        char address = 0;
+        QByteArray command;
+        if (!unitframes::parseTcpRequest(block, address, command))
+            return {};
+        t.commands.append(command);
+        if (rng.bounded(8) == 0)
+            return {};
+        QByteArray line = unitframes::tcpReply('A', randomData(rng, command));
+        if (rng.bounded(3) == 0)
+            line.insert(line.size() - 1, randomData(rng, {}));
+        return {line};
+    };
+}
+
+// Runs `body` `rounds` times, each on a new program whose unit answers at random: over the
+// fake serial line, or (overTcp) over a connected fake TCP socket.
+template <class Body>
+void forGarbageUnits(bool overTcp, QRandomGenerator& rng, int rounds, const Body& body)
+{
+    for (int round = 0; round < rounds; ++round) {
+        if (overTcp) {
+            TcpTestProgram t;
+            answerWithGarbageLines(t, rng);
+            body(t.p());
+        } else {
+            TestProgram t;
+            answerWithGarbage(t, rng);
+            body(t.p());
+        }
+    }
 }
 
 // The first character of `text` that no value may hold (a control or frame byte), or -1.

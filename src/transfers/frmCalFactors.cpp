@@ -1,0 +1,87 @@
+#include "transfers/frmCalFactors.h"
+#include "app/Program.h"
+#include "commands/ConfigProductQueries.h"
+#include "files/CmdFileSections.h"
+#include "files/FileIO.h"
+#include "files/FileNames.h"
+#include "link/SharedRoutines.h"
+#include "platform/Folders.h"
+#include "platform/Prompts.h"
+#include "transfers/CalFactorTable.h"
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+// Where the save dialog starts.
+QString startFolder(const Folders* folders)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(folders);
+    return QStringLiteral("C:\\temp");
+#else
+    return folders ? folders->dataFolder() : QString();
+#endif
+}
+} // namespace
+
+frmCalFactors::frmCalFactors(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+{
+    ui.setupUi(this);
+    connect(ui.btnSaveTable, &QPushButton::clicked, this, &frmCalFactors::btnSaveTable_Click);
+    connect(ui.btnOK, &QPushButton::clicked, this, &frmCalFactors::btnOK_Click);
+    connect(ui.btnClose, &QPushButton::clicked, this, &frmCalFactors::btnClose_Click);
+    Form_Load();
+}
+
+void frmCalFactors::Form_Load()
+{
+    ClearCalFactorBoxes();
+    ShowCalFactorTable();
+}
+
+void frmCalFactors::ClearCalFactorBoxes()
+{
+    for (int i = 0; i < frmCalFactorsUi::Rows; ++i) {
+        ui.txtCFFrq[i]->clear();
+        ui.txtCFdB[i]->clear();
+    }
+}
+
+void frmCalFactors::ShowCalFactorTable()
+{
+    const CalFactorRows rows = ParseCalFactorTable(SsaCmds::ReadCalFactorText(p_));
+    for (int i = 0; i < frmCalFactorsUi::Rows; ++i) {
+        if (!rows[i])
+            continue;
+        ui.txtCFFrq[i]->setText(rows[i]->frequency);
+        ui.txtCFdB[i]->setText(rows[i]->calFactor);
+    }
+}
+
+QString frmCalFactors::GetCalFactorFileName()
+{
+    IPrompts* prompts = p_.platform.prompts;
+    if (!prompts)
+        return QString();
+    return prompts->saveFile(QStringLiteral("Save As"), startFolder(p_.platform.folders),
+                             QString::fromLatin1(kTextFileFilter), CalFactorFileName(p_.unit.id.UnitSerialNo));
+}
+
+void frmCalFactors::btnSaveTable_Click()
+{
+    FileIO io(p_.platform.clock);
+    const QString path = GetCalFactorFileName();
+    io.setUnitSerialNumber(CleanUnitValue(p_.unit.id.UnitSerialNo));
+    if (!io.OpenCalFactorFile(path, false))
+        return;
+    for (int i = 0; i < frmCalFactorsUi::Rows; ++i)
+        io.AddToFile(CalFactorFileLine(ui.txtCFFrq[i]->text(), ui.txtCFdB[i]->text()));
+    if (!io.CloseFile())
+        return;   // not written whole: the old file stays, the editor is not started
+    if (p_.platform.shell)
+        ShellOpen(*p_.platform.shell, path);
+}
+
+void frmCalFactors::btnOK_Click() { accept(); }
+
+void frmCalFactors::btnClose_Click() { reject(); }
