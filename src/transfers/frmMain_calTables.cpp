@@ -34,6 +34,13 @@ private:
     frmMain& w_;
 };
 
+// The unit was lost under a transfer on a connection still counted as up: the window is
+// reset as the next command would find it.
+bool linkLostUnder(const Program& p, const LogPaging& link)
+{
+    return p.txn.LinkUp && !link.connection.ended() && LinkLost(link);
+}
+
 void letEventsRun(Program& p)
 {
     if (p.platform.clock)
@@ -99,7 +106,7 @@ void frmMain::downloadCalTable(const CalTableKind& kind)
         letEventsRun(p);
         result = DownloadRfCalEntries(link, io);
     }
-    if (LinkLost(link) && !connection.ended())
+    if (linkLostUnder(p, link))
         dropLinkLostInTransfer();
     if (result == PagingResult::Read && !io.CloseFile())
         result = PagingResult::Failed;   // the file could not be written whole: the old one stays
@@ -160,7 +167,7 @@ void frmMain::UploadAtnCalTable()
     if (!io.OpenAtnCalFile(path, true)) {
         calBox(p.platform.prompts, QStringLiteral("Unable To Open Cal File"), "Atten Cal Table Upload Failure");
         SendUnitCommand(p, QString::fromLatin1(kind.abortCommand), false);
-        if (LinkLost(link) && !connection.ended())
+        if (linkLostUnder(p, link))
             dropLinkLostInTransfer();
         return;
     }
@@ -190,7 +197,7 @@ void frmMain::finishCalUpload(const CalTableKind& kind, const UploadResult& resu
     case UploadResult::Ended:
         break;
     }
-    if (LinkLost(link) && !link.connection.ended())
+    if (linkLostUnder(p, link))
         dropLinkLostInTransfer();
     if (p.conn.ShuttingDown)
         return;

@@ -243,7 +243,9 @@ TEST_P(CalTablesOverLink, MenuEntriesRunTheirTransferAndNothingElseStartsMeanwhi
     t.cal->setTable('F', {CalEntries(0, 20)});
     QAction* reboot = t.w().ui.mnuReboot;
     int rounds = 0;
+    QString status;
     t.clock.onProcessEvents = [&] {
+        status = t.w().ui.sbStatusBarPanel1->text();
         if (rounds++ != 0)
             return;
         reboot->trigger();
@@ -261,6 +263,47 @@ TEST_P(CalTablesOverLink, MenuEntriesRunTheirTransferAndNothingElseStartsMeanwhi
     EXPECT_TRUE(t.w().Timer1.isActive());   // on after the transfer, though off before
     EXPECT_TRUE(reboot->isEnabled());
     EXPECT_TRUE(t.w().centralWidget()->isEnabled());
+    EXPECT_EQ(status, "Retrieving RF Cal file...");
+    EXPECT_EQ(t.w().ui.sbStatusBarPanel1->text(), "");
+
+    // The other three entries show their own texts while they run.
+    const struct {
+        int entry;
+        const char* text;
+    } entries[] = {{1, "Sending RF Cal file..."}, {4, "Retrieving Atn Cal File..."}, {5, "Sending Atn Cal File..."}};
+    t.clock.onProcessEvents = [&] { status = t.w().ui.sbStatusBarPanel1->text(); };
+    for (const auto& e : entries) {
+        status.clear();
+        writeFile(t.choose("table.txt"), "1.0 dB Entry#0001\r\n");
+        t.w().ui.mnuCalTables[e.entry]->trigger();
+        EXPECT_EQ(status, e.text);
+    }
+}
+
+TEST(CalTablesClose, ClosingTheWindowEndsATransferWithoutBoxFileOrAbort)
+{
+    for (const int menu : {0, 1}) {
+        SCOPED_TRACE(menu);
+        CalWindow t(LogLink::Tcp);
+        ASSERT_TRUE(t.connect());
+        t.cal->setTable('F', {CalEntries(0, 100)});
+        const QString path = t.choose("rf.txt");
+        if (menu == 1)
+            writeFile(path, "1.0 dB Entry#0001\r\n2.0 dB Entry#0002\r\n3.0 dB Entry#0003\r\n");
+        t.clock.onProcessEvents = [&] {
+            if (t.commands().size() == 2)
+                t.w().close();
+        };
+        t.w().ui.mnuCalTables[menu]->trigger();
+        EXPECT_TRUE(t.p().conn.ShuttingDown);
+        EXPECT_EQ(t.commands(), menu == 0 ? QByteArrayList({"YFC00.0", "YFC00.1"})
+                                          : QByteArrayList({"YFI", "YFF1.0 0001"}));
+        EXPECT_TRUE(t.prompts.boxes.isEmpty());
+        EXPECT_TRUE(t.shell.opened.isEmpty());
+        if (menu == 0) {
+            EXPECT_FALSE(QFile::exists(path));
+        }
+    }
 }
 
 namespace {
