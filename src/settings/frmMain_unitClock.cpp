@@ -16,7 +16,6 @@
 #include "settings/EntryKeys.h"
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -33,9 +32,12 @@ void frmMain::connectUnitClock()
         if (!ui.txtAdr->isModified())
             adrLetter_ = text;
     });
+    // Checked once the move of the focus has ended: the box is shown and the focus put back
+    // outside the focus change under way.
     EntryBoxEvents::install(ui.txtDateTime, {nullptr, nullptr, [this](Qt::FocusReason reason) {
                                                  if (entry::LeavesBox(reason))
-                                                     txtDateTime_Validate();
+                                                     QMetaObject::invokeMethod(this, &frmMain::txtDateTime_Validate,
+                                                                               Qt::QueuedConnection);
                                              }});
 }
 
@@ -47,8 +49,7 @@ void frmMain::txtDateTime_Validate()
     if (p.platform.prompts)
         p.platform.prompts->message(QStringLiteral("Invalid Date & Time."), QStringLiteral("Data Error"),
                                     PromptIcon::Exclamation);
-    // The focus stays in the box: it goes back once the move under way has ended.
-    QTimer::singleShot(0, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+    box->setFocus(Qt::OtherFocusReason);   // the focus stays in the box
 }
 
 void frmMain::Command7_Click()
@@ -61,6 +62,8 @@ void frmMain::Command7_Click()
         const UnitIdentity& id = p.unit.id;
         const bool transmitting = ui.chkPS->checkState() == Qt::Checked && ui.chkRFI->checkState() == Qt::Unchecked;
         if (transmitting && !id.LldpFirmware && !id.OduBucUnit) {
+            if (!p.platform.prompts)
+                return;   // no one to ask: no reset
             const PromptAnswer answer = p.platform.prompts->message(
                 QStringLiteral("This will reset the unit and \r\ntake it offline"), QStringLiteral("Reset Unit?"),
                 PromptIcon::Exclamation, PromptButtons::OkCancelDefaultCancel);

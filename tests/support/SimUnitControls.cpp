@@ -7,7 +7,7 @@ namespace {
 // reply and in the single summary word.
 void setSummaryBits(SimUnitProfile& profile, int byte, int set, int clear)
 {
-    for (const QByteArray key : {QByteArray("?!#("), QByteArray("?!")}) {
+    for (const char* key : {"?!#(", "?!"}) {
         QByteArray reply = profile.replies.value(key);
         if (reply.size() < 5)
             continue;
