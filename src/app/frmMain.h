@@ -347,6 +347,11 @@ public:
     // file's name ("plog.txt" ...) when this download wrote it, else "".
     QString GetParameterLogFile(int type);
 
+    // Trend log (transfers/frmMain_trendLog.cpp). Downloads `count` records of the short- or
+    // long-term log into its file in the data folder; the file's name when this download
+    // wrote it, else "".
+    QString GetTrendLogFile(bool longTerm, int count);
+
     // Calibration tables (transfers/frmMain_calTables.cpp): entries 0, 1, 4 and 5 of
     // mnuCalTables, each holding the poll and the transfer lock; a download writes its file
     // whole or not at all and opens it in the text editor, an upload is done only when the

@@ -15,6 +15,7 @@
 #include "dialogs/frmlcBucSetup.h"
 #include "link/TargetEntries.h"
 #include "transfers/frmLogs.h"
+#include "transfers/frmTrendLogs.h"
 #include "settings/MenuDialogs.h"
 #include "transfers/frmCalFactors.h"
 #include "app/frmMain.h"
@@ -65,6 +66,9 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     });
 
     r.registerFactory(MenuDialog::PLog, [](Program& p, frmMain& w) { return std::make_unique<frmLogs>(p, w, &w); });
+
+    r.registerFactory(MenuDialog::TrendLogs,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmTrendLogs>(p, w, &w); });
 
     r.registerFactory(MenuDialog::CalFactor,
                       [](Program& p, frmMain& w) { return std::make_unique<frmCalFactors>(p, &w); });

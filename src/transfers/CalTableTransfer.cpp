@@ -1,5 +1,6 @@
 #include "transfers/CalTableTransfer.h"
 #include "commands/CommandContext.h"
+#include "commands/QueryRule.h"
 #include "files/FileIO.h"
 #include "link/Transaction.h"
 #include "platform/Progress.h"
@@ -7,11 +8,13 @@
 
 namespace {
 // Sends the read command of the level; the reply, or nothing when the transaction failed.
+// A TCP line is taken in the serial frame's form, so a line without ETX loses none of its data.
 std::optional<QString> readLevel(const LogPaging& c, const CalTableKind& kind, int tenths)
 {
     if (!SendUnitCommand(c.p, QString::fromLatin1(kind.readCommand) + CalLevelText(tenths), false))
         return std::nullopt;
-    return c.p.LinkObject.ReplyBuffer;
+    const QString& reply = c.p.LinkObject.ReplyBuffer;
+    return c.p.txn.ReplyOverEnet ? SsaCmds::Reply::FromTcpLine(reply).text : reply;
 }
 
 // After each level: events run, then the indicator, Cancel, a failed read and the link decide.

@@ -1,5 +1,6 @@
 #include "transfers/LogPaging.h"
 #include "commands/CommandContext.h"
+#include "files/FileIO.h"
 #include "link/ConnectionWatch.h"
 #include "link/Transaction.h"
 #include "platform/Clock.h"
@@ -50,4 +51,14 @@ void EndTableAt(QStringList& table, int index)
 {
     if (index >= 0 && index < table.size())
         table[index].clear();
+}
+
+bool WriteTableLines(FileIO& io, const QStringList& table)
+{
+    for (const QString& line : table) {
+        if (line.isEmpty())
+            break;
+        io.AddToFile(line);
+    }
+    return io.CloseFile();
 }

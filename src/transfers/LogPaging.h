@@ -5,6 +5,7 @@
 #include <optional>
 
 class ConnectionWatch;
+class FileIO;
 class ProgressScope;
 struct CommandContext;
 struct TransfersState;
@@ -37,3 +38,6 @@ void LetEventsRun(const LogPaging& c);
 bool StoreLine(QStringList& table, int index, const QString& line);
 // Empties slot `index` when the table has it.
 void EndTableAt(QStringList& table, int index);
+// Writes the table's lines up to its first empty slot into the file `io` has open for
+// writing, and closes it; true when the file was written whole.
+bool WriteTableLines(FileIO& io, const QStringList& table);

@@ -16,6 +16,8 @@ struct TransfersState {
 
     // Parameter log: sized per log while it downloads, one slot otherwise.
     QStringList ParamLogLines{QString()};
+    // Trend log: sized for the longest log of its kind while it downloads, one slot otherwise.
+    QStringList TrendLogLines{QString()};
 };
 
 // Sizes a line table (every slot empty) for its lifetime and shrinks it back to one empty

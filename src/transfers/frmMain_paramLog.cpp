@@ -22,14 +22,7 @@ bool writeParamLogFile(const Program& p, const QString& path)
 {
     FileIO io(p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
-    if (!io.OpenParamLogFile(path, false))
-        return false;
-    for (const QString& line : p.transfers.ParamLogLines) {
-        if (line.isEmpty())
-            break;
-        io.AddToFile(line);
-    }
-    return io.CloseFile();
+    return io.OpenParamLogFile(path, false) && WriteTableLines(io, p.transfers.ParamLogLines);
 }
 } // namespace
 

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QVBoxLayout>
 
 namespace dialogparts {
@@ -22,6 +23,16 @@ EntryRow AddEntryRow(QWidget* parent, QGridLayout* grid, const char* objectName,
         grid->addWidget(row.unit, r, 2);
     }
     return row;
+}
+
+QProgressBar* DownloadBar(QWidget* parent)
+{
+    auto* bar = named(new QProgressBar(parent), "ProgressBar1");
+    bar->setAccessibleName(QStringLiteral("Download progress"));
+    QSizePolicy keepRoom = bar->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    bar->setSizePolicy(keepRoom);
+    return bar;
 }
 
 void FitTitle(QWidget* dialog)

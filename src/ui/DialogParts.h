@@ -9,6 +9,7 @@ class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QProgressBar;
 class QWidget;
 
 namespace dialogparts {
@@ -30,6 +31,10 @@ struct EntryRow {
 };
 EntryRow AddEntryRow(QWidget* parent, QGridLayout* grid, const char* objectName, const QString& caption,
                      const QString& unit, const QString& accessible);
+
+// A log dialog's download bar "ProgressBar1" of `parent`; the dialog keeps its room while it
+// is hidden, so nothing moves when it shows.
+QProgressBar* DownloadBar(QWidget* parent);
 
 // Makes `dialog` wide enough for its title beside the title bar's buttons: a small dialog
 // would otherwise show its title cut short.

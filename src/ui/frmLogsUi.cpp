@@ -26,11 +26,7 @@ void frmLogsUi::setupUi(QDialog* dialog)
     chkAll = named(new QCheckBox(QStringLiteral("Select All"), dialog), "chkAll");
     optExcel = named(new QRadioButton(QStringLiteral("Open in Excel"), dialog), "optExcel");
     optNotepad = named(new QRadioButton(QStringLiteral("Open in Notepad"), dialog), "optNotepad");
-    ProgressBar1 = named(new QProgressBar(dialog), "ProgressBar1");
-    ProgressBar1->setAccessibleName(QStringLiteral("Download progress"));
-    QSizePolicy keepRoom = ProgressBar1->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);   // the dialog keeps its size when the bar shows
-    ProgressBar1->setSizePolicy(keepRoom);
+    ProgressBar1 = dialogparts::DownloadBar(dialog);
     Command1 = named(new QPushButton(QStringLiteral("OK"), dialog), "Command1");
     Command2 = named(new QPushButton(QStringLiteral("Cancel"), dialog), "Command2");
     Command1->setDefault(true);

@@ -34,6 +34,12 @@ void SimUnitLogs::setParamLog(const QByteArray& command, const ParamLog& log)
     params_[command] = log;
 }
 
+void SimUnitLogs::setTrendLog(const QByteArray& command, const TrendLog& log)
+{
+    std::lock_guard lock(mutex_);
+    trends_[command] = log;
+}
+
 std::optional<SimAnswer> SimUnitLogs::answer(SimUnitProfile& profile, const QByteArray& command)
 {
     std::lock_guard lock(mutex_);
@@ -46,6 +52,9 @@ std::optional<SimAnswer> SimUnitLogs::answer(SimUnitProfile& profile, const QByt
     }
     if (!a)
         if (auto data = paramReply(command))
+            a = SimAnswer{{}, 'A', *data};
+    if (!a)
+        if (auto data = trendReply(command))
             a = SimAnswer{{}, 'A', *data};
     if (a && profile.behaviour.contains(command))
         a->how = profile.behaviour.value(command);
@@ -102,6 +111,29 @@ std::optional<QByteArray> SimUnitLogs::paramReply(const QByteArray& command) con
         return std::nullopt;
     const ParamLog& p = params_[log];
     return (p.echo ? log : QByteArray()) + bangLines(p.lines, *index, 10);
+}
+
+std::optional<QByteArray> SimUnitLogs::trendReply(const QByteArray& command) const
+{
+    const QByteArray log = command.left(3);
+    if (!trends_.contains(log))
+        return std::nullopt;
+    const auto index = pageIndex(command, log);
+    if (!index)
+        return std::nullopt;
+    const TrendLog& t = trends_[log];
+    QByteArray data = t.echo ? log : QByteArray();
+    for (int k = *index; k < *index + 10 && k < t.records.size(); ++k)
+        data += t.records[k];
+    return data + t.tails.value(*index);
+}
+
+QByteArrayList TrendRecords(int count, const QByteArray& text)
+{
+    QByteArrayList records;
+    for (int k = 1; k <= count; ++k)
+        records << (QByteArray::number(k).rightJustified(5, '0') + ' ' + text).leftJustified(200, '.');
+    return records;
 }
 
 QByteArrayList FaultEntries(int count, const QByteArray& text)

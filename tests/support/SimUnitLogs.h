@@ -7,7 +7,9 @@
 //    entries, "4<i>" (i from 100) the echo and the ten entries from i on; the 20-dash end
 //    line may follow the last entry, and the pages past the end may be refused;
 //  - the parameter logs "4P", "4H", "4D", "4M", "4C": "<log><i>" answers (the echo and) the
-//    ten lines from i on, each ended by "!".
+//    ten lines from i on, each ended by "!";
+//  - the trend logs "4TS", "4TL": "<log><i>" answers (the echo and) the ten records from i
+//    on as they stand, and the page's tail when it has one.
 // A behaviour the profile gives a page's command (NAK, silence, a dropped connection or a
 // hang-up) shapes that page's answer, so that any page can fail.
 #include "support/SimUnit.h"
@@ -30,8 +32,15 @@ public:
         bool echo = true;
     };
 
+    struct TrendLog {
+        QByteArrayList records;
+        bool echo = true;
+        QMap<int, QByteArray> tails;   // page index -> text after its records
+    };
+
     void setFaultLog(const FaultLog& log);
     void setParamLog(const QByteArray& command, const ParamLog& log);
+    void setTrendLog(const QByteArray& command, const TrendLog& log);
 
     std::optional<SimAnswer> answer(SimUnitProfile& profile, const QByteArray& command) override;
 
@@ -41,11 +50,16 @@ private:
     std::optional<QByteArray> pagedReply(const QByteArray& command) const;
     std::optional<SimAnswer> legacyReply(const QByteArray& command) const;
     std::optional<QByteArray> paramReply(const QByteArray& command) const;
+    std::optional<QByteArray> trendReply(const QByteArray& command) const;
 
     mutable std::mutex mutex_;
     FaultLog fault_;
     QMap<QByteArray, ParamLog> params_;
+    QMap<QByteArray, TrendLog> trends_;
 };
+
+// `count` trend records of 200 characters, "<k> <text>" numbered from 1 and padded with ".".
+QByteArrayList TrendRecords(int count, const QByteArray& text = "TREND");
 
 // `count` fault-log entries "<k> <text>", numbered from 1.
 QByteArrayList FaultEntries(int count, const QByteArray& text = "FLT 0x0004 260314 150926");

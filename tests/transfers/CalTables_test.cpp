@@ -32,7 +32,7 @@ TEST(CalTables, EntryTextOfAReply)
         {"TCP line", ack + "YFC12.3 dB Entry#0A1F\x03\r", "12.3 dB Entry#0A1F"},
         {"cut at the first ETX", ack + "YFC12.3\x03" "ab\x03" "x", "12.3"},
         {"no ETX: the last two left off", ack + "YFC12.3 dB Entry#0A1F}x", "12.3 dB Entry#0A1F"},
-        {"TCP without ETX", ack + "YFC12.3 dB Entry#0A1F\r", "12.3 dB Entry#0A1"},
+        {"no ETX: whatever the last two are", ack + "YFC12.3 dB Entry#0A1F\r", "12.3 dB Entry#0A1"},
         {"echo only", ack + "YFC\x03" "x", ""},
         {"echo misplaced", ack + "xYFC12.3\x03" "x", std::nullopt},
         {"other echo", ack + "YAC12.3\x03" "x", std::nullopt},
