@@ -409,6 +409,9 @@ private:
     bool pollRunning_ = false;
     bool firstReadRunning_ = false;
     bool firstReadStopped_ = false;   // the operator stopped the last first read
+    bool stopFirstReadIfAsked();
+    void betweenFirstReadCommands();
+    bool statusQueryAnswered();
     void runPendingEvents();
     void dropLostLink();
     void readingsTick();

@@ -3,6 +3,8 @@
 #include <optional>
 #include <QStringList>
 
+class CommandWatch;
+
 // Connection state shared by the link, the connect road and the poll.
 struct ConnectionState {
     bool UseEnet = false;              // commands go over TCP instead of the serial line
@@ -33,12 +35,15 @@ struct TcpLinkState {
     // The connect procedure is waiting for the socket and reports a failure itself: the
     // error event shows no box of its own for it.
     bool ConnectWaitRunning = false;
+    // The connect event ran inside that wait: a connection was made, even if it is lost again.
+    bool ConnectionMadeInWait = false;
 };
 
 // The one command transaction in progress, and the connection it belongs to.
 struct TransactionState {
     bool InFlight = false;        // a transaction is waiting for its reply
     bool ReplyOverEnet = false;   // the last transaction went over TCP (its reply is a line)
+    CommandWatch* Watch = nullptr; // the long procedure whose commands are watched (CommandWatch.h)
     bool ConnectedOverEnet = false; // the link the current connection was made on
     quint64 ConnectionId = 0;     // bumped whenever a connection ends or begins
     // The connection a running first read or poll belongs to (see ConnectionWatch); once

@@ -54,6 +54,8 @@ void sckTcp_Connect(LinkContext& p)
     if (!overEnet || !p.platform.tcp || p.platform.tcp->state() != ITcpSocket::Connected)
         return;
     BeginConnection(p, true);
+    if (p.tcp.ConnectWaitRunning)
+        p.tcp.ConnectionMadeInWait = true;
     p.conn.EnetFirstReadPending = true;
     callHook(p.hooks.runPollTick);
     callHook(p.hooks.setPollTimer, true);

@@ -1,4 +1,5 @@
 #include "link/Transaction.h"
+#include "link/CommandWatch.h"
 #include "link/DeferredActions.h"
 #include "link/LinkContext.h"
 #include "platform/BusyFlag.h"
@@ -31,6 +32,10 @@ bool SendUnitCommand(LinkContext& p, const QString& command, bool showError)
     p.LinkObject.ReplyBuffer.clear();
     if (command.isEmpty())
         return true;
+    if (p.txn.Watch) {
+        p.txn.Watch->beforeCommand();   // may let events run: what they sent is done with
+        p.LinkObject.ReplyBuffer.clear();
+    }
     if (p.conn.ShuttingDown)
         return false;   // nothing may reopen the port or wait once shut-down has begun
     if (p.txn.BoundConnection && *p.txn.BoundConnection != p.txn.ConnectionId)
@@ -46,7 +51,10 @@ bool SendUnitCommand(LinkContext& p, const QString& command, bool showError)
     LinkFreed(p);   // actions that came during the wait run once the caller is done
     // A reply that came in while its connection ended (a socket error in the same round of
     // events) is not taken: nothing of it may reach the window that was cleared meanwhile.
-    return answered && p.txn.ConnectionId == connection;
+    const bool sameConnection = p.txn.ConnectionId == connection;
+    if (p.txn.Watch && sameConnection)
+        p.txn.Watch->afterCommand(!p.LinkObject.ReplyBuffer.isEmpty());
+    return answered && sameConnection;
 }
 
 bool TransactionInFlight(const LinkContext& p) { return p.txn.InFlight; }

@@ -127,6 +127,7 @@ void frmMain::connectOverTcp()
     // A refused connection also raises the socket's error event; this procedure's own box
     // is the one the operator sees.
     p.tcp.ConnectWaitRunning = true;
+    p.tcp.ConnectionMadeInWait = false;
     firstReadStopped_ = false;
     const bool connected = ::OpenConnection(p);
     p.tcp.ConnectWaitRunning = false;
@@ -135,8 +136,9 @@ void frmMain::connectOverTcp()
         // connection ends here, before the box, so no poll runs behind it.
         if (p.txn.LinkUp)
             disconnectWindow();
-        // An operator who stopped the first read is not told that the unit failed.
-        if (!firstReadStopped_)
+        // An operator who stopped the first read is not told that the unit failed, nor is one
+        // whose connection was made and then lost: the window ends as after a dropped poll.
+        if (!firstReadStopped_ && !p.tcp.ConnectionMadeInWait)
             p.platform.prompts->message(QStringLiteral("Unable to Connect to Unit"),
                                         QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
         ::CloseConnection(p);

@@ -10,6 +10,7 @@
 #include "commands/StatusQueries.h"
 #include "commands/SubBandQueries.h"
 #include "commands/TemperatureQueries.h"
+#include "link/CommandWatch.h"
 #include "link/ConnectionWatch.h"
 #include "app/Program.h"
 #include "platform/Conventions.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 using namespace SsaCmds;
 
@@ -34,23 +36,54 @@ void frmMain::FirstTimeRead()
         return;
     BusyFlag running(firstReadRunning_);
     const ConnectionWatch connection(p);
-    for (const FirstReadStep& step : firstReadSteps()) {
+    // A read that belongs to a connection watches the link: operator input is handled
+    // between its commands, and a unit that stops answering ends it as a dropped poll would.
+    std::optional<CommandWatch> watch;
+    if (p.txn.LinkUp)
+        watch.emplace(
+            p, [this] { betweenFirstReadCommands(); }, [this] { return statusQueryAnswered(); },
+            [this] { dropLostLink(); });
+    const std::vector<FirstReadStep> steps = firstReadSteps();
+    for (const FirstReadStep& step : steps) {
         // A Disconnect or a lost link ends the read here: no further command is sent and
         // the window stays as the disconnect left it.
-        if (connection.ended())
+        if (connection.ended() || stopFirstReadIfAsked())
             return;
-        // The connect button pressed meanwhile (it reads "Terminate" or "Connect" while the
-        // unit is being read): the operator gives up on a slow unit.
-        if (p.conn.AbortScan) {
-            p.conn.AbortScan = false;
-            firstReadStopped_ = true;
-            disconnectWindow();
+        // The read is done only with the link still up: commands left unanswered at its end
+        // are a question about the link too.
+        if (&step == &steps.back() && watch && !watch->linkStillUp())
             return;
-        }
         if (onFirstReadStep)
             onFirstReadStep(step.name);
         step.run();
     }
+}
+
+bool frmMain::stopFirstReadIfAsked()
+{
+    // The connect button pressed meanwhile (it reads "Terminate" or "Connect" while the unit
+    // is being read), or the window closing: the operator gives up on a slow unit.
+    if (!p.conn.AbortScan)
+        return false;
+    p.conn.AbortScan = false;
+    firstReadStopped_ = true;
+    disconnectWindow();
+    return true;
+}
+
+void frmMain::betweenFirstReadCommands()
+{
+    runPendingEvents();
+    stopFirstReadIfAsked();
+}
+
+bool frmMain::statusQueryAnswered()
+{
+    // The question leaves the reply fields as the step that asked it had them.
+    const auto fields = p.ReplyFields;
+    const bool answered = QueryStatusWords(p);
+    p.ReplyFields = fields;
+    return answered;
 }
 
 std::vector<frmMain::FirstReadStep> frmMain::firstReadSteps()

@@ -149,6 +149,9 @@ TEST(Shutdown, NothingIsSentOrReopenedOnceUnloaded)
 {
     MainWindowProgram t;
     t.replies["1"] = "1DD";
+    // Silent on every other query but the status query the first read asks after three.
+    t.replies["?!#("] = "?" + QByteArray(12, '@');
+    t.replies["?!#9"] = "?" + QByteArray(9, '@');
     t.w().Form_Load();
     t.w().btnConnect_Click();
     ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");

@@ -39,6 +39,9 @@ TEST(UseEthernetMenu, ALiveSerialConnectionKeepsItsLinkUntilTheNextConnect)
 {
     MainWindowProgram t;
     t.replies["1"] = "1DD";
+    // Silent on every other query but the status query the first read asks after three.
+    t.replies["?!#("] = "?" + QByteArray(12, '@');
+    t.replies["?!#9"] = "?" + QByteArray(9, '@');
     t.tcp.st = ITcpSocket::Connected;
     t.w().Form_Load();
     t.w().btnConnect_Click();

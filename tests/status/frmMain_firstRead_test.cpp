@@ -464,3 +464,26 @@ TEST(FirstRead, OverTcpTheConnectButtonStopsASlowRead)
         EXPECT_TRUE(t.prompts.boxes.isEmpty());  // the operator's stop is no connect failure
     }
 }
+
+TEST(FirstRead, OperatorInputIsHandledBetweenTwoCommandsOfAStep)
+{
+    // The helix query is one of many the tube layout sends within one step of the read; the
+    // button pressed while it waits is handled before the next command.
+    MainWindowProgram t;
+    t.replies = twtaProfile().replies;
+    frmMain& w = t.w();
+    w.ui.mnuPollEn->setChecked(true);
+    bool pressed = false;
+    t.clock.onProcessEvents = [&] {
+        if (!pressed && t.commands.value(t.commands.size() - 1) == "YGHI?") {
+            pressed = true;
+            w.btnConnect_Click();
+        }
+    };
+    w.btnConnect_Click();
+    ASSERT_TRUE(pressed);
+    EXPECT_EQ(t.commands.last(), "YGHI?");
+    EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
+    EXPECT_FALSE(t.p().txn.LinkUp);
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+}

@@ -1,0 +1,187 @@
+// A unit that falls silent or drops its connection during the first read after connecting:
+// the read asks about the link after three unanswered queries and ends as a dropped poll
+// does; "Disconnect" is shown only for a read that ended with the link still up. Over the
+// pseudo-terminal and loopback TCP, connecting through the window.
+#include "app/Program.h"
+#include "platform/QtClock.h"
+#include "platform/QtSerialControl.h"
+#include "platform/QtTcpSocket.h"
+#include "support/FakePrompts.h"
+#include "support/FakeSerialControl.h"
+#include "support/MemorySettingsStore.h"
+#include "support/SimUnitSerial.h"
+#include "support/SimUnitTcp.h"
+#include "support/TcpTestProgram.h"
+#include "app/frmMain.h"
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// The unit answers its first `answered` commands, then falls silent or drops the connection
+// on every later one.
+class FallsSilent : public SimUnitFeature {
+public:
+    FallsSilent(int answered, SimBehaviour::Kind then) : left_(answered), then_(then) {}
+    std::optional<SimAnswer> answer(SimUnitProfile&, const QByteArray&) override
+    {
+        if (left_-- > 0)
+            return std::nullopt;
+        SimAnswer a;
+        a.how.kind = then_;
+        return a;
+    }
+
+private:
+    int left_;
+    SimBehaviour::Kind then_;
+};
+
+SimUnitProfile quickTwta()
+{
+    SimUnitProfile profile = twtaProfile();
+    profile.refuseAllUnknown();
+    return profile;
+}
+
+// The commands of a whole first read of the profile's unit.
+QByteArrayList firstReadCommands(const SimUnitProfile& profile)
+{
+    TestProgram scripted;
+    scripted.replies = profile.replies;
+    frmMain w{scripted.p()};
+    w.FirstTimeRead();
+    return scripted.commands;
+}
+
+// The main window connecting to the simulated unit over a pseudo-terminal (one saved address,
+// replies awaited 0.3 s) or over loopback TCP, noting whether "Disconnect" was ever shown.
+struct WindowOnLink {
+    WindowOnLink(bool overTcp, const SimUnitProfile& profile) : unit(profile)
+    {
+        Platform pf;
+        pf.clock = &clock;
+        pf.prompts = &prompts;
+        pf.settings = &store;
+        if (overTcp) {
+            EXPECT_TRUE(tcpSim.listen());
+            store.setText("Settings", "UseEnet", "True");
+            store.setText("Settings", "UseIP", "127.0.0.1");
+            store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
+            pf.serial = &fakeSerial;
+            pf.tcp = &socket;
+        } else {
+            EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
+            serialSim.mapPort(store, 3);
+            store.setText("Settings", "CurrentPort", "3");
+            store.setText("Settings", "PollStatus", "1");   // the saved address "A", no search
+            pf.serial = &serial;
+            pf.tcp = &socket;
+        }
+        program = std::make_unique<Program>(pf);
+        window = std::make_unique<frmMain>(*program);
+        w().Form_Load();
+        program->LinkObject.setMsgTimeout(0.3f);
+        watcher = std::make_unique<QObject>();
+        QObject::connect(w().ui.mnuAtnCal, &QAction::enabledChanged, watcher.get(), [this](bool on) {
+            disconnectShown = disconnectShown || (on && w().ui.btnConnect->text() == "Disconnect");
+        });
+    }
+    ~WindowOnLink()
+    {
+        watcher.reset();
+        window.reset();
+        program->LinkObject.setOpenPort(false);
+    }
+    frmMain& w() { return *window; }
+    Program& p() { return *program; }
+
+    SimUnit unit;
+    SimUnitSerial serialSim{unit};
+    SimUnitTcp tcpSim{unit};
+    MemorySettingsStore store;
+    QtSerialControl serial{&store};
+    FakeSerialControl fakeSerial;
+    QtTcpSocket socket;
+    QtClock clock;
+    FakePrompts prompts;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<frmMain> window;
+    std::unique_ptr<QObject> watcher;
+    bool disconnectShown = false;
+};
+
+void expectDisconnected(WindowOnLink& t)
+{
+    EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+    EXPECT_FALSE(t.disconnectShown);
+    EXPECT_TRUE(t.prompts.boxes.isEmpty()) << t.prompts.boxes.value(0).text.toStdString();
+    EXPECT_FALSE(t.p().txn.LinkUp);
+    EXPECT_FALSE(t.p().conn.FirstReadDone);
+    EXPECT_FALSE(t.w().Timer1.isActive());
+    EXPECT_FALSE(t.w().ui.chkPS->isEnabled());   // cleared and disabled
+    EXPECT_TRUE(t.w().ui.mnuConnect->isEnabled());
+    EXPECT_TRUE(t.w().ui.btnConnect->isEnabled());
+}
+
+} // namespace
+
+TEST(FirstReadLinkLoss, ASilentOrClosedLinkEndsTheReadDisconnected)
+{
+    const SimUnitProfile profile = quickTwta();
+    const qsizetype n = firstReadCommands(profile).size();
+    ASSERT_GT(n, 20);
+    for (const bool overTcp : {false, true}) {
+        for (const qsizetype k : {qsizetype(1), n / 2, n}) {
+            SCOPED_TRACE(std::string(overTcp ? "TCP closed" : "serial silent") + " at command " + std::to_string(k));
+            // Over the serial line the connect probe comes first.
+            const int before = static_cast<int>(k - 1) + (overTcp ? 0 : 1);
+            WindowOnLink t(overTcp, profile);
+            t.unit.addFeature(std::make_shared<FallsSilent>(
+                before, overTcp ? SimBehaviour::DropConnection : SimBehaviour::Silent));
+            t.w().btnConnect_Click();
+            expectDisconnected(t);
+            // The command it fell silent on, two more unanswered, and the status query.
+            EXPECT_LE(t.unit.commands().size() - before, 4);
+        }
+    }
+}
+
+TEST(FirstReadLinkLoss, AUnitSilentOnTenQueriesButAnsweringTheStatusQueryIsRead)
+{
+    SimUnitProfile profile = quickTwta();
+    const QByteArrayList commands = firstReadCommands(profile);
+    // Ten queries in a row, after the alarm word that decides which status query it asks.
+    const QByteArrayList silent = commands.mid(commands.indexOf("?(") + 1, 10);
+    ASSERT_EQ(silent.size(), 10);
+    for (const QByteArray& c : silent)
+        profile.behaviour[c].kind = SimBehaviour::Silent;
+    {
+        SCOPED_TRACE("serial");
+        WindowOnLink t(false, profile);
+        t.w().btnConnect_Click();
+        EXPECT_TRUE(t.p().conn.FirstReadDone);
+        EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+        EXPECT_TRUE(t.p().txn.LinkUp);
+        EXPECT_TRUE(t.prompts.boxes.isEmpty());
+        EXPECT_TRUE(t.unit.commands().contains("?!#("));   // it was asked about the link
+        t.w().Timer1.stop();
+    }
+    {
+        // Over TCP each unanswered query waits 15 s: on the fake socket and clock.
+        SCOPED_TRACE("TCP");
+        TcpTestProgram t;
+        t.replies = profile.replies;
+        for (const QByteArray& c : silent)
+            t.replies.remove(c);
+        frmMain w{t.p()};
+        t.tcp.onConnect();
+        EXPECT_TRUE(t.p().conn.FirstReadDone);
+        EXPECT_EQ(w.ui.btnConnect->text(), "Disconnect");
+        EXPECT_TRUE(t.commands.contains("?!#("));
+        w.Timer1.stop();
+    }
+}
