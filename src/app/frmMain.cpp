@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
-#include "settings/EntryBoxEvents.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
+#include "settings/EntryBoxEvents.h"
 
 frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(program)
 {
@@ -34,4 +34,7 @@ frmMain::~frmMain()
     // on a half-destroyed window, so they go first and the focus leaves while it is whole.
     qDeleteAll(findChildren<EntryBoxEvents*>());
     hide();
+    // Nor may the controls' last signals reach it while its base class takes them down.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
