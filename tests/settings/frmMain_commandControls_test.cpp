@@ -423,8 +423,9 @@ TEST(CommandControlsOverTcp, AControlUsedDuringAPollWaitActsOnceAfterTheReply)
     c.u.unit().editProfile([](SimUnitProfile& profile) { profile.behaviour["?!#("].delayMs = 300; });
     QTimer::singleShot(50, [&] {
         ASSERT_TRUE(TransactionInFlight(c.u.p()));
+        // Both as operator input: held back during the wait and delivered in order after it.
         click(c.u.w().ui.chkRFI);
-        choose(c.u.w().ui.cmbWgSw2, 1);
+        QTest::keyClick(c.u.w().ui.cmbWgSw2, Qt::Key_Down);
     });
     EXPECT_TRUE(c.u.w().UpdateStatus());   // the poll refills both controls meanwhile
     EXPECT_TRUE(QTest::qWaitFor([&] { return c.u.unit().commands().contains("U2"); }, 3000));
