@@ -2,6 +2,7 @@
 // a unit: connect to the printed port with "Use Ethernet" ticked.
 #include "support/SimUnit.h"
 #include "support/SimUnitAcknowledge.h"
+#include "support/SimUnitControls.h"
 #include "support/SimUnitLevels.h"
 #include "support/SimUnitProfile.h"
 #include "support/SimUnitTcp.h"
@@ -59,7 +60,8 @@ int main(int argc, char** argv)
         profile.set("PEI?", "PEI127.0.0.1");
     profile.refuseAllUnknown();
     SimUnit unit(profile);
-    unit.addFeature(std::make_shared<SimUnitLevels>());   // keeps the level settings it is sent
+    unit.addFeature(std::make_shared<SimUnitControls>());   // its status follows the controls it is sent
+    unit.addFeature(std::make_shared<SimUnitLevels>());     // keeps the level settings it is sent
     if (parser.isSet(ackOption))
         unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
     SimUnitTcp server(unit);

@@ -1,11 +1,14 @@
 #include "app/frmMain.h"
-#include "settings/EntryBoxEvents.h"
 #include "app/Program.h"
+#include "platform/Clock.h"
+#include "settings/EntryBoxEvents.h"
 
 frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(program)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tubamon Utility"));
+    // Its close box ends the waits of a handler at once; the close follows once it returns.
+    setProperty(ClosesDuringWaits, true);
     buildFrmMainUi(this, ui);
     connectCommandControls();
     Timer1.setObjectName(QStringLiteral("Timer1"));
@@ -31,4 +34,7 @@ frmMain::~frmMain()
     // on a half-destroyed window, so they go first and the focus leaves while it is whole.
     EntryBoxEvents::removeAll(this);
     hide();
+    // Nor may the controls' last signals reach it while its base class takes them down.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }

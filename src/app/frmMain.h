@@ -201,6 +201,16 @@ public:
     void cmbWgCfg_Click();
     void cmbWgSw1_Click();
     void cmbWgSw2_Click();
+    void cmbRfBand_Click();
+    // The buttons and the RF frequency label act on the operator's click only.
+    void btnFaultReset_Click();
+    void btnGoToPwr_Click();
+    void lblRFFrqVal_DblClick();
+
+    // Unit clock and device address (settings/frmMain_unitClock.cpp)
+    void Command7_Click();
+    void SetDateTime();
+    void SetUnitAddress();
 
     // Menus of the link and the display (settings/frmMain_linkMenus.cpp)
     void mnuUseEnet_Click();
@@ -432,6 +442,17 @@ private:
 
     // settings: command controls
     void connectCommandControls();
+    // A check box's command, or a list entry's, sent for the tick or entry the operator gave
+    // it, once the link is free; in local mode the box shows instead and a check box gets its
+    // tick back.
+    void checkBoxClicked(QCheckBox* box, std::function<void(bool tick)> send);
+    void listChosen(QComboBox* list, std::function<void(const QString& entry)> send);
+    void refreshAfterTransmitter();
+    void showNotInRemote();   // the "Not in Remote Mode" box, when the window has prompts
+    // settings: unit clock and device address
+    void connectUnitClock();
+    void txtDateTime_Validate();
+    QString adrLetter_;   // txtAdr's letter as the window filled it or last sent it
     // settings: menu dialogs, toggles and unit actions
     void connectDialogMenus();
     void showMenuDialog(MenuDialog row);

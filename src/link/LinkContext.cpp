@@ -3,4 +3,5 @@
 LinkContext::LinkContext(const Platform& pf) : platform(pf), LinkObject(pf.clock)
 {
     LinkObject.setCommControl(pf.serial);
+    LinkObject.setStopFlag(&conn.ShuttingDown);
 }

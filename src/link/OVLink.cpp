@@ -125,7 +125,7 @@ void OVLink::Receive(qint16& errNumber)
 
     while (!done) {
         const qint64 now = clock_->msNow();
-        if (deadline < now) {
+        if (deadline < now || (stop_ && *stop_)) {
             errNumber_ = ReplyBuffer.isEmpty() ? 8 : 7;
             done = true;   // the rest of this turn still runs: a waiting checksum decides
         }

@@ -39,6 +39,9 @@ public:
     qint16 PortNumber() const { return portNumber_; }
     void setPortNumber(int n);
     void setClock(IClock* clock);
+    // While *stop is true (the program is shutting down), Receive awaits nothing more: it
+    // takes what has arrived and ends as a time-out does.
+    void setStopFlag(const bool* stop) { stop_ = stop; }
 
     // Frame helpers, shared with the simulated unit of the tests. The checksums work on the
     // character codes 0..255 of Latin-1 text; the frame is built from the bytes as written.
@@ -62,4 +65,5 @@ private:
     QString commSettings_;
     qint16 portNumber_ = 1;
     bool unsent_ = false;   // the last send wrote no frame: no reply can come
+    const bool* stop_ = nullptr;
 };

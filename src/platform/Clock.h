@@ -2,6 +2,11 @@
 #include <QDateTime>
 #include <QtGlobal>
 
+// A window whose object has this property set to true takes a close request (its close box)
+// also while a wait holds operator input back: it defers the close itself until the handler
+// that waits has returned.
+inline constexpr char ClosesDuringWaits[] = "closesDuringWaits";
+
 // Millisecond clock, sleep and letting pending events run.
 class IClock {
 public:
@@ -9,7 +14,8 @@ public:
     // Monotonic milliseconds; never wraps within a run.
     virtual qint64 msNow() const = 0;
     virtual void sleepMs(int ms) = 0;
-    // Lets pending events run. With excludeUserInput, input events wait until later.
+    // Lets pending events run. With excludeUserInput, input events wait until later (a close
+    // request to a window marked ClosesDuringWaits excepted).
     virtual void processEvents(bool excludeUserInput = false) = 0;
     // Lets pending events run, first waiting (asleep) up to maxMs for one to arrive when
     // none is pending. Waits that poll for an event's effect use this instead of spinning.

@@ -263,4 +263,38 @@ std::optional<QDate> ToDate(const QString& text)
 
 bool IsDate(const QString& text) { return ToDate(text).has_value(); }
 
+namespace {
+bool isTime(int hour, int minute, int second, const QString& half)
+{
+    if (minute > 59 || second > 59)
+        return false;
+    return half.isEmpty() ? hour <= 23 : hour >= 1 && hour <= 12;
+}
+
+bool isDateOnly(const QString& text)
+{
+    static const QRegularExpression yearFirst(QStringLiteral("^(\\d{4})/(\\d{1,2})/(\\d{1,2})$"));
+    if (const auto m = yearFirst.match(text); m.hasMatch())
+        return QDate::isValid(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    return IsDate(text);
+}
+}
+
+bool IsDateTime(const QString& text)
+{
+    const QString t = text.trimmed();
+    static const QRegularExpression timeAtEnd(
+        QStringLiteral("^(.*?)[\\s,]*(?<![\\d:])(\\d{1,2}):(\\d{2})(?::(\\d{2}))?(?:\\s*([AaPp][Mm]))?$"));
+    const auto m = timeAtEnd.match(t);
+    if (!m.hasMatch())
+        return !t.isEmpty() && isDateOnly(t);
+    if (!isTime(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt(), m.captured(5)))
+        return false;
+    const QString date = m.captured(1).trimmed();
+    if (date.isEmpty())
+        return t.left(m.capturedStart(2)).trimmed().isEmpty();   // a time alone, no stray comma
+    // The date and the time are apart: "12/31/2025 23:59" or "2025/12/31,23:59".
+    return m.capturedEnd(1) < m.capturedStart(2) && isDateOnly(date);
+}
+
 } // namespace conv

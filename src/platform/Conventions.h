@@ -53,5 +53,8 @@ std::optional<QString> DecimalIPv4(const QString& text);
 bool IsDate(const QString& text);
 // The date such a text names; nothing when it is not a date.
 std::optional<QDate> ToDate(const QString& text);
+// A date or a time or both: a date as IsDate takes it or "yyyy/m/d", a time "h:mm" or
+// "h:mm:ss" (24-hour, or 1 to 12 with AM/PM), or a date, blanks or a comma, and a time.
+bool IsDateTime(const QString& text);
 
 } // namespace conv

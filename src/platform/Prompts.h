@@ -4,7 +4,8 @@
 class QDialog;
 
 enum class PromptIcon { None, Information, Exclamation, Critical, Question };
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// OkCancelDefaultCancel: OK and Cancel with Cancel the default button (Enter cancels).
+enum class PromptButtons { Ok, OkCancel, OkCancelDefaultCancel, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 // Message boxes, input boxes and file dialogs.

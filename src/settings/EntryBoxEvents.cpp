@@ -1,6 +1,7 @@
 #include "settings/EntryBoxEvents.h"
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 EntryBoxEvents::EntryBoxEvents(QWidget* control, Handlers handlers) : QObject(control), handlers_(std::move(handlers))
@@ -32,6 +33,10 @@ bool EntryBoxEvents::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusOut:
         if (handlers_.focusOut)
             handlers_.focusOut(static_cast<QFocusEvent*>(event)->reason());
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (handlers_.doubleClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            handlers_.doubleClick();
         break;
     default:
         break;

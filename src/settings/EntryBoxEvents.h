@@ -1,6 +1,7 @@
 #pragma once
-// Hands the key presses and focus changes of one control to the main window's handlers:
-// the original controls reported KeyPress, GotFocus and LostFocus as events of their own.
+// Hands the key presses, focus changes and double clicks of one control to the main
+// window's handlers: the original controls reported KeyPress, GotFocus, LostFocus and
+// DblClick as events of their own.
 #include <QObject>
 #include <functional>
 
@@ -15,6 +16,7 @@ public:
         std::function<bool(QKeyEvent& key)> keyPress;
         std::function<void(Qt::FocusReason reason)> focusIn;
         std::function<void(Qt::FocusReason reason)> focusOut;
+        std::function<void()> doubleClick;   // with the left button
     };
     // Installs the handlers on `control` for its lifetime.
     static void install(QWidget* control, Handlers handlers);

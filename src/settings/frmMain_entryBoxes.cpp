@@ -112,6 +112,7 @@ void frmMain::connectEntryBoxes()
          [this] { return p.unit.id.LldpFirmware ? entry::Keys::Decimal : entry::Keys::None; }, true},
         {ui.txtPSHours, fixed(entry::Keys::Digits), true},
         {ui.txtXmtHours, fixed(entry::Keys::Digits), true},
+        {ui.txtAdr, fixed(entry::Keys::Letters), false},
     };
     for (const Box& b : boxes) {
         QLineEdit* box = b.box;
@@ -136,7 +137,7 @@ void frmMain::connectEntryBoxes()
     }
     // Boxes that only show what the unit reports take no typing and no paste.
     for (QLineEdit* box : {ui.txtAnodeV, ui.txtCathI, ui.txtCplDate, ui.txtCS1, ui.txtCS2, ui.txtCS3, ui.txtCS4,
-                           ui.txtFCnt, ui.txtFdBm, ui.txtFrmRev, ui.txtHeaterV, ui.txtHelixI, ui.txtHelixV,
+                           ui.txtDateTime, ui.txtFCnt, ui.txtFdBm, ui.txtFrmRev, ui.txtHeaterV, ui.txtHelixI, ui.txtHelixV,
                            ui.txtHelix2I, ui.txtPN, ui.txtRCnt, ui.txtRdBm, ui.txtSN, ui.txtTemp})
         box->setReadOnly(true);
 }
@@ -216,6 +217,8 @@ void frmMain::entryBoxEnter(QLineEdit* box)
         if (text.isEmpty())
             return;
         box == ui.txtFhiLvl ? SetFwdHiTrip() : box == ui.txtFloLvl ? SetFwdLoTrip() : SetRevHiTrip();
+    } else if (box == ui.txtAdr) {
+        SetUnitAddress();   // sets the box's Enter flag itself
     } else if (box == ui.txtPSHours || box == ui.txtXmtHours) {
         if (const auto command = levels::HoursCommand(ui.txtPSHours->text(), ui.txtXmtHours->text()))
             SendUnitCommand(p, *command, false);
@@ -242,6 +245,13 @@ void frmMain::entryBoxLeaveSend(QLineEdit* box)
     } else if (box == ui.txtConstLvl) {
         if (!text.isEmpty() && ui.chkConstPwr->isChecked())
             SetConstPwr(levels::LevelValue(text));
+    } else if (box == ui.txtAdr) {
+        // Only a letter the operator changed: passing through the box must not rewrite the
+        // unit's RS-485 record nor move the link's address.
+        if (text != adrLetter_) {
+            SetUnitAddress();
+            EnterHandled.txtAdr = false;
+        }
     } else if (const auto param = parameterBox(box)) {
         const levels::ParamEntry e = levels::ParamCommand(*param, text);
         if (e.kind == levels::ParamEntry::Send)

@@ -88,6 +88,18 @@ TEST(Conventions, DateValidity)
         EXPECT_FALSE(IsDate(t)) << t;
 }
 
+TEST(Conventions, DateAndTimeValidity)
+{
+    const char* yes[] = {"2026/03/14,15:09", "12/31/2025 23:59:58", "2026/3/4", "Nov 1 2008 9:05 PM",
+                         "23:59", "0:00:00", "12:30 am", "2008-11-01  07:15"};
+    const char* no[] = {"", "  ", "2026/02/30,15:09", "12/31/2025 24:00", "13:00 PM", "15:60",
+                        "2026/03/1415:09", ",15:09", "12/31/2025, 23:59:60", "@@@@", "12:3", "1234:56"};
+    for (const char* t : yes)
+        EXPECT_TRUE(IsDateTime(t)) << t;
+    for (const char* t : no)
+        EXPECT_FALSE(IsDateTime(t)) << t;
+}
+
 TEST(Conventions, TextPositions)
 {
     EXPECT_EQ(InStr("ABCABC", "BC"), 2);

@@ -21,6 +21,7 @@ LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l)
     } else {
         serial = std::make_unique<SerialUnitProgram>(profile);
     }
+    unit().addFeature(controls);   // first: it watches the constant-power level the next one answers
     unit().addFeature(levels);
     p().platform.prompts = &prompts;
     if (serial)

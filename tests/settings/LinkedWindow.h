@@ -5,6 +5,7 @@
 #include "app/frmMain.h"
 #include "support/FakePrompts.h"
 #include "support/LinkedUnit.h"
+#include "support/SimUnitControls.h"
 #include "support/SimUnitLevels.h"
 #include <QStringList>
 #include <memory>
@@ -32,6 +33,7 @@ struct LinkedWindow {
     void type(const QString& keys);
 
     FakePrompts prompts;
+    std::shared_ptr<SimUnitControls> controls = std::make_shared<SimUnitControls>();
     std::shared_ptr<SimUnitLevels> levels = std::make_shared<SimUnitLevels>();
     UnitLink link;
     std::unique_ptr<SerialUnitProgram> serial;

@@ -1,18 +1,9 @@
 // A unit that falls silent or drops its connection during the first read after connecting:
 // the read asks about the link after three unanswered queries and ends as a dropped poll
 // does; "Disconnect" is shown only for a read that ended with the link still up. Over the
-// pseudo-terminal and loopback TCP, connecting through the window.
-#include "app/Program.h"
-#include "platform/QtClock.h"
-#include "platform/QtSerialControl.h"
-#include "platform/QtTcpSocket.h"
-#include "support/FakePrompts.h"
-#include "support/FakeSerialControl.h"
-#include "support/MemorySettingsStore.h"
-#include "support/SimUnitSerial.h"
-#include "support/SimUnitTcp.h"
+// pseudo-terminal (replies awaited 0.3 s) and loopback TCP, connecting through the window.
+#include "support/LinkedMainWindow.h"
 #include "support/TcpTestProgram.h"
-#include "app/frmMain.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
@@ -57,64 +48,7 @@ QByteArrayList firstReadCommands(const SimUnitProfile& profile)
     return scripted.commands;
 }
 
-// The main window connecting to the simulated unit over a pseudo-terminal (one saved address,
-// replies awaited 0.3 s) or over loopback TCP, noting whether "Disconnect" was ever shown.
-struct WindowOnLink {
-    WindowOnLink(bool overTcp, const SimUnitProfile& profile) : unit(profile)
-    {
-        Platform pf;
-        pf.clock = &clock;
-        pf.prompts = &prompts;
-        pf.settings = &store;
-        if (overTcp) {
-            EXPECT_TRUE(tcpSim.listen());
-            store.setText("Settings", "UseEnet", "True");
-            store.setText("Settings", "UseIP", "127.0.0.1");
-            store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
-            pf.serial = &fakeSerial;
-            pf.tcp = &socket;
-        } else {
-            EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
-            serialSim.mapPort(store, 3);
-            store.setText("Settings", "CurrentPort", "3");
-            store.setText("Settings", "PollStatus", "1");   // the saved address "A", no search
-            pf.serial = &serial;
-            pf.tcp = &socket;
-        }
-        program = std::make_unique<Program>(pf);
-        window = std::make_unique<frmMain>(*program);
-        w().Form_Load();
-        program->LinkObject.setMsgTimeout(0.3f);
-        watcher = std::make_unique<QObject>();
-        QObject::connect(w().ui.mnuAtnCal, &QAction::enabledChanged, watcher.get(), [this](bool on) {
-            disconnectShown = disconnectShown || (on && w().ui.btnConnect->text() == "Disconnect");
-        });
-    }
-    ~WindowOnLink()
-    {
-        watcher.reset();
-        window.reset();
-        program->LinkObject.setOpenPort(false);
-    }
-    frmMain& w() { return *window; }
-    Program& p() { return *program; }
-
-    SimUnit unit;
-    SimUnitSerial serialSim{unit};
-    SimUnitTcp tcpSim{unit};
-    MemorySettingsStore store;
-    QtSerialControl serial{&store};
-    FakeSerialControl fakeSerial;
-    QtTcpSocket socket;
-    QtClock clock;
-    FakePrompts prompts;
-    std::unique_ptr<Program> program;
-    std::unique_ptr<frmMain> window;
-    std::unique_ptr<QObject> watcher;
-    bool disconnectShown = false;
-};
-
-void expectDisconnected(WindowOnLink& t)
+void expectDisconnected(LinkedMainWindow& t)
 {
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
     EXPECT_FALSE(t.disconnectShown);
@@ -139,7 +73,8 @@ TEST(FirstReadLinkLoss, ASilentOrClosedLinkEndsTheReadDisconnected)
             SCOPED_TRACE(std::string(overTcp ? "TCP closed" : "serial silent") + " at command " + std::to_string(k));
             // Over the serial line the connect probe comes first.
             const int before = static_cast<int>(k - 1) + (overTcp ? 0 : 1);
-            WindowOnLink t(overTcp, profile);
+            LinkedMainWindow t(overTcp, profile);
+            t.p().LinkObject.setMsgTimeout(0.3f);
             t.unit.addFeature(std::make_shared<FallsSilent>(
                 before, overTcp ? SimBehaviour::DropConnection : SimBehaviour::Silent));
             t.w().btnConnect_Click();
@@ -161,7 +96,8 @@ TEST(FirstReadLinkLoss, AUnitSilentOnTenQueriesButAnsweringTheStatusQueryIsRead)
         profile.behaviour[c].kind = SimBehaviour::Silent;
     {
         SCOPED_TRACE("serial");
-        WindowOnLink t(false, profile);
+        LinkedMainWindow t(false, profile);
+        t.p().LinkObject.setMsgTimeout(0.3f);
         t.w().btnConnect_Click();
         EXPECT_TRUE(t.p().conn.FirstReadDone);
         EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");

@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "status/FormUpdatingGuard.h"
 #include "support/FakeTcpSocket.h"
 #include "support/SimUnitProfile.h"
 #include "support/TestProgram.h"
@@ -109,7 +110,10 @@ TEST_F(FeatureReadsTest, RfInhibitRefreshNeverSendsAndKeepsTheBoxWhenUnanswered)
         t.replies.remove(".?P54");
         if (k.reply)
             t.replies[".?P54"] = k.reply;
-        w.ui.chkRFI->setChecked(k.before);
+        {
+            FormUpdatingGuard hold(t.p().conn);   // set up without the box's own handler
+            w.ui.chkRFI->setChecked(k.before);
+        }
         seen.clear();
         t.commands.clear();
         w.UpdateRFIStatus();

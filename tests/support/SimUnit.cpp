@@ -14,7 +14,7 @@ SimAnswer SimUnit::answer(char address, const QByteArray& command)
     commands_.append(command);
     for (const auto& feature : features_) {
         if (auto own = feature->answer(profile_, command)) {
-            own->address = profile_.address;
+            own->address = a.address;   // a feature that moves the unit's address answers from the old one
             return *own;
         }
     }

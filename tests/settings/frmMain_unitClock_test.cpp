@@ -1,0 +1,261 @@
+// The unit clock ("Now", the reset that follows and the probes after it) and the device
+// address box, used through the window against the simulated unit over the pseudo-terminal
+// and loopback TCP.
+#include "ControlsWindow.h"
+#include "link/PollPause.h"
+#include "status/FormUpdatingGuard.h"
+#include "status/QStringPrint.h"
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString notRemote = "Communication Error: Not in Remote Mode";
+const QString resetQuestion = "Reset Unit?: This will reset the unit and \r\ntake it offline";
+const QByteArray clockCommand = "%2026/03/04,09:05";   // SkipClock's wall clock
+
+void startCase(ControlsWindow& c)
+{
+    LinkedWindow& u = c.u;
+    Program& p = u.p();
+    p.conn.RemoteMode = true;
+    p.conn.FormUpdating = false;
+    p.unit.id.LldpFirmware = false;
+    p.unit.id.OduBucUnit = false;
+    {
+        FormUpdatingGuard hold(p.conn);
+        u.w().ui.chkPS->setChecked(false);
+        u.w().ui.chkRFI->setChecked(false);
+    }
+    u.w().ui.txtDateTime->setText("2025/12/31,23:59");
+    u.w().Timer1.stop();
+    u.controls->setResetRefusals(0);
+    u.prompts.answers.clear();
+    u.leave();
+    u.clearLogs();
+    c.timerSwitches.clear();
+}
+
+struct ClockCase {
+    const char* name;
+    std::function<void(ControlsWindow&)> setup;
+    QList<PromptAnswer> answers;   // to the boxes, in order
+    QByteArrayList logged;
+    QStringList boxes;
+    qint64 waitedMs;               // -1: nothing waited; else about this long, within a second
+    const char* shown;             // txtDateTime afterwards
+};
+
+QByteArrayList probes(int n) { return QByteArrayList(n, "1"); }
+
+void transmitting(ControlsWindow& c)
+{
+    FormUpdatingGuard hold(c.u.p().conn);
+    c.u.w().ui.chkPS->setChecked(true);
+}
+
+class UnitClockOverLink : public testing::TestWithParam<UnitLink> {};
+
+TEST_P(UnitClockOverLink, NowSetsTheClockAndResetsTheUnitWhereThatIsDone)
+{
+    ControlsWindow c(GetParam(), twtaProfile());
+    ASSERT_TRUE(c.u.ready());
+    c.u.p().LinkObject.setMsgTimeout(0.3f);   // the frame read after the probes waits no longer
+    const auto answersSecondProbe = [](ControlsWindow& c) { c.u.controls->setResetRefusals(1); };
+    const QByteArrayList reset = {clockCommand, "~"};
+    const ClockCase cases[] = {
+        {"transmitting: asked, OK", [&](ControlsWindow& c) { transmitting(c); answersSecondProbe(c); },
+         {PromptAnswer::Ok}, reset + probes(2), {resetQuestion}, 100 + 3000 + 1000, "2026/03/04,09:05"},
+        {"transmitting: Cancel", transmitting, {PromptAnswer::Cancel}, {}, {resetQuestion}, -1, "2025/12/31,23:59"},
+        {"transmitter off: not asked", answersSecondProbe, {}, reset + probes(2), {}, 4100, "2026/03/04,09:05"},
+        {"RF inhibited: not asked",
+         [&](ControlsWindow& c) {
+             transmitting(c);
+             FormUpdatingGuard hold(c.u.p().conn);
+             c.u.w().ui.chkRFI->setChecked(true);
+         },
+         {}, reset + probes(1), {}, 3100, "2026/03/04,09:05"},
+        {"a silent unit is probed ten times", [](ControlsWindow& c) { c.u.controls->setResetRefusals(100); }, {},
+         reset + probes(10), {}, 100 + 3000 + 10000, "2026/03/04,09:05"},
+        {"LLDP family: the clock only",
+         [](ControlsWindow& c) {
+             transmitting(c);
+             c.u.p().unit.id.LldpFirmware = true;
+         },
+         {}, {clockCommand}, {}, 100, "2026/03/04,09:05"},
+        {"model 7428: the clock only",
+         [](ControlsWindow& c) {
+             transmitting(c);
+             c.u.p().unit.id.OduBucUnit = true;
+         },
+         {}, {clockCommand}, {}, 100, "2026/03/04,09:05"},
+        {"local mode", [](ControlsWindow& c) { c.u.p().conn.RemoteMode = false; }, {}, {}, {notRemote}, -1,
+         "2025/12/31,23:59"},
+    };
+    for (const ClockCase& k : cases) {
+        SCOPED_TRACE(k.name);
+        startCase(c);
+        k.setup(c);
+        c.u.prompts.answers = k.answers;
+        const qint64 start = c.clock.msNow();
+        QTest::mouseClick(c.u.w().ui.Command7, Qt::LeftButton);
+        const qint64 waited = c.clock.msNow() - start;
+        EXPECT_EQ(c.u.unit().commands(), k.logged);
+        EXPECT_EQ(c.u.boxes(), k.boxes);
+        if (!k.boxes.isEmpty() && k.boxes[0] == resetQuestion) {
+            EXPECT_EQ(c.u.prompts.boxes[0].icon, PromptIcon::Exclamation);
+            EXPECT_EQ(c.u.prompts.boxes[0].buttons, PromptButtons::OkCancelDefaultCancel);
+        }
+        EXPECT_EQ(c.u.w().ui.txtDateTime->text(), k.shown);
+        if (k.waitedMs < 0) {
+            EXPECT_TRUE(c.timerSwitches.isEmpty());
+            EXPECT_FALSE(c.u.w().Timer1.isActive());
+            continue;
+        }
+        EXPECT_GE(waited, k.waitedMs);
+        EXPECT_LT(waited, k.waitedMs + 1000);
+        // The poll is off from the clock command on and runs afterwards, reset or not.
+        EXPECT_EQ(c.timerSwitches, QStringList({"off@0", QString("on@%1").arg(k.logged.size())}));
+        EXPECT_TRUE(c.u.w().Timer1.isActive());
+    }
+}
+
+TEST_P(UnitClockOverLink, AddressBoxSendsTheLetterAndTheLinkFollowsIt)
+{
+    SimUnitProfile profile = twtaProfile();
+    profile.set("XR?", "XR4TB;OBMIP");
+    ControlsWindow c(GetParam(), profile);
+    ASSERT_TRUE(c.u.ready());
+    QLineEdit* box = c.u.w().ui.txtAdr;
+    ASSERT_EQ(box->text(), "B");   // filled by the first read
+    struct Case {
+        const char* name;
+        const char* keys;   // typed into the box: "\r" Enter, "\t" leave it
+        QByteArrayList logged;
+        const char* address;   // the link's afterwards
+        QStringList boxes = {};
+        std::function<void(ControlsWindow&)> setup = nullptr;
+    };
+    const Case cases[] = {
+        {"record read: wires and termination sent back", "\bc\r", {"XR?", "XR4TC"}, "C"},
+        {"record unanswered", "\bc\r", {"XR?", "XAC"}, "C", {},
+         [](ControlsWindow& c) {
+             c.u.unit().editProfile([](SimUnitProfile& p) { p.behaviour["XR?"].kind = SimBehaviour::Nak; });
+         }},
+        {"Enter, then leave: sent once", "\bd\r\t", {"XR?", "XR4TD"}, "D"},
+        {"Enter on the letter as it is: sent", "\r", {"XR?", "XR4TB"}, "B"},
+        {"changed, then left", "\be\t", {"XR?", "XR4TE"}, "E"},
+        {"left unchanged", "\t", {}, "A"},
+        {"retyped the same letter and left", "\bb\t", {}, "A"},
+        {"digits and signs go nowhere", "1@\t", {}, "A"},
+        {"empty box", "\b\r\t", {}, "A"},
+        {"local mode: the box on Enter, nothing on leaving", "\bc\r\t", {}, "A", {notRemote},
+         [](ControlsWindow& c) { c.u.p().conn.RemoteMode = false; }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        startCase(c);
+        c.u.p().LinkObject.setDeviceAddress("A");
+        c.u.unit().editProfile([](SimUnitProfile& p) {
+            p.address = 'A';
+            p.set("XR?", "XR4TB;OBMIP");
+            p.behaviour["XR?"] = SimBehaviour{};
+            p.behaviour["?!#("] = SimBehaviour{};
+        });
+        c.u.w().InitCom2Settings();
+        box->setText(c.u.p().unit.config.Rs485Address);   // as the first read fills it
+        ASSERT_EQ(box->text(), "B");
+        if (k.setup)
+            k.setup(c);
+        c.u.clearLogs();
+        c.u.focus(box);
+        const QStringList parts = QString(k.keys).split('\t');
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                c.u.leave();
+            c.u.type(parts[i]);
+        }
+        EXPECT_EQ(c.u.unit().commands(), k.logged);
+        EXPECT_EQ(c.u.boxes(), k.boxes);
+        EXPECT_EQ(c.u.p().LinkObject.DeviceAddress(), k.address);
+        // The next poll goes to that letter, and the unit, moved or not, answers it.
+        c.u.p().conn.RemoteMode = true;
+        c.u.clearLogs();
+        EXPECT_TRUE(c.u.w().UpdateStatus());
+        EXPECT_EQ(c.u.unit().commands().value(0), "?!#(");
+        c.u.leave();
+    }
+}
+
+TEST_P(UnitClockOverLink, DateBoxTakesNoKeysAndHoldsTheFocusOnAnInvalidText)
+{
+    ControlsWindow c(GetParam(), twtaProfile());
+    ASSERT_TRUE(c.u.ready());
+    QLineEdit* box = c.u.w().ui.txtDateTime;
+    const struct {
+        const char* text;
+        bool valid;
+    } cases[] = {{"2026/03/04,09:05", true}, {"12/31/2025 23:59:58", true}, {"", true}, {"@@:@@", false}};
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.text);
+        startCase(c);
+        box->setText(k.text);
+        c.u.focus(box);
+        c.u.type("7\b");
+        EXPECT_EQ(box->text(), k.text);
+        c.u.leave();
+        QTest::qWait(20);
+        EXPECT_EQ(c.u.boxes(), k.valid ? QStringList() : QStringList({"Data Error: Invalid Date & Time."}));
+        EXPECT_EQ(box->hasFocus(), !k.valid);
+        EXPECT_TRUE(c.u.unit().commands().isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, UnitClockOverLink, testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const testing::TestParamInfo<UnitLink>& info) { return UnitLinkName(info.param); });
+
+TEST(UnitClockOverTcp, AUnitThatClosesItsSocketOnResetEndsTheConnection)
+{
+    ControlsWindow c(UnitLink::Tcp, twtaProfile());
+    ASSERT_TRUE(c.u.ready());
+    startCase(c);
+    c.u.unit().editProfile([](SimUnitProfile& p) { p.behaviour["~"].kind = SimBehaviour::DropConnection; });
+    QTest::mouseClick(c.u.w().ui.Command7, Qt::LeftButton);
+    EXPECT_EQ(c.u.unit().commands(), QByteArrayList({clockCommand, "~"}));   // no probe
+    EXPECT_FALSE(c.u.p().txn.LinkUp);
+    EXPECT_FALSE(c.u.w().Timer1.isActive());   // the poll stays off on a dropped link
+    EXPECT_EQ(c.u.w().ui.btnConnect->text(), "Connect");
+}
+
+// In real time over the pseudo-terminal: the unit stays silent for 3.5 s after its reset,
+// so the first probe after the 3 s wait goes unanswered and the second, a second later, is
+// answered.
+TEST(UnitClockOverSerial, AResetUnitIsProbedUntilItAnswersAgain)
+{
+    LinkedWindow u(UnitLink::Serial, QuickProfile(twtaProfile()));
+    ASSERT_TRUE(u.ready());
+    u.p().LinkObject.setMsgTimeout(0.4f);
+    u.p().conn.RemoteMode = true;
+    u.controls->setResetSilence(std::chrono::milliseconds(3500));
+    u.clearLogs();
+    QElapsedTimer took;
+    took.start();
+    QTest::mouseClick(u.w().ui.Command7, Qt::LeftButton);
+    const qint64 ms = took.elapsed();
+    const QByteArray now = "%" + QDateTime::currentDateTime().toString("yyyy/MM/dd,HH:mm").toLatin1();
+    const QByteArrayList log = u.unit().commands();
+    ASSERT_EQ(log.size(), 4);
+    EXPECT_EQ(log.mid(1), QByteArrayList({"~", "1", "1"}));
+    EXPECT_TRUE(log[0].startsWith("%20")) << log[0].toStdString();
+    EXPECT_EQ(log[0].size(), now.size());
+    EXPECT_GE(ms, 4300);   // 3 s, a probe's time-out, 1 s
+    EXPECT_LT(ms, 9000);
+    EXPECT_TRUE(u.w().Timer1.isActive());
+    u.w().Timer1.stop();
+}
+
+} // namespace

@@ -1,0 +1,42 @@
+#include "support/LinkedMainWindow.h"
+#include <QAction>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+LinkedMainWindow::LinkedMainWindow(bool overTcp, const SimUnitProfile& profile) : unit(profile)
+{
+    Platform pf;
+    pf.clock = &clock;
+    pf.prompts = &prompts;
+    pf.settings = &store;
+    pf.tcp = &socket;
+    if (overTcp) {
+        EXPECT_TRUE(tcpSim.listen());
+        store.setText("Settings", "UseEnet", "True");
+        store.setText("Settings", "UseIP", "127.0.0.1");
+        store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
+        pf.serial = &noSerial;
+    } else {
+        EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
+        serialSim.mapPort(store, 3);
+        store.setText("Settings", "CurrentPort", "3");
+        store.setText("Settings", "PollStatus", "1");
+        pf.serial = &serial;
+    }
+    program = std::make_unique<Program>(pf);
+    window = std::make_unique<frmMain>(*program);
+    w().Form_Load();
+    // Only the first read's layout ever sets the connect button to "Disconnect", just before
+    // it offers the attenuator calibration.
+    watcher = std::make_unique<QObject>();
+    QObject::connect(w().ui.mnuAtnCal, &QAction::enabledChanged, watcher.get(), [this](bool on) {
+        disconnectShown = disconnectShown || (on && w().ui.btnConnect->text() == "Disconnect");
+    });
+}
+
+LinkedMainWindow::~LinkedMainWindow()
+{
+    watcher.reset();
+    window.reset();
+    program->LinkObject.setOpenPort(false);
+}
