@@ -11,4 +11,4 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   libxlsxwriter-dev libminizip-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libgl-dev xvfb xauth \
-  clang clang-format clang-tidy >/dev/null
+  clang libclang-rt-14-dev clang-format clang-tidy >/dev/null

@@ -54,7 +54,7 @@ QString ExportLogsToExcel(CommandContext& p, const QStringList& names)
     const std::vector<logsheet::SheetLayout> sheets = logSheets(p, names);
     if (sheets.empty())
         return QString();
-    const QString path = FreeWorkbookPath(p.platform.folders->dataFolder(), p.unit.id.UnitSerialNo);
+    QString path = FreeWorkbookPath(p.platform.folders->dataFolder(), p.unit.id.UnitSerialNo);
     if (const auto error = WriteWorkbook(path, sheets)) {
         fileErrorBox(p.platform.prompts, *error);
         return QString();

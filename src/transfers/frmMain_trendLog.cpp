@@ -40,7 +40,7 @@ QString frmMain::GetTrendLogFile(bool longTerm, int count)
                                     PromptIcon::Exclamation);
     if (result != PagingResult::Read)
         return QString();
-    const QString name = TrendLogFileName(p.unit.id.UnitSerialNo);
+    QString name = TrendLogFileName(p.unit.id.UnitSerialNo);
     if (!writeTrendLogFile(p, p.platform.folders->dataFolder() + QLatin1Char('/') + name))
         return QString();
     return name;

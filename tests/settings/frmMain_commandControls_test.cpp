@@ -222,7 +222,7 @@ std::vector<ControlCase> transmitterCases(const QByteArrayList& readings)
     const auto ui = [](ControlsWindow& c) -> frmMainUi& { return c.u.w().ui; };
     const auto on = [ui](ControlsWindow& c) { click(ui(c).chkPS); };
     const auto startedOn = [ui](ControlsWindow& c) { tick(c.u, ui(c).chkPS); };
-    const auto startedOff = [ui](ControlsWindow& c) { c.u.w().DisableConstPwrInput(); };
+    const auto startedOff = [](ControlsWindow& c) { c.u.w().DisableConstPwrInput(); };
     const auto inputs = [ui](bool enabled) {
         return [ui, enabled](ControlsWindow& c) {
             EXPECT_EQ(ui(c).chkConstPwr->isEnabled(), enabled);
