@@ -30,7 +30,10 @@ struct PtyLink {
     explicit PtyLink(int delayMs)
     {
         unit.editProfile([delayMs](SimUnitProfile& p) {
-            p.set("?!#(", "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40");
+            p.set("?!#(", "?"
+                          "\x44\x40\x40\x40"
+                          "\x40\x40\x40\x40"
+                          "\x40\x40\x40\x40");
             p.defaultBehaviour.delayMs = delayMs;
         });
         sim.start();
@@ -53,7 +56,7 @@ struct PtyLink {
 
 double seconds(clockid_t id)
 {
-    timespec ts {};
+    timespec ts{};
     clock_gettime(id, &ts);
     return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
 }
@@ -117,7 +120,7 @@ void BM_SilentWaitCpu(benchmark::State& state)
     state.counters["cpu_pct_process"] = 100.0 * processCpu / wall;
 }
 BENCHMARK(BM_SilentWaitCpu)->Iterations(3)->Unit(benchmark::kMillisecond);
-}
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -184,8 +184,13 @@ void BM_FirstReadTcp(benchmark::State& state)
     state.counters["bytes"] = bytes;
     state.counters["wire_ms_100Mbit"] = bytes * 8.0 / 1e8 * 1000.0;
 }
-BENCHMARK(BM_FirstReadTcp)->Arg(1)->Arg(0)->ArgName("tube")->Iterations(5)->UseManualTime()->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_FirstReadTcp)
+    ->Arg(1)
+    ->Arg(0)
+    ->ArgName("tube")
+    ->Iterations(5)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // CPU of the window's thread while it polls: on the real timer, and back to back.
 void measurePolling(benchmark::State& state, frmMain& w, Program& p)
@@ -212,8 +217,7 @@ void measurePolling(benchmark::State& state, frmMain& w, Program& p)
     state.counters["timer_cpu_pct"] = 100.0 * timerCpuMs / timerWallMs;
 }
 
-template <class Window, class... Args>
-void pollWindow(benchmark::State& state, const Args&... args)
+template <class Window, class... Args> void pollWindow(benchmark::State& state, const Args&... args)
 {
     Window t(args...);
     if (!t.ok) {
@@ -236,7 +240,7 @@ void BM_PollCpu(benchmark::State& state)
 }
 BENCHMARK(BM_PollCpu)->Arg(1)->Arg(0)->ArgName("tcp")->Iterations(1)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

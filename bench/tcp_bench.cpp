@@ -18,8 +18,9 @@
 #include <vector>
 
 namespace {
-const QByteArray Request("\x02" "A1\x03" "M\r\n");
-
+const QByteArray Request("\x02"
+                         "A1\x03"
+                         "M\r\n");
 
 double nowUs()
 {
@@ -113,7 +114,7 @@ void BM_TcpWaitForSilentUnitCpu(benchmark::State& state)
     state.counters["cpu_pct_of_core"] = wallMs > 0 ? 100.0 * cpuMs / wallMs : 0.0;
 }
 BENCHMARK(BM_TcpWaitForSilentUnitCpu)->Iterations(1)->Unit(benchmark::kMillisecond);
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -229,8 +229,13 @@ void BM_FaultLogTcp(benchmark::State& state)
     state.counters["wall_ms"] = wallMs;
     state.counters["wire_ms_100Mbit"] = bytes * 8.0 / 1e8 * 1000.0;
 }
-BENCHMARK(BM_FaultLogTcp)->Arg(1)->Arg(0)->ArgName("paged")->Iterations(3)->UseManualTime()->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_FaultLogTcp)
+    ->Arg(1)
+    ->Arg(0)
+    ->ArgName("paged")
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // ---- calibration tables ----
 
@@ -327,10 +332,15 @@ void BM_CalTableTcp(benchmark::State& state)
     state.counters["wall_ms"] = wallMs;
     state.counters["wire_ms_100Mbit"] = bytes * 8.0 / 1e8 * 1000.0;
 }
-BENCHMARK(BM_CalTableTcp)->Arg(0)->Arg(1)->ArgName("atn")->Iterations(3)->UseManualTime()->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_CalTableTcp)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("atn")
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -26,4 +26,4 @@ inline QByteArrayList pieces(const uint8_t* data, size_t size, qsizetype atLeast
 // A piece as the program reads text from the unit or a file: one byte per character.
 inline QString text(const QByteArray& piece) { return QString::fromLatin1(piece); }
 
-} // namespace fuzz
+}   // namespace fuzz

@@ -70,8 +70,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QTextStream out(stdout);
-    out << "Simulated " << chosen->first << " unit at 127.0.0.1, port " << server.port()
-        << ", address " << unit.profile().address << ". Ctrl+C ends it.\n";
+    out << "Simulated " << chosen->first << " unit at 127.0.0.1, port " << server.port() << ", address "
+        << unit.profile().address << ". Ctrl+C ends it.\n";
     out.flush();
     return app.exec();
 }

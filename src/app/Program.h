@@ -10,9 +10,9 @@
 struct Program : CommandContext {
     using CommandContext::CommandContext;
 
-    FilesState files;                      // folders and file choices
-    TransfersState transfers;              // log downloads: line tables, page state, the lock
-    bool EnetSettingsChanged = false;      // the network dialog sent changed settings
+    FilesState files;                   // folders and file choices
+    TransfersState transfers;           // log downloads: line tables, page state, the lock
+    bool EnetSettingsChanged = false;   // the network dialog sent changed settings
     // The connection (txn.ConnectionId) whose up-converter has no temperature sensor: the
     // set-up dialog asks its temperature no more until the next connection.
     std::optional<quint64> LcBucNoSensorConnection;

@@ -18,8 +18,12 @@
 
 class QDialog;
 class QKeyEvent;
-namespace entry { enum class Keys; }
-namespace levels { enum class ParamBox; }
+namespace entry {
+enum class Keys;
+}
+namespace levels {
+enum class ParamBox;
+}
 
 struct CalTableKind;
 struct LogPaging;
@@ -38,18 +42,18 @@ public:
     // ===== link: connect, search, start-up, TCP (link/frmMain_*.cpp) =====
 
     // PC serial port and network target, unit locator (link/frmMain_target.cpp)
-    void mnuComPort_Click(int index);          // entry index 0..9 of mnuComPort
+    void mnuComPort_Click(int index);   // entry index 0..9 of mnuComPort
     bool SetupSerialPort(int portNumber);
-    bool ConfigPort(int portNumber);           // true when the port or its settings changed
+    bool ConfigPort(int portNumber);   // true when the port or its settings changed
     void ClearComChecks();
-    void BuildComPortList();                   // shows the COM entries of the ports that exist
-    void mnuPortScan_Click();                  // "Scan for Serial Ports"
+    void BuildComPortList();    // shows the COM entries of the ports that exist
+    void mnuPortScan_Click();   // "Scan for Serial Ports"
     void mnuEnterIP_Click();
     void mnuEthPort_Click();
     void mnuLocateIP_Click();
 
     // Connecting, disconnecting and the serial unit search (link/frmMain_connect.cpp)
-    void btnConnect_Click();     // acts by the caption: "Connect", "Terminate", "Disconnect"
+    void btnConnect_Click();   // acts by the caption: "Connect", "Terminate", "Disconnect"
     void mnuConnect_Click();
     void mnuExtSrch_Click();
     void mnuAdvSrch_Click();
@@ -179,7 +183,7 @@ public:
     void SetSummaryStatus(const QString& field);
     void SetTWTASummaryStatus(const QString& field);   // the family routines of the panels
     void SetSSPASummaryStatus(const QString& field);
-    void SetAutoModeSumStatus(int byteC);              // waveguide switches and automatic mode
+    void SetAutoModeSumStatus(int byteC);   // waveguide switches and automatic mode
     void SetFaultStatus(const QString& field);
     void SetTWTAFaultStatus(const QString& field);
     void SetSSPAFaultStatus(const QString& field);
@@ -433,8 +437,8 @@ private:
 
     // status: panels
     status::NameInputs nameInputs() const;
-    void applyList(const status::ListDecoding& d, const std::array<std::array<QLabel*, 6>, 4>& bytes,
-                   QLabel* emptyRow, IndicatorListArea* area);
+    void applyList(const status::ListDecoding& d, const std::array<std::array<QLabel*, 6>, 4>& bytes, QLabel* emptyRow,
+                   IndicatorListArea* area);
     void placeRow(QWidget* label, int row, bool keepLeft);
     QLabel* summaryLabel(status::SummaryLabel label) const;
     void applySummary(const status::SummaryDecoding& d, const QString& field);

@@ -25,16 +25,13 @@ float bucSingle(CommandContext& p, const char* command, const char* echo, float 
     return v ? static_cast<float>(*v) : none;
 }
 
-} // namespace
+}   // namespace
 
 float ReadBucAttenuation(CommandContext& p) { return bucSingle(p, "PBCA?", "CA", -1.0f); }
 float ReadBucPower(CommandContext& p) { return bucSingle(p, "PBCP?", "CP", -60.0f); }
 float ReadBucSetpoint(CommandContext& p, bool* answered) { return bucSingle(p, "PBCS?", "CS", -60.0f, answered); }
 float ReadBucTemperature(CommandContext& p) { return bucSingle(p, "PBCT?", "CT", -60.0f); }
-float ReadBucMaxAttenuation(CommandContext& p, bool* answered)
-{
-    return bucSingle(p, "PBCN?", "CN", 31.5f, answered);
-}
+float ReadBucMaxAttenuation(CommandContext& p, bool* answered) { return bucSingle(p, "PBCN?", "CN", 31.5f, answered); }
 float ReadBucOffset(CommandContext& p, bool* answered) { return bucSingle(p, "PBCO?", "CO", 0.0f, answered); }
 float ReadBucIdeal(CommandContext& p) { return bucSingle(p, "PBCI?", "CI", 0.0f); }
 
@@ -71,4 +68,4 @@ bool ReadIFGainBalance(CommandContext& p)
     return true;
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -9,8 +9,8 @@ namespace SsaCmds {
 namespace {
 // The ";"-separated AMC replies: the parts after the echo up to ETX, between minParts and
 // maxParts of them, go into ReplyFields from 0; the entry after the last part is cleared.
-std::optional<QStringList> readAmcParts(CommandContext& p, const QString& command, const QString& echo,
-                                        int minParts, int maxParts)
+std::optional<QStringList> readAmcParts(CommandContext& p, const QString& command, const QString& echo, int minParts,
+                                        int maxParts)
 {
     const auto r = Ask(p, command);
     const int at = r ? r->find(echo) : 0;
@@ -57,7 +57,7 @@ std::optional<qint16> negativeAnodeValue(CommandContext& p, const QString& comma
         return std::nullopt;
     return NumericInteger(r->toEnd(7));
 }
-}
+}   // namespace
 
 bool ReadFloatSupplyYCA(CommandContext& p)
 {
@@ -136,4 +136,4 @@ qint16 ReadNegAnodeStartVoltage(CommandContext& p)
     return negativeAnodeValue(p, QStringLiteral("PBFF?"), QStringLiteral("BFF")).value_or(0);
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -25,4 +25,4 @@ qint16 ReadAnodeVoltageScale(CommandContext& p);
 bool ReadNegativeAnodeEnable(CommandContext& p);
 qint16 ReadNegAnodeStartVoltage(CommandContext& p);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -8,10 +8,7 @@ namespace SsaCmds {
 namespace {
 
 // Numeric value of the text, rounded into 16 bits; -1 when it does not fit.
-qint16 integerOr(const QString& text, qint16 fallback = -1)
-{
-    return NumericInteger(text).value_or(fallback);
-}
+qint16 integerOr(const QString& text, qint16 fallback = -1) { return NumericInteger(text).value_or(fallback); }
 
 // A one-digit setting: the echo found from position 3, the value the one character after it.
 qint16 oneCharAfterEcho(CommandContext& p, const QString& command, const QString& echo)
@@ -32,7 +29,7 @@ qint16 oneCharAtFixedPlace(CommandContext& p, const QString& command, const QStr
     return integerOr(r->fixed(valuePos, 1));
 }
 
-} // namespace
+}   // namespace
 
 QString ReadModelCfgPartNumber(CommandContext& p)
 {
@@ -139,4 +136,4 @@ QString ReadCalFactorText(CommandContext& p)
     return r->upToEtx(5).value_or(QStringLiteral("0.0,0.0;"));
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

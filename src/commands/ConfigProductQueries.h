@@ -32,4 +32,4 @@ ProductIdRecord ReadProductId(CommandContext& p);
 // "QS?": cal-factor table ("freq,dB;" pairs); "0.0,0.0;" for an empty table, "" unanswered.
 QString ReadCalFactorText(CommandContext& p);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -12,7 +12,7 @@ struct DisplayState {
     bool DrivePowerShown = false;
 
     // Window layout per family.
-    bool DualHelixDisplay = false;     // a single-tube TWTA also shows its heater current
-    bool CathodeDisplayModel = false;  // the model has the cathode-current display
-    bool InletTempShown = false;       // the inlet temperature box is in use
+    bool DualHelixDisplay = false;      // a single-tube TWTA also shows its heater current
+    bool CathodeDisplayModel = false;   // the model has the cathode-current display
+    bool InletTempShown = false;        // the inlet temperature box is in use
 };

@@ -17,7 +17,7 @@ constexpr std::array<qint32, 3> kPicDbmModels{5806, 5819, 5833};
 constexpr std::array<qint32, 2> kAlwaysDbmModels{5363, 5384};
 
 constexpr std::array kCathodeCountParts{"672-6129-006", "672-6129-004", "672-6129-008"};
-constexpr std::array kNoSubBandCompParts{"672-7436-001", "672-7436-002", "672-7436-003", "672-7436-004",
+constexpr std::array kNoSubBandCompParts{"672-7436-001", "672-7436-002", "672-7436-003",   "672-7436-004",
                                          "672-7436-005", "672-7436-006", "672-7436-005-QK"};
 constexpr std::array kInputDriveParts{"672-7415-004"};
 constexpr std::array kLldpParts{"672-7467-001", "672-7467-002"};
@@ -52,14 +52,14 @@ QString PrintableRun(const SsaCmds::Reply& r, int start)
     return r.between(start, stop);
 }
 
-} // namespace
+}   // namespace
 
 namespace SsaCmds {
 
 bool GetUnitIDFields(CommandContext& p)
 {
-    const QString prefix = p.unit.id.FirmwarePartNo == QLatin1String("672-7415-004") ? QStringLiteral("286-")
-                                                                                     : QStringLiteral("291-");
+    const QString prefix =
+        p.unit.id.FirmwarePartNo == QLatin1String("672-7415-004") ? QStringLiteral("286-") : QStringLiteral("291-");
     const auto r = Ask(p, QStringLiteral("00"));
     if (!r)
         return false;
@@ -106,7 +106,7 @@ QString ReadUnitId0S(CommandContext& p)
     return r->upToEtx(4, 4).value_or(QString());
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds
 
 QString ExpandUnitPartNo(const QString& field, const QString& prefix)
 {

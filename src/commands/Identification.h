@@ -13,7 +13,7 @@ bool GetUnitIDFields(CommandContext& p);
 QString ReadCPLDVersion(CommandContext& p);
 // "0S": identity text of the touch-screen models (not used further).
 QString ReadUnitId0S(CommandContext& p);
-} // namespace SsaCmds
+}   // namespace SsaCmds
 
 // The whole identification, run once by the first read: sets the family, model code,
 // firmware part number and families, CPLD version, identity boxes, serial number,

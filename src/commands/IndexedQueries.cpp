@@ -54,8 +54,7 @@ QString lettersFrom(const Reply& r, int start)
 }
 
 // One digit right after the echo, which must stand exactly at `pos`.
-qint16 digitAfterEchoAt(CommandContext& p, const QString& command, const QString& echo, int pos,
-                        int minLen)
+qint16 digitAfterEchoAt(CommandContext& p, const QString& command, const QString& echo, int pos, int minLen)
 {
     const auto r = Ask(p, command);
     if (!r || r->len() <= minLen || r->find(echo) != pos)
@@ -91,7 +90,7 @@ QString tripLevel(const Reply& r, const QString& echo)
     return level;
 }
 
-} // namespace
+}   // namespace
 
 bool ReadADCScalers(CommandContext& p, std::span<qint16> scalers)
 {
@@ -300,4 +299,4 @@ qint16 ReadFanControlTemperature(CommandContext& p)
     return DirectInteger(r->toEnd(6)).value_or(-1);
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -41,4 +41,4 @@ qint16 ReadHeaterState(CommandContext& p);
 bool GetFactoryTripLevels(CommandContext& p);
 qint16 ReadFanControlTemperature(CommandContext& p);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -25,16 +25,15 @@ std::optional<QString> numberedValue(const Reply& r)
 QString signedNumberChars(const Reply& r, int start)
 {
     const QString rest = r.toEnd(start);
-    const auto end = std::find_if(rest.begin(), rest.end(),
-                                  [](QChar c) { return c.unicode() < 32 || c.unicode() > 60; });
+    const auto end =
+        std::find_if(rest.begin(), rest.end(), [](QChar c) { return c.unicode() < 32 || c.unicode() > 60; });
     return rest.left(end - rest.begin());
 }
 
 // Band RF limit: "PBRC?" / "PBRF?" on the models that have it, else the band's numbered
 // parameter, whose value is in tenths on most firmware.
-QString bandRFLimit(CommandContext& p, qint32 fw100, qint32 model, int band, bool echoModel,
-                    const QString& command, const QString& echo,
-                    const std::array<const char*, 4>& numbered)
+QString bandRFLimit(CommandContext& p, qint32 fw100, qint32 model, int band, bool echoModel, const QString& command,
+                    const QString& echo, const std::array<const char*, 4>& numbered)
 {
     if (echoModel) {
         const auto r = Ask(p, command);
@@ -55,8 +54,8 @@ QString bandRFLimit(CommandContext& p, qint32 fw100, qint32 model, int band, boo
         return QString();
     double v = NumericValue(r->toEnd(blank + 1));
     static constexpr std::array<qint32, 4> wholeUnitModels{5806, 5819, 5833, 5363};
-    const bool wholeUnits = model != 5384 && fw100 < 200
-        && std::find(wholeUnitModels.begin(), wholeUnitModels.end(), model) == wholeUnitModels.end();
+    const bool wholeUnits = model != 5384 && fw100 < 200 &&
+                            std::find(wholeUnitModels.begin(), wholeUnitModels.end(), model) == wholeUnitModels.end();
     if (!wholeUnits)
         v /= 10.0;
     return conv::TrimBlanks(conv::FormatNumber(v, QStringLiteral("#0.0")));
@@ -89,20 +88,18 @@ bool readEnableMask(CommandContext& p, const QString& command, const QString& ec
     return true;
 }
 
-} // namespace
+}   // namespace
 
 QString GetBandRCValue(CommandContext& p, qint32 firmwareVersion100, qint32 modelCode, int band)
 {
-    return bandRFLimit(p, firmwareVersion100, modelCode, band, modelCode == 7428,
-                       QStringLiteral("PBRC?"), QStringLiteral("RC"),
-                       {".?P71", ".?P118", ".?P122", ".?P126"});
+    return bandRFLimit(p, firmwareVersion100, modelCode, band, modelCode == 7428, QStringLiteral("PBRC?"),
+                       QStringLiteral("RC"), {".?P71", ".?P118", ".?P122", ".?P126"});
 }
 
 QString GetBandRFValue(CommandContext& p, qint32 firmwareVersion100, qint32 modelCode, int band)
 {
-    return bandRFLimit(p, firmwareVersion100, modelCode, band,
-                       modelCode == 7428 || modelCode == 7467, QStringLiteral("PBRF?"),
-                       QStringLiteral("RF"), {".?P66", ".?P116", ".?P120", ".?P124"});
+    return bandRFLimit(p, firmwareVersion100, modelCode, band, modelCode == 7428 || modelCode == 7467,
+                       QStringLiteral("PBRF?"), QStringLiteral("RF"), {".?P66", ".?P116", ".?P120", ".?P124"});
 }
 
 void ReadBandMaxAttenuations(CommandContext& p)
@@ -158,7 +155,7 @@ qint16 readLatch(CommandContext& p, const QString& command)
     const auto value = r ? numberedValue(*r) : std::nullopt;
     return value ? NumericInteger(*value).value_or(-1) : -1;
 }
-}
+}   // namespace
 
 qint16 ReadLowLineLatched(CommandContext& p) { return readLatch(p, QStringLiteral(".?P151")); }
 
@@ -236,4 +233,4 @@ bool ReadAlarmEnableMask(CommandContext& p)
     return readEnableMask(p, QStringLiteral("YIA?"), QStringLiteral("IA"), false);
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -26,4 +26,4 @@ PowerLimitReply ReadMaxRFPowerFaultLevel(CommandContext& p);
 bool ReadFaultEnableMask(CommandContext& p);
 bool ReadAlarmEnableMask(CommandContext& p);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

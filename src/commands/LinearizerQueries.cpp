@@ -16,7 +16,7 @@ std::optional<Reply> askSubBand(CommandContext& p, const QString& mnemonic, qint
 
 // The 4-character field after the echo and the sub-band digit.
 QString subBandField(const Reply& r, const QString& mnemonic) { return r.fixed(r.find(mnemonic) + 3, 4); }
-}
+}   // namespace
 
 bool GetLinearizerParams(CommandContext& p, bool withSlope)
 {
@@ -48,7 +48,10 @@ bool GetSubBandSaveParams(CommandContext& p, qint16 n, bool* tiltRead)
         return false;
     p.ReplyFields[0] = subBandField(*first, amplitude);
 
-    struct Step { QString mnemonic; size_t field; };
+    struct Step {
+        QString mnemonic;
+        size_t field;
+    };
     const Step steps[] = {{QStringLiteral("Pz"), 1}, {QStringLiteral("P/"), 2}};
     for (const Step& s : steps)
         if (const auto r = askSubBand(p, s.mnemonic, n, answered))
@@ -74,4 +77,4 @@ bool GetSubBandSaveParams(CommandContext& p, qint16 n, bool* tiltRead)
     return true;
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

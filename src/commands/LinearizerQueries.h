@@ -14,4 +14,4 @@ bool GetLinearizerParams(CommandContext& p, bool withSlope);
 // from the power-supply fallback.
 bool GetSubBandSaveParams(CommandContext& p, qint16 n, bool* tiltRead = nullptr);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

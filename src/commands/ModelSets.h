@@ -7,10 +7,7 @@
 using ModelCodeList = std::span<const qint32>;
 using PartNumberList = std::span<const char* const>;
 
-inline bool IsListedModel(ModelCodeList models, qint32 code)
-{
-    return std::ranges::find(models, code) != models.end();
-}
+inline bool IsListedModel(ModelCodeList models, qint32 code) { return std::ranges::find(models, code) != models.end(); }
 
 inline bool IsListedPart(PartNumberList parts, const QString& partNo)
 {

@@ -10,8 +10,7 @@ namespace {
 
 // The text from just after the echo up to the first ETX; nothing when the echo is missing
 // at or after `minPos`, or the reply is not longer than `minLen`.
-std::optional<QString> textToEtx(CommandContext& p, const QString& command, const QString& echo,
-                                 int minPos, int minLen)
+std::optional<QString> textToEtx(CommandContext& p, const QString& command, const QString& echo, int minPos, int minLen)
 {
     const auto r = Ask(p, command);
     if (!r || r->len() <= minLen)
@@ -36,7 +35,7 @@ QString dottedQuad(CommandContext& p, const char* command, const char* echo)
     return quad.join(QLatin1Char('.'));
 }
 
-} // namespace
+}   // namespace
 
 QString GetIPAddress(CommandContext& p) { return dottedQuad(p, "PEI?", "EI"); }
 QString GetNetMask(CommandContext& p) { return dottedQuad(p, "PEN?", "EN"); }
@@ -59,14 +58,12 @@ bool ReadDhcpEnabled(CommandContext& p)
 
 QString GetFactoryLLDPText(CommandContext& p)
 {
-    return textToEtx(p, QStringLiteral("QlldpFactorySetup?"), QStringLiteral("up "), 2, 24)
-        .value_or(QString());
+    return textToEtx(p, QStringLiteral("QlldpFactorySetup?"), QStringLiteral("up "), 2, 24).value_or(QString());
 }
 
 QString GetUserLLDPText(CommandContext& p)
 {
-    return textToEtx(p, QStringLiteral("QlldpSetupConfig?"), QStringLiteral("ig "), 2, 30)
-        .value_or(QString());
+    return textToEtx(p, QStringLiteral("QlldpSetupConfig?"), QStringLiteral("ig "), 2, 30).value_or(QString());
 }
 
 void ParseFactoryLLDP(CommandContext& p, const QString& text)
@@ -128,4 +125,4 @@ QString ReadTWTLifeText(CommandContext& p)
     return s > 6 ? r->between(6, s) : QString();
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

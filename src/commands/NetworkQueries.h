@@ -24,4 +24,4 @@ void ParseUserLLDP(CommandContext& p, const QString& text);
 bool ReadTWTEOLParams(CommandContext& p);
 QString ReadTWTLifeText(CommandContext& p);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -17,10 +17,10 @@ struct OptionFlags {
     bool PicProcessorUnit = false;
     bool EnetProcessorUnit = false;
     bool HasFaultEnableMask2 = false;
-    qint32 FaultEnableMask2 = 0;           // valid when HasFaultEnableMask2
+    qint32 FaultEnableMask2 = 0;   // valid when HasFaultEnableMask2
     bool HasLinearizerFault = false;
     bool HasExtRefFault = false;
-    QString AtnCountCmdPrefix = QStringLiteral(".D9");  // raw attenuator-count command
-    bool CommandCSupported = false;        // the unit takes "C" & count
+    QString AtnCountCmdPrefix = QStringLiteral(".D9");   // raw attenuator-count command
+    bool CommandCSupported = false;                      // the unit takes "C" & count
     bool TouchScreenUnit = false;
 };

@@ -2,7 +2,7 @@
 
 namespace {
 bool bitSet(qint32 word, int bit) { return (static_cast<quint32>(word) >> bit) & 1u; }
-}
+}   // namespace
 
 bool IsRackOption(qint32 w) { return !bitSet(w, 0); }
 bool HasDualTWTAOption(qint32 w) { return bitSet(w, 1); }

@@ -19,7 +19,7 @@ bool isPartNumber(const QString& s)
 }
 
 qint32 wholeValue(const QString& text) { return conv::ToLong(conv::Val(text)).value_or(0); }
-}
+}   // namespace
 
 qint32 ParseModelNumber(const QString& text, QString& partNo)
 {
@@ -37,8 +37,7 @@ qint32 ParseModelNumber(const QString& text, QString& partNo)
     if (dash < 2)
         return 0;
     const int next = conv::InStr(text, QStringLiteral("-"), dash + 1);
-    return next > 0 ? wholeValue(conv::Mid(text, dash + 1, next - dash - 1))
-                    : wholeValue(conv::Mid(text, dash + 1));
+    return next > 0 ? wholeValue(conv::Mid(text, dash + 1, next - dash - 1)) : wholeValue(conv::Mid(text, dash + 1));
 }
 
 QString ValidatePartNumber(IPrompts& prompts, const QString& text)
@@ -48,8 +47,8 @@ QString ValidatePartNumber(IPrompts& prompts, const QString& text)
         return conv::Mid(t, 5, 4) + conv::Mid(t, 10, 3);
     if (t.size() == 7)
         return t;
-    prompts.message(QStringLiteral("Invalid Part Number or format:xxx-xxxx-xxx"),
-                    QStringLiteral("Parameter Error"), PromptIcon::Exclamation, PromptButtons::Ok);
+    prompts.message(QStringLiteral("Invalid Part Number or format:xxx-xxxx-xxx"), QStringLiteral("Parameter Error"),
+                    PromptIcon::Exclamation, PromptButtons::Ok);
     return QString();
 }
 

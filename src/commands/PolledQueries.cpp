@@ -34,7 +34,7 @@ QString printableRunAfter(CommandContext& p, const QString& command)
     const auto r = askWithEcho(p, command, Q, at);
     return r ? runFrom(*r, at + 1, 32) : QString();
 }
-}
+}   // namespace
 
 QString ReadFwdRFPower(CommandContext& p)
 {
@@ -125,4 +125,4 @@ float ReadCurrentSenseResistor(CommandContext& p)
     return ohms ? static_cast<float>(*ohms) : 0.0f;
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -20,4 +20,4 @@ bool ReadCurrentSense(CommandContext& p);
 QString ReadCurrentSenseGain(CommandContext& p);
 float ReadCurrentSenseResistor(CommandContext& p);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

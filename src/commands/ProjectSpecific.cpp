@@ -16,8 +16,8 @@ struct ModelRule {
 
 bool Holds(const ModelRule& rule, const UnitIdentity& id)
 {
-    return IsListedModel(rule.models, id.UnitModelCode) || (rule.orExtRefTwta && id.ExtRefTwtaModel)
-        || (rule.orExtRefGroup && id.ExtRefModelGroup);
+    return IsListedModel(rule.models, id.UnitModelCode) || (rule.orExtRefTwta && id.ExtRefTwtaModel) ||
+           (rule.orExtRefGroup && id.ExtRefModelGroup);
 }
 
 void Apply(CommandContext& p, bool OptionFlags::*flag, const ModelRule& rule)
@@ -55,7 +55,7 @@ const ModelRule kAtnCountD1{kAtnCountD1Models, true};
 // Firmware builds after this day take the attenuator count as "C" & count.
 const QDate kLastDateWithoutCommandC(2008, 11, 1);
 
-} // namespace
+}   // namespace
 
 void SetUnitHeaterFaultOption(CommandContext& p) { Apply(p, &OptionFlags::HasHeaterFault, kHeaterFault); }
 
@@ -84,8 +84,8 @@ void SetUnitFaultOptions(CommandContext& p)
     OptionFlags& f = p.unit.flags;
     bool hasWord = false;
     if (!IsListedModel(kNoFaultMask2Models, id.UnitModelCode)) {
-        hasWord = (!id.IsTwtaUnit && id.FirmwareVersion100 > 255) || (id.IsTwtaUnit && id.FirmwareVersion100 > 523)
-            || f.PicProcessorUnit || IsListedModel(kFaultMask2Models, id.UnitModelCode);
+        hasWord = (!id.IsTwtaUnit && id.FirmwareVersion100 > 255) || (id.IsTwtaUnit && id.FirmwareVersion100 > 523) ||
+                  f.PicProcessorUnit || IsListedModel(kFaultMask2Models, id.UnitModelCode);
     }
     // A word this connection's unit did not send is never taken as its mask.
     f.HasFaultEnableMask2 = hasWord && p.unit.config.SecondMaskReceived;
@@ -117,11 +117,11 @@ void SetUnitCommandCSupport(CommandContext& p)
 void SetProjectSpecificValues(CommandContext& p)
 {
     static constexpr void (*kSetters[])(CommandContext&) = {
-        SetUnitHeaterFaultOption,      SetUnit3PhaseFaultOptions,       SetUnitExtRefPresetFaultOption,
-        SetUnitWGPressureFaultOption,  SetUnitWGArc1FaultOption,        SetUnitWGArc2FaultOption,
-        SetUnitExtRefLockFaultOption,  SetUnit24VPresentFaultOption,    SetUnitPICProcessorOption,
-        SetUnitNetburnerProcessorOption, SetUnitFaultOptions,           SetUnitLinearizerFaultOption,
-        SetUnitExtRefFaultOption,      SetUnitAtnCountCommand,          SetUnitCommandCSupport,
+        SetUnitHeaterFaultOption,        SetUnit3PhaseFaultOptions,    SetUnitExtRefPresetFaultOption,
+        SetUnitWGPressureFaultOption,    SetUnitWGArc1FaultOption,     SetUnitWGArc2FaultOption,
+        SetUnitExtRefLockFaultOption,    SetUnit24VPresentFaultOption, SetUnitPICProcessorOption,
+        SetUnitNetburnerProcessorOption, SetUnitFaultOptions,          SetUnitLinearizerFaultOption,
+        SetUnitExtRefFaultOption,        SetUnitAtnCountCommand,       SetUnitCommandCSupport,
     };
     for (auto setter : kSetters)
         setter(p);

@@ -10,7 +10,7 @@ namespace {
 constexpr QChar STX(0x02), ETX(0x03), ACK(0x06), NAK(0x15), CR('\r');
 
 bool isFrameByte(QChar c) { return c == STX || c == ETX || c == ACK || c == NAK || c == CR; }
-}
+}   // namespace
 
 Reply Reply::FromTcpLine(const QString& line)
 {
@@ -74,20 +74,11 @@ std::optional<QString> Reply::fixedWhole(int start, int width) const
     return conv::Mid(text, start, width);
 }
 
-QString Reply::between(int start, int stop) const
-{
-    return fixed(start, qMin(stop, dataEnd() + 1) - start);
-}
+QString Reply::between(int start, int stop) const { return fixed(start, qMin(stop, dataEnd() + 1) - start); }
 
-int Reply::codeAt(int pos) const
-{
-    return pos >= 3 && pos <= dataEnd() ? conv::CharCodeAt(text, pos) : -1;
-}
+int Reply::codeAt(int pos) const { return pos >= 3 && pos <= dataEnd() ? conv::CharCodeAt(text, pos) : -1; }
 
-QString Reply::field(int markPos, int k, int width) const
-{
-    return fixed(fieldStart(markPos, k, width), width);
-}
+QString Reply::field(int markPos, int k, int width) const { return fixed(fieldStart(markPos, k, width), width); }
 
 bool Reply::fieldTaken(int markPos, int k, int width, FieldTest test) const
 {
@@ -126,8 +117,8 @@ std::optional<Reply> AskTwice(CommandContext& p, const QString& command)
     return second ? second : first;
 }
 
-std::optional<FallbackReply> AskWithFallback(CommandContext& p, const QString& command,
-                                             const QString& fallback, bool twice)
+std::optional<FallbackReply> AskWithFallback(CommandContext& p, const QString& command, const QString& fallback,
+                                             bool twice)
 {
     if (auto r = twice ? AskTwice(p, command) : Ask(p, command))
         return FallbackReply{*r, false};
@@ -155,8 +146,7 @@ int StoreReplyFields(CommandContext& p, const QStringList& parts, int first)
     return stored;
 }
 
-int TakeFields(CommandContext& p, const Reply& r, int markPos, int width,
-               std::initializer_list<FieldTest> tests)
+int TakeFields(CommandContext& p, const Reply& r, int markPos, int width, std::initializer_list<FieldTest> tests)
 {
     int k = 0;
     for (FieldTest test : tests) {
@@ -213,4 +203,4 @@ std::optional<qint32> DirectLong(const QString& text)
     return n ? conv::ToLong(*n) : std::nullopt;
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

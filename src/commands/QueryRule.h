@@ -81,8 +81,8 @@ struct FallbackReply {
 };
 // Sends `command` (twice when `twice`); only when that fails (both, for a doubled one)
 // sends `fallback`. An answered reply without its echo never leads to the fallback.
-std::optional<FallbackReply> AskWithFallback(CommandContext& p, const QString& command,
-                                             const QString& fallback, bool twice = false);
+std::optional<FallbackReply> AskWithFallback(CommandContext& p, const QString& command, const QString& fallback,
+                                             bool twice = false);
 
 // ReplyFields entry k; an index outside 0..10 is never written.
 void SetReplyField(CommandContext& p, int k, const QString& text);
@@ -91,8 +91,7 @@ void SetReplyField(CommandContext& p, int k, const QString& text);
 int StoreReplyFields(CommandContext& p, const QStringList& parts, int first = 0);
 // Takes fixed-width fields after the mark at `markPos` into ReplyFields 0, 1, ... in order,
 // field k when tests[k] accepts it; stops at the first field refused. Returns the count taken.
-int TakeFields(CommandContext& p, const Reply& r, int markPos, int width,
-               std::initializer_list<FieldTest> tests);
+int TakeFields(CommandContext& p, const Reply& r, int markPos, int width, std::initializer_list<FieldTest> tests);
 
 // Numbered-parameter reply (".P" n " " value): the text after the first blank of the data up
 // to the data's end, when that blank stands at `minBlankPos` or later; nothing otherwise.
@@ -117,4 +116,4 @@ std::optional<double> DirectNumber(const QString& text);
 std::optional<qint16> DirectInteger(const QString& text);
 std::optional<qint32> DirectLong(const QString& text);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

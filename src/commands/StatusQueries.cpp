@@ -52,4 +52,4 @@ QString ReadSingleStatusWord(CommandContext& p, int type)
     return mark == 0 ? QString() : r->fixed(mark + 1, WordWidth);
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -20,4 +20,4 @@ qint16 ReadUnitStatusCode(CommandContext& p);
 // never past the data; "" when unanswered, without "?" or for any other type (nothing sent).
 QString ReadSingleStatusWord(CommandContext& p, int type);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

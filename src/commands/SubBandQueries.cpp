@@ -26,7 +26,7 @@ bool readDcText(CommandContext& p, const QString& command, const QString& echo, 
 
 // A sub-band's frequency: the 5 characters after "BS" and the sub-band digit.
 QString subBandFrequency(const Reply& r, int echoAt) { return conv::TrimBlanks(r.fixed(echoAt + 3, 5)); }
-}
+}   // namespace
 
 PSVsetReply ReadPSVsetValue(CommandContext& p, qint16 subBand)
 {
@@ -115,4 +115,4 @@ bool SendAtnCountCmd(CommandContext& p, qint16 count)
     return SendUnitCommand(p, flags.AtnCountCmdPrefix + gap + number, false);
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -25,4 +25,4 @@ bool ReadDCVInRatio(CommandContext& p);
 // Sends a raw attenuator DAC count in the form the unit takes; True when acknowledged.
 bool SendAtnCountCmd(CommandContext& p, qint16 count);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -43,7 +43,7 @@ float fourCharValue(const Reply& r, int start)
 {
     return start + 4 < r.len() ? static_cast<float>(NumericValue(r.fixed(start, 4))) : 0.0f;
 }
-}
+}   // namespace
 
 qint16 ReadTemperature(CommandContext& p, bool twoSensors)
 {
@@ -117,9 +117,9 @@ bool ReadHelixHeaterReadings(CommandContext& p, bool fourFields)
     if (at == 0)
         return false;
     // Helix voltage and current, then heater voltage and second helix current.
-    const int taken = fourFields
-        ? TakeFields(p, *r, at, 4, {FieldTest::Whole, FieldTest::Whole, FieldTest::Whole, FieldTest::Whole})
-        : TakeFields(p, *r, at, 4, {FieldTest::Whole, FieldTest::Whole});
+    const int taken =
+        fourFields ? TakeFields(p, *r, at, 4, {FieldTest::Whole, FieldTest::Whole, FieldTest::Whole, FieldTest::Whole})
+                   : TakeFields(p, *r, at, 4, {FieldTest::Whole, FieldTest::Whole});
     return taken >= 2;
 }
 
@@ -191,4 +191,4 @@ bool ReadUnitGain(CommandContext& p)
     return true;
 }
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

@@ -34,4 +34,4 @@ bool GetRFTripLevels(CommandContext& p);
 // ReplyFields 0 gain mode, 1 gain value.
 bool ReadUnitGain(CommandContext& p);
 
-} // namespace SsaCmds
+}   // namespace SsaCmds

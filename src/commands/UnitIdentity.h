@@ -24,18 +24,18 @@ struct ProductIdRecord {
 
 // Identity of the unit: what the identification finds right after connecting.
 struct UnitIdentity {
-    qint32 UnitModelCode = -1;       // middle group of the part number; -1 no type text
+    qint32 UnitModelCode = -1;   // middle group of the part number; -1 no type text
     bool IsTwtaUnit = false;
     QString UnitSerialNo;
-    QString FirmwarePartNo;          // the whole "672-####-###" found in the type text
+    QString FirmwarePartNo;   // the whole "672-####-###" found in the type text
     QString ModelCfgPartNo;
     qint32 FirmwareVersion100 = 0;   // revision x 100 (x 1 for a revision without a point)
     qint32 OptionWord = 0;
     bool LegacyStatusQuery = false;
 
     // --- identification (DetermineUnitType and GetUnitIDVersion) ---
-    QString ReportedFwPartNo;        // FirmwarePartNo as taken at identification
-    QString CpldVersion;             // "0C" reply; "" without one
+    QString ReportedFwPartNo;   // FirmwarePartNo as taken at identification
+    QString CpldVersion;        // "0C" reply; "" without one
     IdentityBoxTexts boxes;
     // Model and firmware families.
     bool ExtRefTwtaModel = false;
@@ -44,7 +44,7 @@ struct UnitIdentity {
     bool NoSubBandCompFirmware = false;
     bool InputDriveFirmware = false;
     bool LldpFirmware = false;
-    bool OduBucUnit = false;         // only set here; clearing the window clears it
-    bool DbmLevelsSupported = false; // stored by the first read from CanUsedBmTripLevels
-    ProductIdRecord ProductId;       // stored by the first read
+    bool OduBucUnit = false;           // only set here; clearing the window clears it
+    bool DbmLevelsSupported = false;   // stored by the first read from CanUsedBmTripLevels
+    ProductIdRecord ProductId;         // stored by the first read
 };

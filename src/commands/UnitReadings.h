@@ -31,7 +31,7 @@ struct UnitReadings {
     FloatSupplyValues FloatSupplySettings;
 
     // --- polled readings ---
-    QString RfFrequencyText;           // "####0" MHz; "" when the unit gave none
+    QString RfFrequencyText;   // "####0" MHz; "" when the unit gave none
     // DC input limits and ratio, read once at the first read; "" when unanswered.
     QString DCVInAlarmLowLimit;
     QString DCVInAlarmHighLimit;

@@ -9,7 +9,7 @@ namespace {
 constexpr float StepMin = 0.0f;
 constexpr float StepMax = 31.5f;
 constexpr float Step = 0.5f;
-}
+}   // namespace
 
 float AdjustResult(float value)
 {
@@ -46,4 +46,4 @@ float SteppedAttenuation(float atten, bool up)
 
 QString AttenuationText(double value) { return conv::FormatNumber(value, QStringLiteral("#0.0")); }
 
-} // namespace buc
+}   // namespace buc

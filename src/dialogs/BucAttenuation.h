@@ -24,4 +24,4 @@ float SteppedAttenuation(float atten, bool up);
 // The attenuation as the box and the command show it ("#0.0").
 QString AttenuationText(double value);
 
-} // namespace buc
+}   // namespace buc

@@ -7,11 +7,16 @@ constexpr qsizetype ConsoleLineWidth = 100;
 QString ControlCharName(QChar c)
 {
     switch (c.unicode()) {
-    case 2: return QStringLiteral("[STX]");
-    case 3: return QStringLiteral("[ETX]");
-    case 6: return QStringLiteral("[ACK]");
-    case 21: return QStringLiteral("[NAK]");
-    default: return {};
+    case 2:
+        return QStringLiteral("[STX]");
+    case 3:
+        return QStringLiteral("[ETX]");
+    case 6:
+        return QStringLiteral("[ACK]");
+    case 21:
+        return QStringLiteral("[NAK]");
+    default:
+        return {};
     }
 }
 

@@ -41,7 +41,7 @@ private:
     QList<QAbstractButton*> buttons_;
 };
 
-} // namespace
+}   // namespace
 
 std::optional<QChar> TypedChar(const QKeyEvent& key)
 {
@@ -88,4 +88,4 @@ void SelectOption(const QList<QAbstractButton*>& buttons, int index)
         buttons.at(i)->setChecked(i == index);
 }
 
-} // namespace dialogkeys
+}   // namespace dialogkeys

@@ -33,4 +33,4 @@ void MakeOptionGroup(const QList<QAbstractButton*>& buttons);
 // Marks button `index` of the group and clears the others; any other index clears them all.
 void SelectOption(const QList<QAbstractButton*>& buttons, int index);
 
-} // namespace dialogkeys
+}   // namespace dialogkeys

@@ -7,7 +7,7 @@ void setOctet(qint16& octet, const QString& part)
     if (const auto v = conv::ToInteger(conv::Val(part)))
         octet = *v;
 }
-}
+}   // namespace
 
 void ParseOctets(const QString& text, std::array<qint16, 4>& octets)
 {

@@ -44,8 +44,8 @@ void FrmPowerSave::sendChanges()
     UnitConfig& c = p_.unit.config;
     if (!ui.cmbPowerLevel->isHidden() && ui.cmbPowerLevel->currentIndex() >= 0) {
         const auto level = static_cast<qint16>(conv::Val(ui.cmbPowerLevel->currentText().left(1)));
-        if (c.PowerSaveLevel >= 0 && level != c.PowerSaveLevel
-            && SendUnitCommand(p_, QStringLiteral("NP") + QString::number(level)))
+        if (c.PowerSaveLevel >= 0 && level != c.PowerSaveLevel &&
+            SendUnitCommand(p_, QStringLiteral("NP") + QString::number(level)))
             c.PowerSaveLevel = level;
     }
     const qint16 mode = ui.chkPowerMode->isChecked() ? 1 : 0;

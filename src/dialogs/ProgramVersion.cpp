@@ -1,9 +1,6 @@
 #include "dialogs/ProgramVersion.h"
 
-ProgramVersion CurrentProgramVersion()
-{
-    return {TUBAMON_VERSION_MAJOR, TUBAMON_VERSION_MINOR, TUBAMON_VERSION_PATCH};
-}
+ProgramVersion CurrentProgramVersion() { return {TUBAMON_VERSION_MAJOR, TUBAMON_VERSION_MINOR, TUBAMON_VERSION_PATCH}; }
 
 QString VersionLabelText(const ProgramVersion& v)
 {

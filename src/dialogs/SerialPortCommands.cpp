@@ -5,8 +5,8 @@ namespace ampcom {
 QString PortCommand(const QString& prefix, const QString& baud, const QString& parity, const QString& dataBits,
                     const QString& stopBits)
 {
-    return prefix + QStringLiteral("%1").arg(baud.toInt(), 6, 10, QLatin1Char('0')) + parity.left(1) + dataBits
-           + stopBits;
+    return prefix + QStringLiteral("%1").arg(baud.toInt(), 6, 10, QLatin1Char('0')) + parity.left(1) + dataBits +
+           stopBits;
 }
 
 QString WiringCommand(const QString& wiring, const QString& termination, const QString& address,
@@ -29,4 +29,4 @@ int ParityEntry(const QString& parity)
     return -1;
 }
 
-} // namespace ampcom
+}   // namespace ampcom

@@ -17,4 +17,4 @@ QString WiringCommand(const QString& wiring, const QString& termination, const Q
 // The list entry a reported parity letter selects: "N" 0, "O" 1, "E" 2; -1 for anything else.
 int ParityEntry(const QString& parity);
 
-} // namespace ampcom
+}   // namespace ampcom

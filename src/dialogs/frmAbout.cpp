@@ -9,7 +9,7 @@ namespace {
 // Where the registry has no tool: system-information programs of the common desktops.
 const QStringList DesktopTools = {QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
                                   QStringLiteral("gnome-system-monitor")};
-} // namespace
+}   // namespace
 
 frmAbout::frmAbout(IPrompts* prompts, ISystemInfoTool* tool, QWidget* owner)
     : QDialog(owner), prompts_(prompts), tool_(tool)
@@ -26,15 +26,9 @@ void frmAbout::Form_Load()
     ui.lblTitle->setText(QStringLiteral("Tubamon Utility (Tubamon)"));
 }
 
-void frmAbout::cmdOK_Click()
-{
-    accept();
-}
+void frmAbout::cmdOK_Click() { accept(); }
 
-void frmAbout::cmdSysInfo_Click()
-{
-    StartSysInfo();
-}
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void frmAbout::StartSysInfo()
 {

@@ -29,7 +29,7 @@ void selectNumber(QComboBox* list, qint64 value)
             list->setCurrentIndex(i);
 }
 
-} // namespace
+}   // namespace
 
 frmAmpCom::frmAmpCom(Program& p, const QString& unitAddress, QWidget* parent)
     : QDialog(parent), p_(p), unitAddress_(unitAddress)
@@ -74,8 +74,7 @@ void frmAmpCom::InitCom2Settings()
 
 // The parity choice runs its rule at once; the data bits the unit reported are then shown
 // with both entries offered, so that a Set pressed only for the speed keeps 8 data bits.
-void frmAmpCom::fillPort(const PortLists& port, qint32 baud, const QString& parity, qint16 dataBits,
-                         qint16 stopBits)
+void frmAmpCom::fillPort(const PortLists& port, qint32 baud, const QString& parity, qint16 dataBits, qint16 stopBits)
 {
     selectNumber(port.baud, baud);
     port.parity->setCurrentIndex(ampcom::ParityEntry(parity));
@@ -125,7 +124,7 @@ bool frmAmpCom::readyToSet(std::initializer_list<const QComboBox*> lists)
     for (const QComboBox* list : lists) {
         if (list->currentIndex() < 0) {
             p_.platform.prompts->message(QStringLiteral("Settings Incomplete."), QStringLiteral("Port Setting Error"),
-                                PromptIcon::Exclamation);
+                                         PromptIcon::Exclamation);
             return false;
         }
     }

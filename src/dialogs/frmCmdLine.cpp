@@ -22,15 +22,9 @@ frmCmdLine::frmCmdLine(LinkContext& p, QWidget* owner) : QWidget(owner, Qt::Wind
 // reports its text as picked: nothing may reach this half-destroyed window, let alone the unit.
 frmCmdLine::~frmCmdLine() { disconnect(ui.cmbCmd, nullptr, this, nullptr); }
 
-void frmCmdLine::Form_Load()
-{
-    ui.List1->clear();
-}
+void frmCmdLine::Form_Load() { ui.List1->clear(); }
 
-void frmCmdLine::cmbCmd_KeyPress()
-{
-    SendConsoleCommand(ui.cmbCmd->currentText());
-}
+void frmCmdLine::cmbCmd_KeyPress() { SendConsoleCommand(ui.cmbCmd->currentText()); }
 
 void frmCmdLine::cmbCmd_Click()
 {
@@ -38,10 +32,7 @@ void frmCmdLine::cmbCmd_Click()
         SendConsoleCommand(ui.cmbCmd->currentText());
 }
 
-void frmCmdLine::btnClose_Click()
-{
-    close();
-}
+void frmCmdLine::btnClose_Click() { close(); }
 
 void frmCmdLine::SendConsoleCommand(const QString& text)
 {

@@ -37,7 +37,7 @@ bool isRealLeave(const QFocusEvent* event)
            r == Qt::ShortcutFocusReason;
 }
 
-} // namespace
+}   // namespace
 
 bool EnetSettingsSent(const Program& p) { return p.EnetSettingsSentOn == p.txn.ConnectionId; }
 
@@ -57,8 +57,14 @@ frmEnetCfg::frmEnetCfg(Program& p, std::function<void(qint32)> portChanged, QWid
     ui.txtPort->setValidator(digits(32));
     ui.txtPort->installEventFilter(this);
     connect(ui.txtPort, &QLineEdit::textChanged, this, [this] { portEdited_ = true; });
-    connect(ui.optDhcp, &QRadioButton::toggled, this, [this](bool on) { if (on) modeChosen(true); });
-    connect(ui.optStaticIP, &QRadioButton::toggled, this, [this](bool on) { if (on) modeChosen(false); });
+    connect(ui.optDhcp, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            modeChosen(true);
+    });
+    connect(ui.optStaticIP, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            modeChosen(false);
+    });
     // OK and Cancel take no focus from a click, so clicking them never counts as leaving a box:
     // OK checks every box it sends, Cancel checks none.
     ui.cmdOK->setFocusPolicy(Qt::TabFocus);
@@ -78,7 +84,7 @@ void frmEnetCfg::Form_Load()
     ui.txtPort->setEnabled(shown && port != 2000);
     const auto boxes = ui.octetBoxes();
     const std::array<const std::array<qint16, 4>*, 3> arrays{&c.UnitIPOctets, &c.UnitNetMaskOctets,
-                                                              &c.UnitGatewayOctets};
+                                                             &c.UnitGatewayOctets};
     for (size_t i = 0; i < boxes.size(); ++i)
         boxes[i]->setText(QString::number((*arrays[i / 4])[i % 4]));
     (c.UnitDhcpEnabled ? ui.optDhcp : ui.optStaticIP)->setChecked(true);
@@ -174,8 +180,9 @@ bool frmEnetCfg::groupChanged(int group) const
 QString frmEnetCfg::groupText(int group) const
 {
     const UnitConfig& c = p_.unit.config;
-    const std::array<qint16, 4>& octets =
-        group == IpGroup ? c.UnitIPOctets : group == MaskGroup ? c.UnitNetMaskOctets : c.UnitGatewayOctets;
+    const std::array<qint16, 4>& octets = group == IpGroup     ? c.UnitIPOctets
+                                          : group == MaskGroup ? c.UnitNetMaskOctets
+                                                               : c.UnitGatewayOctets;
     QStringList parts;
     for (const qint16 octet : octets)
         parts << QString::number(octet);

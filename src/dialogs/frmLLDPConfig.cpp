@@ -79,7 +79,7 @@ void keepDigits(QLineEdit* box)
     }
 }
 
-} // namespace
+}   // namespace
 
 frmLLDPConfig::frmLLDPConfig(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
@@ -186,16 +186,16 @@ bool frmLLDPConfig::ValidFactoryParams()
 bool frmLLDPConfig::UserParamsChanged() const
 {
     const UnitConfig& c = p_.unit.config;
-    return ui.chkEnable->isChecked() != c.LldpEnabled || numberDiffers(ui.txtlldpTxTimer, c.LldpTxTimer)
-           || numberDiffers(ui.txtlldpHoldtime, c.LldpHoldTime) || numberDiffers(ui.txtlldpReinitDelay, c.LldpReinitDelay)
-           || ui.txtlldpHostname->text() != c.LldpHostName;
+    return ui.chkEnable->isChecked() != c.LldpEnabled || numberDiffers(ui.txtlldpTxTimer, c.LldpTxTimer) ||
+           numberDiffers(ui.txtlldpHoldtime, c.LldpHoldTime) ||
+           numberDiffers(ui.txtlldpReinitDelay, c.LldpReinitDelay) || ui.txtlldpHostname->text() != c.LldpHostName;
 }
 
 bool frmLLDPConfig::FactoryParmsChanged() const
 {
     const UnitConfig& c = p_.unit.config;
-    return numberDiffers(ui.txtlldpMED, c.LldpFactoryMed) || ui.txtlldpHWRev->text() != c.LldpFactoryHwRev
-           || ui.txtlldpUUID->text() != c.LldpFactoryUuid;
+    return numberDiffers(ui.txtlldpMED, c.LldpFactoryMed) || ui.txtlldpHWRev->text() != c.LldpFactoryHwRev ||
+           ui.txtlldpUUID->text() != c.LldpFactoryUuid;
 }
 
 // The unit's answer is not examined: the main window reads the values back afterwards.

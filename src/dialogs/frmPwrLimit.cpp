@@ -17,7 +17,7 @@ const QString OneDecimal = QStringLiteral("#0.0");
 
 float numberIn(const QString& text) { return static_cast<float>(conv::Val(text)); }
 
-} // namespace
+}   // namespace
 
 frmPwrLimit::frmPwrLimit(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
@@ -109,7 +109,8 @@ void frmPwrLimit::sendEnable()
 {
     UnitConfig& c = p_.unit.config;
     const bool enabled = ui.Check1->isChecked();
-    if (enabled != c.MaxPowerLimitEnabled && SendUnitCommand(p_, enabled ? QStringLiteral("PO1") : QStringLiteral("PO0")))
+    if (enabled != c.MaxPowerLimitEnabled &&
+        SendUnitCommand(p_, enabled ? QStringLiteral("PO1") : QStringLiteral("PO0")))
         c.MaxPowerLimitEnabled = enabled;
 }
 

@@ -3,8 +3,7 @@
 #include "dialogs/DialogKeys.h"
 #include <QRadioButton>
 
-frmSetSubBand::frmSetSubBand(const UnitConfig& config, std::function<void(qint16)> setCurrentSubBand,
-                             QWidget* parent)
+frmSetSubBand::frmSetSubBand(const UnitConfig& config, std::function<void(qint16)> setCurrentSubBand, QWidget* parent)
     : QDialog(parent), config_(config), setCurrentSubBand_(std::move(setCurrentSubBand))
 {
     ui.setupUi(this);

@@ -17,7 +17,7 @@ bool sendLevel(Program& p, const QString& first, const QString& fallback, const 
     return SendUnitCommand(p, first + level) || (!fallback.isEmpty() && SendUnitCommand(p, fallback + level));
 }
 
-} // namespace
+}   // namespace
 
 frmTempLimits::frmTempLimits(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
@@ -42,10 +42,7 @@ void frmTempLimits::Form_Load()
 
 bool frmTempLimits::txtFltTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, &frmTempLimits::sendFaultLevel); }
 
-bool frmTempLimits::txtAlrmTripLvl_KeyPress(QChar typed)
-{
-    return tripLevelKey(typed, &frmTempLimits::sendAlarmLevel);
-}
+bool frmTempLimits::txtAlrmTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, &frmTempLimits::sendAlarmLevel); }
 
 // Digits and Backspace go in, Enter sends the box's level, nothing else is taken.
 bool frmTempLimits::tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)())

@@ -36,7 +36,7 @@ QChar typedChar(const QKeyEvent& key)
     return key.text().size() == 1 && !key.matches(QKeySequence::Paste) ? key.text().at(0) : QChar();
 }
 
-} // namespace
+}   // namespace
 
 frmlcBucSetup::frmlcBucSetup(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
@@ -48,10 +48,10 @@ frmlcBucSetup::frmlcBucSetup(Program& p, QWidget* parent) : QDialog(parent), p_(
     connect(ui.UpDown1, &UpDown::UpClick, this, &frmlcBucSetup::UpDown1_UpClick);
     connect(ui.UpDown1, &UpDown::DownClick, this, &frmlcBucSetup::UpDown1_DownClick);
     EntryBoxEvents::install(ui.txtlcBucA, {
-        [this](QKeyEvent& key) { return attenuationKey(key); },
-        nullptr,
-        [this](Qt::FocusReason reason) { attenuationLeft(reason); },
-    });
+                                              [this](QKeyEvent& key) { return attenuationKey(key); },
+                                              nullptr,
+                                              [this](Qt::FocusReason reason) { attenuationLeft(reason); },
+                                          });
     Form_Load();
 }
 
@@ -62,8 +62,8 @@ void frmlcBucSetup::Form_Load()
     const UnitConfig& c = p_.unit.config;
     const bool fixed = c.LcBucMode == 0;
     ui.fraIdeal->setHidden(fixed);
-    for (QWidget* control : {static_cast<QWidget*>(ui.txtlcBucA), static_cast<QWidget*>(ui.btnadjAtn),
-                             static_cast<QWidget*>(ui.UpDown1)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(ui.txtlcBucA), static_cast<QWidget*>(ui.btnadjAtn), static_cast<QWidget*>(ui.UpDown1)})
         control->setEnabled(!fixed);
     ui.txtlcBucA->setText(buc::AttenuationText(c.LcBucAtten));
     ui.txtlcBucS->setText(reading(c.LcBucAtten + c.LcBucSetPoint));

@@ -19,7 +19,7 @@ namespace {
 QString onOff(bool on) { return on ? QStringLiteral("On") : QStringLiteral("Off"); }
 QString enabled(bool on) { return on ? QStringLiteral("Enabled") : QStringLiteral("Disabled"); }
 QString oneDecimal(double value) { return conv::FormatNumber(value, QStringLiteral("#0.0")); }
-} // namespace
+}   // namespace
 
 QStringList AttenuationLines(const QString& atnBox, bool touchScreen, float maxAttenuation)
 {
@@ -94,7 +94,8 @@ QStringList RFPolarityLines(bool menuEnabled, bool inverted)
 {
     if (!menuEnabled)
         return {};
-    return {QStringLiteral("#RF Inhibit Polarity: ") + (inverted ? QStringLiteral("Inverted") : QStringLiteral("Normal")),
+    return {QStringLiteral("#RF Inhibit Polarity: ") +
+                (inverted ? QStringLiteral("Inverted") : QStringLiteral("Normal")),
             inverted ? QStringLiteral("PTI0") : QStringLiteral("PTI1")};
 }
 
@@ -106,7 +107,8 @@ QStringList ConstantPowerLines(const QString& levelBox, bool displayWatts)
         const float value = static_cast<float>(conv::Val(levelBox));
         const QString dBm = displayWatts ? oneDecimal(SingleAsWritten(WattsToDbm(value))) : levelBox;
         const QString watts = oneDecimal(SingleAsWritten(displayWatts ? value : DbmToWatts(value)));
-        lines << QStringLiteral("#Constant Power Level: ") + dBm + QStringLiteral(" dBm (") + watts + QStringLiteral("W)")
+        lines << QStringLiteral("#Constant Power Level: ") + dBm + QStringLiteral(" dBm (") + watts +
+                     QStringLiteral("W)")
               << QStringLiteral("#G") + watts;
     }
     lines << QStringLiteral("#Constant Power: Disabled") << QStringLiteral("H");
@@ -127,7 +129,8 @@ QStringList EnetLines(const EnetValues& v)
 {
     if (!v.addressRead || v.address.isEmpty())
         return {QStringLiteral("#No Ethernet")};
-    QStringList lines{QStringLiteral("#Ethernet Mode: ") + (v.dhcp ? QStringLiteral("DHCP") : QStringLiteral("Static IP")),
+    QStringList lines{QStringLiteral("#Ethernet Mode: ") +
+                          (v.dhcp ? QStringLiteral("DHCP") : QStringLiteral("Static IP")),
                       QStringLiteral("#PEO") + (v.dhcp ? QStringLiteral("1") : QStringLiteral("0"))};
     if (!v.dhcp)
         lines << QStringLiteral("#Static IP Address: ") + v.address << QStringLiteral("PEI") + v.address
@@ -145,7 +148,7 @@ QStringList MaxSystemPowerLines(bool lldpFirmware, const QString& maxSysPrimePow
             LiveIf(!maxSysPrimePower.isEmpty(), QStringLiteral("QmaxSYSPower ") + maxSysPrimePower)};
 }
 
-} // namespace cmdlines
+}   // namespace cmdlines
 
 using namespace cmdlines;
 

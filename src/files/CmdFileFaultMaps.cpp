@@ -102,30 +102,19 @@ const MapBit kSspaSecondWordBits[] = {
     {3, "#  35 - PS Fault Signal:      ", nullptr},
 };
 const MapBit kTwtaAlarmBits[] = {
-    {0, "#  0 -   Input Overdrive:     ", nullptr},
-    {1, "#  1 -   Low Input Drive:     ", nullptr},
-    {2, "#  2 -   High Input Drive:    ", nullptr},
-    {3, "#  3 -   Const Pwr Suspend:   ", nullptr},
-    {4, "#  4 -   RF High:             ", nullptr},
-    {5, "#  5 -   RF Low:              ", nullptr},
-    {6, "#  6 -   Reflected RF:        ", nullptr},
-    {7, "#  7 -   VSWR Alarm:          ", nullptr},
-    {9, "#  9 -   Low DCV:             ", nullptr},
-    {10, "#  10 -  High Temperature:    ", nullptr},
-    {11, "#  11 -  Check Heatsink Fins: ", nullptr},
-    {12, "#  12 -  Ext Ref Present:     ", nullptr},
+    {0, "#  0 -   Input Overdrive:     ", nullptr},  {1, "#  1 -   Low Input Drive:     ", nullptr},
+    {2, "#  2 -   High Input Drive:    ", nullptr},  {3, "#  3 -   Const Pwr Suspend:   ", nullptr},
+    {4, "#  4 -   RF High:             ", nullptr},  {5, "#  5 -   RF Low:              ", nullptr},
+    {6, "#  6 -   Reflected RF:        ", nullptr},  {7, "#  7 -   VSWR Alarm:          ", nullptr},
+    {9, "#  9 -   Low DCV:             ", nullptr},  {10, "#  10 -  High Temperature:    ", nullptr},
+    {11, "#  11 -  Check Heatsink Fins: ", nullptr}, {12, "#  12 -  Ext Ref Present:     ", nullptr},
 };
 const MapBit kSspaAlarmBits[] = {
-    {0, "#  0 -   Input Overdrive:     ", nullptr},
-    {1, "#  1 -   Low Input Drive:     ", nullptr},
-    {2, "#  2 -   High Input Drive:    ", nullptr},
-    {3, "#  3 -   Const Pwr Suspend:   ", nullptr},
-    {4, "#  4 -   RF High:             ", nullptr},
-    {5, "#  5 -   RF Low:              ", nullptr},
-    {6, "#  6 -   Reflected RF:        ", nullptr},
-    {7, "#  7 -   VSWR Alarm:          ", nullptr},
-    {9, "#  9 -   Low DCV:             ", nullptr},
-    {10, "#  10 -  High Temperature:    ", nullptr},
+    {0, "#  0 -   Input Overdrive:     ", nullptr},  {1, "#  1 -   Low Input Drive:     ", nullptr},
+    {2, "#  2 -   High Input Drive:    ", nullptr},  {3, "#  3 -   Const Pwr Suspend:   ", nullptr},
+    {4, "#  4 -   RF High:             ", nullptr},  {5, "#  5 -   RF Low:              ", nullptr},
+    {6, "#  6 -   Reflected RF:        ", nullptr},  {7, "#  7 -   VSWR Alarm:          ", nullptr},
+    {9, "#  9 -   Low DCV:             ", nullptr},  {10, "#  10 -  High Temperature:    ", nullptr},
     {11, "#  11 -  DCV Input Alarm:     ", nullptr},
 };
 
@@ -150,11 +139,17 @@ QStringList mapLines(const char* title, std::span<const MapBit> bits, const Faul
 
 const char* kFaultTitle = "# Fault Bit-Map";
 const char* kAlarmTitle = "# Alarm Bit-Map";
-} // namespace
+}   // namespace
 
-QStringList TWTAFaultMapLines(const FaultMapUnit& u, qint32 mask) { return mapLines(kFaultTitle, kTwtaFaultBits, u, mask); }
+QStringList TWTAFaultMapLines(const FaultMapUnit& u, qint32 mask)
+{
+    return mapLines(kFaultTitle, kTwtaFaultBits, u, mask);
+}
 
-QStringList HPBucFaultMapLines(const FaultMapUnit& u, qint32 mask) { return mapLines(kFaultTitle, kHpBucFaultBits, u, mask); }
+QStringList HPBucFaultMapLines(const FaultMapUnit& u, qint32 mask)
+{
+    return mapLines(kFaultTitle, kHpBucFaultBits, u, mask);
+}
 
 QStringList SSPAFaultMapLines(const FaultMapUnit& u, qint32 mask, qint32 mask2)
 {
@@ -191,14 +186,15 @@ QStringList AlarmEnableLines(bool twta, qint32 mask, bool maskRead)
 QStringList LatchLines(bool extIlok, bool extIlokRead, bool lowLine, bool lowLineRead)
 {
     const auto pair = [](const char* label, const char* command, bool on, bool read) {
-        return QStringList{QString::fromLatin1(label) + (on ? QStringLiteral("Enabled") : QStringLiteral("Disabled")),
-                           LiveIf(read, QString::fromLatin1(command) + (on ? QStringLiteral("1") : QStringLiteral("0")))};
+        return QStringList{
+            QString::fromLatin1(label) + (on ? QStringLiteral("Enabled") : QStringLiteral("Disabled")),
+            LiveIf(read, QString::fromLatin1(command) + (on ? QStringLiteral("1") : QStringLiteral("0")))};
     };
-    return pair("#Ext Ilok Latched: ", ".P212 ", extIlok, extIlokRead)
-           + pair("#Low Line Latched: ", ".P151 ", lowLine, lowLineRead);
+    return pair("#Ext Ilok Latched: ", ".P212 ", extIlok, extIlokRead) +
+           pair("#Low Line Latched: ", ".P151 ", lowLine, lowLineRead);
 }
 
-} // namespace cmdlines
+}   // namespace cmdlines
 
 using namespace cmdlines;
 
@@ -228,7 +224,7 @@ FaultMapUnit faultMapUnit(const UnitState& unit)
     u.hasMask2 = f.HasFaultEnableMask2;
     return u;
 }
-} // namespace
+}   // namespace
 
 bool SaveFaultEnableCfg(CmdFileContext& c)
 {

@@ -36,7 +36,7 @@ QStringList SerialNumberLines(const QString& serialNumber)
 
 QStringList ModelCfgLines(const QString& modelCfg) { return {QStringLiteral("#ModelCfg: ") + modelCfg}; }
 
-} // namespace cmdlines
+}   // namespace cmdlines
 
 using namespace cmdlines;
 

@@ -14,7 +14,7 @@ namespace {
 QString enabled(bool on) { return on ? QStringLiteral("Enabled") : QStringLiteral("Disabled"); }
 QString oneOrZero(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 QString pattern(double value, const char* p) { return conv::FormatNumber(value, QString::fromLatin1(p)); }
-} // namespace
+}   // namespace
 
 QStringList RevRFOffsetLines(float offset)
 {
@@ -29,12 +29,12 @@ QStringList MaxPowerLimitLines(const QString& value, const QString& second, cons
     const QString limit = conv::FormatText(value, QStringLiteral("##0.0"));
     const QString comment = second.isEmpty()
                                 ? limit + QStringLiteral(" dBm")
-                                : limit + QStringLiteral(" dBm,") + conv::FormatText(second, QStringLiteral("##0.0"))
-                                      + QStringLiteral(" dBm");
+                                : limit + QStringLiteral(" dBm,") + conv::FormatText(second, QStringLiteral("##0.0")) +
+                                      QStringLiteral(" dBm");
     return {QStringLiteral("#Max RF Power Limit: ") + comment,
             QStringLiteral("PO") + value + (second.isEmpty() ? QString() : QStringLiteral(";") + second),
-            QStringLiteral("#Max RF Power Fault Level: ") + conv::FormatText(faultLevel, QStringLiteral("#0.0"))
-                + QStringLiteral(" dB"),
+            QStringLiteral("#Max RF Power Fault Level: ") + conv::FormatText(faultLevel, QStringLiteral("#0.0")) +
+                QStringLiteral(" dB"),
             QStringLiteral("POO") + faultLevel,
             QStringLiteral("#Max RF Power Limit Status: ") + enabled(on),
             QStringLiteral("PO") + oneOrZero(on)};
@@ -53,14 +53,16 @@ QStringList HelixCurrentRatioLines(qint16 ratio)
 {
     if (ratio < 0)
         return {};
-    return {QStringLiteral("#Helix Current Ratio:  ") + QString::number(ratio), QStringLiteral("YGHI") + QString::number(ratio)};
+    return {QStringLiteral("#Helix Current Ratio:  ") + QString::number(ratio),
+            QStringLiteral("YGHI") + QString::number(ratio)};
 }
 
 QStringList HelixCurrentTripLines(const QString& level)
 {
     if (level.isEmpty())
         return {};
-    return {QStringLiteral("#Helix Current Trip Level:  ") + level + QStringLiteral(" mA"), QStringLiteral("#YFTH") + level};
+    return {QStringLiteral("#Helix Current Trip Level:  ") + level + QStringLiteral(" mA"),
+            QStringLiteral("#YFTH") + level};
 }
 
 QStringList DCVInputLines(const DCVInputValues& v)
@@ -72,10 +74,8 @@ QStringList DCVInputLines(const DCVInputValues& v)
         const char* unit;
         const char* command;
     } rows[] = {
-        {v.alarmLow, "#  Alarm Low Limit: ", " V", "PBDAL"},
-        {v.alarmHigh, "#  Alarm High Limit: ", " V", "PBDAH"},
-        {v.faultLow, "#  Fault Low Limit: ", " V", "PBDFL"},
-        {v.faultHigh, "#  Fault High Limit: ", " V", "PBDFH"},
+        {v.alarmLow, "#  Alarm Low Limit: ", " V", "PBDAL"}, {v.alarmHigh, "#  Alarm High Limit: ", " V", "PBDAH"},
+        {v.faultLow, "#  Fault Low Limit: ", " V", "PBDFL"}, {v.faultHigh, "#  Fault High Limit: ", " V", "PBDFH"},
         {v.ratio, "#  DCV Input Ratio: ", "", "PBDR"},
     };
     for (const auto& r : rows)
@@ -97,7 +97,8 @@ QStringList TemperatureTripLines(const TemperatureTripValues& v)
     if (v.writesInlet && !v.picProcessor && !v.inletAlarm.isEmpty())
         lines << QStringLiteral("#Inlet Temperature Difference Alarm Level: ") + v.inletAlarm + QStringLiteral(" C")
               << QStringLiteral("PBKI") + v.inletAlarm;
-    lines << QStringLiteral("#Latch Temperature Faults: ") + enabled(v.latch) << QStringLiteral("PBKL") + oneOrZero(v.latch);
+    lines << QStringLiteral("#Latch Temperature Faults: ") + enabled(v.latch)
+          << QStringLiteral("PBKL") + oneOrZero(v.latch);
     return lines;
 }
 
@@ -115,8 +116,8 @@ QStringList CathodeMonitorLines(const CathodeValues& v)
     const QString ideal = pattern(v.idealCurrent, "##0");
     QStringList lines{QStringLiteral("#Cathode Current Monitoring: ") + enabled(v.enabled),
                       QStringLiteral("PBFS") + oneOrZero(v.enabled),
-                      QStringLiteral("#Anode Voltage Scale Factor: ") + scale + QStringLiteral(" V (")
-                          + pattern(v.anodeScale / 4096.0, "##0.0###") + QStringLiteral("V/Count)"),
+                      QStringLiteral("#Anode Voltage Scale Factor: ") + scale + QStringLiteral(" V (") +
+                          pattern(v.anodeScale / 4096.0, "##0.0###") + QStringLiteral("V/Count)"),
                       QStringLiteral("PBFT") + scale};
     if (v.negativeAnode)
         lines << QStringLiteral("#Negative Anode: Enabled") << QStringLiteral("PBFE1")
@@ -125,10 +126,11 @@ QStringList CathodeMonitorLines(const CathodeValues& v)
     else
         lines << QStringLiteral("#Negative Anode: Disabled") << QStringLiteral("PBFE0");
     lines << QStringLiteral("#Anode Voltage: ") + anode + QStringLiteral(" V") << QStringLiteral("PBFA") + anode
-          << QStringLiteral("#Cathode Current Scalar: ")
-                 + (v.countFirmware ? scalar : pattern(v.scalar / 4095.0 * 100.0, "##0.0") + QStringLiteral(" %"))
+          << QStringLiteral("#Cathode Current Scalar: ") +
+                 (v.countFirmware ? scalar : pattern(v.scalar / 4095.0 * 100.0, "##0.0") + QStringLiteral(" %"))
           << QStringLiteral("PBFO") + scalar
-          << QStringLiteral("#Ideal Cathode Current: ") + ideal + QStringLiteral(" ma") << QStringLiteral("PBFI") + ideal;
+          << QStringLiteral("#Ideal Cathode Current: ") + ideal + QStringLiteral(" ma")
+          << QStringLiteral("PBFI") + ideal;
     return lines;
 }
 
@@ -141,7 +143,7 @@ QStringList UnitHoursLines(bool twta, const QString& psHours, const QString& xmi
             QStringLiteral("#  Transmitter:  ") + xmitHours};
 }
 
-} // namespace cmdlines
+}   // namespace cmdlines
 
 using namespace cmdlines;
 
@@ -166,7 +168,8 @@ bool SaveHeaterStandby(CmdFileContext& c)
     if (c.p.unit.flags.TouchScreenUnit || !c.p.unit.id.IsTwtaUnit)
         return true;
     const frmMainUi& ui = c.w.ui;
-    c.Write(HeaterStandbyLines(ui.mnuHeaterState->isVisible(), ui.mnuHeaterState->isChecked(), ui.mnuHtrStby->isChecked()));
+    c.Write(
+        HeaterStandbyLines(ui.mnuHeaterState->isVisible(), ui.mnuHeaterState->isChecked(), ui.mnuHtrStby->isChecked()));
     return true;
 }
 
@@ -176,7 +179,7 @@ bool writesHelix(const UnitState& unit)
 {
     return !unit.flags.TouchScreenUnit && unit.id.UnitModelCode != 7428 && unit.id.IsTwtaUnit;
 }
-} // namespace
+}   // namespace
 
 bool SaveHelixCurrentRatio(CmdFileContext& c)
 {
@@ -198,8 +201,8 @@ bool SaveDCVInputLimits(CmdFileContext& c)
     if (unit.id.IsTwtaUnit || unit.flags.TouchScreenUnit || !unit.config.MonitorDCVInput)
         return true;
     const UnitReadings& r = unit.readings;
-    c.Write(DCVInputLines({r.DCVInAlarmLowLimit, r.DCVInAlarmHighLimit, r.DCVInFaultLowLimit, r.DCVInFaultHighLimit,
-                           r.DCVInRatio}));
+    c.Write(DCVInputLines(
+        {r.DCVInAlarmLowLimit, r.DCVInAlarmHighLimit, r.DCVInFaultLowLimit, r.DCVInFaultHighLimit, r.DCVInRatio}));
     return true;
 }
 

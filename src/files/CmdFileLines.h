@@ -50,40 +50,40 @@ QStringList MaxSystemPowerLines(bool lldpFirmware, const QString& maxSysPrimePow
 
 // ---- RF bands and sub-bands ----
 struct BandValues {
-    std::array<QString, 5> names;       // bands 1 to 4
+    std::array<QString, 5> names;   // bands 1 to 4
     std::array<QString, 5> freqs;
     bool multiBand = false;
-    std::array<QString, 4> maxAtten;    // dB text of bands 1 to 4; "" unanswered
-    QString currentBand;                // the selected item of the band list
+    std::array<QString, 4> maxAtten;   // dB text of bands 1 to 4; "" unanswered
+    QString currentBand;               // the selected item of the band list
 };
 QStringList BandLines(const BandValues& v);
 
 // One sub-band's parameters as GetSubBandSaveParams left them.
 struct SubBandParams {
-    bool read = false;                  // the read succeeded
-    std::array<QString, 6> fields;      // amplitude, phase, slope, gain flag, gain value, tilt
-    bool tiltRead = false;              // field 5 came from the tilt query
+    bool read = false;               // the read succeeded
+    std::array<QString, 6> fields;   // amplitude, phase, slope, gain flag, gain value, tilt
+    bool tiltRead = false;           // field 5 came from the tilt query
 };
 struct SubBandTempComp {
-    bool written = false;               // per-sub-band coefficients are written
+    bool written = false;   // per-sub-band coefficients are written
     QString coefficient;
     bool attnTemp = false;
 };
 // The highest numbered sub-band (1 to 8) that has a frequency; 0 when none has.
 int LastSubBand(const std::array<QString, 10>& freqs);
-QStringList SubBandLines(int n, const QString& freq, const SubBandParams& params, bool slopeOption,
-                         bool gainBalance, const SubBandTempComp& tempComp);
+QStringList SubBandLines(int n, const QString& freq, const SubBandParams& params, bool slopeOption, bool gainBalance,
+                         const SubBandTempComp& tempComp);
 // `gainFlag` is the flag of the last sub-band whose parameters gave one ("" when none did).
 QStringList SubBandClosingLines(const QString& gainFlag, qint16 currentSubBand);
 
 struct TempCompValues {
-    bool globalCoefficient = false;     // no per-sub-band coefficients
+    bool globalCoefficient = false;   // no per-sub-band coefficients
     QString coefficient;
     bool attnTemp = false;
     bool atnRangeSupported = false;
     QString maxCalTemp;
     QString minCalTemp;
-    bool writesAtnRange = false;        // the model takes the attenuator range
+    bool writesAtnRange = false;   // the model takes the attenuator range
     QString atnRange;
 };
 QStringList TempCompLines(const TempCompValues& v);
@@ -93,9 +93,9 @@ QStringList RedundantModeLines(bool automatic);
 
 // ---- trip levels ----
 struct TripLevel {
-    const char* label;                  // "#RF Power High: "
-    const char* letters[3];             // fault, alarm, disabled
-    const char* pattern;                // watts pattern of the command
+    const char* label;        // "#RF Power High: "
+    const char* letters[3];   // fault, alarm, disabled
+    const char* pattern;      // watts pattern of the command
 };
 extern const TripLevel kFwdHighTrip;
 extern const TripLevel kFwdLowTrip;
@@ -119,12 +119,12 @@ struct FaultMapUnit {
     bool twta = false;
     bool picProcessor = false;
     bool not7436 = true;
-    bool coverIlok = false;              // not a rack unit, not model 7436
-    bool powerSupply2 = false;           // dual-umbilical option, not model 7436
+    bool coverIlok = false;      // not a rack unit, not model 7436
+    bool powerSupply2 = false;   // dual-umbilical option, not model 7436
     bool dualTwta = false;
     bool heater = false, phaseSeq = false, missingPhase = false, extRefPresent = false, wgPressure = false;
     bool wgArc1 = false, extRefLock = false, wgArc2 = false, v24Present = false, linearizer = false, extRef = false;
-    bool hasMask2 = false;               // this connection's mask reply carried the second word
+    bool hasMask2 = false;   // this connection's mask reply carried the second word
 };
 QStringList TWTAFaultMapLines(const FaultMapUnit& u, qint32 mask);
 QStringList SSPAFaultMapLines(const FaultMapUnit& u, qint32 mask, qint32 mask2);
@@ -151,7 +151,7 @@ struct TemperatureTripValues {
     QString fault, alarm, inletAlarm;
     bool latch = false;
     bool picProcessor = false;
-    bool writesInlet = false;            // the model has the inlet difference alarm
+    bool writesInlet = false;   // the model has the inlet difference alarm
 };
 QStringList TemperatureTripLines(const TemperatureTripValues& v);
 QStringList FanTemperatureLines(qint16 temperature);
@@ -184,7 +184,7 @@ QStringList LEDModeLines(bool shown, bool disabled);
 // Elements 0 to 10; -1 for a scaler that did not answer.
 QStringList ADCScalerLines(bool twta, const std::array<qint16, 11>& scalers);
 struct PotValues {
-    std::array<qint16, 7> pots{};        // 1, 4, 5 and 6 used; -1 unanswered
+    std::array<qint16, 7> pots{};   // 1, 4, 5 and 6 used; -1 unanswered
     double overdrive = -1.0;
     bool overdriveRead = false;
     bool uplink = false;
@@ -197,4 +197,4 @@ struct FloatSupplyTexts {
 QStringList FloatSupplyLines(const FloatSupplyTexts& v);
 QStringList ProductIdLines(const QString& part, const QString& mfg, const QString& serial, const QString& function);
 
-} // namespace cmdlines
+}   // namespace cmdlines

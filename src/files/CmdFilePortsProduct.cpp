@@ -13,7 +13,7 @@ namespace {
 // The Str form: a blank before a value of 0 or more.
 QString strForm(qint32 value) { return (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value); }
 QString baud(qint32 value) { return conv::FormatNumber(value, QStringLiteral("000000")); }
-} // namespace
+}   // namespace
 
 QStringList SerialPortLines(const PortValues& v)
 {
@@ -72,8 +72,7 @@ QStringList ADCScalerLines(bool twta, const std::array<qint16, 11>& scalers)
         const qint16 value = scalers[static_cast<size_t>(r.index)];
         const QString text = QString::number(value);
         // A scaler that did not answer is recorded, never sent as -1.
-        lines << QString::fromLatin1(label) + text
-              << LiveIf(value >= 0, QStringLiteral("YO%1 ").arg(r.index) + text);
+        lines << QString::fromLatin1(label) + text << LiveIf(value >= 0, QStringLiteral("YO%1 ").arg(r.index) + text);
     }
     return lines;
 }
@@ -92,8 +91,8 @@ QStringList DigitalPotLines(bool twta, const PotValues& v)
           << LiveIf(v.overdriveRead, QStringLiteral("YP3 ") + overdrive) << pot("#Overdrive Sensitivity:", 4)
           << pot("#Overdrive Alarm Limit:", 5) << pot("#VTune Level:", 6);
     if (twta)
-        lines << QStringLiteral("#Uplink-Power-Control Availability: ")
-                     + (v.uplink ? QStringLiteral(" Enabled") : QStringLiteral(" Disabled"))
+        lines << QStringLiteral("#Uplink-Power-Control Availability: ") +
+                     (v.uplink ? QStringLiteral(" Enabled") : QStringLiteral(" Disabled"))
               << LiveIf(v.uplinkRead, v.uplink ? QStringLiteral("PBUH1") : QStringLiteral("PBUH0"));
     return lines;
 }
@@ -133,7 +132,7 @@ QStringList ProductIdLines(const QString& part, const QString& mfg, const QStrin
             QStringLiteral("#PBO") + part + ";" + mfg + ";" + serial + ";" + function};
 }
 
-} // namespace cmdlines
+}   // namespace cmdlines
 
 using namespace cmdlines;
 

@@ -29,7 +29,7 @@ QString bandCommand(int n, const QString& name, const QString& freq)
 {
     return QStringLiteral(".B%1").arg(n) + name + (freq.isEmpty() ? QString() : "," + freq);
 }
-} // namespace
+}   // namespace
 
 QStringList BandLines(const BandValues& v)
 {
@@ -52,8 +52,8 @@ QStringList BandLines(const BandValues& v)
             if (!atten.isEmpty()) {
                 // The comment in dB; the parameter in the unit's own tenths of a dB.
                 lines << QStringLiteral("#Max RF Atten: ") + atten + QStringLiteral(" db")
-                      << QStringLiteral(".P%1 ").arg(318 + n)
-                             + conv::FormatNumber(conv::Val(atten) * 10.0, QStringLiteral("##0"));
+                      << QStringLiteral(".P%1 ").arg(318 + n) +
+                             conv::FormatNumber(conv::Val(atten) * 10.0, QStringLiteral("##0"));
             }
             lines << bandCommand(n, name, freq);
         }
@@ -70,8 +70,8 @@ int LastSubBand(const std::array<QString, 10>& freqs)
     return 0;
 }
 
-QStringList SubBandLines(int n, const QString& freq, const SubBandParams& params, bool slopeOption,
-                         bool gainBalance, const SubBandTempComp& tempComp)
+QStringList SubBandLines(int n, const QString& freq, const SubBandParams& params, bool slopeOption, bool gainBalance,
+                         const SubBandTempComp& tempComp)
 {
     const QString sub = QString::number(n);
     const QString at = QStringLiteral(":") + sub;
@@ -87,7 +87,8 @@ QStringList SubBandLines(int n, const QString& freq, const SubBandParams& params
             // A value the unit did not give is recorded, never sent bare.
             lines << QStringLiteral("#  Linearizer Settings for Sub-Band ") + sub
                   << QStringLiteral("#    Lin Amp: ") + f[0] << QStringLiteral("PZ") + f[0] + at
-                  << QStringLiteral("#    Lin Phase: ") + f[1] << LiveIf(!f[1].isEmpty(), QStringLiteral("Pz") + f[1] + at);
+                  << QStringLiteral("#    Lin Phase: ") + f[1]
+                  << LiveIf(!f[1].isEmpty(), QStringLiteral("Pz") + f[1] + at);
             if (slopeOption)
                 lines << QStringLiteral("#    Lin Slope: ") + f[2]
                       << LiveIf(!f[2].isEmpty(), QStringLiteral("P/") + f[2] + at);
@@ -101,9 +102,10 @@ QStringList SubBandLines(int n, const QString& freq, const SubBandParams& params
         }
     }
     if (tempComp.written)
-        lines << QStringLiteral("#    Temperature Coefficient: ") + tempComp.coefficient
-                     + (tempComp.attnTemp ? QStringLiteral(" (Attn:Temp)") : QStringLiteral(" dB/Deg C"))
-              << LiveIf(!tempComp.coefficient.isEmpty(), QStringLiteral("YB") + tempComp.coefficient + QStringLiteral("s") + sub);
+        lines << QStringLiteral("#    Temperature Coefficient: ") + tempComp.coefficient +
+                     (tempComp.attnTemp ? QStringLiteral(" (Attn:Temp)") : QStringLiteral(" dB/Deg C"))
+              << LiveIf(!tempComp.coefficient.isEmpty(),
+                        QStringLiteral("YB") + tempComp.coefficient + QStringLiteral("s") + sub);
     return lines;
 }
 
@@ -111,12 +113,13 @@ QStringList SubBandClosingLines(const QString& gainFlag, qint16 currentSubBand)
 {
     QStringList lines;
     if (!gainFlag.isEmpty())
-        lines << QStringLiteral("#Gain Balance Status: ")
-                     + (gainFlag == QLatin1String("0") ? QStringLiteral("Disabled") : QStringLiteral("Enabled"))
+        lines << QStringLiteral("#Gain Balance Status: ") +
+                     (gainFlag == QLatin1String("0") ? QStringLiteral("Disabled") : QStringLiteral("Enabled"))
               << QStringLiteral("PG") + gainFlag;
     const QString current = QString::number(currentSubBand);
     // No sub-band shown (0) or a failed read (-1) is recorded only.
-    lines << QStringLiteral("#Current SubBand: ") + current << LiveIf(currentSubBand >= 1, QStringLiteral("PBS") + current);
+    lines << QStringLiteral("#Current SubBand: ") + current
+          << LiveIf(currentSubBand >= 1, QStringLiteral("PBS") + current);
     return lines;
 }
 
@@ -124,8 +127,8 @@ QStringList TempCompLines(const TempCompValues& v)
 {
     QStringList lines;
     if (v.globalCoefficient && !v.coefficient.isEmpty())
-        lines << QStringLiteral("#Temperature Coefficient: ") + v.coefficient
-                     + (v.attnTemp ? QStringLiteral(" (Attn:Temp)") : QStringLiteral(" dB/Deg C"))
+        lines << QStringLiteral("#Temperature Coefficient: ") + v.coefficient +
+                     (v.attnTemp ? QStringLiteral(" (Attn:Temp)") : QStringLiteral(" dB/Deg C"))
               << QStringLiteral("YB") + v.coefficient;
     lines << QStringLiteral("#Gain Temperature Compensation: Disabled") << QStringLiteral("PI0");
     if (!v.atnRangeSupported)
@@ -166,14 +169,13 @@ QStringList TripLevelLines(const TripLevel& trip, const QString& box, const QStr
     // The comment shows dBm, the command carries watts; the box holds watts while the
     // window shows watts.
     const float value = static_cast<float>(conv::Val(box));
-    const QString dBm = displayWatts
-                            ? conv::FormatNumber(SingleAsWritten(WattsToDbm(value)), QStringLiteral("#0.0"))
-                            : conv::FormatText(box, QStringLiteral("#0.0"));
+    const QString dBm = displayWatts ? conv::FormatNumber(SingleAsWritten(WattsToDbm(value)), QStringLiteral("#0.0"))
+                                     : conv::FormatText(box, QStringLiteral("#0.0"));
     const float watts = displayWatts ? value : DbmToWatts(value);
     const int letters = tripType == QLatin1String("Fault") ? 0 : tripType == QLatin1String("Alarm") ? 1 : 2;
     return {QString::fromLatin1(trip.label) + tripType + QStringLiteral(" (") + dBm + QStringLiteral(" dBm)"),
-            QString::fromLatin1(trip.letters[letters])
-                + conv::FormatNumber(SingleAsWritten(watts), QString::fromLatin1(trip.pattern))};
+            QString::fromLatin1(trip.letters[letters]) +
+                conv::FormatNumber(SingleAsWritten(watts), QString::fromLatin1(trip.pattern))};
 }
 
 QStringList FactoryTripLines(const QString& fwd, const QString& margin, const QString& rev, bool writesMargin)
@@ -205,11 +207,12 @@ QStringList UnitCfgLines(qint32 word, bool oduBuc, bool modelWithoutOptions, boo
                      << QStringLiteral("# 9  Auto Clear BUC Fault:  Yes") << QStringLiteral("YM513")
                      << QStringLiteral("#");
     const bool all = !modelWithoutOptions;
-    lines << QStringLiteral("# 0  Rack/Odu:              ")
-                 + (IsRackOption(word) && all ? QStringLiteral("Rack") : QStringLiteral("Odu"));
+    lines << QStringLiteral("# 0  Rack/Odu:              ") +
+                 (IsRackOption(word) && all ? QStringLiteral("Rack") : QStringLiteral("Odu"));
     if (all) {
-        lines << (twta ? QStringLiteral("# 1  Dual TWTA:             ") : QStringLiteral("# 1  Dual Umbilical:        "))
-                     + yesNo(HasDualTWTAOption(word))
+        lines << (twta ? QStringLiteral("# 1  Dual TWTA:             ")
+                       : QStringLiteral("# 1  Dual Umbilical:        ")) +
+                     yesNo(HasDualTWTAOption(word))
               << QStringLiteral("# 2  Multi-Band:            ") + yesNo(HasMultiBandOption(word))
               << QStringLiteral("# 3  2-RF Detectors:        ") + yesNo(HasTwoRFDetectorsOption(word));
     }
@@ -249,13 +252,13 @@ QStringList LowCostBucLines(const BucValues& v)
             LiveIf(v.maxAttenRead, QStringLiteral("PBCN") + value(v.maxAtten))};
 }
 
-} // namespace cmdlines
+}   // namespace cmdlines
 
 using namespace cmdlines;
 
 namespace {
 QString selectedText(const QComboBox* box) { return box->currentIndex() >= 0 ? box->currentText() : QString(); }
-} // namespace
+}   // namespace
 
 bool SaveBandInfo(CmdFileContext& c)
 {
@@ -265,7 +268,8 @@ bool SaveBandInfo(CmdFileContext& c)
         c.p.ReplyFields[i].clear();
     SsaCmds::ReadBandMaxAttenuations(c.p);
     const UnitConfig& u = c.p.unit.config;
-    BandValues v{u.RfBandNames, u.RfBandFreqs, HasMultiBandOption(c.p.unit.id.OptionWord), {}, selectedText(c.w.ui.cmbRfBand)};
+    BandValues v{
+        u.RfBandNames, u.RfBandFreqs, HasMultiBandOption(c.p.unit.id.OptionWord), {}, selectedText(c.w.ui.cmbRfBand)};
     for (size_t i = 0; i < 4; ++i)
         v.maxAtten[i] = c.p.ReplyFields[i];
     c.Write(BandLines(v));
@@ -385,8 +389,8 @@ bool SaveUnitCfg(CmdFileContext& c)
 bool SaveLowCostBucCfg(CmdFileContext& c)
 {
     const UnitState& unit = c.p.unit;
-    if (unit.id.OduBucUnit || ModelIn(unit.id.UnitModelCode, {7415, 7436})
-        || !HasProgrammableBucOption(unit.id.OptionWord) || !c.w.ui.mnulcBucSetup->isVisible())
+    if (unit.id.OduBucUnit || ModelIn(unit.id.UnitModelCode, {7415, 7436}) ||
+        !HasProgrammableBucOption(unit.id.OptionWord) || !c.w.ui.mnulcBucSetup->isVisible())
         return true;
     const UnitConfig& u = unit.config;
     c.Write(LowCostBucLines({u.LcBucMode, u.LcBucSetPoint, u.LcBucOffset, u.LcBucAtten, u.LcBucMaxAtten,
@@ -394,7 +398,4 @@ bool SaveLowCostBucCfg(CmdFileContext& c)
     return true;
 }
 
-bool SaveCurrentSenseCfg(CmdFileContext&)
-{
-    return true;
-}
+bool SaveCurrentSenseCfg(CmdFileContext&) { return true; }

@@ -12,17 +12,22 @@ const QString kCrLf = QStringLiteral("\r\n");
 QString paramLogName(int kind)
 {
     switch (kind) {
-    case FileKind::ParamLog10Min: return QStringLiteral("10-Minute");
-    case FileKind::ParamLogHourly: return QStringLiteral("Hourly");
-    case FileKind::ParamLogDaily: return QStringLiteral("Daily");
-    case FileKind::ParamLogMonthly: return QStringLiteral("Monthly");
-    default: return QStringLiteral("Cathode Current");
+    case FileKind::ParamLog10Min:
+        return QStringLiteral("10-Minute");
+    case FileKind::ParamLogHourly:
+        return QStringLiteral("Hourly");
+    case FileKind::ParamLogDaily:
+        return QStringLiteral("Daily");
+    case FileKind::ParamLogMonthly:
+        return QStringLiteral("Monthly");
+    default:
+        return QStringLiteral("Cathode Current");
     }
 }
 
 bool isParamLog(int kind) { return kind >= FileKind::ParamLog10Min && kind <= FileKind::ParamLogCathode; }
 bool isTrendLog(int kind) { return kind == FileKind::TrendLogTwta || kind == FileKind::TrendLogSspa; }
-} // namespace
+}   // namespace
 
 FileIO::FileIO(const IClock* clock, const QLocale& locale) : clock_(clock), locale_(locale) {}
 
@@ -89,9 +94,9 @@ QStringList FileIO::HeaderLines(const QString& bareName, int kind, bool noColumn
     const QString hash = QStringLiteral("#");
 
     if (kind == FileKind::AtnCal || kind == FileKind::RfCal) {
-        const QString title = kind == FileKind::AtnCal
-                                  ? QStringLiteral("#                  Attenuator Cal File")
-                                  : QStringLiteral("#                  RF Power Cal File (") + rfBand_ + QStringLiteral(")");
+        const QString title = kind == FileKind::AtnCal ? QStringLiteral("#                  Attenuator Cal File")
+                                                       : QStringLiteral("#                  RF Power Cal File (") +
+                                                             rfBand_ + QStringLiteral(")");
         return {kRule, hash, title, hash, file, created, hash, kRule, QString()};
     }
     if (kind == FileKind::CmdFile)

@@ -30,7 +30,7 @@ constexpr int TrendLogSspa = 15;
 constexpr int Csv = 16;
 constexpr int CalFactor = 18;
 constexpr int Other = 19;
-}
+}   // namespace FileKind
 
 class FileIO {
 public:

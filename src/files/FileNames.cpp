@@ -38,7 +38,7 @@ bool unusable(const QString& path)
     QFileInfo info(path);
     if (info.exists())
         return !info.isDir();
-    for (QString up = info.absolutePath(); !up.isEmpty(); ) {
+    for (QString up = info.absolutePath(); !up.isEmpty();) {
         const QFileInfo parent(up);
         if (parent.exists())
             return !parent.isDir();
@@ -49,7 +49,7 @@ bool unusable(const QString& path)
     }
     return false;
 }
-} // namespace
+}   // namespace
 
 QString GetCalFilesFolder(const Folders& folders, const QString& calFilePath, const QString& subFolder)
 {
@@ -90,9 +90,12 @@ QString GetFreeTxtFileName(const QString& base) { return GetFreeFileName(base, Q
 QString CalFileNamePart(int fileType)
 {
     switch (fileType) {
-    case 1: return QStringLiteral("AtnCal");
-    case 2: return QStringLiteral("PwrCal");
-    default: return QString();
+    case 1:
+        return QStringLiteral("AtnCal");
+    case 2:
+        return QStringLiteral("PwrCal");
+    default:
+        return QString();
     }
 }
 
@@ -114,7 +117,7 @@ QString chosen(CalDialogContext& c, const QString& path)
     c.files.CalFilePath = QFileInfo(path).absolutePath();
     return path;
 }
-} // namespace
+}   // namespace
 
 QString GetFileNameToOpen(CalDialogContext& c, int /*fileType*/)
 {

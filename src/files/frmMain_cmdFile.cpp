@@ -29,7 +29,7 @@ void fileErrorBox(IPrompts* prompts, const QString& path)
         prompts->message(QStringLiteral("The file could not be written:\n") + path, QStringLiteral("File Error"),
                          PromptIcon::Exclamation);
 }
-} // namespace
+}   // namespace
 
 void frmMain::connectFileMenus()
 {
@@ -144,9 +144,8 @@ void frmMain::mnuSaveAs_Click()
     const QString folder = p.files.DialogFolder.isEmpty() ? p.platform.folders->dataFolder() : p.files.DialogFolder;
     const QString proposed =
         GetFreeTxtFileName(folder + QLatin1Char('/') + SafeFileNamePart(ui.txtSN->text()) + QStringLiteral("Cfg"));
-    const QString path = p.platform.prompts->saveFile(QStringLiteral("Save As"), folder,
-                                                      QString::fromLatin1(kTextFileFilter),
-                                                      QFileInfo(proposed).fileName());
+    const QString path = p.platform.prompts->saveFile(
+        QStringLiteral("Save As"), folder, QString::fromLatin1(kTextFileFilter), QFileInfo(proposed).fileName());
     if (path.isEmpty())
         return;
     p.files.DialogFileName = path;

@@ -9,7 +9,7 @@ CalDialogContext dialogContext(Program& p, const frmMainUi& ui)
 {
     return {*p.platform.prompts, *p.platform.folders, p.files, ui.txtPN->text(), ui.txtSN->text()};
 }
-} // namespace
+}   // namespace
 
 QString frmMain::GetUnitFolderName() const { return BuildUnitFileName(ui.txtPN->text(), ui.txtSN->text()); }
 

@@ -32,7 +32,7 @@ void runKept(LinkContext& p, DeferredActions::Queue& q)
     }
 }
 
-} // namespace
+}   // namespace
 
 void RunWhenLinkFree(LinkContext& p, std::function<void()> action)
 {

@@ -26,8 +26,8 @@ struct Platform {
     ISettingsStore* settings = nullptr;
     IShell* shell = nullptr;
     const Folders* folders = nullptr;
-    IUdpSocket* udp = nullptr;     // the unit locator's socket
-    IProgress* progress = nullptr; // the long transfers' indicator with Cancel
+    IUdpSocket* udp = nullptr;            // the unit locator's socket
+    IProgress* progress = nullptr;        // the long transfers' indicator with Cancel
     ISystemInfoTool* sysInfo = nullptr;   // the About box's system-information tool
 };
 
@@ -37,13 +37,13 @@ struct WindowHooks {
     std::function<void()> tcpLinkDropped;
 
     // The window's parts of the TCP connection procedures (TcpConnection.h).
-    std::function<void(bool on)> setPollTimer;              // Timer1 on or off
-    std::function<bool()> pollTimerActive;                  // Timer1 is running
-    std::function<void()> runPollTick;                      // Timer1_Timer, once
-    std::function<void()> clearAndDisableWindow;            // ClearForm, then DisableForm
-    std::function<void(const QString&)> setConnectCaption;  // btnConnect's caption
-    std::function<void(bool)> enableConnectButton;          // btnConnect enabled
-    std::function<void(bool)> enableConnectMenu;            // mnuConnect enabled
+    std::function<void(bool on)> setPollTimer;               // Timer1 on or off
+    std::function<bool()> pollTimerActive;                   // Timer1 is running
+    std::function<void()> runPollTick;                       // Timer1_Timer, once
+    std::function<void()> clearAndDisableWindow;             // ClearForm, then DisableForm
+    std::function<void(const QString&)> setConnectCaption;   // btnConnect's caption
+    std::function<void(bool)> enableConnectButton;           // btnConnect enabled
+    std::function<void(bool)> enableConnectMenu;             // mnuConnect enabled
 };
 
 struct LinkContext {
@@ -55,7 +55,7 @@ struct LinkContext {
     TcpLinkState tcp;
     TransactionState txn;
     WindowHooks hooks;
-    LinkDialogState linkDialogs;           // serial-port dialog and locator results
-    int PollPauseDepth = 0;                // poll pauses alive (see PollPause)
-    DeferredActions deferred;              // operator actions waiting for the link (DeferredActions.h)
+    LinkDialogState linkDialogs;   // serial-port dialog and locator results
+    int PollPauseDepth = 0;        // poll pauses alive (see PollPause)
+    DeferredActions deferred;      // operator actions waiting for the link (DeferredActions.h)
 };

@@ -16,10 +16,7 @@ bool ReplyAccepted(const QString& reply)
     return reply.size() > 20 && reply.contains(QStringLiteral("Orvan"), Qt::CaseSensitive);
 }
 
-QString ReplyText(const QString& reply)
-{
-    return conv::Mid(reply, 9);
-}
+QString ReplyText(const QString& reply) { return conv::Mid(reply, 9); }
 
 QString ListLine(const QString& address, const QString& text)
 {
@@ -40,4 +37,4 @@ std::optional<qint32> PortEntry(const QString& text, qint32 current)
     return conv::ToLong(value);
 }
 
-} // namespace locator
+}   // namespace locator

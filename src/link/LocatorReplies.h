@@ -23,4 +23,4 @@ QString ListLine(const QString& address, const QString& text);
 // The port box: empty keeps `current`; 1..65535 is taken; anything else is refused.
 std::optional<qint32> PortEntry(const QString& text, qint32 current);
 
-} // namespace locator
+}   // namespace locator

@@ -7,7 +7,7 @@
 namespace {
 constexpr QChar STX(0x02), ETX(0x03), ACK(0x06), NAK(0x15);
 constexpr QChar OpenBrace('{'), CloseBrace('}');
-}
+}   // namespace
 
 OVLink::OVLink(IClock* clock)
 {
@@ -80,8 +80,7 @@ bool OVLink::EnsurePortOpen()
         return false;
     }
     control_->setPortNumber(portNumber_);
-    if (!control_->setSettings(commSettings_) || !control_->setRtsEnable(true)
-        || !control_->setOpen(true)) {
+    if (!control_->setSettings(commSettings_) || !control_->setRtsEnable(true) || !control_->setOpen(true)) {
         setPortError(control_->errorString());
         return false;
     }
@@ -144,8 +143,8 @@ void OVLink::Receive(qint16& errNumber)
         const QChar c(static_cast<uchar>(got.at(0)));
         if (checksumNext) {
             done = true;
-            const int expected = ReplyBuffer.startsWith(OpenBrace) ? PrintableChecksum(ReplyBuffer)
-                                                                   : XorChecksum(ReplyBuffer);
+            const int expected =
+                ReplyBuffer.startsWith(OpenBrace) ? PrintableChecksum(ReplyBuffer) : XorChecksum(ReplyBuffer);
             errNumber_ = expected == c.unicode() ? 0 : 2;
             ReplyBuffer += c;
             continue;

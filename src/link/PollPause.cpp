@@ -1,8 +1,8 @@
 #include "link/PollPause.h"
 
 PollPause::PollPause(LinkContext& p, Mode mode)
-    : p_(p), mode_(mode), wasActive_(p.hooks.pollTimerActive && p.hooks.pollTimerActive()),
-      linkWasUp_(p.txn.LinkUp), connection_(p.txn.ConnectionId)
+    : p_(p), mode_(mode), wasActive_(p.hooks.pollTimerActive && p.hooks.pollTimerActive()), linkWasUp_(p.txn.LinkUp),
+      connection_(p.txn.ConnectionId)
 {
     ++p_.PollPauseDepth;
     if (p_.hooks.setPollTimer)

@@ -26,7 +26,7 @@ double asWritten(float f)
     const auto r = std::to_chars(buf, buf + sizeof buf, f);
     return QByteArray(buf, static_cast<int>(r.ptr - buf)).toDouble();
 }
-}
+}   // namespace
 
 QString GetBaudFromSettings(const QString& settings)
 {

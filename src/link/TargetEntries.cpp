@@ -5,9 +5,8 @@
 
 bool MatchesIPPattern(const QString& text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^.*[0-9]\\..*[0-9]\\..*[0-9]\\..*[0-9]$"),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression pattern(QStringLiteral("^.*[0-9]\\..*[0-9]\\..*[0-9]\\..*[0-9]$"),
+                                            QRegularExpression::DotMatchesEverythingOption);
     return pattern.match(text).hasMatch();
 }
 
@@ -39,17 +38,8 @@ std::optional<qint16> PollAddressEntry(const QString& answer)
     return static_cast<qint16>(code);
 }
 
-QString SerialPortCaption(int portNumber)
-{
-    return QStringLiteral("Serial Port:   COM") + QString::number(portNumber);
-}
+QString SerialPortCaption(int portNumber) { return QStringLiteral("Serial Port:   COM") + QString::number(portNumber); }
 
-QString EthernetPortCaption(qint32 port)
-{
-    return QStringLiteral("Ethernet Port:") + QString::number(port);
-}
+QString EthernetPortCaption(qint32 port) { return QStringLiteral("Ethernet Port:") + QString::number(port); }
 
-QString IPAddressCaption(const QString& host)
-{
-    return QStringLiteral("IP Address:    ") + host;
-}
+QString IPAddressCaption(const QString& host) { return QStringLiteral("IP Address:    ") + host; }

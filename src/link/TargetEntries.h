@@ -14,6 +14,6 @@ std::optional<qint32> EthernetPortEntry(const QString& answer);
 // A "Poll Address" answer: exactly one character "?", "@" or "A".."Z"; its character code.
 std::optional<qint16> PollAddressEntry(const QString& answer);
 
-QString SerialPortCaption(int portNumber);     // "Serial Port:   COM1"
-QString EthernetPortCaption(qint32 port);      // "Ethernet Port:2000"
-QString IPAddressCaption(const QString& host); // "IP Address:    10.0.0.254"
+QString SerialPortCaption(int portNumber);       // "Serial Port:   COM1"
+QString EthernetPortCaption(qint32 port);        // "Ethernet Port:2000"
+QString IPAddressCaption(const QString& host);   // "IP Address:    10.0.0.254"

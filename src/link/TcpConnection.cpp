@@ -10,14 +10,13 @@ namespace {
 constexpr int ConnectPauses = 20;
 constexpr int CloseReads = 11;
 
-template <class Signature, class... Args>
-void callHook(const std::function<Signature>& hook, Args&&... args)
+template <class Signature, class... Args> void callHook(const std::function<Signature>& hook, Args&&... args)
 {
     if (hook)
         hook(std::forward<Args>(args)...);
 }
 
-} // namespace
+}   // namespace
 
 bool OpenConnection(LinkContext& p)
 {
@@ -69,10 +68,9 @@ void sckTcp_DataArrival(LinkContext& p)
 
 void sckTcp_Error(LinkContext& p, const ITcpSocket::ErrorEvent& error)
 {
-    const QString text = QStringLiteral("Error No.: ") + QString::number(error.number) + "\r\n"
-                         + QStringLiteral("Descr: ") + error.description + "\r\n"
-                         + QStringLiteral("Scode: ") + QString::number(error.scode) + "\r\n"
-                         + QStringLiteral("Source: ") + error.source + "\r\n";
+    const QString text = QStringLiteral("Error No.: ") + QString::number(error.number) + "\r\n" +
+                         QStringLiteral("Descr: ") + error.description + "\r\n" + QStringLiteral("Scode: ") +
+                         QString::number(error.scode) + "\r\n" + QStringLiteral("Source: ") + error.source + "\r\n";
     if (p.platform.prompts && !p.tcp.ConnectWaitRunning)
         p.platform.prompts->message(text, QStringLiteral("TCP/IP Socket Error"), PromptIcon::Exclamation);
     if (p.platform.tcp)

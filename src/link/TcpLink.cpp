@@ -46,7 +46,7 @@ bool awaitReply(LinkContext& p, ITcpSocket& socket, qint64 deadline)
         clock.waitForEvents(static_cast<int>(left) + 1, true);
     }
 }
-} // namespace
+}   // namespace
 
 bool SendEnetCommand(LinkContext& p, QChar address, const QString& command)
 {

@@ -23,7 +23,7 @@ bool sendSerial(LinkContext& p, const QString& command, bool showError)
     }
     return true;
 }
-}
+}   // namespace
 
 bool SendUnitCommand(LinkContext& p, const QString& command, bool showError)
 {
@@ -46,7 +46,7 @@ bool SendUnitCommand(LinkContext& p, const QString& command, bool showError)
         BusyFlag inFlight(p.txn.InFlight);
         p.txn.ReplyOverEnet = RoutedOverEnet(p);
         answered = p.txn.ReplyOverEnet ? SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command)
-                                     : sendSerial(p, command, showError);
+                                       : sendSerial(p, command, showError);
     }
     LinkFreed(p);   // actions that came during the wait run once the caller is done
     // A reply that came in while its connection ended (a socket error in the same round of

@@ -22,7 +22,7 @@ QString SearchingMessage(int addressCode, const QString& settings)
     return QStringLiteral("Searching: ") + QChar(addressCode) + QStringLiteral(", ") + settings;
 }
 
-} // namespace UnitSearch
+}   // namespace UnitSearch
 
 void InitCommSettingsTable(LinkContext& p)
 {
@@ -32,8 +32,7 @@ void InitCommSettingsTable(LinkContext& p)
     p.conn.CommSettingsTable = table;
 }
 
-QString FindUnitAddress(LinkContext& p, const QString& settings, int low, int high,
-                        const std::function<bool()>& probe,
+QString FindUnitAddress(LinkContext& p, const QString& settings, int low, int high, const std::function<bool()>& probe,
                         const std::function<void(const QString&)>& showStatus)
 {
     using namespace UnitSearch;

@@ -13,7 +13,7 @@ constexpr int LowestAddress = 64;    // "@"
 constexpr int HighestAddress = 90;   // "Z"
 constexpr int FirstAddress = 65;     // "A": every search starts here
 constexpr int TableSlots = 21;
-constexpr float ProbeTimeout = 0.6f; // seconds per address
+constexpr float ProbeTimeout = 0.6f;   // seconds per address
 
 // The twelve line settings in search order.
 const QStringList& LineSettings();
@@ -21,17 +21,16 @@ const QStringList& LineSettings();
 int HighestSearchAddress(bool extended, bool advanced);
 // "Searching: B, 19200,N,8,1".
 QString SearchingMessage(int addressCode, const QString& settings);
-} // namespace UnitSearch
+}   // namespace UnitSearch
 
 // Fills conn.CommSettingsTable: the twelve line settings, then empty slots.
 void InitCommSettingsTable(LinkContext& p);
 
 // Tries the addresses from low to high (character codes 64..90) on one line setting, each
-// with the probe (the status-code query: true when answered) and a 0.6 s time-out, showing each try through showStatus. Returns
-// the address in the answering unit's reply (the link is left on it and on these settings) or
+// with the probe (the status-code query: true when answered) and a 0.6 s time-out, showing each try through showStatus.
+// Returns the address in the answering unit's reply (the link is left on it and on these settings) or
 // "" when none answered or conn.AbortScan was set between two tries (the link's address and
 // settings are then restored, unless other settings were chosen meanwhile). The link
 // time-out is always restored.
-QString FindUnitAddress(LinkContext& p, const QString& settings, int low, int high,
-                        const std::function<bool()>& probe,
+QString FindUnitAddress(LinkContext& p, const QString& settings, int low, int high, const std::function<bool()>& probe,
                         const std::function<void(const QString&)>& showStatus);

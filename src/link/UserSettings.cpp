@@ -11,12 +11,11 @@ namespace {
 constexpr qint16 LowestPollAddress = 63;    // "?"
 constexpr qint16 HighestPollAddress = 90;   // "Z"
 
-template <class T>
-T within(std::optional<T> value, T low, T high, T fallback)
+template <class T> T within(std::optional<T> value, T low, T high, T fallback)
 {
     return value && *value >= low && *value <= high ? *value : fallback;
 }
-}
+}   // namespace
 
 std::optional<qint16> LeadingInteger(const QString& text) { return conv::ToInteger(conv::Val(text)); }
 
@@ -48,8 +47,8 @@ std::optional<float> Single(const QString& text)
 bool IsUsableComSettings(const QString& text)
 {
     const auto baud = conv::ToNumber(GetBaudFromSettings(text));
-    return baud && *baud > 0 && !GetParityFromSettings(text).isEmpty()
-           && !GetDataBitsFromSettings(text).isEmpty() && !GetStopBitsFromSettings(text).isEmpty();
+    return baud && *baud > 0 && !GetParityFromSettings(text).isEmpty() && !GetDataBitsFromSettings(text).isEmpty() &&
+           !GetStopBitsFromSettings(text).isEmpty();
 }
 
 QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
@@ -96,4 +95,4 @@ void Write(ISettingsStore& store, const Values& v, const QString& calFilePath)
     store.sync();
 }
 
-} // namespace UserSettings
+}   // namespace UserSettings

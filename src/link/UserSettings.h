@@ -18,15 +18,15 @@ constexpr float DefaultRrfFloor = 27.0f;
 
 // The values the start-up reads and the shut-down writes.
 struct Values {
-    qint16 CurrentPort = DefaultPort;             // COM1..COM10
+    qint16 CurrentPort = DefaultPort;   // COM1..COM10
     QString ComSettings = DefaultComSettings;
-    bool PollStatus = false;                      // "Poll Single Address " ticked
-    qint16 PollAddress = DefaultPollAddress;      // character code 63..90
+    bool PollStatus = false;                   // "Poll Single Address " ticked
+    qint16 PollAddress = DefaultPollAddress;   // character code 63..90
     QString UseIP = DefaultIPAddress;
-    qint32 EthPort = DefaultEthPort;              // 1..65535
+    qint32 EthPort = DefaultEthPort;   // 1..65535
     bool UseEnet = false;
     float RrfFloor = DefaultRrfFloor;
-    bool UnitsSetting = false;                    // display in watts
+    bool UnitsSetting = false;   // display in watts
 };
 
 // Conversions of a stored text; nothing when it cannot be converted.
@@ -51,4 +51,4 @@ void Write(ISettingsStore& store, const Values& values, const QString& calFilePa
 // "True" / "False", as the Booleans are stored.
 QString BooleanText(bool value);
 
-} // namespace UserSettings
+}   // namespace UserSettings

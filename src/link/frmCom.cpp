@@ -6,8 +6,8 @@
 #include <QRadioButton>
 
 namespace {
-const QStringList BaudRates = {QStringLiteral("1200"),  QStringLiteral("2400"),  QStringLiteral("4800"),
-                               QStringLiteral("9600"),  QStringLiteral("19200"), QStringLiteral("38400"),
+const QStringList BaudRates = {QStringLiteral("1200"), QStringLiteral("2400"),  QStringLiteral("4800"),
+                               QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
                                QStringLiteral("57600")};
 }
 
@@ -64,19 +64,16 @@ void frmCom::SelectStopBits(const QString& stopBits)
 
 void frmCom::btnOK_Click()
 {
-    const QString parity = ui.Option5->isChecked() ? QStringLiteral("N,")
+    const QString parity = ui.Option5->isChecked()   ? QStringLiteral("N,")
                            : ui.Option4->isChecked() ? QStringLiteral("E,")
                                                      : QStringLiteral("O,");
-    p_.linkDialogs.ComDialogSettings = ui.cbBaud->currentText() + QLatin1Char(',') + parity
-                                       + (ui.Option2->isChecked() ? QStringLiteral("8,") : QStringLiteral("7,"))
-                                       + (ui.Option7->isChecked() ? QStringLiteral("1") : QStringLiteral("2"));
+    p_.linkDialogs.ComDialogSettings = ui.cbBaud->currentText() + QLatin1Char(',') + parity +
+                                       (ui.Option2->isChecked() ? QStringLiteral("8,") : QStringLiteral("7,")) +
+                                       (ui.Option7->isChecked() ? QStringLiteral("1") : QStringLiteral("2"));
     accept();
 }
 
-void frmCom::btnCancel_Click()
-{
-    reject();
-}
+void frmCom::btnCancel_Click() { reject(); }
 
 void frmCom::reject()
 {

@@ -12,10 +12,9 @@
 namespace {
 const QString BroadcastAddress = QStringLiteral("255.255.255.255");
 const QString SearchComplete = QStringLiteral("Search Complete");
-}
+}   // namespace
 
-frmLocateIP::frmLocateIP(Program& p, QWidget* parent)
-    : QDialog(parent), p_(p), udpSock_(*p.platform.udp)
+frmLocateIP::frmLocateIP(Program& p, QWidget* parent) : QDialog(parent), p_(p), udpSock_(*p.platform.udp)
 {
     ui.setupUi(this);
     connect(ui.btnSearch, &QPushButton::clicked, this, &frmLocateIP::btnSearch_Click);
@@ -58,10 +57,7 @@ void frmLocateIP::btnSearch_Click()
     ui.btnSearch->setEnabled(true);
 }
 
-void frmLocateIP::btnClose_Click()
-{
-    reject();
-}
+void frmLocateIP::btnClose_Click() { reject(); }
 
 void frmLocateIP::Search()
 {
@@ -98,8 +94,8 @@ void frmLocateIP::udpSock_DataArrival(int)
 
 void frmLocateIP::udpSock_Error(const IUdpSocket::ErrorEvent& error)
 {
-    showBox(QStringLiteral("UDP Error No: ") + QString::number(error.number) + QStringLiteral("\r\nDescr: ")
-                + error.description,
+    showBox(QStringLiteral("UDP Error No: ") + QString::number(error.number) + QStringLiteral("\r\nDescr: ") +
+                error.description,
             QStringLiteral("Network Error"));
 }
 

@@ -39,7 +39,7 @@ void clearSearchFlags(ConnectionState& c)
     c.ExtendedSearch = false;
     c.AdvancedSearch = false;
 }
-} // namespace
+}   // namespace
 
 void frmMain::btnConnect_Click()
 {

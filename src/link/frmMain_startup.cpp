@@ -22,7 +22,8 @@ frmMain::BusyScope::~BusyScope()
     if (--w_.busyDepth_ == 0 && w_.closePending_) {
         w_.closePending_ = false;
         // Closed from the event loop, once every handler frame has unwound.
-        QMetaObject::invokeMethod(&w_, [w = &w_] { w->close(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &w_, [w = &w_] { w->close(); }, Qt::QueuedConnection);
     }
 }
 

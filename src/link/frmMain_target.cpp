@@ -26,7 +26,7 @@ void setTcpTarget(Program& p)
         socket->setRemotePort(p.conn.EnetPort);
     }
 }
-} // namespace
+}   // namespace
 
 void frmMain::connectTargetMenus()
 {
@@ -91,17 +91,14 @@ void frmMain::BuildComPortList()
         ui.mnuComPort[static_cast<size_t>(n - 1)]->setVisible(ComPortExists(p.platform.settings, n));
 }
 
-void frmMain::mnuPortScan_Click()
-{
-    BuildComPortList();
-}
+void frmMain::mnuPortScan_Click() { BuildComPortList(); }
 
 void frmMain::mnuEnterIP_Click()
 {
     ITcpSocket* socket = p.platform.tcp;
-    const QString answer = p.platform.prompts->input(QStringLiteral("Enter IP Address (xxx.xxx.xxx.xxx)"),
-                                                     QStringLiteral("IP Address"),
-                                                     socket ? socket->remoteHost() : p.conn.UnitIPAddress);
+    const QString answer =
+        p.platform.prompts->input(QStringLiteral("Enter IP Address (xxx.xxx.xxx.xxx)"), QStringLiteral("IP Address"),
+                                  socket ? socket->remoteHost() : p.conn.UnitIPAddress);
     if (answer.isEmpty())
         return;
     if (!IsIPAddressEntry(answer)) {
@@ -119,9 +116,9 @@ void frmMain::mnuEnterIP_Click()
 void frmMain::mnuEthPort_Click()
 {
     ITcpSocket* socket = p.platform.tcp;
-    const QString answer = p.platform.prompts->input(
-        QStringLiteral("Enter Ethernet Port Number (1-65535)"), QStringLiteral("Ethernet Port"),
-        QString::number(socket ? socket->remotePort() : p.conn.EnetPort));
+    const QString answer = p.platform.prompts->input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
+                                                     QStringLiteral("Ethernet Port"),
+                                                     QString::number(socket ? socket->remotePort() : p.conn.EnetPort));
     const std::optional<qint32> port = EthernetPortEntry(answer);
     if (!port) {
         p.platform.prompts->message(QStringLiteral("Value out of range"), QStringLiteral("Ethernet Port Error"),

@@ -58,7 +58,7 @@ QString trimValBlanks(const QString& text)
         --e;
     return text.mid(b, e - b);
 }
-} // namespace
+}   // namespace
 
 double Val(const QString& text)
 {
@@ -155,7 +155,7 @@ QString roundDecimalText(const QString& text, int decimals, QString& intDigits)
     intDigits = digits.left(digits.size() - decimals);
     return digits.right(decimals);
 }
-}
+}   // namespace
 
 QString FormatNumber(double value, const QString& pattern)
 {
@@ -222,9 +222,8 @@ std::optional<QString> DecimalIPv4(const QString& text)
 namespace {
 int monthFromName(const QString& name)
 {
-    static const char* const names[] = {"january", "february", "march", "april", "may", "june",
-                                        "july", "august", "september", "october", "november",
-                                        "december"};
+    static const char* const names[] = {"january", "february", "march",     "april",   "may",      "june",
+                                        "july",    "august",   "september", "october", "november", "december"};
     const QString n = name.toLower();
     for (int i = 0; i < 12; ++i) {
         const QString full = QString::fromLatin1(names[i]);
@@ -233,7 +232,7 @@ int monthFromName(const QString& name)
     }
     return 0;
 }
-}
+}   // namespace
 
 std::optional<QDate> ToDate(const QString& text)
 {
@@ -278,7 +277,7 @@ bool isDateOnly(const QString& text)
         return QDate::isValid(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
     return IsDate(text);
 }
-}
+}   // namespace
 
 bool IsDateTime(const QString& text)
 {
@@ -297,4 +296,4 @@ bool IsDateTime(const QString& text)
     return m.capturedEnd(1) < m.capturedStart(2) && isDateOnly(date);
 }
 
-} // namespace conv
+}   // namespace conv

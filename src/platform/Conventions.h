@@ -57,4 +57,4 @@ std::optional<QDate> ToDate(const QString& text);
 // "h:mm:ss" (24-hour, or 1 to 12 with AM/PM), or a date, blanks or a comma, and a time.
 bool IsDateTime(const QString& text);
 
-} // namespace conv
+}   // namespace conv

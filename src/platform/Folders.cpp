@@ -6,14 +6,15 @@ namespace {
 QStringList chainUnder(const QString& root)
 {
     const QString org = QDir(root).filePath(QStringLiteral("OrvanTech"));
-    return {QDir::cleanPath(root), QDir::cleanPath(org), QDir::cleanPath(QDir(org).filePath(QStringLiteral("Tubamon")))};
+    return {QDir::cleanPath(root), QDir::cleanPath(org),
+            QDir::cleanPath(QDir(org).filePath(QStringLiteral("Tubamon")))};
 }
 
 QString calUnder(const QString& root)
 {
     return QDir::cleanPath(QDir(root).filePath(QStringLiteral("Orvan/Amplifier Calibration Files")));
 }
-}
+}   // namespace
 
 Folders::Folders()
 {

@@ -12,12 +12,10 @@ enum class PromptAnswer { Ok, Cancel, Yes, No };
 class IPrompts {
 public:
     virtual ~IPrompts() = default;
-    virtual PromptAnswer message(const QString& text, const QString& title,
-                                 PromptIcon icon = PromptIcon::Exclamation,
+    virtual PromptAnswer message(const QString& text, const QString& title, PromptIcon icon = PromptIcon::Exclamation,
                                  PromptButtons buttons = PromptButtons::Ok) = 0;
     // Empty answer on Cancel.
-    virtual QString input(const QString& prompt, const QString& title,
-                          const QString& proposed = QString()) = 0;
+    virtual QString input(const QString& prompt, const QString& title, const QString& proposed = QString()) = 0;
     // Empty path on Cancel. filter in "Text Files (*.txt)|*.txt|All Files (*.*)|*.*" form.
     virtual QString openFile(const QString& title, const QString& folder, const QString& filter) = 0;
     virtual QString saveFile(const QString& title, const QString& folder, const QString& filter,

@@ -49,7 +49,7 @@ QWidget* widgetOf(const QWindow* window)
     return nullptr;
 }
 
-} // namespace
+}   // namespace
 
 // Holds operator input back while waits let events run, in place of excluding it from the
 // rounds of events: a window that handles its close box during a wait (ClosesDuringWaits)

@@ -27,24 +27,34 @@ bool parseLineSettings(const QString& text, LineSettings& out)
     if (!ok || out.baud <= 0)
         return false;
     const QString parity = f[1].trimmed().toUpper();
-    if (parity == "N") out.parity = QSerialPort::NoParity;
-    else if (parity == "E") out.parity = QSerialPort::EvenParity;
-    else if (parity == "O") out.parity = QSerialPort::OddParity;
-    else if (parity == "M") out.parity = QSerialPort::MarkParity;
-    else if (parity == "S") out.parity = QSerialPort::SpaceParity;
-    else return false;
+    if (parity == "N")
+        out.parity = QSerialPort::NoParity;
+    else if (parity == "E")
+        out.parity = QSerialPort::EvenParity;
+    else if (parity == "O")
+        out.parity = QSerialPort::OddParity;
+    else if (parity == "M")
+        out.parity = QSerialPort::MarkParity;
+    else if (parity == "S")
+        out.parity = QSerialPort::SpaceParity;
+    else
+        return false;
     const int bits = f[2].trimmed().toInt(&ok);
     if (!ok || bits < 5 || bits > 8)
         return false;
     out.dataBits = static_cast<QSerialPort::DataBits>(bits);
     const QString stop = f[3].trimmed();
-    if (stop == "1") out.stopBits = QSerialPort::OneStop;
-    else if (stop == "1.5") out.stopBits = QSerialPort::OneAndHalfStop;
-    else if (stop == "2") out.stopBits = QSerialPort::TwoStop;
-    else return false;
+    if (stop == "1")
+        out.stopBits = QSerialPort::OneStop;
+    else if (stop == "1.5")
+        out.stopBits = QSerialPort::OneAndHalfStop;
+    else if (stop == "2")
+        out.stopBits = QSerialPort::TwoStop;
+    else
+        return false;
     return true;
 }
-}
+}   // namespace
 
 bool QtSerialControl::setSettings(const QString& settings)
 {
@@ -61,9 +71,8 @@ bool QtSerialControl::applySettings()
         error_ = QStringLiteral("Invalid line settings \"%1\"").arg(settings_);
         return false;
     }
-    const bool ok = port_.setBaudRate(ls.baud) && port_.setParity(ls.parity)
-        && port_.setDataBits(ls.dataBits) && port_.setStopBits(ls.stopBits)
-        && port_.setFlowControl(QSerialPort::NoFlowControl);
+    const bool ok = port_.setBaudRate(ls.baud) && port_.setParity(ls.parity) && port_.setDataBits(ls.dataBits) &&
+                    port_.setStopBits(ls.stopBits) && port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!ok)
         noteFailure();
     return ok;
@@ -72,7 +81,7 @@ bool QtSerialControl::applySettings()
 bool QtSerialControl::setRtsEnable(bool on)
 {
     if (!port_.isOpen())
-        return true;   // applied at open
+        return true;              // applied at open
     port_.setRequestToSend(on);   // a pseudo-terminal refuses this; that is fine
     port_.clearError();
     return true;
@@ -125,8 +134,7 @@ void QtSerialControl::noteFailure()
 void QtSerialControl::deviceGone(const QString& reason)
 {
     // The device was unplugged or its other end hung up: nothing more will come from it.
-    error_ = QStringLiteral("The serial device %1 is no longer available (%2)")
-                 .arg(port_.portName(), reason);
+    error_ = QStringLiteral("The serial device %1 is no longer available (%2)").arg(port_.portName(), reason);
     port_.close();
 }
 
@@ -144,7 +152,7 @@ bool QtSerialControl::checkErrors()
 QtSerialControl::LineState QtSerialControl::waitAndPull(int ms)
 {
 #ifdef Q_OS_UNIX
-    pollfd p {static_cast<int>(port_.handle()), POLLIN, 0};
+    pollfd p{static_cast<int>(port_.handle()), POLLIN, 0};
     QElapsedTimer t;
     t.start();
     int r;

@@ -1,8 +1,8 @@
 #include "platform/QtSettingsStore.h"
 
 QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Tubamon"), QStringLiteral("Tubamon")))
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tubamon"),
+                                            QStringLiteral("Tubamon")))
 {
 }
 

@@ -7,7 +7,6 @@ bool QtShell::open(const QString& pathOrUrl)
 {
     if (pathOrUrl.trimmed().isEmpty())
         return false;
-    const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(pathOrUrl)
-                                                  : QUrl::fromUserInput(pathOrUrl);
+    const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(pathOrUrl) : QUrl::fromUserInput(pathOrUrl);
     return url.isValid() && QDesktopServices::openUrl(url);
 }

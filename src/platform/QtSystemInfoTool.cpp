@@ -11,8 +11,8 @@ bool QtSystemInfoTool::registryString(const QString& keyPath, const QString& val
     value.clear();
 #ifdef Q_OS_WIN
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, reinterpret_cast<const wchar_t*>(keyPath.utf16()), 0, KEY_READ, &key)
-        != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, reinterpret_cast<const wchar_t*>(keyPath.utf16()), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
         return false;
     wchar_t buffer[512] = {};   // 1024 bytes
     DWORD size = sizeof(buffer) - sizeof(wchar_t);
@@ -32,10 +32,7 @@ bool QtSystemInfoTool::registryString(const QString& keyPath, const QString& val
 #endif
 }
 
-bool QtSystemInfoTool::fileExists(const QString& path)
-{
-    return QFileInfo(path).isFile();
-}
+bool QtSystemInfoTool::fileExists(const QString& path) { return QFileInfo(path).isFile(); }
 
 QString QtSystemInfoTool::findProgram(const QStringList& names)
 {
@@ -47,7 +44,4 @@ QString QtSystemInfoTool::findProgram(const QStringList& names)
     return {};
 }
 
-bool QtSystemInfoTool::startDetached(const QString& path)
-{
-    return QProcess::startDetached(path, {});
-}
+bool QtSystemInfoTool::startDetached(const QString& path) { return QProcess::startDetached(path, {}); }

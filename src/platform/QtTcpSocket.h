@@ -42,5 +42,5 @@ private:
     bool failed_ = false;
     bool closingHere_ = false;
     bool connectDelivered_ = false;   // reads connected only together with the connect event
-    quint64 generation_ = 0;   // bumped by close() and connectToRemote()
+    quint64 generation_ = 0;          // bumped by close() and connectToRemote()
 };

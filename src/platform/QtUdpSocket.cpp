@@ -18,7 +18,8 @@ QString QtUdpSocket::sendTarget(const QString& host, const ISettingsStore* store
 {
     if (host != Broadcast || !store)
         return host;
-    const QString other = store->getText(QStringLiteral("Locator"), QStringLiteral("BroadcastAddress"), QString()).trimmed();
+    const QString other =
+        store->getText(QStringLiteral("Locator"), QStringLiteral("BroadcastAddress"), QString()).trimmed();
     return other.isEmpty() ? host : other;
 }
 
@@ -27,8 +28,8 @@ bool QtUdpSocket::bind(int localPort)
     if (socket_.state() != QAbstractSocket::UnconnectedState)
         socket_.close();
     quiet_ = true;
-    const bool bound = socket_.bind(QHostAddress::AnyIPv4, static_cast<quint16>(localPort),
-                                    QAbstractSocket::DontShareAddress);
+    const bool bound =
+        socket_.bind(QHostAddress::AnyIPv4, static_cast<quint16>(localPort), QAbstractSocket::DontShareAddress);
     quiet_ = false;
     if (!bound) {
         noteError();
@@ -71,7 +72,4 @@ void QtUdpSocket::readDatagrams()
     }
 }
 
-void QtUdpSocket::noteError()
-{
-    lastError_ = {static_cast<int>(socket_.error()), socket_.errorString()};
-}
+void QtUdpSocket::noteError() { lastError_ = {static_cast<int>(socket_.error()), socket_.errorString()}; }

@@ -38,4 +38,4 @@ BandName ClassifyBandName(const QString& name)
 
 QString BandFrequencyText(const QString& field) { return conv::FormatText(field, QStringLiteral("#0.00")); }
 
-} // namespace bands
+}   // namespace bands

@@ -30,4 +30,4 @@ BandName ClassifyBandName(const QString& name);
 // The band's frequency as the band arrays keep it: "#0.00", "" when the unit gave none.
 QString BandFrequencyText(const QString& field);
 
-} // namespace bands
+}   // namespace bands

@@ -63,4 +63,4 @@ QString AddressCommand(bool recordRead, const QString& wires, const QString& ter
     return QStringLiteral("XA") + letter;
 }
 
-} // namespace controls
+}   // namespace controls

@@ -34,4 +34,4 @@ std::optional<QChar> AddressLetter(const QString& text);
 // termination sent back unchanged and the letter; without it, "XA" and the letter.
 QString AddressCommand(bool recordRead, const QString& wires, const QString& termination, QChar letter);
 
-} // namespace controls
+}   // namespace controls

@@ -20,8 +20,9 @@ bool EntryBoxEvents::eventFilter(QObject* watched, QEvent* event)
         auto& key = static_cast<QKeyEvent&>(*event);
         // Tab carries text too, but moves the focus on: it never reaches the box's handler.
         const bool focusKey = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
-        const bool typed = !focusKey && (!key.text().isEmpty() || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter
-                           || key.key() == Qt::Key_Backspace || key.matches(QKeySequence::Paste));
+        const bool typed =
+            !focusKey && (!key.text().isEmpty() || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter ||
+                          key.key() == Qt::Key_Backspace || key.matches(QKeySequence::Paste));
         if (typed && handlers_.keyPress && handlers_.keyPress(key))
             return true;
         break;

@@ -36,4 +36,4 @@ bool LeavesBox(Qt::FocusReason reason)
     }
 }
 
-} // namespace entry
+}   // namespace entry

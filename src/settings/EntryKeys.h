@@ -29,4 +29,4 @@ KeyAction FilterKey(Keys keys, QChar typed);
 // leaves the editing flags as they are.
 bool LeavesBox(Qt::FocusReason reason);
 
-} // namespace entry
+}   // namespace entry

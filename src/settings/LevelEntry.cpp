@@ -12,14 +12,11 @@ QString format(float value, const char* pattern)
 
 QString rangeText(const QString& low, const QString& high, const char* unit)
 {
-    return QStringLiteral("Value out of Range\r\n\r\nValid Range: ") + low + QStringLiteral(" to ") + high
-           + QString::fromLatin1(unit);
+    return QStringLiteral("Value out of Range\r\n\r\nValid Range: ") + low + QStringLiteral(" to ") + high +
+           QString::fromLatin1(unit);
 }
 
-QString dbmRange(float low, float high)
-{
-    return rangeText(format(low, "#0.0"), format(high, "#0.0"), " dBm");
-}
+QString dbmRange(float low, float high) { return rangeText(format(low, "#0.0"), format(high, "#0.0"), " dBm"); }
 
 QChar tripTypeLetter(const QString& typeText)
 {
@@ -51,7 +48,7 @@ Stepped stepTenth(const QString& text, bool up)
     return s;
 }
 
-} // namespace
+}   // namespace
 
 bool DbmMode(bool dbmLevelsSupported, bool displayWatts) { return dbmLevelsSupported && !displayWatts; }
 
@@ -85,8 +82,7 @@ QString TripRangeText(Band band, bool displayWatts)
 {
     if (!displayWatts)
         return dbmRange(band.minDbm, band.maxDbm);
-    return rangeText(format(DbmToWatts(band.minDbm), "###0.0"), format(DbmToWatts(band.maxDbm), "####0.0"),
-                     " Watts");
+    return rangeText(format(DbmToWatts(band.minDbm), "###0.0"), format(DbmToWatts(band.maxDbm), "####0.0"), " Watts");
 }
 
 bool IsPlainDecimal(const QString& text)
@@ -105,14 +101,11 @@ bool IsPlainDecimal(const QString& text)
 
 bool IsDigits(const QString& text) { return IsPlainDecimal(text) && !text.contains(QLatin1Char('.')); }
 
-float LevelValue(const QString& text)
-{
-    return IsPlainDecimal(text) ? static_cast<float>(conv::Val(text)) : 0.0f;
-}
+float LevelValue(const QString& text) { return IsPlainDecimal(text) ? static_cast<float>(conv::Val(text)) : 0.0f; }
 
 QString TripCommand(TripRow row, const QString& typeText, bool dbmMode, float value)
 {
-    const QChar letter = row == TripRow::ForwardHigh ? QLatin1Char('M')
+    const QChar letter = row == TripRow::ForwardHigh  ? QLatin1Char('M')
                          : row == TripRow::ForwardLow ? QLatin1Char('L')
                                                       : QLatin1Char('O');
     return powerCommand(QString(letter) + tripTypeLetter(typeText), dbmMode, value, "#####0.0");
@@ -183,8 +176,8 @@ std::optional<QString> HoursCommand(const QString& psHours, const QString& xmtHo
     for (const QString& h : {psHours, xmtHours})
         if (!IsDigits(h) || h.size() > 6)
             return std::nullopt;
-    return QStringLiteral("YH") + psHours.rightJustified(6, QLatin1Char('0'))
-           + xmtHours.rightJustified(6, QLatin1Char('0'));
+    return QStringLiteral("YH") + psHours.rightJustified(6, QLatin1Char('0')) +
+           xmtHours.rightJustified(6, QLatin1Char('0'));
 }
 
 std::optional<QString> AttenuationStep(const QString& text, bool up, float maxAttenuation)
@@ -223,4 +216,4 @@ std::optional<QString> LinearizerStep(const QString& text, bool up)
     return QString::number(next);
 }
 
-} // namespace levels
+}   // namespace levels

@@ -80,4 +80,4 @@ std::optional<QString> DownlinkStep(const QString& text, bool up);
 // Linearizer amplitude or phase: the new whole value as text, within 0..4095.
 std::optional<QString> LinearizerStep(const QString& text, bool up);
 
-} // namespace levels
+}   // namespace levels

@@ -34,11 +34,11 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     });
 
     // "Serial Com": the RS-485 address comes from the main window's address box.
-    r.registerFactory(MenuDialog::AmpCom, [](Program& p, frmMain& w) {
-        return std::make_unique<frmAmpCom>(p, w.ui.txtAdr->text(), &w);
-    });
+    r.registerFactory(MenuDialog::AmpCom,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmAmpCom>(p, w.ui.txtAdr->text(), &w); });
 
-    r.registerFactory(MenuDialog::LLDPCfg, [](Program& p, frmMain& w) { return std::make_unique<frmLLDPConfig>(p, &w); });
+    r.registerFactory(MenuDialog::LLDPCfg,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmLLDPConfig>(p, &w); });
 
     r.registerFactory(MenuDialog::lcBucSetup,
                       [](Program& p, frmMain& w) { return std::make_unique<frmlcBucSetup>(p, &w); });
@@ -62,7 +62,8 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
 
     // The sub-band label's double click: the choice goes to the main window.
     r.registerFactory(MenuDialog::SetSubBand, [](Program& p, frmMain& w) {
-        return std::make_unique<frmSetSubBand>(p.unit.config, [&w](qint16 n) { w.SetCurrentSubBand(n); }, &w);
+        return std::make_unique<frmSetSubBand>(
+            p.unit.config, [&w](qint16 n) { w.SetCurrentSubBand(n); }, &w);
     });
 
     r.registerFactory(MenuDialog::PLog, [](Program& p, frmMain& w) { return std::make_unique<frmLogs>(p, w, &w); });
@@ -76,7 +77,6 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     r.registerFactory(MenuDialog::HelpAbout, [](Program& p, frmMain& w) {
         return std::make_unique<frmAbout>(p.platform.prompts, p.platform.sysInfo, &w);
     });
-
 }
 
-} // namespace menus
+}   // namespace menus

@@ -8,21 +8,21 @@ using enum PollMode;
 
 constexpr std::array<MenuDialogRule, MenuDialogCount> Rules{{
     // row             remote  2.0 s  poll       modeless steps
-    {EnetCfg,          false,  true,  Restore,   false,   ClearEnetSettingsChanged | InitEnetParamsWhenChanged},
-    {LLDPCfg,          true,   false, Restore,   false,   Repaint | InitLLDP},
-    {AmpCom,           false,  false, On,        false,   InitComSettings},
-    {lcBucSetup,       false,  true,  Restore,   false,   Repaint | InitLCBuc},
-    {GainBal,          false,  false, Restore,   false,   0},
-    {MaxPwrLvl,        false,  true,  Restore,   false,   0},
-    {StartupCfg,       false,  false, On,        false,   0},
-    {TempTripLevels,   false,  false, On,        false,   0},
-    {PowerSave,        false,  false, On,        false,   Repaint},
-    {PLog,             false,  false, On,        false,   0},
-    {TrendLogs,        false,  false, On,        false,   0},
-    {CalFactor,        false,  false, On,        false,   Repaint},
-    {CmdLine,          false,  false, Untouched, true,    0},
-    {HelpAbout,        false,  false, Untouched, false,   0},
-    {SetSubBand,       false,  false, On,        false,   0},
+    {EnetCfg, false, true, Restore, false, ClearEnetSettingsChanged | InitEnetParamsWhenChanged},
+    {LLDPCfg, true, false, Restore, false, Repaint | InitLLDP},
+    {AmpCom, false, false, On, false, InitComSettings},
+    {lcBucSetup, false, true, Restore, false, Repaint | InitLCBuc},
+    {GainBal, false, false, Restore, false, 0},
+    {MaxPwrLvl, false, true, Restore, false, 0},
+    {StartupCfg, false, false, On, false, 0},
+    {TempTripLevels, false, false, On, false, 0},
+    {PowerSave, false, false, On, false, Repaint},
+    {PLog, false, false, On, false, 0},
+    {TrendLogs, false, false, On, false, 0},
+    {CalFactor, false, false, On, false, Repaint},
+    {CmdLine, false, false, Untouched, true, 0},
+    {HelpAbout, false, false, Untouched, false, 0},
+    {SetSubBand, false, false, On, false, 0},
 }};
 
 constexpr bool rowsInOrder()
@@ -36,7 +36,7 @@ static_assert(rowsInOrder(), "one rule per row, in the order of MenuDialog");
 
 size_t slot(MenuDialog row) { return static_cast<size_t>(row); }
 
-} // namespace
+}   // namespace
 
 const MenuDialogRule& RuleOf(MenuDialog row) { return Rules[slot(row)]; }
 
@@ -51,4 +51,4 @@ QWidget* MenuDialogRegistry::kept(MenuDialog row) const { return kept_[slot(row)
 
 void MenuDialogRegistry::keep(MenuDialog row, QWidget* window) { kept_[slot(row)] = window; }
 
-} // namespace menus
+}   // namespace menus

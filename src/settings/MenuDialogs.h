@@ -14,21 +14,21 @@ class frmMain;
 struct Program;
 
 enum class MenuDialog {
-    EnetCfg,         // "Ethernet Cfg", frmEnetCfg
-    LLDPCfg,         // "LLDP COnfiguration", frmLLDPConfig
-    AmpCom,          // "Serial Com", frmAmpCom
-    lcBucSetup,      // "Block UpConverter", frmlcBucSetup (also lbllcBucDrive's double click)
-    GainBal,         // "Gain Balance", frmGainBal
-    MaxPwrLvl,       // "Max Power Level", frmPwrLimit
-    StartupCfg,      // "Startup Cfg", frmStartup
-    TempTripLevels,  // "Temperature Trip Levels", frmTempLimits
-    PowerSave,       // "Power Save", FrmPowerSave
-    PLog,            // "Download Parameter Logs", frmLogs
-    TrendLogs,       // "Download Trend Logs", frmTrendLogs
-    CalFactor,       // "Cal-Factor Table", frmCalFactors
-    CmdLine,         // "Commandline", frmCmdLine (modeless, one instance)
-    HelpAbout,       // "&About ", frmAbout
-    SetSubBand,      // lblSBandFrq's double click, frmSetSubBand
+    EnetCfg,          // "Ethernet Cfg", frmEnetCfg
+    LLDPCfg,          // "LLDP COnfiguration", frmLLDPConfig
+    AmpCom,           // "Serial Com", frmAmpCom
+    lcBucSetup,       // "Block UpConverter", frmlcBucSetup (also lbllcBucDrive's double click)
+    GainBal,          // "Gain Balance", frmGainBal
+    MaxPwrLvl,        // "Max Power Level", frmPwrLimit
+    StartupCfg,       // "Startup Cfg", frmStartup
+    TempTripLevels,   // "Temperature Trip Levels", frmTempLimits
+    PowerSave,        // "Power Save", FrmPowerSave
+    PLog,             // "Download Parameter Logs", frmLogs
+    TrendLogs,        // "Download Trend Logs", frmTrendLogs
+    CalFactor,        // "Cal-Factor Table", frmCalFactors
+    CmdLine,          // "Commandline", frmCmdLine (modeless, one instance)
+    HelpAbout,        // "&About ", frmAbout
+    SetSubBand,       // lblSBandFrq's double click, frmSetSubBand
 };
 constexpr int MenuDialogCount = 15;
 
@@ -42,12 +42,12 @@ enum class PollMode {
 
 // What the main window does around the dialog (each a flag).
 enum Step : unsigned {
-    ClearEnetSettingsChanged = 1u << 0,   // before: EnetSettingsChanged = false
-    Repaint = 1u << 1,                    // after: repaint the main window
-    InitEnetParamsWhenChanged = 1u << 2,  // after: InitEnetParams when EnetSettingsChanged
-    InitLLDP = 1u << 3,                   // after: InitLLDP
-    InitComSettings = 1u << 4,            // after: InitCom1Settings, InitCom2Settings
-    InitLCBuc = 1u << 5,                  // after: InitLCBuc
+    ClearEnetSettingsChanged = 1u << 0,    // before: EnetSettingsChanged = false
+    Repaint = 1u << 1,                     // after: repaint the main window
+    InitEnetParamsWhenChanged = 1u << 2,   // after: InitEnetParams when EnetSettingsChanged
+    InitLLDP = 1u << 3,                    // after: InitLLDP
+    InitComSettings = 1u << 4,             // after: InitCom1Settings, InitCom2Settings
+    InitLCBuc = 1u << 5,                   // after: InitLCBuc
 };
 
 struct MenuDialogRule {
@@ -55,8 +55,8 @@ struct MenuDialogRule {
     bool remoteTest;      // refuse with "Not in Remote Mode" when the unit is local
     bool linkTimeout2s;   // MsgTimeout 2.0 s while the dialog is open
     PollMode poll;
-    bool modeless;        // shown with show(), kept and brought forward on the next click
-    unsigned steps;       // Step flags
+    bool modeless;    // shown with show(), kept and brought forward on the next click
+    unsigned steps;   // Step flags
 };
 
 const MenuDialogRule& RuleOf(MenuDialog row);
@@ -84,4 +84,4 @@ private:
 // Registers the program's dialogs (MenuDialogFactories.cpp); frmMain's constructor calls it.
 void RegisterMenuDialogs(MenuDialogRegistry& registry);
 
-} // namespace menus
+}   // namespace menus

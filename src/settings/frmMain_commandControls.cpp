@@ -109,10 +109,10 @@ void frmMain::refreshAfterTransmitter()
     const ConnectionWatch connection(p);
     PauseSeconds(*p.platform.clock, 1);
     RunWhileConnected(connection, {
-        [&] { p.unit.id.IsTwtaUnit ? UpdateHelixHeater() : UpdateCurrentSense(); },
-        [&] { UpdateRFPower(); },
-        [&] { UpdateRFIStatus(); },
-    });
+                                      [&] { p.unit.id.IsTwtaUnit ? UpdateHelixHeater() : UpdateCurrentSense(); },
+                                      [&] { UpdateRFPower(); },
+                                      [&] { UpdateRFIStatus(); },
+                                  });
 }
 
 void frmMain::chkConstPwr_Click()
@@ -197,8 +197,8 @@ void frmMain::btnGoToPwr_Click()
         }
         // Nothing to drive while the transmitter is not up, a fault is shown or RF is inhibited.
         const QString state = ui.Label31->text();
-        if (ui.Label31->isHidden() || state == status::StateStandby || state == status::StateFtd
-            || state == status::StateWarmup || !ui.Label36->isHidden() || !ui.Label35->isHidden())
+        if (ui.Label31->isHidden() || state == status::StateStandby || state == status::StateFtd ||
+            state == status::StateWarmup || !ui.Label36->isHidden() || !ui.Label35->isHidden())
             return;
         GoToPower(levels::LevelValue(ui.txtConstLvl->text()));
     });

@@ -37,7 +37,7 @@ void parameterRangeBox(Program& p)
                                     PromptIcon::Exclamation);
 }
 
-} // namespace
+}   // namespace
 
 void frmMain::whenLinkFree(std::function<void()> action)
 {
@@ -108,8 +108,7 @@ void frmMain::connectEntryBoxes()
         {ui.txtRhiLvl, fixed(entry::Keys::Decimal), true},
         {ui.txtLinAmp, fixed(entry::Keys::Digits), true},
         {ui.txtLinPhase, fixed(entry::Keys::Digits), true},
-        {ui.txtAtnCnt,
-         [this] { return p.unit.id.LldpFirmware ? entry::Keys::Decimal : entry::Keys::None; }, true},
+        {ui.txtAtnCnt, [this] { return p.unit.id.LldpFirmware ? entry::Keys::Decimal : entry::Keys::None; }, true},
         {ui.txtPSHours, fixed(entry::Keys::Digits), true},
         {ui.txtXmtHours, fixed(entry::Keys::Digits), true},
         {ui.txtAdr, fixed(entry::Keys::Letters), false},
@@ -117,28 +116,29 @@ void frmMain::connectEntryBoxes()
     for (const Box& b : boxes) {
         QLineEdit* box = b.box;
         EntryBoxEvents::install(box, {
-            [this, box, keys = b.keys, guard = b.remoteGuard](QKeyEvent& key) {
-                return entryKeyDiscarded(box, keys(), guard, key);
-            },
-            [this, box](Qt::FocusReason) { entryBoxFocused(box); },
-            [this, box](Qt::FocusReason reason) { entryBoxLeft(box, reason); },
-        });
+                                         [this, box, keys = b.keys, guard = b.remoteGuard](QKeyEvent& key) {
+                                             return entryKeyDiscarded(box, keys(), guard, key);
+                                         },
+                                         [this, box](Qt::FocusReason) { entryBoxFocused(box); },
+                                         [this, box](Qt::FocusReason reason) { entryBoxLeft(box, reason); },
+                                     });
     }
     for (QComboBox* list : {ui.cmbFhiTripType, ui.cmbFloTripType, ui.cmbRhiTripType}) {
         EntryBoxEvents::install(list, {
-            nullptr,
-            [this, list](Qt::FocusReason) { *tripEditingFlag(list) = true; },
-            [this, list](Qt::FocusReason reason) {
-                if (entry::LeavesBox(reason) && list->isEnabled())
-                    *tripEditingFlag(list) = false;
-            },
-        });
+                                          nullptr,
+                                          [this, list](Qt::FocusReason) { *tripEditingFlag(list) = true; },
+                                          [this, list](Qt::FocusReason reason) {
+                                              if (entry::LeavesBox(reason) && list->isEnabled())
+                                                  *tripEditingFlag(list) = false;
+                                          },
+                                      });
         connect(list, &QComboBox::activated, this, [this, list] { tripTypeChosen(list); });
     }
     // Boxes that only show what the unit reports take no typing and no paste.
-    for (QLineEdit* box : {ui.txtAnodeV, ui.txtCathI, ui.txtCplDate, ui.txtCS1, ui.txtCS2, ui.txtCS3, ui.txtCS4,
-                           ui.txtDateTime, ui.txtFCnt, ui.txtFdBm, ui.txtFrmRev, ui.txtHeaterV, ui.txtHelixI, ui.txtHelixV,
-                           ui.txtHelix2I, ui.txtPN, ui.txtRCnt, ui.txtRdBm, ui.txtSN, ui.txtTemp})
+    for (QLineEdit* box :
+         {ui.txtAnodeV,   ui.txtCathI, ui.txtCplDate, ui.txtCS1,    ui.txtCS2,     ui.txtCS3,    ui.txtCS4,
+          ui.txtDateTime, ui.txtFCnt,  ui.txtFdBm,    ui.txtFrmRev, ui.txtHeaterV, ui.txtHelixI, ui.txtHelixV,
+          ui.txtHelix2I,  ui.txtPN,    ui.txtRCnt,    ui.txtRdBm,   ui.txtSN,      ui.txtTemp})
         box->setReadOnly(true);
 }
 

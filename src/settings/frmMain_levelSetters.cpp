@@ -18,10 +18,7 @@
 
 namespace {
 
-levels::Band currentBand(const Program& p)
-{
-    return {p.unit.config.BandMinPower, p.unit.config.BandMaxPower};
-}
+levels::Band currentBand(const Program& p) { return {p.unit.config.BandMinPower, p.unit.config.BandMaxPower}; }
 
 bool dbmMode(const Program& p) { return levels::DbmMode(p.unit.id.DbmLevelsSupported, p.display.DisplayWatts); }
 
@@ -31,7 +28,7 @@ void rangeBox(Program& p, const QString& text, const QString& title)
         p.platform.prompts->message(text, title, PromptIcon::Exclamation);
 }
 
-} // namespace
+}   // namespace
 
 float frmMain::ConvertTripPower(float level)
 {
@@ -97,10 +94,10 @@ bool frmMain::GoToPower(float level)
 void frmMain::setTripRow(int row)
 {
     const levels::TripRow which = static_cast<levels::TripRow>(row);
-    QLineEdit* box = which == levels::TripRow::ForwardHigh ? ui.txtFhiLvl
+    QLineEdit* box = which == levels::TripRow::ForwardHigh  ? ui.txtFhiLvl
                      : which == levels::TripRow::ForwardLow ? ui.txtFloLvl
                                                             : ui.txtRhiLvl;
-    QComboBox* type = which == levels::TripRow::ForwardHigh ? ui.cmbFhiTripType
+    QComboBox* type = which == levels::TripRow::ForwardHigh  ? ui.cmbFhiTripType
                       : which == levels::TripRow::ForwardLow ? ui.cmbFloTripType
                                                              : ui.cmbRhiTripType;
     if (box->text().isEmpty())

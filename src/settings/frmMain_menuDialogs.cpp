@@ -40,7 +40,7 @@ void onDoubleClick(QLabel* label, std::function<void()> action)
     label->installEventFilter(new DoubleClickFilter(label, std::move(action)));
 }
 
-} // namespace
+}   // namespace
 
 void frmMain::connectDialogMenus()
 {
@@ -122,13 +122,31 @@ void frmMain::runAfterDialogSteps(unsigned steps)
     using namespace menus;
     const ConnectionWatch connection(p);
     RunWhileConnected(connection, {
-        [&] { if (steps & Repaint) repaint(); },
-        [&] { if ((steps & InitEnetParamsWhenChanged) && p.EnetSettingsChanged) InitEnetParams(); },
-        [&] { if (steps & menus::InitLLDP) InitLLDP(); },
-        [&] { if (steps & InitComSettings) InitCom1Settings(); },
-        [&] { if (steps & InitComSettings) InitCom2Settings(); },
-        [&] { if (steps & menus::InitLCBuc) InitLCBuc(); },
-    });
+                                      [&] {
+                                          if (steps & Repaint)
+                                              repaint();
+                                      },
+                                      [&] {
+                                          if ((steps & InitEnetParamsWhenChanged) && p.EnetSettingsChanged)
+                                              InitEnetParams();
+                                      },
+                                      [&] {
+                                          if (steps & menus::InitLLDP)
+                                              InitLLDP();
+                                      },
+                                      [&] {
+                                          if (steps & InitComSettings)
+                                              InitCom1Settings();
+                                      },
+                                      [&] {
+                                          if (steps & InitComSettings)
+                                              InitCom2Settings();
+                                      },
+                                      [&] {
+                                          if (steps & menus::InitLCBuc)
+                                              InitLCBuc();
+                                      },
+                                  });
 }
 
 void frmMain::showModelessDialog(MenuDialog row)

@@ -18,7 +18,8 @@ void frmMain::connectSettingMenus()
 {
     // Each entry acts once the command waiting for its TCP reply has ended.
     const auto act = [this](QAction* entry, void (frmMain::*handler)()) {
-        connect(entry, &QAction::triggered, this, [this, handler] { whenLinkFree([this, handler] { (this->*handler)(); }); });
+        connect(entry, &QAction::triggered, this,
+                [this, handler] { whenLinkFree([this, handler] { (this->*handler)(); }); });
     };
     // A checkable entry has flipped its own mark before the signal: the mark goes back at
     // once, and only an acknowledged command changes it.
@@ -40,7 +41,8 @@ void frmMain::connectSettingMenus()
     act(ui.mnuSumFltTest, &frmMain::mnuSumFltTest_Click);
     // The sub-band items on triggered: toggled would also fire when code sets their marks.
     for (int n = 1; n <= 8; ++n)
-        connect(ui.subBandItem(n), &QAction::triggered, this, [this, n] { whenLinkFree([this, n] { mnuSubB_Click(n); }); });
+        connect(ui.subBandItem(n), &QAction::triggered, this,
+                [this, n] { whenLinkFree([this, n] { mnuSubB_Click(n); }); });
     act(ui.mnuOpenWebpage, &frmMain::mnuOpenWebpage_Click);
     act(ui.mnuModelCfgPN, &frmMain::mnuModelCfgPN_Click);
     act(ui.mnuISense, &frmMain::mnuISense_Click);
@@ -88,8 +90,9 @@ void frmMain::mnuRfiInvert_Click()
 void frmMain::mnuAutoHVDisable_Click()
 {
     // Ticked means the automatic transmitter restore is off; sent in local mode too.
-    toggleSetting(ui.mnuAutoHVDisable, false, [](bool tick) { return QString(tick ? "PBA0" : "PBA1"); },
-                  [this](bool tick) { p.unit.features.XmitRestoreDisabled = tick; });
+    toggleSetting(
+        ui.mnuAutoHVDisable, false, [](bool tick) { return QString(tick ? "PBA0" : "PBA1"); },
+        [this](bool tick) { p.unit.features.XmitRestoreDisabled = tick; });
 }
 
 void frmMain::mnuAutoClrBUC_Click()
@@ -100,9 +103,9 @@ void frmMain::mnuAutoClrBUC_Click()
         const quint16 word = static_cast<quint16>(id.OptionWord);
         return static_cast<qint16>(tick ? (word | AutoClearBucBit) : (word & ~AutoClearBucBit));
     };
-    toggleSetting(ui.mnuAutoClrBUC, true,
-                  [&](bool tick) { return QStringLiteral("YM") + QString::number(wordFor(tick)); },
-                  [&](bool tick) { id.OptionWord = wordFor(tick); });
+    toggleSetting(
+        ui.mnuAutoClrBUC, true, [&](bool tick) { return QStringLiteral("YM") + QString::number(wordFor(tick)); },
+        [&](bool tick) { id.OptionWord = wordFor(tick); });
 }
 
 void frmMain::mnuReturnLoss_Click()
@@ -120,8 +123,8 @@ void frmMain::mnuReturnLoss_Click()
                         PromptIcon::Exclamation);
         return;
     }
-    const QString answer = prompts.input(QStringLiteral("Enter New Return Loss Value (dB)\r\n\r\nCurrent Value: ")
-                                             + QString::number(double(c.ReturnLossLevel)),
+    const QString answer = prompts.input(QStringLiteral("Enter New Return Loss Value (dB)\r\n\r\nCurrent Value: ") +
+                                             QString::number(double(c.ReturnLossLevel)),
                                          QStringLiteral("Return Loss Level (dB)"));
     const std::optional<double> level = conv::ToNumber(answer);
     // Below 0 is the program's mark for a unit without the setting: never sent.
@@ -158,18 +161,13 @@ void frmMain::mnuOpenWebpage_Click()
 
 void frmMain::mnuModelCfgPN_Click()
 {
-    p.platform.prompts->message(QStringLiteral("Model Config Part Number and Revision: \r\n\r\n") + p.unit.id.ModelCfgPartNo,
+    p.platform.prompts->message(QStringLiteral("Model Config Part Number and Revision: \r\n\r\n") +
+                                    p.unit.id.ModelCfgPartNo,
                                 QStringLiteral("Model Config File"), PromptIcon::None, PromptButtons::Ok);
 }
 
 void frmMain::mnuFileExit_Click() { close(); }   // the close runs Form_Unload, which saves the settings
 
-void frmMain::mnuISense_Click()
-{
-    PollPause restart(p, PollPause::Mode::On);
-}
+void frmMain::mnuISense_Click() { PollPause restart(p, PollPause::Mode::On); }
 
-void frmMain::mnuPsVset_Click()
-{
-    PollPause restart(p, PollPause::Mode::On);
-}
+void frmMain::mnuPsVset_Click() { PollPause restart(p, PollPause::Mode::On); }

@@ -45,8 +45,8 @@ void frmMain::stepSpinControl(int control, bool up)
         case 1:
             if (ui.chkConstPwr->isChecked()) {
                 SetConstPwr(levels::ConstPowerStep(ui.txtConstLvl->text(), up));
-            } else if (const auto text = levels::AttenuationStep(ui.txtAtnDB->text(), up,
-                                                                 p.unit.config.MaxAttenuation)) {
+            } else if (const auto text =
+                           levels::AttenuationStep(ui.txtAtnDB->text(), up, p.unit.config.MaxAttenuation)) {
                 ui.txtAtnDB->setText(*text);
                 SetAtndB();
             }

@@ -103,11 +103,17 @@ void frmMain::UpdateCurrentSubBand()
     checkSubBandItem(n);
     const bool model7467 = p.unit.id.UnitModelCode == 7467;
     const bool completed = RunWhileConnected(connection, {
-        [this] { runPendingEvents(); },
-        [this] { LoadSubBandParameters(); },
-        [&] { if (model7467) UpdateHours(); },
-        [&] { if (model7467) InitRFTripLevels(); },
-    });
+                                                             [this] { runPendingEvents(); },
+                                                             [this] { LoadSubBandParameters(); },
+                                                             [&] {
+                                                                 if (model7467)
+                                                                     UpdateHours();
+                                                             },
+                                                             [&] {
+                                                                 if (model7467)
+                                                                     InitRFTripLevels();
+                                                             },
+                                                         });
     if (completed)
         update();
 }
@@ -146,13 +152,28 @@ void frmMain::SetCurrentSubBand(qint16 n)
     // The poll finds the new sub-band and re-reads once more; CurrentSubBand is left to it.
     const bool lldp = p.unit.id.LldpFirmware;
     RunWhileConnected(connection, {
-        [this] { LoadSubBandParameters(); },
-        [&] { if (lldp) UpdateHours(); },
-        [&] { if (lldp) InitRFTripLevels(); },
-        [&] { if (lldp) InitReverseRFOffset(); },
-        [&] { if (lldp) InitPowerLimit(); },
-        [&] { if (lldp) UpdateRFIStatus(); },
-    });
+                                      [this] { LoadSubBandParameters(); },
+                                      [&] {
+                                          if (lldp)
+                                              UpdateHours();
+                                      },
+                                      [&] {
+                                          if (lldp)
+                                              InitRFTripLevels();
+                                      },
+                                      [&] {
+                                          if (lldp)
+                                              InitReverseRFOffset();
+                                      },
+                                      [&] {
+                                          if (lldp)
+                                              InitPowerLimit();
+                                      },
+                                      [&] {
+                                          if (lldp)
+                                              UpdateRFIStatus();
+                                      },
+                                  });
 }
 
 void frmMain::LoadSubBandParameters()
@@ -160,25 +181,25 @@ void frmMain::LoadSubBandParameters()
     UnitConfig& c = p.unit.config;
     const ConnectionWatch connection(p);
     RunWhileConnected(connection, {
-        [this] { UpdateGainBalance(); },
-        [this] { runPendingEvents(); },
-        [this] { UpdateAtn(); },
-        [this] { runPendingEvents(); },
-        [this] { InitDLAtten(); },
-        [this] { runPendingEvents(); },
-        [this, &c] {
-            if (p.unit.id.UnitModelCode != 7436)
-                return;
-            const QString coefficient = SsaCmds::ReadTempCoefficient(p);
-            if (!coefficient.isEmpty())
-                c.TempCoefText = coefficient;
-        },
-        [this, &c] {
-            const PSVsetReply v = SsaCmds::ReadPSVsetValue(p, -1);
-            if (v.Status == 0)
-                c.PsVsetValue = static_cast<qint16>(v.Value);
-        },
-    });
+                                      [this] { UpdateGainBalance(); },
+                                      [this] { runPendingEvents(); },
+                                      [this] { UpdateAtn(); },
+                                      [this] { runPendingEvents(); },
+                                      [this] { InitDLAtten(); },
+                                      [this] { runPendingEvents(); },
+                                      [this, &c] {
+                                          if (p.unit.id.UnitModelCode != 7436)
+                                              return;
+                                          const QString coefficient = SsaCmds::ReadTempCoefficient(p);
+                                          if (!coefficient.isEmpty())
+                                              c.TempCoefText = coefficient;
+                                      },
+                                      [this, &c] {
+                                          const PSVsetReply v = SsaCmds::ReadPSVsetValue(p, -1);
+                                          if (v.Status == 0)
+                                              c.PsVsetValue = static_cast<qint16>(v.Value);
+                                      },
+                                  });
 }
 
 void frmMain::UpdateGainBalance()

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int ResetProbes = 10;
 
-} // namespace
+}   // namespace
 
 void frmMain::connectUnitClock()
 {

@@ -38,7 +38,7 @@ ListDecoding DecodeOtherAlarms(const QString& field, const PanelUnit& unit)
     return list.take();
 }
 
-} // namespace
+}   // namespace
 
 ListDecoding DecodeAlarmField(const QString& field, const PanelUnit& unit)
 {
@@ -47,4 +47,4 @@ ListDecoding DecodeAlarmField(const QString& field, const PanelUnit& unit)
     return unit.IsTwtaUnit ? DecodeTwtaAlarms(field, unit) : DecodeOtherAlarms(field, unit);
 }
 
-} // namespace status
+}   // namespace status

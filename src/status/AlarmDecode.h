@@ -8,4 +8,4 @@ namespace status {
 // field changes nothing; the bytes of a shorter field that are missing count as 0.
 ListDecoding DecodeAlarmField(const QString& field, const PanelUnit& unit);
 
-} // namespace status
+}   // namespace status

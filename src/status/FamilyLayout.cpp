@@ -12,7 +12,7 @@ constexpr std::array<qint32, 4> kNoRfBandFrameModels = {5806, 5819, 5833, 5363};
 constexpr std::array<qint32, 3> kNoCurrentSenseModels = {5806, 5819, 5833};
 constexpr std::array<qint32, 2> kNoSenseFrameModels = {5363, 5384};
 const QDate kFirmwareDateCutoff(2007, 12, 5);
-}
+}   // namespace
 
 bool FirmwareDateAfterCutoff(const QString& compileDate)
 {
@@ -74,10 +74,20 @@ MenuDecision HeaterMenu(qint16 value)
 HelixHeaterCaptions HelixHeaterCaptionsFor(bool dualTwtaUnit, bool dualHelixDisplay)
 {
     if (dualTwtaUnit)
-        return {QStringLiteral("Hlx1 V:"), QStringLiteral("Hlx1 I:"), QStringLiteral("Hlx2 V:"), QStringLiteral("kV"),
-                QStringLiteral("Hlx2 I:"), QStringLiteral("mA"), true};
-    HelixHeaterCaptions c{QStringLiteral("Hlx V:"), QStringLiteral("Hlx I:"), QStringLiteral("Htr V:"),
-                          QStringLiteral("V"), std::nullopt, std::nullopt, false};
+        return {QStringLiteral("Hlx1 V:"),
+                QStringLiteral("Hlx1 I:"),
+                QStringLiteral("Hlx2 V:"),
+                QStringLiteral("kV"),
+                QStringLiteral("Hlx2 I:"),
+                QStringLiteral("mA"),
+                true};
+    HelixHeaterCaptions c{QStringLiteral("Hlx V:"),
+                          QStringLiteral("Hlx I:"),
+                          QStringLiteral("Htr V:"),
+                          QStringLiteral("V"),
+                          std::nullopt,
+                          std::nullopt,
+                          false};
     if (dualHelixDisplay) {
         c.Label9 = QStringLiteral("Htr I:");
         c.Label10 = QStringLiteral("A");
@@ -105,15 +115,15 @@ SenseFrame SenseFrameFor(const SenseUnit& u)
         return {SenseFrameForm::Hidden, false};
     if (u.FirmwareVersion100 < 200 && !u.PicProcessorUnit)
         return {SenseFrameForm::CurrentSense, true};
-    const bool dcInput = ((u.UnitModelCode == 5942 && u.FirmwareVersion100 > 256) || u.PicProcessorUnit)
-        && u.MonitorDCVInput;
+    const bool dcInput =
+        ((u.UnitModelCode == 5942 && u.FirmwareVersion100 > 256) || u.PicProcessorUnit) && u.MonitorDCVInput;
     return {dcInput ? SenseFrameForm::DcInput : SenseFrameForm::Hidden, false};
 }
 
 bool ReadsCurrentSense(qint32 modelCode, bool isTwtaUnit, qint32 firmwareVersion100)
 {
-    return !isTwtaUnit && firmwareVersion100 < 200 && !IsListedModel(kNoSenseFrameModels, modelCode)
-        && !IsListedModel(kNoCurrentSenseModels, modelCode);
+    return !isTwtaUnit && firmwareVersion100 < 200 && !IsListedModel(kNoSenseFrameModels, modelCode) &&
+           !IsListedModel(kNoCurrentSenseModels, modelCode);
 }
 
-} // namespace layout
+}   // namespace layout

@@ -90,4 +90,4 @@ SenseFrame SenseFrameFor(const SenseUnit& unit);
 // The poll reads the four current-sense values of this unit.
 bool ReadsCurrentSense(qint32 modelCode, bool isTwtaUnit, qint32 firmwareVersion100);
 
-} // namespace layout
+}   // namespace layout

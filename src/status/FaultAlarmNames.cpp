@@ -19,10 +19,7 @@ public:
         for (int i = 0; i < LabelsPerList; ++i)
             c_[i] = DesignCaption(kind, BitLabel::fromIndex(i));
     }
-    void set(int byte, int bit, const char* caption)
-    {
-        c_[BitLabel{byte, bit}.index()] = QString::fromLatin1(caption);
-    }
+    void set(int byte, int bit, const char* caption) { c_[BitLabel{byte, bit}.index()] = QString::fromLatin1(caption); }
     LabelCaptions take() { return std::move(c_); }
 
 private:
@@ -48,27 +45,35 @@ constexpr const char* Heater = "Heater";
 constexpr const char* ReturnLoss = "Return Loss";
 
 const TwtaModelRow TwtaModelRows[] = {
-    {[](const NameInputs& u) { return ModelIn(u.UnitModelCode, {6316, 6341}); },
+    {[](const NameInputs& u) {
+         return ModelIn(u.UnitModelCode, {6316, 6341});
+     },
      "Missing Phase", "Phase Sequence", Heater, nullptr, nullptr, nullptr, nullptr},
-    {[](const NameInputs& u) { return u.DualTwtaUnit; },
-     "HV Over 2", "Over Temp 2", "Helix Arc 2", "Helix Arc Latch 2", "HV Under 2", "Power Mismatch", nullptr},
-    {[](const NameInputs& u) { return u.UnitModelCode == 6327; },
-     nullptr, nullptr, nullptr, nullptr, nullptr, "Analog Input", nullptr},
-    {[](const NameInputs& u) { return u.UnitModelCode == 8718; },
-     nullptr, nullptr, Heater, nullptr, nullptr, nullptr, nullptr},
-    {[](const NameInputs& u) { return ModelIn(u.UnitModelCode, {4471, 4487}); },
+    {[](const NameInputs& u) { return u.DualTwtaUnit; }, "HV Over 2", "Over Temp 2", "Helix Arc 2", "Helix Arc Latch 2",
+     "HV Under 2", "Power Mismatch", nullptr},
+    {[](const NameInputs& u) { return u.UnitModelCode == 6327; }, nullptr, nullptr, nullptr, nullptr, nullptr,
+     "Analog Input", nullptr},
+    {[](const NameInputs& u) { return u.UnitModelCode == 8718; }, nullptr, nullptr, Heater, nullptr, nullptr, nullptr,
+     nullptr},
+    {[](const NameInputs& u) {
+         return ModelIn(u.UnitModelCode, {4471, 4487});
+     },
      ExtRefLock, ExtRefPres, "24V Present", nullptr, nullptr, nullptr, ReturnLoss},
-    {[](const NameInputs& u) { return u.ExtRefTwtaModel || u.UnitModelCode == 4491; },
-     ExtRefLock, ExtRefPres, Heater, nullptr, nullptr, nullptr, ReturnLoss},
-    {[](const NameInputs& u) { return u.UnitModelCode == 7261; },
-     nullptr, "Aux Supply", Heater, nullptr, "Linearizer", nullptr, nullptr},
-    {[](const NameInputs& u) { return u.UnitModelCode == 6652; },
-     nullptr, "WG Pressure", Heater, nullptr, nullptr, nullptr, ReturnLoss},
-    {[](const NameInputs& u) { return ModelIn(u.UnitModelCode, {8863, 4546}); },
+    {[](const NameInputs& u) { return u.ExtRefTwtaModel || u.UnitModelCode == 4491; }, ExtRefLock, ExtRefPres, Heater,
+     nullptr, nullptr, nullptr, ReturnLoss},
+    {[](const NameInputs& u) { return u.UnitModelCode == 7261; }, nullptr, "Aux Supply", Heater, nullptr, "Linearizer",
+     nullptr, nullptr},
+    {[](const NameInputs& u) { return u.UnitModelCode == 6652; }, nullptr, "WG Pressure", Heater, nullptr, nullptr,
+     nullptr, ReturnLoss},
+    {[](const NameInputs& u) {
+         return ModelIn(u.UnitModelCode, {8863, 4546});
+     },
      ExtRefLock, ExtRefPres, nullptr, nullptr, nullptr, nullptr, ReturnLoss},
-    {[](const NameInputs& u) { return u.UnitModelCode == 7428; },
-     ExtRefLock, ExtRefPres, Heater, nullptr, nullptr, nullptr, nullptr},
-    {[](const NameInputs& u) { return ModelIn(u.UnitModelCode, {0, 6093, 5819}); },
+    {[](const NameInputs& u) { return u.UnitModelCode == 7428; }, ExtRefLock, ExtRefPres, Heater, nullptr, nullptr,
+     nullptr, nullptr},
+    {[](const NameInputs& u) {
+         return ModelIn(u.UnitModelCode, {0, 6093, 5819});
+     },
      ExtRefLock, ExtRefPres, nullptr, nullptr, nullptr, nullptr, ReturnLoss},
 };
 
@@ -77,9 +82,9 @@ void NameTwtaModelRow(Captions& names, const NameInputs& unit)
     for (const TwtaModelRow& row : TwtaModelRows) {
         if (!row.holds(unit))
             continue;
-        const std::pair<BitLabel, const char*> named[] = {
-            {{C, 0}, row.c0}, {{C, 1}, row.c1}, {{C, 2}, row.c2}, {{C, 3}, row.c3},
-            {{C, 5}, row.c5}, {{D, 2}, row.d2}, {{D, 5}, row.d5}};
+        const std::pair<BitLabel, const char*> named[] = {{{C, 0}, row.c0}, {{C, 1}, row.c1}, {{C, 2}, row.c2},
+                                                          {{C, 3}, row.c3}, {{C, 5}, row.c5}, {{D, 2}, row.d2},
+                                                          {{D, 5}, row.d5}};
         for (const auto& [label, caption] : named)
             if (caption)
                 names.set(label.byte, label.bit, caption);
@@ -116,12 +121,11 @@ void NameOtherFaults(Captions& names, const NameInputs& unit)
         names.set(C, 1, ExtRefPres);
         return;
     }
-    if (unit.NoSubBandCompFirmware || unit.InputDriveFirmware || unit.LldpFirmware
-        || unit.DrivePowerSupported)
+    if (unit.NoSubBandCompFirmware || unit.InputDriveFirmware || unit.LldpFirmware || unit.DrivePowerSupported)
         names.set(D, 1, "Inp Over Drive");
 }
 
-} // namespace
+}   // namespace
 
 QString DesignCaption(ListKind kind, BitLabel label)
 {
@@ -179,4 +183,4 @@ LabelCaptions AlarmNames(const NameInputs& unit)
     return names.take();
 }
 
-} // namespace status
+}   // namespace status

@@ -13,7 +13,7 @@ struct NameInputs {
     bool NoSubBandCompFirmware = false;
     bool InputDriveFirmware = false;
     bool LldpFirmware = false;
-    bool DualTwtaUnit = false;        // a TWTA with two tubes
+    bool DualTwtaUnit = false;   // a TWTA with two tubes
     bool DrivePowerSupported = false;
 };
 
@@ -32,4 +32,4 @@ LabelCaptions FaultNames(const NameInputs& unit);
 // caption.
 LabelCaptions AlarmNames(const NameInputs& unit);
 
-} // namespace status
+}   // namespace status

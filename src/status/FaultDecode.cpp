@@ -39,7 +39,7 @@ ListDecoding DecodeOtherFaults(const QString& field, const PanelUnit& unit)
     return list.take();
 }
 
-} // namespace
+}   // namespace
 
 FaultDecoding DecodeFaultField(const QString& field, const PanelUnit& unit)
 {
@@ -55,4 +55,4 @@ FaultDecoding DecodeFaultField(const QString& field, const PanelUnit& unit)
     return out;
 }
 
-} // namespace status
+}   // namespace status

@@ -15,4 +15,4 @@ struct FaultDecoding {
 // Characters after the 4th are ignored.
 FaultDecoding DecodeFaultField(const QString& field, const PanelUnit& unit);
 
-} // namespace status
+}   // namespace status

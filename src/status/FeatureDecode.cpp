@@ -13,7 +13,7 @@ std::optional<float> single(const std::optional<double>& v)
         return std::nullopt;
     return static_cast<float>(*v);
 }
-}
+}   // namespace
 
 TripSetting DecodeTripField(const QString& field)
 {
@@ -34,21 +34,24 @@ std::optional<QString> TripLevelText(float dBm, bool displayWatts)
     return conv::FormatNumber(SingleAsWritten(watts), QStringLiteral("###0.0"));
 }
 
-bool IsUsableUnitAddress(const QString& address)
-{
-    return address.size() >= 7 && IsValidIPAddress(address);
-}
+bool IsUsableUnitAddress(const QString& address) { return address.size() >= 7 && IsValidIPAddress(address); }
 
 QString EthernetPortCaption(int port)
 {
     // A number written as text gets a leading blank for its sign.
-    return QStringLiteral("Ethernet Port:") + (port < 0 ? QString::number(port) : QLatin1Char(' ') + QString::number(port));
+    return QStringLiteral("Ethernet Port:") +
+           (port < 0 ? QString::number(port) : QLatin1Char(' ') + QString::number(port));
 }
 
 bool SkipsRFInhibitRead(qint32 modelCode)
 {
     switch (modelCode) {
-    case 6316: case 6327: case 6341: case 9214: case 9226: case 9238:
+    case 6316:
+    case 6327:
+    case 6341:
+    case 9214:
+    case 9226:
+    case 9238:
         return true;
     default:
         return modelCode < 0;
@@ -72,4 +75,4 @@ std::optional<float> NumberOrZero(const QString& text)
     return SingleNumber(text);
 }
 
-} // namespace FeatureDecode
+}   // namespace FeatureDecode

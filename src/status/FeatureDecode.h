@@ -35,4 +35,4 @@ std::optional<float> SingleNumber(const QString& text);
 // The same, with "" giving 0.
 std::optional<float> NumberOrZero(const QString& text);
 
-} // namespace FeatureDecode
+}   // namespace FeatureDecode

@@ -43,4 +43,4 @@ bool ObmipFromPartNumber(const QString& productPartNumber) { return productPartN
 
 bool IsWholeStatusWord(const QString& word) { return word.size() == 4; }
 
-} // namespace firstread
+}   // namespace firstread

@@ -34,4 +34,4 @@ bool ObmipFromPartNumber(const QString& productPartNumber);
 // A status word of the first read is used only when it holds all four characters.
 bool IsWholeStatusWord(const QString& word);
 
-} // namespace firstread
+}   // namespace firstread

@@ -2,10 +2,7 @@
 
 namespace status {
 
-int FieldByte(const QString& field, int i)
-{
-    return i >= 0 && i < field.size() ? field.at(i).unicode() : 0;
-}
+int FieldByte(const QString& field, int i) { return i >= 0 && i < field.size() ? field.at(i).unicode() : 0; }
 
 void ListBuilder::look(int byte, int code, int bit)
 {
@@ -27,4 +24,4 @@ void ListBuilder::hide(int byte, std::initializer_list<int> bits)
         d_.hidden.push_back({byte, bit});
 }
 
-} // namespace status
+}   // namespace status

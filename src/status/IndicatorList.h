@@ -73,4 +73,4 @@ private:
     ListDecoding d_;
 };
 
-} // namespace status
+}   // namespace status

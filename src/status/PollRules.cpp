@@ -6,7 +6,7 @@ namespace {
 constexpr qint16 ReadingsEvery = 4;
 constexpr qint16 ClockAfter = 20;
 constexpr qint32 MaxHours = 999999;
-}
+}   // namespace
 
 Tick CountAnsweredPoll(qint16& readingsTicks, qint16& clockTicks)
 {
@@ -41,4 +41,4 @@ bool ReadsDCInput(qint32 modelCode, qint32 firmwareVersion100, bool picProcessor
     return (modelCode == 5942 && firmwareVersion100 > 256) || picProcessorUnit;
 }
 
-} // namespace poll
+}   // namespace poll

@@ -32,4 +32,4 @@ bool HoursShown(qint32 hours);
 // Whether the DC input voltage is read on the readings tick.
 bool ReadsDCInput(qint32 modelCode, qint32 firmwareVersion100, bool picProcessorUnit);
 
-} // namespace poll
+}   // namespace poll

@@ -15,7 +15,7 @@ std::optional<float> singleValue(const QString& text)
         return std::nullopt;
     return static_cast<float>(v);
 }
-}
+}   // namespace
 
 std::optional<WrittenPower> SwitchUnit(const QString& text, const std::optional<WrittenPower>& written,
                                        const BoxFormat& format, bool toWatts)
@@ -59,4 +59,4 @@ std::optional<WrittenPower> WrittenPowers::of(const QObject* box) const
     return *it;
 }
 
-} // namespace PowerDisplay
+}   // namespace PowerDisplay

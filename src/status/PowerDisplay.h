@@ -53,4 +53,4 @@ private:
     QHash<const QObject*, WrittenPower> written_;
 };
 
-} // namespace PowerDisplay
+}   // namespace PowerDisplay

@@ -13,10 +13,7 @@ const QString UnderRangePrefix = QStringLiteral("< ");
 bool fitsSingle(double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; }
 
 // A number as the window writes a plain value: "31", "28.4", "-5".
-QString plainNumber(double v)
-{
-    return v == 0.0 ? QStringLiteral("0") : QString::number(v, 'g', 15);
-}
+QString plainNumber(double v) { return v == 0.0 ? QStringLiteral("0") : QString::number(v, 'g', 15); }
 
 std::optional<PowerText> powerText(double dBm, bool displayWatts, bool underRange)
 {
@@ -40,7 +37,7 @@ std::optional<QString> formatted(const QString& field, const char* pattern)
         return std::nullopt;
     return conv::FormatNumber(*v, QString::fromLatin1(pattern));
 }
-}
+}   // namespace
 
 std::optional<QString> PowerDisplayText(double dBm, bool displayWatts)
 {
@@ -80,8 +77,7 @@ std::optional<QString> AttenuationText(const QString& reading)
     return reading.isEmpty() ? std::nullopt : formatted(reading, "#0.0");
 }
 
-std::optional<TemperatureTexts> TemperatureTextsFor(qint16 temperature, const QString& secondField,
-                                                    bool inletTempShown)
+std::optional<TemperatureTexts> TemperatureTextsFor(qint16 temperature, const QString& secondField, bool inletTempShown)
 {
     if (temperature == -125)
         return std::nullopt;
@@ -126,4 +122,4 @@ std::optional<QString> RfFrequencyCaption(const QString& frequencyText)
     return frequencyText + QStringLiteral(" MHz");
 }
 
-} // namespace readings
+}   // namespace readings

@@ -47,4 +47,4 @@ std::optional<QString> AnodeVoltageText(qint16 volts);
 // The RF frequency label's caption; nothing when the unit gave no frequency (labels hidden).
 std::optional<QString> RfFrequencyCaption(const QString& frequencyText);
 
-} // namespace readings
+}   // namespace readings

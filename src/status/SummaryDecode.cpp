@@ -56,7 +56,7 @@ void DecodeTransmitter(SummaryDecoding& d, SummaryBuilder& rows, int a, int b, b
     }
 }
 
-} // namespace
+}   // namespace
 
 // When both position bits of a switch are set, "A" wins.
 AutoModeDecoding DecodeAutoModeByte(int c)
@@ -112,4 +112,4 @@ SummaryDecoding DecodeSummaryField(const QString& field, bool isTwtaUnit)
     return d;
 }
 
-} // namespace status
+}   // namespace status

@@ -32,15 +32,15 @@ struct SummaryRow {
 struct SummaryDecoding {
     // False: the field is not exactly 4 characters and nothing changes.
     bool applies = false;
-    std::vector<SummaryRow> rows;          // labels shown, in row order
-    std::vector<SummaryLabel> hidden;      // labels hidden
+    std::vector<SummaryRow> rows;       // labels shown, in row order
+    std::vector<SummaryLabel> hidden;   // labels hidden
     bool RemoteMode = false;
-    std::optional<bool> chkPS;             // "Transmitter ON"; nothing: unchanged
+    std::optional<bool> chkPS;   // "Transmitter ON"; nothing: unchanged
     bool chkConstPwr = false;
     bool chkAutoMode = false;
-    std::optional<int> cmbWgSw1;           // entry 0 "A", 1 "B"; nothing: unchanged
+    std::optional<int> cmbWgSw1;   // entry 0 "A", 1 "B"; nothing: unchanged
     std::optional<int> cmbWgSw2;
-    std::optional<int> cmbWgCfg;           // entry index; nothing: the number has no entry
+    std::optional<int> cmbWgCfg;   // entry index; nothing: the number has no entry
 };
 
 // The transmitter-state captions other code compares with.
@@ -61,4 +61,4 @@ AutoModeDecoding DecodeAutoModeByte(int byteC);
 // The entry of the waveguide configuration box for configuration number 0..7.
 std::optional<int> WaveguideCfgEntry(int number);
 
-} // namespace status
+}   // namespace status

@@ -261,7 +261,11 @@ void frmMain::InitRFTripLevels()
         return;
     const std::array<QString, 3> fields = {p.ReplyFields[0], p.ReplyFields[1], p.ReplyFields[2]};
     FormUpdatingGuard hold(p.conn);
-    struct Row { bool editing; QComboBox* type; QLineEdit* level; };
+    struct Row {
+        bool editing;
+        QComboBox* type;
+        QLineEdit* level;
+    };
     const Row rows[] = {
         {FhiTripEditing, ui.cmbFhiTripType, ui.txtFhiLvl},
         {FloTripEditing, ui.cmbFloTripType, ui.txtFloLvl},
@@ -284,8 +288,7 @@ void frmMain::InitRFTripLevels()
 namespace {
 // Baud, parity, data bits and stop bits of one unit port from ReplyFields 0 to 3;
 // without an answer 0, "*", 0, 0.
-void takePortSettings(Program& p, bool answered, qint32& baud, QString& parity, qint16& dataBits,
-                      qint16& stopBits)
+void takePortSettings(Program& p, bool answered, qint32& baud, QString& parity, qint16& dataBits, qint16& stopBits)
 {
     if (!answered) {
         baud = 0;
@@ -299,7 +302,7 @@ void takePortSettings(Program& p, bool answered, qint32& baud, QString& parity, 
     dataBits = NumericInteger(p.ReplyFields[2]).value_or(0);
     stopBits = NumericInteger(p.ReplyFields[3]).value_or(0);
 }
-}
+}   // namespace
 
 void frmMain::InitCom1Settings()
 {

@@ -102,222 +102,232 @@ void frmMain::addIdentificationSteps(std::vector<FirstReadStep>& steps)
 {
     UnitIdentity& id = p.unit.id;
     UnitConfig& c = p.unit.config;
-    steps.insert(steps.end(), {
-        {"FormUpdating", [this] { p.conn.FormUpdating = true; }},
-        {"InitDataDirectory", [this] { InitDataDirectory(); }},
-        {"DisplayWatts",
-         [this] { p.display.DisplayWatts = ui.mnuWatts->text() == QLatin1String("Display dBm"); }},
-        {"DetermineUnitType", [this] { DetermineUnitType(p); }},
-        // This unit's processor family, before anything below tests it.
-        {"SetUnitPICProcessorOption", [this] { SetUnitPICProcessorOption(p); }},
-        {"InitLLDP", [this] { InitLLDP(); }},
-        {"MinAtnCount",
-         [this, &id, &c] {
-             c.MinAtnCount = firstread::MinAtnCountFor(id.FirmwareVersion100, p.unit.flags.PicProcessorUnit,
-                                                       id.IsTwtaUnit, id.UnitModelCode);
-         }},
-        // This model answers slowly; the longer wait stays for the rest of the run.
-        {"MsgTimeout",
-         [this, &id] {
-             if (id.UnitModelCode == 6613)
-                 p.LinkObject.setMsgTimeout(6.0f);
-         }},
-        {"UpdateSubBands", [this] { UpdateSubBands(); }},
-        {"InitTempComp", [this] { InitTempComp(); }},
-        {"InitUnitCfg", [this] { InitUnitCfg(); }},
-        {"ReadADCScalers",
-         [this, &id, &c] {
-             if (id.UnitModelCode == 7428)
-                 ReadADCScalers(p, c.AdcScalers);
-         }},
-        {"ReturnLossLevel", [this, &c] { c.ReturnLossLevel = ReadReturnLossSetting(p); }},
-    });
+    steps.insert(
+        steps.end(),
+        {
+            {"FormUpdating", [this] { p.conn.FormUpdating = true; }},
+            {"InitDataDirectory", [this] { InitDataDirectory(); }},
+            {"DisplayWatts", [this] { p.display.DisplayWatts = ui.mnuWatts->text() == QLatin1String("Display dBm"); }},
+            {"DetermineUnitType", [this] { DetermineUnitType(p); }},
+            // This unit's processor family, before anything below tests it.
+            {"SetUnitPICProcessorOption", [this] { SetUnitPICProcessorOption(p); }},
+            {"InitLLDP", [this] { InitLLDP(); }},
+            {"MinAtnCount",
+             [this, &id, &c] {
+                 c.MinAtnCount = firstread::MinAtnCountFor(id.FirmwareVersion100, p.unit.flags.PicProcessorUnit,
+                                                           id.IsTwtaUnit, id.UnitModelCode);
+             }},
+            // This model answers slowly; the longer wait stays for the rest of the run.
+            {"MsgTimeout",
+             [this, &id] {
+                 if (id.UnitModelCode == 6613)
+                     p.LinkObject.setMsgTimeout(6.0f);
+             }},
+            {"UpdateSubBands", [this] { UpdateSubBands(); }},
+            {"InitTempComp", [this] { InitTempComp(); }},
+            {"InitUnitCfg", [this] { InitUnitCfg(); }},
+            {"ReadADCScalers",
+             [this, &id, &c] {
+                 if (id.UnitModelCode == 7428)
+                     ReadADCScalers(p, c.AdcScalers);
+             }},
+            {"ReturnLossLevel", [this, &c] { c.ReturnLossLevel = ReadReturnLossSetting(p); }},
+        });
 }
 
 void frmMain::addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps)
 {
     UnitConfig& c = p.unit.config;
-    steps.insert(steps.end(), {
-        {"InitPowerLimit", [this] { InitPowerLimit(); }},
-        {"InitFactoryTripLevels", [this] { InitFactoryTripLevels(); }},
-        {"AtnRange",
-         [this, &c] {
-             c.AtnRangeText = ReadAttenuatorRange(p);
-             c.AtnRangeSupported = !c.AtnRangeText.isEmpty();
-             c.MaxCalTempText = c.AtnRangeSupported ? ReadMaxCalTemperature(p) : QString();
-             c.MinCalTempText = c.AtnRangeSupported ? ReadMinCalTemperature(p) : QString();
-         }},
-        {"CheckInputDriverPwrSupport", [this] { CheckInputDriverPwrSupport(); }},
-        {"InitDisplay", [this] { InitDisplay(); }},
-        {"StartupMode", [this, &c] { c.StartupMode = ReadStartupConfig(p); }},
-        {"MaxSysPrimePower",
-         [this, &c] {
-             if (p.unit.id.LldpFirmware)
-                 c.MaxSysPrimePower = ReadMaxSystemPrimePower(p);
-         }},
-        {"DbmLevelsSupported", [this] { p.unit.id.DbmLevelsSupported = CanUsedBmTripLevels(p); }},
-        {Events, [this] { runPendingEvents(); }},
-        {"MaxAttenuation", [this, &c] { c.MaxAttenuation = firstread::MaxAttenuationFrom(ReadMaxAttenuation(p)); }},
-        {"UpdateRFFrequency", [this] { UpdateRFFrequency(); }},
-        {Events, [this] { runPendingEvents(); }},
-    });
+    steps.insert(
+        steps.end(),
+        {
+            {"InitPowerLimit", [this] { InitPowerLimit(); }},
+            {"InitFactoryTripLevels", [this] { InitFactoryTripLevels(); }},
+            {"AtnRange",
+             [this, &c] {
+                 c.AtnRangeText = ReadAttenuatorRange(p);
+                 c.AtnRangeSupported = !c.AtnRangeText.isEmpty();
+                 c.MaxCalTempText = c.AtnRangeSupported ? ReadMaxCalTemperature(p) : QString();
+                 c.MinCalTempText = c.AtnRangeSupported ? ReadMinCalTemperature(p) : QString();
+             }},
+            {"CheckInputDriverPwrSupport", [this] { CheckInputDriverPwrSupport(); }},
+            {"InitDisplay", [this] { InitDisplay(); }},
+            {"StartupMode", [this, &c] { c.StartupMode = ReadStartupConfig(p); }},
+            {"MaxSysPrimePower",
+             [this, &c] {
+                 if (p.unit.id.LldpFirmware)
+                     c.MaxSysPrimePower = ReadMaxSystemPrimePower(p);
+             }},
+            {"DbmLevelsSupported", [this] { p.unit.id.DbmLevelsSupported = CanUsedBmTripLevels(p); }},
+            {Events, [this] { runPendingEvents(); }},
+            {"MaxAttenuation", [this, &c] { c.MaxAttenuation = firstread::MaxAttenuationFrom(ReadMaxAttenuation(p)); }},
+            {"UpdateRFFrequency", [this] { UpdateRFFrequency(); }},
+            {Events, [this] { runPendingEvents(); }},
+        });
 }
 
 void frmMain::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
 {
     UnitConfig& c = p.unit.config;
-    steps.insert(steps.end(), {
-        {"FaultEnableMask",
-         [this, &c] {
-             c.FaultEnableMaskRead = ReadFaultEnableMask(p);
-             c.FaultEnableMask = c.FaultEnableMaskRead ? c.EnableMaskReply : 0;
-         }},
-        {"mnuWgArcTest",
-         [this, &c] {
-             ui.mnuWgArcTest->setVisible(firstread::WgArcTestShown(c.FaultEnableMask, p.unit.id.UnitModelCode));
-         }},
-        {"AlarmEnableMask",
-         [this, &c] {
-             c.AlarmEnableMaskRead = ReadAlarmEnableMask(p);
-             c.AlarmEnableMask = c.AlarmEnableMaskRead ? c.EnableMaskReply : 0;
-         }},
-        {Events, [this] { runPendingEvents(); }},
-        {"Latches",
-         [this, &c] {
-             const qint16 lowLine = ReadLowLineLatched(p);
-             const qint16 extIlok = ReadExtIlokLatched(p);
-             c.LowLineLatched = firstread::LatchedFrom(lowLine);
-             c.ExtIlokLatched = firstread::LatchedFrom(extIlok);
-             c.LowLineLatchRead = lowLine >= 0;
-             c.ExtIlokLatchRead = extIlok >= 0;
-         }},
-        {"SetProjectSpecificValues", [this] { SetProjectSpecificValues(p); }},
-        {"InitDCVInParameters", [this] { InitDCVInParameters(); }},
-        {"txtDateTime", [this] { ui.txtDateTime->setText(ReadUnitDateTime(p)); }},
-        {"UpdateAtn", [this] { UpdateAtn(); }},
-        {"UpdateUnitGain", [this] { UpdateUnitGain(); }},
-        {"HasAmc", [this, &c] { c.HasAmc = ReadFloatSupplyYCI(p) >= 0; }},
-        {"UpdateAMCParameters", [this] { UpdateAMCParameters(); }},
-        {"UpdateCurrentSense", [this] { UpdateCurrentSense(); }},
-        {"UpdateFwdRF", [this] { UpdateFwdRF(); }},
-        {"UpdateRevRF", [this] { UpdateRevRF(); }},
-        // The summary panel and RemoteMode before the first poll, from a whole word only.
-        {"SummaryStatus",
-         [this] {
-             const QString word = ReadSingleStatusWord(p, 1);
-             if (firstread::IsWholeStatusWord(word))
-                 SetSummaryStatus(word);
-         }},
-        // Units without the extended alarm bytes are polled with the legacy query.
-        {"LegacyStatusQuery", [this] { p.unit.id.LegacyStatusQuery = ReadSingleStatusWord(p, 2).isEmpty(); }},
-        {Events, [this] { runPendingEvents(); }},
-        {"UpdateHours", [this] { UpdateHours(); }},
-    });
+    steps.insert(
+        steps.end(),
+        {
+            {"FaultEnableMask",
+             [this, &c] {
+                 c.FaultEnableMaskRead = ReadFaultEnableMask(p);
+                 c.FaultEnableMask = c.FaultEnableMaskRead ? c.EnableMaskReply : 0;
+             }},
+            {"mnuWgArcTest",
+             [this, &c] {
+                 ui.mnuWgArcTest->setVisible(firstread::WgArcTestShown(c.FaultEnableMask, p.unit.id.UnitModelCode));
+             }},
+            {"AlarmEnableMask",
+             [this, &c] {
+                 c.AlarmEnableMaskRead = ReadAlarmEnableMask(p);
+                 c.AlarmEnableMask = c.AlarmEnableMaskRead ? c.EnableMaskReply : 0;
+             }},
+            {Events, [this] { runPendingEvents(); }},
+            {"Latches",
+             [this, &c] {
+                 const qint16 lowLine = ReadLowLineLatched(p);
+                 const qint16 extIlok = ReadExtIlokLatched(p);
+                 c.LowLineLatched = firstread::LatchedFrom(lowLine);
+                 c.ExtIlokLatched = firstread::LatchedFrom(extIlok);
+                 c.LowLineLatchRead = lowLine >= 0;
+                 c.ExtIlokLatchRead = extIlok >= 0;
+             }},
+            {"SetProjectSpecificValues", [this] { SetProjectSpecificValues(p); }},
+            {"InitDCVInParameters", [this] { InitDCVInParameters(); }},
+            {"txtDateTime", [this] { ui.txtDateTime->setText(ReadUnitDateTime(p)); }},
+            {"UpdateAtn", [this] { UpdateAtn(); }},
+            {"UpdateUnitGain", [this] { UpdateUnitGain(); }},
+            {"HasAmc", [this, &c] { c.HasAmc = ReadFloatSupplyYCI(p) >= 0; }},
+            {"UpdateAMCParameters", [this] { UpdateAMCParameters(); }},
+            {"UpdateCurrentSense", [this] { UpdateCurrentSense(); }},
+            {"UpdateFwdRF", [this] { UpdateFwdRF(); }},
+            {"UpdateRevRF", [this] { UpdateRevRF(); }},
+            // The summary panel and RemoteMode before the first poll, from a whole word only.
+            {"SummaryStatus",
+             [this] {
+                 const QString word = ReadSingleStatusWord(p, 1);
+                 if (firstread::IsWholeStatusWord(word))
+                     SetSummaryStatus(word);
+             }},
+            // Units without the extended alarm bytes are polled with the legacy query.
+            {"LegacyStatusQuery", [this] { p.unit.id.LegacyStatusQuery = ReadSingleStatusWord(p, 2).isEmpty(); }},
+            {Events, [this] { runPendingEvents(); }},
+            {"UpdateHours", [this] { UpdateHours(); }},
+        });
 }
 
 void frmMain::addPortAndBandSteps(std::vector<FirstReadStep>& steps)
 {
-    steps.insert(steps.end(), {
-        {"InitPowerSaveParameters", [this] { InitPowerSaveParameters(); }},
-        {"InitCom1Settings", [this] { InitCom1Settings(); }},
-        {"InitCom2Settings", [this] { InitCom2Settings(); }},
-        {"txtAdr", [this] { ui.txtAdr->setText(p.unit.config.Rs485Address); }},
-        {Events, [this] { runPendingEvents(); }},
-        {"InitcmbRfBand", [this] { InitcmbRfBand(); }},
-        {"InitRFBand", [this] { InitRFBand(); }},
-        {"InitBandParameters",
-         [this] { InitBandParameters(static_cast<qint16>(qMax(0, ui.cmbRfBand->currentIndex() + 1))); }},
-        {Events, [this] { runPendingEvents(); }},
-    });
+    steps.insert(steps.end(),
+                 {
+                     {"InitPowerSaveParameters", [this] { InitPowerSaveParameters(); }},
+                     {"InitCom1Settings", [this] { InitCom1Settings(); }},
+                     {"InitCom2Settings", [this] { InitCom2Settings(); }},
+                     {"txtAdr", [this] { ui.txtAdr->setText(p.unit.config.Rs485Address); }},
+                     {Events, [this] { runPendingEvents(); }},
+                     {"InitcmbRfBand", [this] { InitcmbRfBand(); }},
+                     {"InitRFBand", [this] { InitRFBand(); }},
+                     {"InitBandParameters",
+                      [this] { InitBandParameters(static_cast<qint16>(qMax(0, ui.cmbRfBand->currentIndex() + 1))); }},
+                     {Events, [this] { runPendingEvents(); }},
+                 });
 }
 
 void frmMain::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
 {
     UnitConfig& c = p.unit.config;
-    steps.insert(steps.end(), {
-        {"TempLevels",
-         [this, &c] {
-             c.TempFaultLevel = ReadTempFaultLevel(p);
-             c.TempAlarmLevel = ReadTempAlarmLevel(p);
-             c.InletTempAlarmLevel = ReadInletTempDiffAlarmLevel(p);
-         }},
-        {"InletTemp",
-         [this, &c] {
-             const UnitIdentity& id = p.unit.id;
-             if (!firstread::ReadsInletTemperature(id.UnitModelCode, id.IsTwtaUnit, c.InletTempAlarmLevel)
-                 || !firstread::InletTemperatureShown(ReadInletTemperature(p)))
-                 return;
-             ui.Label12->setText(QStringLiteral("Inlet"));
-             ui.Label12->show();
-             ui.Label14->show();
-             ui.txtTemp2->show();
-             p.display.InletTempShown = true;
-         }},
-        {"LatchTempFaults", [this, &c] { c.LatchTempFaults = ReadLatchTempFaults(p) == 1; }},
-        {"lblUnitTempType",
-         [this] { ui.lblUnitTempType->setText(p.unit.id.IsTwtaUnit ? QStringLiteral("TWTA") : QStringLiteral("SSPA")); }},
-        {"UpdateTemperature", [this] { UpdateTemperature(); }},
-        {"UpdateRFIStatus", [this] { UpdateRFIStatus(); }},
-        {Events, [this] { runPendingEvents(); }},
-        {"ConstPowerLevel",
-         [this] {
-             if (p.unit.id.UnitModelCode == -1)
-                 return;
-             const QString level = ReadConstPowerLevel(p);
-             if (!level.isEmpty())
-                 WritePowerBox(ui.txtConstLvl, firstread::ConstPowerLevelText(level, p.display.DisplayWatts),
-                               static_cast<float>(conv::Val(level)));
-         }},
-        {"InitRFTripLevels", [this] { InitRFTripLevels(); }},
-        {"InitReverseRFOffset", [this] { InitReverseRFOffset(); }},
-        {"PsVset",
-         [this, &c] {
-             const PSVsetReply v = ReadPSVsetValue(p, -1);
-             const bool has = v.Status == 0;
-             if (has)
-                 c.PsVsetValue = static_cast<qint16>(v.Value);
-             if (has)
-                 ui.mnuPsVset->setEnabled(true);
-             ui.mnuPsVset->setVisible(has);
-         }},
-        {Events, [this] { runPendingEvents(); }},
-    });
+    steps.insert(
+        steps.end(),
+        {
+            {"TempLevels",
+             [this, &c] {
+                 c.TempFaultLevel = ReadTempFaultLevel(p);
+                 c.TempAlarmLevel = ReadTempAlarmLevel(p);
+                 c.InletTempAlarmLevel = ReadInletTempDiffAlarmLevel(p);
+             }},
+            {"InletTemp",
+             [this, &c] {
+                 const UnitIdentity& id = p.unit.id;
+                 if (!firstread::ReadsInletTemperature(id.UnitModelCode, id.IsTwtaUnit, c.InletTempAlarmLevel) ||
+                     !firstread::InletTemperatureShown(ReadInletTemperature(p)))
+                     return;
+                 ui.Label12->setText(QStringLiteral("Inlet"));
+                 ui.Label12->show();
+                 ui.Label14->show();
+                 ui.txtTemp2->show();
+                 p.display.InletTempShown = true;
+             }},
+            {"LatchTempFaults", [this, &c] { c.LatchTempFaults = ReadLatchTempFaults(p) == 1; }},
+            {"lblUnitTempType",
+             [this] {
+                 ui.lblUnitTempType->setText(p.unit.id.IsTwtaUnit ? QStringLiteral("TWTA") : QStringLiteral("SSPA"));
+             }},
+            {"UpdateTemperature", [this] { UpdateTemperature(); }},
+            {"UpdateRFIStatus", [this] { UpdateRFIStatus(); }},
+            {Events, [this] { runPendingEvents(); }},
+            {"ConstPowerLevel",
+             [this] {
+                 if (p.unit.id.UnitModelCode == -1)
+                     return;
+                 const QString level = ReadConstPowerLevel(p);
+                 if (!level.isEmpty())
+                     WritePowerBox(ui.txtConstLvl, firstread::ConstPowerLevelText(level, p.display.DisplayWatts),
+                                   static_cast<float>(conv::Val(level)));
+             }},
+            {"InitRFTripLevels", [this] { InitRFTripLevels(); }},
+            {"InitReverseRFOffset", [this] { InitReverseRFOffset(); }},
+            {"PsVset",
+             [this, &c] {
+                 const PSVsetReply v = ReadPSVsetValue(p, -1);
+                 const bool has = v.Status == 0;
+                 if (has)
+                     c.PsVsetValue = static_cast<qint16>(v.Value);
+                 if (has)
+                     ui.mnuPsVset->setEnabled(true);
+                 ui.mnuPsVset->setVisible(has);
+             }},
+            {Events, [this] { runPendingEvents(); }},
+        });
 }
 
 void frmMain::addClosingSteps(std::vector<FirstReadStep>& steps)
 {
     steps.insert(steps.end(), {
-        {"UpdateHelixHeater",
-         [this] {
-             if (p.unit.id.IsTwtaUnit)
-                 UpdateHelixHeater();
-         }},
-        {"InitLCBuc", [this] { InitLCBuc(); }},
-        {Events, [this] { runPendingEvents(); }},
-        {"InitCurrentSenseParams", [this] { InitCurrentSenseParams(); }},
-        {"InitEnetParams", [this] { InitEnetParams(); }},
-        {Events, [this] { runPendingEvents(); }},
-        {"UpdateCathodeCurrent", [this] { UpdateCathodeCurrent(); }},
-        {"LEDMode",
-         [this] {
-             const qint16 mode = ReadLEDMode(p);
-             if (mode < 0)
-                 return;
-             ui.mnuLEDMode->setVisible(true);
-             ui.mnuLEDMode->setChecked(mode == 1);
-         }},
-        {"ProductId",
-         [this] {
-             p.unit.id.ProductId = ReadProductId(p);
-             if (firstread::ObmipFromPartNumber(p.unit.id.ProductId.PartNumber))
-                 p.unit.config.ObmipSupported = true;
-         }},
-        {"btnGoToPwr", [this] { ui.btnGoToPwr->setEnabled(true); }},
-        {Events, [this] { runPendingEvents(); }},
-        {"FirstReadDone",
-         [this] {
-             p.conn.FirstReadDone = true;
-             p.conn.FormUpdating = false;
-         }},
-    });
+                                  {"UpdateHelixHeater",
+                                   [this] {
+                                       if (p.unit.id.IsTwtaUnit)
+                                           UpdateHelixHeater();
+                                   }},
+                                  {"InitLCBuc", [this] { InitLCBuc(); }},
+                                  {Events, [this] { runPendingEvents(); }},
+                                  {"InitCurrentSenseParams", [this] { InitCurrentSenseParams(); }},
+                                  {"InitEnetParams", [this] { InitEnetParams(); }},
+                                  {Events, [this] { runPendingEvents(); }},
+                                  {"UpdateCathodeCurrent", [this] { UpdateCathodeCurrent(); }},
+                                  {"LEDMode",
+                                   [this] {
+                                       const qint16 mode = ReadLEDMode(p);
+                                       if (mode < 0)
+                                           return;
+                                       ui.mnuLEDMode->setVisible(true);
+                                       ui.mnuLEDMode->setChecked(mode == 1);
+                                   }},
+                                  {"ProductId",
+                                   [this] {
+                                       p.unit.id.ProductId = ReadProductId(p);
+                                       if (firstread::ObmipFromPartNumber(p.unit.id.ProductId.PartNumber))
+                                           p.unit.config.ObmipSupported = true;
+                                   }},
+                                  {"btnGoToPwr", [this] { ui.btnGoToPwr->setEnabled(true); }},
+                                  {Events, [this] { runPendingEvents(); }},
+                                  {"FirstReadDone",
+                                   [this] {
+                                       p.conn.FirstReadDone = true;
+                                       p.conn.FormUpdating = false;
+                                   }},
+                              });
 }

@@ -46,7 +46,7 @@ void letEventsRun(Program& p)
     if (p.platform.clock)
         p.platform.clock->processEvents();
 }
-}
+}   // namespace
 
 void frmMain::InitDisplay()
 {

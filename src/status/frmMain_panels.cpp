@@ -51,7 +51,7 @@ void selectEntry(QComboBox* box, int entry)
         box->setCurrentIndex(entry);
 }
 
-} // namespace
+}   // namespace
 
 void frmMain::InitFaultsAlarms()
 {
@@ -79,15 +79,9 @@ status::NameInputs frmMain::nameInputs() const
     return in;
 }
 
-void frmMain::InitFaultNames()
-{
-    writeCaptions(ui.faultBytes(), status::FaultNames(nameInputs()), ui.FaultList);
-}
+void frmMain::InitFaultNames() { writeCaptions(ui.faultBytes(), status::FaultNames(nameInputs()), ui.FaultList); }
 
-void frmMain::InitAlarmNames()
-{
-    writeCaptions(ui.alarmBytes(), status::AlarmNames(nameInputs()), ui.AlarmList);
-}
+void frmMain::InitAlarmNames() { writeCaptions(ui.alarmBytes(), status::AlarmNames(nameInputs()), ui.AlarmList); }
 
 void frmMain::placeRow(QWidget* label, int row, bool keepLeft)
 {
@@ -145,9 +139,15 @@ void frmMain::SetFaultStatus(const QString& field)
         SetSSPAFaultStatus(field);
 }
 
-void frmMain::SetTWTAFaultStatus(const QString& field) { applyFaults(status::DecodeFaultField(field, panelUnit(p, true))); }
+void frmMain::SetTWTAFaultStatus(const QString& field)
+{
+    applyFaults(status::DecodeFaultField(field, panelUnit(p, true)));
+}
 
-void frmMain::SetSSPAFaultStatus(const QString& field) { applyFaults(status::DecodeFaultField(field, panelUnit(p, false))); }
+void frmMain::SetSSPAFaultStatus(const QString& field)
+{
+    applyFaults(status::DecodeFaultField(field, panelUnit(p, false)));
+}
 
 void frmMain::applyFaults(const status::FaultDecoding& d)
 {
@@ -170,15 +170,24 @@ QLabel* frmMain::summaryLabel(status::SummaryLabel label) const
 {
     using status::SummaryLabel;
     switch (label) {
-    case SummaryLabel::Label31: return ui.Label31;
-    case SummaryLabel::Label32: return ui.Label32;
-    case SummaryLabel::Label33: return ui.Label33;
-    case SummaryLabel::Label34: return ui.Label34;
-    case SummaryLabel::Label35: return ui.Label35;
-    case SummaryLabel::Label36: return ui.Label36;
-    case SummaryLabel::Label13: return ui.Label13;
-    case SummaryLabel::lblSBUCWarmup: return ui.lblSBUCWarmup;
-    case SummaryLabel::lbllcBucDrive: return ui.lbllcBucDrive;
+    case SummaryLabel::Label31:
+        return ui.Label31;
+    case SummaryLabel::Label32:
+        return ui.Label32;
+    case SummaryLabel::Label33:
+        return ui.Label33;
+    case SummaryLabel::Label34:
+        return ui.Label34;
+    case SummaryLabel::Label35:
+        return ui.Label35;
+    case SummaryLabel::Label36:
+        return ui.Label36;
+    case SummaryLabel::Label13:
+        return ui.Label13;
+    case SummaryLabel::lblSBUCWarmup:
+        return ui.lblSBUCWarmup;
+    case SummaryLabel::lbllcBucDrive:
+        return ui.lbllcBucDrive;
     }
     return nullptr;
 }
@@ -191,9 +200,15 @@ void frmMain::SetSummaryStatus(const QString& field)
         SetSSPASummaryStatus(field);
 }
 
-void frmMain::SetTWTASummaryStatus(const QString& field) { applySummary(status::DecodeSummaryField(field, true), field); }
+void frmMain::SetTWTASummaryStatus(const QString& field)
+{
+    applySummary(status::DecodeSummaryField(field, true), field);
+}
 
-void frmMain::SetSSPASummaryStatus(const QString& field) { applySummary(status::DecodeSummaryField(field, false), field); }
+void frmMain::SetSSPASummaryStatus(const QString& field)
+{
+    applySummary(status::DecodeSummaryField(field, false), field);
+}
 
 void frmMain::applySummary(const status::SummaryDecoding& d, const QString& field)
 {

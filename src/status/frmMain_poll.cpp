@@ -74,20 +74,26 @@ bool frmMain::UpdateStatus()
         return false;
     }
     const QString summary = p.ReplyFields[0], faults = p.ReplyFields[1], alarms = p.ReplyFields[2];
-    const bool completed = RunWhileConnected(connection, {
-        [&] { SetSummaryStatus(summary); },
-        [&] { SetFaultStatus(faults); },
-        [&] { SetAlarmStatus(alarms); },
-        [&] { UpdateFwdRF(); },
-        [&] { UpdateRevRF(); },
-        [&] {
-            switch (poll::CountAnsweredPoll(ReadingsTickCount, ClockTickCount)) {
-            case poll::Tick::Readings: readingsTick(); break;
-            case poll::Tick::Clock: clockTick(); break;
-            case poll::Tick::Fast: break;
-            }
-        },
-    });
+    const bool completed =
+        RunWhileConnected(connection, {
+                                          [&] { SetSummaryStatus(summary); },
+                                          [&] { SetFaultStatus(faults); },
+                                          [&] { SetAlarmStatus(alarms); },
+                                          [&] { UpdateFwdRF(); },
+                                          [&] { UpdateRevRF(); },
+                                          [&] {
+                                              switch (poll::CountAnsweredPoll(ReadingsTickCount, ClockTickCount)) {
+                                              case poll::Tick::Readings:
+                                                  readingsTick();
+                                                  break;
+                                              case poll::Tick::Clock:
+                                                  clockTick();
+                                                  break;
+                                              case poll::Tick::Fast:
+                                                  break;
+                                              }
+                                          },
+                                      });
     if (!completed)
         return false;
     p.conn.PollRetriesLeft = poll::RetryBudget;
@@ -99,28 +105,28 @@ void frmMain::readingsTick()
     const ConnectionWatch connection(p);
     const bool tube = p.unit.id.IsTwtaUnit;
     RunWhileConnected(connection, {
-        [&] { UpdateAtn(); },
-        [&] { UpdateTemperature(); },
-        [&] { tube ? UpdateHelixHeater() : UpdateCurrentSense(); },
-        [&] { tube ? UpdateCathodeCurrent() : UpdateDCVIn(); },
-        [&] { InitRFTripLevels(); },
-        [&] { UpdateCurrentSubBand(); },
-        [&] { UpdateRFFrequency(); },
-    });
+                                      [&] { UpdateAtn(); },
+                                      [&] { UpdateTemperature(); },
+                                      [&] { tube ? UpdateHelixHeater() : UpdateCurrentSense(); },
+                                      [&] { tube ? UpdateCathodeCurrent() : UpdateDCVIn(); },
+                                      [&] { InitRFTripLevels(); },
+                                      [&] { UpdateCurrentSubBand(); },
+                                      [&] { UpdateRFFrequency(); },
+                                  });
 }
 
 void frmMain::clockTick()
 {
     const ConnectionWatch connection(p);
     RunWhileConnected(connection, {
-        [&] {
-            const QString dateTime = SsaCmds::ReadUnitDateTime(p);
-            if (!connection.ended())
-                ui.txtDateTime->setText(dateTime);
-        },
-        [&] { UpdateHours(); },
-        [&] { InitRFTripLevels(); },
-    });
+                                      [&] {
+                                          const QString dateTime = SsaCmds::ReadUnitDateTime(p);
+                                          if (!connection.ended())
+                                              ui.txtDateTime->setText(dateTime);
+                                      },
+                                      [&] { UpdateHours(); },
+                                      [&] { InitRFTripLevels(); },
+                                  });
 }
 
 void frmMain::dropLostLink()

@@ -16,7 +16,10 @@ void frmMain::switchPowerUnits(bool toWatts)
         label->setText(unit);
     p.display.DisplayWatts = toWatts;
 
-    struct Box { QLineEdit* box; const BoxFormat& format; };
+    struct Box {
+        QLineEdit* box;
+        const BoxFormat& format;
+    };
     const Box boxes[] = {
         {ui.txtConstLvl, PowerDisplay::LevelBox}, {ui.txtFdBm, PowerDisplay::ReadingBox},
         {ui.txtRdBm, PowerDisplay::ReadingBox},   {ui.txtFhiLvl, PowerDisplay::LevelBox},
@@ -49,8 +52,9 @@ bool frmMain::CheckInputDriverPwrSupport()
 void frmMain::DisplayDrivePower(bool enable)
 {
     const bool shown = enable && p.display.DrivePowerSupported;
-    ui.Label6->setText(!shown ? QStringLiteral("Count")
-                              : p.display.DisplayWatts ? QStringLiteral("Watts") : QStringLiteral("dBm"));
+    ui.Label6->setText(!shown                   ? QStringLiteral("Count")
+                       : p.display.DisplayWatts ? QStringLiteral("Watts")
+                                                : QStringLiteral("dBm"));
     p.display.DrivePowerShown = shown;
     ui.Label6->setVisible(shown);
     ui.txtFCnt->setVisible(shown);

@@ -24,7 +24,7 @@ void write(QLineEdit* box, const std::optional<QString>& text)
     if (text)
         box->setText(*text);
 }
-}
+}   // namespace
 
 // Each reading below writes nothing, and asks nothing more, once the connection has ended
 // while a query waited (a disconnect over TCP runs meanwhile): the cleared window of a
@@ -164,8 +164,7 @@ void frmMain::InitDCVInParameters()
     if (!p.unit.config.MonitorDCVInput)
         return;
     UnitReadings& r = p.unit.readings;
-    QString* limits[] = {&r.DCVInAlarmLowLimit, &r.DCVInAlarmHighLimit, &r.DCVInFaultLowLimit,
-                         &r.DCVInFaultHighLimit};
+    QString* limits[] = {&r.DCVInAlarmLowLimit, &r.DCVInAlarmHighLimit, &r.DCVInFaultLowLimit, &r.DCVInFaultHighLimit};
     for (qint16 index = 1; index <= 4; ++index) {
         SsaCmds::GetDCVInLimit(p, index);
         *limits[index - 1] = p.ReplyFields[0];
@@ -210,11 +209,13 @@ void frmMain::applySenseFrameForm(bool dcInput)
     if (dcInput)
         ui.Label26->setText(QStringLiteral("V"));
     // The DC input form shows txtCS2 with its unit only.
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.Label21, ui.txtCS1, ui.Label22, ui.Label25, ui.txtCS3, ui.txtCS4, ui.Label28})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.Label21, ui.txtCS1, ui.Label22, ui.Label25, ui.txtCS3,
+                                                      ui.txtCS4, ui.Label28})
         w->setVisible(!dcInput);
     if (!dcInput)
         return;
-    ui.Frame14->resize(twips::ToPixels(arrangement::DcInputFrameWidth), twips::ToPixels(arrangement::DcInputFrameHeight));
+    ui.Frame14->resize(twips::ToPixels(arrangement::DcInputFrameWidth),
+                       twips::ToPixels(arrangement::DcInputFrameHeight));
     twips::SetTop(ui.Label26, arrangement::DcInputLabel26Top);
     twips::SetTop(ui.txtCS2, arrangement::DcInputTxtCS2Top);
 }

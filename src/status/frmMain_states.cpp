@@ -25,16 +25,17 @@ void frmMain::ClearForm()
     p.unit.config.ObmipSupported = false;
     p.unit.id.ReportedFwPartNo.clear();
 
-    for (QLineEdit* box : {ui.txtFrmRev, ui.txtCplDate, ui.txtPN, ui.txtSN, ui.txtAdr, ui.txtDateTime, ui.txtAtnDB,
-                           ui.txtAtnCnt, ui.txtLinAmp, ui.txtLinPhase, ui.txtPSHours, ui.txtXmtHours, ui.txtFdBm,
-                           ui.txtFCnt, ui.txtRdBm, ui.txtRCnt, ui.txtFhiLvl, ui.txtFloLvl, ui.txtRhiLvl, ui.txtHelixV,
-                           ui.txtHelixI, ui.txtHeaterV, ui.txtHelix2I, ui.txtCS1, ui.txtCS2, ui.txtCS3, ui.txtCS4,
-                           ui.txtTemp, ui.txtConstLvl, ui.txtAnodeV, ui.txtCathI})
+    for (QLineEdit* box :
+         {ui.txtFrmRev,   ui.txtCplDate, ui.txtPN,       ui.txtSN,      ui.txtAdr,      ui.txtDateTime, ui.txtAtnDB,
+          ui.txtAtnCnt,   ui.txtLinAmp,  ui.txtLinPhase, ui.txtPSHours, ui.txtXmtHours, ui.txtFdBm,     ui.txtFCnt,
+          ui.txtRdBm,     ui.txtRCnt,    ui.txtFhiLvl,   ui.txtFloLvl,  ui.txtRhiLvl,   ui.txtHelixV,   ui.txtHelixI,
+          ui.txtHeaterV,  ui.txtHelix2I, ui.txtCS1,      ui.txtCS2,     ui.txtCS3,      ui.txtCS4,      ui.txtTemp,
+          ui.txtConstLvl, ui.txtAnodeV,  ui.txtCathI})
         box->clear();
     // The identity boxes' texts too: the next identification fills only what its unit reports.
     p.unit.id.boxes = {};
-    for (QComboBox* c : {ui.cmbFhiTripType, ui.cmbFloTripType, ui.cmbRhiTripType, ui.cmbWgCfg, ui.cmbWgSw1,
-                         ui.cmbWgSw2, ui.cmbRfBand})
+    for (QComboBox* c :
+         {ui.cmbFhiTripType, ui.cmbFloTripType, ui.cmbRhiTripType, ui.cmbWgCfg, ui.cmbWgSw1, ui.cmbWgSw2, ui.cmbRfBand})
         c->setCurrentIndex(-1);
     for (QCheckBox* c : {ui.chkPS, ui.chkRFI, ui.chkAutoMode, ui.chkConstPwr})
         c->setChecked(false);
@@ -115,11 +116,11 @@ void frmMain::ClearForm()
 // The controls DisableForm disables and EnableForm enables again.
 std::vector<QWidget*> frmMain::unitEntryControls() const
 {
-    return {ui.txtPN,       ui.txtSN,       ui.txtAdr,       ui.txtDateTime,    ui.txtAtnDB,       ui.txtAtnCnt,
-            ui.UpDown1,     ui.UpDown2,     ui.txtLinAmp,    ui.txtLinPhase,    ui.UpDown3,        ui.UpDown4,
-            ui.cmbWgCfg,    ui.txtPSHours,  ui.txtXmtHours,  ui.txtConstLvl,    ui.cmbWgSw1,       ui.cmbWgSw2,
-            ui.chkAutoMode, ui.chkPS,       ui.chkRFI,       ui.chkConstPwr,    ui.txtFhiLvl,      ui.txtFloLvl,
-            ui.txtRhiLvl,   ui.cmbFhiTripType, ui.cmbFloTripType, ui.cmbRhiTripType, ui.Command7, ui.btnFaultReset};
+    return {ui.txtPN,       ui.txtSN,          ui.txtAdr,         ui.txtDateTime,    ui.txtAtnDB,  ui.txtAtnCnt,
+            ui.UpDown1,     ui.UpDown2,        ui.txtLinAmp,      ui.txtLinPhase,    ui.UpDown3,   ui.UpDown4,
+            ui.cmbWgCfg,    ui.txtPSHours,     ui.txtXmtHours,    ui.txtConstLvl,    ui.cmbWgSw1,  ui.cmbWgSw2,
+            ui.chkAutoMode, ui.chkPS,          ui.chkRFI,         ui.chkConstPwr,    ui.txtFhiLvl, ui.txtFloLvl,
+            ui.txtRhiLvl,   ui.cmbFhiTripType, ui.cmbFloTripType, ui.cmbRhiTripType, ui.Command7,  ui.btnFaultReset};
 }
 
 std::vector<QAction*> frmMain::unitMenus() const
@@ -139,15 +140,15 @@ void frmMain::DisableForm()
     for (QAction* a : unitMenus())
         a->setEnabled(false);
     // Disabled here and enabled again only by the first read for units that have them.
-    for (QAction* a : {ui.mnuPsVset, ui.mnuAtnCal, ui.mnuFltAlm, ui.mnuMaxPwrLvl, ui.mnuGainBal, ui.mnuHtrStby,
-                       ui.mnuEnetCfg})
+    for (QAction* a :
+         {ui.mnuPsVset, ui.mnuAtnCal, ui.mnuFltAlm, ui.mnuMaxPwrLvl, ui.mnuGainBal, ui.mnuHtrStby, ui.mnuEnetCfg})
         a->setEnabled(false);
     if (QAction* faultLog = ui.mnuFaultLog->menuAction(); faultLog->isVisible())
         faultLog->setEnabled(false);
     ui.mnuAutoClrBUC->setChecked(false);
-    for (QAction* a : {ui.mnuCalTables[2], ui.mnuCalTables[3], ui.mnuCalTables[6], ui.mnuCalTables[7], ui.mnuHtrStby,
-                       ui.mnuWgArcTest, ui.mnuRfiInvert, ui.mnulcBucSetup, ui.mnuReturnLoss, ui.mnuAutoHVDisable,
-                       ui.mnuTrendLogs})
+    for (QAction* a :
+         {ui.mnuCalTables[2], ui.mnuCalTables[3], ui.mnuCalTables[6], ui.mnuCalTables[7], ui.mnuHtrStby,
+          ui.mnuWgArcTest, ui.mnuRfiInvert, ui.mnulcBucSetup, ui.mnuReturnLoss, ui.mnuAutoHVDisable, ui.mnuTrendLogs})
         a->setVisible(false);
     ui.mnuUseEnet->setEnabled(true);
     p.unit.config.EnableMaskReply2 = 0;

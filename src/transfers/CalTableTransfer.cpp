@@ -54,7 +54,7 @@ UploadResult uploadEntries(const LogPaging& c, FileIO& file, const CalTableKind&
     }
     return {sent ? UploadResult::Sent : UploadResult::NothingSent};
 }
-} // namespace
+}   // namespace
 
 PagingResult DownloadRfCalEntries(const LogPaging& c, FileIO& file)
 {

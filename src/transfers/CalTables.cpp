@@ -2,19 +2,39 @@
 #include "platform/Conventions.h"
 
 const CalTableKind RfCalTable{
-    "YFC", "YFF", "YFI", "YFS", "YFA", 769, 3.0f, 2,
-    "Rf Cal Table Download", "RF Cal Table Upload", "Retrieving RF Cal file...", "Sending RF Cal file...",
+    "YFC",
+    "YFF",
+    "YFI",
+    "YFS",
+    "YFA",
+    769,
+    3.0f,
+    2,
+    "Rf Cal Table Download",
+    "RF Cal Table Upload",
+    "Retrieving RF Cal file...",
+    "Sending RF Cal file...",
 };
 
 const CalTableKind AtnCalTable{
-    "YAC", "YAF", "YAI", "YAS", "YAA", 601, 5.0f, 1,
-    "Attenuator Cal Table Download", "Atten Cal Table Upload", "Retrieving Atn Cal File...", "Sending Atn Cal File...",
+    "YAC",
+    "YAF",
+    "YAI",
+    "YAS",
+    "YAA",
+    601,
+    5.0f,
+    1,
+    "Attenuator Cal Table Download",
+    "Atten Cal Table Upload",
+    "Retrieving Atn Cal File...",
+    "Sending Atn Cal File...",
 };
 
 namespace {
 constexpr QChar ETX(0x03);
 const QDate kAtnBeginSaveCutoff(2007, 11, 8);
-} // namespace
+}   // namespace
 
 int FirstAtnLevelTenths(bool twtaUnit, bool lcBucInstalled, qint32 modelCode)
 {

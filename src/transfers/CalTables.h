@@ -11,9 +11,9 @@ struct CalTableKind {
     const char* beginCommand;
     const char* saveCommand;
     const char* abortCommand;
-    int levels;                 // levels read by a download
-    float timeout;              // the link time-out of the transfer, in seconds
-    qint16 fileType;            // the file dialogs' type
+    int levels;        // levels read by a download
+    float timeout;     // the link time-out of the transfer, in seconds
+    qint16 fileType;   // the file dialogs' type
     const char* downloadTitle;
     const char* uploadTitle;
     const char* retrievingText;   // the status panel while a download runs

@@ -42,7 +42,7 @@ bool endLineStored(const TransfersState& t)
 {
     return t.LegacyStoredCount > 0 && t.FaultLogLines.value(t.LegacyStoredCount - 1) == kEndLine;
 }
-} // namespace
+}   // namespace
 
 QString FaultLogFileName(const QString& serialNo) { return SafeFileNamePart(serialNo) + QStringLiteral("fltlog.txt"); }
 

@@ -26,7 +26,7 @@ constexpr int FaultLogType = 5;
 // The event name and the text whose blank-separated pieces follow it; nothing when the line
 // gives no row.
 struct LineParts {
-    QString row;    // "<event>," or ""
+    QString row;   // "<event>," or ""
     QString body;
 };
 
@@ -125,7 +125,7 @@ QString secondsText(const QString& text)
     return s ? QString::number(*s).rightJustified(2, u'0') : text;
 }
 
-} // namespace
+}   // namespace
 
 int GetLogType(const QString& fileName, const QString& serialNo)
 {
@@ -140,7 +140,8 @@ QString GetLogTitle(const QString& fileName, const QString& serialNo)
     const int type = GetLogType(fileName, serialNo);
     if (type == FaultLogType)
         return QStringLiteral("Fault Log");
-    return type < 0 ? QStringLiteral("Unknown Log File") : QString::fromLatin1(kParamLogs[static_cast<size_t>(type)].title);
+    return type < 0 ? QStringLiteral("Unknown Log File")
+                    : QString::fromLatin1(kParamLogs[static_cast<size_t>(type)].title);
 }
 
 QString GetLogCsvHeader(int logType, const UnitIdentity& unit)

@@ -36,7 +36,7 @@ std::vector<logsheet::SheetLayout> logSheets(const CommandContext& p, const QStr
     }
     return sheets;
 }
-} // namespace
+}   // namespace
 
 void OpenLogsInNotepad(CommandContext& p, const QStringList& names)
 {

@@ -28,7 +28,7 @@ Cell fieldCell(int row, int column, const QString& text, const CellFormat& forma
     return c;
 }
 
-} // namespace
+}   // namespace
 
 QString CellName(int row, int column)
 {
@@ -72,4 +72,4 @@ SheetLayout LayOutLogSheet(const QString& title, const QStringList& identity, co
     return sheet;
 }
 
-} // namespace logsheet
+}   // namespace logsheet

@@ -58,4 +58,4 @@ bool IsDecimalNumber(const QString& text);
 // the converted rows, each ended by CR LF.
 SheetLayout LayOutLogSheet(const QString& title, const QStringList& identity, const QString& csv);
 
-} // namespace logsheet
+}   // namespace logsheet

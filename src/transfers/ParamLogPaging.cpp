@@ -44,7 +44,7 @@ void readPage(LogPaging& c, const QString& command, const QString& reply, int bo
     else if (table.value(s.stored - 1).startsWith(QLatin1String("-----")))
         s.finished = true;
 }
-} // namespace
+}   // namespace
 
 const ParamLogType* ParamLogTypeOf(int type)
 {

@@ -1,10 +1,7 @@
 #include "transfers/TransferData.h"
 #include "commands/QueryRule.h"
 
-QString ReplyData(const QString& reply)
-{
-    return reply.size() > 4 ? reply.mid(2, reply.size() - 4) : QString();
-}
+QString ReplyData(const QString& reply) { return reply.size() > 4 ? reply.mid(2, reply.size() - 4) : QString(); }
 
 QStringList BangLines(const QString& data, qsizetype from)
 {

@@ -20,10 +20,9 @@ void collectMenuActions(const QList<QAction*>& actions, QList<QAction*>& out)
             collectMenuActions(menu->actions(), out);
     }
 }
-} // namespace
+}   // namespace
 
-TransferLock::TransferLock(TransfersState& state, const LinkContext& link, const FilesState& files,
-                           QMainWindow& window)
+TransferLock::TransferLock(TransfersState& state, const LinkContext& link, const FilesState& files, QMainWindow& window)
     : state_(state)
 {
     if (state.TransferBusy || files.CmdFileBusy || TransactionInFlight(link) || link.conn.ShuttingDown)

@@ -4,7 +4,7 @@
 // The log downloads' line tables and page state. One download runs at a time (TransferLock),
 // so one set serves them all.
 struct TransfersState {
-    bool TransferBusy = false;    // a download runs: no other transfer starts
+    bool TransferBusy = false;   // a download runs: no other transfer starts
 
     // Fault log: 1002 slots while a download runs, one otherwise; the first empty slot ends the log.
     QStringList FaultLogLines{QString()};

@@ -24,7 +24,7 @@ int rangeRecords(const QString& range, int perUnit)
     const double n = conv::Val(range.left(dash)) * perUnit;
     return n >= 0 && n <= 32767 ? static_cast<int>(std::lround(n)) : 0;
 }
-} // namespace
+}   // namespace
 
 const TrendLogKind& TrendLogKindOf(bool longTerm) { return longTerm ? kLongTerm : kShortTerm; }
 

@@ -27,8 +27,10 @@ public:
         format_set_font_size(format, logsheet::FontSize);
         format_set_align(format, LXW_ALIGN_CENTER);
         format_set_text_wrap(format);
-        const std::pair<Edge, void (*)(lxw_format*, uint8_t)> edges[] = {
-            {f.left, format_set_left}, {f.right, format_set_right}, {f.top, format_set_top}, {f.bottom, format_set_bottom}};
+        const std::pair<Edge, void (*)(lxw_format*, uint8_t)> edges[] = {{f.left, format_set_left},
+                                                                         {f.right, format_set_right},
+                                                                         {f.top, format_set_top},
+                                                                         {f.bottom, format_set_bottom}};
         for (const auto& [edge, set] : edges)
             if (edge != Edge::None)
                 set(format, borderStyle(edge));
@@ -77,7 +79,7 @@ lxw_error writeSheet(lxw_workbook* book, Formats& formats, const logsheet::Sheet
 
 WorkbookError errorOf(lxw_error e) { return {static_cast<int>(e), QString::fromUtf8(lxw_strerror(e))}; }
 
-} // namespace
+}   // namespace
 
 std::optional<WorkbookError> WriteWorkbook(const QString& path, const std::vector<logsheet::SheetLayout>& sheets)
 {

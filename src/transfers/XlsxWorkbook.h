@@ -5,7 +5,7 @@
 #include <vector>
 
 struct WorkbookError {
-    int number;     // the writer's error number
+    int number;   // the writer's error number
     QString text;
 };
 

@@ -22,7 +22,7 @@ QString startFolder(const Folders* folders)
     return folders ? folders->dataFolder() : QString();
 #endif
 }
-} // namespace
+}   // namespace
 
 frmCalFactors::frmCalFactors(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {

@@ -48,7 +48,8 @@ void frmLogs::Command1_Click()
     if (downloading_)
         return;
     const auto boxes = ui.logBoxes();
-    const int n = static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [](QCheckBox* b) { return b->isChecked(); }));
+    const int n =
+        static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [](QCheckBox* b) { return b->isChecked(); }));
     if (n == 0) {
         accept();
         return;

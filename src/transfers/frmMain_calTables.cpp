@@ -46,7 +46,7 @@ void letEventsRun(Program& p)
     if (p.platform.clock)
         p.platform.clock->processEvents();
 }
-} // namespace
+}   // namespace
 
 void frmMain::connectCalTableMenus()
 {
@@ -65,11 +65,20 @@ void frmMain::mnuCalTables_Click(int index)
         return;
     const PollPause pause(p, PollPause::Mode::On);
     switch (index) {
-    case 0: DownloadRfCalTable(); break;
-    case 1: UploadRfCalTable(); break;
-    case 4: DownloadAtnCalTable(); break;
-    case 5: UploadAtnCalTable(); break;
-    default: break;
+    case 0:
+        DownloadRfCalTable();
+        break;
+    case 1:
+        UploadRfCalTable();
+        break;
+    case 4:
+        DownloadAtnCalTable();
+        break;
+    case 5:
+        UploadAtnCalTable();
+        break;
+    default:
+        break;
     }
 }
 
@@ -97,7 +106,8 @@ void frmMain::downloadCalTable(const CalTableKind& kind)
         if (SendUnitCommand(p, QStringLiteral("YAL"), true)) {
             DisplayStatusMsg(QString::fromLatin1(kind.retrievingText));
             const UnitIdentity& id = p.unit.id;
-            result = DownloadAtnCalEntries(link, io, FirstAtnLevelTenths(id.IsTwtaUnit, p.unit.config.LcBucInstalled, id.UnitModelCode));
+            result = DownloadAtnCalEntries(
+                link, io, FirstAtnLevelTenths(id.IsTwtaUnit, p.unit.config.LcBucInstalled, id.UnitModelCode));
         } else if (p.conn.ShuttingDown) {
             result = PagingResult::Stopped;
         }
@@ -149,7 +159,8 @@ void frmMain::UploadAtnCalTable()
 {
     const CalTableKind& kind = AtnCalTable;
     const UnitIdentity& id = p.unit.id;
-    const bool beginSave = TakesAtnBeginSave(id.IsTwtaUnit, id.UnitModelCode, id.FirmwareVersion100, id.boxes.txtCplDate);
+    const bool beginSave =
+        TakesAtnBeginSave(id.IsTwtaUnit, id.UnitModelCode, id.FirmwareVersion100, id.boxes.txtCplDate);
     FileIO io(p.platform.clock);
     const StatusPanelScope status(*this);
     const QString path = GetFileNameToOpen(kind.fileType);

@@ -18,7 +18,7 @@ void faultLogBox(IPrompts* prompts, const char* text)
     if (prompts)
         prompts->message(QString::fromLatin1(text), QString::fromLatin1(FaultLogTitle), PromptIcon::Exclamation);
 }
-} // namespace
+}   // namespace
 
 void frmMain::mnuDnldFltLog_Click() { GetFaultLog(100, true); }
 

@@ -24,7 +24,7 @@ bool writeParamLogFile(const Program& p, const QString& path)
     SetUnitHeaderProperties(io, p.unit);
     return io.OpenParamLogFile(path, false) && WriteTableLines(io, p.transfers.ParamLogLines);
 }
-} // namespace
+}   // namespace
 
 QString frmMain::GetParameterLogFile(int type)
 {

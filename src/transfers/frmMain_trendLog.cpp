@@ -19,7 +19,7 @@ bool writeTrendLogFile(const Program& p, const QString& path)
     SetUnitHeaderProperties(io, p.unit);
     return io.OpenTrendLogFile(path, false) && WriteTableLines(io, p.transfers.TrendLogLines);
 }
-} // namespace
+}   // namespace
 
 QString frmMain::GetTrendLogFile(bool longTerm, int count)
 {

@@ -45,10 +45,10 @@ void frmTrendLogs::FillHoursList()
 void frmTrendLogs::FillRangeList()
 {
     ui.cmbDays->hide();
-    ui.cmbDays->addItems({" 1-Week", " 2-Weeks", " 3-Weeks", " 1-Month", " 2-Months", " 3-Months", " 4-Months",
-                          " 6-Months", " 8-Months", "10-Months", "12-Months", "18-Months", "24-Months", " 3-Years",
-                          " 4-Years", " 5-Years", " 6-Years", " 7-Years", " 8-Years", "10-Years", "12-Years",
-                          "14-Years"});
+    ui.cmbDays->addItems({" 1-Week",   " 2-Weeks",  " 3-Weeks",  " 1-Month",  " 2-Months", " 3-Months",
+                          " 4-Months", " 6-Months", " 8-Months", "10-Months", "12-Months", "18-Months",
+                          "24-Months", " 3-Years",  " 4-Years",  " 5-Years",  " 6-Years",  " 7-Years",
+                          " 8-Years",  "10-Years",  "12-Years",  "14-Years"});
     ui.cmbDays->setCurrentIndex(-1);
 }
 
@@ -105,9 +105,9 @@ void frmTrendLogs::btnOK_Click()
 
 void frmTrendLogs::enableInputs(bool enabled)
 {
-    for (QWidget* w : {static_cast<QWidget*>(ui.optShortTermLog), static_cast<QWidget*>(ui.optLongTermLog),
-                       static_cast<QWidget*>(ui.cmbHours), static_cast<QWidget*>(ui.cmbDays),
-                       static_cast<QWidget*>(ui.btnOK)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui.optShortTermLog), static_cast<QWidget*>(ui.optLongTermLog),
+          static_cast<QWidget*>(ui.cmbHours), static_cast<QWidget*>(ui.cmbDays), static_cast<QWidget*>(ui.btnOK)})
         w->setEnabled(enabled);
 }
 

@@ -65,4 +65,4 @@ void LayOut(QWidget* dialog, QLayout* body, std::initializer_list<QWidget*> cont
     FitTitle(dialog);
 }
 
-} // namespace dialogparts
+}   // namespace dialogparts

@@ -15,8 +15,7 @@ class QWidget;
 namespace dialogparts {
 
 // Gives `widget` its control name.
-template <typename W>
-W* named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -45,4 +44,4 @@ void FitTitle(QWidget* dialog);
 void LayOut(QWidget* dialog, QLayout* body, std::initializer_list<QWidget*> controls,
             std::initializer_list<QAbstractButton*> buttons);
 
-} // namespace dialogparts
+}   // namespace dialogparts

@@ -21,4 +21,4 @@ void Apply(QWidget* frame, std::span<const Place> places)
     }
 }
 
-} // namespace arrangement
+}   // namespace arrangement

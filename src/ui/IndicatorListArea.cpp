@@ -58,10 +58,7 @@ int IndicatorListArea::widthInSightFrom(int left) const
     return std::max(0, width() - verticalScrollBar()->sizeHint().width() - left);
 }
 
-void IndicatorListArea::scrollContentsBy(int, int)
-{
-    placeContent();
-}
+void IndicatorListArea::scrollContentsBy(int, int) { placeContent(); }
 
 void IndicatorListArea::resizeEvent(QResizeEvent* event)
 {

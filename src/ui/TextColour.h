@@ -13,7 +13,4 @@ inline void SetTextColour(QWidget* w, QRgb colour)
     w->setPalette(pal);
 }
 
-inline QRgb TextColour(const QWidget* w)
-{
-    return w->palette().color(w->foregroundRole()).rgb();
-}
+inline QRgb TextColour(const QWidget* w) { return w->palette().color(w->foregroundRole()).rgb(); }

@@ -31,4 +31,4 @@ inline int Left(const QWidget* w) { return FromPixels(w->x()); }
 inline int Width(const QWidget* w) { return FromPixels(w->width()); }
 inline int Height(const QWidget* w) { return FromPixels(w->height()); }
 
-} // namespace twips
+}   // namespace twips

@@ -74,7 +74,7 @@ QAccessibleInterface* valueLabelInterface(const QString& className, QObject* obj
     return nullptr;
 }
 
-} // namespace
+}   // namespace
 
 ValueLabel::ValueLabel(const QString& text, const QString& description, QWidget* parent) : QLabel(text, parent)
 {

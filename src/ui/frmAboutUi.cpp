@@ -9,8 +9,7 @@
 
 namespace {
 
-template <typename W>
-W* named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -24,7 +23,7 @@ QFrame* line(QWidget* parent, const char* name)
     return frame;
 }
 
-} // namespace
+}   // namespace
 
 void frmAboutUi::setupUi(QDialog* dialog)
 {
@@ -40,8 +39,9 @@ void frmAboutUi::setupUi(QDialog* dialog)
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblVersion = named(new QLabel(dialog), "lblVersion");
-    lblDescription = named(new QLabel(QStringLiteral("Description:  Controls and Configures Orvan High-Power Amplifiers."), dialog),
-                           "lblDescription");
+    lblDescription =
+        named(new QLabel(QStringLiteral("Description:  Controls and Configures Orvan High-Power Amplifiers."), dialog),
+              "lblDescription");
     for (QLabel* text : {lblTitle, lblVersion, lblDescription})
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Line1 = line(dialog, "Line1");

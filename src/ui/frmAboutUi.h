@@ -12,8 +12,8 @@ struct frmAboutUi {
     QLabel* lblDescription = nullptr;
     QFrame* Line1 = nullptr;   // the two lines between the text and the buttons
     QFrame* Line2 = nullptr;
-    QPushButton* cmdOK = nullptr;       // "OK"
-    QPushButton* cmdSysInfo = nullptr;  // "&System Info..."
+    QPushButton* cmdOK = nullptr;        // "OK"
+    QPushButton* cmdSysInfo = nullptr;   // "&System Info..."
 
     void setupUi(QDialog* dialog);
 };

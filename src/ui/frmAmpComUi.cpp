@@ -11,8 +11,7 @@
 
 namespace {
 
-template <typename W>
-W* named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -42,7 +41,7 @@ const QStringList Parities = {QStringLiteral("None"), QStringLiteral("Odd"), QSt
 const QStringList DataBits = {QStringLiteral("7"), QStringLiteral("8")};
 const QStringList StopBits = {QStringLiteral("1"), QStringLiteral("2")};
 
-} // namespace
+}   // namespace
 
 void frmAmpComUi::setupUi(QDialog* dialog)
 {
@@ -65,8 +64,8 @@ void frmAmpComUi::setupUi(QDialog* dialog)
     cmb485Parity = row(grid485, "cmb485Parity", "Parity:", "RS-485 parity", Parities);
     cmb485Data = row(grid485, "cmb485Data", "Data:", "RS-485 data bits", DataBits);
     cmb485Stop = row(grid485, "cmb485Stop", "Stop:", "RS-485 stop bits", StopBits);
-    cmb485Wire = row(grid485, "cmb485Wire", "Wire:", "RS-485 wiring",
-                     {QStringLiteral("2 Wire"), QStringLiteral("4 Wire")});
+    cmb485Wire =
+        row(grid485, "cmb485Wire", "Wire:", "RS-485 wiring", {QStringLiteral("2 Wire"), QStringLiteral("4 Wire")});
     cmb485Term = row(grid485, "cmb485Term", "Term:", "RS-485 termination",
                      {QStringLiteral("Terminated"), QStringLiteral("Unterminated")});
     chkOBMIP = named(new QCheckBox(QStringLiteral("Use OpenBMIP"), fra485), "chkOBMIP");

@@ -17,7 +17,7 @@ QLineEdit* tableBox(QDialog* dialog, const QString& name, const QString& accessi
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000.000")) + 12);
     return box;
 }
-} // namespace
+}   // namespace
 
 void frmCalFactorsUi::setupUi(QDialog* dialog)
 {

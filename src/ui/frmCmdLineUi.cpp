@@ -33,7 +33,8 @@ void frmCmdLineUi::setupUi(QWidget* window)
     grid->addWidget(btnClose, 2, 1, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
     // Wide enough for a whole 100-character line.
-    window->resize(List1->fontMetrics().horizontalAdvance(QString(104, QLatin1Char('0'))), List1->fontMetrics().height() * 20);
+    window->resize(List1->fontMetrics().horizontalAdvance(QString(104, QLatin1Char('0'))),
+                   List1->fontMetrics().height() * 20);
     QWidget::setTabOrder(cmbCmd, List1);
     QWidget::setTabOrder(List1, btnClose);
 }

@@ -10,8 +10,7 @@
 #include <QVBoxLayout>
 
 namespace {
-template <typename W>
-W* named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -30,7 +29,7 @@ QGroupBox* optionGroup(QDialog* dialog, const char* name, const QString& title,
     }
     return box;
 }
-} // namespace
+}   // namespace
 
 void frmComUi::setupUi(QDialog* dialog)
 {
@@ -44,11 +43,9 @@ void frmComUi::setupUi(QDialog* dialog)
     fraParity = optionGroup(dialog, "fraParity", QStringLiteral("Parity:"),
                             {{&Option5, "Option5"}, {&Option4, "Option4"}, {&Option3, "Option3"}},
                             {QStringLiteral("N"), QStringLiteral("E"), QStringLiteral("O")});
-    fraData = optionGroup(dialog, "fraData", QStringLiteral("Data:"),
-                          {{&Option1, "Option1"}, {&Option2, "Option2"}},
+    fraData = optionGroup(dialog, "fraData", QStringLiteral("Data:"), {{&Option1, "Option1"}, {&Option2, "Option2"}},
                           {QStringLiteral("7"), QStringLiteral("8")});
-    fraStop = optionGroup(dialog, "fraStop", QStringLiteral("Stop:"),
-                          {{&Option7, "Option7"}, {&Option6, "Option6"}},
+    fraStop = optionGroup(dialog, "fraStop", QStringLiteral("Stop:"), {{&Option7, "Option7"}, {&Option6, "Option6"}},
                           {QStringLiteral("1"), QStringLiteral("2")});
 
     btnOK = named(new QPushButton(QStringLiteral("Ok"), dialog), "btnOK");

@@ -8,7 +8,7 @@ class QRadioButton;
 
 // Controls of the PC serial-port dialog.
 struct frmComUi {
-    QLabel* lblBaud = nullptr;         // "Baud Rate:"
+    QLabel* lblBaud = nullptr;   // "Baud Rate:"
     QComboBox* cbBaud = nullptr;
     QGroupBox* fraParity = nullptr;    // "Parity:"
     QRadioButton* Option5 = nullptr;   // N

@@ -11,8 +11,7 @@
 
 namespace {
 
-template <typename W>
-W* named(W* widget, const QString& name)
+template <typename W> W* named(W* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
@@ -47,12 +46,11 @@ QGroupBox* octetGroup(QWidget* parent, const QString& caption, const QString& pr
     return group;
 }
 
-} // namespace
+}   // namespace
 
 std::array<QLineEdit*, 12> frmEnetCfgUi::octetBoxes() const
 {
-    return {txtIP1b, txtIP2b, txtIP3b, txtIP4b, txtNM1b, txtNM2b, txtNM3b, txtNM4b,
-            txtGW1b, txtGW2b, txtGW3b, txtGW4b};
+    return {txtIP1b, txtIP2b, txtIP3b, txtIP4b, txtNM1b, txtNM2b, txtNM3b, txtNM4b, txtGW1b, txtGW2b, txtGW3b, txtGW4b};
 }
 
 void frmEnetCfgUi::setupUi(QDialog* dialog)
@@ -112,8 +110,8 @@ void frmEnetCfgUi::setupUi(QDialog* dialog)
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget* order[] = {txtIP1b, txtIP2b, txtIP3b, txtIP4b, txtNM1b, txtNM2b, txtNM3b, txtNM4b, txtGW1b,
-                        txtGW2b, txtGW3b, txtGW4b, optDhcp, optStaticIP, cmdOK, cmdCancel, txtPort};
+    QWidget* order[] = {txtIP1b, txtIP2b, txtIP3b, txtIP4b, txtNM1b,     txtNM2b, txtNM3b,   txtNM4b, txtGW1b,
+                        txtGW2b, txtGW3b, txtGW4b, optDhcp, optStaticIP, cmdOK,   cmdCancel, txtPort};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -14,8 +14,7 @@
 
 namespace {
 
-template <typename W>
-W* named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -49,7 +48,7 @@ QPushButton* defaultsButton(QGridLayout* grid, const char* objectName, const cha
     return button;
 }
 
-} // namespace
+}   // namespace
 
 void frmLLDPConfigUi::setupUi(QDialog* dialog)
 {
@@ -110,9 +109,9 @@ void frmLLDPConfigUi::setupUi(QDialog* dialog)
     const int shown = qMax(frmUserLLDP->sizeHint().height(), right->sizeHint().height());
     dialog->resize(columns->sizeHint().width(), shown + m.top() + m.bottom());
 
-    QWidget* const order[] = {txtlldpTxTimer, txtlldpHoldtime, txtlldpReinitDelay, txtlldpHostname, btnUserDefaults,
-                              txtlldpMED,     txtlldpHWRev,    txtlldpUUID,        btnFactDefaults, btnOK,
-                              btnClose,       chkEnable};
+    QWidget* const order[] = {txtlldpTxTimer,  txtlldpHoldtime, txtlldpReinitDelay, txtlldpHostname,
+                              btnUserDefaults, txtlldpMED,      txtlldpHWRev,       txtlldpUUID,
+                              btnFactDefaults, btnOK,           btnClose,           chkEnable};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -9,7 +9,7 @@ class QScrollArea;
 // Controls of the unit's LLDP agent dialog: the user section, the factory section below it
 // (scrolled out of sight until the window is enlarged), and OK, Close and Enable at the right.
 struct frmLLDPConfigUi {
-    QScrollArea* sections = nullptr;   // holds both groups
+    QScrollArea* sections = nullptr;    // holds both groups
     QGroupBox* frmUserLLDP = nullptr;   // "User Set LLDP Parameters"
     QLineEdit* txtlldpTxTimer = nullptr;
     QLineEdit* txtlldpHoldtime = nullptr;

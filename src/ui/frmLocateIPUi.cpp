@@ -28,8 +28,7 @@ void frmLocateIPUi::setupUi(QDialog* dialog)
     txtPortNum = new QLineEdit(dialog);
     txtPortNum->setObjectName(QStringLiteral("txtPortNum"));
     txtPortNum->setAccessibleName(QStringLiteral("TCP port number"));
-    txtPortNum->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*")), txtPortNum));
+    txtPortNum->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtPortNum));
     lblPortNum->setBuddy(txtPortNum);
 
     btnSearch = new QPushButton(QStringLiteral("Search"), dialog);

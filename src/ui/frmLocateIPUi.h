@@ -14,7 +14,7 @@ struct frmLocateIPUi {
     QLineEdit* txtPortNum = nullptr;   // digits only
     QPushButton* btnSearch = nullptr;
     QPushButton* btnClose = nullptr;
-    QTimer* Timer1 = nullptr;          // one shot, 500 ms after loading
+    QTimer* Timer1 = nullptr;   // one shot, 500 ms after loading
 
     void setupUi(QDialog* dialog);
 };

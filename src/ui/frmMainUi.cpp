@@ -24,22 +24,20 @@ constexpr int IndicatorHeight = 195;   // the lists' row pitch: rows touch witho
 
 QString name(const char* text) { return QString::fromLatin1(text); }
 
-template <typename W>
-W* place(W* w, const QString& objectName, int left, int top, int width, int height)
+template <typename W> W* place(W* w, const QString& objectName, int left, int top, int width, int height)
 {
     w->setObjectName(objectName);
     twips::SetGeometry(w, left, top, width, height);
     return w;
 }
 
-QGroupBox* frame(QWidget* parent, const char* objectName, const char* title, int left, int top,
-                 int width, int height)
+QGroupBox* frame(QWidget* parent, const char* objectName, const char* title, int left, int top, int width, int height)
 {
     return place(new QGroupBox(name(title), parent), name(objectName), left, top, width, height);
 }
 
-QLabel* label(QWidget* parent, const QString& objectName, const QString& caption, int left, int top,
-              int width, int height = CaptionHeight)
+QLabel* label(QWidget* parent, const QString& objectName, const QString& caption, int left, int top, int width,
+              int height = CaptionHeight)
 {
     return place(new QLabel(caption, parent), objectName, left, top, width, height);
 }
@@ -52,15 +50,15 @@ QLabel* label(QWidget* parent, const char* objectName, const char* caption, int 
 
 // A label whose caption is a value shown at run time: its text is its name, `stands for`
 // its description.
-QLabel* valueLabel(QWidget* parent, const char* objectName, const char* caption, const char* standsFor,
-                   int left, int top, int width, int height = CaptionHeight)
+QLabel* valueLabel(QWidget* parent, const char* objectName, const char* caption, const char* standsFor, int left,
+                   int top, int width, int height = CaptionHeight)
 {
     return place(new ValueLabel(QString::fromUtf8(caption), name(standsFor), parent), name(objectName), left, top,
                  width, height);
 }
 
-QLineEdit* box(QWidget* parent, const char* objectName, const char* accessible, int left, int top,
-               int width, int height = BoxHeight)
+QLineEdit* box(QWidget* parent, const char* objectName, const char* accessible, int left, int top, int width,
+               int height = BoxHeight)
 {
     auto* e = place(new QLineEdit(parent), name(objectName), left, top, width, height);
     e->setAccessibleName(name(accessible));
@@ -69,17 +67,14 @@ QLineEdit* box(QWidget* parent, const char* objectName, const char* accessible, 
 
 // Controls of a frame whose places and captions come from its arrangement table
 // (ui/FrameArrangements.h).
-QLabel* arrangedLabel(QWidget* parent, const char* objectName)
-{
-    return label(parent, objectName, "", 0, 0, 0);
-}
+QLabel* arrangedLabel(QWidget* parent, const char* objectName) { return label(parent, objectName, "", 0, 0, 0); }
 QLineEdit* arrangedBox(QWidget* parent, const char* objectName, const char* accessible)
 {
     return box(parent, objectName, accessible, 0, 0, 0);
 }
 
-QComboBox* combo(QWidget* parent, const char* objectName, const char* accessible, const QStringList& entries,
-                 int left, int top, int width)
+QComboBox* combo(QWidget* parent, const char* objectName, const char* accessible, const QStringList& entries, int left,
+                 int top, int width)
 {
     auto* c = place(new QComboBox(parent), name(objectName), left, top, width, BoxHeight + 15);
     c->addItems(entries);
@@ -93,8 +88,8 @@ QCheckBox* check(QWidget* parent, const char* objectName, const char* caption, i
     return place(new QCheckBox(name(caption), parent), name(objectName), left, top, width, BoxHeight);
 }
 
-QPushButton* button(QWidget* parent, const char* objectName, const char* caption, int left, int top,
-                    int width, int height)
+QPushButton* button(QWidget* parent, const char* objectName, const char* caption, int left, int top, int width,
+                    int height)
 {
     return place(new QPushButton(name(caption), parent), name(objectName), left, top, width, height);
 }
@@ -123,8 +118,7 @@ QMenu* submenu(QWidget* parentMenu, const char* objectName, const char* caption)
 
 // One list of indicator labels: four arrays of six, captioned "<kind> <byte> bit <n>",
 // all at the list's first row and hidden until a panel decodes a status field.
-void indicatorLabels(QGroupBox* list, const char* kind, int width,
-                     const std::array<std::array<QLabel*, 6>*, 4>& bytes)
+void indicatorLabels(QGroupBox* list, const char* kind, int width, const std::array<std::array<QLabel*, 6>*, 4>& bytes)
 {
     const char letters[] = {'A', 'B', 'C', 'D'};
     for (int b = 0; b < 4; ++b) {
@@ -149,18 +143,22 @@ void buildStatusPanels(QWidget* w, frmMainUi& ui)
         const char* standsFor = nullptr;
     };
     const SummaryLabel summary[] = {
-        {&ui.Label31, "Label31", "HV On", "Transmitter state"}, {&ui.Label32, "Label32", "Auto HV On"},
-        {&ui.Label33, "Label33", "Remote", "Remote or local"},  {&ui.Label34, "Label34", "Const Power"},
-        {&ui.Label35, "Label35", "RF Inhibited"}, {&ui.Label36, "Label36", "Summary Fault"},
-        {&ui.Label13, "Label13", "Htr Standby"},  {&ui.lblSBUCWarmup, "lblSBUCWarmup", "BUC Warmup"},
+        {&ui.Label31, "Label31", "HV On", "Transmitter state"},
+        {&ui.Label32, "Label32", "Auto HV On"},
+        {&ui.Label33, "Label33", "Remote", "Remote or local"},
+        {&ui.Label34, "Label34", "Const Power"},
+        {&ui.Label35, "Label35", "RF Inhibited"},
+        {&ui.Label36, "Label36", "Summary Fault"},
+        {&ui.Label13, "Label13", "Htr Standby"},
+        {&ui.lblSBUCWarmup, "lblSBUCWarmup", "BUC Warmup"},
         {&ui.lbllcBucDrive, "lbllcBucDrive", "IF Drive High"},
     };
     int row = 0;
     for (const SummaryLabel& s : summary) {
         const int top = 240 + 195 * row++;
-        *s.member = s.standsFor ? valueLabel(ui.Frame15, s.objectName, s.caption, s.standsFor, 120, top, 1260,
-                                             IndicatorHeight)
-                                : label(ui.Frame15, s.objectName, s.caption, 120, top, 1260, IndicatorHeight);
+        *s.member = s.standsFor
+                        ? valueLabel(ui.Frame15, s.objectName, s.caption, s.standsFor, 120, top, 1260, IndicatorHeight)
+                        : label(ui.Frame15, s.objectName, s.caption, 120, top, 1260, IndicatorHeight);
         (*s.member)->hide();
     }
 
@@ -379,10 +377,14 @@ void buildFileMenu(QMenuBar* bar, frmMainUi& ui)
     ui.mnuCalFactor = item(m, "mnuCalFactor", QStringLiteral("Cal-Factor Table"));
     m->addSeparator();
     const char* calCaptions[8] = {
-        "Get RF Cal From Amp",          "Send RF Cal Table To Amp",
-        "Get Rev RF Cal Table From Amp", "Send Rev RF RF Cal Table To Amp",
-        "Get Atten Cal Table From Amp",  "Send Atten Cal Table To Amp",
-        "Get Input Drive Cal Table From Amp", "Send Input Drive Cal Table To Amp",
+        "Get RF Cal From Amp",
+        "Send RF Cal Table To Amp",
+        "Get Rev RF Cal Table From Amp",
+        "Send Rev RF RF Cal Table To Amp",
+        "Get Atten Cal Table From Amp",
+        "Send Atten Cal Table To Amp",
+        "Get Input Drive Cal Table From Amp",
+        "Send Input Drive Cal Table To Amp",
     };
     for (int i = 0; i < 8; ++i) {
         QAction* a = m->addAction(name(calCaptions[i]));
@@ -489,7 +491,7 @@ void buildOtherMenus(QMenuBar* bar, frmMainUi& ui)
     bar->addMenu(ui.mnuHelp);
 }
 
-} // namespace
+}   // namespace
 
 QAction* frmMainUi::subBandItem(int n) const
 {

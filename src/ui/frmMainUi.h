@@ -21,25 +21,25 @@ struct frmMainUi {
     QWidget* centralWidget = nullptr;
 
     // Summary status panel
-    QGroupBox* Frame15 = nullptr;          // "Summary Status"
-    QLabel* Label31 = nullptr;             // transmitter state
-    QLabel* Label32 = nullptr;             // "Auto HV On"
-    QLabel* Label33 = nullptr;             // "Remote" / "Local"
-    QLabel* Label34 = nullptr;             // "Const Power"
-    QLabel* Label35 = nullptr;             // "RF Inhibited"
-    QLabel* Label36 = nullptr;             // "Summary Fault"
-    QLabel* Label13 = nullptr;             // "Htr Standby"
-    QLabel* lblSBUCWarmup = nullptr;       // "BUC Warmup"
-    QLabel* lbllcBucDrive = nullptr;       // "IF Drive High"
+    QGroupBox* Frame15 = nullptr;      // "Summary Status"
+    QLabel* Label31 = nullptr;         // transmitter state
+    QLabel* Label32 = nullptr;         // "Auto HV On"
+    QLabel* Label33 = nullptr;         // "Remote" / "Local"
+    QLabel* Label34 = nullptr;         // "Const Power"
+    QLabel* Label35 = nullptr;         // "RF Inhibited"
+    QLabel* Label36 = nullptr;         // "Summary Fault"
+    QLabel* Label13 = nullptr;         // "Htr Standby"
+    QLabel* lblSBUCWarmup = nullptr;   // "BUC Warmup"
+    QLabel* lbllcBucDrive = nullptr;   // "IF Drive High"
 
     // Fault and alarm lists
-    QGroupBox* Frame28 = nullptr;          // "Fault Status"
+    QGroupBox* Frame28 = nullptr;   // "Fault Status"
     std::array<QLabel*, 6> FaultAbit{};
     std::array<QLabel*, 6> FaultBbit{};
     std::array<QLabel*, 6> FaultCbit{};
     std::array<QLabel*, 6> FaultDbit{};
     QLabel* NoFaults = nullptr;
-    QGroupBox* Frame26 = nullptr;          // "Alarm Status"
+    QGroupBox* Frame26 = nullptr;   // "Alarm Status"
     std::array<QLabel*, 6> AlarmAbit{};
     std::array<QLabel*, 6> AlarmBbit{};
     std::array<QLabel*, 6> AlarmCbit{};
@@ -50,56 +50,56 @@ struct frmMainUi {
     IndicatorListArea* AlarmList = nullptr;   // in Frame26
 
     // RF power
-    QGroupBox* Frame5 = nullptr;           // "Fwd RF Power"
+    QGroupBox* Frame5 = nullptr;   // "Fwd RF Power"
     QLineEdit* txtFdBm = nullptr;
-    QLabel* Label5 = nullptr;              // power unit
-    QLineEdit* txtFCnt = nullptr;          // forward count / input drive power
-    QLabel* Label6 = nullptr;              // "Count" or the drive power's unit
-    QGroupBox* Frame6 = nullptr;           // "Rev RF Power"
+    QLabel* Label5 = nullptr;       // power unit
+    QLineEdit* txtFCnt = nullptr;   // forward count / input drive power
+    QLabel* Label6 = nullptr;       // "Count" or the drive power's unit
+    QGroupBox* Frame6 = nullptr;    // "Rev RF Power"
     QLineEdit* txtRdBm = nullptr;
     QLabel* Label8 = nullptr;
     QLineEdit* txtRCnt = nullptr;
 
     // Attenuation
-    QGroupBox* Frame3 = nullptr;           // "Attenuation"
+    QGroupBox* Frame3 = nullptr;   // "Attenuation"
     QLineEdit* txtAtnDB = nullptr;
     UpDown* UpDown1 = nullptr;
-    QLabel* lblAtnUnit = nullptr;          // "dB"
-    QLabel* Label2 = nullptr;              // "DAC" / "FBDC"
+    QLabel* lblAtnUnit = nullptr;   // "dB"
+    QLabel* Label2 = nullptr;       // "DAC" / "FBDC"
     QLineEdit* txtAtnCnt = nullptr;
     UpDown* UpDown2 = nullptr;
 
     // Temperature
-    QGroupBox* Frame13 = nullptr;          // "Temperature"
-    QLabel* lblUnitTempType = nullptr;     // "TWTA" / "SSPA"
+    QGroupBox* Frame13 = nullptr;        // "Temperature"
+    QLabel* lblUnitTempType = nullptr;   // "TWTA" / "SSPA"
     QLineEdit* txtTemp = nullptr;
-    QLabel* lblTempUnit = nullptr;         // degrees Celsius
-    QLabel* Label12 = nullptr;             // "Inlet:"
+    QLabel* lblTempUnit = nullptr;   // degrees Celsius
+    QLabel* Label12 = nullptr;       // "Inlet:"
     QLineEdit* txtTemp2 = nullptr;
-    QLabel* Label14 = nullptr;             // degrees Celsius of the inlet
+    QLabel* Label14 = nullptr;   // degrees Celsius of the inlet
 
     // Constant power
-    QGroupBox* Frame20 = nullptr;          // "Constant Pwr"
-    QCheckBox* chkConstPwr = nullptr;      // "Enabled"
+    QGroupBox* Frame20 = nullptr;       // "Constant Pwr"
+    QCheckBox* chkConstPwr = nullptr;   // "Enabled"
     QLineEdit* txtConstLvl = nullptr;
     QLabel* Label64 = nullptr;
-    QPushButton* btnGoToPwr = nullptr;     // "GoTo Power"
+    QPushButton* btnGoToPwr = nullptr;   // "GoTo Power"
 
     // RF band, sub-band and frequency
-    QGroupBox* Frame27 = nullptr;          // "Current RF Band"
+    QGroupBox* Frame27 = nullptr;   // "Current RF Band"
     QComboBox* cmbRfBand = nullptr;
-    QLabel* lblRFFrq = nullptr;            // "RF Frq:"
+    QLabel* lblRFFrq = nullptr;   // "RF Frq:"
     QLabel* lblRFFrqVal = nullptr;
-    QLabel* lblSband = nullptr;            // "SBand:"
+    QLabel* lblSband = nullptr;   // "SBand:"
     QLabel* lblSBandFrq = nullptr;
 
     // Transmit control
-    QGroupBox* fraTransmitControl = nullptr;  // "Transmit Control"
-    QCheckBox* chkPS = nullptr;            // "Transmitter ON"
-    QCheckBox* chkRFI = nullptr;           // "RF Inhibit"
+    QGroupBox* fraTransmitControl = nullptr;   // "Transmit Control"
+    QCheckBox* chkPS = nullptr;                // "Transmitter ON"
+    QCheckBox* chkRFI = nullptr;               // "RF Inhibit"
 
     // RF trip levels
-    QGroupBox* fraTripLevels = nullptr;    // "RF Trip Levels"
+    QGroupBox* fraTripLevels = nullptr;   // "RF Trip Levels"
     QLabel* lblFhiTrip = nullptr;
     QComboBox* cmbFhiTripType = nullptr;
     QLineEdit* txtFhiLvl = nullptr;
@@ -114,61 +114,61 @@ struct frmMainUi {
     QLabel* Label71 = nullptr;
 
     // Helix / heater and cathode current (tube units)
-    QGroupBox* Frame30 = nullptr;          // "Helix/Heater"
-    QLabel* Label85 = nullptr;             // "Hlx V:"
+    QGroupBox* Frame30 = nullptr;   // "Helix/Heater"
+    QLabel* Label85 = nullptr;      // "Hlx V:"
     QLineEdit* txtHelixV = nullptr;
-    QLabel* lblHelixVUnit = nullptr;       // "kV"
-    QLabel* Label86 = nullptr;             // "Hlx I:"
+    QLabel* lblHelixVUnit = nullptr;   // "kV"
+    QLabel* Label86 = nullptr;         // "Hlx I:"
     QLineEdit* txtHelixI = nullptr;
-    QLabel* lblHelixIUnit = nullptr;       // "mA"
-    QLabel* Label88 = nullptr;             // "Htr V:"
+    QLabel* lblHelixIUnit = nullptr;   // "mA"
+    QLabel* Label88 = nullptr;         // "Htr V:"
     QLineEdit* txtHeaterV = nullptr;
-    QLabel* Label90 = nullptr;             // "V"
-    QLabel* Label9 = nullptr;              // "Hlx2 I:" / "Htr I:"
+    QLabel* Label90 = nullptr;   // "V"
+    QLabel* Label9 = nullptr;    // "Hlx2 I:" / "Htr I:"
     QLineEdit* txtHelix2I = nullptr;
-    QLabel* Label10 = nullptr;             // "mA" / "A"
-    QLabel* Label18 = nullptr;             // anode voltage
+    QLabel* Label10 = nullptr;   // "mA" / "A"
+    QLabel* Label18 = nullptr;   // anode voltage
     QLineEdit* txtAnodeV = nullptr;
-    QLabel* Label37 = nullptr;             // "V"
-    QLabel* Label38 = nullptr;             // "Ik:"
+    QLabel* Label37 = nullptr;   // "V"
+    QLabel* Label38 = nullptr;   // "Ik:"
     QLineEdit* txtCathI = nullptr;
-    QLabel* Label39 = nullptr;             // "mA"
+    QLabel* Label39 = nullptr;   // "mA"
 
     // Current sense / DC input voltage (other families)
-    QGroupBox* Frame14 = nullptr;          // "Current Sense" / "DC Input Voltage"
-    QLabel* Label21 = nullptr;             // "1:"
+    QGroupBox* Frame14 = nullptr;   // "Current Sense" / "DC Input Voltage"
+    QLabel* Label21 = nullptr;      // "1:"
     QLineEdit* txtCS1 = nullptr;
     QLineEdit* txtCS3 = nullptr;
-    QLabel* Label25 = nullptr;             // "A"
-    QLabel* Label22 = nullptr;             // "2:"
+    QLabel* Label25 = nullptr;   // "A"
+    QLabel* Label22 = nullptr;   // "2:"
     QLineEdit* txtCS2 = nullptr;
-    QLabel* Label26 = nullptr;             // "V" in the DC input form
+    QLabel* Label26 = nullptr;   // "V" in the DC input form
     QLineEdit* txtCS4 = nullptr;
-    QLabel* Label28 = nullptr;             // "A"
+    QLabel* Label28 = nullptr;   // "A"
 
     // Tube life
-    QLabel* lblTWTSrvc = nullptr;          // "TWT Srvc:"
+    QLabel* lblTWTSrvc = nullptr;   // "TWT Srvc:"
     QLabel* lblTWTLife = nullptr;
 
     // Waveguide
-    QGroupBox* fraWaveguideSwitches = nullptr;  // "Waveguide Switches"
-    QLabel* lblWgSw1 = nullptr;            // "Sw 1:"
+    QGroupBox* fraWaveguideSwitches = nullptr;   // "Waveguide Switches"
+    QLabel* lblWgSw1 = nullptr;                  // "Sw 1:"
     QComboBox* cmbWgSw1 = nullptr;
-    QLabel* lblWgSw2 = nullptr;            // "Sw 2:"
+    QLabel* lblWgSw2 = nullptr;   // "Sw 2:"
     QComboBox* cmbWgSw2 = nullptr;
-    QCheckBox* chkAutoMode = nullptr;      // "Automatic Mode"
-    QGroupBox* fraWaveguideCfg = nullptr;  // "Waveguide Cfg"
+    QCheckBox* chkAutoMode = nullptr;       // "Automatic Mode"
+    QGroupBox* fraWaveguideCfg = nullptr;   // "Waveguide Cfg"
     QComboBox* cmbWgCfg = nullptr;
 
     // Hour meters
-    QGroupBox* fraHours = nullptr;         // "Hours"
-    QLabel* Label19 = nullptr;             // "PS:" / "Htr:"
+    QGroupBox* fraHours = nullptr;   // "Hours"
+    QLabel* Label19 = nullptr;       // "PS:" / "Htr:"
     QLineEdit* txtPSHours = nullptr;
-    QLabel* Label20 = nullptr;             // "Xmtr:" / "Beam:"
+    QLabel* Label20 = nullptr;   // "Xmtr:" / "Beam:"
     QLineEdit* txtXmtHours = nullptr;
 
     // Linearizer
-    QGroupBox* fraLinearizer = nullptr;    // "Linearizer"
+    QGroupBox* fraLinearizer = nullptr;   // "Linearizer"
     QLabel* lblLinAmp = nullptr;
     QLineEdit* txtLinAmp = nullptr;
     UpDown* UpDown3 = nullptr;
@@ -177,7 +177,7 @@ struct frmMainUi {
     UpDown* UpDown4 = nullptr;
 
     // Unit identity, clock and address
-    QGroupBox* fraUnitInfo = nullptr;      // "Unit Information"
+    QGroupBox* fraUnitInfo = nullptr;   // "Unit Information"
     QLabel* lblFrmRev = nullptr;
     QLineEdit* txtFrmRev = nullptr;
     QLabel* lblCplDate = nullptr;
@@ -186,15 +186,15 @@ struct frmMainUi {
     QLineEdit* txtPN = nullptr;
     QLabel* lblSN = nullptr;
     QLineEdit* txtSN = nullptr;
-    QGroupBox* fraUnitDateTime = nullptr;  // "Unit Date & Time"
+    QGroupBox* fraUnitDateTime = nullptr;   // "Unit Date & Time"
     QLineEdit* txtDateTime = nullptr;
     QPushButton* Command7 = nullptr;       // "Now"
     QGroupBox* fraUnitAddress = nullptr;   // "Unit Address"
     QLineEdit* txtAdr = nullptr;
 
     // Buttons
-    QPushButton* btnConnect = nullptr;     // "Connect" / "Terminate" / "Disconnect"
-    QPushButton* btnFaultReset = nullptr;  // "Fault Reset"
+    QPushButton* btnConnect = nullptr;      // "Connect" / "Terminate" / "Disconnect"
+    QPushButton* btnFaultReset = nullptr;   // "Fault Reset"
 
     // Status bar
     QStatusBar* sbStatusBar = nullptr;
@@ -207,7 +207,7 @@ struct frmMainUi {
     QAction* mnuAdvSrch = nullptr;
     QAction* mnuLoadFile = nullptr;
     QAction* mnuSaveAs = nullptr;
-    QMenu* mnuFaultLog = nullptr;          // "Download Fault Log"
+    QMenu* mnuFaultLog = nullptr;   // "Download Fault Log"
     QAction* mnuDnldFltLog = nullptr;
     QAction* mnuFullFaultLog = nullptr;
     QAction* mnuPLog = nullptr;
@@ -220,7 +220,7 @@ struct frmMainUi {
 
     // Communication menu
     QMenu* mnuComm = nullptr;
-    QMenu* mnuCom = nullptr;               // "Serial Port:   COMn"
+    QMenu* mnuCom = nullptr;   // "Serial Port:   COMn"
     std::array<QAction*, 10> mnuComPort{};
     QAction* mnuPortScan = nullptr;
     QAction* mnuPollEn = nullptr;
@@ -269,7 +269,7 @@ struct frmMainUi {
 
     // Display menu
     QMenu* mnuDisplay = nullptr;
-    QAction* mnuWatts = nullptr;           // "Display Watts" / "Display dBm"
+    QAction* mnuWatts = nullptr;   // "Display Watts" / "Display dBm"
 
     // Sub Band menu
     QMenu* mnuSubBands = nullptr;

@@ -22,7 +22,7 @@ IndicatorListArea* listArea(QWidget* frame, const char* objectName, const char* 
     return area;
 }
 
-} // namespace
+}   // namespace
 
 void buildIndicatorListAreas(frmMainUi& ui)
 {

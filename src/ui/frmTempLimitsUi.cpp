@@ -15,14 +15,15 @@ void frmTempLimitsUi::setupUi(QDialog* dialog)
     dialog->setWindowTitle(QStringLiteral("Temperature Trip Levels"));
 
     auto* grid = new QGridLayout;
-    txtFltTripLvl = dialogparts::AddEntryRow(dialog, grid, "txtFltTripLvl", QStringLiteral("Temperature Fault trip Level:"),
-                                             QStringLiteral("C"), QStringLiteral("Temperature fault trip level"))
-                        .box;
+    txtFltTripLvl =
+        dialogparts::AddEntryRow(dialog, grid, "txtFltTripLvl", QStringLiteral("Temperature Fault trip Level:"),
+                                 QStringLiteral("C"), QStringLiteral("Temperature fault trip level"))
+            .box;
     txtFltTripLvl->setMaxLength(3);
-    txtAlrmTripLvl = dialogparts::AddEntryRow(dialog, grid, "txtAlrmTripLvl",
-                                              QStringLiteral("Temperature Alarm trip Level:"), QStringLiteral("C"),
-                                              QStringLiteral("Temperature alarm trip level"))
-                         .box;
+    txtAlrmTripLvl =
+        dialogparts::AddEntryRow(dialog, grid, "txtAlrmTripLvl", QStringLiteral("Temperature Alarm trip Level:"),
+                                 QStringLiteral("C"), QStringLiteral("Temperature alarm trip level"))
+            .box;
     // The levels are sent as typed: a paste can bring in nothing but digits either.
     auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), dialog);
     txtFltTripLvl->setValidator(digits);

@@ -9,7 +9,7 @@ class QPushButton;
 struct frmTempLimitsUi {
     QLineEdit* txtFltTripLvl = nullptr;   // at most 3 characters
     QLineEdit* txtAlrmTripLvl = nullptr;
-    QCheckBox* chkLatchFlts = nullptr;    // "Latch Temperature Faults:"
+    QCheckBox* chkLatchFlts = nullptr;   // "Latch Temperature Faults:"
     QPushButton* btnOK = nullptr;
     QPushButton* btnClose = nullptr;
 

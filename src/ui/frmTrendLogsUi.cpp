@@ -27,7 +27,7 @@ void keepCaptionWhole(QWidget* option)
 {
     option->setMinimumWidth(option->sizeHint().width() + 2 * option->fontMetrics().averageCharWidth());
 }
-} // namespace
+}   // namespace
 
 void frmTrendLogsUi::setupUi(QDialog* dialog)
 {

@@ -11,8 +11,7 @@
 
 namespace {
 
-template <typename W>
-W* named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -35,15 +34,15 @@ QLineEdit* valueFrame(QWidget* dialog, QGroupBox*& frame, const char* frameName,
     return box;
 }
 
-QLineEdit* reading(QWidget* dialog, QGroupBox*& frame, const char* frameName, const char* caption,
-                   const char* boxName, const char* accessible, const char* unit)
+QLineEdit* reading(QWidget* dialog, QGroupBox*& frame, const char* frameName, const char* caption, const char* boxName,
+                   const char* accessible, const char* unit)
 {
     QLineEdit* box = valueFrame(dialog, frame, frameName, caption, boxName, accessible, unit);
     box->setReadOnly(true);   // the unit's value: keys do nothing
     return box;
 }
 
-} // namespace
+}   // namespace
 
 void frmlcBucSetupUi::setupUi(QDialog* dialog)
 {
@@ -65,8 +64,8 @@ void frmlcBucSetupUi::setupUi(QDialog* dialog)
     attenRow->addWidget(btnadjAtn);
 
     txtlcBucPwr = reading(dialog, fraPwr, "fraPwr", "IF Input Power", "txtlcBucPwr", "IF input power", "dBm");
-    txtlcBucIdeal = reading(dialog, fraIdeal, "fraIdeal", "IF Overdrive Level", "txtlcBucIdeal", "IF overdrive level",
-                            "dB");
+    txtlcBucIdeal =
+        reading(dialog, fraIdeal, "fraIdeal", "IF Overdrive Level", "txtlcBucIdeal", "IF overdrive level", "dB");
     txtlcBucTemp = reading(dialog, fraTemp, "fraTemp", "BUC Temperature", "txtlcBucTemp", "BUC temperature", "C");
     txtlcBucS = reading(dialog, fraOptimal, "fraOptimal", "Optimal IF Input Power", "txtlcBucS",
                         "Optimal IF input power", "dBm");

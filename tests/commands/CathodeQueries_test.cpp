@@ -13,7 +13,8 @@ TEST(CathodeQueries, MonitorReadings)
 {
     CheckQueryTables<qint16>({
         // One digit after the echo; a bare reply without the echo is read from its start.
-        {"PBFS?", ReadCathodeCurrentMonitoring,
+        {"PBFS?",
+         ReadCathodeCurrentMonitoring,
          {{"PBFS2", 1}, {"PBFS1", 1}, {"PBFS0", 0}, {"PBFSx", 0}, {"1", 1}, {"", -1}}},
         // Whole numbers after the echo, each with its own floor.
         {"PBFM?", QueryPBFM, {{"PBFM12", 12}, {"PBFM0", -1}, {"7", 7}, {"PBFM40000", -1}, {"", -1}}},
@@ -54,11 +55,9 @@ TEST(CathodeQueries, CathodeCurrentFallsBackOnlyWhenUnanswered)
         QByteArrayList sent;
     };
     const Case cases[] = {
-        {"? 123", "PBFC45", 123, {"?C"}},
-        {"?-12", "PBFC45", -1, {"?C"}},
+        {"? 123", "PBFC45", 123, {"?C"}},    {"?-12", "PBFC45", -1, {"?C"}},
         {"C123", "PBFC45", -1, {"?C"}},   // no mark: no fallback
-        {"", "PBFC45", 45, {"?C", "PBFC?"}},
-        {"", "PBFC-4", -1, {"?C", "PBFC?"}},
+        {"", "PBFC45", 45, {"?C", "PBFC?"}}, {"", "PBFC-4", -1, {"?C", "PBFC?"}},
         {"", "", -1, {"?C", "PBFC?"}},
     };
     for (const Case& c : cases) {
@@ -77,8 +76,8 @@ TEST(CathodeQueries, FloatSupplyParts)
     struct Case {
         QByteArray command, data;
         bool result;
-        int parts;      // entries 0 .. parts-1 hold "p0", "p1", ...
-        int cleared;    // entry set to "" (-1: none)
+        int parts;     // entries 0 .. parts-1 hold "p0", "p1", ...
+        int cleared;   // entry set to "" (-1: none)
     };
     const Case cases[] = {
         {"YCA?", "YCAp0;p1;p2;p3;p4;p5;p6", false, 0, -1},

@@ -16,10 +16,10 @@ Query asText(qint16 (*query)(CommandContext&))
 QString productIdText(Program& p)
 {
     const ProductIdRecord id = ReadProductId(p);
-    return QStringList{id.Valid ? "valid" : "invalid", id.PartNumber, id.MfgId, id.SerialNumber, id.FunctionalId}
-        .join('|');
+    return QStringList{id.Valid ? "valid" : "invalid", id.PartNumber, id.MfgId, id.SerialNumber, id.FunctionalId}.join(
+        '|');
 }
-} // namespace
+}   // namespace
 
 TEST(ConfigProductQueries, RepliesAndDefaults)
 {
@@ -60,8 +60,7 @@ TEST(ConfigProductQueries, RepliesAndDefaults)
         {"prime power", "QmaxSYSPower?", "QmaxSYSPower: 950 ", ReadMaxSystemPrimePower, "950"},
         {"prime power cut at 5", "QmaxSYSPower?", "QmaxSYSPower 123456", ReadMaxSystemPrimePower, "12345"},
         {"prime power misplaced", "QmaxSYSPower?", "QmaxSYSPowe 1450", ReadMaxSystemPrimePower, ""},
-        {"product id", "PBO?", "PBO291-7436;ORVAN;S1;FUNC0123", productIdText,
-         "valid|291-7436|ORVAN|S1|FUNC01"},
+        {"product id", "PBO?", "PBO291-7436;ORVAN;S1;FUNC0123", productIdText, "valid|291-7436|ORVAN|S1|FUNC01"},
         // A short functional ID stays short: never the frame's end.
         {"product id short functional id", "PBO?", "PBOP;M;S;F", productIdText, "valid|P|M|S|F"},
         {"product id two separators", "PBO?", "PBOP;M;S", productIdText, "invalid||||"},

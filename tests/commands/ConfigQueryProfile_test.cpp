@@ -18,8 +18,8 @@ struct Query {
     const char* name;
     const char* command;   // the first command it sends
     QueryRun run;
-    QString none;          // result when unanswered
-    QString profile;       // result from a profile that knows the command
+    QString none;      // result when unanswered
+    QString profile;   // result from a profile that knows the command
 };
 
 QString withFields(const QString& result, const Program& p, int n) { return result + "|" + fields(p, n); }
@@ -31,8 +31,8 @@ QString limits(const PowerLimitReply& r)
 
 QString masks(bool answered, const UnitConfig& c)
 {
-    return text(answered) + "|" + text(c.EnableMaskReply) + "|" + text(c.EnableMaskReply2) + "|"
-        + text(c.SecondMaskReceived);
+    return text(answered) + "|" + text(c.EnableMaskReply) + "|" + text(c.EnableMaskReply2) + "|" +
+           text(c.SecondMaskReceived);
 }
 
 QString lldpText(Program& p, QString (*read)(CommandContext&), void (*parse)(CommandContext&, const QString&))
@@ -40,10 +40,10 @@ QString lldpText(Program& p, QString (*read)(CommandContext&), void (*parse)(Com
     const QString t = read(p);
     parse(p, t);
     const UnitConfig& c = p.unit.config;
-    return t + "|" + QStringList{text(c.LldpFactoryMed), c.LldpFactoryHwRev, c.LldpFactoryUuid,
-                                 text(c.LldpEnabled), text(c.LldpTxTimer), text(c.LldpHoldTime),
-                                 text(c.LldpReinitDelay), c.LldpHostName}
-                         .join('|');
+    return t + "|" +
+           QStringList{text(c.LldpFactoryMed), c.LldpFactoryHwRev,   c.LldpFactoryUuid,       text(c.LldpEnabled),
+                       text(c.LldpTxTimer),    text(c.LldpHoldTime), text(c.LldpReinitDelay), c.LldpHostName}
+               .join('|');
 }
 
 const std::vector<Query>& queries()
@@ -53,7 +53,11 @@ const std::vector<Query>& queries()
         {"GetBandRFValue", ".?P66", [](Program& p) { return GetBandRFValue(p, 250, 1234, 1); }, "", "10.0"},
         {"GetBandRFValue 7467", "PBRF?", [](Program& p) { return GetBandRFValue(p, 310, 7467, 1); }, "", "10.5"},
         {"ReadBandMaxAttenuations", ".?P203",
-         [](Program& p) { ReadBandMaxAttenuations(p); return fields(p, 4); }, "|||", "25|12.5|20|0"},
+         [](Program& p) {
+             ReadBandMaxAttenuations(p);
+             return fields(p, 4);
+         },
+         "|||", "25|12.5|20|0"},
         {"ReadAttenuatorRange", ".?P334", [](Program& p) { return ReadAttenuatorRange(p); }, "", "30.0"},
         {"ReadMaxAttenuation", ".?P203", [](Program& p) { return text(ReadMaxAttenuation(p)); }, "-1", "250"},
         {"ReadAutoHVDisable", "PBA?", [](Program& p) { return text(ReadAutoHVDisable(p)); }, "-1", "1"},
@@ -61,15 +65,21 @@ const std::vector<Query>& queries()
         {"ReadExtIlokLatched", ".?P212", [](Program& p) { return text(ReadExtIlokLatched(p)); }, "-1", "0"},
         {"ReadReturnLossSetting", "PS?", [](Program& p) { return text(ReadReturnLossSetting(p)); }, "-1", "18.5"},
         {"ReadReverseRFOffset", "PR?", [](Program& p) { return ReadReverseRFOffset(p); }, " 0", "-1.5"},
-        {"ReadMaxRFPowerLimit", "PO?", [](Program& p) { return limits(ReadMaxRFPowerLimit(p)); },
-         "0:||", "1:1|46.0|40.5"},
-        {"ReadMaxRFPowerFaultLevel", "POO?", [](Program& p) { return limits(ReadMaxRFPowerFaultLevel(p)); },
-         "0:||", "1:47.5||"},
+        {"ReadMaxRFPowerLimit", "PO?", [](Program& p) { return limits(ReadMaxRFPowerLimit(p)); }, "0:||",
+         "1:1|46.0|40.5"},
+        {"ReadMaxRFPowerFaultLevel", "POO?", [](Program& p) { return limits(ReadMaxRFPowerFaultLevel(p)); }, "0:||",
+         "1:47.5||"},
         {"ReadFaultEnableMask", "YIF?",
-         [](Program& p) { const bool ok = ReadFaultEnableMask(p); return masks(ok, p.unit.config); },
+         [](Program& p) {
+             const bool ok = ReadFaultEnableMask(p);
+             return masks(ok, p.unit.config);
+         },
          "False|0|0|False", "True|1048575|255|True"},
         {"ReadAlarmEnableMask", "YIA?",
-         [](Program& p) { const bool ok = ReadAlarmEnableMask(p); return masks(ok, p.unit.config); },
+         [](Program& p) {
+             const bool ok = ReadAlarmEnableMask(p);
+             return masks(ok, p.unit.config);
+         },
          "False|0|0|False", "True|4095|0|False"},
 
         {"ReadBucAttenuation", "PBCA?", [](Program& p) { return text(ReadBucAttenuation(p)); }, "-1", "10.5"},
@@ -80,9 +90,17 @@ const std::vector<Query>& queries()
         {"ReadBucOffset", "PBCO?", [](Program& p) { return text(ReadBucOffset(p)); }, "0", "1.5"},
         {"ReadBucMode", "PBCM?", [](Program& p) { return text(ReadBucMode(p)); }, "-1", "2"},
         {"ReadBucIdeal", "PBCI?", [](Program& p) { return text(ReadBucIdeal(p)); }, "0", "-11"},
-        {"ReadGainBalance", "PG?", [](Program& p) { const qint16 s = ReadGainBalance(p); return withFields(text(s), p, 1); },
+        {"ReadGainBalance", "PG?",
+         [](Program& p) {
+             const qint16 s = ReadGainBalance(p);
+             return withFields(text(s), p, 1);
+         },
          "-1|", "1|2.5"},
-        {"ReadIFGainBalance", "PBCG?", [](Program& p) { const bool ok = ReadIFGainBalance(p); return withFields(text(ok), p, 1); },
+        {"ReadIFGainBalance", "PBCG?",
+         [](Program& p) {
+             const bool ok = ReadIFGainBalance(p);
+             return withFields(text(ok), p, 1);
+         },
          "False|", "True|1.5"},
 
         {"GetIPAddress", "PEI?", [](Program& p) { return GetIPAddress(p); }, "", "127.0.0.5"},
@@ -91,12 +109,15 @@ const std::vector<Query>& queries()
         {"GetMACAddress", "PEM?", [](Program& p) { return GetMACAddress(p); }, "", "00-11-22-33-44-55"},
         {"ReadDhcpEnabled", "PEO?", [](Program& p) { return text(ReadDhcpEnabled(p)); }, "False", "True"},
         {"GetFactoryLLDPText", "QlldpFactorySetup?",
-         [](Program& p) { return lldpText(p, GetFactoryLLDPText, ParseFactoryLLDP); },
-         "|0|||False|0|0|0|", "1;HW2;uuid-0001|1|HW2|uuid-0001|False|0|0|0|"},
-        {"GetUserLLDPText", "QlldpSetupConfig?",
-         [](Program& p) { return lldpText(p, GetUserLLDPText, ParseUserLLDP); },
+         [](Program& p) { return lldpText(p, GetFactoryLLDPText, ParseFactoryLLDP); }, "|0|||False|0|0|0|",
+         "1;HW2;uuid-0001|1|HW2|uuid-0001|False|0|0|0|"},
+        {"GetUserLLDPText", "QlldpSetupConfig?", [](Program& p) { return lldpText(p, GetUserLLDPText, ParseUserLLDP); },
          "|0|||False|0|0|0|", "1;30;4;2;unit-a|0|||True|30|4|2|unit-a"},
-        {"ReadTWTEOLParams", "QEP?", [](Program& p) { const bool ok = ReadTWTEOLParams(p); return withFields(text(ok), p, 3); },
+        {"ReadTWTEOLParams", "QEP?",
+         [](Program& p) {
+             const bool ok = ReadTWTEOLParams(p);
+             return withFields(text(ok), p, 3);
+         },
          "False|||", "True|20000|5.5|123"},
         {"ReadTWTLifeText", "QEC", [](Program& p) { return ReadTWTLifeText(p); }, "", "15000"},
 
@@ -117,38 +138,66 @@ const std::vector<Query>& queries()
                  .join('|');
          },
          "-1|-1|-1|-1|-1", "128|64|32|16|2.5"},
-        {"ReadOverdriveFaultTripLevel", "YP3?", [](Program& p) { return ReadOverdriveFaultTripLevel(p); }, "-1.0", "2.5"},
+        {"ReadOverdriveFaultTripLevel", "YP3?", [](Program& p) { return ReadOverdriveFaultTripLevel(p); }, "-1.0",
+         "2.5"},
         {"ReadStartupConfig", "PX?", [](Program& p) { return text(ReadStartupConfig(p)); }, "-1", "1"},
         {"ReadPowerSupplyHours", "?M", [](Program& p) { return text(ReadPowerSupplyHours(p)); }, "-1", "12345"},
         {"ReadTransmitHours", "?N", [](Program& p) { return text(ReadTransmitHours(p)); }, "-1", "321"},
         {"ReadRevRFPower", "?Q", [](Program& p) { return ReadRevRFPower(p); }, "", "1.2"},
-        {"GetUnitPortSettings 1", "X1?", [](Program& p) { const bool ok = GetUnitPortSettings(p, 1); return withFields(text(ok), p, 4); },
+        {"GetUnitPortSettings 1", "X1?",
+         [](Program& p) {
+             const bool ok = GetUnitPortSettings(p, 1);
+             return withFields(text(ok), p, 4);
+         },
          "False||||", "True|009600|N|8|1"},
-        {"GetUnitPortSettings 2", "X2?", [](Program& p) { const bool ok = GetUnitPortSettings(p, 2); return withFields(text(ok), p, 4); },
+        {"GetUnitPortSettings 2", "X2?",
+         [](Program& p) {
+             const bool ok = GetUnitPortSettings(p, 2);
+             return withFields(text(ok), p, 4);
+         },
          "False||||", "True|038400|E|7|1"},
-        {"GetPort2Protocol", "XR?", [](Program& p) { const bool ok = GetPort2Protocol(p); return withFields(text(ok), p, 4); },
+        {"GetPort2Protocol", "XR?",
+         [](Program& p) {
+             const bool ok = GetPort2Protocol(p);
+             return withFields(text(ok), p, 4);
+         },
          "False||||", "True|2|1|B|OBMIP"},
         {"ReadTempCoefficient", "YB?", [](Program& p) { return ReadTempCoefficient(p); }, "", "0.015"},
         {"ReadBandTempCoefficients", "YB?1",
-         [](Program& p) { const bool ok = ReadBandTempCoefficients(p, 1); return withFields(text(ok), p, 2); },
+         [](Program& p) {
+             const bool ok = ReadBandTempCoefficients(p, 1);
+             return withFields(text(ok), p, 2);
+         },
          "True||", "True|-0.02|"},
         {"ReadRFInhibit", ".?P54", [](Program& p) { return text(ReadRFInhibit(p)); }, "False", "True"},
         {"ReadRfiInvert", "PTI?", [](Program& p) { return text(ReadRfiInvert(p)); }, "-1", "1"},
-        {"GetRFBandText", "T?", [](Program& p) { const QString b = GetRFBandText(p); return withFields(b, p, 1); },
+        {"GetRFBandText", "T?",
+         [](Program& p) {
+             const QString b = GetRFBandText(p);
+             return withFields(b, p, 1);
+         },
          "|", "Ku|14.250"},
-        {"GetBandName", ".?B1", [](Program& p) { const QString b = GetBandName(p, 1); return withFields(b, p, 1); },
+        {"GetBandName", ".?B1",
+         [](Program& p) {
+             const QString b = GetBandName(p, 1);
+             return withFields(b, p, 1);
+         },
          "NOT SUPPORTED|", "Ku|14.25"},
         {"ReadHeaterStandby", ":?", [](Program& p) { return text(ReadHeaterStandby(p)); }, "-1", "1"},
         {"ReadHeaterState", "PBH?", [](Program& p) { return text(ReadHeaterState(p)); }, "-1", "1"},
-        {"GetFactoryTripLevels", "YFTF?", [](Program& p) { const bool none = GetFactoryTripLevels(p); return withFields(text(none), p, 2); },
+        {"GetFactoryTripLevels", "YFTF?",
+         [](Program& p) {
+             const bool none = GetFactoryTripLevels(p);
+             return withFields(text(none), p, 2);
+         },
          "True||", "False|52.0|45.0"},
-        {"ReadFanControlTemperature", "PBG?", [](Program& p) { return text(ReadFanControlTemperature(p)); }, "-1", "45"},
+        {"ReadFanControlTemperature", "PBG?", [](Program& p) { return text(ReadFanControlTemperature(p)); }, "-1",
+         "45"},
     };
     return all;
 }
 
-void expectEach(const std::function<void(TestProgram&)>& script,
-                const std::function<QString(const Query&)>& expected)
+void expectEach(const std::function<void(TestProgram&)>& script, const std::function<QString(const Query&)>& expected)
 {
     for (const Query& q : queries()) {
         TestProgram t;
@@ -165,8 +214,7 @@ void expectProfileValues(Program& p, const SimUnitProfile& profile)
     for (const Query& q : queries()) {
         p.ReplyFields.fill(QString());
         p.unit.config = {};
-        EXPECT_EQ(q.run(p).toStdString(), (profile.knows(q.command) ? q.profile : q.none).toStdString())
-            << q.name;
+        EXPECT_EQ(q.run(p).toStdString(), (profile.knows(q.command) ? q.profile : q.none).toStdString()) << q.name;
     }
 }
 
@@ -185,7 +233,7 @@ void refuseUnknownCommands(SimUnitProfile& profile)
     }
 }
 
-} // namespace
+}   // namespace
 
 // Each query returns the profile's value over the scripted fake line, the serial line of a
 // pseudo-terminal and a loopback TCP connection; what a profile does not know gives the
@@ -219,8 +267,7 @@ TEST_P(ConfigQueriesOverLinks, ReturnTheProfilesValues)
 }
 
 INSTANTIATE_TEST_SUITE_P(ProfilesAndLinks, ConfigQueriesOverLinks,
-                         testing::Combine(testing::Values(Link::Fake, Link::Serial, Link::Tcp),
-                                          testing::Bool()),
+                         testing::Combine(testing::Values(Link::Fake, Link::Serial, Link::Tcp), testing::Bool()),
                          [](const auto& info) {
                              const Link link = std::get<0>(info.param);
                              const char* name = link == Link::Fake ? "Fake" : link == Link::Serial ? "Serial" : "Tcp";
@@ -255,20 +302,39 @@ TEST(ConfigQueries, SeparatorsInTheChecksumAreNotData)
     const std::vector<SumCase> cases = {
         {"PO?", "PO1 46.0", ';', [](Program& p) { return limits(ReadMaxRFPowerLimit(p)); }, "1:1|46.0|"},
         {"YIF?", "YIF4095", ',',
-         [](Program& p) { const bool ok = ReadFaultEnableMask(p); return masks(ok, p.unit.config); },
+         [](Program& p) {
+             const bool ok = ReadFaultEnableMask(p);
+             return masks(ok, p.unit.config);
+         },
          "True|4095|0|False"},
         {".?P203", ".P203250", ' ', [](Program& p) { return text(ReadMaxAttenuation(p)); }, "-1"},
         {".?P54", ".P541", ' ', [](Program& p) { return text(ReadRFInhibit(p)); }, "False"},
         {"?M", "M012345", '?', [](Program& p) { return text(ReadPowerSupplyHours(p)); }, "-1"},
         {"QEC", "QEC15000", ';', [](Program& p) { return ReadTWTLifeText(p); }, ""},
         {"QEP?", "QEP1;2", ';',
-         [](Program& p) { const bool ok = ReadTWTEOLParams(p); return withFields(text(ok), p, 2); }, "False|1|"},
+         [](Program& p) {
+             const bool ok = ReadTWTEOLParams(p);
+             return withFields(text(ok), p, 2);
+         },
+         "False|1|"},
         {"XR?", "XR21B", ';',
-         [](Program& p) { const bool ok = GetPort2Protocol(p); return withFields(text(ok), p, 4); },
+         [](Program& p) {
+             const bool ok = GetPort2Protocol(p);
+             return withFields(text(ok), p, 4);
+         },
          "True|2|1|B|"},
-        {"T?", "TKu", ',', [](Program& p) { const QString b = GetRFBandText(p); return withFields(b, p, 1); }, "Ku|"},
+        {"T?", "TKu", ',',
+         [](Program& p) {
+             const QString b = GetRFBandText(p);
+             return withFields(b, p, 1);
+         },
+         "Ku|"},
         {".?B1", ".B1Ku", ',',
-         [](Program& p) { const QString b = GetBandName(p, 1); return withFields(b, p, 1); }, "Ku|"},
+         [](Program& p) {
+             const QString b = GetBandName(p, 1);
+             return withFields(b, p, 1);
+         },
+         "Ku|"},
     };
     for (const SumCase& c : cases) {
         TestProgram t;

@@ -37,8 +37,7 @@ inline char addressForChecksum(const QByteArray& data, char sum)
 }
 
 // A scripted unit that answers `command` with `data` and a checksum equal to `sum`.
-inline void answerWithChecksum(TestProgram& t, const QByteArray& command, const QByteArray& data,
-                               char sum)
+inline void answerWithChecksum(TestProgram& t, const QByteArray& command, const QByteArray& data, char sum)
 {
     t.unitAddress = addressForChecksum(data, sum);
     ASSERT_GE(t.unitAddress, ' ') << "pick other data: the address would be a control byte";
@@ -70,4 +69,4 @@ inline void answerNak(TestProgram& t, const QByteArray& command)
     t.rawReplies[command] = unitframes::serialReply(t.unitAddress, "", unitframes::NAK);
 }
 
-} // namespace cfgtest
+}   // namespace cfgtest

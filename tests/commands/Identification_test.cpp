@@ -24,10 +24,14 @@ QString families(const Program& p)
 {
     const UnitIdentity& id = p.unit.id;
     const std::pair<bool, const char*> all[] = {
-        {id.ExtRefTwtaModel, "ExtRefTwta"},       {id.ExtRefModelGroup, "ExtRefGroup"},
-        {id.CathodeCountFirmware, "CathodeCount"}, {id.NoSubBandCompFirmware, "NoSubBandComp"},
-        {id.InputDriveFirmware, "InputDrive"},     {id.LldpFirmware, "Lldp"},
-        {id.OduBucUnit, "OduBuc"},                 {p.unit.flags.TouchScreenUnit, "TouchScreen"},
+        {id.ExtRefTwtaModel, "ExtRefTwta"},
+        {id.ExtRefModelGroup, "ExtRefGroup"},
+        {id.CathodeCountFirmware, "CathodeCount"},
+        {id.NoSubBandCompFirmware, "NoSubBandComp"},
+        {id.InputDriveFirmware, "InputDrive"},
+        {id.LldpFirmware, "Lldp"},
+        {id.OduBucUnit, "OduBuc"},
+        {p.unit.flags.TouchScreenUnit, "TouchScreen"},
     };
     QStringList set;
     for (const auto& [on, name] : all)
@@ -35,7 +39,7 @@ QString families(const Program& p)
             set << name;
     return set.join(' ');
 }
-} // namespace
+}   // namespace
 
 TEST(Identification, IdentityValuesFromTheIdentityReplies)
 {
@@ -54,54 +58,54 @@ TEST(Identification, IdentityValuesFromTheIdentityReplies)
     };
     const QString prior = "?";   // what every box held before (no version in it)
     const Case cases[] = {
-        {"no type text", true, nullptr, "06316-003/T1/5.34/Nov  2 2008", "0C1.4",
-         true, -1, "", "291-6316-003", "T1", "T1", "5.34", "Nov  2 2008", 534, "1.4", false},
-        {"empty type text", true, "YT", "06316-003/T1/5.34/", nullptr,
-         true, -1, "", "291-6316-003", "T1", "T1", "5.34", prior, 534, "", false},
-        {"lower-case type text", true, "YTtwta 672-6316-003", "06316-003/T1/5.34/", "0C1.4",
-         false, 6316, "672-6316-003", "291-6316-003", "T1", "T1", "5.34", prior, 534, "1.4", true},
-        {"part number after a word", false, "YTSSPA 672-7436-005", "07436005/S1/2.61/Nov  2 2008", "0C2.0",
-         false, 7436, "672-7436-005", "291-7436-005", "S1", "S1", "2.61", "Nov  2 2008", 261, "2.0", true},
-        {"part number at the start", false, "YT672-7436-005", "07436005/S1/2.60/", "0C2.0",
-         false, 7436, "", "291-7436-005", "S1", "S1", "2.60", prior, 260, "2.0", false},
-        {"pattern fails, dash rule", false, "YTS 672-74X6-005", "07436005/S1/2.61/", "0C2.0",
-         false, 74, "", "291-7436-005", "S1", "S1", "2.61", prior, 261, "2.0", true},
-        {"no model group", true, "YTTWTA", "06316-003/T1/5.34/", "0C",
-         true, 0, "", "291-6316-003", "T1", "T1", "5.34", prior, 534, "", true},
-        {"7 characters, 286 prefix", false, "YTSSPA 672-7415-004", "07415004/S1/2.61/", "0C2.0",
-         false, 7415, "672-7415-004", "286-7415-004", "S1", "S1", "2.61", prior, 261, "2.0", true},
-        {"8 characters", false, "YTSSPA 672-7436-005", "07436-005/S1/2.61/", "0C2.0",
-         false, 7436, "672-7436-005", "291-7436-005", "S1", "S1", "2.61", prior, 261, "2.0", true},
-        {"8 characters, 286 prefix", false, "YTSSPA 672-7415-004", "07415-004/S1/2.61/", "0C2.0",
-         false, 7415, "672-7415-004", "286-7415-004", "S1", "S1", "2.61", prior, 261, "2.0", true},
-        {"9 characters lose the first", false, "YTSSPA 672-7436-005", "0X7436-005/S1/2.61/", "0C2.0",
-         false, 7436, "672-7436-005", "291-7436-005", "S1", "S1", "2.61", prior, 261, "2.0", true},
-        {"9 characters, 286 prefix", false, "YTSSPA 672-7415-004", "0X7415-004/S1/2.61/", "0C2.0",
-         false, 7415, "672-7415-004", "286-7415-004", "S1", "S1", "2.61", prior, 261, "2.0", true},
-        {"12 characters stay", false, "YTSSPA 672-7415-004", "0286-7415-004/S1/2.61/", "0C2.0",
-         false, 7415, "672-7415-004", "286-7415-004", "S1", "S1", "2.61", prior, 261, "2.0", true},
-        {"empty serial", false, "YTSSPA 672-7436-005", "07436005//2.61/", "0C2.0",
-         false, 7436, "672-7436-005", "291-7436-005", "00000", prior, "2.61", prior, 261, "2.0", true},
-        {"revision 5.34 on a TWTA", true, "YTTWTA 672-6316-003", "06316-003/T1/5.34/", "0C1.4",
-         true, 6316, "672-6316-003", "291-6316-003", "T1", "T1", "5.34", prior, 534, "1.4", true},
-        {"revision 5.33 on a TWTA", true, "YTTWTA 672-6316-003", "06316-003/T1/5.33/", "0C1.4",
-         true, 6316, "672-6316-003", "291-6316-003", "T1", "T1", "5.33", prior, 533, "1.4", false},
-        {"lettered revision", true, "YTTWTA 672-6316-003", "06316-003/T1/E.CE/", "0C1.4",
-         true, 6316, "672-6316-003", "291-6316-003", "T1", "T1", "E.CE", prior, 424, "1.4", false},
-        {"revision without a point", false, "YTSSPA 672-4817-001", "04817001/S1/261/", "0C2.0",
-         false, 4817, "672-4817-001", "291-4817-001", "S1", "S1", "261", prior, 261, "2.0", true},
-        {"revision 2.60 on an SSPA", false, "YTSSPA 672-4817-001", "04817001/S1/2.60/", "0C2.0",
-         false, 4817, "672-4817-001", "291-4817-001", "S1", "S1", "2.60", prior, 260, "2.0", false},
-        {"PIC unit counts from 8", false, "YTSSPA 672-5819-001", "05819001/S1/8/", "0C2.0",
-         false, 5819, "672-5819-001", "291-5819-001", "S1", "S1", "8", prior, 8, "2.0", true},
-        {"touch-screen unit always", false, "YTSSPA 672-9226-001", "09226001/S1/1.00/", "0C2.0",
-         false, 9226, "672-9226-001", "291-9226-001", "S1", "S1", "1.00", prior, 100, "2.0", true},
-        {"revision without a compile date", false, "YTSSPA 672-7436-005", "07436005/S1/3.05", "0C2.0",
-         false, 7436, "672-7436-005", "291-7436-005", "S1", "S1", "3.05", prior, 305, "2.0", true},
-        {"no 00 reply", false, "YTSSPA 672-7436-005", nullptr, "0X2.0",
-         false, 7436, "672-7436-005", prior, "old", prior, prior, prior, 0, "", false},
-        {"00 reply without slashes", false, "YTSSPA 672-7436-005", "07436005", "0C2.0",
-         false, 7436, "672-7436-005", prior, "00000", prior, prior, prior, 0, "2.0", false},
+        {"no type text", true, nullptr, "06316-003/T1/5.34/Nov  2 2008", "0C1.4", true, -1, "", "291-6316-003", "T1",
+         "T1", "5.34", "Nov  2 2008", 534, "1.4", false},
+        {"empty type text", true, "YT", "06316-003/T1/5.34/", nullptr, true, -1, "", "291-6316-003", "T1", "T1", "5.34",
+         prior, 534, "", false},
+        {"lower-case type text", true, "YTtwta 672-6316-003", "06316-003/T1/5.34/", "0C1.4", false, 6316,
+         "672-6316-003", "291-6316-003", "T1", "T1", "5.34", prior, 534, "1.4", true},
+        {"part number after a word", false, "YTSSPA 672-7436-005", "07436005/S1/2.61/Nov  2 2008", "0C2.0", false, 7436,
+         "672-7436-005", "291-7436-005", "S1", "S1", "2.61", "Nov  2 2008", 261, "2.0", true},
+        {"part number at the start", false, "YT672-7436-005", "07436005/S1/2.60/", "0C2.0", false, 7436, "",
+         "291-7436-005", "S1", "S1", "2.60", prior, 260, "2.0", false},
+        {"pattern fails, dash rule", false, "YTS 672-74X6-005", "07436005/S1/2.61/", "0C2.0", false, 74, "",
+         "291-7436-005", "S1", "S1", "2.61", prior, 261, "2.0", true},
+        {"no model group", true, "YTTWTA", "06316-003/T1/5.34/", "0C", true, 0, "", "291-6316-003", "T1", "T1", "5.34",
+         prior, 534, "", true},
+        {"7 characters, 286 prefix", false, "YTSSPA 672-7415-004", "07415004/S1/2.61/", "0C2.0", false, 7415,
+         "672-7415-004", "286-7415-004", "S1", "S1", "2.61", prior, 261, "2.0", true},
+        {"8 characters", false, "YTSSPA 672-7436-005", "07436-005/S1/2.61/", "0C2.0", false, 7436, "672-7436-005",
+         "291-7436-005", "S1", "S1", "2.61", prior, 261, "2.0", true},
+        {"8 characters, 286 prefix", false, "YTSSPA 672-7415-004", "07415-004/S1/2.61/", "0C2.0", false, 7415,
+         "672-7415-004", "286-7415-004", "S1", "S1", "2.61", prior, 261, "2.0", true},
+        {"9 characters lose the first", false, "YTSSPA 672-7436-005", "0X7436-005/S1/2.61/", "0C2.0", false, 7436,
+         "672-7436-005", "291-7436-005", "S1", "S1", "2.61", prior, 261, "2.0", true},
+        {"9 characters, 286 prefix", false, "YTSSPA 672-7415-004", "0X7415-004/S1/2.61/", "0C2.0", false, 7415,
+         "672-7415-004", "286-7415-004", "S1", "S1", "2.61", prior, 261, "2.0", true},
+        {"12 characters stay", false, "YTSSPA 672-7415-004", "0286-7415-004/S1/2.61/", "0C2.0", false, 7415,
+         "672-7415-004", "286-7415-004", "S1", "S1", "2.61", prior, 261, "2.0", true},
+        {"empty serial", false, "YTSSPA 672-7436-005", "07436005//2.61/", "0C2.0", false, 7436, "672-7436-005",
+         "291-7436-005", "00000", prior, "2.61", prior, 261, "2.0", true},
+        {"revision 5.34 on a TWTA", true, "YTTWTA 672-6316-003", "06316-003/T1/5.34/", "0C1.4", true, 6316,
+         "672-6316-003", "291-6316-003", "T1", "T1", "5.34", prior, 534, "1.4", true},
+        {"revision 5.33 on a TWTA", true, "YTTWTA 672-6316-003", "06316-003/T1/5.33/", "0C1.4", true, 6316,
+         "672-6316-003", "291-6316-003", "T1", "T1", "5.33", prior, 533, "1.4", false},
+        {"lettered revision", true, "YTTWTA 672-6316-003", "06316-003/T1/E.CE/", "0C1.4", true, 6316, "672-6316-003",
+         "291-6316-003", "T1", "T1", "E.CE", prior, 424, "1.4", false},
+        {"revision without a point", false, "YTSSPA 672-4817-001", "04817001/S1/261/", "0C2.0", false, 4817,
+         "672-4817-001", "291-4817-001", "S1", "S1", "261", prior, 261, "2.0", true},
+        {"revision 2.60 on an SSPA", false, "YTSSPA 672-4817-001", "04817001/S1/2.60/", "0C2.0", false, 4817,
+         "672-4817-001", "291-4817-001", "S1", "S1", "2.60", prior, 260, "2.0", false},
+        {"PIC unit counts from 8", false, "YTSSPA 672-5819-001", "05819001/S1/8/", "0C2.0", false, 5819, "672-5819-001",
+         "291-5819-001", "S1", "S1", "8", prior, 8, "2.0", true},
+        {"touch-screen unit always", false, "YTSSPA 672-9226-001", "09226001/S1/1.00/", "0C2.0", false, 9226,
+         "672-9226-001", "291-9226-001", "S1", "S1", "1.00", prior, 100, "2.0", true},
+        {"revision without a compile date", false, "YTSSPA 672-7436-005", "07436005/S1/3.05", "0C2.0", false, 7436,
+         "672-7436-005", "291-7436-005", "S1", "S1", "3.05", prior, 305, "2.0", true},
+        {"no 00 reply", false, "YTSSPA 672-7436-005", nullptr, "0X2.0", false, 7436, "672-7436-005", prior, "old",
+         prior, prior, prior, 0, "", false},
+        {"00 reply without slashes", false, "YTSSPA 672-7436-005", "07436005", "0C2.0", false, 7436, "672-7436-005",
+         prior, "00000", prior, prior, prior, 0, "2.0", false},
     };
     for (const Case& c : cases) {
         TestProgram t;
@@ -175,8 +179,10 @@ TEST(Identification, ModelAndFirmwareFamilies)
 
 TEST(Identification, TouchScreenModelsAlsoRead0S)
 {
-    for (const auto& [yt, sends0S] : {std::pair{"YTSSPA 672-9214-001", true}, {"YTSSPA 672-9226-001", true},
-                                      {"YTSSPA 672-9238-001", true}, {"YTSSPA 672-9250-001", false}}) {
+    for (const auto& [yt, sends0S] : {std::pair{"YTSSPA 672-9214-001", true},
+                                      {"YTSSPA 672-9226-001", true},
+                                      {"YTSSPA 672-9238-001", true},
+                                      {"YTSSPA 672-9250-001", false}}) {
         TestProgram t;
         script(t, sspaProfile(), yt, "09214001/S1/1.00/", "0C2.0");
         DetermineUnitType(t.p());

@@ -20,8 +20,8 @@ TEST(IndexedReads, ScalersElementByElement)
 TEST(IndexedReads, PotsOverdriveAndStartup)
 {
     runCases({{"YP4?", "YP4 128", "128"},
-              {"YP4?", "YP 12", "12"},     // blank at 5: the value starts at 6
-              {"YP4?", "Y 12", "-1"},      // value would start before 6
+              {"YP4?", "YP 12", "12"},   // blank at 5: the value starts at 6
+              {"YP4?", "Y 12", "-1"},    // value would start before 6
               {"YP4?", "YP4 40000", "-1"}},
              [](Program& p) { return text(ReadDigitalPot(p, 4)); });
     runCases({{"YP3?", "YP3 2.54", "2.5"}, {"YP3?", "YP3 12.45", "12.5"}, {"YP3?", std::nullopt, "-1.0"}},
@@ -49,8 +49,8 @@ TEST(IndexedReads, DigitalPotSettingsInTheirOrder)
 TEST(HourMeters, SixDigitsAfterTheMarkInTheirRange)
 {
     runCases({{"?M", "?012345", "12345"},
-              {"?M", "?01234", "-1"},     // field short of six characters
-              {"?M", "?9E+099", "-1"},    // beyond 32 bits
+              {"?M", "?01234", "-1"},    // field short of six characters
+              {"?M", "?9E+099", "-1"},   // beyond 32 bits
               {"?M", "012345", "-1"}},
              [](Program& p) { return text(ReadPowerSupplyHours(p)); });
     runCases({{"?N", "?000321", "321"}}, [](Program& p) { return text(ReadTransmitHours(p)); });
@@ -95,8 +95,8 @@ TEST(UnitPorts, Rs485ProtocolFieldsAndTag)
 
 TEST(TempCoefficients, ShortAndLongReplies)
 {
-    runCases({{"YB?", "YB0.015abcdefghijk", "0.015"},        // 22 characters
-              {"YB?", "YB0.015abcdefghijkl", ""},            // 23: first ETX at 22
+    runCases({{"YB?", "YB0.015abcdefghijk", "0.015"},   // 22 characters
+              {"YB?", "YB0.015abcdefghijkl", ""},       // 23: first ETX at 22
               {"YB?", "YB0.015abcdefghijklm", "0.015abcdefghijklm"},
               {"YB?", "YB0.0", ""},
               {"YB?", "XYB0.015", ""}},
@@ -157,7 +157,7 @@ TEST(Bands, BandTextAndBandNames)
     runCases({{".?B2", ".B2Ku,14.25", "Ku|14.25"},
               {".?B2", ".B2C,4.125", "C|4.13"},
               {".?B2", ".B2C,0.015", "C|0.02"},   // rounded as written
-              {".?B2", ".B2", "|"},        // answered without a name
+              {".?B2", ".B2", "|"},               // answered without a name
               {".?B2", "X2Ku", "|old"},
               {".?B2", std::nullopt, "NOT SUPPORTED|old"}},
              bandName);

@@ -11,7 +11,7 @@ QString limits(const PowerLimitReply& r)
     return QString::number(r.Valid) + ":" + r.Values[0] + "|" + r.Values[1] + "|" + r.Values[2];
 }
 
-} // namespace
+}   // namespace
 
 TEST(BandRFLimits, ChooseQueryAndScaleByModelAndFirmware)
 {
@@ -26,18 +26,18 @@ TEST(BandRFLimits, ChooseQueryAndScaleByModelAndFirmware)
     const std::vector<BandCase> cases = {
         {true, 300, 7428, 1, "PBRC?", "PBRC46.5", "46.5"},
         {true, 300, 7428, 1, "PBRC?", "PBRC47.05", "47.1"},   // rounded as written
-        {true, 300, 7428, 1, "PBRC?", "PBRC", "0.0"},          // echo, no number
-        {true, 300, 7428, 1, "PBRC?", "PRC", ""},              // too short
+        {true, 300, 7428, 1, "PBRC?", "PBRC", "0.0"},         // echo, no number
+        {true, 300, 7428, 1, "PBRC?", "PRC", ""},             // too short
         {false, 300, 7467, 2, "PBRF?", "PBRF10", "10.0"},
         {false, 199, 1234, 1, ".?P66", ".P66 150", "150.0"},   // old firmware: whole dBm
         {false, 200, 1234, 1, ".?P66", ".P66 150", "15.0"},    // tenths from 2.00 on
         {false, 150, 5384, 3, ".?P120", ".P120 150", "15.0"},
         {false, 150, 5806, 4, ".?P124", ".P124 150", "15.0"},
-        {true, 150, 7467, 2, ".?P118", ".P118 465", "465.0"},  // 7467 has "PBRF?" only
+        {true, 150, 7467, 2, ".?P118", ".P118 465", "465.0"},   // 7467 has "PBRF?" only
         {true, 250, 1234, 3, ".?P122", ".P122 465", "46.5"},
         {true, 250, 1234, 4, ".?P126", ".P126 -12", "-1.2"},
-        {true, 250, 1234, 9, ".?P71", ".P71 465", "46.5"},     // unknown band: band 1
-        {true, 250, 1234, 1, ".?P71", ".P71465", ""},          // no blank
+        {true, 250, 1234, 9, ".?P71", ".P71 465", "46.5"},   // unknown band: band 1
+        {true, 250, 1234, 1, ".?P71", ".P71465", ""},        // no blank
     };
     for (const BandCase& c : cases) {
         TestProgram t;
@@ -66,9 +66,9 @@ TEST(NumberedValues, AttenuationDirectLatchesByLeadingNumber)
     const QueryRun maxAtten = [](Program& p) { return text(ReadMaxAttenuation(p)); };
     runCases({{".?P203", ".P203 250", "250"},
               {".?P203", ".P203 25.5", "26"},
-              {".?P203", ".P203 2x", "-1"},     // not a number
-              {".?P203", ".P203 40000", "-1"},  // beyond 16 bits
-              {".?P203", ".P23 250", "-1"},     // blank not after position 7
+              {".?P203", ".P203 2x", "-1"},      // not a number
+              {".?P203", ".P203 40000", "-1"},   // beyond 16 bits
+              {".?P203", ".P23 250", "-1"},      // blank not after position 7
               {".?P203", std::nullopt, "-1"}},
              maxAtten);
     runCases({{".?P151", ".P151 1", "1"}, {".?P151", ".P151 1x", "1"}, {".?P151", ".P151 x", "0"}},
@@ -138,8 +138,7 @@ TEST(EnableMasks, SecondMaskOnlyFromAReplyThatCarriesIt)
         cfg.EnableMaskReply2 = 77;
         t.replies[c.command] = c.data;
         SCOPED_TRACE(c.data.toStdString());
-        const bool got = QByteArray(c.command) == "YIF?" ? ReadFaultEnableMask(t.p())
-                                                          : ReadAlarmEnableMask(t.p());
+        const bool got = QByteArray(c.command) == "YIF?" ? ReadFaultEnableMask(t.p()) : ReadAlarmEnableMask(t.p());
         EXPECT_EQ(got, c.answered);
         EXPECT_EQ(cfg.EnableMaskReply, c.mask);
         EXPECT_EQ(cfg.EnableMaskReply2, c.mask2);

@@ -12,7 +12,7 @@ void expectFields(const Program& p, const QStringList& want, const char* name)
     for (int k = 0; k < want.size(); ++k)
         EXPECT_EQ(p.ReplyFields[static_cast<size_t>(k)], want[k]) << name << " field " << k;
 }
-}
+}   // namespace
 
 TEST(LinearizerQueries, LinearizerParams)
 {

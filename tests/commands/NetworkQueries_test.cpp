@@ -19,32 +19,33 @@ TEST(NetworkQueries, DottedQuads)
 
 TEST(NetworkQueries, TextsToEtxAndDhcp)
 {
-    runCases({{"PEM?", "PEM00-11-22-33-44-55", "00-11-22-33-44-55"},
-              {"PEM?", "PEM00-11-22", ""}},   // not longer than 17
-             [](Program& p) { return GetMACAddress(p); });
+    runCases(
+        {{"PEM?", "PEM00-11-22-33-44-55", "00-11-22-33-44-55"}, {"PEM?", "PEM00-11-22", ""}},   // not longer than 17
+        [](Program& p) { return GetMACAddress(p); });
     runCases({{"QlldpFactorySetup?", "QlldpFactorySetup 1;HW2;u-1", "1;HW2;u-1"},
               {"QlldpFactorySetup?", "QlldpFactorySetup 1", ""}},
              [](Program& p) { return GetFactoryLLDPText(p); });
     runCases({{"QlldpSetupConfig?", "QlldpSetupConfig 1;30;4;2;unit-a", "1;30;4;2;unit-a"},
               {"QlldpSetupConfig?", "QlldpSetupConfig 1;30;4", ""}},
              [](Program& p) { return GetUserLLDPText(p); });
-    runCases({{"PEO?", "PEO1", "True"},
-              {"PEO?", "PEO0", "False"},
-              {"PEO?", "PEOx", "False"},
-              {"PEO?", "PEO", "False"}},
+    runCases({{"PEO?", "PEO1", "True"}, {"PEO?", "PEO0", "False"}, {"PEO?", "PEOx", "False"}, {"PEO?", "PEO", "False"}},
              [](Program& p) { return text(ReadDhcpEnabled(p)); });
 }
 
 namespace {
 QString lldp(const UnitConfig& c)
 {
-    return QStringList{QString::number(c.LldpFactoryMed), c.LldpFactoryHwRev, c.LldpFactoryUuid,
-                       c.LldpEnabled ? "on" : "off", QString::number(c.LldpTxTimer),
-                       QString::number(c.LldpHoldTime), QString::number(c.LldpReinitDelay),
+    return QStringList{QString::number(c.LldpFactoryMed),
+                       c.LldpFactoryHwRev,
+                       c.LldpFactoryUuid,
+                       c.LldpEnabled ? "on" : "off",
+                       QString::number(c.LldpTxTimer),
+                       QString::number(c.LldpHoldTime),
+                       QString::number(c.LldpReinitDelay),
                        c.LldpHostName}
         .join('|');
 }
-} // namespace
+}   // namespace
 
 TEST(LldpParsers, TakeOnlyWellFormedFieldsInRange)
 {
@@ -60,7 +61,7 @@ TEST(LldpParsers, TakeOnlyWellFormedFieldsInRange)
         {true, "", "7|h|u|on|30|4|3|n"},
         {false, "0;4;5;2;unit-b", "7|h|u|off|30|5|2|unit-b"},   // interval 4 refused
         {false, "2;65534;70000;6;x", "7|h|u|on|65534|4|3|x"},
-        {false, "1;60;0;5;y;", "7|h|u|on|30|4|3|n"},            // six fields
+        {false, "1;60;0;5;y;", "7|h|u|on|30|4|3|n"},   // six fields
         {false, "a;b;c;d;z", "7|h|u|on|30|4|3|z"},
     };
     for (const ParseCase& c : cases) {

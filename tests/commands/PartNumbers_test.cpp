@@ -12,15 +12,15 @@ TEST(PartNumbers, ParseModelNumber)
     } cases[] = {
         {"Model 672-7436-005", 7436, "672-7436-005"},
         {"X672-0123-999 rest", 123, "672-0123-999"},
-        {"672-7436-005", 7436, "keep"},          // at the very start: the dash rule
-        {"A 672-74X6-005", 74, "keep"},          // not a part number: between the dashes
-        {"A 672-7436-05", 7436, "keep"},         // too short for the pattern
-        {"X--5", 0, "keep"},                     // adjacent dashes
-        {"Type-42", 42, "keep"},                 // a lone dash: all after it
-        {"Type-12.5-x", 12, "keep"},             // rounded (ties to even)
+        {"672-7436-005", 7436, "keep"},    // at the very start: the dash rule
+        {"A 672-74X6-005", 74, "keep"},    // not a part number: between the dashes
+        {"A 672-7436-05", 7436, "keep"},   // too short for the pattern
+        {"X--5", 0, "keep"},               // adjacent dashes
+        {"Type-42", 42, "keep"},           // a lone dash: all after it
+        {"Type-12.5-x", 12, "keep"},       // rounded (ties to even)
         {"Type-13.5-x", 14, "keep"},
-        {"Type-99999999999-1", 0, "keep"},       // outside the 32-bit range
-        {"-7436-005", 0, "keep"},                // a dash at position 1
+        {"Type-99999999999-1", 0, "keep"},   // outside the 32-bit range
+        {"-7436-005", 0, "keep"},            // a dash at position 1
         {"no part number", 0, "keep"},
         {"", 0, "keep"},
     };
@@ -65,7 +65,7 @@ TEST(PartNumbers, DecodeVersionLetters)
         const char* in;
         const char* out;
     } cases[] = {{"E.CE", "4.24"}, {"B.J", "1.9"}, {"b.j", "1.9"}, {"1.0", "."},
-                 {"5.2A", ".0"}, {"K.Z", "."}, {"", ""}, {"AJ", "09"}};
+                 {"5.2A", ".0"},   {"K.Z", "."},   {"", ""},       {"AJ", "09"}};
     for (const Case& c : cases)
         EXPECT_EQ(DecodeVersionLetters(c.in), c.out) << c.in;
 }

@@ -13,9 +13,18 @@ TEST(PolledQueries, TextReadings)
 {
     CheckQueryTables<QString>({
         // Four characters after the mark, blanks trimmed, never frame bytes.
-        {"?P", ReadFwdRFPower, {{"?47.5", "47.5"}, {"? 47 ", "47"}, {"?47.55", "47.5"}, {"?4", "4"}, {"?", ""}, {"P47.5", ""}, {"", ""}}},
+        {"?P",
+         ReadFwdRFPower,
+         {{"?47.5", "47.5"}, {"? 47 ", "47"}, {"?47.55", "47.5"}, {"?4", "4"}, {"?", ""}, {"P47.5", ""}, {"", ""}}},
         // Printable run after the mark: up to the first control character.
-        {"?A", GetAttenuation, {{"?12.5 dB", "12.5 dB"}, {"?1\x01" "2", "1"}, {"?", ""}, {"A12.5", ""}}},
+        {"?A",
+         GetAttenuation,
+         {{"?12.5 dB", "12.5 dB"},
+          {"?1\x01"
+           "2",
+           "1"},
+          {"?", ""},
+          {"A12.5", ""}}},
         {"?%", ReadUnitDateTime, {{"?Jan 02 2024 12:30:00", "Jan 02 2024 12:30:00"}, {"", ""}}},
         // Four characters untrimmed.
         {"?/", ReadDLAtnCountText, {{"? 123", " 123"}, {"?12", "12"}, {"/123", ""}}},
@@ -28,7 +37,8 @@ TEST(PolledQueries, NumberReadings)
 {
     CheckQueryTables<qint16>({
         // Digits after "8" up to the first character below "0".
-        {"8", GetAtnCount,
+        {"8",
+         GetAtnCount,
          {{"81234", 1234}, {"812.5", 12}, {"8-5", -1}, {"8", -1}, {"840000", -1}, {"7123", -1}, {"", -1}}},
         {"?/", ReadDLAtnCount, {{"?0123", 123}, {"?x", 0}, {"/123", -1}, {"", -1}}},
     });
@@ -45,9 +55,16 @@ TEST(PolledQueries, DrivePowerInTheDisplayUnit)
         QString result;
     };
     const Case cases[] = {
-        {false, "?-12.5", "-12.5"}, {false, "?10.123", "10.12"}, {false, "?-20.005", "-20.01"}, {false, "? 47", "47.0"},
-        {false, "?<-20", "<-20.0"}, {true, "?30", "1.0"},         {true, "?<20", "<0.1"},
-        {false, "?-20<", "<-20.0"}, {true, "?36.5", "4.466836"},  {false, "X?-12", ""},
+        {false, "?-12.5", "-12.5"},
+        {false, "?10.123", "10.12"},
+        {false, "?-20.005", "-20.01"},
+        {false, "? 47", "47.0"},
+        {false, "?<-20", "<-20.0"},
+        {true, "?30", "1.0"},
+        {true, "?<20", "<0.1"},
+        {false, "?-20<", "<-20.0"},
+        {true, "?36.5", "4.466836"},
+        {false, "X?-12", ""},
         {false, "", ""},
     };
     for (const Case& c : cases) {

@@ -36,14 +36,14 @@ QString flagsText(const OptionFlags& f)
     set << f.AtnCountCmdPrefix;
     return set.join(' ');
 }
-} // namespace
+}   // namespace
 
 TEST(ProjectSpecific, OptionFlagsPerModelFirmwareAndDate)
 {
     struct Case {
-        const char* yt;         // type text; null: unanswered
-        const char* revision;   // firmware revision; null: no "00" reply
-        const char* date;       // compile date
+        const char* yt;                // type text; null: unanswered
+        const char* revision;          // firmware revision; null: no "00" reply
+        const char* date;              // compile date
         std::optional<qint32> mask2;   // second word of this connection's fault-enable reply
         QString flags;
         qint32 faultMask2;
@@ -117,8 +117,15 @@ TEST(ProjectSpecific, OptionFlagsPerModelFirmwareAndDate)
 
 TEST(ProjectSpecific, CathodeCurrentDisplayModels)
 {
-    for (const auto& [code, shown] : {std::pair{9214, true}, {7415, true}, {7428, true}, {7436, true},
-                                      {9226, true}, {9238, true}, {7467, false}, {-1, false}, {0, false}}) {
+    for (const auto& [code, shown] : {std::pair{9214, true},
+                                      {7415, true},
+                                      {7428, true},
+                                      {7436, true},
+                                      {9226, true},
+                                      {9238, true},
+                                      {7467, false},
+                                      {-1, false},
+                                      {0, false}}) {
         TestProgram t;
         t.p().unit.id.UnitModelCode = code;
         EXPECT_EQ(HasCathodeCurrentDisplay(t.p()), shown) << code;

@@ -26,7 +26,7 @@ void answerInTurn(TestProgram& t, QList<QByteArray> turns)
         return data.isEmpty() ? QByteArray() : unitframes::serialReply('A', data);
     };
 }
-} // namespace
+}   // namespace
 
 TEST(QueryRule, SearchesAndCutsStayInsideTheData)
 {
@@ -45,8 +45,8 @@ TEST(QueryRule, SearchesAndCutsStayInsideTheData)
     EXPECT_EQ(r.between(3, 7), "PBFE");
     EXPECT_EQ(r.between(7, 20), "12");
     EXPECT_EQ(r.codeAt(8), '2');
-    EXPECT_EQ(r.codeAt(9), -1);             // ETX
-    EXPECT_EQ(r.codeAt(2), -1);             // address
+    EXPECT_EQ(r.codeAt(9), -1);   // ETX
+    EXPECT_EQ(r.codeAt(2), -1);   // address
     EXPECT_EQ(r.toEnd(2), "");
     EXPECT_EQ(r.fixed(9, 2), "");
 }

@@ -13,8 +13,8 @@
 
 struct ReadingCase {
     const char* name;
-    bool tube;          // the TWTA profile answers it
-    bool solidState;    // the SSPA profile answers it
+    bool tube;         // the TWTA profile answers it
+    bool solidState;   // the SSPA profile answers it
     std::function<QString(Program&)> read;
     QString expected;
 };
@@ -69,21 +69,20 @@ inline const std::vector<ReadingCase>& all()
         {"ReadTemperature two sensors", true, false,
          [](Program& p) { return withFields(n(ReadTemperature(p, true)), p, 2); }, "35| 35 | 31 "},
         {"ReadHelixHeaterReadings", true, false,
-         [](Program& p) { return withFields(b(ReadHelixHeaterReadings(p, true)), p, 4); },
-         "T|5120| 250|6.30| 245"},
+         [](Program& p) { return withFields(b(ReadHelixHeaterReadings(p, true)), p, 4); }, "T|5120| 250|6.30| 245"},
         {"ReadHelixCurrentRatio", true, false, [](Program& p) { return n(ReadHelixCurrentRatio(p)); }, "20"},
         {"ReadHelixCurrentTripLevel", true, false, ReadHelixCurrentTripLevel, "12.5"},
         {"ReadHeaterVoltage", true, false, [](Program& p) { return f(ReadHeaterVoltage(p)); }, "6.3"},
         {"ReadHelix2Current", true, false, [](Program& p) { return f(ReadHelix2Current(p)); }, "0.85"},
         {"ReadUnitGain", true, false, [](Program& p) { return withFields(b(ReadUnitGain(p)), p, 2); }, "T|1|3.5"},
-        {"ReadFloatSupplyYCA", true, false,
-         [](Program& p) { return withFields(b(ReadFloatSupplyYCA(p)), p, 9); }, "T|1|2|3|4|5|6|7|8|"},
+        {"ReadFloatSupplyYCA", true, false, [](Program& p) { return withFields(b(ReadFloatSupplyYCA(p)), p, 9); },
+         "T|1|2|3|4|5|6|7|8|"},
         {"ReadFloatSupplySettings", true, false,
          [](Program& p) {
              const bool ok = ReadFloatSupplySettings(p);
              const FloatSupplyValues& v = p.unit.readings.FloatSupplySettings;
-             return QStringList{b(ok), v.HeaterVoltage, v.HeaterCurrent, v.FocusElectrodeOff, v.FocusElectrodeOn}
-                 .join('|');
+             return QStringList{b(ok), v.HeaterVoltage, v.HeaterCurrent, v.FocusElectrodeOff, v.FocusElectrodeOn}.join(
+                 '|');
          },
          "T|6.3|0.8|1.5|2.25"},
         {"ReadFloatSupplyYCI", true, false, [](Program& p) { return n(ReadFloatSupplyYCI(p)); }, "1"},
@@ -126,4 +125,4 @@ inline const std::vector<ReadingCase>& all()
     };
     return cases;
 }
-} // namespace readingcases
+}   // namespace readingcases

@@ -30,7 +30,7 @@ SimUnitProfile profileFor(bool tube)
     profile.refuseUnknown(t.commands);
     return profile;
 }
-}
+}   // namespace
 
 class ReadingsOverLinks : public testing::TestWithParam<std::tuple<UnitLink, bool>> {};
 
@@ -45,7 +45,7 @@ std::string caseName(const testing::TestParamInfo<std::tuple<UnitLink, bool>>& i
 {
     return std::string(UnitLinkName(std::get<0>(info.param))) + (std::get<1>(info.param) ? "Twta" : "Sspa");
 }
-}
+}   // namespace
 
 INSTANTIATE_TEST_SUITE_P(ProfilesAndLinks, ReadingsOverLinks,
                          testing::Combine(testing::Values(UnitLink::Fake, UnitLink::Serial, UnitLink::Tcp),

@@ -32,15 +32,13 @@ inline std::string Shown(const QByteArray& data)
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << Shown(text.toLatin1()) << '"'; }
 
 // One query procedure and what it gives for each reply data ("" = unanswered).
-template <typename T>
-struct QueryTable {
+template <typename T> struct QueryTable {
     QByteArray command;
     std::function<T(Program&)> query;
     std::vector<std::pair<QByteArray, T>> cases;
 };
 
-template <typename T>
-void CheckQueryTables(const std::vector<QueryTable<T>>& tables)
+template <typename T> void CheckQueryTables(const std::vector<QueryTable<T>>& tables)
 {
     for (const QueryTable<T>& table : tables) {
         for (const auto& [data, expected] : table.cases) {

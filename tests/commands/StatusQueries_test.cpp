@@ -55,10 +55,10 @@ TEST(StatusQueries, UnitStatusCode)
     const Case cases[] = {
         {"1\x44\x40", 1024},
         {"1\x7F\x41", 0x3F * 256 | 1},
-        {"1", 0},          // no status characters: still an answer
+        {"1", 0},   // no status characters: still an answer
         {"1\x44", 0x400},
-        {"2DD", -1},       // no echo
-        {"", -1},          // unanswered
+        {"2DD", -1},   // no echo
+        {"", -1},      // unanswered
     };
     for (const Case& c : cases) {
         TestProgram t;
@@ -79,7 +79,7 @@ TEST(StatusQueries, SingleStatusWord)
     EXPECT_EQ(ReadSingleStatusWord(t.p(), 2), "");     // no mark
     EXPECT_EQ(t.commands, QByteArrayList({"?!", "?#", "?("}));
     t.replies.remove("?(");
-    EXPECT_EQ(ReadSingleStatusWord(t.p(), 2), "");     // unanswered
+    EXPECT_EQ(ReadSingleStatusWord(t.p(), 2), "");   // unanswered
     const auto sent = t.commands.size();
     EXPECT_EQ(ReadSingleStatusWord(t.p(), 4), "");
     EXPECT_EQ(ReadSingleStatusWord(t.p(), 0), "");

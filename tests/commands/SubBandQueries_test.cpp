@@ -42,11 +42,8 @@ TEST(SubBandQueries, CurrentSubBand)
         QString f0;
     };
     const Case cases[] = {
-        {"PBS314.25", 3, "14.25"},
-        {"PBSx14.25", -1, "14.25"},   // not a digit, frequency still taken
-        {"PBS3", 3, ""},
-        {"BS314.25", -1, old},
-        {"", -1, old},
+        {"PBS314.25", 3, "14.25"}, {"PBSx14.25", -1, "14.25"},   // not a digit, frequency still taken
+        {"PBS3", 3, ""},           {"BS314.25", -1, old},      {"", -1, old},
     };
     for (const Case& c : cases) {
         TestProgram t;
@@ -61,8 +58,14 @@ TEST(SubBandQueries, CurrentSubBand)
 TEST(SubBandQueries, FrequencyAndSupplyVoltage)
 {
     CheckQueryTables<QString>({
-        {"TF?", ReadRFFrequency,
-         {{"TF14250.4", "14250"}, {"TF14250.5", "14250"}, {"TF40000", "40000"}, {"TF3e10", ""}, {"T14250", ""}, {"", ""}}},
+        {"TF?",
+         ReadRFFrequency,
+         {{"TF14250.4", "14250"},
+          {"TF14250.5", "14250"},
+          {"TF40000", "40000"},
+          {"TF3e10", ""},
+          {"T14250", ""},
+          {"", ""}}},
     });
     struct Case {
         qint16 subBand;
@@ -71,12 +74,9 @@ TEST(SubBandQueries, FrequencyAndSupplyVoltage)
         qint32 value;
     };
     const Case cases[] = {
-        {-1, "YC?", "YC1250", 0, 1250},
-        {3, "YC?:3", "YC1180.6", 0, 1181},
-        {0, "YC?:0", "YC", 0, 0},
-        {-1, "YC?", "YC40000", -1, 0},   // out of range: not a wrapped number
-        {-1, "YC?", "Y1250", -1, 0},
-        {2, "YC?:2", "", -1, 0},
+        {-1, "YC?", "YC1250", 0, 1250}, {3, "YC?:3", "YC1180.6", 0, 1181},
+        {0, "YC?:0", "YC", 0, 0},       {-1, "YC?", "YC40000", -1, 0},   // out of range: not a wrapped number
+        {-1, "YC?", "Y1250", -1, 0},    {2, "YC?:2", "", -1, 0},
     };
     for (const Case& c : cases) {
         TestProgram t;
@@ -99,8 +99,8 @@ TEST(SubBandQueries, DcInputTexts)
     };
     const Case cases[] = {
         {"PBDV?", "PBDV48.2", ReadDCInputVoltage, true, "48.2"},
-        {"PBDV?", "PBDVabc", ReadDCInputVoltage, false, ""},     // no number: not kept
-        {"PBDV?", "PDV48", ReadDCInputVoltage, false, ""},   // echo before 5: cleared
+        {"PBDV?", "PBDVabc", ReadDCInputVoltage, false, ""},   // no number: not kept
+        {"PBDV?", "PDV48", ReadDCInputVoltage, false, ""},     // echo before 5: cleared
         {"PBDV?", "", ReadDCInputVoltage, false, ""},
         {"PBDR?", "PBDR1.02", ReadDCVInRatio, true, "1.02"},
         {"PBDAL?", "PBDAL42", [](Program& p) { return GetDCVInLimit(p, 1); }, true, "42"},

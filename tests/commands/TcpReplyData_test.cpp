@@ -45,8 +45,8 @@ const std::vector<Procedure>& procedures()
          [](Program& p) {
              GetUnitIDVersion(p, 6316);
              const UnitIdentity& id = p.unit.id;
-             return QStringList{id.boxes.txtPN, id.boxes.txtSN, id.boxes.txtFrmRev, id.boxes.txtCplDate,
-                                id.UnitSerialNo, QString::number(id.FirmwareVersion100)}
+             return QStringList{id.boxes.txtPN,      id.boxes.txtSN,  id.boxes.txtFrmRev,
+                                id.boxes.txtCplDate, id.UnitSerialNo, QString::number(id.FirmwareVersion100)}
                  .join('|');
          }},
         {"ReadSubBandList", [](Program& p) { return withFields(ReadSubBandList(p), p, 8); }},
@@ -83,7 +83,7 @@ QMap<QByteArray, QByteArray> linesWithByteAfterEtx(const QMap<QByteArray, QByteA
     return lines;
 }
 
-} // namespace
+}   // namespace
 
 TEST(TcpReplyData, EndsAtTheEtxOfTheLine)
 {
@@ -91,13 +91,28 @@ TEST(TcpReplyData, EndsAtTheEtxOfTheLine)
         const Reply r = Reply::FromTcpLine(QString::fromLatin1(line));
         return r.toEnd(3);
     };
-    EXPECT_EQ(data("\x06" "A?05\x03x\r"), "?05");
-    EXPECT_EQ(data("\x06" "A?05\x03\r"), "?05");
-    EXPECT_EQ(data("\x06" "A?05\r"), "?05");                  // no ETX: the data end at the CR
-    EXPECT_EQ(data("\x06" "A?0\x03" "5\x03\r"), "?0");         // nothing after the first ETX
-    EXPECT_EQ(data("\x06" "A?0\x02" "5\x15\x06\x03\r"), "?0");   // nor any other frame byte
-    EXPECT_EQ(data("\x06" "A\x03\r"), "");
-    const Reply r = Reply::FromTcpLine(QString::fromLatin1("\x06" "A?0512\x03yz\r"));
+    EXPECT_EQ(data("\x06"
+                   "A?05\x03x\r"),
+              "?05");
+    EXPECT_EQ(data("\x06"
+                   "A?05\x03\r"),
+              "?05");
+    EXPECT_EQ(data("\x06"
+                   "A?05\r"),
+              "?05");   // no ETX: the data end at the CR
+    EXPECT_EQ(data("\x06"
+                   "A?0\x03"
+                   "5\x03\r"),
+              "?0");   // nothing after the first ETX
+    EXPECT_EQ(data("\x06"
+                   "A?0\x02"
+                   "5\x15\x06\x03\r"),
+              "?0");   // nor any other frame byte
+    EXPECT_EQ(data("\x06"
+                   "A\x03\r"),
+              "");
+    const Reply r = Reply::FromTcpLine(QString::fromLatin1("\x06"
+                                                           "A?0512\x03yz\r"));
     EXPECT_EQ(r.len(), 9);   // ETX and CR at Len-1 and Len, as in a serial frame
     EXPECT_EQ(*r.upToEtx(4), "0512");
 }
@@ -117,8 +132,8 @@ TEST(TcpReplyData, ByteAfterTheEtxNeverReachesAValue)
             TcpTestProgram cut;
             cut.rawReplies = linesWithByteAfterEtx(replies, keep);
             const QString values = proc.values(cut.p());
-            ASSERT_EQ(garbage::frameByteIn(values), -1) << proc.name << " keeping " << keep << ": "
-                                                        << values.toStdString();
+            ASSERT_EQ(garbage::frameByteIn(values), -1)
+                << proc.name << " keeping " << keep << ": " << values.toStdString();
         }
     }
 }

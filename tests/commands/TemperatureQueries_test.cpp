@@ -22,11 +22,11 @@ TEST(TemperatureQueries, TemperatureRangeAndSensorFields)
         {false, "?120", 120, "120", ""},
         {false, "?125 ", -125, "125 ", ""},
         {false, "?-41", -125, "-41", ""},
-        {false, "?25", 25, "25", ""},            // short: cut before ETX
+        {false, "?25", 25, "25", ""},   // short: cut before ETX
         {true, "? 30  31 ", 30, " 30 ", " 31 "},
-        {true, "? 30     ", 30, " 30 ", ""},     // blank second sensor
+        {true, "? 30     ", 30, " 30 ", ""},   // blank second sensor
         {true, "? 30 3", 30, " 30 ", "3"},
-        {false, "T 25", -125, old, old},         // no mark: fields untouched
+        {false, "T 25", -125, old, old},   // no mark: fields untouched
         {true, "", -125, old, old},
     };
     for (const Case& c : cases) {
@@ -46,7 +46,8 @@ TEST(TemperatureQueries, TextReadings)
 {
     CheckQueryTables<QString>({
         // Echo exactly at 5, value rounded "##0".
-        {"PBKI?", ReadInletTempDiffAlarmLevel,
+        {"PBKI?",
+         ReadInletTempDiffAlarmLevel,
          {{"PBKI27.6", "28"}, {"PBKI5", "5"}, {"PBKI", ""}, {"XPBKI27", ""}, {"PKI27", ""}, {"", ""}}},
         // Numbered parameter: the blank at 7 or later, value rounded "##0".
         {".?P332", ReadMaxCalTemperature, {{".P332 85.4", "85"}, {".P3 85", ""}, {".P33285", ""}, {"", ""}}},
@@ -54,8 +55,16 @@ TEST(TemperatureQueries, TextReadings)
         // From 7 up to ETX, which must stand at 8 or later.
         {"YFTH?", ReadHelixCurrentTripLevel, {{"YFTH150", "150"}, {"YFTH", ""}, {"YFT150", ""}}},
         // Address and "G", level 0 up to below 64.
-        {"G?", ReadConstPowerLevel,
-         {{"G47.25", "47.3"}, {"G47.05", "47.1"}, {"G0.0", "0.0"}, {"G5", "5.0"}, {"G64.0", ""}, {"G-1", ""}, {"47.5", ""}, {"", ""}}},
+        {"G?",
+         ReadConstPowerLevel,
+         {{"G47.25", "47.3"},
+          {"G47.05", "47.1"},
+          {"G0.0", "0.0"},
+          {"G5", "5.0"},
+          {"G64.0", ""},
+          {"G-1", ""},
+          {"47.5", ""},
+          {"", ""}}},
     });
 }
 
@@ -63,7 +72,8 @@ TEST(TemperatureQueries, NumberReadings)
 {
     CheckQueryTables<qint16>({
         // Two characters at 7 and 8; negative gives -1.
-        {"YGHI?", ReadHelixCurrentRatio,
+        {"YGHI?",
+         ReadHelixCurrentRatio,
          {{"YGHI12", 12}, {"YGHI7", 7}, {"YGHI123", 12}, {"YGHI-5", -1}, {"XYGHI12", -1}, {"", -1}}},
         // One digit at 7; anything else gives -1.
         {"PBKL?", ReadLatchTempFaults, {{"PBKL1", 1}, {"PBKL0", 0}, {"PBKLx", -1}, {"PBKL", -1}, {"", -1}}},
@@ -98,9 +108,9 @@ TEST(TemperatureQueries, DoubledQueriesUseTheLastAnsweredReply)
     const QByteArrayList twice{"PBKA?", "PBKA?"};
     const Case cases[] = {
         {{"PBKA50", "PBKA55"}, "", "55", twice},
-        {{"PBKA50", ""}, ".P179 60", "50", twice},        // a failed buffer is never read
+        {{"PBKA50", ""}, ".P179 60", "50", twice},   // a failed buffer is never read
         {{"", "PBKA55"}, "", "55", twice},
-        {{"PKA50", "PKA50"}, ".P179 60", "", twice},      // answered without the echo: no fallback
+        {{"PKA50", "PKA50"}, ".P179 60", "", twice},                          // answered without the echo: no fallback
         {{"", ""}, ".P179 50.5", "50.5", twice + QByteArrayList{".?P179"}},   // as the unit writes it
         {{"", ""}, ".P179", "", twice + QByteArrayList{".?P179"}},
     };
@@ -154,11 +164,9 @@ TEST(TemperatureQueries, HeaterVoltageFallsBackOnlyWhenUnanswered)
         QByteArrayList sent;
     };
     const Case cases[] = {
-        {"PHV6.30 ", "?9.99 ", 6.3f, {"PHV?"}},
-        {"PHV6.3", "?9.99 ", 0.0f, {"PHV?"}},       // value reaches the frame's end
-        {"PXV6.30 ", "?9.99 ", 0.0f, {"PHV?"}},     // no echo: "?J" not sent
-        {"", "?6.30 ", 6.3f, {"PHV?", "?J"}},
-        {"", "J6.30 ", 0.0f, {"PHV?", "?J"}},
+        {"PHV6.30 ", "?9.99 ", 6.3f, {"PHV?"}}, {"PHV6.3", "?9.99 ", 0.0f, {"PHV?"}},   // value reaches the frame's end
+        {"PXV6.30 ", "?9.99 ", 0.0f, {"PHV?"}},                                         // no echo: "?J" not sent
+        {"", "?6.30 ", 6.3f, {"PHV?", "?J"}},   {"", "J6.30 ", 0.0f, {"PHV?", "?J"}},
     };
     for (const Case& c : cases) {
         TestProgram t;

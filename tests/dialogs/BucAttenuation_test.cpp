@@ -5,8 +5,10 @@ using namespace buc;
 
 TEST(BucAttenuation, StepRoundingMovesTowardZeroOnHalfDecibels)
 {
-    struct Case { float in, out; };
-    const Case cases[] = {{1.44f, 1.0f}, {1.49f, 1.5f}, {2.96f, 3.0f}, {-1.3f, -1.0f}, {20.3f, 20.0f},
+    struct Case {
+        float in, out;
+    };
+    const Case cases[] = {{1.44f, 1.0f},  {1.49f, 1.5f}, {2.96f, 3.0f}, {-1.3f, -1.0f}, {20.3f, 20.0f},
                           {20.8f, 20.5f}, {0.25f, 0.0f}, {0.35f, 0.0f}, {31.5f, 31.5f}};
     for (const Case& c : cases)
         EXPECT_FLOAT_EQ(AdjustResult(c.in), c.out) << c.in;

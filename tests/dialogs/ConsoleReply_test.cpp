@@ -21,13 +21,29 @@ TEST(ConsoleReply, FrameShownUpToItsEtx)
         const char* frame;
         const char* shown;
     } cases[] = {
-        {"\x06" "APX12.5\x03" "7F", "[ACK]APX12.5[ETX]"},            // checksum left out
-        {"\x06" "APX12.5\x03" "7F\r\n", "[ACK]APX12.5[ETX]"},        // and the TCP line end
-        {"\x15" "A\x03" "00", "[NAK]A[ETX]"},
-        {"\x06" "A\x03\x03" "1", "[ACK]A[ETX]"},                     // the first ETX ends it
-        {"ZAPX1\x03" "00", "APX1[ETX]"},                             // an unnamed first character dropped
-        {"\x06" "APX12.5", ""},                                      // no ETX: an empty line
-        {"\x03", ""},                                                // ETX searched from the second on
+        {"\x06"
+         "APX12.5\x03"
+         "7F",
+         "[ACK]APX12.5[ETX]"},   // checksum left out
+        {"\x06"
+         "APX12.5\x03"
+         "7F\r\n",
+         "[ACK]APX12.5[ETX]"},   // and the TCP line end
+        {"\x15"
+         "A\x03"
+         "00",
+         "[NAK]A[ETX]"},
+        {"\x06"
+         "A\x03\x03"
+         "1",
+         "[ACK]A[ETX]"},   // the first ETX ends it
+        {"ZAPX1\x03"
+         "00",
+         "APX1[ETX]"},   // an unnamed first character dropped
+        {"\x06"
+         "APX12.5",
+         ""},           // no ETX: an empty line
+        {"\x03", ""},   // ETX searched from the second on
         {"", ""},
     };
     for (const auto& c : cases)
@@ -42,4 +58,4 @@ TEST(ConsoleReply, LinesLongerThanOneHundredAreSplitOnce)
     EXPECT_EQ(SplitConsoleLine(line), QStringList({QString(100, 'a'), QString(150, 'b')}));
 }
 
-} // namespace
+}   // namespace

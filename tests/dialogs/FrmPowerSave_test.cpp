@@ -84,7 +84,8 @@ TEST(FrmPowerSave, TheListAndTheKeyboard)
     EXPECT_EQ(d.ui.cmbPowerLevel->currentText(), "7 (Max)");
     EXPECT_EQ(d.ui.cmbPowerLevel->itemText(0), "0 (Min)");
     ExpectBoxesNamed(d);
-    EXPECT_EQ(TabChain(d, d.ui.chkPowerMode), QStringList({"chkPowerMode", "cmbPowerLevel", "OKButton", "CancelButton"}));
+    EXPECT_EQ(TabChain(d, d.ui.chkPowerMode),
+              QStringList({"chkPowerMode", "cmbPowerLevel", "OKButton", "CancelButton"}));
     d.ui.chkPowerMode->setFocus();
     QTest::keyClick(d.ui.chkPowerMode, Qt::Key_Space);
     EXPECT_TRUE(EscCloses(d));

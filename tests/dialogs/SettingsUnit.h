@@ -18,9 +18,9 @@ public:
     Program& p() { return *program_; }
     bool ready() const { return program_ != nullptr; }
 
-    QStringList sent() const;   // the commands the unit received since the last clear
-    void clear();               // forgets those and the boxes shown
-    QStringList boxes() const;  // the boxes shown, as "title: text"
+    QStringList sent() const;    // the commands the unit received since the last clear
+    void clear();                // forgets those and the boxes shown
+    QStringList boxes() const;   // the boxes shown, as "title: text"
     // The unit refuses (NAKs) every setting command from here on, or takes them again.
     void refuseAll(bool refuse);
     // The unit refuses these commands only.
@@ -28,8 +28,7 @@ public:
 
     // Shows `dialog` through the modal seam; `operate` plays the operator while it is open.
     // True when the dialog closed itself.
-    template <typename D>
-    bool show(D& dialog, const std::function<void(D&)>& operate)
+    template <typename D> bool show(D& dialog, const std::function<void(D&)>& operate)
     {
         return showDialog(dialog, [&](QDialog& d) { operate(static_cast<D&>(d)); });
     }

@@ -38,15 +38,30 @@ TEST(FrmAbout, SystemInformationToolStartedByItsPathOrTheBoxShown)
         bool startSucceeds;
         QStringList started;   // empty: the box instead
     } cases[] = {
-        {"first value, started without a file test", {{MsinfoKey, "C:\\Tools\\msinfo32.exe"}}, {}, {}, true,
+        {"first value, started without a file test",
+         {{MsinfoKey, "C:\\Tools\\msinfo32.exe"}},
+         {},
+         {},
+         true,
          {"C:\\Tools\\msinfo32.exe"}},
         {"first value that does not start", {{MsinfoKey, "C:\\gone.exe"}}, {}, {}, false, {"C:\\gone.exe"}},
-        {"second value with the program in its folder", {{LocationKey, "C:\\Tools"}}, {"C:\\Tools\\MSINFO32.EXE"}, {},
-         true, {"C:\\Tools\\MSINFO32.EXE"}},
-        {"second value without it: the desktop tool", {{LocationKey, "C:\\Tools"}}, {},
-         {{"kinfocenter", "/usr/bin/kinfocenter"}}, true, {"/usr/bin/kinfocenter"}},
-        {"first desktop tool of the list on the PATH", {},
-         {}, {{"gnome-system-monitor", "/usr/bin/gnome-system-monitor"}, {"hardinfo", "/usr/bin/hardinfo"}}, true,
+        {"second value with the program in its folder",
+         {{LocationKey, "C:\\Tools"}},
+         {"C:\\Tools\\MSINFO32.EXE"},
+         {},
+         true,
+         {"C:\\Tools\\MSINFO32.EXE"}},
+        {"second value without it: the desktop tool",
+         {{LocationKey, "C:\\Tools"}},
+         {},
+         {{"kinfocenter", "/usr/bin/kinfocenter"}},
+         true,
+         {"/usr/bin/kinfocenter"}},
+        {"first desktop tool of the list on the PATH",
+         {},
+         {},
+         {{"gnome-system-monitor", "/usr/bin/gnome-system-monitor"}, {"hardinfo", "/usr/bin/hardinfo"}},
+         true,
          {"/usr/bin/hardinfo"}},
         {"nothing found", {}, {}, {}, true, {}},
     };
@@ -167,4 +182,4 @@ TEST(ConsoleAndAboutEntries, ShowTheirWindowsAndLeaveThePollRunning)
     w.Timer1.stop();
 }
 
-} // namespace
+}   // namespace

@@ -96,7 +96,7 @@ int showAndOperate(Program& p, FakePrompts& prompts, const QString& address,
     return p.platform.prompts->runModal(dialog);
 }
 
-} // namespace
+}   // namespace
 
 TEST(SerialPortCommands, PortAndWiringCommands)
 {
@@ -104,7 +104,14 @@ TEST(SerialPortCommands, PortAndWiringCommands)
     EXPECT_EQ(PortCommand("X1", "9600", "None", "8", "1"), "X1009600N81");
     EXPECT_EQ(PortCommand("X1", "4800", "Odd", "7", "2"), "X1004800O72");
     EXPECT_EQ(PortCommand("X2", "115200", "Even", "7", "1"), "X2115200E71");
-    struct Case { const char* wire; const char* term; const char* address; const char* tag; bool supported; const char* command; };
+    struct Case {
+        const char* wire;
+        const char* term;
+        const char* address;
+        const char* tag;
+        bool supported;
+        const char* command;
+    };
     const Case cases[] = {
         {"4 Wire", "Terminated", "B", "OBMIP", true, "XR4TB;OBMIP"},
         {"2 Wire", "Unterminated", "A", "ORVAN", true, "XR2UA;ORVAN"},
@@ -149,9 +156,10 @@ TEST(frmAmpCom, OpensWithThePortsTheUnitReported)
     TestProgram t;
     reportPorts(t.p());
     frmAmpCom d(t.p(), "A");
-    EXPECT_EQ(QStringList({d.ui.cmb232Baud->currentText(), d.ui.cmb232Stop->currentText(), d.ui.cmb485Baud->currentText(),
-                           d.ui.cmb485Wire->currentText(), d.ui.cmb485Term->currentText()}),
-              QStringList({"9600", "1", "19200", "4 Wire", "Terminated"}));
+    EXPECT_EQ(
+        QStringList({d.ui.cmb232Baud->currentText(), d.ui.cmb232Stop->currentText(), d.ui.cmb485Baud->currentText(),
+                     d.ui.cmb485Wire->currentText(), d.ui.cmb485Term->currentText()}),
+        QStringList({"9600", "1", "19200", "4 Wire", "Terminated"}));
     EXPECT_FALSE(d.ui.chkOBMIP->isHidden());
     EXPECT_TRUE(d.ui.chkOBMIP->isChecked());
     EXPECT_EQ(t.p().unit.config.Rs485Protocol, "OBMIP");   // the load changes no value
@@ -166,8 +174,8 @@ TEST(frmAmpCom, OpensWithThePortsTheUnitReported)
     c.Rs485Termination = "*";
     c.Rs485Protocol.clear();
     frmAmpCom empty(t.p(), "A");
-    for (QComboBox* list : {empty.ui.cmb232Baud, empty.ui.cmb232Parity, empty.ui.cmb232Stop, empty.ui.cmb485Wire,
-                            empty.ui.cmb485Term})
+    for (QComboBox* list :
+         {empty.ui.cmb232Baud, empty.ui.cmb232Parity, empty.ui.cmb232Stop, empty.ui.cmb485Wire, empty.ui.cmb485Term})
         EXPECT_EQ(list->currentIndex(), -1) << list->objectName().toStdString();
     EXPECT_TRUE(empty.ui.chkOBMIP->isHidden());
 }
@@ -177,12 +185,12 @@ TEST(frmAmpCom, ParityRuleGovernsEachPortsOwnDataBits)
     TestProgram t;
     reportPorts(t.p());
     frmAmpCom d(t.p(), "A");
-    d.ui.cmb232Data->setCurrentIndex(1);   // 8
+    d.ui.cmb232Data->setCurrentIndex(1);     // 8
     d.ui.cmb232Parity->setCurrentIndex(1);   // Odd
     EXPECT_EQ(d.ui.cmb232Data->currentText(), "7");
     EXPECT_EQ(items(d.ui.cmb232Data), QStringList({"7"}));
     EXPECT_EQ(items(d.ui.cmb485Data), QStringList({"7", "8"}));   // the other port's list untouched
-    d.ui.cmb232Parity->setCurrentIndex(0);   // None
+    d.ui.cmb232Parity->setCurrentIndex(0);                        // None
     EXPECT_EQ(items(d.ui.cmb232Data), QStringList({"7", "8"}));
     d.ui.cmb485Parity->setCurrentIndex(0);   // None, then Even
     d.ui.cmb485Data->setCurrentIndex(1);

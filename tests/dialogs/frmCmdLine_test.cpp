@@ -161,4 +161,4 @@ TEST_P(ConsoleTest, ACommandEnteredWhileAnotherWaitsGoesOutAfterItWithItsOwnRepl
 INSTANTIATE_TEST_SUITE_P(Links, ConsoleTest, testing::Values(UnitLink::Serial, UnitLink::Tcp),
                          [](const auto& info) { return std::string(UnitLinkName(info.param)); });
 
-} // namespace
+}   // namespace

@@ -97,13 +97,17 @@ void typeInto(QLineEdit* box, const QString& keys)
     QTest::keyClicks(box, keys);
 }
 
-} // namespace
+}   // namespace
 
 TEST(frmEnetCfg, OpensWithTheUnitsValuesAndThePortRule)
 {
-    struct Case { qint32 port; const char* shown; bool editable; };
-    const Case cases[] = {{3000, "3000", true}, {2000, "2000", false}, {0, "2000", false}, {5000, "2000", false},
-                          {4096, "4096", true}, {1, "1", true}};
+    struct Case {
+        qint32 port;
+        const char* shown;
+        bool editable;
+    };
+    const Case cases[] = {{3000, "3000", true},  {2000, "2000", false}, {0, "2000", false},
+                          {5000, "2000", false}, {4096, "4096", true},  {1, "1", true}};
     for (const Case& c : cases) {
         TestProgram t;
         reportNetwork(t.p());
@@ -146,8 +150,9 @@ TEST(frmEnetCfg, TabOrderAndAccessibleNames)
             order << w->objectName();
         w = w->nextInFocusChain();
     }
-    EXPECT_EQ(order.join(' ').toStdString(), "txtIP1b txtIP2b txtIP3b txtIP4b txtNM1b txtNM2b txtNM3b txtNM4b txtGW1b txtGW2b "
-                               "txtGW3b txtGW4b optDhcp optStaticIP cmdOK cmdCancel txtPort");
+    EXPECT_EQ(order.join(' ').toStdString(),
+              "txtIP1b txtIP2b txtIP3b txtIP4b txtNM1b txtNM2b txtNM3b txtNM4b txtGW1b txtGW2b "
+              "txtGW3b txtGW4b optDhcp optStaticIP cmdOK cmdCancel txtPort");
     EXPECT_EQ(d.ui.txtIP1b->accessibleName(), "IP address octet 1");
     EXPECT_EQ(d.ui.txtNM4b->accessibleName(), "Net mask octet 4");
     EXPECT_EQ(d.ui.txtGW2b->accessibleName(), "Gateway address octet 2");
@@ -183,7 +188,11 @@ TEST(frmEnetCfg, KeysTakeDigitsAndTheDotMovesOn)
 
 TEST(frmEnetCfg, ABoxLeftOutOfRangeKeepsTheFocus)
 {
-    struct Case { const char* box; const char* value; const char* message; };
+    struct Case {
+        const char* box;
+        const char* value;
+        const char* message;
+    };
     const Case cases[] = {{"txtIP2b", "300", "Value out of Range (0 - 255)"},
                           {"txtNM4b", "256", "Value out of Range (0 - 255)"},
                           {"txtPort", "0", "Value out of Range (1 - 65535)"},
@@ -243,20 +252,53 @@ TEST(frmEnetCfg, OkSendsWhatChangedThenTheApplyStep)
     const Case cases[] = {
         {"mask octet 3, serial", UnitLink::Serial, mask3, {}, {"PEN255.255.0.0", "PES"}, true},
         {"mask octet 3, processor unit", UnitLink::Serial, mask3, {}, {"PEN255.255.0.0"}, true, true},
-        {"address then DHCP", UnitLink::Serial,
-         [](frmEnetCfg& d) { d.ui.txtIP4b->setText("21"); d.ui.optDhcp->click(); }, {}, {"PEO1", "PES"}, true},
-        {"address and gateway", UnitLink::Serial,
-         [](frmEnetCfg& d) { d.ui.txtIP4b->setText("21"); d.ui.txtGW4b->setText("254"); }, {},
-         {"PEI192.168.1.21", "PER192.168.1.254", "PES"}, true},
-        {"only the port", UnitLink::Serial, [](frmEnetCfg& d) { d.ui.txtPort->setText("3001"); }, {},
-         {"PEP3001", "PES"}, false},
+        {"address then DHCP",
+         UnitLink::Serial,
+         [](frmEnetCfg& d) {
+             d.ui.txtIP4b->setText("21");
+             d.ui.optDhcp->click();
+         },
+         {},
+         {"PEO1", "PES"},
+         true},
+        {"address and gateway",
+         UnitLink::Serial,
+         [](frmEnetCfg& d) {
+             d.ui.txtIP4b->setText("21");
+             d.ui.txtGW4b->setText("254");
+         },
+         {},
+         {"PEI192.168.1.21", "PER192.168.1.254", "PES"},
+         true},
+        {"only the port",
+         UnitLink::Serial,
+         [](frmEnetCfg& d) { d.ui.txtPort->setText("3001"); },
+         {},
+         {"PEP3001", "PES"},
+         false},
         {"nothing", UnitLink::Serial, [](frmEnetCfg&) {}, {}, {}, false},
-        {"mode refused", UnitLink::Serial,
-         [](frmEnetCfg& d) { d.ui.optDhcp->click(); d.ui.optStaticIP->click(); d.ui.txtIP4b->setText("21");
-                             d.ui.txtNM3b->setText("0"); }, {"PEO0"}, {"PEO0", "PEI192.168.1.21"}, true},
-        {"mode refused, TCP", UnitLink::Tcp,
-         [](frmEnetCfg& d) { d.ui.optDhcp->click(); d.ui.optStaticIP->click(); d.ui.txtIP4b->setText("21");
-                             d.ui.txtNM3b->setText("0"); }, {"PEO0"}, {"PEO0", "PEI192.168.1.21"}, true},
+        {"mode refused",
+         UnitLink::Serial,
+         [](frmEnetCfg& d) {
+             d.ui.optDhcp->click();
+             d.ui.optStaticIP->click();
+             d.ui.txtIP4b->setText("21");
+             d.ui.txtNM3b->setText("0");
+         },
+         {"PEO0"},
+         {"PEO0", "PEI192.168.1.21"},
+         true},
+        {"mode refused, TCP",
+         UnitLink::Tcp,
+         [](frmEnetCfg& d) {
+             d.ui.optDhcp->click();
+             d.ui.optStaticIP->click();
+             d.ui.txtIP4b->setText("21");
+             d.ui.txtNM3b->setText("0");
+         },
+         {"PEO0"},
+         {"PEO0", "PEI192.168.1.21"},
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -281,10 +323,11 @@ TEST(frmEnetCfg, OverTcpTheResetIsAskedAndSentOnYesOnly)
         n.okAfter([](frmEnetCfg& d) { d.ui.txtNM3b->setText("0"); });
         ASSERT_EQ(n.prompts.boxes.size(), 1);
         EXPECT_EQ(n.prompts.boxes[0].title, "Ethernet Configuration");
-        EXPECT_EQ(n.prompts.boxes[0].text, "Unit must be reset for new \r\nparameters to take effect!\r\n\r\nReset Now?");
+        EXPECT_EQ(n.prompts.boxes[0].text,
+                  "Unit must be reset for new \r\nparameters to take effect!\r\n\r\nReset Now?");
         EXPECT_EQ(n.prompts.boxes[0].buttons, PromptButtons::YesNo);
-        EXPECT_EQ(n.sent(), answer == PromptAnswer::Yes ? QStringList({"PEN255.255.0.0", "~"})
-                                                        : QStringList({"PEN255.255.0.0"}));
+        EXPECT_EQ(n.sent(),
+                  answer == PromptAnswer::Yes ? QStringList({"PEN255.255.0.0", "~"}) : QStringList({"PEN255.255.0.0"}));
     }
 }
 

@@ -93,7 +93,7 @@ int operateThenOK(Program& p, FakePrompts& prompts, const std::function<void(frm
     });
 }
 
-} // namespace
+}   // namespace
 
 TEST(frmLLDPConfig, OpensWithTheValuesTheUnitReported)
 {
@@ -104,9 +104,10 @@ TEST(frmLLDPConfig, OpensWithTheValuesTheUnitReported)
     frmLLDPConfig d(t.p());
     EXPECT_EQ(d.windowTitle(), "Link Layer Discovery Protocol");
     EXPECT_TRUE(d.ui.chkEnable->isChecked());
-    const QStringList shown = {d.ui.txtlldpTxTimer->text(), d.ui.txtlldpHoldtime->text(),
+    const QStringList shown = {d.ui.txtlldpTxTimer->text(),     d.ui.txtlldpHoldtime->text(),
                                d.ui.txtlldpReinitDelay->text(), d.ui.txtlldpHostname->text(),
-                               d.ui.txtlldpMED->text(), d.ui.txtlldpHWRev->text(), d.ui.txtlldpUUID->text()};
+                               d.ui.txtlldpMED->text(),         d.ui.txtlldpHWRev->text(),
+                               d.ui.txtlldpUUID->text()};
     EXPECT_EQ(shown, QStringList({"30", "4", "2", "unit-a", "16777215", "HW2", "uuid-0001"}));
     EXPECT_TRUE(redBoxes(d).isEmpty());
     // The TX timer's tooltip agrees with its check.
@@ -127,20 +128,37 @@ TEST(frmLLDPConfig, EachFailingBoxTurnsRedAndNothingIsSent)
         bool passes;
     };
     const Case cases[] = {
-        {"txtlldpTxTimer", "29", false},         {"txtlldpTxTimer", "30", true},
-        {"txtlldpTxTimer", "65534", true},       {"txtlldpTxTimer", "65535", false},
-        {"txtlldpTxTimer", "", false},           {"txtlldpHoldtime", "65535", true},
-        {"txtlldpHoldtime", "99999", false},     {"txtlldpHoldtime", "0", true},
-        {"txtlldpReinitDelay", "1", false},      {"txtlldpReinitDelay", "6", false},
-        {"txtlldpReinitDelay", "2", true},       {"txtlldpReinitDelay", "5", true},
-        {"txtlldpHostname", "abcd", false},      {"txtlldpHostname", "abcde", true},
-        {"txtlldpHostname", "", false},          {"txtlldpHostname", "ab;cd", false},
-        {"txtlldpHostname", "ab\x03" "cd", false}, {"txtlldpHostname", "caf\u20ac-1", false},
-        {"txtlldpMED", "16777215", true},        {"txtlldpMED", "16777216", false},
-        {"txtlldpMED", "", false},               {"txtlldpHWRev", "", false},
-        {"txtlldpHWRev", "A", true},             {"txtlldpHWRev", "A;", false},
-        {"txtlldpUUID", "abcd", false},          {"txtlldpUUID", "abcde", true},
-        {"txtlldpUUID", "ab;cdef", false},       {"txtlldpUUID", "abc\tdef", false},
+        {"txtlldpTxTimer", "29", false},
+        {"txtlldpTxTimer", "30", true},
+        {"txtlldpTxTimer", "65534", true},
+        {"txtlldpTxTimer", "65535", false},
+        {"txtlldpTxTimer", "", false},
+        {"txtlldpHoldtime", "65535", true},
+        {"txtlldpHoldtime", "99999", false},
+        {"txtlldpHoldtime", "0", true},
+        {"txtlldpReinitDelay", "1", false},
+        {"txtlldpReinitDelay", "6", false},
+        {"txtlldpReinitDelay", "2", true},
+        {"txtlldpReinitDelay", "5", true},
+        {"txtlldpHostname", "abcd", false},
+        {"txtlldpHostname", "abcde", true},
+        {"txtlldpHostname", "", false},
+        {"txtlldpHostname", "ab;cd", false},
+        {"txtlldpHostname",
+         "ab\x03"
+         "cd",
+         false},
+        {"txtlldpHostname", "caf\u20ac-1", false},
+        {"txtlldpMED", "16777215", true},
+        {"txtlldpMED", "16777216", false},
+        {"txtlldpMED", "", false},
+        {"txtlldpHWRev", "", false},
+        {"txtlldpHWRev", "A", true},
+        {"txtlldpHWRev", "A;", false},
+        {"txtlldpUUID", "abcd", false},
+        {"txtlldpUUID", "abcde", true},
+        {"txtlldpUUID", "ab;cdef", false},
+        {"txtlldpUUID", "abc\tdef", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.box) + " \"" + c.text.toStdString() + "\"");
@@ -214,10 +232,14 @@ TEST(frmLLDPConfig, OkSendsEachChangedSectionToTheSimulatedUnit)
     const Case cases[] = {
         {"nothing changed", [](frmLLDPConfig&) {}, {}},
         {"a number typed as it was", [](frmLLDPConfig& d) { d.ui.txtlldpHoldtime->setText("04"); }, {}},
-        {"only Enable cleared", [](frmLLDPConfig& d) { d.ui.chkEnable->click(); }, {"QlldpSetupConfig 0;30;4;2;unit-a"}},
-        {"only the UUID", [](frmLLDPConfig& d) { d.ui.txtlldpUUID->setText("uuid-0002"); },
+        {"only Enable cleared",
+         [](frmLLDPConfig& d) { d.ui.chkEnable->click(); },
+         {"QlldpSetupConfig 0;30;4;2;unit-a"}},
+        {"only the UUID",
+         [](frmLLDPConfig& d) { d.ui.txtlldpUUID->setText("uuid-0002"); },
          {"QlldpFactorySetup 1;HW2;uuid-0002"}},
-        {"host name case", [](frmLLDPConfig& d) { d.ui.txtlldpHostname->setText("Unit-A"); },
+        {"host name case",
+         [](frmLLDPConfig& d) { d.ui.txtlldpHostname->setText("Unit-A"); },
          {"QlldpSetupConfig 1;30;4;2;Unit-A"}},
         {"both sections, factory first",
          [](frmLLDPConfig& d) {
@@ -225,9 +247,11 @@ TEST(frmLLDPConfig, OkSendsEachChangedSectionToTheSimulatedUnit)
              d.ui.txtlldpMED->setText("80008");
          },
          {"QlldpFactorySetup 80008;HW2;uuid-0001", "QlldpSetupConfig 1;30;4;5;unit-a"}},
-        {"user defaults", [](frmLLDPConfig& d) { d.ui.btnUserDefaults->click(); },
+        {"user defaults",
+         [](frmLLDPConfig& d) { d.ui.btnUserDefaults->click(); },
          {"QlldpSetupConfig 1;30;120;2;DEFAULTBUC"}},
-        {"factory defaults", [](frmLLDPConfig& d) { d.ui.btnFactDefaults->click(); },
+        {"factory defaults",
+         [](frmLLDPConfig& d) { d.ui.btnFactDefaults->click(); },
          {"QlldpFactorySetup 80008;A;00000000-0000-0000-0000-000000000000"}},
     };
     for (UnitLink link : {UnitLink::Serial, UnitLink::Tcp}) {
@@ -343,8 +367,8 @@ TEST(frmLLDPConfig, MenuEntryOpensItAndReadsTheSettingsBack)
         };
         w.ui.mnuLLDPCfg->trigger();
         EXPECT_EQ(u.prompts.modalRuns, 1);
-        EXPECT_EQ(u.unit->commands(), QByteArrayList({"QlldpSetupConfig 1;30;4;2;unit-b", "QlldpFactorySetup?",
-                                                      "QlldpSetupConfig?"}));
+        EXPECT_EQ(u.unit->commands(),
+                  QByteArrayList({"QlldpSetupConfig 1;30;4;2;unit-b", "QlldpFactorySetup?", "QlldpSetupConfig?"}));
         EXPECT_EQ(p.unit.config.LldpHostName, "unit-b");
         EXPECT_EQ(w.Timer1.isActive(), pollOn);
         w.Timer1.stop();

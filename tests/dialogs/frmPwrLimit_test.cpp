@@ -24,7 +24,7 @@ void storeLimit(Program& p, bool watts, const char* limit, const char* fault, bo
     p.unit.config.MaxPowerLimitEnabled = enabled;
 }
 
-} // namespace
+}   // namespace
 
 TEST(frmPwrLimit, OpensWithTheLimitInTheDisplayUnit)
 {
@@ -59,7 +59,7 @@ TEST(frmPwrLimit, OkSendsTheChangedLimitInDbmTheFaultLevelAndTheEnable)
     struct Case {
         const char* what;
         bool watts;
-        const char* limit;   // stored
+        const char* limit;        // stored
         const char* typedLimit;   // nullptr: the box as it opened
         const char* typedFault;
         bool storedEnabled, checked;

@@ -35,7 +35,7 @@ QStringList shown(const frmSetSubBand& d)
 
 QRadioButton* option(frmSetSubBand& d, int n) { return d.ui.optSelectedSB[static_cast<size_t>(n - 1)]; }
 
-} // namespace
+}   // namespace
 
 TEST(frmSetSubBand, OneButtonForEachSubBandWithAFrequencyAndTheCurrentSelected)
 {
@@ -138,7 +138,7 @@ TEST(frmSetSubBand, TheLabelsDoubleClickSendsTheChosenSubBand)
             EXPECT_EQ(sent, c.sent);
             if (!c.sent.isEmpty()) {
                 EXPECT_EQ(u.sent().value(0), c.sent[0]);   // nothing before it
-            w.Timer1.stop();
+                w.Timer1.stop();
             }
         }
     }

@@ -21,7 +21,7 @@ QString selected(const frmStartup& d)
     return {};
 }
 
-} // namespace
+}   // namespace
 
 TEST(frmStartup, OpensWithTheStoredStateAndSendsNothing)
 {

@@ -21,7 +21,7 @@ void storeLevels(Program& p, bool pic, bool latch)
     p.unit.config.LatchTempFaults = latch;
 }
 
-} // namespace
+}   // namespace
 
 TEST(frmTempLimits, OkSendsEachChangedLevelWithItsFallback)
 {
@@ -37,8 +37,12 @@ TEST(frmTempLimits, OkSendsEachChangedLevelWithItsFallback)
         {"fault by its fallback", false, {"PBKF65"}, {"PBKF65", ".P136 65", "PBKA58"}, true, true},
         {"alarm by its fallback", false, {"PBKA58"}, {"PBKF65", "PBKA58", ".P179 58"}, true, true},
         {"PIC processor", true, {}, {".P4 65", "PBKA58"}, true, true},
-        {"all refused", false, {"PBKF65", ".P136 65", "PBKA58", ".P179 58"},
-         {"PBKF65", ".P136 65", "PBKA58", ".P179 58"}, false, false},
+        {"all refused",
+         false,
+         {"PBKF65", ".P136 65", "PBKA58", ".P179 58"},
+         {"PBKF65", ".P136 65", "PBKA58", ".P179 58"},
+         false,
+         false},
         {"PIC fault refused", true, {".P4 65"}, {".P4 65", "PBKA58"}, false, true},
     };
     for (UnitLink link : {UnitLink::Serial, UnitLink::Tcp}) {

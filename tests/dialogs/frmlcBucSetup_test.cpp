@@ -51,8 +51,8 @@ struct BucWindow : MainWindowProgram {
         serial.responder = [this, answer = serial.responder](const QByteArray& frame) {
             char address = 0;
             QByteArray command;
-            if (unitframes::parseSerialRequest(frame, address, command) && command.startsWith("PBCA")
-                && !command.contains('?') && !refused.contains(command))
+            if (unitframes::parseSerialRequest(frame, address, command) && command.startsWith("PBCA") &&
+                !command.contains('?') && !refused.contains(command))
                 replies[command] = command;
             return answer(frame);
         };
@@ -103,7 +103,7 @@ void loseFocus(QLineEdit* box, Qt::FocusReason reason = Qt::TabFocusReason)
 
 QString items(const QByteArrayList& commands) { return QString::fromLatin1(commands.join(' ')); }
 
-} // namespace
+}   // namespace
 
 TEST(frmlcBucSetup, EnterStepsTheEntryAndLeavingSendsOnlyAChange)
 {
@@ -112,7 +112,7 @@ TEST(frmlcBucSetup, EnterStepsTheEntryAndLeavingSendsOnlyAChange)
         bool enter;          // Enter, else the focus leaves
         const char* refused;
         QByteArrayList sent;
-        float atten;         // LcBucAtten afterwards
+        float atten;   // LcBucAtten afterwards
     };
     const Case cases[] = {
         {"20.3", true, "", {"PBCA20.0"}, 20.0f},
@@ -121,9 +121,9 @@ TEST(frmlcBucSetup, EnterStepsTheEntryAndLeavingSendsOnlyAChange)
         {"40", true, "", {"PBCA25.0"}, 25.0f},    // the stepped maximum
         {"40", false, "", {"PBCA25.3"}, 25.3f},   // the maximum itself
         {"20.3", false, "", {"PBCA20.0"}, 20.0f},
-        {"-5", true, "", {"PBCA5.0"}, 5.0f},      // "-" never reaches the box
-        {"10.5", true, "", {"PBCA10.5"}, 10.5f},  // Enter sends again what the unit holds
-        {"10.5", false, "", {}, 10.5f},           // leaving it unchanged sends nothing
+        {"-5", true, "", {"PBCA5.0"}, 5.0f},       // "-" never reaches the box
+        {"10.5", true, "", {"PBCA10.5"}, 10.5f},   // Enter sends again what the unit holds
+        {"10.5", false, "", {}, 10.5f},            // leaving it unchanged sends nothing
         {"", false, "", {}, 10.5f},
         {"20.3", true, "PBCA20.0", {"PBCA20.0"}, 10.5f},   // refused: the stored value stays
     };
@@ -352,9 +352,9 @@ TEST(frmlcBucSetup, EveryControlIsNamedAndReachedByTab)
         reached << QApplication::focusWidget();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    const QList<QWidget*> expected = {d.ui.txtlcBucA,    d.ui.UpDown1->upButton(), d.ui.UpDown1->downButton(),
-                                      d.ui.btnadjAtn,    d.ui.txtlcBucPwr,         d.ui.txtlcBucIdeal,
-                                      d.ui.txtlcBucTemp, d.ui.btnOk};
+    const QList<QWidget*> expected = {
+        d.ui.txtlcBucA,   d.ui.UpDown1->upButton(), d.ui.UpDown1->downButton(), d.ui.btnadjAtn,
+        d.ui.txtlcBucPwr, d.ui.txtlcBucIdeal,       d.ui.txtlcBucTemp,          d.ui.btnOk};
     EXPECT_EQ(reached, expected);
     EXPECT_TRUE(t.commands.isEmpty());
 }

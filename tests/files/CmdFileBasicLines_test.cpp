@@ -9,9 +9,11 @@ using namespace cmdlines;
 TEST(CmdFileIdentityLines, FirmwarePartSerialAndModelCfg)
 {
     ExpectLineCases({
-        {"cpld", FirmwareLines("672-6316-003", "5.34", "1.4"),
+        {"cpld",
+         FirmwareLines("672-6316-003", "5.34", "1.4"),
          {"#Reported Firmware: 672-6316-003, v5.34", "#", "#Reported CPLD: v1.4", "#"}},
-        {"empty cpld", FirmwareLines("672-6316-003", "5.34", ""),
+        {"empty cpld",
+         FirmwareLines("672-6316-003", "5.34", ""),
          {"#Reported Firmware: 672-6316-003, v5.34", "#", "#"}},
         {"part number", PartNumberLines("672-7436-005", "7436005"), {"#Part Number: 672-7436-005", "#YK7436005"}},
         {"invalid part number", PartNumberLines("12-34", ""), {"#Part Number: 12-34", "#YK"}},
@@ -36,18 +38,23 @@ TEST(CmdFileBasicLines, AttenuationGainAndLinearizer)
     UnitConfig gainOn = gain;
     gainOn.UnitGainEnabled = true;
     ExpectLineCases({
-        {"attenuation", AttenuationLines("5.0", false, 30.0f),
+        {"attenuation",
+         AttenuationLines("5.0", false, 30.0f),
          {"#Attenuation: 5.0 dB", "K5.0", "#Max Attenuation: 30.0 dB", "YAM30.0"}},
-        {"empty box", AttenuationLines("", false, 25.5f), {"#Attenuation:  dB", "K", "#Max Attenuation: 25.5 dB", "YAM25.5"}},
+        {"empty box",
+         AttenuationLines("", false, 25.5f),
+         {"#Attenuation:  dB", "K", "#Max Attenuation: 25.5 dB", "YAM25.5"}},
         {"touch screen", AttenuationLines("5.0", true, 30.0f), {"#Attenuation: 5.0 dB", "K5.0"}},
         {"no sub-bands", GainBalanceLines(none), {"#Gain Balance Status: Enabled", "#Gain Balance value: 2.5"}},
         {"two sub-bands", GainBalanceLines(twoSubBands), {"#IF Gain Balance value: 1.5 dB"}},
         {"no unit gain", UnitGainLines(UnitConfig{}), {}},
         {"unit gain off", UnitGainLines(gain), {"#Unit Gain Mode: Disabled", "#PBJ0", "#Unit Gain: 3.5 dB", "#PBJ3.5"}},
         {"unit gain on", UnitGainLines(gainOn), {"#Unit Gain Mode: Enabled", "#PBJ1", "#Unit Gain: 3.5 dB", "#PBJ3.5"}},
-        {"linearizer", LinearizerLines("A012", "P034", "S051", false),
+        {"linearizer",
+         LinearizerLines("A012", "P034", "S051", false),
          {"#Linearizer Amp: A012", "PZA012", "#Linearizer Phase: P034", "PzP034"}},
-        {"linearizer slope", LinearizerLines("A012", "P034", "0512", true),
+        {"linearizer slope",
+         LinearizerLines("A012", "P034", "0512", true),
          {"#Linearizer Amp: A012", "PZA012", "#Linearizer Phase: P034", "PzP034", "#Linearizer Slope: 0512", "P/0512"}},
     });
 }
@@ -80,9 +87,11 @@ TEST(CmdFileBasicLines, StatesAndToggles)
 TEST(CmdFileBasicLines, ConstantPowerInEitherDisplay)
 {
     ExpectLineCases({
-        {"dBm", ConstantPowerLines("50", false),
+        {"dBm",
+         ConstantPowerLines("50", false),
          {"#Constant Power Level: 50 dBm (100.0W)", "#G100.0", "#Constant Power: Disabled", "H"}},
-        {"watts", ConstantPowerLines("100.0", true),
+        {"watts",
+         ConstantPowerLines("100.0", true),
          {"#Constant Power Level: 50.0 dBm (100.0W)", "#G100.0", "#Constant Power: Disabled", "H"}},
         {"empty", ConstantPowerLines("", false), {"#Constant Power: Disabled", "H"}},
     });
@@ -96,7 +105,8 @@ TEST(CmdFileBasicLines, NetworkAndPrimePower)
     EnetValues none = fixed;
     none.addressRead = false;
     ExpectLineCases({
-        {"static", EnetLines(fixed),
+        {"static",
+         EnetLines(fixed),
          {"#Ethernet Mode: Static IP", "#PEO0", "#Static IP Address: 127.0.0.5", "PEI127.0.0.5", "#Net Mask: 255.0.0.0",
           "PEN255.0.0.0", "#Gateway (Router) IP Address: 127.0.0.1", "PER127.0.0.1", "#Ethernet Port No.: 2000"}},
         {"dhcp", EnetLines(dhcp), {"#Ethernet Mode: DHCP", "#PEO1", "#Ethernet Port No.: 2000"}},

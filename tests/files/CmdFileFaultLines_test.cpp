@@ -12,7 +12,8 @@ QStringList bits(const QStringList& lines)
     for (const QString& line : lines) {
         if (line.size() < 30 || !line.startsWith("#  "))
             continue;
-        EXPECT_EQ(line.indexOf(':') < 30 && (line.endsWith("Enabled") || line.endsWith("Disabled")), true) << line.toStdString();
+        EXPECT_EQ(line.indexOf(':') < 30 && (line.endsWith("Enabled") || line.endsWith("Disabled")), true)
+            << line.toStdString();
         out << line.mid(3, 2).trimmed() + (line.endsWith("Enabled") ? "E" : "D");
     }
     return out;
@@ -25,7 +26,7 @@ QStringList range(int from, int to, qint64 mask = 0)
         out << QString::number(b) + (((mask >> b) & 1) ? "E" : "D");
     return out;
 }
-} // namespace
+}   // namespace
 
 TEST(CmdFileFaultLines, TubeFaultMapAndItsOptionalBits)
 {

@@ -10,18 +10,54 @@
 TEST(CmdFileFrame, TheWritersRunInTheirFixedOrder)
 {
     const QStringList expected = {
-        "SaveFWPartNumber",       "SavePartNumber",      "SaveSerialNumber",         "SaveModelCfgPN",
-        "SaveBandInfo",           "SaveSubBandInfo",     "SaveTempCompParams",       "SaveWaveguideCfg",
-        "SaveRedundantModeCfg",   "SaveAttenuation",     "SaveGainBalance",          "SaveUnitGain",
-        "SaveLinearizerParams",   "SaveStartUpCfg",      "SaveXmitState",            "SaveAutoXmitRestore",
-        "SaveRFInhibitState",     "SaveRFPolarity",      "SaveConstantPower",        "SaveWGArcDetectorType",
-        "SaveFwdRFTripLevels",    "SaveRevRFTripLevel",  "SaveFactoryTripLevels",    "SavePSVset",
-        "SaveUnitCfg",            "SaveLowCostBucCfg",   "SaveCurrentSenseCfg",      "SaveFaultEnableCfg",
-        "SaveLatchedFaults",      "SaveAlarmEnableCfg",  "SaveRevRFOffset",          "SaveMaxPowerLimit",
-        "SaveHeaterStandby",      "SaveHelixCurrentRatio", "SaveHelixCurrentTrip",   "SaveDCVInputLimits",
-        "SaveTemperatureTripLevels", "SaveFanTemperature", "SaveCathodeMonitor",     "SaveUnitHours",
-        "SaveSerialPortParameters", "SaveEnetParameters", "SaveLEDMode",             "SaveADCScalers",
-        "SaveDigitalPots",        "SaveFloatSupplyParams", "SaveProductID",          "SaveMaxSystemPower",
+        "SaveFWPartNumber",
+        "SavePartNumber",
+        "SaveSerialNumber",
+        "SaveModelCfgPN",
+        "SaveBandInfo",
+        "SaveSubBandInfo",
+        "SaveTempCompParams",
+        "SaveWaveguideCfg",
+        "SaveRedundantModeCfg",
+        "SaveAttenuation",
+        "SaveGainBalance",
+        "SaveUnitGain",
+        "SaveLinearizerParams",
+        "SaveStartUpCfg",
+        "SaveXmitState",
+        "SaveAutoXmitRestore",
+        "SaveRFInhibitState",
+        "SaveRFPolarity",
+        "SaveConstantPower",
+        "SaveWGArcDetectorType",
+        "SaveFwdRFTripLevels",
+        "SaveRevRFTripLevel",
+        "SaveFactoryTripLevels",
+        "SavePSVset",
+        "SaveUnitCfg",
+        "SaveLowCostBucCfg",
+        "SaveCurrentSenseCfg",
+        "SaveFaultEnableCfg",
+        "SaveLatchedFaults",
+        "SaveAlarmEnableCfg",
+        "SaveRevRFOffset",
+        "SaveMaxPowerLimit",
+        "SaveHeaterStandby",
+        "SaveHelixCurrentRatio",
+        "SaveHelixCurrentTrip",
+        "SaveDCVInputLimits",
+        "SaveTemperatureTripLevels",
+        "SaveFanTemperature",
+        "SaveCathodeMonitor",
+        "SaveUnitHours",
+        "SaveSerialPortParameters",
+        "SaveEnetParameters",
+        "SaveLEDMode",
+        "SaveADCScalers",
+        "SaveDigitalPots",
+        "SaveFloatSupplyParams",
+        "SaveProductID",
+        "SaveMaxSystemPower",
     };
     MainWindowProgram t;
     QStringList ran;
@@ -32,10 +68,24 @@ TEST(CmdFileFrame, TheWritersRunInTheirFixedOrder)
 
 namespace {
 QStringList calls;
-bool first(CmdFileContext& c) { calls << "first"; c.Line("1"); return true; }
-bool failing(CmdFileContext&) { calls << "failing"; return false; }
-bool last(CmdFileContext& c) { calls << "last"; c.Line("3"); return true; }
-} // namespace
+bool first(CmdFileContext& c)
+{
+    calls << "first";
+    c.Line("1");
+    return true;
+}
+bool failing(CmdFileContext&)
+{
+    calls << "failing";
+    return false;
+}
+bool last(CmdFileContext& c)
+{
+    calls << "last";
+    c.Line("3");
+    return true;
+}
+}   // namespace
 
 TEST(CmdFileFrame, AFailingWriterDoesNotStopTheOthersAndTheHookCan)
 {
@@ -96,7 +146,8 @@ TEST(CmdFileReplayPlan, CommandLinesAndTheirNumbers)
 
 TEST(CmdFileReplayPlan, RefusedLinesReport)
 {
-    EXPECT_EQ(RefusedLinesText({{7, "K5"}, {9, "PX1"}}, 4), "The unit refused 2 of 4 commands:\nLine 7: K5\nLine 9: PX1");
+    EXPECT_EQ(RefusedLinesText({{7, "K5"}, {9, "PX1"}}, 4),
+              "The unit refused 2 of 4 commands:\nLine 7: K5\nLine 9: PX1");
     QList<ReplayLine> many;
     for (int i = 1; i <= 21; ++i)
         many.append({i, "C" + QString::number(i)});

@@ -44,7 +44,8 @@ SimUnitProfile oduBucProfile()
     p.set("YJ?", "YJ672-7428-201");
     p.set("PBO?", "PBO291-7428-001;ORVAN;S31077;BUC003");
     for (int n = 1; n <= 10; ++n)
-        p.set(QByteArray("YO") + QByteArray::number(n) + "?", QByteArray("YO") + QByteArray::number(n) + " " + QByteArray::number(100 + n));
+        p.set(QByteArray("YO") + QByteArray::number(n) + "?",
+              QByteArray("YO") + QByteArray::number(n) + " " + QByteArray::number(100 + n));
     p.set("YP1?", "YP1 25");
     p.set("YP3?", "YP3 2.5");
     p.set("YP4?", "YP4 64");
@@ -82,7 +83,8 @@ std::vector<GoldenCase> goldenCases()
         {"cmdfile_twta.txt", twtaProfile, kBandQueries + QByteArrayList{"PZ?1", "PZ?2", "PZ?3", "PTW?"}},
         {"cmdfile_sspa.txt", sspaProfile, sspa + QByteArrayList{"PZ?3", "PTW?"}},
         {"cmdfile_older_sspa.txt", olderSspaProfile, kBandQueries + QByteArrayList{"?Zz", "PTW?"}},
-        {"cmdfile_sspa_unanswered.txt", unansweredSspaProfile, sspa + subBandQueries(3, false) + QByteArrayList{"PTW?"}},
+        {"cmdfile_sspa_unanswered.txt", unansweredSspaProfile,
+         sspa + subBandQueries(3, false) + QByteArrayList{"PTW?"}},
         {"cmdfile_7428.txt", oduBucProfile,
          kBandQueries + QByteArrayList{"?Zz", "?/", "PTW?", "YP1?", "YP4?", "YP5?", "YP6?", "YP3?", "PBUH?"}},
     };
@@ -140,7 +142,7 @@ struct EnglishLocale {
 };
 
 class CmdFileGolden : public ::testing::TestWithParam<std::tuple<int, CmdFileLink>> {};
-} // namespace
+}   // namespace
 
 TEST_P(CmdFileGolden, TheSavedFileEqualsItsGoldenAndOnlyQueriesAreSent)
 {
@@ -200,18 +202,19 @@ namespace {
 std::string caseName(const ::testing::TestParamInfo<std::tuple<int, CmdFileLink>>& info)
 {
     static const std::array<const char*, 5> names{"Twta", "Sspa", "OlderSspa", "SspaUnanswered", "Model7428"};
-    return std::string(names[static_cast<size_t>(std::get<0>(info.param))])
-           + (std::get<1>(info.param) == CmdFileLink::Tcp ? "Tcp" : "Pty");
+    return std::string(names[static_cast<size_t>(std::get<0>(info.param))]) +
+           (std::get<1>(info.param) == CmdFileLink::Tcp ? "Tcp" : "Pty");
 }
-} // namespace
+}   // namespace
 
 INSTANTIATE_TEST_SUITE_P(Profiles, CmdFileGolden,
-                         ::testing::Combine(::testing::Range(0, 5), ::testing::Values(CmdFileLink::Pty, CmdFileLink::Tcp)),
+                         ::testing::Combine(::testing::Range(0, 5),
+                                            ::testing::Values(CmdFileLink::Pty, CmdFileLink::Tcp)),
                          caseName);
 
 namespace {
 QStringList fileLines(const QByteArray& file) { return QString::fromLatin1(file).split(QStringLiteral("\r\n")); }
-} // namespace
+}   // namespace
 
 TEST(CmdFileUnitState, TheRestoreToggleIsRecordedAsTheUnitAcknowledgedIt)
 {

@@ -11,7 +11,7 @@ SimUnitProfile prepared(SimUnitProfile profile)
     profile.refuseAllUnknown();
     return profile;
 }
-} // namespace
+}   // namespace
 
 CmdFileWindow::CmdFileWindow(CmdFileLink link, const SimUnitProfile& profile) : link(link), unit(prepared(profile))
 {

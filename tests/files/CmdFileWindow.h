@@ -27,7 +27,10 @@ public:
     qint64 msNow() const override { return real.msNow(); }
     void sleepMs(int ms) override { real.sleepMs(ms); }
     void processEvents(bool excludeUserInput = false) override { real.processEvents(excludeUserInput); }
-    void waitForEvents(int maxMs, bool excludeUserInput = false) override { real.waitForEvents(maxMs, excludeUserInput); }
+    void waitForEvents(int maxMs, bool excludeUserInput = false) override
+    {
+        real.waitForEvents(maxMs, excludeUserInput);
+    }
     QDateTime localDateTime() const override { return QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26)); }
 
 private:

@@ -53,7 +53,7 @@ protected:
     frmMain w{t.p()};
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(CmdFileWriters, SubBandsRunToTheLastWithAFrequency)
 {
@@ -63,12 +63,27 @@ TEST_F(CmdFileWriters, SubBandsRunToTheLastWithAFrequency)
     t.replies.remove("P|?2");   // sub-band 2 asks the supply fallback, which is no tilt
     const QStringList lines = run(SaveSubBandInfo);
     EXPECT_EQ(sent(), QStringList({"PZ?1", "PZ?2", "Pz?2", "P/?2", "PG?2", "P|?2", "YC?:2", "PZ?4"}));
-    EXPECT_EQ(lines, QStringList({"#Sub-Band Configuration", "#", "#  Sub-Band 1: 21.75 GHz", "PBS121.75",
-                                  "#  Sub-Band 2: 23.00 GHz", "PBS223.00", "#  Linearizer Settings for Sub-Band 2",
-                                  "#    Lin Amp: A013", "PZA013:2", "#    Lin Phase: P035", "PzP035:2",
-                                  "#    Gain Balance value: -1.5", "PG-1.5:2", "#  Sub-Band 3: 0.00 GHz", "PBS300.00",
-                                  "#  Sub-Band 4: 31.55 GHz", "PBS431.55", "#Gain Balance Status: Enabled", "PG1",
-                                  "#Current SubBand: 4", "PBS4"}));
+    EXPECT_EQ(lines, QStringList({"#Sub-Band Configuration",
+                                  "#",
+                                  "#  Sub-Band 1: 21.75 GHz",
+                                  "PBS121.75",
+                                  "#  Sub-Band 2: 23.00 GHz",
+                                  "PBS223.00",
+                                  "#  Linearizer Settings for Sub-Band 2",
+                                  "#    Lin Amp: A013",
+                                  "PZA013:2",
+                                  "#    Lin Phase: P035",
+                                  "PzP035:2",
+                                  "#    Gain Balance value: -1.5",
+                                  "PG-1.5:2",
+                                  "#  Sub-Band 3: 0.00 GHz",
+                                  "PBS300.00",
+                                  "#  Sub-Band 4: 31.55 GHz",
+                                  "PBS431.55",
+                                  "#Gain Balance Status: Enabled",
+                                  "PG1",
+                                  "#Current SubBand: 4",
+                                  "PBS4"}));
 
     config().SubBandCount = 0;
     EXPECT_EQ(run(SaveSubBandInfo), QStringList({"#No Sub-Bands"}));
@@ -161,11 +176,11 @@ TEST_F(CmdFileWriters, DigitalPotsAreReadForTheSave)
     t.replies.remove("YP5?");
     const QStringList lines = run(SaveDigitalPots);
     EXPECT_EQ(sent(), QStringList({"YP1?", "YP4?", "YP5?", "YP6?", "YP3?", "PBUH?"}));
-    EXPECT_EQ(lines.mid(3), QStringList({"#Fast VSWR Digial Pot: 128 counts", "YP1 128",
-                                         "#Overdrive Fault Trip Level: 2.5 dB", "YP3 2.5",
-                                         "#Overdrive Sensitivity: 64 counts", "YP4 64",
-                                         "#Overdrive Alarm Limit:-1 counts", "#YP5-1", "#VTune Level: 16 counts",
-                                         "YP6 16", "#Uplink-Power-Control Availability:  Disabled", "PBUH0"}));
+    EXPECT_EQ(
+        lines.mid(3),
+        QStringList({"#Fast VSWR Digial Pot: 128 counts", "YP1 128", "#Overdrive Fault Trip Level: 2.5 dB", "YP3 2.5",
+                     "#Overdrive Sensitivity: 64 counts", "YP4 64", "#Overdrive Alarm Limit:-1 counts", "#YP5-1",
+                     "#VTune Level: 16 counts", "YP6 16", "#Uplink-Power-Control Availability:  Disabled", "PBUH0"}));
     t.replies.remove("PBUH?");
     t.replies.remove("YP3?");
     const QStringList unanswered = run(SaveDigitalPots);

@@ -39,7 +39,7 @@ struct FileIOTest : ::testing::Test {
         return io;
     }
 };
-} // namespace
+}   // namespace
 
 struct HeaderCase {
     const char* golden;
@@ -121,8 +121,9 @@ TEST(FileIOColumns, EntryByParamLogFamilyAndModel)
     const QString bt = "#  Columns: \r\n# Event  Fpr  Rpr  Atn  HlV   HlI  HtV Tmp  Bt YYMMDD HHMMSS";
     const QString sspa = "#  Columns: \r\n# Event  Fpr  Rpr  Atn  Tmp I YYMMDD HHMMSS";
     const QString cath = "#  Columns: \r\n# Ic Va BmHrs HtHrs YYMMDDHHMM";
-    const QString trend = "#  Columns: \r\n#    Date    Time     Sum/Flt/Alm   Fpr        Tmp       HxI       HxV       "
-                          "HtV       Atn       UPC       CaI       AnV ";
+    const QString trend =
+        "#  Columns: \r\n#    Date    Time     Sum/Flt/Alm   Fpr        Tmp       HxI       HxV       "
+        "HtV       Atn       UPC       CaI       AnV ";
     struct Case {
         bool useParamLog;
         bool twta;
@@ -130,12 +131,18 @@ TEST(FileIOColumns, EntryByParamLogFamilyAndModel)
         int kind;
         QString entry;
     } cases[] = {
-        {true, true, 4471, FileKind::FltLog, bt},          {true, true, 4491, FileKind::ParamLogHourly, bt},
-        {true, true, 0, FileKind::FltLog, ev},             {true, false, 4471, FileKind::FltLog, sspa},
-        {true, false, 0, FileKind::ParamLogCathode, cath}, {true, true, 4471, FileKind::ParamLogCathode, cath},
-        {true, true, 0, FileKind::TrendLogTwta, ev},       {true, false, 0, FileKind::TrendLogSspa, sspa},
-        {false, true, 4471, FileKind::FltLog, "#"},        {false, false, 0, FileKind::ParamLogCathode, "#"},
-        {false, true, 0, FileKind::TrendLogTwta, trend},   {false, false, 4491, FileKind::TrendLogSspa, trend},
+        {true, true, 4471, FileKind::FltLog, bt},
+        {true, true, 4491, FileKind::ParamLogHourly, bt},
+        {true, true, 0, FileKind::FltLog, ev},
+        {true, false, 4471, FileKind::FltLog, sspa},
+        {true, false, 0, FileKind::ParamLogCathode, cath},
+        {true, true, 4471, FileKind::ParamLogCathode, cath},
+        {true, true, 0, FileKind::TrendLogTwta, ev},
+        {true, false, 0, FileKind::TrendLogSspa, sspa},
+        {false, true, 4471, FileKind::FltLog, "#"},
+        {false, false, 0, FileKind::ParamLogCathode, "#"},
+        {false, true, 0, FileKind::TrendLogTwta, trend},
+        {false, false, 4491, FileKind::TrendLogSspa, trend},
     };
     for (const Case& c : cases) {
         FileIO io;
@@ -217,8 +224,10 @@ TEST_F(FileIOTest, AFailedOrDiscardedWriteLeavesTheOldFile)
 
 TEST_F(FileIOTest, ReadsCrLfAndLfAlikeAndLatin1)
 {
-    writeBytes(path("crlf.txt"), "one\r\n\r\n #x\r\nK\xb0" "1\r\nlast");
-    writeBytes(path("lf.txt"), "one\n\n #x\nK\xb0" "1\nlast\n");
+    writeBytes(path("crlf.txt"), "one\r\n\r\n #x\r\nK\xb0"
+                                 "1\r\nlast");
+    writeBytes(path("lf.txt"), "one\n\n #x\nK\xb0"
+                               "1\nlast\n");
     for (const char* name : {"crlf.txt", "lf.txt"}) {
         SCOPED_TRACE(name);
         FileIO io;
@@ -226,7 +235,10 @@ TEST_F(FileIOTest, ReadsCrLfAndLfAlikeAndLatin1)
         QStringList lines;
         while (!io.AtEndOfFile())
             lines << io.ReadNextLine();
-        EXPECT_EQ(lines, QStringList({"one", "", " #x", QString::fromLatin1("K\xb0" "1"), "last"}));
+        EXPECT_EQ(lines, QStringList({"one", "", " #x",
+                                      QString::fromLatin1("K\xb0"
+                                                          "1"),
+                                      "last"}));
         EXPECT_EQ(io.ReadNextLine(), "");
         io.CloseFile();
         EXPECT_TRUE(io.AtEndOfFile());

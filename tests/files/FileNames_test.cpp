@@ -13,7 +13,7 @@ void touch(const QString& path)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
 }
-} // namespace
+}   // namespace
 
 TEST(FileNames, UnitFileNameAndSafeParts)
 {

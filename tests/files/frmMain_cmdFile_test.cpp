@@ -86,7 +86,7 @@ const QByteArray kMixedFile = "#################################################
 const QByteArrayList kMixedCommands = {" #x", "   ", "K5", "PX1"};
 
 class Replay : public ::testing::TestWithParam<Link> {};
-} // namespace
+}   // namespace
 
 TEST_P(Replay, SendsExactlyTheCommandLinesThenReconnects)
 {
@@ -175,7 +175,8 @@ TEST(ReplayCases, ADroppedConnectionStopsTheReplayWithoutReconnecting)
     QStringList texts;
     for (const auto& box : t.prompts.boxes)
         texts << box.text;
-    EXPECT_TRUE(texts.contains("Connection lost after line 9; the remaining lines were not sent.")) << texts.join("|").toStdString();
+    EXPECT_TRUE(texts.contains("Connection lost after line 9; the remaining lines were not sent."))
+        << texts.join("|").toStdString();
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
     EXPECT_FALSE(t.p().txn.LinkUp);
 }
@@ -205,7 +206,7 @@ struct SaveWindow : MainWindowProgram {
     ~SaveWindow() { QLocale::setDefault(QLocale::system()); }
     FakeShell shell;
 };
-} // namespace
+}   // namespace
 
 TEST(SaveMenu, ProposesFreeNamesInTheDataFolderAndOpensTheSavedFile)
 {
@@ -221,8 +222,9 @@ TEST(SaveMenu, ProposesFreeNamesInTheDataFolderAndOpensTheSavedFile)
     EXPECT_EQ(t.shell.opened, QStringList({first}));
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
     const QByteArray header = readBytes(first);
-    EXPECT_TRUE(header.startsWith(QByteArray(60, '#') + "\r\n#               Amplifier Configuration File\r\n#\r\n"
-                                                       "#  Command File: 12345Cfg.txt\r\n#  Created: 3/14/26 3:09:26 PM\r\n"))
+    EXPECT_TRUE(header.startsWith(QByteArray(60, '#') +
+                                  "\r\n#               Amplifier Configuration File\r\n#\r\n"
+                                  "#  Command File: 12345Cfg.txt\r\n#  Created: 3/14/26 3:09:26 PM\r\n"))
         << header.toStdString();
 
     t.w().mnuSaveAs_Click();   // cancelled: nothing happens
@@ -260,4 +262,3 @@ TEST(SaveMenu, AConnectionLostDuringTheSaveKeepsTheOldFile)
     EXPECT_EQ(readBytes(path), "old\r\n");
     EXPECT_TRUE(t.shell.opened.isEmpty());
 }
-

@@ -27,7 +27,7 @@ QStringList allowedFolders(const QString& layer, bool windowFile)
     }
     return {};
 }
-} // namespace
+}   // namespace
 
 QStringList IncludeViolations(const QList<SourceFile>& files)
 {
@@ -52,4 +52,4 @@ QStringList IncludeViolations(const QList<SourceFile>& files)
     }
     return violations;
 }
-} // namespace layers
+}   // namespace layers

@@ -11,4 +11,4 @@ struct SourceFile {
 
 // One line per quoted include that breaks the rules: "src/link/X.cpp: status/Y.h".
 QStringList IncludeViolations(const QList<SourceFile>& files);
-} // namespace layers
+}   // namespace layers

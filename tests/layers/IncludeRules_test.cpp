@@ -8,8 +8,8 @@ QList<layers::SourceFile> sourceTree()
 {
     const QString root = QStringLiteral(TUBAMON_SOURCE_DIR);
     QList<layers::SourceFile> files;
-    QDirIterator it(root + QStringLiteral("/src"), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
-                    QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(root + QStringLiteral("/src"), {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
         if (f.open(QIODevice::ReadOnly))
@@ -17,7 +17,7 @@ QList<layers::SourceFile> sourceTree()
     }
     return files;
 }
-} // namespace
+}   // namespace
 
 TEST(IncludeRules, TheSourceTreeKeepsItsLayers)
 {
@@ -40,12 +40,9 @@ TEST(IncludeRules, PlantedIncludesAgainstTheLayersAreFound)
         {"src/transfers/frmMain_log.cpp", "#include \"app/frmMain.h\"\n#include \"status/PollRules.h\"\n"},
     };
     const QStringList expected = {
-        "src/platform/Clock.h: link/OVLink.h",
-        "src/link/OVLink.cpp: status/PollRules.h",
-        "src/commands/QueryRule.cpp: app/Program.h",
-        "src/ui/frmMainUi.cpp: app/frmMain.h",
-        "src/transfers/LogPaging.cpp: app/Program.h",
-        "src/transfers/frmMain_log.cpp: status/PollRules.h",
+        "src/platform/Clock.h: link/OVLink.h",        "src/link/OVLink.cpp: status/PollRules.h",
+        "src/commands/QueryRule.cpp: app/Program.h",  "src/ui/frmMainUi.cpp: app/frmMain.h",
+        "src/transfers/LogPaging.cpp: app/Program.h", "src/transfers/frmMain_log.cpp: status/PollRules.h",
     };
     EXPECT_EQ(layers::IncludeViolations(planted), expected);
 }

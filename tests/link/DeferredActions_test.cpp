@@ -77,4 +77,4 @@ TEST(DeferredActions, NothingRunsOnceTheContextIsGone)
     EXPECT_FALSE(ran);
 }
 
-} // namespace
+}   // namespace

@@ -10,12 +10,10 @@ TEST(LocatorReplies, AcceptsLongRepliesNamingTheMakerInItsOwnCase)
         QString reply;
         bool accepted;
     } cases[] = {
-        {QStringLiteral("12345678Orvan 1234567"), true},     // 21 characters
-        {QStringLiteral("12345678Orvan 123456"), false},     // 20 characters
-        {QStringLiteral("12345678ORVAN SSPA 600W"), false},
-        {QStringLiteral("12345678orvan SSPA 600W"), false},
-        {QStringLiteral("xxxxxxxxxxxxxxxxxxxxxxxxOrvan"), true},
-        {QString(), false},
+        {QStringLiteral("12345678Orvan 1234567"), true},   // 21 characters
+        {QStringLiteral("12345678Orvan 123456"), false},   // 20 characters
+        {QStringLiteral("12345678ORVAN SSPA 600W"), false},      {QStringLiteral("12345678orvan SSPA 600W"), false},
+        {QStringLiteral("xxxxxxxxxxxxxxxxxxxxxxxxOrvan"), true}, {QString(), false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(locator::ReplyAccepted(c.reply), c.accepted) << c.reply.toStdString();
@@ -40,9 +38,13 @@ TEST(LocatorReplies, PortBoxTakesOnlyOneTo65535)
         QString text;
         std::optional<qint32> port;
     } cases[] = {
-        {QString(), 2000}, {QStringLiteral("1"), 1}, {QStringLiteral("65535"), 65535},
-        {QStringLiteral("40000"), 40000}, {QStringLiteral("0"), std::nullopt},
-        {QStringLiteral("65536"), std::nullopt}, {QStringLiteral("99999999999999"), std::nullopt},
+        {QString(), 2000},
+        {QStringLiteral("1"), 1},
+        {QStringLiteral("65535"), 65535},
+        {QStringLiteral("40000"), 40000},
+        {QStringLiteral("0"), std::nullopt},
+        {QStringLiteral("65536"), std::nullopt},
+        {QStringLiteral("99999999999999"), std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(locator::PortEntry(c.text, 2000), c.port) << c.text.toStdString();
@@ -54,8 +56,8 @@ TEST(TargetEntries, IPAddressEntryIsFourNumbersInRange)
         QString text;
         bool taken;
     } cases[] = {
-        {QStringLiteral("10.0.0.254"), true}, {QStringLiteral("192.168.1.20"), true},
-        {QStringLiteral("1.2.3.4"), true},    {QStringLiteral("10.0.254"), false},
+        {QStringLiteral("10.0.0.254"), true},  {QStringLiteral("192.168.1.20"), true},
+        {QStringLiteral("1.2.3.4"), true},     {QStringLiteral("10.0.254"), false},
         {QStringLiteral("10.0.0.25x"), false}, {QStringLiteral("1.2.3."), false},
         {QStringLiteral(""), false},           {QStringLiteral("a1.b2.c3.d4"), false},
         {QStringLiteral("999.1.1.1"), false},  {QStringLiteral(" 10.0.0.1"), true},
@@ -72,11 +74,11 @@ TEST(TargetEntries, EthernetPortEntryTakesWholeNumbersOneTo65535)
         QString answer;
         std::optional<qint32> port;
     } cases[] = {
-        {QStringLiteral("65535"), 65535}, {QStringLiteral("1"), 1},
-        {QStringLiteral(" 2000 "), 2000}, {QStringLiteral("2000.4"), 2000},
-        {QStringLiteral("0"), std::nullopt}, {QStringLiteral("65536"), std::nullopt},
+        {QStringLiteral("65535"), 65535},      {QStringLiteral("1"), 1},
+        {QStringLiteral(" 2000 "), 2000},      {QStringLiteral("2000.4"), 2000},
+        {QStringLiteral("0"), std::nullopt},   {QStringLiteral("65536"), std::nullopt},
         {QStringLiteral("abc"), std::nullopt}, {QString(), std::nullopt},
-        {QStringLiteral("-5"), std::nullopt}, {QStringLiteral("1e30"), std::nullopt},
+        {QStringLiteral("-5"), std::nullopt},  {QStringLiteral("1e30"), std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(EthernetPortEntry(c.answer), c.port) << c.answer.toStdString();

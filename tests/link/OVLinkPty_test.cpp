@@ -15,7 +15,10 @@
 using namespace unitframes;
 
 namespace {
-const QByteArray StatusData = "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40";
+const QByteArray StatusData = "?"
+                              "\x44\x40\x40\x40"
+                              "\x40\x40\x40\x40"
+                              "\x40\x40\x40\x40";
 
 constexpr float Answered = 3.0f, Unanswered = 0.2f;   // time-outs, seconds
 
@@ -52,10 +55,14 @@ struct LinkOverPty {
     }
     void behave(SimBehaviour::Kind kind, int delayMs = 0)
     {
-        unit.editProfile([&](SimUnitProfile& p) { p.defaultBehaviour = SimBehaviour{}; p.defaultBehaviour.kind = kind; p.defaultBehaviour.delayMs = delayMs; });
+        unit.editProfile([&](SimUnitProfile& p) {
+            p.defaultBehaviour = SimBehaviour{};
+            p.defaultBehaviour.kind = kind;
+            p.defaultBehaviour.delayMs = delayMs;
+        });
     }
 };
-}
+}   // namespace
 
 TEST(OVLinkPty, StatusQueryRoundTrip)
 {
@@ -63,7 +70,9 @@ TEST(OVLinkPty, StatusQueryRoundTrip)
     ASSERT_EQ(t.link.ErrString(), "No Error");
     EXPECT_EQ(t.exchange("?!#("), 0) << t.link.ErrString().toStdString();
     ASSERT_EQ(t.sim.frames().size(), 1);
-    EXPECT_EQ(t.sim.frames()[0], QByteArray("\x02" "A?!#(\x03" "U"));
+    EXPECT_EQ(t.sim.frames()[0], QByteArray("\x02"
+                                            "A?!#(\x03"
+                                            "U"));
     EXPECT_EQ(t.unit.commands(), QByteArrayList{"?!#("});
     EXPECT_EQ(t.link.ReplyBuffer, QString::fromLatin1(serialReply('A', StatusData)));
     // The port stays open for the next command.

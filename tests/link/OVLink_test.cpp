@@ -34,18 +34,22 @@ struct LinkOnFakes {
 };
 
 QString latin1(const QByteArray& b) { return QString::fromLatin1(b); }
-}
+}   // namespace
 
 TEST(OVLink, FramesTheCommandWithItsXorChecksum)
 {
-    EXPECT_EQ(OVLink::BuildFrame(2, 'A', "?!#("), latin1("\x02" "A?!#(\x03" "U"));
+    EXPECT_EQ(OVLink::BuildFrame(2, 'A', "?!#("), latin1("\x02"
+                                                         "A?!#(\x03"
+                                                         "U"));
 
     LinkOnFakes f;
     f.exchange(serialReply('A', "?"));
     // Opening the port writes CR LF once; the frame follows in one write, no line end.
     ASSERT_EQ(f.serial.written.size(), 2);
     EXPECT_EQ(f.serial.written[0], QByteArray("\r\n"));
-    EXPECT_EQ(f.serial.written[1], QByteArray("\x02" "A?!#(\x03" "U"));
+    EXPECT_EQ(f.serial.written[1], QByteArray("\x02"
+                                              "A?!#(\x03"
+                                              "U"));
     EXPECT_EQ(f.serial.inputLen, 1);   // the receiver reads one character at a time
 }
 
@@ -62,13 +66,28 @@ TEST(OVLink, CollectsOneReplyFrame)
     } cases[] = {
         {"good frame", serialReply('A', "?ABC"), false, 0, serialReply('A', "?ABC")},
         {"stray bytes first", "xy\r\n\x03" + serialReply('A', "1"), false, 0, serialReply('A', "1")},
-        {"STX in data restarts", "\x06" "A12" + serialReply('A', "34", STX), false, 0,
-         serialReply('A', "34", STX)},
-        {"ACK in data restarts", "\x06" "A12" + serialReply('A', "34"), false, 0, serialReply('A', "34")},
-        {"NAK in data restarts", "\x06" "A12" + serialReply('A', "34", NAK), false, 6,
-         serialReply('A', "34", NAK)},
-        {"} ends the data of an ACK frame", QByteArray("\x06" "A1}\x0B" "rest"), false, 0,
-         QByteArray("\x06" "A1}\x0B")},
+        {"STX in data restarts",
+         "\x06"
+         "A12" +
+             serialReply('A', "34", STX),
+         false, 0, serialReply('A', "34", STX)},
+        {"ACK in data restarts",
+         "\x06"
+         "A12" +
+             serialReply('A', "34"),
+         false, 0, serialReply('A', "34")},
+        {"NAK in data restarts",
+         "\x06"
+         "A12" +
+             serialReply('A', "34", NAK),
+         false, 6, serialReply('A', "34", NAK)},
+        {"} ends the data of an ACK frame",
+         QByteArray("\x06"
+                    "A1}\x0B"
+                    "rest"),
+         false, 0,
+         QByteArray("\x06"
+                    "A1}\x0B")},
         {"{ frame, printable checksum", "{A1}M", true, 0, "{A1}M"},
         {"{ frame, wrong printable checksum", "{A1}N", false, 2, "{A1}N"},
         {"{ inside an STX frame is data", serialReply('A', "{1", STX), false, 0, serialReply('A', "{1", STX)},
@@ -80,7 +99,12 @@ TEST(OVLink, CollectsOneReplyFrame)
         {"wrong checksum", serialReply('A', "1").chopped(1) + 'Z', false, 2, serialReply('A', "1").chopped(1) + 'Z'},
         {"huge response", huge + ETX, false, 4, huge},
         {"largest frame", largest, false, 0, largest},
-        {"incomplete", "\x06" "A12", false, 7, "\x06" "A12"},
+        {"incomplete",
+         "\x06"
+         "A12",
+         false, 7,
+         "\x06"
+         "A12"},
         {"no response", "", false, 8, ""},
         {"stray bytes only", "xyz", false, 8, ""},
     };
@@ -132,7 +156,9 @@ TEST(OVLink, WaitsForTheTimeOut)
 
 TEST(OVLink, PortFailuresGiveError9AndNeverSuccess)
 {
-    const QByteArray frame("\x02" "A1\x03" "q");
+    const QByteArray frame("\x02"
+                           "A1\x03"
+                           "q");
     struct Case {
         const char* what;
         std::function<void(LinkOnFakes&)> arrange;
@@ -141,15 +167,18 @@ TEST(OVLink, PortFailuresGiveError9AndNeverSuccess)
         std::function<void(LinkOnFakes&)> afterSend = nullptr;
     } cases[] = {
         {"port does not open", [](LinkOnFakes& f) { f.serial.failOpen = true; }, "Cannot open port", true},
-        {"no line settings", [](LinkOnFakes& f) { f.link.setCommSettings(""); },
-         "No line settings for the serial port", true},
+        {"no line settings", [](LinkOnFakes& f) { f.link.setCommSettings(""); }, "No line settings for the serial port",
+         true},
         {"no control", [](LinkOnFakes& f) { f.link.setCommControl(nullptr); }, "No serial port", true},
-        {"write fails", [](LinkOnFakes& f) { f.serial.failWrite = true; f.serial.error = "Write error"; },
+        {"write fails",
+         [](LinkOnFakes& f) {
+             f.serial.failWrite = true;
+             f.serial.error = "Write error";
+         },
          "Write error", true},
-        {"device vanishes while waiting", [](LinkOnFakes& f) { f.serial.vanishOnWait = true; },
-         "Device gone", false},
-        {"port opens only after the send", [](LinkOnFakes& f) { f.serial.failOpen = true; },
-         "Cannot open port", true, [](LinkOnFakes& f) { f.serial.failOpen = false; }},
+        {"device vanishes while waiting", [](LinkOnFakes& f) { f.serial.vanishOnWait = true; }, "Device gone", false},
+        {"port opens only after the send", [](LinkOnFakes& f) { f.serial.failOpen = true; }, "Cannot open port", true,
+         [](LinkOnFakes& f) { f.serial.failOpen = false; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -209,7 +238,7 @@ TEST(OVLink, MsgTimeoutIsStoredInWholeMilliseconds)
     struct Case {
         float set;
         float read;
-    } cases[] = {{0.6f, 0.6f}, {40000.0f, 2.0f}, {32767.0f, 2.0f}, {32766.0f, 32766.0f},
+    } cases[] = {{0.6f, 0.6f},    {40000.0f, 2.0f},  {32767.0f, 2.0f}, {32766.0f, 32766.0f},
                  {0.0004f, 0.0f}, {0.0126f, 0.013f}, {NAN, 2.0f}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.set);

@@ -20,7 +20,7 @@ struct PausedProgram : TestProgram {
     }
     bool timerOn = false;
 };
-} // namespace
+}   // namespace
 
 TEST(PollPause, StopsThePollAndPutsItBackByMode)
 {
@@ -74,7 +74,11 @@ TEST(PollPause, LeavesThePollOffWhenItsConnectionEnded)
     };
     const Case cases[] = {
         {"disconnected", [](Program& p) { EndConnection(p); }},
-        {"reconnected", [](Program& p) { EndConnection(p); BeginConnection(p, true); }},
+        {"reconnected",
+         [](Program& p) {
+             EndConnection(p);
+             BeginConnection(p, true);
+         }},
     };
     for (const Case& c : cases) {
         for (const auto mode : {PollPause::Mode::Restore, PollPause::Mode::On}) {
@@ -89,14 +93,18 @@ TEST(PollPause, LeavesThePollOffWhenItsConnectionEnded)
     }
     PausedProgram idle;   // no connection when it began: never on
     EndConnection(idle.p());
-    { PollPause pause(idle.p(), PollPause::Mode::On); }
+    {
+        PollPause pause(idle.p(), PollPause::Mode::On);
+    }
     EXPECT_FALSE(idle.timerOn);
 }
 
 TEST(PollPause, WorksWithoutAWindow)
 {
     TestProgram t;   // no hooks installed
-    { PollPause pause(t.p(), PollPause::Mode::On); }
+    {
+        PollPause pause(t.p(), PollPause::Mode::On);
+    }
     EXPECT_EQ(t.p().PollPauseDepth, 0);
 }
 

@@ -17,7 +17,7 @@ TEST(SharedRoutines, SplitsLineSettings)
         {"4800,O,8,2", "4800", "O", "8", "2"},
         {"9600,n,8,1", "9600", "", "8", "1"},   // lower-case parity
         {"9600,N,6,3", "9600", "N", "", ""},
-        {"9600,N,8", "9600", "N", "8", ""},     // too short for the stop bits
+        {"9600,N,8", "9600", "N", "8", ""},   // too short for the stop bits
         {"9600", "", "", "", ""},
         {",N,8,1", "", "", "", ""},
         {"", "", "", "", ""},
@@ -49,13 +49,26 @@ TEST(SharedRoutines, ValidatesIPAddresses)
         const char* in;
         bool valid;
     } cases[] = {
-        {"10.0.0.254", true},   {"127.0.0.1", true},     {" 192.168.1.1 ", true},
-        {"0.0.0.0", true},      {"255.255.255.255", true}, {"010.0.0.1", true},
-        {"10.0.0", false},      {"10.0.0.1.5", false},   {"10.0.999.1", false},
-        {"10.0.256.1", false},  {"10..0.1", false},      {"10.0.0.", false},
-        {"1e2.0.0.1", false},   {"-1.0.0.1", false},     {"+1.0.0.1", false},
-        {"1.5.0.0.1", false},   {"&H10.0.0.1", false},   {"   .0.0.1", false},
-        {"99999999999.0.0.1", false}, {"", false},
+        {"10.0.0.254", true},
+        {"127.0.0.1", true},
+        {" 192.168.1.1 ", true},
+        {"0.0.0.0", true},
+        {"255.255.255.255", true},
+        {"010.0.0.1", true},
+        {"10.0.0", false},
+        {"10.0.0.1.5", false},
+        {"10.0.999.1", false},
+        {"10.0.256.1", false},
+        {"10..0.1", false},
+        {"10.0.0.", false},
+        {"1e2.0.0.1", false},
+        {"-1.0.0.1", false},
+        {"+1.0.0.1", false},
+        {"1.5.0.0.1", false},
+        {"&H10.0.0.1", false},
+        {"   .0.0.1", false},
+        {"99999999999.0.0.1", false},
+        {"", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(IsValidIPAddress(c.in), c.valid) << c.in;
@@ -66,8 +79,7 @@ TEST(SharedRoutines, PauseMillisecondsSleepsTwentyPerWholeFifty)
     struct Case {
         float ms;
         int rounds;
-    } cases[] = {{1, 1}, {49.9f, 1}, {50, 1}, {99, 1}, {100, 2}, {120, 2}, {1000, 20},
-                 {NAN, 1}, {-5, 1}, {1e12f, 0}};
+    } cases[] = {{1, 1}, {49.9f, 1}, {50, 1}, {99, 1}, {100, 2}, {120, 2}, {1000, 20}, {NAN, 1}, {-5, 1}, {1e12f, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ms);
         FakeClock clock;
@@ -109,9 +121,8 @@ TEST(SharedRoutines, FormatsPower)
         float dBm;
         bool watts;
         const char* out;
-    } cases[] = {{47, false, "47.0"}, {47, true, "50.1"}, {47.05f, false, "47.1"},
-                 {-3.25f, false, "-3.3"}, {0, false, "0.0"}, {30, true, "1.0"},
-                 {1234.56f, false, "1234.6"}, {-60, true, "0.0"}};
+    } cases[] = {{47, false, "47.0"}, {47, true, "50.1"}, {47.05f, false, "47.1"},     {-3.25f, false, "-3.3"},
+                 {0, false, "0.0"},   {30, true, "1.0"},  {1234.56f, false, "1234.6"}, {-60, true, "0.0"}};
     for (const Case& c : cases)
         EXPECT_EQ(FormatPower(c.dBm, c.watts), c.out) << c.dBm << (c.watts ? " W" : " dBm");
 }
@@ -152,7 +163,11 @@ TEST(SharedRoutines, DateToUnixSeconds)
 TEST(SharedRoutines, ShellOpenReportsTheShellsAnswer)
 {
     struct RecordingShell : IShell {
-        bool open(const QString& p) override { opened = p; return answer; }
+        bool open(const QString& p) override
+        {
+            opened = p;
+            return answer;
+        }
         QString opened;
         bool answer = true;
     } shell;

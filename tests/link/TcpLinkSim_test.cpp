@@ -47,7 +47,7 @@ struct SimTcp {
     SimUnitTcp server{unit};
     QStringList calls;
 };
-} // namespace
+}   // namespace
 
 TEST(TcpLinkSim, ConnectsFramesAndReadsTheStatus)
 {
@@ -56,7 +56,9 @@ TEST(TcpLinkSim, ConnectsFramesAndReadsTheStatus)
     EXPECT_EQ(s.calls, QStringList({"tick", "timer on"}));
     s.p().ReplyFields.fill("");
     EXPECT_TRUE(SsaCmds::QueryStatusWords(s.p()));
-    EXPECT_EQ(s.server.requests, QByteArrayList{QByteArray("\x02" "A?!#(\x03" "M\r\n")});
+    EXPECT_EQ(s.server.requests, QByteArrayList{QByteArray("\x02"
+                                                           "A?!#(\x03"
+                                                           "M\r\n")});
     EXPECT_EQ(s.p().ReplyFields[0], "D@@@");
     EXPECT_EQ(s.p().ReplyFields[2], "@@@@");
     EXPECT_EQ(SsaCmds::ReadUnitStatusCode(s.p()), 0x404);
@@ -128,7 +130,8 @@ TEST(TcpLinkSim, RefusedConnectionRaisesTheSocketErrorBox)
     EXPECT_FALSE(OpenConnection(s.p()));
     ASSERT_EQ(s.prompts.boxes.size(), 1);
     EXPECT_EQ(s.prompts.boxes[0].title, "TCP/IP Socket Error");
-    EXPECT_TRUE(s.prompts.boxes[0].text.startsWith("Error No.: 10061\r\nDescr: ")) << s.prompts.boxes[0].text.toStdString();
+    EXPECT_TRUE(s.prompts.boxes[0].text.startsWith("Error No.: 10061\r\nDescr: "))
+        << s.prompts.boxes[0].text.toStdString();
     EXPECT_TRUE(s.prompts.boxes[0].text.endsWith("\r\nSource: sckTcp\r\n"));
     EXPECT_EQ(s.calls, QStringList({"timer off", "clear and disable", "caption Connect"}));
 }

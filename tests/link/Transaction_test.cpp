@@ -80,7 +80,7 @@ TEST(Transaction, AWatchedProcedureSendsNothingOnceItsConnectionEnded)
             const ConnectionWatch inner(t.p());   // a step of the same procedure
             EXPECT_TRUE(inner.ended());
             EXPECT_FALSE(SendUnitCommand(t.p(), "1"));
-            BeginConnection(t.p(), false);        // a new connection made meanwhile
+            BeginConnection(t.p(), false);   // a new connection made meanwhile
             const ConnectionWatch fresh(t.p());
             EXPECT_TRUE(SendUnitCommand(t.p(), "1"));
         }
@@ -95,7 +95,9 @@ TEST(TcpTransaction, FramesTheRequestAndTakesTheLine)
     TcpTestProgram t;
     t.replies["?!#("] = "?ABCDEFGHIJKL";
     EXPECT_TRUE(SendUnitCommand(t.p(), "?!#(", true));
-    EXPECT_EQ(t.tcp.sent, QByteArrayList{QByteArray("\x02" "A?!#(\x03" "M\r\n")});
+    EXPECT_EQ(t.tcp.sent, QByteArrayList{QByteArray("\x02"
+                                                    "A?!#(\x03"
+                                                    "M\r\n")});
     EXPECT_EQ(t.p().LinkObject.ReplyBuffer, QString::fromLatin1(unitframes::tcpReply('A', "?ABCDEFGHIJKL")));
     EXPECT_TRUE(t.p().tcp.TcpReplyText.isEmpty());
     EXPECT_TRUE(t.clock.lastExcludedUserInput);   // the wait holds user input back
@@ -111,11 +113,42 @@ TEST(TcpTransaction, Deliveries)
         QString buffer;
     };
     const Case cases[] = {
-        {"three pieces", {"\x06" "A1", "D", "D\x03\r"}, false, true, Line},
-        {"two lines in one delivery", {"\x06" "A1DD\x03\r\x06" "A2EE\x03\r"}, false, true, Line},
-        {"two lines in one round", {"\x06" "A1DD\x03\r", "\x06" "A2EE\x03\r"}, true, true, Line},
-        {"NAK", {"\x15" "A\x03\r"}, false, false, "\x15" "A\x03\r"},
-        {"stray bytes first", {"xy\x06" "A1DD\x03\r"}, false, false, "xy\x06" "A1DD\x03\r"},
+        {"three pieces",
+         {"\x06"
+          "A1",
+          "D", "D\x03\r"},
+         false,
+         true,
+         Line},
+        {"two lines in one delivery",
+         {"\x06"
+          "A1DD\x03\r\x06"
+          "A2EE\x03\r"},
+         false,
+         true,
+         Line},
+        {"two lines in one round",
+         {"\x06"
+          "A1DD\x03\r",
+          "\x06"
+          "A2EE\x03\r"},
+         true,
+         true,
+         Line},
+        {"NAK",
+         {"\x15"
+          "A\x03\r"},
+         false,
+         false,
+         "\x15"
+         "A\x03\r"},
+        {"stray bytes first",
+         {"xy\x06"
+          "A1DD\x03\r"},
+         false,
+         false,
+         "xy\x06"
+         "A1DD\x03\r"},
         {"bare CR", {"\r"}, false, false, "\r"},
     };
     for (const Case& c : cases) {
@@ -123,7 +156,8 @@ TEST(TcpTransaction, Deliveries)
         t.tcp.responder = [&c](const QByteArray&) { return c.pieces; };
         if (c.oneRound)
             t.clock.onProcessEvents = [&t] {
-                while (t.tcp.deliverNext()) {}
+                while (t.tcp.deliverNext()) {
+                }
             };
         EXPECT_EQ(SendUnitCommand(t.p(), "1", true), c.ok) << c.name;
         EXPECT_EQ(t.p().LinkObject.ReplyBuffer, c.buffer) << c.name;
@@ -157,8 +191,10 @@ TEST(TcpTransaction, EachTransactionStartsWithAnEmptyReceiveBuffer)
     TcpTestProgram t;
     t.replies["1"] = "1DD";
     // A fragment of an earlier reply, and a line that came while nothing waited.
-    t.p().tcp.TcpRxBuffer = QString::fromLatin1("\x06" "A?AB");
-    t.p().tcp.TcpReplyText = QString::fromLatin1("\x06" "Astale\x03\r");
+    t.p().tcp.TcpRxBuffer = QString::fromLatin1("\x06"
+                                                "A?AB");
+    t.p().tcp.TcpReplyText = QString::fromLatin1("\x06"
+                                                 "Astale\x03\r");
     t.p().tcp.TcpReplyReady = true;
     EXPECT_TRUE(SendUnitCommand(t.p(), "1"));
     EXPECT_EQ(t.p().LinkObject.ReplyBuffer, Line);
@@ -172,9 +208,19 @@ TEST(TcpTransaction, OverlongLinesAreDropped)
         QByteArrayList pieces;
     };
     const Case cases[] = {
-        {"no CR in the cap", {"\x06" "A" + huge, "tail\r"}},
-        {"CR past the cap", {"\x06" "A" + huge + "\x03\r"}},
-        {"no CR ever comes", {"\x06" "A" + huge}},
+        {"no CR in the cap",
+         {"\x06"
+          "A" +
+              huge,
+          "tail\r"}},
+        {"CR past the cap",
+         {"\x06"
+          "A" +
+          huge + "\x03\r"}},
+        {"no CR ever comes",
+         {"\x06"
+          "A" +
+          huge}},
     };
     for (const Case& c : cases) {
         TcpTestProgram t;
@@ -196,11 +242,8 @@ TEST(TcpTransaction, SocketNotConnected)
         bool reset;
     };
     const Case cases[] = {
-        {ITcpSocket::Closed, true},
-        {ITcpSocket::Closing, true},
-        {ITcpSocket::Error, true},
-        {ITcpSocket::Connecting, false},
-        {ITcpSocket::Resolving, false},
+        {ITcpSocket::Closed, true},      {ITcpSocket::Closing, true},    {ITcpSocket::Error, true},
+        {ITcpSocket::Connecting, false}, {ITcpSocket::Resolving, false},
     };
     for (const Case& c : cases) {
         TcpTestProgram t;

@@ -9,9 +9,9 @@ namespace {
 
 bool operator==(const Values& a, const Values& b)
 {
-    return a.CurrentPort == b.CurrentPort && a.ComSettings == b.ComSettings && a.PollStatus == b.PollStatus
-           && a.PollAddress == b.PollAddress && a.UseIP == b.UseIP && a.EthPort == b.EthPort
-           && a.UseEnet == b.UseEnet && a.RrfFloor == b.RrfFloor && a.UnitsSetting == b.UnitsSetting;
+    return a.CurrentPort == b.CurrentPort && a.ComSettings == b.ComSettings && a.PollStatus == b.PollStatus &&
+           a.PollAddress == b.PollAddress && a.UseIP == b.UseIP && a.EthPort == b.EthPort && a.UseEnet == b.UseEnet &&
+           a.RrfFloor == b.RrfFloor && a.UnitsSetting == b.UnitsSetting;
 }
 
 TEST(UserSettings, NothingStoredGivesTheDefaults)
@@ -125,4 +125,4 @@ TEST(UserSettings, WrittenValuesReadBackAndFilePathOnlyWhenChosen)
     EXPECT_TRUE(UserSettings::Read(&store) == Values{});
 }
 
-} // namespace
+}   // namespace

@@ -16,7 +16,7 @@ QString okOf(TestProgram& t, int port, const QString& settings)
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     return t.p().linkDialogs.ComDialogSettings;
 }
-} // namespace
+}   // namespace
 
 TEST(frmCom, ShowsTheSettingsHandedInAndOkHandsThemBack)
 {

@@ -49,7 +49,7 @@ struct LocatorFixture : ::testing::Test {
     std::unique_ptr<frmLocateIP> dlg;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(LocatorFixture, LoadsBoundAndWaitsForItsTimerBeforeTheFirstSearch)
 {
@@ -68,7 +68,8 @@ TEST_F(LocatorFixture, SearchBroadcastsTheRequestAndListsAcceptedRepliesInArriva
 {
     answer("127.0.0.3", "ABCDEFGHOrvan SSPA 400W C-Band");
     answer("127.0.0.9", "ABCDEFGHOrvan 123456");   // 20 characters
-    answer("127.0.0.2", "ABCDEFGHOrvan TWTA\x01" "750");
+    answer("127.0.0.2", "ABCDEFGHOrvan TWTA\x01"
+                        "750");
     answer("127.0.0.4", "ABCDEFGHORVAN TWTA 750W Ku");
     frmLocateIP& d = open();
     d.Timer1_Timer();
@@ -77,8 +78,8 @@ TEST_F(LocatorFixture, SearchBroadcastsTheRequestAndListsAcceptedRepliesInArriva
     EXPECT_EQ(udp.sent[0].host, QStringLiteral("255.255.255.255"));
     EXPECT_EQ(udp.sent[0].port, 2000);
     EXPECT_EQ(udp.sent[0].data, QByteArray::fromHex("0100000000000000"));
-    EXPECT_EQ(listLines(d), (QStringList{"127.0.0.3       Orvan SSPA 400W C-Band",
-                                         "127.0.0.2       Orvan TWTA.750", "Search Complete"}));
+    EXPECT_EQ(listLines(d), (QStringList{"127.0.0.3       Orvan SSPA 400W C-Band", "127.0.0.2       Orvan TWTA.750",
+                                         "Search Complete"}));
     EXPECT_EQ(d.replyCount(), 2);
     EXPECT_FALSE(d.ui.Timer1->isActive());
     EXPECT_TRUE(d.ui.btnSearch->isEnabled());
@@ -127,11 +128,11 @@ TEST_F(LocatorFixture, SocketErrorsAreShownAndTheDialogStaysOpen)
 TEST_F(LocatorFixture, DoubleClickTakesTheUnitAndAValidPort)
 {
     const struct {
-        int row;            // -1: no line selected
+        int row;   // -1: no line selected
         QString portText;
-        QString address;    // handed back
+        QString address;   // handed back
         qint32 port;
-        QString box;        // "" = no message
+        QString box;   // "" = no message
         bool closes;
     } cases[] = {
         {0, "", "127.0.0.2", 2000, "", true},
@@ -201,9 +202,9 @@ TEST_F(LocatorFixture, OperatorDoubleClickOnALinePicksIt)
 TEST(LocatorOnLoopback, UnitsOnTwoAddressesAreListedAndAShortReplyIgnored)
 {
     SimUnitLan lan;
-    ASSERT_TRUE(lan.addUnit("127.0.0.2", "ABCDEFGHOrvan 1234567"));           // 21 characters
+    ASSERT_TRUE(lan.addUnit("127.0.0.2", "ABCDEFGHOrvan 1234567"));   // 21 characters
     ASSERT_TRUE(lan.addUnit("127.0.0.3", "ABCDEFGHOrvan SSPA 400W C-Band"));
-    ASSERT_TRUE(lan.addUnit("127.0.0.4", "ABCDEFGHOrvan 123456"));            // 20 characters
+    ASSERT_TRUE(lan.addUnit("127.0.0.4", "ABCDEFGHOrvan 123456"));   // 20 characters
 
     TestProgram t;
     QtClock clock;

@@ -103,7 +103,7 @@ void expectClosed(ClosingWindow& t)
     EXPECT_FALSE(t.w().Timer1.isActive());
 }
 
-} // namespace
+}   // namespace
 
 TEST(CloseInEveryState, NothingMoreIsSentAndTheWindowUnloadsAtOnce)
 {

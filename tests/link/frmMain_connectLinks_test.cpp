@@ -178,4 +178,4 @@ TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
     p.LinkObject.setOpenPort(false);
 }
 
-} // namespace
+}   // namespace

@@ -82,7 +82,7 @@ TEST(ConnectSearch, CoversItsAddressRangeOverTheTwelveLineSettings)
         const char* name;
         void (frmMain::*start)();
         char unitAddress;
-        int unitSetting;        // index into the line settings
+        int unitSetting;   // index into the line settings
         bool found;
         QList<Probe> probes;
     };
@@ -407,7 +407,8 @@ TEST(FindUnitAddress, RefusesAnEmptySettingOrCodesOutsideTheAddresses)
     };
     for (const Case& c : {Case{"", 65, 67}, Case{"9600,N,8,1", 63, 67}, Case{"9600,N,8,1", 65, 91}}) {
         SerialUnitWindow t('A', "9600,N,8,1");
-        EXPECT_EQ(FindUnitAddress(t.p(), c.settings, c.low, c.high, statusProbe(t.p()), [](const QString&) {}), QString());
+        EXPECT_EQ(FindUnitAddress(t.p(), c.settings, c.low, c.high, statusProbe(t.p()), [](const QString&) {}),
+                  QString());
         EXPECT_TRUE(t.probes.isEmpty());
     }
     // The codes may come in either order.
@@ -416,4 +417,4 @@ TEST(FindUnitAddress, RefusesAnEmptySettingOrCodesOutsideTheAddresses)
     EXPECT_EQ(t.probes, QList<Probe>({{'@', "9600,N,8,1"}, {'A', "9600,N,8,1"}, {'B', "9600,N,8,1"}}));
 }
 
-} // namespace
+}   // namespace

@@ -188,9 +188,9 @@ TEST(Shutdown, ClosingDuringASearchClosesOnceTheSearchHasReturned)
     };
     t.w().btnConnect_Click();
     EXPECT_FALSE(closedInside);
-    EXPECT_FALSE(enabledInside);   // no new click can start anything meanwhile
-    EXPECT_EQ(probes, 1);                        // the search ended at once
-    EXPECT_TRUE(t.prompts.boxes.isEmpty());      // and reported nothing
+    EXPECT_FALSE(enabledInside);              // no new click can start anything meanwhile
+    EXPECT_EQ(probes, 1);                     // the search ended at once
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());   // and reported nothing
     EXPECT_FALSE(t.settings.contains("Settings", "CurrentPort"));
     t.clock.onProcessEvents = nullptr;
     QCoreApplication::processEvents();
@@ -220,4 +220,4 @@ TEST(Shutdown, ACloseDuringATcpReplyWaitEndsTheWaitAtOnce)
     EXPECT_EQ(unloaded.count(), 1);
 }
 
-} // namespace
+}   // namespace

@@ -86,13 +86,13 @@ struct TargetFixture : ::testing::Test {
     TcpTestProgram t;
     FakeUdpSocket udp;
     QList<QPair<QString, QByteArray>> units{{"127.0.0.2", "ABCDEFGHOrvan TWTA 750W Ku-Band"},
-                                           {"127.0.0.3", "ABCDEFGHOrvan SSPA 400W C-Band"}};
+                                            {"127.0.0.3", "ABCDEFGHOrvan SSPA 400W C-Band"}};
     QList<QPair<QString, QByteArray>> lan;
     frmMain w{t.p()};
     DialogScript script;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(TargetFixture, ChoosingAnotherSerialPortProposesDefaultsAndMovesTheMark)
 {

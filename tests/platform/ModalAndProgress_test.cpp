@@ -31,9 +31,7 @@ TEST(ProgressScope, ShowsAndClosesTheIndicatorOnEveryWayOut)
         bool cancelledAtEnd;
     };
     const Case cases[] = {
-        {-1, {1, 2, 3}, false},
-        {2, {1, 2, 3}, true},
-        {0, {}, true},   // Cancel pressed as soon as it showed
+        {-1, {1, 2, 3}, false}, {2, {1, 2, 3}, true}, {0, {}, true},   // Cancel pressed as soon as it showed
     };
     for (const Case& c : cases) {
         FakeProgress fake;

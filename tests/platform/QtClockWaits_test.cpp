@@ -29,7 +29,7 @@ void post(QObject* to, QEvent::Type type)
                                                     Qt::NoModifier));
 }
 
-} // namespace
+}   // namespace
 
 TEST(QtClockWaits, InputWaitsUntilAfterTheWaitAndACloseForAWindowThatTakesItComesAtOnce)
 {

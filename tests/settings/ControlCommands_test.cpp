@@ -10,8 +10,12 @@ TEST(ControlCommands, WaveguideCommands)
     EXPECT_EQ(WaveguideCfgCommand("6 - Standalone w/load"), QString("PC6"));
     EXPECT_EQ(WaveguideCfgCommand("0 - None"), QString("PC0"));
     EXPECT_EQ(WaveguideCfgCommand(""), std::nullopt);
-    const struct { int sw; const char* entry; std::optional<QString> command; } cases[] = {
-        {1, "A", "U1"}, {1, "B", "U0"}, {2, "A", "U3"}, {2, "B", "U2"},
+    const struct {
+        int sw;
+        const char* entry;
+        std::optional<QString> command;
+    } cases[] = {
+        {1, "A", "U1"},        {1, "B", "U0"},         {2, "A", "U3"},         {2, "B", "U2"},
         {1, "", std::nullopt}, {2, "a", std::nullopt}, {3, "A", std::nullopt},
     };
     for (const auto& c : cases)
@@ -29,9 +33,12 @@ TEST(ControlCommands, ConstantPowerStartsFromTheReadingUnlessUnderRange)
 
 TEST(ControlCommands, RfFrequencyEntry)
 {
-    const struct { const char* answer; std::optional<QString> sent; } cases[] = {
-        {"14250.4", "14250"}, {"14250.5", "14251"}, {" 27500 ", "27500"}, {"1.425e4", "14250"},
-        {"", std::nullopt}, {"abc", std::nullopt}, {"14,250", std::nullopt}, {"&H3000", std::nullopt},
+    const struct {
+        const char* answer;
+        std::optional<QString> sent;
+    } cases[] = {
+        {"14250.4", "14250"},        {"14250.5", "14251"},    {" 27500 ", "27500"},     {"1.425e4", "14250"},
+        {"", std::nullopt},          {"abc", std::nullopt},   {"14,250", std::nullopt}, {"&H3000", std::nullopt},
         {"14250 MHz", std::nullopt}, {"1e999", std::nullopt},
     };
     for (const auto& c : cases)
@@ -50,8 +57,11 @@ TEST(ControlCommands, ClockTextIsTheSameOnEveryLocale)
 
 TEST(ControlCommands, AddressLetterAndCommand)
 {
-    const struct { const char* text; std::optional<QChar> letter; } cases[] = {
-        {"B", QChar('B')}, {"z", QChar('Z')}, {"", std::nullopt}, {"AB", std::nullopt},
+    const struct {
+        const char* text;
+        std::optional<QChar> letter;
+    } cases[] = {
+        {"B", QChar('B')},   {"z", QChar('Z')},   {"", std::nullopt},  {"AB", std::nullopt},
         {"1", std::nullopt}, {"@", std::nullopt}, {"[", std::nullopt}, {"\xc3\xa9", std::nullopt},
     };
     for (const auto& c : cases)

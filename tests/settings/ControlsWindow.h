@@ -26,4 +26,3 @@ struct ControlsWindow {
     QStringList timerSwitches;
     qint64 elapsedMs = 0;   // on the window's clock, while the case acted
 };
-

@@ -9,27 +9,27 @@ namespace {
 const Band band{35.0f, 49.0f};
 const QString dbmBox = "Value out of Range\r\n\r\nValid Range: %1 to %2 dBm";
 const QString wattsBox = "Value out of Range\r\n\r\nValid Range: %1 to %2 Watts";
-}
+}   // namespace
 
 TEST(LevelEntry, ConvertTripPowerChoosesTheUnitAndTestsTheBand)
 {
     struct Case {
         float level;
         bool watts, dbmLevels;
-        float value;          // -1: refused
-        QString box;          // the "Range Error" text, "" for none
+        float value;   // -1: refused
+        QString box;   // the "Range Error" text, "" for none
     };
     const Case cases[] = {
         {47.0f, false, true, 47.0f, ""},
-        {36.0f, false, true, 36.0f, ""},                                // minimum + 1 is in range
+        {36.0f, false, true, 36.0f, ""},   // minimum + 1 is in range
         {49.0f, false, true, 49.0f, ""},
         {35.5f, false, true, -1.0f, dbmBox.arg("36.0", "49.0")},
         {49.1f, false, true, -1.0f, dbmBox.arg("36.0", "49.0")},
-        {41.0f, false, false, 12.589254f, ""},                          // sent in watts
-        {0.0f, false, true, -1.0f, ""},                                 // 0 or less: no box
+        {41.0f, false, false, 12.589254f, ""},   // sent in watts
+        {0.0f, false, true, -1.0f, ""},          // 0 or less: no box
         {-3.0f, true, true, -1.0f, ""},
-        {20.0f, true, true, 20.0f, ""},                                 // watts display: watts, also for dBm units
-        {4.0f, true, false, -1.0f, wattsBox.arg("4.2", "79.4")},        // below minW + 1
+        {20.0f, true, true, 20.0f, ""},                            // watts display: watts, also for dBm units
+        {4.0f, true, false, -1.0f, wattsBox.arg("4.2", "79.4")},   // below minW + 1
         {80.0f, true, true, -1.0f, wattsBox.arg("4.2", "79.4")},
     };
     for (const Case& c : cases) {
@@ -76,9 +76,9 @@ TEST(LevelEntry, TextsSentAsTypedTakeOnlyWhatTheKeysAllow)
         qint16 min;
         std::optional<qint16> sent;
     };
-    for (const Count& c : {Count{"4095", 0, 4095}, Count{"4096", 0, {}}, Count{"2047", 2048, {}},
-                           Count{"2048.5", 2048, 2048}, Count{"2049.5", 2048, 2050}, Count{"", 0, {}},
-                           Count{"99999", 0, {}}, Count{"x", 0, {}}})
+    for (const Count& c :
+         {Count{"4095", 0, 4095}, Count{"4096", 0, {}}, Count{"2047", 2048, {}}, Count{"2048.5", 2048, 2048},
+          Count{"2049.5", 2048, 2050}, Count{"", 0, {}}, Count{"99999", 0, {}}, Count{"x", 0, {}}})
         EXPECT_EQ(AtnCountEntry(c.text, c.min), c.sent) << c.text;
 
     struct Param {
@@ -129,10 +129,10 @@ TEST(LevelEntry, SpinStepsRoundToTheValueWrittenAndKeepTheirBounds)
         {"0.05", false, std::nullopt, std::nullopt, std::nullopt},   // -0.05 is written -0.1
         {"0.1", false, "0.0", "0.0", std::nullopt},                  // rounds to 0: not below 0
         {"4094", true, std::nullopt, "4094.1", "4095"},
-        {"4095", true, std::nullopt, "4095.1", std::nullopt},         // the boxes' own maximum
+        {"4095", true, std::nullopt, "4095.1", std::nullopt},   // the boxes' own maximum
         {"5", false, "4.9", "4.9", "4"},
-        {"2.5", false, "2.4", "2.4", "1"},                            // 2.5 rounds to 2 (halves to even)
-        {"40000", false, "39999.9", "39999.9", std::nullopt},          // does not fit an Integer
+        {"2.5", false, "2.4", "2.4", "1"},                      // 2.5 rounds to 2 (halves to even)
+        {"40000", false, "39999.9", "39999.9", std::nullopt},   // does not fit an Integer
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.text << (c.up ? " up" : " down"));
@@ -167,8 +167,8 @@ TEST(EntryKeys, KeysPerBoxAndTheFocusLossesThatCount)
     };
     for (const Case& c : cases)
         EXPECT_EQ(entry::FilterKey(c.keys, QChar(c.typed)), c.action) << int(c.keys) << " " << int(c.typed);
-    for (Qt::FocusReason r : {Qt::MouseFocusReason, Qt::TabFocusReason, Qt::BacktabFocusReason,
-                              Qt::ShortcutFocusReason, Qt::OtherFocusReason})
+    for (Qt::FocusReason r : {Qt::MouseFocusReason, Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::ShortcutFocusReason,
+                              Qt::OtherFocusReason})
         EXPECT_TRUE(entry::LeavesBox(r)) << r;
     for (Qt::FocusReason r : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason, Qt::MenuBarFocusReason})
         EXPECT_FALSE(entry::LeavesBox(r)) << r;

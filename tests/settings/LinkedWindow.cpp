@@ -41,10 +41,7 @@ LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l)
     clearLogs();
 }
 
-LinkedWindow::~LinkedWindow()
-{
-    window.reset();
-}
+LinkedWindow::~LinkedWindow() { window.reset(); }
 
 Program& LinkedWindow::p() { return tcp ? tcp->p() : serial->p(); }
 SimUnit& LinkedWindow::unit() { return tcp ? tcp->unit : serial->unit; }

@@ -73,8 +73,8 @@ void refuse(LinkedWindow& u, const QByteArray& command)
 struct ControlCase {
     const char* name;
     std::function<void(ControlsWindow&)> act;
-    QByteArrayList logged;                     // what the unit received, in order
-    QStringList boxes = {};                    // shown, in order
+    QByteArrayList logged;    // what the unit received, in order
+    QStringList boxes = {};   // shown, in order
     std::function<void(ControlsWindow&)> setup = nullptr;
     std::function<void(ControlsWindow&)> check = nullptr;
 };
@@ -111,94 +111,147 @@ std::vector<ControlCase> controlCases()
     const auto withConstLevel = [ui](ControlsWindow& c) { ui(c).txtConstLvl->setText("45"); };
     return {
         {"RF inhibit", [ui](ControlsWindow& c) { click(ui(c).chkRFI); }, {"I"}},
-        {"RF inhibit off", [ui](ControlsWindow& c) { click(ui(c).chkRFI); }, {"J"},
-         {}, [ui](ControlsWindow& c) { tick(c.u, ui(c).chkRFI); }},
+        {"RF inhibit off",
+         [ui](ControlsWindow& c) { click(ui(c).chkRFI); },
+         {"J"},
+         {},
+         [ui](ControlsWindow& c) { tick(c.u, ui(c).chkRFI); }},
         {"automatic mode", [ui](ControlsWindow& c) { click(ui(c).chkAutoMode); }, {"UA"}},
-        {"manual mode", [ui](ControlsWindow& c) { click(ui(c).chkAutoMode); }, {"UM"},
-         {}, [ui](ControlsWindow& c) { tick(c.u, ui(c).chkAutoMode); }},
+        {"manual mode",
+         [ui](ControlsWindow& c) { click(ui(c).chkAutoMode); },
+         {"UM"},
+         {},
+         [ui](ControlsWindow& c) { tick(c.u, ui(c).chkAutoMode); }},
         {"waveguide standalone with load", [ui](ControlsWindow& c) { choose(ui(c).cmbWgCfg, 5); }, {"PC6"}},
         {"waveguide 1-for-1", [ui](ControlsWindow& c) { choose(ui(c).cmbWgCfg, 1); }, {"PC1"}},
         {"switch 1 to B", [ui](ControlsWindow& c) { choose(ui(c).cmbWgSw1, 1); }, {"U0"}},
-        {"switch 1 to A", [ui](ControlsWindow& c) { choose(ui(c).cmbWgSw1, 0); }, {"U1"},
-         {}, [ui](ControlsWindow& c) {
+        {"switch 1 to A",
+         [ui](ControlsWindow& c) { choose(ui(c).cmbWgSw1, 0); },
+         {"U1"},
+         {},
+         [ui](ControlsWindow& c) {
              FormUpdatingGuard hold(c.u.p().conn);
              ui(c).cmbWgSw1->setCurrentIndex(1);
          }},
         {"switch 2 to B", [ui](ControlsWindow& c) { choose(ui(c).cmbWgSw2, 1); }, {"U2"}},
-        {"switch 2 to A", [ui](ControlsWindow& c) { choose(ui(c).cmbWgSw2, 0); }, {"U3"},
-         {}, [ui](ControlsWindow& c) {
+        {"switch 2 to A",
+         [ui](ControlsWindow& c) { choose(ui(c).cmbWgSw2, 0); },
+         {"U3"},
+         {},
+         [ui](ControlsWindow& c) {
              FormUpdatingGuard hold(c.u.p().conn);
              ui(c).cmbWgSw2->setCurrentIndex(1);
          }},
-        {"fault reset with the poll off around it", [ui](ControlsWindow& c) { click(ui(c).btnFaultReset); }, {"B"},
-         {}, nullptr,
+        {"fault reset with the poll off around it",
+         [ui](ControlsWindow& c) { click(ui(c).btnFaultReset); },
+         {"B"},
+         {},
+         nullptr,
          [](ControlsWindow& c) {
              EXPECT_EQ(c.timerSwitches, QStringList({"off@0", "on@1"}));
              EXPECT_TRUE(c.u.w().Timer1.isActive());
          }},
-        {"refused fault reset", [ui](ControlsWindow& c) { click(ui(c).btnFaultReset); }, {"B"}, {},
+        {"refused fault reset",
+         [ui](ControlsWindow& c) { click(ui(c).btnFaultReset); },
+         {"B"},
+         {},
          [](ControlsWindow& c) { refuse(c.u, "B"); },
          [](ControlsWindow& c) { EXPECT_TRUE(c.u.w().Timer1.isActive()); }},
         // Constant power
-        {"constant power from the forward power", [ui](ControlsWindow& c) { click(ui(c).chkConstPwr); },
-         {"GM45.5", "G?"}, {}, nullptr,
+        {"constant power from the forward power",
+         [ui](ControlsWindow& c) { click(ui(c).chkConstPwr); },
+         {"GM45.5", "G?"},
+         {},
+         nullptr,
          [ui](ControlsWindow& c) {
              EXPECT_TRUE(ui(c).chkConstPwr->isChecked());
              EXPECT_EQ(ui(c).txtConstLvl->text(), "45.5");
          }},
-        {"constant power under range takes the box", [ui](ControlsWindow& c) { click(ui(c).chkConstPwr); },
-         {"GM44.0", "G?"}, {},
+        {"constant power under range takes the box",
+         [ui](ControlsWindow& c) { click(ui(c).chkConstPwr); },
+         {"GM44.0", "G?"},
+         {},
          [ui](ControlsWindow& c) {
              ui(c).txtFdBm->setText("< 30.0");
              ui(c).txtConstLvl->setText("44");
          }},
-        {"constant power under range with an empty box", [ui](ControlsWindow& c) { click(ui(c).chkConstPwr); },
-         {}, {}, [ui](ControlsWindow& c) { ui(c).txtFdBm->setText("< 30.0"); },
+        {"constant power under range with an empty box",
+         [ui](ControlsWindow& c) { click(ui(c).chkConstPwr); },
+         {},
+         {},
+         [ui](ControlsWindow& c) { ui(c).txtFdBm->setText("< 30.0"); },
          [ui](ControlsWindow& c) { EXPECT_FALSE(ui(c).chkConstPwr->isChecked()); }},
-        {"constant power off", [ui](ControlsWindow& c) { click(ui(c).chkConstPwr); }, {"H"}, {},
+        {"constant power off",
+         [ui](ControlsWindow& c) { click(ui(c).chkConstPwr); },
+         {"H"},
+         {},
          [ui](ControlsWindow& c) { tick(c.u, ui(c).chkConstPwr); }},
         // Go to power
         {"go to power", goTo, {"EM45.0"}, {}, withConstLevel},
-        {"go to power, transmitter state hidden", goTo, {}, {},
+        {"go to power, transmitter state hidden",
+         goTo,
+         {},
+         {},
          [ui, withConstLevel](ControlsWindow& c) {
              withConstLevel(c);
              ui(c).Label31->hide();
          }},
-        {"go to power in standby", goTo, {}, {},
+        {"go to power in standby",
+         goTo,
+         {},
+         {},
          [ui, withConstLevel](ControlsWindow& c) {
              withConstLevel(c);
              ui(c).Label31->setText("Standby");
          }},
-        {"go to power in FTD", goTo, {}, {},
+        {"go to power in FTD",
+         goTo,
+         {},
+         {},
          [ui, withConstLevel](ControlsWindow& c) {
              withConstLevel(c);
              ui(c).Label31->setText("FTD");
          }},
-        {"go to power in warmup", goTo, {}, {},
+        {"go to power in warmup",
+         goTo,
+         {},
+         {},
          [ui, withConstLevel](ControlsWindow& c) {
              withConstLevel(c);
              ui(c).Label31->setText("Warmup");
          }},
-        {"go to power with a summary fault", goTo, {}, {},
+        {"go to power with a summary fault",
+         goTo,
+         {},
+         {},
          [ui, withConstLevel](ControlsWindow& c) {
              withConstLevel(c);
              ui(c).Label36->show();
          }},
-        {"go to power with RF inhibited", goTo, {}, {},
+        {"go to power with RF inhibited",
+         goTo,
+         {},
+         {},
          [ui, withConstLevel](ControlsWindow& c) {
              withConstLevel(c);
              ui(c).Label35->show();
          }},
         // Band
-        {"band", [ui](ControlsWindow& c) { choose(ui(c).cmbRfBand, 1); }, {"TKa", ".?P118", ".?P116", "PG?", "PBCG?"},
-         {}, nullptr,
+        {"band",
+         [ui](ControlsWindow& c) { choose(ui(c).cmbRfBand, 1); },
+         {"TKa", ".?P118", ".?P116", "PG?", "PBCG?"},
+         {},
+         nullptr,
          [](ControlsWindow& c) {
              const UnitConfig& cfg = c.u.p().unit.config;
              EXPECT_EQ(cfg.CurrentBandText, "Ka");
              EXPECT_FLOAT_EQ(cfg.BandMaxPower, 43.0f);
              EXPECT_FLOAT_EQ(cfg.BandMinPower, 20.0f);
          }},
-        {"refused band", [ui](ControlsWindow& c) { choose(ui(c).cmbRfBand, 1); }, {"TKa"}, {},
+        {"refused band",
+         [ui](ControlsWindow& c) { choose(ui(c).cmbRfBand, 1); },
+         {"TKa"},
+         {},
          [](ControlsWindow& c) { refuse(c.u, "TKa"); },
          [](ControlsWindow& c) { EXPECT_FLOAT_EQ(c.u.p().unit.config.BandMaxPower, 49.0f); }},
     };
@@ -241,13 +294,19 @@ std::vector<ControlCase> transmitterCases(const QByteArrayList& readings)
     return {
         {"on", on, QByteArrayList{"@"} + readings, {}, startedOff, refreshed(true)},
         {"off", on, QByteArrayList{"A"} + readings, {}, startedOn, refreshed(false)},
-        {"on refused", on, QByteArrayList{"@"} + readings, {},
+        {"on refused",
+         on,
+         QByteArrayList{"@"} + readings,
+         {},
          [startedOff](ControlsWindow& c) {
              startedOff(c);
              refuse(c.u, "@");
          },
          refreshed(false)},
-        {"off refused", on, QByteArrayList{"A"} + readings, {},
+        {"off refused",
+         on,
+         QByteArrayList{"A"} + readings,
+         {},
          [startedOn](ControlsWindow& c) {
              startedOn(c);
              refuse(c.u, "A");
@@ -374,7 +433,10 @@ TEST_P(CommandControlsOverLink, FirstReadAndPollsFillTheControlsWithoutASetting)
     // Transmitter on, constant power, RF inhibited, automatic mode with switch 1 at B and
     // switch 2 at A, configuration 3, band "Ka".
     SimUnitProfile profile = twtaProfile();
-    profile.set("?!#(", "?" "\x57\x40\x4E\x43" "\x40\x40\x40\x40" "\x40\x40\x40\x40");
+    profile.set("?!#(", "?"
+                        "\x57\x40\x4E\x43"
+                        "\x40\x40\x40\x40"
+                        "\x40\x40\x40\x40");
     profile.set("T?", "TKa, 29.5");
     profile.set(".?P54", ".P54 1");
     ControlsWindow c(GetParam(), profile);
@@ -388,7 +450,8 @@ TEST_P(CommandControlsOverLink, FirstReadAndPollsFillTheControlsWithoutASetting)
         EXPECT_EQ(ui.cmbWgSw2->currentIndex(), sw2);
         EXPECT_EQ(ui.cmbWgCfg->currentIndex(), cfg);
         EXPECT_EQ(ui.cmbRfBand->currentIndex(), band);
-        EXPECT_TRUE(c.u.controls->settingsReceived().isEmpty()) << c.u.controls->settingsReceived().join(' ').toStdString();
+        EXPECT_TRUE(c.u.controls->settingsReceived().isEmpty())
+            << c.u.controls->settingsReceived().join(' ').toStdString();
         EXPECT_TRUE(c.u.levels->settingsReceived().isEmpty());
         EXPECT_TRUE(c.u.prompts.boxes.isEmpty());
     };
@@ -400,7 +463,10 @@ TEST_P(CommandControlsOverLink, FirstReadAndPollsFillTheControlsWithoutASetting)
     // shows a fault, so the poll also reads RF inhibit back.
     c.u.p().unit.id.UnitModelCode = 4817;
     c.u.unit().editProfile([](SimUnitProfile& p) {
-        p.set("?!#(", "?" "\x4C\x40\x51\x41" "\x41\x40\x40\x40" "\x40\x40\x40\x40");
+        p.set("?!#(", "?"
+                      "\x4C\x40\x51\x41"
+                      "\x41\x40\x40\x40"
+                      "\x40\x40\x40\x40");
         p.set(".?P54", ".P54 0");
     });
     for (int tick = 0; tick < 2; ++tick) {
@@ -438,4 +504,4 @@ TEST(CommandControlsOverTcp, AControlUsedDuringAPollWaitActsOnceAfterTheReply)
     EXPECT_EQ(c.u.w().ui.cmbWgSw2->currentIndex(), 1);
 }
 
-} // namespace
+}   // namespace

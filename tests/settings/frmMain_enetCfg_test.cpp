@@ -20,7 +20,7 @@ QStringList networkQueries(const QByteArrayList& commands)
     return out;
 }
 
-} // namespace
+}   // namespace
 
 TEST(EthernetCfgEntry, ReadsTheSettingsBackOnlyAfterAChange)
 {

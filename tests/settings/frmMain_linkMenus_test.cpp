@@ -127,4 +127,4 @@ TEST(WattsMenu, SwitchesTheDisplayUnitAndItsCaptionBothWays)
     EXPECT_TRUE(t.commands.isEmpty());
 }
 
-} // namespace
+}   // namespace

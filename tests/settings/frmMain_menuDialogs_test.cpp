@@ -91,7 +91,7 @@ struct MenuWindow {
     std::function<void()> duringDialog;
 };
 
-} // namespace
+}   // namespace
 
 TEST(MenuDialogs, EachEntryHoldsThePollAndTheLinkTimeOutAsItsRuleSays)
 {

@@ -36,13 +36,13 @@ TEST_P(SettingMenusOverLink, TogglesChangeTheirMarkOnlyWhenTheUnitTookTheCommand
     struct Toggle {
         QAction* entry;
         bool remoteTest;
-        const char* whenTicked;     // sent when the entry is ticked before the click
+        const char* whenTicked;   // sent when the entry is ticked before the click
         const char* whenUnticked;
     };
     // The up-converter word is 1537 (bits 0, 9 and 10) before each click.
     const Toggle toggles[] = {
-        {ui.mnuHeaterState, true, "PBH0", "PBH1"}, {ui.mnuHtrStby, true, ":0", ":1"},
-        {ui.mnuLEDMode, true, "PBW0", "PBW1"},     {ui.mnuRfiInvert, true, "PTI1", "PTI0"},
+        {ui.mnuHeaterState, true, "PBH0", "PBH1"},    {ui.mnuHtrStby, true, ":0", ":1"},
+        {ui.mnuLEDMode, true, "PBW0", "PBW1"},        {ui.mnuRfiInvert, true, "PTI1", "PTI0"},
         {ui.mnuAutoHVDisable, false, "PBA1", "PBA0"}, {ui.mnuAutoClrBUC, true, "YM1025", "YM1537"},
     };
     for (const Toggle& t : toggles)
@@ -50,8 +50,8 @@ TEST_P(SettingMenusOverLink, TogglesChangeTheirMarkOnlyWhenTheUnitTookTheCommand
             for (const bool remote : {true, false})
                 for (const bool acknowledged : {true, false}) {
                     const QByteArray command = tickedBefore ? t.whenTicked : t.whenUnticked;
-                    SCOPED_TRACE(t.entry->text().toStdString() + (tickedBefore ? ", ticked" : ", unticked")
-                                 + (remote ? ", remote" : ", local") + (acknowledged ? ", ACK" : ", NAK"));
+                    SCOPED_TRACE(t.entry->text().toStdString() + (tickedBefore ? ", ticked" : ", unticked") +
+                                 (remote ? ", remote" : ", local") + (acknowledged ? ", ACK" : ", NAK"));
                     Program& p = u.p();
                     p.conn.RemoteMode = remote;
                     p.unit.id.OptionWord = 1537;
@@ -188,7 +188,7 @@ TEST(AutoClearUpConverterMenu, ClearsAndSetsBitNineOfTheWholeWord)
     t.commands.clear();
     t.p().unit.id.OptionWord = -32767;   // 0x8001
     entry->setChecked(false);
-    t.replies["YM-32255"] = "";          // 0x8201
+    t.replies["YM-32255"] = "";   // 0x8201
     entry->trigger();
     EXPECT_EQ(t.commands, QByteArrayList({"YM-32255"}));
     EXPECT_TRUE(entry->isChecked());
@@ -203,8 +203,12 @@ TEST(ReturnLossMenu, SendsAnAnswerOfZeroOrMoreAndStoresItOnlyWhenTaken)
         float stored;
     };
     const Case cases[] = {
-        {"12.34", true, {"PS12.3"}, 12.34f}, {"7", true, {"PS7.0"}, 7.0f}, {"0", true, {"PS0.0"}, 0.0f},
-        {"18.5", false, {"PS18.5"}, 14.5f},  {"-1", true, {}, 14.5f},      {"abc", true, {}, 14.5f},
+        {"12.34", true, {"PS12.3"}, 12.34f},
+        {"7", true, {"PS7.0"}, 7.0f},
+        {"0", true, {"PS0.0"}, 0.0f},
+        {"18.5", false, {"PS18.5"}, 14.5f},
+        {"-1", true, {}, 14.5f},
+        {"abc", true, {}, 14.5f},
         {"", true, {}, 14.5f},
     };
     for (const Case& c : cases) {
@@ -262,9 +266,12 @@ TEST(OpenWebpageMenu, OpensOnlyAnAddressOfFourNumbers)
         const char* opened;   // nullptr: the error box
     };
     const Case cases[] = {
-        {"192.168.1.20", "http://192.168.1.20"}, {"010.0.0.1", "http://10.0.0.1"},
-        {"1.2.3.4.5", nullptr},                  {"300.1.1.1", nullptr},
-        {"a1.b2.c3.d4", nullptr},                {"unit.example", nullptr},
+        {"192.168.1.20", "http://192.168.1.20"},
+        {"010.0.0.1", "http://10.0.0.1"},
+        {"1.2.3.4.5", nullptr},
+        {"300.1.1.1", nullptr},
+        {"a1.b2.c3.d4", nullptr},
+        {"unit.example", nullptr},
         {"", nullptr},
     };
     for (const Case& c : cases) {
@@ -325,4 +332,4 @@ TEST(ExitMenu, ClosesTheWindowWithTheSettingsSaved)
     EXPECT_EQ(t.settings.getText("Settings", "PollAddress", ""), QString::number('K'));
 }
 
-} // namespace
+}   // namespace

@@ -27,7 +27,8 @@ protected:
         int n = 1;
         for (const char* f : freqs) {
             if (f)
-                t.replies[QByteArray("PBS") + QByteArray::number(n) + "?"] = QByteArray("PBS") + QByteArray::number(n) + f;
+                t.replies[QByteArray("PBS") + QByteArray::number(n) + "?"] =
+                    QByteArray("PBS") + QByteArray::number(n) + f;
             ++n;
         }
         t.replies["PBS?"] = current;
@@ -40,7 +41,7 @@ protected:
     frmMain w{t.p()};
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(SubBandsTest, MenuFromTheSubBandsTheUnitHas)
 {

@@ -46,8 +46,8 @@ struct ClockCase {
     QList<PromptAnswer> answers;   // to the boxes, in order
     QByteArrayList logged;
     QStringList boxes;
-    qint64 waitedMs;               // -1: nothing waited; else about this long, within a second
-    const char* shown;             // txtDateTime afterwards
+    qint64 waitedMs;     // -1: nothing waited; else about this long, within a second
+    const char* shown;   // txtDateTime afterwards
 };
 
 QByteArrayList probes(int n) { return QByteArrayList(n, "1"); }
@@ -68,8 +68,16 @@ TEST_P(UnitClockOverLink, NowSetsTheClockAndResetsTheUnitWhereThatIsDone)
     const auto answersSecondProbe = [](ControlsWindow& c) { c.u.controls->setResetRefusals(1); };
     const QByteArrayList reset = {clockCommand, "~"};
     const ClockCase cases[] = {
-        {"transmitting: asked, OK", [&](ControlsWindow& c) { transmitting(c); answersSecondProbe(c); },
-         {PromptAnswer::Ok}, reset + probes(2), {resetQuestion}, 100 + 3000 + 1000, "2026/03/04,09:05"},
+        {"transmitting: asked, OK",
+         [&](ControlsWindow& c) {
+             transmitting(c);
+             answersSecondProbe(c);
+         },
+         {PromptAnswer::Ok},
+         reset + probes(2),
+         {resetQuestion},
+         100 + 3000 + 1000,
+         "2026/03/04,09:05"},
         {"transmitting: Cancel", transmitting, {PromptAnswer::Cancel}, {}, {resetQuestion}, -1, "2025/12/31,23:59"},
         {"transmitter off: not asked", answersSecondProbe, {}, reset + probes(2), {}, 4100, "2026/03/04,09:05"},
         {"RF inhibited: not asked",
@@ -78,22 +86,44 @@ TEST_P(UnitClockOverLink, NowSetsTheClockAndResetsTheUnitWhereThatIsDone)
              FormUpdatingGuard hold(c.u.p().conn);
              c.u.w().ui.chkRFI->setChecked(true);
          },
-         {}, reset + probes(1), {}, 3100, "2026/03/04,09:05"},
-        {"a silent unit is probed ten times", [](ControlsWindow& c) { c.u.controls->setResetRefusals(100); }, {},
-         reset + probes(10), {}, 100 + 3000 + 10000, "2026/03/04,09:05"},
+         {},
+         reset + probes(1),
+         {},
+         3100,
+         "2026/03/04,09:05"},
+        {"a silent unit is probed ten times",
+         [](ControlsWindow& c) { c.u.controls->setResetRefusals(100); },
+         {},
+         reset + probes(10),
+         {},
+         100 + 3000 + 10000,
+         "2026/03/04,09:05"},
         {"LLDP family: the clock only",
          [](ControlsWindow& c) {
              transmitting(c);
              c.u.p().unit.id.LldpFirmware = true;
          },
-         {}, {clockCommand}, {}, 100, "2026/03/04,09:05"},
+         {},
+         {clockCommand},
+         {},
+         100,
+         "2026/03/04,09:05"},
         {"model 7428: the clock only",
          [](ControlsWindow& c) {
              transmitting(c);
              c.u.p().unit.id.OduBucUnit = true;
          },
-         {}, {clockCommand}, {}, 100, "2026/03/04,09:05"},
-        {"local mode", [](ControlsWindow& c) { c.u.p().conn.RemoteMode = false; }, {}, {}, {notRemote}, -1,
+         {},
+         {clockCommand},
+         {},
+         100,
+         "2026/03/04,09:05"},
+        {"local mode",
+         [](ControlsWindow& c) { c.u.p().conn.RemoteMode = false; },
+         {},
+         {},
+         {notRemote},
+         -1,
          "2025/12/31,23:59"},
     };
     for (const ClockCase& k : cases) {
@@ -142,7 +172,11 @@ TEST_P(UnitClockOverLink, AddressBoxSendsTheLetterAndTheLinkFollowsIt)
     };
     const Case cases[] = {
         {"record read: wires and termination sent back", "\bc\r", {"XR?", "XR4TC"}, "C"},
-        {"record unanswered", "\bc\r", {"XR?", "XAC"}, "C", {},
+        {"record unanswered",
+         "\bc\r",
+         {"XR?", "XAC"},
+         "C",
+         {},
          [](ControlsWindow& c) {
              c.u.unit().editProfile([](SimUnitProfile& p) { p.behaviour["XR?"].kind = SimBehaviour::Nak; });
          }},
@@ -153,7 +187,11 @@ TEST_P(UnitClockOverLink, AddressBoxSendsTheLetterAndTheLinkFollowsIt)
         {"retyped the same letter and left", "\bb\t", {}, "A"},
         {"digits and signs go nowhere", "1@\t", {}, "A"},
         {"empty box", "\b\r\t", {}, "A"},
-        {"local mode: the box on Enter, nothing on leaving", "\bc\r\t", {}, "A", {notRemote},
+        {"local mode: the box on Enter, nothing on leaving",
+         "\bc\r\t",
+         {},
+         "A",
+         {notRemote},
          [](ControlsWindow& c) { c.u.p().conn.RemoteMode = false; }},
     };
     for (const Case& k : cases) {
@@ -258,4 +296,4 @@ TEST(UnitClockOverSerial, AResetUnitIsProbedUntilItAnswersAgain)
     u.w().Timer1.stop();
 }
 
-} // namespace
+}   // namespace

@@ -43,12 +43,9 @@ const AlarmCase Cases[] = {
     {"SSPA B0 with LLDP", SspaLldp, "@A@@", "B0", SspaLldpLooked},
     {"SSPA byte B counts upwards", SspaLldp, "@G@@", "B0 B1 B2", SspaLldpLooked},
     {"bits 6 and 7 place nothing", Twta, Field({192, 192, 192, 192}), "", TwtaLooked},
-    {"TWTA every bit", Twta4471, "\x7f\x7f\x7f\x7f",
-     "A5 A4 A3 A2 A1 A0 B1 C5 C4 C3 C2 D2 D1 D0", Twta4471Looked},
-    {"SSPA every bit, LLDP", SspaLldp, "\x7f\x7f\x7f\x7f",
-     "A5 A4 A3 A2 A0 B0 B1 B2 C5 C4 C3 C2 D1 D0", SspaLldpLooked},
-    {"SSPA every bit", Sspa, "\x7f\x7f\x7f\x7f",
-     "A5 A4 A3 A2 A0 B1 B2 C5 C4 C3 C2 D1 D0", SspaLooked},
+    {"TWTA every bit", Twta4471, "\x7f\x7f\x7f\x7f", "A5 A4 A3 A2 A1 A0 B1 C5 C4 C3 C2 D2 D1 D0", Twta4471Looked},
+    {"SSPA every bit, LLDP", SspaLldp, "\x7f\x7f\x7f\x7f", "A5 A4 A3 A2 A0 B0 B1 B2 C5 C4 C3 C2 D1 D0", SspaLldpLooked},
+    {"SSPA every bit", Sspa, "\x7f\x7f\x7f\x7f", "A5 A4 A3 A2 A0 B1 B2 C5 C4 C3 C2 D1 D0", SspaLooked},
     {"TWTA legacy one character", TwtaLegacy, "\x7f", "A5 A4 A3 A1 A0", LegacyTwtaLooked},
     {"SSPA legacy one character", SspaLegacy, "\x7f", "A5 A4 A3 A2 A0", LegacySspaLooked},
     {"legacy ignores bytes B to D", TwtaLegacy, "@\x7f\x7f\x7f", "", LegacyTwtaLooked},
@@ -56,7 +53,7 @@ const AlarmCase Cases[] = {
     {"characters after the 4th ignored", Sspa, "@@@@\x7f", "", SspaLooked},
 };
 
-} // namespace
+}   // namespace
 
 TEST(AlarmDecode, PlacesTheLabelsOfItsFamilyInOrder)
 {

@@ -7,16 +7,12 @@
 
 namespace decodetext {
 
-inline std::string Name(status::BitLabel l)
-{
-    return std::string(1, char('A' + l.byte)) + char('0' + l.bit);
-}
+inline std::string Name(status::BitLabel l) { return std::string(1, char('A' + l.byte)) + char('0' + l.bit); }
 
 inline std::string Labels(std::vector<status::BitLabel> labels, bool sorted = false)
 {
     if (sorted)
-        std::sort(labels.begin(), labels.end(),
-                  [](auto x, auto y) { return x.index() < y.index(); });
+        std::sort(labels.begin(), labels.end(), [](auto x, auto y) { return x.index() < y.index(); });
     std::string out;
     for (const auto& l : labels)
         out += (out.empty() ? "" : " ") + Name(l);
@@ -43,4 +39,4 @@ inline QString Field(std::initializer_list<int> bytes)
     return s;
 }
 
-} // namespace decodetext
+}   // namespace decodetext

@@ -8,8 +8,8 @@ using namespace layout;
 TEST(FamilyLayout, FirmwareDateTest)
 {
     const std::pair<const char*, bool> cases[] = {
-        {"Dec  5 2007", false}, {"Dec  6 2007", true}, {"12/6/2007", true}, {"2007-12-05", false},
-        {"Nov  2 2008", true},  {"Jan  1 1999", false}, {"", false},       {"5.34", false},
+        {"Dec  5 2007", false}, {"Dec  6 2007", true},  {"12/6/2007", true}, {"2007-12-05", false},
+        {"Nov  2 2008", true},  {"Jan  1 1999", false}, {"", false},         {"5.34", false},
         {"Feb 30 2010", false},
     };
     for (const auto& [date, passes] : cases)
@@ -80,9 +80,9 @@ TEST(FamilyLayout, HelixHeaterCaptions)
     EXPECT_TRUE(dual.secondRowShown);
 
     const auto heater = HelixHeaterCaptionsFor(false, true);
-    EXPECT_EQ(QStringList({heater.Label85, heater.Label86, heater.Label88, heater.Label90, *heater.Label9,
-                           *heater.Label10}),
-              QStringList({"Hlx V:", "Hlx I:", "Htr V:", "V", "Htr I:", "A"}));
+    EXPECT_EQ(
+        QStringList({heater.Label85, heater.Label86, heater.Label88, heater.Label90, *heater.Label9, *heater.Label10}),
+        QStringList({"Hlx V:", "Hlx I:", "Htr V:", "V", "Htr I:", "A"}));
     EXPECT_TRUE(heater.secondRowShown);
 
     const auto single = HelixHeaterCaptionsFor(false, false);

@@ -14,7 +14,7 @@ QString Joined(const LabelCaptions& c) { return QStringList(c.begin(), c.end()).
 const NameInputs PlainTwta{.IsTwtaUnit = true, .UnitModelCode = 4817};
 const NameInputs PlainSspa{.UnitModelCode = 1234};
 
-} // namespace
+}   // namespace
 
 TEST(FaultAlarmNames, DesignCaptions)
 {
@@ -46,40 +46,54 @@ TEST(FaultAlarmNames, TwtaModelRows)
         NameInputs unit;
         QStringList c0_c1_c2_c3_c5_d2_d5;
     } cases[] = {
-        {"6316", {.IsTwtaUnit = true, .UnitModelCode = 6316},
+        {"6316",
+         {.IsTwtaUnit = true, .UnitModelCode = 6316},
          {"Missing Phase", "Phase Sequence", "Heater", "Fast VSWR", keep, keep, keep}},
-        {"6341 with two tubes", {.IsTwtaUnit = true, .UnitModelCode = 6341, .DualTwtaUnit = true},
+        {"6341 with two tubes",
+         {.IsTwtaUnit = true, .UnitModelCode = 6341, .DualTwtaUnit = true},
          {"Missing Phase", "Phase Sequence", "Heater", "Fast VSWR", keep, keep, keep}},
-        {"two tubes", {.IsTwtaUnit = true, .UnitModelCode = 4471, .DualTwtaUnit = true},
-         {"HV Over 2", "Over Temp 2", "Helix Arc 2", "Helix Arc Latch 2", "HV Under 2",
-          "Power Mismatch", keep}},
-        {"6327", {.IsTwtaUnit = true, .UnitModelCode = 6327},
+        {"two tubes",
+         {.IsTwtaUnit = true, .UnitModelCode = 4471, .DualTwtaUnit = true},
+         {"HV Over 2", "Over Temp 2", "Helix Arc 2", "Helix Arc Latch 2", "HV Under 2", "Power Mismatch", keep}},
+        {"6327",
+         {.IsTwtaUnit = true, .UnitModelCode = 6327},
          {keep, keep, keep, "Fast VSWR", keep, "Analog Input", keep}},
-        {"8718", {.IsTwtaUnit = true, .UnitModelCode = 8718},
-         {keep, keep, "Heater", "Fast VSWR", keep, keep, keep}},
-        {"4471", {.IsTwtaUnit = true, .UnitModelCode = 4471},
+        {"8718", {.IsTwtaUnit = true, .UnitModelCode = 8718}, {keep, keep, "Heater", "Fast VSWR", keep, keep, keep}},
+        {"4471",
+         {.IsTwtaUnit = true, .UnitModelCode = 4471},
          {"ExtRef Lock", "ExtRef Pres", "24V Present", "Fast VSWR", keep, keep, "Return Loss"}},
-        {"4487", {.IsTwtaUnit = true, .UnitModelCode = 4487},
+        {"4487",
+         {.IsTwtaUnit = true, .UnitModelCode = 4487},
          {"ExtRef Lock", "ExtRef Pres", "24V Present", "Fast VSWR", keep, keep, "Return Loss"}},
-        {"external reference model", {.IsTwtaUnit = true, .UnitModelCode = 9999, .ExtRefTwtaModel = true},
+        {"external reference model",
+         {.IsTwtaUnit = true, .UnitModelCode = 9999, .ExtRefTwtaModel = true},
          {"ExtRef Lock", "ExtRef Pres", "Heater", "Fast VSWR", keep, keep, "Return Loss"}},
-        {"4491", {.IsTwtaUnit = true, .UnitModelCode = 4491},
+        {"4491",
+         {.IsTwtaUnit = true, .UnitModelCode = 4491},
          {"ExtRef Lock", "ExtRef Pres", "Heater", "Fast VSWR", keep, keep, "Return Loss"}},
-        {"7261", {.IsTwtaUnit = true, .UnitModelCode = 7261},
+        {"7261",
+         {.IsTwtaUnit = true, .UnitModelCode = 7261},
          {keep, "Aux Supply", "Heater", "Fast VSWR", "Linearizer", keep, keep}},
-        {"6652", {.IsTwtaUnit = true, .UnitModelCode = 6652},
+        {"6652",
+         {.IsTwtaUnit = true, .UnitModelCode = 6652},
          {keep, "WG Pressure", "Heater", "Fast VSWR", keep, keep, "Return Loss"}},
-        {"8863", {.IsTwtaUnit = true, .UnitModelCode = 8863},
+        {"8863",
+         {.IsTwtaUnit = true, .UnitModelCode = 8863},
          {"ExtRef Lock", "ExtRef Pres", keep, "Fast VSWR", keep, keep, "Return Loss"}},
-        {"4546", {.IsTwtaUnit = true, .UnitModelCode = 4546},
+        {"4546",
+         {.IsTwtaUnit = true, .UnitModelCode = 4546},
          {"ExtRef Lock", "ExtRef Pres", keep, "Fast VSWR", keep, keep, "Return Loss"}},
-        {"7428", {.IsTwtaUnit = true, .UnitModelCode = 7428},
+        {"7428",
+         {.IsTwtaUnit = true, .UnitModelCode = 7428},
          {"ExtRef Lock", "ExtRef Pres", "Heater", "Fast VSWR", keep, keep, keep}},
-        {"model 0", {.IsTwtaUnit = true, .UnitModelCode = 0},
+        {"model 0",
+         {.IsTwtaUnit = true, .UnitModelCode = 0},
          {"ExtRef Lock", "ExtRef Pres", keep, "Fast VSWR", keep, keep, "Return Loss"}},
-        {"6093", {.IsTwtaUnit = true, .UnitModelCode = 6093},
+        {"6093",
+         {.IsTwtaUnit = true, .UnitModelCode = 6093},
          {"ExtRef Lock", "ExtRef Pres", keep, "Fast VSWR", keep, keep, "Return Loss"}},
-        {"5819", {.IsTwtaUnit = true, .UnitModelCode = 5819},
+        {"5819",
+         {.IsTwtaUnit = true, .UnitModelCode = 5819},
          {"ExtRef Lock", "ExtRef Pres", keep, "Fast VSWR", keep, keep, "Return Loss"}},
         {"no row", PlainTwta, {keep, keep, keep, "Fast VSWR", keep, keep, keep}},
     };
@@ -88,9 +102,8 @@ TEST(FaultAlarmNames, TwtaModelRows)
         SCOPED_TRACE(c.what);
         const LabelCaptions names = FaultNames(c.unit);
         for (int i = 0; i < 7; ++i) {
-            const QString want = c.c0_c1_c2_c3_c5_d2_d5[i].isEmpty()
-                                     ? DesignCaption(ListKind::Fault, labels[i])
-                                     : c.c0_c1_c2_c3_c5_d2_d5[i];
+            const QString want = c.c0_c1_c2_c3_c5_d2_d5[i].isEmpty() ? DesignCaption(ListKind::Fault, labels[i])
+                                                                     : c.c0_c1_c2_c3_c5_d2_d5[i];
             EXPECT_EQ(names[labels[i].index()], want) << labels[i].index();
         }
     }

@@ -28,19 +28,18 @@ const FaultCase Cases[] = {
     {"TWTA all clear", Twta, "@@@@", "", TwtaLooked},
     {"SSPA all clear", Sspa, "@@@@", "", SspaLooked},
     {"TWTA A0 and D0", Twta, "A@@A", "A0 D0", TwtaLooked},
-    {"TWTA 12 rows from A and B skip C and D", Twta, "\x7f\x7f\x7f\x7f",
-     "A5 A4 A3 A2 A1 A0 B5 B4 B3 B2 B1 B0", TwtaLooked},
-    {"TWTA 9 rows from A and B skip C", Twta, Field({0x7f, 0x47, 0x7f, 0x7f}),
-     "A5 A4 A3 A2 A1 A0 B2 B1 B0", TwtaLooked},
+    {"TWTA 12 rows from A and B skip C and D", Twta, "\x7f\x7f\x7f\x7f", "A5 A4 A3 A2 A1 A0 B5 B4 B3 B2 B1 B0",
+     TwtaLooked},
+    {"TWTA 9 rows from A and B skip C", Twta, Field({0x7f, 0x47, 0x7f, 0x7f}), "A5 A4 A3 A2 A1 A0 B2 B1 B0",
+     TwtaLooked},
     {"TWTA 8 rows take all of C, then skip D", Twta, Field({0x7f, 0x43, 0x7f, 0x7f}),
      "A5 A4 A3 A2 A1 A0 B1 B0 C5 C4 C3 C2 C1 C0", TwtaLooked},
     {"TWTA 8 rows before D take all five of D", Twta, Field({0x7f, 0x43, 0x40, 0x7f}),
      "A5 A4 A3 A2 A1 A0 B1 B0 D4 D3 D2 D1 D0", TwtaLooked},
     {"TWTA never looks at D5", Twta, Field({0x40, 0x40, 0x40, 0x60}), "", TwtaLooked},
-    {"SSPA every bit", Sspa, "\x7f\x7f\x7f\x7f",
-     "A5 A4 A3 A2 A1 A0 B5 B4 B3 B2 B1 B0 C4 D1 D3", SspaLooked},
-    {"SSPA 8817 every bit", Sspa8817, "\x7f\x7f\x7f\x7f",
-     "A5 A4 A3 A2 A1 A0 B5 B4 B3 B2 B1 B0 C4 C1 C0 D1 D3", Sspa8817Looked},
+    {"SSPA every bit", Sspa, "\x7f\x7f\x7f\x7f", "A5 A4 A3 A2 A1 A0 B5 B4 B3 B2 B1 B0 C4 D1 D3", SspaLooked},
+    {"SSPA 8817 every bit", Sspa8817, "\x7f\x7f\x7f\x7f", "A5 A4 A3 A2 A1 A0 B5 B4 B3 B2 B1 B0 C4 C1 C0 D1 D3",
+     Sspa8817Looked},
     {"SSPA 8817 C1 and C0", Sspa8817, "@@C@", "C1 C0", Sspa8817Looked},
     {"SSPA other model leaves C1 and C0", Sspa, "@@C@", "", SspaLooked},
     {"SSPA D1 before D3", Sspa, "@@@J", "D1 D3", SspaLooked},
@@ -48,7 +47,7 @@ const FaultCase Cases[] = {
     {"characters after the 4th ignored", Twta, "@@@@\x7f", "", TwtaLooked},
 };
 
-} // namespace
+}   // namespace
 
 TEST(FaultDecode, PlacesTheLabelsOfItsFamilyInOrder)
 {

@@ -61,7 +61,7 @@ void expectDisconnected(LinkedMainWindow& t)
     EXPECT_TRUE(t.w().ui.btnConnect->isEnabled());
 }
 
-} // namespace
+}   // namespace
 
 TEST(FirstReadLinkLoss, ASilentOrClosedLinkEndsTheReadDisconnected)
 {
@@ -75,8 +75,8 @@ TEST(FirstReadLinkLoss, ASilentOrClosedLinkEndsTheReadDisconnected)
             const int before = static_cast<int>(k - 1) + (overTcp ? 0 : 1);
             LinkedMainWindow t(overTcp, profile);
             t.p().LinkObject.setMsgTimeout(0.3f);
-            t.unit.addFeature(std::make_shared<FallsSilent>(
-                before, overTcp ? SimBehaviour::DropConnection : SimBehaviour::Silent));
+            t.unit.addFeature(
+                std::make_shared<FallsSilent>(before, overTcp ? SimBehaviour::DropConnection : SimBehaviour::Silent));
             t.w().btnConnect_Click();
             expectDisconnected(t);
             // The command it fell silent on, two more unanswered, and the status query.

@@ -11,9 +11,9 @@ TEST(FirstReadRules, MinAtnCount)
         qint32 model;
         qint16 count;
     };
-    for (const Case& c : {Case{199, false, false, 4817, 2048}, Case{200, false, false, 4817, 0},
-                          Case{199, true, false, 4817, 0}, Case{199, false, true, 6316, 0},
-                          Case{100, false, false, 5363, 0}, Case{100, false, false, 5384, 0}})
+    for (const Case& c :
+         {Case{199, false, false, 4817, 2048}, Case{200, false, false, 4817, 0}, Case{199, true, false, 4817, 0},
+          Case{199, false, true, 6316, 0}, Case{100, false, false, 5363, 0}, Case{100, false, false, 5384, 0}})
         EXPECT_EQ(MinAtnCountFor(c.fw100, c.pic, c.twta, c.model), c.count) << c.fw100 << " " << c.model;
 }
 
@@ -44,8 +44,8 @@ TEST(FirstReadRules, InletTemperatureReadoutOnA7428TwtaInsideMinus38To118)
     EXPECT_FALSE(ReadsInletTemperature(7428, true, ""));
     EXPECT_FALSE(ReadsInletTemperature(7428, false, "15"));
     EXPECT_FALSE(ReadsInletTemperature(6316, true, "15"));
-    for (const auto& [t, shown] : {std::pair{-38.0f, true}, {118.0f, true}, {119.0f, false}, {-39.0f, false},
-                                   {118.4f, true}, {-50.0f, false}})
+    for (const auto& [t, shown] :
+         {std::pair{-38.0f, true}, {118.0f, true}, {119.0f, false}, {-39.0f, false}, {118.4f, true}, {-50.0f, false}})
         EXPECT_EQ(InletTemperatureShown(t), shown) << t;
 }
 

@@ -30,7 +30,7 @@ QString firstTextWithAFrameByte(const frmMain& w)
     return QString();
 }
 
-} // namespace
+}   // namespace
 
 TEST(GarbageUnitWindow, FirstReadAndPollsShowNoFrameByte)
 {

@@ -23,7 +23,7 @@ std::vector<int> PollsWith(const std::vector<poll::Tick>& ticks, poll::Tick tick
     return polls;
 }
 
-} // namespace
+}   // namespace
 
 TEST(PollRules, ReadingsEveryFourthPollClockOnThe21stAfterTheLastAndNeverTogether)
 {

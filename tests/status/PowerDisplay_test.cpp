@@ -21,17 +21,17 @@ TEST(PowerDisplay, SwitchUnitConvertsEachKindOfBox)
         {"< 20.0", {}, &ReadingBox, true, "< 0.1"},
         {"< 0.1", {}, &ReadingBox, false, "< 20.0"},
         {"<12", {}, &ReadingBox, true, "< 0.0"},
-        {"0.0", {}, &LevelBox, false, "30.0"},            // 0 W counts as 30 dBm
+        {"0.0", {}, &LevelBox, false, "30.0"},   // 0 W counts as 30 dBm
         {"50.1", {}, &LevelBox, false, "47.0"},
-        {"< 20.0", {}, &LevelBox, true, "0.0"},           // level boxes keep no mark: 0 dBm
+        {"< 20.0", {}, &LevelBox, true, "0.0"},   // level boxes keep no mark: 0 dBm
         {"0.5", {}, &DriveBox, true, "0.001122"},
         {"<0.5", {}, &DriveBox, true, "< 0.001122"},
         {"0.001122", {}, &DriveBox, false, "0.5"},
-        {"abc", {}, &ReadingBox, true, "0.0"},            // no number: 0 dBm
+        {"abc", {}, &ReadingBox, true, "0.0"},   // no number: 0 dBm
         {"", {}, &ReadingBox, true, nullptr},
         {"", {}, &DriveBox, false, nullptr},
-        {"1e39", {}, &LevelBox, false, nullptr},          // beyond single precision
-        {"500", {}, &ReadingBox, true, nullptr},          // watts beyond single precision
+        {"1e39", {}, &LevelBox, false, nullptr},   // beyond single precision
+        {"500", {}, &ReadingBox, true, nullptr},   // watts beyond single precision
         {"1e308", {}, &ReadingBox, false, nullptr},
     };
     for (const SwitchCase& c : cases) {
@@ -56,7 +56,8 @@ TEST(PowerDisplay, ARoundTripStartsFromTheUnroundedPowerTheProgramWrote)
     ASSERT_TRUE(dBm);
     EXPECT_EQ(dBm->text, QStringLiteral("10.0"));
 
-    const auto under = SwitchUnit(QStringLiteral("< 12.0"), WrittenPower{QStringLiteral("< 12.0"), 12.0f}, ReadingBox, true);
+    const auto under =
+        SwitchUnit(QStringLiteral("< 12.0"), WrittenPower{QStringLiteral("< 12.0"), 12.0f}, ReadingBox, true);
     ASSERT_TRUE(under);
     EXPECT_EQ(under->text, QStringLiteral("< 0.0"));
     EXPECT_EQ(SwitchUnit(under->text, *under, ReadingBox, false)->text, QStringLiteral("< 12.0"));
@@ -86,4 +87,4 @@ TEST(PowerDisplay, DrivePowerSupportedByFirmwareOrModel)
     EXPECT_FALSE(DrivePowerSupportedBy(QString(), -1));
 }
 
-} // namespace
+}   // namespace

@@ -8,7 +8,7 @@ namespace {
 // The box text a power reading gives, "-" when the box keeps its text.
 QString shown(const std::optional<PowerText>& t) { return t ? t->text : QStringLiteral("-"); }
 QString shown(const std::optional<QString>& t) { return t ? *t : QStringLiteral("-"); }
-}
+}   // namespace
 
 TEST(ReadingFormat, ForwardPowerInDbmAndWatts)
 {
@@ -23,12 +23,12 @@ TEST(ReadingFormat, ForwardPowerInDbmAndWatts)
         {"-12.5", "-12.5", "0.0"},
         {"<12", "< 12.0", "< 0.0"},
         {"<30", "< 30.0", "< 1.0"},
-        {"<", "< 0.0", "< 0.0"},          // nothing after the mark counts as 0
-        {"", "-", "-"},                   // no reading: the last good value stays
-        {"6x.2", "-", "-"},               // not a number: the box keeps its value
+        {"<", "< 0.0", "< 0.0"},   // nothing after the mark counts as 0
+        {"", "-", "-"},            // no reading: the last good value stays
+        {"6x.2", "-", "-"},        // not a number: the box keeps its value
         {"-", "-", "-"},
-        {"1e39", "-", "-"},               // beyond single precision: never a wrapped number
-        {"500", "500.0", "-"},            // its watts would not fit single precision
+        {"1e39", "-", "-"},      // beyond single precision: never a wrapped number
+        {"500", "500.0", "-"},   // its watts would not fit single precision
         {"<1e39", "-", "-"},
     };
     for (const Case& c : cases) {
@@ -59,11 +59,11 @@ TEST(ReadingFormat, ReversePowerUnderRangeShowsTheBandMinimum)
     const Case cases[] = {
         {"1.2", 0.1f, "1.2", "0.0"},
         {"27.0", 0.1f, "27.0", "0.5"},
-        {"<5", 0.1f, "< 0.1", "< 0.0"},      // minimum above 0: the minimum stands in
+        {"<5", 0.1f, "< 0.1", "< 0.0"},   // minimum above 0: the minimum stands in
         {"<5", 30.0f, "< 30.0", "< 1.0"},
-        {"<5", 0.0f, "< 5.0", "< 0.0"},      // minimum 0 or less: the number after the mark
+        {"<5", 0.0f, "< 5.0", "< 0.0"},   // minimum 0 or less: the number after the mark
         {"<5", -3.0f, "< 5.0", "< 0.0"},
-        {"10<5", 8.0f, "< 5.0", "< 0.0"},     // a number before the mark at or above the minimum
+        {"10<5", 8.0f, "< 5.0", "< 0.0"},   // a number before the mark at or above the minimum
         {"10<5", 12.0f, "< 12.0", "< 0.0"},
         {"", 0.1f, "-", "-"},
         {"1.2.3", 0.1f, "-", "-"},
@@ -81,8 +81,8 @@ TEST(ReadingFormat, TemperatureBoxes)
         qint16 t;
         const char* second;
         bool inlet;
-        const char* txtTemp;   // "-" unchanged
-        const char* txtTemp2;  // "-" unchanged
+        const char* txtTemp;    // "-" unchanged
+        const char* txtTemp2;   // "-" unchanged
     };
     const Case cases[] = {
         {"single sensor", 35, "", false, "35", "-"},
@@ -111,7 +111,7 @@ TEST(ReadingFormat, BoxFormats)
     EXPECT_EQ(shown(HelixHeaterText("5120")), "5120.0");
     EXPECT_EQ(shown(HelixHeaterText(" 250")), "250.0");
     EXPECT_EQ(shown(HelixHeaterText("6.30")), "6.3");
-    EXPECT_EQ(shown(HelixHeaterText("")), "-");      // a field the reply did not hold
+    EXPECT_EQ(shown(HelixHeaterText("")), "-");   // a field the reply did not hold
     EXPECT_EQ(shown(HelixHeaterText("\x03")), "-");
     EXPECT_EQ(shown(HelixHeaterText(0.85f)), "0.9");
     EXPECT_EQ(shown(HelixHeaterText(0.0f)), "0.0");

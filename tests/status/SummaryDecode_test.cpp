@@ -10,7 +10,7 @@ namespace {
 
 const char* LabelName(SummaryLabel l)
 {
-    static const char* names[] = {"Label31", "Label32", "Label33", "Label34", "Label35",
+    static const char* names[] = {"Label31", "Label32", "Label33",       "Label34",      "Label35",
                                   "Label36", "Label13", "lblSBUCWarmup", "lbllcBucDrive"};
     return names[int(l)];
 }
@@ -50,10 +50,8 @@ struct SummaryCase {
 const char* AllOptional = "Label34 Label35 Label36 Label13 lblSBUCWarmup lbllcBucDrive";
 
 const SummaryCase Cases[] = {
-    {"TWTA standby, auto HV, every optional label", true,
-     Field({0x4F, 0x71, 0x60, 0x60}),
-     "Standby|Auto HV On|Remote|Label34|Label35|Label36|Label13|lblSBUCWarmup|lbllcBucDrive", "",
-     Ticked, true},
+    {"TWTA standby, auto HV, every optional label", true, Field({0x4F, 0x71, 0x60, 0x60}),
+     "Standby|Auto HV On|Remote|Label34|Label35|Label36|Label13|lblSBUCWarmup|lbllcBucDrive", "", Ticked, true},
     {"TWTA FTD, nothing optional", true, "@@@@", "FTD|Local",
      "Label32 Label34 Label35 Label36 Label13 lblSBUCWarmup lbllcBucDrive", Clear, false},
     {"TWTA FTD with auto HV", true, "@A@@", "FTD|Auto HV On|Local",
@@ -62,20 +60,16 @@ const SummaryCase Cases[] = {
      "Label32 Label34 Label35 Label36 Label13 lblSBUCWarmup lbllcBucDrive", Ticked, true},
     {"TWTA HV On wins over standby", true, Field({0x58, 0x40, 0x40, 0x40}), "HV On|Local",
      "Label32 Label34 Label35 Label36 Label13 lblSBUCWarmup lbllcBucDrive", Ticked, false},
-    {"other Vdd On", false, Field({0x50, 0x40, 0x40, 0x40}), "Vdd On|Local", AllOptional,
-     Ticked, false},
-    {"other standby ignores B0", false, Field({0x48, 0x41, 0x40, 0x40}), "Standby|Local",
-     AllOptional, Clear, false},
-    {"other warmup leaves Transmitter ON", false, "@@@@", "Warmup|Local", AllOptional,
-     Unchanged, false},
-    {"other const power and RF inhibit", false, Field({0x57, 0x40, 0x40, 0x40}),
-     "Vdd On|Remote|Label34|Label35",
+    {"other Vdd On", false, Field({0x50, 0x40, 0x40, 0x40}), "Vdd On|Local", AllOptional, Ticked, false},
+    {"other standby ignores B0", false, Field({0x48, 0x41, 0x40, 0x40}), "Standby|Local", AllOptional, Clear, false},
+    {"other warmup leaves Transmitter ON", false, "@@@@", "Warmup|Local", AllOptional, Unchanged, false},
+    {"other const power and RF inhibit", false, Field({0x57, 0x40, 0x40, 0x40}), "Vdd On|Remote|Label34|Label35",
      "Label36 Label13 lblSBUCWarmup lbllcBucDrive", Ticked, true},
-    {"A5, B1 to B3, D3 and D4 carry nothing", false, Field({0x60, 0x4E, 0x40, 0x58}),
-     "Warmup|Local", AllOptional, Unchanged, false},
+    {"A5, B1 to B3, D3 and D4 carry nothing", false, Field({0x60, 0x4E, 0x40, 0x58}), "Warmup|Local", AllOptional,
+     Unchanged, false},
 };
 
-} // namespace
+}   // namespace
 
 TEST(SummaryDecode, StacksTheStateAndIndicatorLabels)
 {
@@ -96,7 +90,7 @@ TEST(SummaryDecode, ColoursOfTheLabels)
     ASSERT_EQ(d.rows.size(), 9u);
     for (const SummaryRow& r : d.rows) {
         SCOPED_TRACE(LabelName(r.label));
-        const QRgb want = r.label == SummaryLabel::Label36       ? qRgb(255, 0, 0)
+        const QRgb want = r.label == SummaryLabel::Label36         ? qRgb(255, 0, 0)
                           : r.label == SummaryLabel::lbllcBucDrive ? qRgb(255, 102, 0)
                                                                    : qRgb(0, 128, 0);
         EXPECT_EQ(r.colour, want);
@@ -120,7 +114,7 @@ TEST(SummaryDecode, WaveguideSwitchPositions)
         std::optional<int> sw1, sw2;
     } cases[] = {
         {0x40, {}, {}}, {0x41, 0, {}}, {0x42, 1, {}}, {0x43, 0, {}},
-        {0x48, {}, 0}, {0x50, {}, 1}, {0x58, {}, 0}, {0x5B, 0, 0},
+        {0x48, {}, 0},  {0x50, {}, 1}, {0x58, {}, 0}, {0x5B, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.c);

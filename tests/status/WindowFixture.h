@@ -81,7 +81,10 @@ inline QString WindowSnapshot(const frmMain& w)
             shows = QString::number(x->currentIndex());
         lines << QStringLiteral("%1 '%2' %3,%4 %5x%6%7%8")
                      .arg(c->objectName(), shows)
-                     .arg(twips::Left(c)).arg(twips::Top(c)).arg(twips::Width(c)).arg(twips::Height(c))
+                     .arg(twips::Left(c))
+                     .arg(twips::Top(c))
+                     .arg(twips::Width(c))
+                     .arg(twips::Height(c))
                      .arg(c->isHidden() ? " hidden" : "", c->isEnabled() ? "" : " disabled");
     }
     for (const QAction* a : w.findChildren<QAction*>()) {
@@ -117,10 +120,22 @@ inline QString LayoutStateSnapshot(const Program& p)
     const CathodeSettings& c = p.unit.cathode;
     return QStringLiteral("paramLog %1 faultLog %2 helix %3 '%4' xmit %5/%6 fan %7/%8 life %9 '%10' "
                           "cathode %11/%12/%13/%14/%15 display %16/%17 cfgPN %18")
-        .arg(f.HasParamLog).arg(f.FullFaultLogSize).arg(f.HelixCurrentRatio).arg(f.HelixCurrentTripLevel)
-        .arg(f.HasXmitRestore).arg(f.XmitRestoreDisabled).arg(f.FanControlTemp).arg(f.HasFanControlTemp)
-        .arg(f.TwtLifeAvailable).arg(f.TwtLifeText)
-        .arg(c.CathodeCurrentEnabled).arg(c.CathodeCurrentMonitor).arg(c.CathodeCurrentScalar)
-        .arg(c.IdealCathodeCurrent).arg(c.NegativeAnodeEnabled)
-        .arg(p.display.CathodeDisplayModel).arg(p.display.DualHelixDisplay).arg(p.unit.id.ModelCfgPartNo);
+        .arg(f.HasParamLog)
+        .arg(f.FullFaultLogSize)
+        .arg(f.HelixCurrentRatio)
+        .arg(f.HelixCurrentTripLevel)
+        .arg(f.HasXmitRestore)
+        .arg(f.XmitRestoreDisabled)
+        .arg(f.FanControlTemp)
+        .arg(f.HasFanControlTemp)
+        .arg(f.TwtLifeAvailable)
+        .arg(f.TwtLifeText)
+        .arg(c.CathodeCurrentEnabled)
+        .arg(c.CathodeCurrentMonitor)
+        .arg(c.CathodeCurrentScalar)
+        .arg(c.IdealCathodeCurrent)
+        .arg(c.NegativeAnodeEnabled)
+        .arg(p.display.CathodeDisplayModel)
+        .arg(p.display.DualHelixDisplay)
+        .arg(p.unit.id.ModelCfgPartNo);
 }

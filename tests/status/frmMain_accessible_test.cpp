@@ -31,7 +31,7 @@ void expectReadAs(QWidget* w, const QString& value, const char* standsFor)
     EXPECT_EQ(r.description, standsFor) << w->objectName().toStdString();
 }
 
-} // namespace
+}   // namespace
 
 TEST(WindowAccessible, TheStatusMessageIsReadDuringASearch)
 {
@@ -75,7 +75,11 @@ TEST(WindowAccessible, WaveguideSwitchListsReadTheirPositionAndCaption)
     WindowOnUnit tw;
     tw.connect(Scripted(sspaProfile()));
     tw.w.SetAutoModeSumStatus(0x4A);   // switch 1 at B, switch 2 at A
-    struct Case { QComboBox* list; const char* position; QLabel* caption; };
+    struct Case {
+        QComboBox* list;
+        const char* position;
+        QLabel* caption;
+    };
     const Case cases[] = {{tw.w.ui.cmbWgSw1, "B", tw.w.ui.lblWgSw1}, {tw.w.ui.cmbWgSw2, "A", tw.w.ui.lblWgSw2}};
     for (const Case& c : cases) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.list);

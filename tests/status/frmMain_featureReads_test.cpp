@@ -32,7 +32,12 @@ protected:
 
 TEST_F(FeatureReadsTest, TripLevelsFillTypeAndLevelInTheDisplayUnit)
 {
-    struct Case { const char* reply; bool watts; int types[3]; const char* levels[3]; };
+    struct Case {
+        const char* reply;
+        bool watts;
+        int types[3];
+        const char* levels[3];
+    };
     const Case cases[] = {
         {"?A47.0F10.0X45.0", true, {2, 1, 0}, {"50.1", "0.0", "31.6"}},
         {"?A47.0F10.0X45.0", false, {2, 1, 0}, {"47.0", "10.0", "45.0"}},
@@ -63,7 +68,7 @@ TEST_F(FeatureReadsTest, TripLevelsHoldFormUpdatingAndLeaveTheRowBeingEdited)
     t.replies["?HLR"] = "?A47.0F10.0A45.0";
     w.InitRFTripLevels();
     EXPECT_EQ(seen, QList<bool>({true, true}));   // both forward boxes, under the flag
-    EXPECT_FALSE(t.p().conn.FormUpdating);         // put back, not merely cleared
+    EXPECT_FALSE(t.p().conn.FormUpdating);        // put back, not merely cleared
     EXPECT_EQ(w.ui.cmbRhiTripType->currentIndex(), 1);
     EXPECT_EQ(w.ui.txtRhiLvl->text(), QStringLiteral("3"));
     EXPECT_EQ(w.ui.txtFhiLvl->text(), QStringLiteral("47.0"));
@@ -94,13 +99,17 @@ TEST_F(FeatureReadsTest, ATripLevelShownInWattsComesBackAsItsDbm)
 
 TEST_F(FeatureReadsTest, RfInhibitRefreshNeverSendsAndKeepsTheBoxWhenUnanswered)
 {
-    struct Case { qint32 model; const char* reply; bool before; bool after; bool asked; };
+    struct Case {
+        qint32 model;
+        const char* reply;
+        bool before;
+        bool after;
+        bool asked;
+    };
     const Case cases[] = {
-        {5000, ".P54 1", false, true, true},
-        {5000, ".P54 0", true, false, true},
+        {5000, ".P54 1", false, true, true}, {5000, ".P54 0", true, false, true},
         {5000, nullptr, true, true, true},   // no answer: RF stays shown inhibited
-        {6316, ".P54 0", true, true, false},
-        {9238, ".P54 1", false, false, false},
+        {6316, ".P54 0", true, true, false}, {9238, ".P54 1", false, false, false},
         {-1, ".P54 1", false, false, false},
     };
     QList<bool> seen;
@@ -126,7 +135,14 @@ TEST_F(FeatureReadsTest, RfInhibitRefreshNeverSendsAndKeepsTheBoxWhenUnanswered)
 
 TEST_F(FeatureReadsTest, ConfigurationWordSetsTheFlagsAndNothingSurvivesFromTheLastUnit)
 {
-    struct Case { qint32 model; bool twta; const char* reply; qint32 word; bool rack, dual, multi, dcv, autoClr; bool asked; };
+    struct Case {
+        qint32 model;
+        bool twta;
+        const char* reply;
+        qint32 word;
+        bool rack, dual, multi, dcv, autoClr;
+        bool asked;
+    };
     const Case cases[] = {
         {6327, true, "YM6", 1, false, false, false, false, false, false},
         {7467, false, "YM6", 1, false, false, false, false, false, false},
@@ -161,8 +177,8 @@ TEST_F(FeatureReadsTest, ConfigurationWordSetsTheFlagsAndNothingSurvivesFromTheL
 TEST_F(FeatureReadsTest, NetworkSettingsOfAUnitWithAUsableAddress)
 {
     use(sspaProfile());
-    t.replies["PEN?"] = "PEN255.0.0";        // not a dotted quad: the default mask
-    t.replies.remove("PER?");               // unanswered: gateway "0"
+    t.replies["PEN?"] = "PEN255.0.0";   // not a dotted quad: the default mask
+    t.replies.remove("PER?");           // unanswered: gateway "0"
     for (QAction* m : {w.ui.mnuUseEnet, w.ui.mnuEnetCfg, w.ui.mnuEthPort, w.ui.mnuOpenWebpage})
         m->setVisible(false);
     id().UnitModelCode = 7467;
@@ -215,7 +231,14 @@ TEST_F(FeatureReadsTest, AnAddressThatIsNoDottedQuadIsNotTaken)
 
 TEST_F(FeatureReadsTest, PowerLimitMenuAndValues)
 {
-    struct Case { const char* po; const char* poo; bool valid; bool enabled; const char* value; const char* fault; };
+    struct Case {
+        const char* po;
+        const char* poo;
+        bool valid;
+        bool enabled;
+        const char* value;
+        const char* fault;
+    };
     const Case cases[] = {
         {"PO1 46.0;40.5", "POO47.5", true, true, "46.0", "47.5"},
         {"PO0 46.0;40.5", nullptr, true, false, "46.0", "-1"},
@@ -224,8 +247,10 @@ TEST_F(FeatureReadsTest, PowerLimitMenuAndValues)
     for (const Case& k : cases) {
         t.replies.remove("PO?");
         t.replies.remove("POO?");
-        if (k.po) t.replies["PO?"] = k.po;
-        if (k.poo) t.replies["POO?"] = k.poo;
+        if (k.po)
+            t.replies["PO?"] = k.po;
+        if (k.poo)
+            t.replies["POO?"] = k.poo;
         c() = UnitConfig();
         t.commands.clear();
         w.InitPowerLimit();
@@ -276,7 +301,7 @@ TEST_F(FeatureReadsTest, FactoryTripsReverseOffsetAndCurrentSense)
     EXPECT_FLOAT_EQ(c().CurrentSenseResistor, 0.05f);
 
     t.replies.remove("YFTR?");
-    t.replies.remove("PR?");   // the offset query answers " 0" for no reply
+    t.replies.remove("PR?");          // the offset query answers " 0" for no reply
     t.replies[".?P92"] = ".P92 x1";   // not a number: the gain stays
     t.replies[".?P93"] = ".P93 x1";
     w.InitFactoryTripLevels();
@@ -427,4 +452,4 @@ TEST_F(FeatureReadsTest, FloatSupplySettingsUpToTheFirstEmptyField)
     EXPECT_EQ(f.FocusElectrodeOn, QStringLiteral("2.25"));
 }
 
-} // namespace
+}   // namespace

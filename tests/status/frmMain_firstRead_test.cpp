@@ -20,14 +20,38 @@ namespace {
 
 // Steps that are procedures of other areas of the window: the golden sequences show where
 // they run, not what they send.
-const QSet<QString> OtherAreas = {
-    "InitDataDirectory", "DetermineUnitType", "SetUnitPICProcessorOption", "InitLLDP", "InitTempComp",
-    "InitUnitCfg", "InitPowerLimit", "InitFactoryTripLevels", "CheckInputDriverPwrSupport", "InitDisplay",
-    "UpdateRFFrequency", "SetProjectSpecificValues", "InitDCVInParameters", "UpdateAtn", "UpdateAMCParameters",
-    "UpdateCurrentSense", "UpdateFwdRF", "UpdateRevRF", "InitPowerSaveParameters", "InitCom1Settings",
-    "InitCom2Settings", "InitRFBand", "InitBandParameters", "UpdateTemperature", "UpdateRFIStatus",
-    "InitRFTripLevels", "InitReverseRFOffset", "UpdateHelixHeater", "InitLCBuc", "InitCurrentSenseParams",
-    "InitEnetParams", "UpdateCathodeCurrent"};
+const QSet<QString> OtherAreas = {"InitDataDirectory",
+                                  "DetermineUnitType",
+                                  "SetUnitPICProcessorOption",
+                                  "InitLLDP",
+                                  "InitTempComp",
+                                  "InitUnitCfg",
+                                  "InitPowerLimit",
+                                  "InitFactoryTripLevels",
+                                  "CheckInputDriverPwrSupport",
+                                  "InitDisplay",
+                                  "UpdateRFFrequency",
+                                  "SetProjectSpecificValues",
+                                  "InitDCVInParameters",
+                                  "UpdateAtn",
+                                  "UpdateAMCParameters",
+                                  "UpdateCurrentSense",
+                                  "UpdateFwdRF",
+                                  "UpdateRevRF",
+                                  "InitPowerSaveParameters",
+                                  "InitCom1Settings",
+                                  "InitCom2Settings",
+                                  "InitRFBand",
+                                  "InitBandParameters",
+                                  "UpdateTemperature",
+                                  "UpdateRFIStatus",
+                                  "InitRFTripLevels",
+                                  "InitReverseRFOffset",
+                                  "UpdateHelixHeater",
+                                  "InitLCBuc",
+                                  "InitCurrentSenseParams",
+                                  "InitEnetParams",
+                                  "UpdateCathodeCurrent"};
 
 // The first read as a flat list: the commands of its own steps, "<Name>" where another
 // area's procedure runs and "~" where pending events run.
@@ -48,19 +72,85 @@ QStringList Flatten(const QList<StepCommands>& steps)
 
 QStringList Golden(bool lldpFirmware)
 {
-    QStringList g = {
-        "<InitDataDirectory>", "<DetermineUnitType>", "<SetUnitPICProcessorOption>", "<InitLLDP>",
-        "PBS1?", "PBS2?", "PBS3?", "PBS4?", "PBS?", "<InitTempComp>", "<InitUnitCfg>", "PS?",
-        "<InitPowerLimit>", "<InitFactoryTripLevels>", ".?P334", ".?P332", ".?P333",
-        "<CheckInputDriverPwrSupport>", "<InitDisplay>", "PX?", "~", ".?P203", "<UpdateRFFrequency>", "~",
-        "YIF?", "YIA?", "~", ".?P151", ".?P212", "<SetProjectSpecificValues>", "<InitDCVInParameters>", "?%",
-        "<UpdateAtn>", "PBJ?", "YCI?", "<UpdateAMCParameters>", "<UpdateCurrentSense>", "<UpdateFwdRF>",
-        "<UpdateRevRF>", "?!", "?(", "~", "?M", "?N", "<InitPowerSaveParameters>", "<InitCom1Settings>",
-        "<InitCom2Settings>", "~", ".?B1", ".?B2", ".?B3", "<InitRFBand>", "<InitBandParameters>", "~",
-        "PBKF?", "PBKF?", "PBKA?", "PBKA?", "PBKI?", "PBKL?", "PBKL?", "<UpdateTemperature>", "<UpdateRFIStatus>",
-        "~", "G?", "<InitRFTripLevels>", "<InitReverseRFOffset>", "YC?", "~", "<UpdateHelixHeater>",
-        "<InitLCBuc>", "~", "<InitCurrentSenseParams>", "<InitEnetParams>", "~", "<UpdateCathodeCurrent>",
-        "PBW?", "PBO?", "~"};
+    QStringList g = {"<InitDataDirectory>",
+                     "<DetermineUnitType>",
+                     "<SetUnitPICProcessorOption>",
+                     "<InitLLDP>",
+                     "PBS1?",
+                     "PBS2?",
+                     "PBS3?",
+                     "PBS4?",
+                     "PBS?",
+                     "<InitTempComp>",
+                     "<InitUnitCfg>",
+                     "PS?",
+                     "<InitPowerLimit>",
+                     "<InitFactoryTripLevels>",
+                     ".?P334",
+                     ".?P332",
+                     ".?P333",
+                     "<CheckInputDriverPwrSupport>",
+                     "<InitDisplay>",
+                     "PX?",
+                     "~",
+                     ".?P203",
+                     "<UpdateRFFrequency>",
+                     "~",
+                     "YIF?",
+                     "YIA?",
+                     "~",
+                     ".?P151",
+                     ".?P212",
+                     "<SetProjectSpecificValues>",
+                     "<InitDCVInParameters>",
+                     "?%",
+                     "<UpdateAtn>",
+                     "PBJ?",
+                     "YCI?",
+                     "<UpdateAMCParameters>",
+                     "<UpdateCurrentSense>",
+                     "<UpdateFwdRF>",
+                     "<UpdateRevRF>",
+                     "?!",
+                     "?(",
+                     "~",
+                     "?M",
+                     "?N",
+                     "<InitPowerSaveParameters>",
+                     "<InitCom1Settings>",
+                     "<InitCom2Settings>",
+                     "~",
+                     ".?B1",
+                     ".?B2",
+                     ".?B3",
+                     "<InitRFBand>",
+                     "<InitBandParameters>",
+                     "~",
+                     "PBKF?",
+                     "PBKF?",
+                     "PBKA?",
+                     "PBKA?",
+                     "PBKI?",
+                     "PBKL?",
+                     "PBKL?",
+                     "<UpdateTemperature>",
+                     "<UpdateRFIStatus>",
+                     "~",
+                     "G?",
+                     "<InitRFTripLevels>",
+                     "<InitReverseRFOffset>",
+                     "YC?",
+                     "~",
+                     "<UpdateHelixHeater>",
+                     "<InitLCBuc>",
+                     "~",
+                     "<InitCurrentSenseParams>",
+                     "<InitEnetParams>",
+                     "~",
+                     "<UpdateCathodeCurrent>",
+                     "PBW?",
+                     "PBO?",
+                     "~"};
     if (lldpFirmware)
         g.insert(g.indexOf("PX?") + 1, "QmaxSYSPower?");
     return g;
@@ -91,7 +181,7 @@ std::shared_ptr<qsizetype> AtPause(TestProgram& t, frmMain& w, int n, std::funct
     return sent;
 }
 
-} // namespace
+}   // namespace
 
 TEST(FirstRead, GoldenSequencePerFamilyWithTheHandlersSilenced)
 {
@@ -154,7 +244,8 @@ TEST(FirstRead, ValuesTakenFromTheUnitsAnswers)
              w.UpdateStatus();
              EXPECT_EQ(t.commands.value(0), "?!#9");
          }},
-        {"model 6613 waits 6 s for every later reply", [](TestProgram& t, frmMain&) { t.replies["YT"] = "YTTWTA 672-6613-001"; },
+        {"model 6613 waits 6 s for every later reply",
+         [](TestProgram& t, frmMain&) { t.replies["YT"] = "YTTWTA 672-6613-001"; },
          [](TestProgram& t, frmMain&) { EXPECT_FLOAT_EQ(t.p().LinkObject.MsgTimeout(), 6.0f); }},
         {"LED mode 2: menu shown, unchecked", [](TestProgram& t, frmMain&) { t.replies["PBW?"] = "PBW2"; },
          [](TestProgram&, frmMain& w) {
@@ -166,9 +257,11 @@ TEST(FirstRead, ValuesTakenFromTheUnitsAnswers)
              EXPECT_TRUE(w.ui.mnuLEDMode->isVisible());
              EXPECT_TRUE(w.ui.mnuLEDMode->isChecked());
          }},
-        {"product part number of 5 characters", [](TestProgram& t, frmMain&) { t.replies["PBO?"] = "PBO29163;ORVAN;T1;HPA001"; },
+        {"product part number of 5 characters",
+         [](TestProgram& t, frmMain&) { t.replies["PBO?"] = "PBO29163;ORVAN;T1;HPA001"; },
          [](TestProgram& t, frmMain&) { EXPECT_FALSE(t.p().unit.config.ObmipSupported); }},
-        {"product part number of 6 characters", [](TestProgram& t, frmMain&) { t.replies["PBO?"] = "PBO291634;ORVAN;T1;HPA001"; },
+        {"product part number of 6 characters",
+         [](TestProgram& t, frmMain&) { t.replies["PBO?"] = "PBO291634;ORVAN;T1;HPA001"; },
          [](TestProgram& t, frmMain&) {
              EXPECT_TRUE(t.p().unit.config.ObmipSupported);
              EXPECT_EQ(t.p().unit.id.ProductId.PartNumber, "291634");
@@ -188,8 +281,7 @@ TEST(FirstRead, ValuesTakenFromTheUnitsAnswers)
          [](TestProgram& t, frmMain&) { EXPECT_FALSE(t.p().conn.RemoteMode); }},
         {"no PS Vset: its menu hidden", [](TestProgram& t, frmMain&) { t.replies.remove("YC?"); },
          [](TestProgram&, frmMain& w) { EXPECT_FALSE(w.ui.mnuPsVset->isVisible()); }},
-        {"PS Vset, date, hours, levels and band names",
-         [](TestProgram& t, frmMain&) { t.replies[".?B2"] = ".B2"; },
+        {"PS Vset, date, hours, levels and band names", [](TestProgram& t, frmMain&) { t.replies[".?B2"] = ".B2"; },
          [](TestProgram& t, frmMain& w) {
              const UnitConfig& c = t.p().unit.config;
              EXPECT_EQ(c.PsVsetValue, 1250);
@@ -450,7 +542,7 @@ TEST(FirstRead, OverTcpTheConnectButtonStopsASlowRead)
         EXPECT_TRUE(enabledAtPress);
         ASSERT_GT(*sentAtPress, 0);
         EXPECT_EQ(t.commands.size(), *sentAtPress);   // nothing more was asked
-        EXPECT_EQ(t.tcp.connects, 1);                  // and no second connect began
+        EXPECT_EQ(t.tcp.connects, 1);                 // and no second connect began
         EXPECT_FALSE(t.p().conn.ExtendedSearch);
         EXPECT_FALSE(t.p().conn.AdvancedSearch);
         EXPECT_FALSE(t.p().conn.FirstReadDone);
@@ -460,8 +552,8 @@ TEST(FirstRead, OverTcpTheConnectButtonStopsASlowRead)
         EXPECT_TRUE(w.ui.btnConnect->isEnabled());
         EXPECT_TRUE(w.ui.mnuConnect->isEnabled());
         EXPECT_FALSE(w.Timer1.isActive());
-        EXPECT_FALSE(w.ui.chkPS->isEnabled());   // the window stays disabled
-        EXPECT_TRUE(t.prompts.boxes.isEmpty());  // the operator's stop is no connect failure
+        EXPECT_FALSE(w.ui.chkPS->isEnabled());    // the window stays disabled
+        EXPECT_TRUE(t.prompts.boxes.isEmpty());   // the operator's stop is no connect failure
     }
 }
 

@@ -110,7 +110,7 @@ QStringList cutLabels(QWidget* window, qreal dpr)
     return found;
 }
 
-} // namespace
+}   // namespace
 
 TEST(WindowFit, NoControlOverlapsAnotherDisconnectedOrOnAnyUnit)
 {
@@ -144,7 +144,10 @@ TEST(WindowFit, EveryListNameStaysClearOfTheScrollBarAtBothScales)
     for (const Unit& u : units()) {
         WindowOnUnit w;
         w.connect(u.replies, u.dualTwta, u.monitorDcInput);
-        struct List { IndicatorListArea* area; std::array<std::array<QLabel*, 6>, 4> bytes; };
+        struct List {
+            IndicatorListArea* area;
+            std::array<std::array<QLabel*, 6>, 4> bytes;
+        };
         const List lists[] = {{w.w.ui.FaultList, w.w.ui.faultBytes()}, {w.w.ui.AlarmList, w.w.ui.alarmBytes()}};
         for (const List& list : lists) {
             int row = 0;

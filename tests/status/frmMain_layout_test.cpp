@@ -18,7 +18,7 @@ QMap<QByteArray, QByteArray> sspa7261CurrentSense()
 {
     return Scripted(sspaProfile(), {{"YT", "YTSSPA 672-7261-001"}, {"00", "07261-001/S4/1.50/Jun  1 2009"}});
 }
-}
+}   // namespace
 
 TEST(WindowLayout, EachFamilyGetsItsFramesCaptionsAndMenus)
 {
@@ -31,8 +31,8 @@ TEST(WindowLayout, EachFamilyGetsItsFramesCaptionsAndMenus)
     EXPECT_FALSE(u.Frame30->isHidden());
     EXPECT_TRUE(u.Frame14->isHidden());
     // Model 6316 shows the heater current in the helix/heater frame.
-    EXPECT_EQ(QStringList({u.Label85->text(), u.Label86->text(), u.Label88->text(), u.Label90->text(),
-                           u.Label9->text(), u.Label10->text()}),
+    EXPECT_EQ(QStringList({u.Label85->text(), u.Label86->text(), u.Label88->text(), u.Label90->text(), u.Label9->text(),
+                           u.Label10->text()}),
               QStringList({"Hlx V:", "Hlx I:", "Htr V:", "V", "Htr I:", "A"}));
     EXPECT_FALSE(u.txtHelix2I->isHidden());
     // Cathode-current monitoring on ("PBFS2"): the anode and cathode items are shown.
@@ -96,10 +96,12 @@ TEST(WindowLayout, SwitchingFamiliesGivesTheWindowOfEachUnitAlone)
         {"TWTA 6316 without heater menus", Scripted(twtaProfile(), {{"PBH?", nullptr}, {":?", nullptr}}), false, false},
         {"SSPA 7467 again", sspa7467(), false, false},
         {"SSPA 5363 (no RF band frame)",
-         Scripted(sspaProfile(), {{"YT", "YTSSPA 672-5363-001"}, {"00", "05363-001/S6/1.20/Jun  1 2009"}}), false, false},
+         Scripted(sspaProfile(), {{"YT", "YTSSPA 672-5363-001"}, {"00", "05363-001/S6/1.20/Jun  1 2009"}}), false,
+         false},
         {"TWTA 7428 after it", twta7428(), false, false},
         {"TWTA 7415 (fault-log menu as it is)",
-         Scripted(twtaProfile(), {{"YT", "YTTWTA 672-7415-001"}, {"00", "07415-001/T8/5.40/Mar  3 2011"}}), false, false},
+         Scripted(twtaProfile(), {{"YT", "YTTWTA 672-7415-001"}, {"00", "07415-001/T8/5.40/Mar  3 2011"}}), false,
+         false},
     };
     WindowOnUnit one;
     for (const Unit& u : units) {
@@ -117,7 +119,10 @@ TEST(WindowLayout, AUnitWithoutSubBandsKeepsNoSubBandCaptionOfTheUnitBefore)
         Scripted(twtaProfile(), {{"PBS1?", "PBS113.75"}, {"PBS4?", "PBS414.75"}, {"PBS?", "PBS414.75"}});
     const QMap<QByteArray, QByteArray> noSubBands =
         Scripted(sspaProfile(), {{"PBS?", nullptr}, {"PBS1?", nullptr}, {"PBS2?", nullptr}, {"PBS3?", nullptr}});
-    struct Step { const char* name; const QMap<QByteArray, QByteArray>* replies; };
+    struct Step {
+        const char* name;
+        const QMap<QByteArray, QByteArray>* replies;
+    };
     const Step steps[] = {{"tube, four sub-bands", &fourSubBands},
                           {"solid-state, no sub-bands", &noSubBands},
                           {"tube again", &fourSubBands}};
@@ -178,8 +183,8 @@ TEST(WindowLayout, CurrentSenseFrameForms)
     EXPECT_TRUE(u.mnuISense->isVisible());
 
     // A network-processor unit hides the frame even when it monitors its DC input.
-    dc.connect(Scripted(sspaProfile(), {{"YT", "YTSSPA 672-7436-001"}, {"00", "07436-001/S5/1.50/Jun  1 2009"}}),
-               false, true);
+    dc.connect(Scripted(sspaProfile(), {{"YT", "YTSSPA 672-7436-001"}, {"00", "07436-001/S5/1.50/Jun  1 2009"}}), false,
+               true);
     EXPECT_TRUE(u.Frame14->isHidden());
 }
 
@@ -196,8 +201,12 @@ TEST(WindowLayout, TubeUnitEdgeCases)
     const Case cases[] = {
         {"dated 2007-12-05", {{"00", "06316-003/T1/5.34/Dec  5 2007"}}, false, 100, false, "???"},
         {"dated 2007-12-06", {{"00", "06316-003/T1/5.34/Dec  6 2007"}}, true, 500, true, "???"},
-        {"dated, no parameter logs", {{"00", "06316-003/T1/5.34/Dec  6 2007"}, {".?P349", ".P349 0"}, {"PBFS?", nullptr}},
-         true, 1000, true, "???"},
+        {"dated, no parameter logs",
+         {{"00", "06316-003/T1/5.34/Dec  6 2007"}, {".?P349", ".P349 0"}, {"PBFS?", nullptr}},
+         true,
+         1000,
+         true,
+         "???"},
         {"date not a date", {{"00", "06316-003/T1/5.34/soon"}}, false, 100, false, "???"},
         {"life in years", {{"QEC", "QEC12;"}}, true, 500, true, "12 Years"},
         {"life in months", {{"QEC", "QEC06M;"}}, true, 500, true, "06 Months"},
@@ -243,7 +252,8 @@ TEST(WindowLayout, CathodeCurrentDisplayAndScaler)
         WindowOnUnit tw;
         tw.connect(Scripted(twtaProfile(), {{"PBFS?", c.pbfs}, {"PBFO?", c.pbfo}}));
         const frmMainUi& u = tw.w.ui;
-        for (QWidget* item : std::initializer_list<QWidget*>{u.Label18, u.txtAnodeV, u.Label37, u.Label38, u.txtCathI, u.Label39})
+        for (QWidget* item :
+             std::initializer_list<QWidget*>{u.Label18, u.txtAnodeV, u.Label37, u.Label38, u.txtCathI, u.Label39})
             EXPECT_EQ(!item->isHidden(), c.shown) << c.pbfs << " " << item->objectName().toStdString();
         EXPECT_EQ(tw.t.p().unit.cathode.CathodeCurrentEnabled, c.shown) << c.pbfs;
         EXPECT_EQ(tw.t.p().unit.cathode.CathodeCurrentScalar, c.scalar) << c.pbfs << " " << c.pbfo;
@@ -265,8 +275,8 @@ TEST(WindowLayout, HelixHeaterCaptionsByTubeCount)
     EXPECT_TRUE(u.Label9->isHidden());
 
     tw.connect(twta6316(), true);
-    EXPECT_EQ(QStringList({u.Label85->text(), u.Label86->text(), u.Label88->text(), u.Label90->text(),
-                           u.Label9->text(), u.Label10->text()}),
+    EXPECT_EQ(QStringList({u.Label85->text(), u.Label86->text(), u.Label88->text(), u.Label90->text(), u.Label9->text(),
+                           u.Label10->text()}),
               QStringList({"Hlx1 V:", "Hlx1 I:", "Hlx2 V:", "kV", "Hlx2 I:", "mA"}));
     EXPECT_FALSE(u.txtHelix2I->isHidden());
 }

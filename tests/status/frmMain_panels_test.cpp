@@ -48,7 +48,7 @@ protected:
 
     QList<QLabel*> summaryLabels() const
     {
-        return {w.ui.Label31, w.ui.Label32, w.ui.Label33, w.ui.Label34, w.ui.Label35,
+        return {w.ui.Label31, w.ui.Label32, w.ui.Label33,       w.ui.Label34,      w.ui.Label35,
                 w.ui.Label36, w.ui.Label13, w.ui.lblSBUCWarmup, w.ui.lbllcBucDrive};
     }
     QList<QLabel*> listLabels() const
@@ -93,11 +93,15 @@ TEST_F(PanelsTest, FaultRowsStandInTheirFrameInTheirColour)
 
 TEST_F(PanelsTest, EveryIndicatorNameFitsItsLabelAlsoBesideTheScrollBar)
 {
-    struct Unit { bool twta; qint32 model; bool dualTwta, lldp; };
+    struct Unit {
+        bool twta;
+        qint32 model;
+        bool dualTwta, lldp;
+    };
     const Unit units[] = {
-        {true, 4817, true, false},   // the second tube's names: "Helix Arc Latch 2", ...
-        {true, 6316, false, false},  // "Phase Sequence", "Missing Phase"
-        {false, 1234, false, true},  // "Inp Over Drive", "Cover Interlock"
+        {true, 4817, true, false},    // the second tube's names: "Helix Arc Latch 2", ...
+        {true, 6316, false, false},   // "Phase Sequence", "Missing Phase"
+        {false, 1234, false, true},   // "Inp Over Drive", "Cover Interlock"
     };
     w.show();
     for (const Unit& u : units) {
@@ -114,8 +118,8 @@ TEST_F(PanelsTest, EveryIndicatorNameFitsItsLabelAlsoBesideTheScrollBar)
         ASSERT_TRUE(w.ui.AlarmList->verticalScrollBar()->isVisible());
         for (IndicatorListArea* area : {w.ui.FaultList, w.ui.AlarmList}) {
             for (QLabel* l : area->findChildren<QLabel*>()) {
-                const int textRight = l->mapTo(area->viewport(), QPoint(0, 0)).x()
-                    + l->fontMetrics().horizontalAdvance(l->text());
+                const int textRight =
+                    l->mapTo(area->viewport(), QPoint(0, 0)).x() + l->fontMetrics().horizontalAdvance(l->text());
                 EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
                 EXPECT_LE(textRight, area->viewport()->width()) << l->text().toStdString() << " model " << u.model;
             }
@@ -235,26 +239,46 @@ struct SummaryCase {
     QString field;
     QStringList shownCaptions;   // in row order
     bool chkPS, chkConstPwr, chkAutoMode;
-    int sw1, sw2, cfg;           // entry indexes
+    int sw1, sw2, cfg;   // entry indexes
 };
 
 TEST_F(PanelsTest, SummaryPanelFromATableOfWordsSendsNothing)
 {
     const SummaryCase cases[] = {
-        {"TWTA standby, auto HV, remote, every indicator", true, Field({0x4F, 0x71, 0x7D, 0x63}),
+        {"TWTA standby, auto HV, remote, every indicator",
+         true,
+         Field({0x4F, 0x71, 0x7D, 0x63}),
          {"Standby", "Auto HV On", "Remote", "Const Power", "RF Inhibited", "Summary Fault", "Htr Standby",
           "BUC Warmup", "IF Drive High"},
-         true, true, true, 0, 0, 3},
-        {"TWTA HV on, local", true, Field({0x50, 0x40, 0x52, 0x46}), {"HV On", "Local"},
-         true, false, false, 1, 1, 5},
-        {"TWTA FTD", true, Field({0x44, 0x40, 0x40, 0x47}), {"FTD", "Remote"},
-         false, false, false, 1, 1, 5},
-        {"SSPA Vdd on", false, Field({0x56, 0x40, 0x49, 0x44}), {"Vdd On", "Remote", "Const Power"},
-         true, true, false, 0, 0, 4},
-        {"SSPA warmup keeps Transmitter ON", false, Field({0x40, 0x60, 0x40, 0x40}), {"Warmup", "Local", "Summary Fault"},
-         true, false, false, 0, 0, 0},
-        {"SSPA standby", false, Field({0x48, 0x40, 0x40, 0x41}), {"Standby", "Local"},
-         false, false, false, 0, 0, 1},
+         true,
+         true,
+         true,
+         0,
+         0,
+         3},
+        {"TWTA HV on, local", true, Field({0x50, 0x40, 0x52, 0x46}), {"HV On", "Local"}, true, false, false, 1, 1, 5},
+        {"TWTA FTD", true, Field({0x44, 0x40, 0x40, 0x47}), {"FTD", "Remote"}, false, false, false, 1, 1, 5},
+        {"SSPA Vdd on",
+         false,
+         Field({0x56, 0x40, 0x49, 0x44}),
+         {"Vdd On", "Remote", "Const Power"},
+         true,
+         true,
+         false,
+         0,
+         0,
+         4},
+        {"SSPA warmup keeps Transmitter ON",
+         false,
+         Field({0x40, 0x60, 0x40, 0x40}),
+         {"Warmup", "Local", "Summary Fault"},
+         true,
+         false,
+         false,
+         0,
+         0,
+         0},
+        {"SSPA standby", false, Field({0x48, 0x40, 0x40, 0x41}), {"Standby", "Local"}, false, false, false, 0, 0, 1},
     };
     for (const SummaryCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -361,4 +385,4 @@ TEST_F(PanelsTest, AlarmNamesOnTheLabels)
     EXPECT_EQ(w.ui.AlarmBbit[3]->text(), QStringLiteral("Alarm B bit 3"));
 }
 
-} // namespace
+}   // namespace

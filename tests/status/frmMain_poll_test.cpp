@@ -15,8 +15,7 @@ namespace {
 
 // A window connected to the scripted unit on the serial line or over TCP, after its first
 // read, with the poll timer running and the counters of a fresh window.
-template <class T>
-struct Connected {
+template <class T> struct Connected {
     explicit Connected(bool overTcp = false)
     {
         t.replies = twtaProfile().replies;
@@ -59,7 +58,7 @@ std::vector<int> PollsSending(const std::vector<QByteArrayList>& polls, const QB
     return found;
 }
 
-} // namespace
+}   // namespace
 
 TEST(Poll, AnsweredPollsReadTheSlowerReadingsAndTheClockOnSchedule)
 {
@@ -124,8 +123,8 @@ TEST(Poll, TheThirdFailedPollInARowDropsTheLink)
         EXPECT_TRUE(c.w.ui.mnuConnect->isEnabled());
         EXPECT_EQ(c.w.ui.mnuExtSrch->isEnabled(), k.searchesEnabled);
         EXPECT_EQ(c.w.ui.mnuAdvSrch->isEnabled(), k.searchesEnabled);
-        EXPECT_EQ(c.w.ui.txtPSHours->text(), "");    // cleared
-        EXPECT_FALSE(c.w.ui.chkPS->isEnabled());     // and disabled
+        EXPECT_EQ(c.w.ui.txtPSHours->text(), "");   // cleared
+        EXPECT_FALSE(c.w.ui.chkPS->isEnabled());    // and disabled
         EXPECT_EQ(c.t.p().conn.PollRetriesLeft, 0);
         EXPECT_FALSE(c.t.p().conn.FirstReadDone);
         EXPECT_FALSE(c.t.p().conn.EnetFirstReadPending);
@@ -201,7 +200,7 @@ TEST(Poll, HourMetersAndDCInput)
     c.t.replies.remove("?N");
     c.w.UpdateHours();
     EXPECT_EQ(c.w.ui.txtPSHours->text(), "12345");   // out of range: kept
-    EXPECT_EQ(c.w.ui.txtXmtHours->text(), "321");     // unanswered: kept
+    EXPECT_EQ(c.w.ui.txtXmtHours->text(), "321");    // unanswered: kept
 
     struct Case {
         qint32 model, fw100;

@@ -72,7 +72,7 @@ TEST_F(PowerUnitsTest, ATextWrittenInTheOtherUnitConvertsFromItsOwnNumber)
     w.DisplayToWatts();
     w.DisplayTodBm();
     ASSERT_EQ(w.ui.txtFCnt->text(), QStringLiteral("0.5"));
-    w.ui.txtFCnt->clear();                          // a poll without an answer
+    w.ui.txtFCnt->clear();   // a poll without an answer
     w.DisplayToWatts();
     w.ui.txtFCnt->setText(QStringLiteral("0.5"));   // the next poll: 0.5 W
     w.DisplayTodBm();
@@ -90,7 +90,13 @@ TEST_F(PowerUnitsTest, ATextWrittenInTheOtherUnitConvertsFromItsOwnNumber)
 
 TEST_F(PowerUnitsTest, DrivePowerBoxFollowsTheUnitAndTheDisplayUnit)
 {
-    struct Case { const char* firmware; qint32 model; bool watts; bool shown; const char* label6; };
+    struct Case {
+        const char* firmware;
+        qint32 model;
+        bool watts;
+        bool shown;
+        const char* label6;
+    };
     const Case cases[] = {
         {"672-7415-007", 7415, false, true, "dBm"},
         {"672-5384-001", 5384, true, true, "Watts"},
@@ -117,4 +123,4 @@ TEST_F(PowerUnitsTest, DrivePowerBoxFollowsTheUnitAndTheDisplayUnit)
     EXPECT_EQ(w.ui.Label6->text(), QStringLiteral("Count"));
 }
 
-} // namespace
+}   // namespace

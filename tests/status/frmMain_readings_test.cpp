@@ -29,7 +29,7 @@ struct ReadingWindow : WindowOnUnit {
     }
     QString shown(const ReadingCase& c) { return (w.ui.*c.box)->text(); }
 };
-}
+}   // namespace
 
 TEST(PolledReadings, EachReadingFillsItsBoxInDbmAndInWatts)
 {
@@ -150,11 +150,20 @@ TEST(PolledReadings, HelixAndHeater)
     const Case cases[] = {
         {"dual tube", true, false, {{"?VIvi", "?5120 2506.30 245"}}, {"5120.0", "250.0", "6.3", "245.0"}},
         {"dual tube, reply without tube 2", true, false, {{"?VIvi", "?5120 250"}}, {"5120.0", "250.0", "old", "old"}},
-        {"single tube", false, false, {{"?VI", "?5120 250"}, {"PHV?", "PHV6.30 "}, {"PHI?", "PHI0.85 "}},
+        {"single tube",
+         false,
+         false,
+         {{"?VI", "?5120 250"}, {"PHV?", "PHV6.30 "}, {"PHI?", "PHI0.85 "}},
          {"5120.0", "250.0", "6.3", "old"}},
-        {"single tube with heater current", false, true,
-         {{"?VI", "?5120 250"}, {"PHV?", "PHV6.30 "}, {"PHI?", "PHI0.85 "}}, {"5120.0", "250.0", "6.3", "0.9"}},
-        {"heater voltage after ?J", false, false, {{"?VI", "?5120 250"}, {"?J", "?6.10 "}},
+        {"single tube with heater current",
+         false,
+         true,
+         {{"?VI", "?5120 250"}, {"PHV?", "PHV6.30 "}, {"PHI?", "PHI0.85 "}},
+         {"5120.0", "250.0", "6.3", "0.9"}},
+        {"heater voltage after ?J",
+         false,
+         false,
+         {{"?VI", "?5120 250"}, {"?J", "?6.10 "}},
          {"5120.0", "250.0", "6.1", "old"}},
         {"helix query fails", false, true, {{"PHV?", "PHV6.30 "}, {"PHI?", "PHI0.85 "}}, {"old", "old", "old", "old"}},
     };
@@ -205,10 +214,14 @@ TEST(PolledReadings, CurrentSenseOnlyOnOlderSolidStateUnits)
         bool read;
     };
     const Case cases[] = {
-        {"SSPA firmware 1.99", false, 7467, 199, true}, {"SSPA firmware 2.00", false, 7467, 200, false},
-        {"TWTA", true, 6316, 150, false},               {"model 5363", false, 5363, 150, false},
-        {"model 5384", false, 5384, 150, false},        {"model 5806", false, 5806, 150, false},
-        {"model 5819", false, 5819, 150, false},        {"model 5833", false, 5833, 150, false},
+        {"SSPA firmware 1.99", false, 7467, 199, true},
+        {"SSPA firmware 2.00", false, 7467, 200, false},
+        {"TWTA", true, 6316, 150, false},
+        {"model 5363", false, 5363, 150, false},
+        {"model 5384", false, 5384, 150, false},
+        {"model 5806", false, 5806, 150, false},
+        {"model 5819", false, 5819, 150, false},
+        {"model 5833", false, 5833, 150, false},
     };
     for (const Case& c : cases) {
         ReadingWindow rw;
@@ -296,9 +309,18 @@ TEST(PolledReadings, ADisconnectWhileAReadingWaitsLeavesTheClearedWindowEmpty)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TcpTestProgram t;
-        t.replies = {{"?P", "?65.2"}, {"?S", "?1.5"},      {"?Q", "? 1.2"},          {"?A", "?10.5"},
-                     {"?T", "? 35 "}, {"?VI", "?5120 250"}, {"PHV?", "PHV6.30 "},   {"PHI?", "PHI0.85 "},
-                     {"?C", "? 340"}, {"PBFA?", "PBFA1200"}, {"?IiJj", "? 1.2 3.4 5.6 7.8"}, {"TF?", "TF14250"}};
+        t.replies = {{"?P", "?65.2"},
+                     {"?S", "?1.5"},
+                     {"?Q", "? 1.2"},
+                     {"?A", "?10.5"},
+                     {"?T", "? 35 "},
+                     {"?VI", "?5120 250"},
+                     {"PHV?", "PHV6.30 "},
+                     {"PHI?", "PHI0.85 "},
+                     {"?C", "? 340"},
+                     {"PBFA?", "PBFA1200"},
+                     {"?IiJj", "? 1.2 3.4 5.6 7.8"},
+                     {"TF?", "TF14250"}};
         BeginConnection(t.p(), true);
         frmMain w{t.p()};
         t.p().conn.FirstReadDone = true;

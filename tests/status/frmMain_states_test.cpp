@@ -25,7 +25,7 @@ void connectAndPoll(WindowOnUnit& u)
     u.t.p().conn.FormUpdating = false;
     u.t.p().conn.FirstReadDone = true;
 }
-}
+}   // namespace
 
 TEST(WindowStates, ClearFormLeavesNoUnitValueShown)
 {
@@ -40,9 +40,9 @@ TEST(WindowStates, ClearFormLeavesNoUnitValueShown)
     for (QLineEdit* box : u.w.findChildren<QLineEdit*>())
         EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
     EXPECT_TRUE(ui.txtCathI->isHidden());   // the cathode-current display is off
-    std::vector<QLabel*> panelLabels = {ui.Label31, ui.Label32, ui.Label33, ui.Label34, ui.Label35,
-                                        ui.Label36, ui.Label13, ui.lblSBUCWarmup, ui.lbllcBucDrive,
-                                        ui.NoFaults, ui.NoAlarms};
+    std::vector<QLabel*> panelLabels = {ui.Label31,       ui.Label32,  ui.Label33, ui.Label34,
+                                        ui.Label35,       ui.Label36,  ui.Label13, ui.lblSBUCWarmup,
+                                        ui.lbllcBucDrive, ui.NoFaults, ui.NoAlarms};
     for (const auto& byte : ui.faultBytes())
         panelLabels.insert(panelLabels.end(), byte.begin(), byte.end());
     for (const auto& byte : ui.alarmBytes())
@@ -50,8 +50,9 @@ TEST(WindowStates, ClearFormLeavesNoUnitValueShown)
     for (QLabel* l : panelLabels)
         EXPECT_TRUE(l->isHidden()) << l->objectName().toStdString();
     EXPECT_EQ(ui.Label2->text(), "DAC");
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.Label2, ui.txtAtnCnt, ui.UpDown2, ui.lblRFFrq, ui.lblRFFrqVal,
-                                                      ui.lblTWTSrvc, ui.lblTWTLife, ui.Label12, ui.txtTemp2, ui.Label14})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui.Label2, ui.txtAtnCnt, ui.UpDown2, ui.lblRFFrq, ui.lblRFFrqVal,
+                                         ui.lblTWTSrvc, ui.lblTWTLife, ui.Label12, ui.txtTemp2, ui.Label14})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
     for (QAction* a : {ui.mnuUseEnet, ui.mnuEnterIP, ui.mnuEthPort, ui.mnuOpenWebpage, ui.mnuAmpCom})
         EXPECT_TRUE(a->isVisible()) << a->objectName().toStdString();
@@ -116,12 +117,12 @@ TEST(WindowStates, DisableThenEnable)
     EXPECT_FALSE(u.w.EnterHandled.txtAdr);
     EXPECT_FALSE(u.w.FloTripEditing);
     EXPECT_FALSE(ui.mnuAutoClrBUC->isChecked());
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.txtPN, ui.txtAtnDB, ui.UpDown1, ui.UpDown4, ui.cmbRfBand,
-                                                      ui.chkPS, ui.chkRFI, ui.cmbRhiTripType, ui.Command7,
-                                                      ui.btnFaultReset})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui.txtPN, ui.txtAtnDB, ui.UpDown1, ui.UpDown4, ui.cmbRfBand, ui.chkPS,
+                                         ui.chkRFI, ui.cmbRhiTripType, ui.Command7, ui.btnFaultReset})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    for (QAction* a : {ui.mnuLoadFile, ui.mnuSaveAs, ui.mnuCalTables[0], ui.mnuCalTables[5], ui.mnuReboot,
-                       ui.mnuPsVset, ui.mnuMaxPwrLvl})
+    for (QAction* a : {ui.mnuLoadFile, ui.mnuSaveAs, ui.mnuCalTables[0], ui.mnuCalTables[5], ui.mnuReboot, ui.mnuPsVset,
+                       ui.mnuMaxPwrLvl})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_TRUE(ui.mnuUseEnet->isEnabled());
 

@@ -6,7 +6,11 @@
 class FakeClock final : public IClock {
 public:
     qint64 msNow() const override { return now_; }
-    void sleepMs(int ms) override { now_ += qMax(0, ms); ++sleeps; }
+    void sleepMs(int ms) override
+    {
+        now_ += qMax(0, ms);
+        ++sleeps;
+    }
     void processEvents(bool excludeUserInput = false) override
     {
         ++eventRounds;
@@ -30,10 +34,10 @@ public:
     int sleeps = 0;
     int eventRounds = 0;
     bool lastExcludedUserInput = false;
-    qint64 eventStepMs = 0;                 // how far each round of events moves the clock
+    qint64 eventStepMs = 0;   // how far each round of events moves the clock
     int waits = 0;
-    qint64 waitStepMs = 10;                 // how far each waitForEvents moves it besides
-    std::function<void()> onProcessEvents;  // runs inside each round of events
+    qint64 waitStepMs = 10;                  // how far each waitForEvents moves it besides
+    std::function<void()> onProcessEvents;   // runs inside each round of events
 
 private:
     qint64 now_ = 1000;

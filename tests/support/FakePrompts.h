@@ -13,8 +13,7 @@ public:
         PromptButtons buttons = PromptButtons::Ok;
     };
 
-    PromptAnswer message(const QString& text, const QString& title, PromptIcon icon,
-                         PromptButtons buttons) override
+    PromptAnswer message(const QString& text, const QString& title, PromptIcon icon, PromptButtons buttons) override
     {
         boxes.append({text, title, icon, buttons});
         if (whileOpen)

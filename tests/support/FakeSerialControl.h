@@ -13,7 +13,11 @@ public:
 
     void setPortNumber(int n) override { port = n; }
     int portNumber() const override { return port; }
-    bool setSettings(const QString& s) override { lineSettings = s; return true; }
+    bool setSettings(const QString& s) override
+    {
+        lineSettings = s;
+        return true;
+    }
     QString settings() const override { return lineSettings; }
     bool setRtsEnable(bool) override { return true; }
     bool isOpen() const override { return open; }
@@ -22,7 +26,11 @@ public:
     bool write(const QByteArray& data) override;
     void setInputLen(int n) override { inputLen = n; }
     int inBufferCount() override;
-    void discardInput() override { input.clear(); ++discards; }
+    void discardInput() override
+    {
+        input.clear();
+        ++discards;
+    }
     QByteArray read() override;
     bool waitForInput(int ms) override;
 
@@ -36,10 +44,10 @@ public:
     int discards = 0;
     int opens = 0;
     QByteArray input;
-    QByteArrayList written;          // every write, in order
+    QByteArrayList written;   // every write, in order
     std::function<QByteArray(const QByteArray& frame)> responder;
-    bool failWrite = false;          // writes fail with `error`
-    bool vanishOnWait = false;       // the device goes away during the next wait for input
+    bool failWrite = false;      // writes fail with `error`
+    bool vanishOnWait = false;   // the device goes away during the next wait for input
 
     // Bytes that arrive once the fake clock reaches `atMs` (a wait ends at the arrival).
     void arriveAt(qint64 atMs, const QByteArray& bytes) { arrivals.append({atMs, bytes}); }

@@ -51,8 +51,8 @@ public:
     int boundPort = 0;
     int binds = 0;
     int closes = 0;
-    ErrorEvent bindError;   // number != 0: bind fails with it
-    ErrorEvent sendError;   // number != 0: send fails with it
+    ErrorEvent bindError;                         // number != 0: bind fails with it
+    ErrorEvent sendError;                         // number != 0: send fails with it
     std::function<void(FakeUdpSocket&)> onSend;   // runs after each accepted send
 
 private:

@@ -12,7 +12,8 @@ namespace garbage {
 
 inline QByteArray randomData(QRandomGenerator& rng, const QByteArray& command)
 {
-    static const QByteArray alphabet = QByteArrayLiteral("0123456789..--++;;,,::  ?\?<>/!eEABCXYZabc{}\x02\x03\x06\x15");
+    static const QByteArray alphabet =
+        QByteArrayLiteral("0123456789..--++;;,,::  ?\?<>/!eEABCXYZabc{}\x02\x03\x06\x15");
     QByteArray data;
     if (rng.bounded(3) != 0) {   // usually the echo the query looks for, whole or in part
         const QByteArray echo = command.endsWith('?') ? command.chopped(1) : command;
@@ -60,8 +61,7 @@ inline void answerWithGarbageLines(TcpTestProgram& t, QRandomGenerator& rng)
 
 // Runs `body` `rounds` times, each on a new program whose unit answers at random: over the
 // fake serial line, or (overTcp) over a connected fake TCP socket.
-template <class Body>
-void forGarbageUnits(bool overTcp, QRandomGenerator& rng, int rounds, const Body& body)
+template <class Body> void forGarbageUnits(bool overTcp, QRandomGenerator& rng, int rounds, const Body& body)
 {
     for (int round = 0; round < rounds; ++round) {
         if (overTcp) {
@@ -85,4 +85,4 @@ inline int frameByteIn(const QString& text)
     return -1;
 }
 
-} // namespace garbage
+}   // namespace garbage

@@ -9,7 +9,9 @@
 class RecordingSerial final : public ISerialControl {
 public:
     RecordingSerial(ISerialControl& inner, std::function<void(const QByteArray&)> sent)
-        : inner_(inner), sent_(std::move(sent)) {}
+        : inner_(inner), sent_(std::move(sent))
+    {
+    }
     void setPortNumber(int n) override { inner_.setPortNumber(n); }
     int portNumber() const override { return inner_.portNumber(); }
     bool setSettings(const QString& s) override { return inner_.setSettings(s); }

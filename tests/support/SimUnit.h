@@ -13,9 +13,9 @@
 #include <vector>
 
 struct SimAnswer {
-    SimBehaviour how;      // how.kind == Silent: the unit sends nothing
-    char address = 'A';    // the unit's own address, for the reply
-    QByteArray data;       // reply data: echo and value
+    SimBehaviour how;     // how.kind == Silent: the unit sends nothing
+    char address = 'A';   // the unit's own address, for the reply
+    QByteArray data;      // reply data: echo and value
 };
 
 class SimUnit;

@@ -18,7 +18,7 @@ SimAnswer answered(const QByteArray& data, SimBehaviour::Kind kind = SimBehaviou
     a.data = data;
     return a;
 }
-} // namespace
+}   // namespace
 
 void SimUnitCalTables::setTable(char kind, const Table& table)
 {
@@ -47,7 +47,8 @@ std::optional<SimAnswer> SimUnitCalTables::answer(SimUnitProfile& profile, const
     std::lock_guard lock(mutex_);
     const bool shaped = profile.behaviour.contains(command);
     const SimBehaviour how = profile.behaviour.value(command);
-    std::optional<SimAnswer> a = reply(command[1] == 'F' ? rf_ : atn_, command, !shaped || how.kind == SimBehaviour::Answer);
+    std::optional<SimAnswer> a =
+        reply(command[1] == 'F' ? rf_ : atn_, command, !shaped || how.kind == SimBehaviour::Answer);
     if (a && shaped) {
         const SimBehaviour::Kind own = a->how.kind;
         a->how = how;
@@ -70,9 +71,12 @@ std::optional<SimAnswer> SimUnitCalTables::reply(State& s, const QByteArray& com
             return answered(echo + " NO ENTRY");
         const Level& l = s.table.levels[*level];
         switch (l.form) {
-        case Form::NoEcho: return answered(l.entry);
-        case Form::NoEtx: return answered(echo + l.entry, SimBehaviour::NoEtx);
-        default: return answered(echo + l.entry);
+        case Form::NoEcho:
+            return answered(l.entry);
+        case Form::NoEtx:
+            return answered(echo + l.entry, SimBehaviour::NoEtx);
+        default:
+            return answered(echo + l.entry);
         }
     }
     if (op == 'L' && bare && command[1] == 'A')

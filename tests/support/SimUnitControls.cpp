@@ -23,8 +23,8 @@ void setSummaryBits(SimUnitProfile& profile, int byte, int set, int clear)
 bool applyToSummary(SimUnitProfile& profile, const QByteArray& command)
 {
     static const QMap<QByteArray, std::tuple<int, int, int>> bits = {
-        {"@", {0, 0x10, 0x08}}, {"A", {0, 0x08, 0x10}}, {"I", {0, 0x01, 0}}, {"J", {0, 0, 0x01}},
-        {"H", {0, 0, 0x02}},    {"UA", {2, 0x04, 0}},   {"UM", {2, 0, 0x04}}, {"U1", {2, 0x01, 0x02}},
+        {"@", {0, 0x10, 0x08}},  {"A", {0, 0x08, 0x10}},  {"I", {0, 0x01, 0}},     {"J", {0, 0, 0x01}},
+        {"H", {0, 0, 0x02}},     {"UA", {2, 0x04, 0}},    {"UM", {2, 0, 0x04}},    {"U1", {2, 0x01, 0x02}},
         {"U0", {2, 0x02, 0x01}}, {"U3", {2, 0x08, 0x10}}, {"U2", {2, 0x10, 0x08}},
     };
     if (const auto it = bits.constFind(command); it != bits.cend()) {
@@ -70,7 +70,7 @@ std::optional<char> addressLetter(const QByteArray& command)
     return letter;
 }
 
-} // namespace
+}   // namespace
 
 std::optional<SimAnswer> SimUnitControls::answer(SimUnitProfile& profile, const QByteArray& command)
 {

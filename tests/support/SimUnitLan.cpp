@@ -42,7 +42,6 @@ void SimUnitLan::answer(QUdpSocket& heardOn)
         lastRequest_ = request.data();
         lastPort_ = static_cast<quint16>(request.senderPort());
         for (Unit& unit : units_)
-            unit.socket->writeDatagram(unit.reply, request.senderAddress(),
-                                       static_cast<quint16>(request.senderPort()));
+            unit.socket->writeDatagram(unit.reply, request.senderAddress(), static_cast<quint16>(request.senderPort()));
     }
 }

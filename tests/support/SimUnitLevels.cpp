@@ -4,10 +4,7 @@
 
 namespace {
 
-SimAnswer acknowledged()
-{
-    return SimAnswer{};
-}
+SimAnswer acknowledged() { return SimAnswer{}; }
 
 QByteArray tenths(double v) { return QByteArray::number(v, 'f', 1); }
 
@@ -24,7 +21,7 @@ void setTrip(SimUnitProfile& profile, int row, char type, double dBm)
     profile.set("?HLR", reply);
 }
 
-} // namespace
+}   // namespace
 
 std::optional<SimAnswer> SimUnitLevels::answer(SimUnitProfile& profile, const QByteArray& command)
 {

@@ -20,7 +20,7 @@ QByteArray bangLines(const QByteArrayList& lines, int from, int count)
         out += lines[k] + '!';
     return out;
 }
-} // namespace
+}   // namespace
 
 void SimUnitLogs::setFaultLog(const FaultLog& log)
 {
@@ -63,8 +63,8 @@ std::optional<SimAnswer> SimUnitLogs::answer(SimUnitProfile& profile, const QByt
 
 std::optional<QByteArray> SimUnitLogs::pagedReply(const QByteArray& command) const
 {
-    const QByteArray count = QByteArray::number(fault_.reportedCount >= 0 ? fault_.reportedCount
-                                                                          : int(fault_.entries.size()));
+    const QByteArray count =
+        QByteArray::number(fault_.reportedCount >= 0 ? fault_.reportedCount : int(fault_.entries.size()));
     if (command == "QF0;0")
         return "QF0;" + count + ";0;";
     const auto index = pageIndex(command, "QF");

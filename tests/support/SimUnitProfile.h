@@ -12,10 +12,10 @@ struct SimBehaviour {
     // ends at its CR right after the data).
     enum Kind { Answer, Silent, Nak, BadChecksum, CutShort, StrayBytesFirst, DropConnection, NoEtx };
     Kind kind = Answer;
-    int delayMs = 0;          // wait before answering
-    QList<int> splitAt;       // deliver the reply in pieces cut at these offsets
-    int pieceGapMs = 20;      // pause between two pieces, so each is its own delivery
-    QByteArray trailing;      // TCP: bytes sent right after the reply line, in the same write
+    int delayMs = 0;       // wait before answering
+    QList<int> splitAt;    // deliver the reply in pieces cut at these offsets
+    int pieceGapMs = 20;   // pause between two pieces, so each is its own delivery
+    QByteArray trailing;   // TCP: bytes sent right after the reply line, in the same write
 };
 
 struct SimUnitProfile {
@@ -44,10 +44,7 @@ struct SimUnitProfile {
         defaultBehaviour = SimBehaviour{};
         defaultBehaviour.kind = SimBehaviour::Nak;
     }
-    SimBehaviour behaviourFor(const QByteArray& command) const
-    {
-        return behaviour.value(command, defaultBehaviour);
-    }
+    SimBehaviour behaviourFor(const QByteArray& command) const { return behaviour.value(command, defaultBehaviour); }
 };
 
 // Profiles of typical units; helpers add the replies their queries need.

@@ -112,7 +112,7 @@ void addSolidStateReadings(SimUnitProfile& p)
     p.set("YC?:2", "YC1180");
 }
 
-} // namespace
+}   // namespace
 
 // Each query module adds what its queries need to these two profiles.
 
@@ -198,7 +198,7 @@ void addSspaConfigReplies(SimUnitProfile& p)
     p.set("YO3?", "YO3 128");
 }
 
-} // namespace
+}   // namespace
 
 namespace {
 
@@ -207,12 +207,17 @@ namespace {
 void addStatusWords(SimUnitProfile& p)
 {
     p.set("1", "1DD");
-    p.set("?!#(", "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40");
-    p.set("?!", "?" "\x44\x40\x40\x40");
-    p.set("?(", "?" "\x40\x40\x40\x40");
+    p.set("?!#(", "?"
+                  "\x44\x40\x40\x40"
+                  "\x40\x40\x40\x40"
+                  "\x40\x40\x40\x40");
+    p.set("?!", "?"
+                "\x44\x40\x40\x40");
+    p.set("?(", "?"
+                "\x40\x40\x40\x40");
 }
 
-} // namespace
+}   // namespace
 
 SimUnitProfile twtaProfile()
 {
@@ -242,7 +247,10 @@ SimUnitProfile olderSspaProfile()
 {
     SimUnitProfile p;
     p.set("1", "1DD");
-    p.set("?!#(", "?" "\x44\x40\x40\x40" "\x40\x40\x40\x40" "\x40\x40\x40\x40");
+    p.set("?!#(", "?"
+                  "\x44\x40\x40\x40"
+                  "\x40\x40\x40\x40"
+                  "\x40\x40\x40\x40");
     p.set("YT", "YT672-4817-001");   // part number at the start: no firmware part number
     p.set("00", "04817001/S00017/2.61/");
     return p;

@@ -23,7 +23,7 @@ void closeFd(int& fd)
         ::close(fd);
     fd = -1;
 }
-}
+}   // namespace
 
 SimUnitSerial::SimUnitSerial(SimUnit& unit) : unit_(unit) {}
 
@@ -38,7 +38,7 @@ bool SimUnitSerial::start()
         return false;
     }
     // Raw line: no echo, no signal characters (ETX is ^C), no CR/LF translation.
-    termios tio {};
+    termios tio{};
     ::tcgetattr(slave_, &tio);
     ::cfmakeraw(&tio);
     ::tcsetattr(slave_, TCSANOW, &tio);
@@ -190,7 +190,7 @@ QByteArray SimUnitSerial::replyBytes(const SimAnswer& a) const
 
 bool SimUnitSerial::pause(int ms)
 {
-    pollfd p {stopPipe_[0], POLLIN, 0};
+    pollfd p{stopPipe_[0], POLLIN, 0};
     const qint64 end = nowNs() + qint64(ms) * 1000000;
     for (;;) {
         const qint64 left = end - nowNs();

@@ -31,21 +31,21 @@ public:
     // Points COMn at this unit in the program's settings ("SerialPorts/COMn").
     void mapPort(ISettingsStore& store, int n) const;
 
-    QByteArrayList frames() const;   // request frames received, STX through checksum
+    QByteArrayList frames() const;                 // request frames received, STX through checksum
     int badFrames() const { return badFrames_; }   // dropped for a wrong checksum
     // The unit's own time for its last answer: from the last byte of the request to the last
     // byte of the reply written (the delay included), in nanoseconds.
     qint64 lastServiceNs() const { return lastServiceNs_; }
     qint64 totalServiceNs() const { return totalServiceNs_; }   // of every answer so far
-    int answered() const { return answered_; }   // requests served (silent ones too)
+    int answered() const { return answered_; }                  // requests served (silent ones too)
 
 private:
     void run();
     void takeByte(char c);
     void serve(const QByteArray& frame);
     QByteArray replyBytes(const SimAnswer& a) const;
-    bool pause(int ms);                    // false when told to stop
-    bool writeAll(const QByteArray& bytes); // false when told to stop or the line is gone
+    bool pause(int ms);                       // false when told to stop
+    bool writeAll(const QByteArray& bytes);   // false when told to stop or the line is gone
     void hangUp();
 
     SimUnit& unit_;

@@ -50,4 +50,4 @@ bool parseTcpRequest(const QByteArray& block, char& address, QByteArray& command
     return true;
 }
 
-} // namespace unitframes
+}   // namespace unitframes

@@ -15,4 +15,4 @@ bool parseSerialRequest(const QByteArray& frame, char& address, QByteArray& comm
 // A TCP request block STX address command ETX "M" CR LF split into its parts; false when
 // it is not one.
 bool parseTcpRequest(const QByteArray& block, char& address, QByteArray& command);
-} // namespace unitframes
+}   // namespace unitframes

@@ -9,7 +9,7 @@ TEST(CalTables, LevelsAreWholeTenthsWrittenWithTwoIntegerDigits)
     const struct {
         int tenths;
         const char* text;
-    } cases[] = {{-40, "-04.0"}, {-4, "-00.4"}, {-1, "-00.1"}, {0, "00.0"}, {3, "00.3"},
+    } cases[] = {{-40, "-04.0"}, {-4, "-00.4"}, {-1, "-00.1"}, {0, "00.0"},   {3, "00.3"},
                  {25, "02.5"},   {400, "40.0"}, {409, "40.9"}, {768, "76.8"}, {600, "60.0"}};
     for (const auto& c : cases) {
         EXPECT_EQ(CalLevelText(c.tenths), c.text) << c.tenths;
@@ -22,36 +22,58 @@ TEST(CalTables, LevelsAreWholeTenthsWrittenWithTwoIntegerDigits)
 
 TEST(CalTables, EntryTextOfAReply)
 {
-    const QString ack = "\x06" "A";
+    const QString ack = "\x06"
+                        "A";
     const struct {
         const char* name;
         QString reply;
         std::optional<QString> entry;
     } cases[] = {
-        {"serial frame", ack + "YFC12.3 dB Entry#0A1F\x03" "x", "12.3 dB Entry#0A1F"},
+        {"serial frame",
+         ack + "YFC12.3 dB Entry#0A1F\x03"
+               "x",
+         "12.3 dB Entry#0A1F"},
         {"TCP line", ack + "YFC12.3 dB Entry#0A1F\x03\r", "12.3 dB Entry#0A1F"},
-        {"cut at the first ETX", ack + "YFC12.3\x03" "ab\x03" "x", "12.3"},
+        {"cut at the first ETX",
+         ack + "YFC12.3\x03"
+               "ab\x03"
+               "x",
+         "12.3"},
         {"no ETX: the last two left off", ack + "YFC12.3 dB Entry#0A1F}x", "12.3 dB Entry#0A1F"},
         {"no ETX: whatever the last two are", ack + "YFC12.3 dB Entry#0A1F\r", "12.3 dB Entry#0A1"},
-        {"echo only", ack + "YFC\x03" "x", ""},
-        {"echo misplaced", ack + "xYFC12.3\x03" "x", std::nullopt},
-        {"other echo", ack + "YAC12.3\x03" "x", std::nullopt},
-        {"no echo", ack + "12.3 dB\x03" "x", std::nullopt},
+        {"echo only",
+         ack + "YFC\x03"
+               "x",
+         ""},
+        {"echo misplaced",
+         ack + "xYFC12.3\x03"
+               "x",
+         std::nullopt},
+        {"other echo",
+         ack + "YAC12.3\x03"
+               "x",
+         std::nullopt},
+        {"no echo",
+         ack + "12.3 dB\x03"
+               "x",
+         std::nullopt},
         {"too short", ack + "YF", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CalEntryText(c.reply, "YFC"), c.entry) << c.name;
-    EXPECT_TRUE(IsNoEntryReply(ack + "YFC02.4 NO ENTRY\x03" "x"));
-    EXPECT_FALSE(IsNoEntryReply(ack + "YFC02.4 no entry\x03" "x"));
+    EXPECT_TRUE(IsNoEntryReply(ack + "YFC02.4 NO ENTRY\x03"
+                                     "x"));
+    EXPECT_FALSE(IsNoEntryReply(ack + "YFC02.4 no entry\x03"
+                                      "x"));
 }
 
 TEST(CalTables, FirstAttenuatorLevel)
 {
-    EXPECT_EQ(FirstAtnLevelTenths(true, false, 6316), 0);     // TWTA
-    EXPECT_EQ(FirstAtnLevelTenths(true, true, 6316), -40);    // TWTA with the programmable up-converter
+    EXPECT_EQ(FirstAtnLevelTenths(true, false, 6316), 0);    // TWTA
+    EXPECT_EQ(FirstAtnLevelTenths(true, true, 6316), -40);   // TWTA with the programmable up-converter
     EXPECT_EQ(FirstAtnLevelTenths(false, false, 9214), 0);
     EXPECT_EQ(FirstAtnLevelTenths(false, true, 9214), 0);
-    EXPECT_EQ(FirstAtnLevelTenths(false, false, 7467), -40);  // SSPA
+    EXPECT_EQ(FirstAtnLevelTenths(false, false, 7467), -40);   // SSPA
 }
 
 TEST(CalTables, AttenuatorBeginAndSaveCommands)
@@ -63,11 +85,16 @@ TEST(CalTables, AttenuatorBeginAndSaveCommands)
         const char* date;
         bool takes;
     } cases[] = {
-        {true, 6316, 900, "Nov 8 2007", false},  {true, 6316, 100, "Nov 9 2007", true},
-        {true, 6316, 900, "2007-11-08", false},  {true, 6316, 545, "", false},
-        {true, 6316, 546, "", true},             {true, 6316, 546, "not a date", true},
-        {false, 5363, 900, "Dec 1 2010", false}, {false, 7467, 900, "Nov 9 2007", true},
-        {false, 7467, 900, "Nov 8 2007", false}, {false, 7467, 900, "", false},
+        {true, 6316, 900, "Nov 8 2007", false},
+        {true, 6316, 100, "Nov 9 2007", true},
+        {true, 6316, 900, "2007-11-08", false},
+        {true, 6316, 545, "", false},
+        {true, 6316, 546, "", true},
+        {true, 6316, 546, "not a date", true},
+        {false, 5363, 900, "Dec 1 2010", false},
+        {false, 7467, 900, "Nov 9 2007", true},
+        {false, 7467, 900, "Nov 8 2007", false},
+        {false, 7467, 900, "", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TakesAtnBeginSave(c.twta, c.model, c.fw, c.date), c.takes)
@@ -84,15 +111,15 @@ TEST(CalTables, ValueAndEntryOfAFileLine)
         {"12.3 dB Entry#0A1F", "12.3", "0A1F"},
         {"12.3 db entry#0a1f", "12.3", "0a1f"},
         {"  -4.0   DB ENTRY#00ff trailing", "-4.0", "00ff"},
-        {"+7 dB Entry#12", "+7", "12"},               // the line ends sooner
+        {"+7 dB Entry#12", "+7", "12"},   // the line ends sooner
         {"12.3 dB Entry#", "12.3", ""},
         {"[13.0 dBm]", "", ""},
-        {"12dB Entry#0A1F", "", "0A1F"},              // "dB" at the 3rd character
-        {"123dB x Entry#0A1F", "123", "0A1F"},        // at the 4th
+        {"12dB Entry#0A1F", "", "0A1F"},         // "dB" at the 3rd character
+        {"123dB x Entry#0A1F", "123", "0A1F"},   // at the 4th
         {"Entry#0A1F 12.3 dB", "", ""},
         {"x1.2 dB Entry#0A1F", "", "0A1F"},
-        {"1e5 dB Entry#0001", "", "0001"},            // no exponent
-        {"1 2 dB Entry#0001", "", "0001"},            // no blank inside
+        {"1e5 dB Entry#0001", "", "0001"},   // no exponent
+        {"1 2 dB Entry#0001", "", "0001"},   // no blank inside
         {"1.2.3 dB Entry#0001", "", "0001"},
         {"    . dB Entry#0001", "", "0001"},
         {"#  Created: 14/03/2026", "", ""},
@@ -107,7 +134,8 @@ TEST(CalTables, ValueAndEntryOfAFileLine)
 TEST(CalTables, ControlCharacters)
 {
     EXPECT_FALSE(HasControlChar("0A1F"));
-    EXPECT_FALSE(HasControlChar(QString("\xb0" "A ~")));
+    EXPECT_FALSE(HasControlChar(QString("\xb0"
+                                        "A ~")));
     for (const int code : {0, 9, 13, 31, 127})
         EXPECT_TRUE(HasControlChar(QString("0A") + QChar(code))) << code;
 }

@@ -18,7 +18,8 @@ TEST(ConvertLogLineToCsv, LinesBecomeRows)
     };
     const QString event = QStringLiteral("Fault   ");   // padded to 8 characters
     const Case cases[] = {
-        {"an event line", event + " 42.1 3.0 10.5 250101 134500", 0, event + ",42.1,3.0,10.5,01-01-25,13:45:00,1735739100"},
+        {"an event line", event + " 42.1 3.0 10.5 250101 134500", 0,
+         event + ",42.1,3.0,10.5,01-01-25,13:45:00,1735739100"},
         {"no event", " 42.1 3.0 250101 134500", 1, " ,42.1,3.0,01-01-25,13:45:00,1735739100"},
         {"an event, the body beginning with a blank", event + "  42.1 250101 134500", 0,
          event + ",42.1,01-01-25,13:45:00,1735739100"},
@@ -67,10 +68,14 @@ TEST(LogCsvNames, TypesTitlesHeadingsAndColumnLetters)
         const char* title;
     };
     const Named names[] = {
-        {"plog.txt", 0, "10-Min Log"},     {"hlog.txt", 1, "Hourly Log"},
-        {"dlog.txt", 2, "Daily Log"},      {"mlog.txt", 3, "Monthly Log"},
-        {"cmlog.txt", 4, "Cathode Current Log"}, {"A_Bfltlog.txt", 5, "Fault Log"},
-        {"A/Bfltlog.txt", -1, "Unknown Log File"}, {"tlog.txt", -1, "Unknown Log File"},
+        {"plog.txt", 0, "10-Min Log"},
+        {"hlog.txt", 1, "Hourly Log"},
+        {"dlog.txt", 2, "Daily Log"},
+        {"mlog.txt", 3, "Monthly Log"},
+        {"cmlog.txt", 4, "Cathode Current Log"},
+        {"A_Bfltlog.txt", 5, "Fault Log"},
+        {"A/Bfltlog.txt", -1, "Unknown Log File"},
+        {"tlog.txt", -1, "Unknown Log File"},
     };
     for (const Named& n : names) {
         EXPECT_EQ(GetLogType(n.file, "A/B"), n.type) << n.file;

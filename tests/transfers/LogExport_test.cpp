@@ -66,7 +66,7 @@ void expectCell(const XlsxSheet& s, const QString& cell, const QString& value, b
     EXPECT_EQ(s.cells[cell].value, value) << cell.toStdString();
     EXPECT_EQ(s.cells[cell].number, number) << cell.toStdString();
 }
-} // namespace
+}   // namespace
 
 TEST(ExportLogsToExcel, AWorkbookOfTwoLogsReadBack)
 {
@@ -147,14 +147,17 @@ TEST(ExportLogsToExcel, FailuresLeaveNoWorkbookOrOpenNothing)
     EXPECT_TRUE(f.shell.opened.isEmpty());
     ASSERT_EQ(f.t.prompts.boxes.size(), 1);
     EXPECT_EQ(f.t.prompts.boxes[0].title, "File Error");
-    EXPECT_TRUE(f.t.prompts.boxes[0].text.startsWith(QStringLiteral("Error No.: %1\r\n").arg(LXW_ERROR_SHEETNAME_ALREADY_USED))) << f.t.prompts.boxes[0].text.toStdString();
+    EXPECT_TRUE(
+        f.t.prompts.boxes[0].text.startsWith(QStringLiteral("Error No.: %1\r\n").arg(LXW_ERROR_SHEETNAME_ALREADY_USED)))
+        << f.t.prompts.boxes[0].text.toStdString();
     EXPECT_EQ(f.t.prompts.boxes[0].icon, PromptIcon::Exclamation);
 
     // The desktop opens nothing: its box.
     f.shell.answer = false;
     EXPECT_EQ(ExportLogsToExcel(f.t.p(), logsOnly), "");
     ASSERT_EQ(f.t.prompts.boxes.size(), 2);
-    EXPECT_EQ(f.t.prompts.boxes[1].text, "Error No.: 429\r\nNo program opened the workbook " + f.data("A1234Logs.xlsx"));
+    EXPECT_EQ(f.t.prompts.boxes[1].text,
+              "Error No.: 429\r\nNo program opened the workbook " + f.data("A1234Logs.xlsx"));
 
     // A workbook is never written over an existing file.
     f.write("taken.xlsx", "older");

@@ -16,8 +16,8 @@ char edge(Edge e) { return e == Edge::Thick ? '=' : e == Edge::Thin ? '-' : '.';
 QString describe(const Cell& c)
 {
     const CellFormat& f = c.format;
-    const QString format = f.boxed ? QString() + edge(f.left) + edge(f.right) + edge(f.top) + edge(f.bottom)
-                                   : QStringLiteral("default");
+    const QString format =
+        f.boxed ? QString() + edge(f.left) + edge(f.right) + edge(f.top) + edge(f.bottom) : QStringLiteral("default");
     return CellName(c.row, c.column) + (c.number ? " n '" : " t '") + c.text + "' " + format;
 }
 
@@ -32,7 +32,7 @@ QString headingRange(const SheetLayout& s)
 }
 
 const QStringList Identity{"SN: 77", "IP Adr: 127.0.0.1", "RS485 Adr: 1"};
-} // namespace
+}   // namespace
 
 TEST(LogSheet, NineTwelveAndSevenColumnLogs)
 {
@@ -68,7 +68,8 @@ TEST(LogSheet, NineTwelveAndSevenColumnLogs)
         EXPECT_EQ(describe(heading), k.type == 4 ? "A5 t 'Cathode Current' =-==" : "A5 t 'Event' =-==");
         EXPECT_EQ(s.cells[2 + static_cast<size_t>(k.columns)].text.at(0), ' ');   // leading blank kept
         const Cell& seconds = s.cells.back();
-        EXPECT_EQ(describe(seconds), CellName(5, k.columns - 1) + (k.type == 4 ? " n '1773500400' -=.=" : " n '1735739100' -=.="));
+        EXPECT_EQ(describe(seconds),
+                  CellName(5, k.columns - 1) + (k.type == 4 ? " n '1773500400' -=.=" : " n '1735739100' -=.="));
     }
 }
 
@@ -81,10 +82,22 @@ TEST(LogSheet, EveryCellOfASmallSheet)
         cells << describe(c);
     EXPECT_EQ(cells, QStringList({
                          "A1 t 'Fault Log' default",
-                         "A4 t 'SN: 77' =-=.", "B4 t 'IP Adr: 127.0.0.1' --=.", "C4 t 'RS485 Adr: 1' --=.", "D4 t '' -==.",
-                         "A5 t 'A' =-==", "B5 t ' B' --==", "C5 t 'C' --==", "D5 t '' -=..",
-                         "A6 t 'Fault   ' =-..", "B6 t '< 3.0' --..", "C6 n '-2.5' --..", "D6 n '.5' -=..",
-                         "A7 t ' ' =-.=", "B7 t '1e3' --.=", "C7 n '7' --.=", "D7 t '' -=.=",
+                         "A4 t 'SN: 77' =-=.",
+                         "B4 t 'IP Adr: 127.0.0.1' --=.",
+                         "C4 t 'RS485 Adr: 1' --=.",
+                         "D4 t '' -==.",
+                         "A5 t 'A' =-==",
+                         "B5 t ' B' --==",
+                         "C5 t 'C' --==",
+                         "D5 t '' -=..",
+                         "A6 t 'Fault   ' =-..",
+                         "B6 t '< 3.0' --..",
+                         "C6 n '-2.5' --..",
+                         "D6 n '.5' -=..",
+                         "A7 t ' ' =-.=",
+                         "B7 t '1e3' --.=",
+                         "C7 n '7' --.=",
+                         "D7 t '' -=.=",
                      }));
     EXPECT_EQ(s.columns, 4);   // the widest row
     EXPECT_EQ(s.cells[12].value, 0.5);

@@ -109,7 +109,7 @@ QByteArrayList LogBodyLines(const QByteArray& file)
     QByteArrayList lines = file.mid(body + rule.size()).split('\n');
     lines.removeLast();   // after the last line end
     for (QByteArray& line : lines)
-        line.chop(1);     // the CR
+        line.chop(1);   // the CR
     return lines;
 }
 

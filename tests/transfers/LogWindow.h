@@ -45,7 +45,10 @@ public:
         if (onProcessEvents)
             onProcessEvents();
     }
-    void waitForEvents(int maxMs, bool excludeUserInput = false) override { real.waitForEvents(maxMs, excludeUserInput); }
+    void waitForEvents(int maxMs, bool excludeUserInput = false) override
+    {
+        real.waitForEvents(maxMs, excludeUserInput);
+    }
     QDateTime localDateTime() const override { return QDateTime(QDate(2026, 3, 14), QTime(15, 9, 26)); }
     std::function<void()> onProcessEvents;
 

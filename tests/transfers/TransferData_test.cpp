@@ -12,11 +12,29 @@ TEST(TransferData, ReplyDataLeavesOutTheFrameOnBothLinks)
     struct {
         QString reply, data;
     } cases[] = {
-        {"\x06" "A4e1!e2!" "\x03" "Z", "4e1!e2!"},   // serial: ETX and checksum
-        {"\x06" "A4e1!e2!" "\x03" "\r", "4e1!e2!"},  // TCP: ETX and CR
-        {"\x06" "Ax" "\x03" "\r", "x"},
-        {"\x06" "A" "\x03" "\r", ""},
-        {"\x06" "A", ""},
+        {"\x06"
+         "A4e1!e2!"
+         "\x03"
+         "Z",
+         "4e1!e2!"},   // serial: ETX and checksum
+        {"\x06"
+         "A4e1!e2!"
+         "\x03"
+         "\r",
+         "4e1!e2!"},   // TCP: ETX and CR
+        {"\x06"
+         "Ax"
+         "\x03"
+         "\r",
+         "x"},
+        {"\x06"
+         "A"
+         "\x03"
+         "\r",
+         ""},
+        {"\x06"
+         "A",
+         ""},
         {"", ""},
     };
     for (const auto& c : cases)
@@ -52,14 +70,14 @@ TEST(TransferData, QFPagesTakeAtMostTenEntriesAfterAWholeHeader)
         QStringList entries;
     } cases[] = {
         {"QF0;25;3;a!b!c!", {"a", "b", "c"}},
-        {"QF0;25;3;a!b!c!!", {"a", "b", "c"}},        // closed with an empty entry
-        {"QF0;25;3;a!!b!", {"a"}},                     // an empty entry ends the page
-        {"QF0;25;2;a!b", {"a", "b"}},                  // the frame's end closes the last piece
+        {"QF0;25;3;a!b!c!!", {"a", "b", "c"}},   // closed with an empty entry
+        {"QF0;25;3;a!!b!", {"a"}},               // an empty entry ends the page
+        {"QF0;25;2;a!b", {"a", "b"}},            // the frame's end closes the last piece
         {"QF0;25;12;" + ten + "x!y!", {"e0", "e1", "e2", "e3", "e4", "e5", "e6", "e7", "e8", "e9"}},
         {"QF0;0;0;", {}},
-        {"QF0;25;a!b!", {}},                           // no third ";"
+        {"QF0;25;a!b!", {}},   // no third ";"
         {"QF0;a!b!", {}},
-        {";1;2;a!", {}},                               // the first ";" stands first
+        {";1;2;a!", {}},   // the first ";" stands first
         {"", {}},
     };
     for (const auto& c : cases)

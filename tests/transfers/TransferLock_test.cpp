@@ -48,7 +48,7 @@ struct LockWindow {
     LinkContext link{Platform{}};
     FilesState files;
 };
-} // namespace
+}   // namespace
 
 TEST(TransferLock, NothingCanBeUsedWhileHeldAndEverythingComesBackAsTheWindowSetIt)
 {

@@ -17,7 +17,10 @@ std::optional<QByteArray> entry(unzFile zip, const char* name)
     return n < 0 ? std::nullopt : std::optional<QByteArray>(data);
 }
 
-QString attr(const QXmlStreamReader& x, const char* name) { return x.attributes().value(QLatin1String(name)).toString(); }
+QString attr(const QXmlStreamReader& x, const char* name)
+{
+    return x.attributes().value(QLatin1String(name)).toString();
+}
 
 // The shared strings in order; a string of several runs is their <t> texts joined.
 QStringList sharedStrings(const QByteArray& xml)
@@ -36,7 +39,10 @@ QStringList sharedStrings(const QByteArray& xml)
 
 std::vector<XlsxStyle> cellStyles(const QByteArray& xml)
 {
-    struct Font { QString name; double size = 0; };
+    struct Font {
+        QString name;
+        double size = 0;
+    };
     std::vector<Font> fonts;
     std::vector<XlsxStyle> borders, xfs;   // borders: only the edges filled
     QXmlStreamReader x(xml);
@@ -110,7 +116,7 @@ XlsxSheet sheet(const QString& name, const QByteArray& xml, const QStringList& s
             c.number = false;
     return s;
 }
-} // namespace
+}   // namespace
 
 std::optional<std::vector<XlsxSheet>> ReadXlsx(const QString& path)
 {

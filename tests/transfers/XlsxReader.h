@@ -24,9 +24,9 @@ struct XlsxCell {
 
 struct XlsxSheet {
     QString name;
-    QMap<QString, XlsxCell> cells;   // by name, "A1"
-    QMap<int, double> rowHeights;    // by row number from 1, rows with a height of their own
-    QMap<int, double> columnWidths;  // by column number from 1
+    QMap<QString, XlsxCell> cells;    // by name, "A1"
+    QMap<int, double> rowHeights;     // by row number from 1, rows with a height of their own
+    QMap<int, double> columnWidths;   // by column number from 1
 };
 
 // Nothing when the file is no readable workbook.

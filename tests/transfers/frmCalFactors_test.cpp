@@ -45,7 +45,7 @@ struct CalFactorUnit : TestProgram {
     }
     FakeShell shell;
 };
-} // namespace
+}   // namespace
 
 TEST(frmCalFactors, RowsFromTheUnitsTable)
 {
@@ -62,15 +62,17 @@ TEST(frmCalFactors, RowsFromTheUnitsTable)
         {"a bad third piece", "1.0,0.1;2.0,0.2;3.0;4.0,0.4;", rows({"1.0|0.1", "2.0|0.2", "", "4.0|0.4"})},
         {"three parts", "1.0,0.1,9;2.0,0.2;", rows({"", "2.0|0.2"})},
         {"blanks around the parts", " 1.50 , -0.2 ;", rows({"1.50|-0.2"})},
-        {"twelve pairs", twelve, rows({"1.00|1", "2.00|2", "3.00|3", "4.00|4", "5.00|5", "6.00|6", "7.00|7", "8.00|8",
-                                       "9.00|9", "10.00|10"})},
+        {"twelve pairs", twelve,
+         rows({"1.00|1", "2.00|2", "3.00|3", "4.00|4", "5.00|5", "6.00|6", "7.00|7", "8.00|8", "9.00|9", "10.00|10"})},
         {"the query's text for a reply without ETX", "", rows({"0.0|0.0"})},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CalFactorUnit t(c.table);
         if (c.table.isEmpty())
-            t.rawReplies["QS?"] = QByteArray("\x06" "AQS}") + char(0x06 ^ 'A' ^ 'Q' ^ 'S' ^ '}');
+            t.rawReplies["QS?"] = QByteArray("\x06"
+                                             "AQS}") +
+                                  char(0x06 ^ 'A' ^ 'Q' ^ 'S' ^ '}');
         frmCalFactors d(t.p());
         EXPECT_EQ(shownRows(d), c.shown);
         EXPECT_EQ(t.commands, QByteArrayList{"QS?"});

@@ -72,7 +72,7 @@ QStringList dataFiles(const LogWindow& t, const char* pattern)
 }
 
 class LogsDialog : public ::testing::TestWithParam<LogLink> {};
-} // namespace
+}   // namespace
 
 TEST(frmLogs, BoxesSelectAllAndOkWithNothingTicked)
 {
@@ -137,7 +137,8 @@ TEST_P(LogsDialog, AllSixInTheirOrderThenTheEditorOrTheWorkbook)
                 ++rounds;
                 pollOff = pollOff && !t.w().Timer1.isActive();
                 onlyCancelActive = onlyCancelActive && d.ui.Command2->isEnabled() && !d.ui.Command1->isEnabled() &&
-                                   !d.ui.chkHourly->isEnabled() && !d.ui.chkAll->isEnabled() && !d.ui.optExcel->isEnabled();
+                                   !d.ui.chkHourly->isEnabled() && !d.ui.chkAll->isEnabled() &&
+                                   !d.ui.optExcel->isEnabled();
             };
             d.ui.chkAll->click();
             (excel ? d.ui.optExcel : d.ui.optNotepad)->click();
@@ -152,8 +153,8 @@ TEST_P(LogsDialog, AllSixInTheirOrderThenTheEditorOrTheWorkbook)
         EXPECT_TRUE(onlyCancelActive);
         EXPECT_EQ(bar, QList<int>({0, 1, 2, 3, 4, 5, 6}));
         EXPECT_TRUE(t.boxes().isEmpty());
-        const QStringList names = {"plog.txt", "hlog.txt", "dlog.txt", "mlog.txt", "cmlog.txt",
-                                   t.p().unit.id.UnitSerialNo + "fltlog.txt"};
+        const QStringList names = {"plog.txt", "hlog.txt",  "dlog.txt",
+                                   "mlog.txt", "cmlog.txt", t.p().unit.id.UnitSerialNo + "fltlog.txt"};
         if (excel) {
             const QString workbook = t.dataFile(t.p().unit.id.UnitSerialNo + "Logs.xlsx");
             EXPECT_EQ(t.shell.opened, QStringList{workbook});

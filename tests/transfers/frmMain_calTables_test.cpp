@@ -64,7 +64,7 @@ QByteArray body(const QByteArray& file)
 }
 
 class CalTablesOverLink : public ::testing::TestWithParam<LogLink> {};
-} // namespace
+}   // namespace
 
 TEST_P(CalTablesOverLink, DownloadsWriteTheGoldenFilesWithTheirCommandsAndTimeOuts)
 {
@@ -76,17 +76,45 @@ TEST_P(CalTablesOverLink, DownloadsWriteTheGoldenFilesWithTheirCommandsAndTimeOu
         int menu;
         char kind;
         bool lcBuc;
-        int from, to;                  // the table's entries (tenths)
+        int from, to;   // the table's entries (tenths)
         QByteArrayList firstCommands;
         QByteArray lastCommand;
-        int count;                     // commands sent
+        int count;   // commands sent
         const char* golden;
         float timeout;
     } cases[] = {
-        {"forward RF from 2.5 to 40.0", 0, 'F', false, 25, 400, {"YFC00.0", "YFC00.1"}, "YFC40.1", 402, "rfcal.txt", 3.0f},
-        {"attenuator from 0.0", 4, 'A', false, 25, 409, {"YAL", "YAC00.0", "YAC00.1"}, "YAC41.0", 412, "atncal_0.txt",
+        {"forward RF from 2.5 to 40.0",
+         0,
+         'F',
+         false,
+         25,
+         400,
+         {"YFC00.0", "YFC00.1"},
+         "YFC40.1",
+         402,
+         "rfcal.txt",
+         3.0f},
+        {"attenuator from 0.0",
+         4,
+         'A',
+         false,
+         25,
+         409,
+         {"YAL", "YAC00.0", "YAC00.1"},
+         "YAC41.0",
+         412,
+         "atncal_0.txt",
          5.0f},
-        {"attenuator from -4.0", 4, 'A', true, -38, 5, {"YAL", "YAC-04.0", "YAC-03.9"}, "YAC00.6", 48, "atncal_m4.txt",
+        {"attenuator from -4.0",
+         4,
+         'A',
+         true,
+         -38,
+         5,
+         {"YAL", "YAC-04.0", "YAC-03.9"},
+         "YAC00.6",
+         48,
+         "atncal_m4.txt",
          5.0f},
     };
     for (const auto& c : cases) {
@@ -186,15 +214,21 @@ TEST_P(CalTablesOverLink, AFailedOrCancelledDownloadLeavesNoFileAndTheOlderOneAs
     const struct {
         const char* name;
         int menu;
-        QByteArray command;           // the command given the behaviour
+        QByteArray command;   // the command given the behaviour
         SimBehaviour::Kind how;
-        int cancelAt;                 // the indicator's value that presses Cancel; -1 none
-        QByteArray last;              // the last command sent
+        int cancelAt;      // the indicator's value that presses Cancel; -1 none
+        QByteArray last;   // the last command sent
         QStringList boxes;
         bool dropped;
     } cases[] = {
         {"read refused at 3.0", 0, "YFC03.0", SimBehaviour::Nak, -1, "YFC03.0", {rfFailed}, false},
-        {"YAL refused", 4, "YAL", SimBehaviour::Nak, -1, "YAL", {"Attenuator Cal Table Download: Download Failed"},
+        {"YAL refused",
+         4,
+         "YAL",
+         SimBehaviour::Nak,
+         -1,
+         "YAL",
+         {"Attenuator Cal Table Download: Download Failed"},
          false},
         {"Cancel at level 30", 0, "", SimBehaviour::Answer, 30, "YFC02.9", {}, false},
         {"connection dropped at 3.0", 0, "YFC03.0", SimBehaviour::DropConnection, -1, "YFC03.0", {rfFailed}, true},
@@ -294,8 +328,8 @@ TEST(CalTablesClose, ClosingTheWindowEndsATransferWithoutBoxFileOrAbort)
         };
         t.w().ui.mnuCalTables[menu]->trigger();
         EXPECT_TRUE(t.p().conn.ShuttingDown);
-        EXPECT_EQ(t.commands(), menu == 0 ? QByteArrayList({"YFC00.0", "YFC00.1"})
-                                          : QByteArrayList({"YFI", "YFF1.0 0001"}));
+        EXPECT_EQ(t.commands(),
+                  menu == 0 ? QByteArrayList({"YFC00.0", "YFC00.1"}) : QByteArrayList({"YFI", "YFF1.0 0001"}));
         EXPECT_TRUE(t.prompts.boxes.isEmpty());
         EXPECT_TRUE(t.shell.opened.isEmpty());
         if (menu == 0) {
@@ -305,9 +339,9 @@ TEST(CalTablesClose, ClosingTheWindowEndsATransferWithoutBoxFileOrAbort)
 }
 
 namespace {
-const QByteArray kHeader = QByteArray(60, '#') + "\r\n#\r\n#                  RF Power Cal File (Ku)\r\n" +
-                           QByteArray(60, '#') + "\r\n\r\n";
-} // namespace
+const QByteArray kHeader =
+    QByteArray(60, '#') + "\r\n#\r\n#                  RF Power Cal File (Ku)\r\n" + QByteArray(60, '#') + "\r\n\r\n";
+}   // namespace
 
 TEST_P(CalTablesOverLink, UploadsSendTheEntryLinesAndCloseWithSaveOrAbort)
 {
@@ -323,20 +357,42 @@ TEST_P(CalTablesOverLink, UploadsSendTheEntryLinesAndCloseWithSaveOrAbort)
         QByteArrayList commands;
         QStringList boxes;
     } cases[] = {
-        {"entry, marker and lower-case entry", 1, kHeader + "12.3 dB Entry#0A1F\r\n[13.0 dBm]\r\n12.3 db entry#0a1f\r\n",
-         "", {"YFI", "YFF12.3 0A1F", "YFF12.3 0a1f", "YFS"}, {rf + "Upload Done"}},
+        {"entry, marker and lower-case entry",
+         1,
+         kHeader + "12.3 dB Entry#0A1F\r\n[13.0 dBm]\r\n12.3 db entry#0a1f\r\n",
+         "",
+         {"YFI", "YFF12.3 0A1F", "YFF12.3 0a1f", "YFS"},
+         {rf + "Upload Done"}},
         {"short entry at the line's end", 1, "1.0 dB Entry#01", "", {"YFI", "YFF1.0 01", "YFS"}, {rf + "Upload Done"}},
         {"header only", 1, kHeader, "", {"YFI", "YFA"}, {rf + "Upload Failed"}},
         {"YFI refused", 1, one, "YFI", {"YFI"}, {"RF Cal Table Upload Failure: Unable To Initialize Cal Table"}},
-        {"write refused", 1, one + "14.0 dB Entry#0B00\r\n", "YFF12.3 0A1F", {"YFI", "YFF12.3 0A1F", "YFA"},
+        {"write refused",
+         1,
+         one + "14.0 dB Entry#0B00\r\n",
+         "YFF12.3 0A1F",
+         {"YFI", "YFF12.3 0A1F", "YFA"},
          {rf + "Upload Failed"}},
         {"save refused", 1, one, "YFS", {"YFI", "YFF12.3 0A1F", "YFS"}, {rf + "Upload Failed"}},
-        {"control character at line 3", 1, "1.0 dB Entry#0001\r\n\r\n2.0 dB Entry#0\x01" "02\r\n3.0 dB Entry#0003\r\n",
-         "", {"YFI", "YFF1.0 0001", "YFA"}, {rf + "Line 3 of the file holds a control character.", rf + "Upload Failed"}},
+        {"control character at line 3",
+         1,
+         "1.0 dB Entry#0001\r\n\r\n2.0 dB Entry#0\x01"
+         "02\r\n3.0 dB Entry#0003\r\n",
+         "",
+         {"YFI", "YFF1.0 0001", "YFA"},
+         {rf + "Line 3 of the file holds a control character.", rf + "Upload Failed"}},
         {"forward RF file missing", 1, "", "", {}, {}},
-        {"attenuator", 5, kHeader + "[00.0 dBm]\r\n0.5 dB Entry#0005\r\n", "", {"YAI", "YAF0.5 0005", "YAS"},
+        {"attenuator",
+         5,
+         kHeader + "[00.0 dBm]\r\n0.5 dB Entry#0005\r\n",
+         "",
+         {"YAI", "YAF0.5 0005", "YAS"},
          {atn + "Upload Done"}},
-        {"attenuator file missing", 5, "", "", {"YAI", "YAA"}, {"Atten Cal Table Upload Failure: Unable To Open Cal File"}},
+        {"attenuator file missing",
+         5,
+         "",
+         "",
+         {"YAI", "YAA"},
+         {"Atten Cal Table Upload Failure: Unable To Open Cal File"}},
         {"attenuator header only", 5, kHeader, "", {"YAI", "YAA"}, {atn + "Upload Failed"}},
     };
     for (const auto& c : cases) {
@@ -417,7 +473,8 @@ TEST_P(CalTablesOverLink, CancelOrALostLinkStopsAnUploadAfterTheLine)
         CalWindow t(GetParam());
         ASSERT_TRUE(t.connect());
         if (drop)
-            t.unit.editProfile([](SimUnitProfile& p) { p.behaviour["YFF2.0 0002"].kind = SimBehaviour::DropConnection; });
+            t.unit.editProfile(
+                [](SimUnitProfile& p) { p.behaviour["YFF2.0 0002"].kind = SimBehaviour::DropConnection; });
         else
             t.progress.cancelAtValue = 2;
         writeFile(t.choose("rf.txt"), file);

@@ -32,10 +32,10 @@ struct FaultCase {
     SimUnitLogs::FaultLog log;
     int depth;
     QByteArrayList commands;
-    int lines;             // entries in the file; -1: no file
-    int wanted;            // the indicator's maximum
+    int lines;    // entries in the file; -1: no file
+    int wanted;   // the indicator's maximum
     QStringList boxes;
-    QByteArray nak;        // a page the unit refuses
+    QByteArray nak;   // a page the unit refuses
 };
 
 const QByteArray kProbe = "QF0;0";
@@ -47,25 +47,53 @@ std::vector<FaultCase> faultCases()
         {"paged 25 of depth 100", paged(25), 100, {kProbe, kProbe, "QF0", "QF10", "QF20"}, 25, 25, {}},
         {"paged empty", paged(0), 100, {kProbe, kProbe, "QF0"}, -1, 0, {"Faultlog Download: Empty Faultlog Table"}},
         {"paged 7 without a closing entry", paged(7, false), 100, {kProbe, kProbe, "QF0"}, 7, 7, {}},
-        {"paged first page beyond the count", paged(10, true, 5), 100, {kProbe, kProbe, "QF0"}, -1, 5,
+        {"paged first page beyond the count",
+         paged(10, true, 5),
+         100,
+         {kProbe, kProbe, "QF0"},
+         -1,
+         5,
          {"Faultlog Download: Download Failed"}},
         {"paged 1000", paged(1000), 1000, QByteArrayList{kProbe, kProbe} + LogPages("QF", 0, 990), 1000, 1000, {}},
         {"legacy short", legacy(150), 100, {kProbe, "4"}, 100, 100, {}},
         {"legacy end line after 40", legacy(40, true), 500, {kProbe, "4", "4100", "4110"}, 41, 500, {}},
-        {"legacy end line, later pages refused", legacy(40, true, true), 500, {kProbe, "4", "4100", "4110"}, 41,
-         500, {}},
+        {"legacy end line, later pages refused",
+         legacy(40, true, true),
+         500,
+         {kProbe, "4", "4100", "4110"},
+         41,
+         500,
+         {}},
         {"legacy 1000", legacy(1000), 1000, legacyFull, 1000, 1000, {}},
-        {"paged page refused", paged(25), 100, {kProbe, kProbe, "QF0", "QF10", "QF20"}, -1, 25,
-         {"Faultlog Download: Download Failed"}, "QF20"},
-        {"legacy page refused", legacy(1000), 1000, {kProbe, "4", "4100", "4110"}, -1, 1000,
-         {"Faultlog Download: Download Failed"}, "4110"},
-        {"legacy first page refused", legacy(40, true), 100, {kProbe, "4"}, -1, 100,
-         {"Faultlog Download: Download Failed"}, "4"},
+        {"paged page refused",
+         paged(25),
+         100,
+         {kProbe, kProbe, "QF0", "QF10", "QF20"},
+         -1,
+         25,
+         {"Faultlog Download: Download Failed"},
+         "QF20"},
+        {"legacy page refused",
+         legacy(1000),
+         1000,
+         {kProbe, "4", "4100", "4110"},
+         -1,
+         1000,
+         {"Faultlog Download: Download Failed"},
+         "4110"},
+        {"legacy first page refused",
+         legacy(40, true),
+         100,
+         {kProbe, "4"},
+         -1,
+         100,
+         {"Faultlog Download: Download Failed"},
+         "4"},
     };
 }
 
 class FaultLogOverLink : public ::testing::TestWithParam<LogLink> {};
-} // namespace
+}   // namespace
 
 TEST_P(FaultLogOverLink, CommandsTimeOutsFileAndBoxesOfBothPagings)
 {
@@ -131,7 +159,8 @@ TEST_P(FaultLogOverLink, ALostLinkAtAPageEndsTheDownloadAndKeepsTheOlderFile)
         ASSERT_TRUE(t.connect());
         const QByteArray page = scheme == Scheme::Paged ? "QF10" : "4100";
         t.logs->setFaultLog(scheme == Scheme::Paged ? paged(25) : legacy(200));
-        t.unit.editProfile([&](SimUnitProfile& profile) { profile.behaviour[page].kind = SimBehaviour::DropConnection; });
+        t.unit.editProfile(
+            [&](SimUnitProfile& profile) { profile.behaviour[page].kind = SimBehaviour::DropConnection; });
         const QString path = t.dataFile("T10452fltlog.txt");
         const QByteArray older = "an older log\r\n";
         {
@@ -253,7 +282,8 @@ TEST(FaultLogFiles, EntriesFollowTheHeaderOfEachColumnEntryByteForByte)
     const QByteArrayList entries = {
         "0001 HV ON    47.5  2.1 10.5 5120 250.3 6.30 35 0 260314 150926",
         "0002 HELIX OC 47.1  2.0 10.5 5090 262.8 6.30 36 1 260314 151002",
-        "0003 TMP HI   Tmp 45\xb0" "C             260314 151530",
+        "0003 TMP HI   Tmp 45\xb0"
+        "C             260314 151530",
     };
     const struct {
         const char* golden;
@@ -304,8 +334,8 @@ struct FakeLineWindow : MainWindowProgram {
             const SimAnswer a = unit.answer(address, command);
             if (a.how.kind == SimBehaviour::Silent)
                 return {};
-            return unitframes::serialReply(a.address, a.data, a.how.kind == SimBehaviour::Nak ? unitframes::NAK
-                                                                                               : unitframes::ACK);
+            return unitframes::serialReply(a.address, a.data,
+                                           a.how.kind == SimBehaviour::Nak ? unitframes::NAK : unitframes::ACK);
         };
         program->platform.shell = &shell;
         p().unit.id.UnitSerialNo = "T10452";
@@ -316,7 +346,7 @@ struct FakeLineWindow : MainWindowProgram {
     FakeShell shell;
     QList<float> timeouts;
 };
-} // namespace
+}   // namespace
 
 TEST(FaultLogFakeLine, ASilentPageWaitsOutTheLongTimeOutAndFails)
 {

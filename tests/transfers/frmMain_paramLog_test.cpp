@@ -27,7 +27,7 @@ struct ParamCase {
     QByteArrayList commands;
     QByteArrayList lines;   // the file's lines; empty: no file
     QStringList boxes;
-    QByteArray nak;         // a page the unit refuses
+    QByteArray nak;   // a page the unit refuses
 };
 
 std::vector<ParamCase> paramCases()
@@ -52,7 +52,7 @@ std::vector<ParamCase> paramCases()
 }
 
 class ParamLogOverLink : public ::testing::TestWithParam<LogLink> {};
-} // namespace
+}   // namespace
 
 TEST_P(ParamLogOverLink, PagesTimeOutsFileAndBoxesOfEachLog)
 {
@@ -113,7 +113,8 @@ TEST_P(ParamLogOverLink, ALostLinkOrCancelLeavesNoFileAndTheOlderOneAsItWas)
         if (cancel)
             t.progress.cancelAtValue = 20;
         else
-            t.unit.editProfile([](SimUnitProfile& profile) { profile.behaviour["4H20"].kind = SimBehaviour::DropConnection; });
+            t.unit.editProfile(
+                [](SimUnitProfile& profile) { profile.behaviour["4H20"].kind = SimBehaviour::DropConnection; });
         const QString path = t.dataFile("hlog.txt");
         {
             QFile f(path);
@@ -140,8 +141,7 @@ TEST(ParamLogFiles, TenMinuteAndCathodeLogsByteForByte)
     ASSERT_TRUE(t.connect());
     t.p().unit.features.HasParamLog = true;
     t.logs->setParamLog("4P", {{"001  47.5  2.1 10.5 5120 250.3 6.30 35 0 260314 150000",
-                                "002  47.4  2.1 10.5 5118 250.1 6.30 36 0 260314 151000",
-                                "----- 260314 151026"}});
+                                "002  47.4  2.1 10.5 5118 250.1 6.30 36 0 260314 151000", "----- 260314 151026"}});
     t.logs->setParamLog("4C", {{"2.51 5120 10452 11890 2603141500", "2.50 5118 10453 11891 2603141600"}});
     EXPECT_EQ(t.w().GetParameterLogFile(0), "plog.txt");
     EXPECT_EQ(ReadBytes(t.dataFile("plog.txt")), GoldenBytes("plog.txt"));

@@ -45,15 +45,15 @@ void choose(frmTrendLogs& d, bool longTerm, const QString& range)
 QByteArray endRecord() { return QByteArray("---- end of log ").leftJustified(200, '-'); }
 
 class TrendLogs : public ::testing::TestWithParam<LogLink> {};
-} // namespace
+}   // namespace
 
 TEST(TrendRecordCount, RecordsOfEachRange)
 {
-    const std::pair<const char*, int> shortTerm[] = {{" 1-Hours", 360}, {" 6-Hours", 2160}, {"48-Hours", 17280},
-                                                     {"", 0},           {"12", 0}};
+    const std::pair<const char*, int> shortTerm[] = {
+        {" 1-Hours", 360}, {" 6-Hours", 2160}, {"48-Hours", 17280}, {"", 0}, {"12", 0}};
     for (const auto& [range, count] : shortTerm)
         EXPECT_EQ(ShortTermRecordCount(range), count) << range;
-    const std::pair<const char*, int> longTerm[] = {{" 1-Week", 42},    {" 3-Weeks", 126}, {" 1-Month", 182},
+    const std::pair<const char*, int> longTerm[] = {{" 1-Week", 42},     {" 3-Weeks", 126},  {" 1-Month", 182},
                                                     {"18-Months", 3276}, {" 3-Years", 6570}, {"14-Years", 30660},
                                                     {"2-Days", 12},      {" 3-Xs", 0},       {"", 0},
                                                     {"99-Years", 0}};   // past a 16-bit count: refused
@@ -116,20 +116,41 @@ TEST_P(TrendLogs, PagesBarRecordsAndFile)
         const char* range;
         SimUnitLogs::TrendLog log;
         QByteArrayList commands;
-        QList<int> bar;    // the bar's values as they change, after its first 0
-        int stored;        // records in the file; -1 no file
-        QByteArray nak;    // a page the unit refuses
+        QList<int> bar;   // the bar's values as they change, after its first 0
+        int stored;       // records in the file; -1 no file
+        QByteArray nak;   // a page the unit refuses
     };
     QByteArrayList ending = TrendRecords(24);
     ending << endRecord();
     const QByteArray shortTail(150, '#');
     const Case cases[] = {
-        {"one hour", false, " 1-Hours", {TrendRecords(400)}, LogPages("4TS", 0, 350),
-         [] { QList<int> v; for (int k = 10; k <= 360; k += 10) v << k; return v; }(), 360},
-        {"pages of 10, then 9 and a short tail", false, " 1-Hours", {TrendRecords(19), true, {{10, shortTail}}},
-         LogPages("4TS", 0, 350), {10, 19}, 19},
+        {"one hour",
+         false,
+         " 1-Hours",
+         {TrendRecords(400)},
+         LogPages("4TS", 0, 350),
+         [] {
+             QList<int> v;
+             for (int k = 10; k <= 360; k += 10)
+                 v << k;
+             return v;
+         }(),
+         360},
+        {"pages of 10, then 9 and a short tail",
+         false,
+         " 1-Hours",
+         {TrendRecords(19), true, {{10, shortTail}}},
+         LogPages("4TS", 0, 350),
+         {10, 19},
+         19},
         {"an end record, no echo", false, " 2-Hours", {ending, false}, {"4TS0", "4TS10", "4TS20"}, {10, 20, 25}, 25},
-        {"count reached mid-page", true, " 1-Week", {TrendRecords(100)}, LogPages("4TL", 0, 40), {10, 20, 30, 40, 42}, 42},
+        {"count reached mid-page",
+         true,
+         " 1-Week",
+         {TrendRecords(100)},
+         LogPages("4TL", 0, 40),
+         {10, 20, 30, 40, 42},
+         42},
         {"fourteen years", true, "14-Years", {{endRecord()}}, {"4TL0"}, {1}, 1},
         {"a refused page", false, " 1-Hours", {TrendRecords(400)}, {"4TS0", "4TS10"}, {10}, -1, "4TS10"},
     };

@@ -9,7 +9,11 @@ TEST(FitText, AShortTextKeepsTheWindowFontAndALongOneShrinksToFit)
 {
     QWidget frame;
     const int windowSize = QFontInfo(frame.font()).pixelSize();
-    struct Case { const char* text; int width; bool shrinks; };
+    struct Case {
+        const char* text;
+        int width;
+        bool shrinks;
+    };
     const Case cases[] = {
         {"RF Low", 73, false},
         {"Phase Sequence", 150, false},

@@ -24,43 +24,121 @@ struct Named {
 
 // Controls and frames of the main window with the captions they carry at design time.
 const Named kControls[] = {
-    {"Frame15", "Summary Status"}, {"Frame28", "Fault Status"}, {"Frame26", "Alarm Status"},
-    {"Frame5", "Fwd RF Power"}, {"Frame6", "Rev RF Power"}, {"Frame3", "Attenuation"},
-    {"Frame13", "Temperature"}, {"Frame20", "Constant Pwr"}, {"Frame27", "Current RF Band"},
-    {"Frame30", "Helix/Heater"}, {"Frame14", "Current Sense"},
-    {"fraTransmitControl", "Transmit Control"}, {"fraWaveguideSwitches", "Waveguide Switches"},
-    {"fraWaveguideCfg", "Waveguide Cfg"}, {"fraUnitDateTime", "Unit Date && Time"},
+    {"Frame15", "Summary Status"},
+    {"Frame28", "Fault Status"},
+    {"Frame26", "Alarm Status"},
+    {"Frame5", "Fwd RF Power"},
+    {"Frame6", "Rev RF Power"},
+    {"Frame3", "Attenuation"},
+    {"Frame13", "Temperature"},
+    {"Frame20", "Constant Pwr"},
+    {"Frame27", "Current RF Band"},
+    {"Frame30", "Helix/Heater"},
+    {"Frame14", "Current Sense"},
+    {"fraTransmitControl", "Transmit Control"},
+    {"fraWaveguideSwitches", "Waveguide Switches"},
+    {"fraWaveguideCfg", "Waveguide Cfg"},
+    {"fraUnitDateTime", "Unit Date && Time"},
     {"fraUnitAddress", "Unit Address"},
-    {"Label31", nullptr}, {"Label32", "Auto HV On"}, {"Label33", nullptr}, {"Label34", "Const Power"},
-    {"Label35", "RF Inhibited"}, {"Label36", "Summary Fault"}, {"Label13", "Htr Standby"},
-    {"lblSBUCWarmup", "BUC Warmup"}, {"lbllcBucDrive", "IF Drive High"},
-    {"NoFaults", "No Faults"}, {"NoAlarms", "No Alarms"},
-    {"txtFdBm", nullptr}, {"Label5", "dBm"}, {"txtFCnt", nullptr}, {"Label6", "Count"},
-    {"txtRdBm", nullptr}, {"Label8", "dBm"}, {"txtRCnt", nullptr},
-    {"txtAtnDB", nullptr}, {"UpDown1", nullptr}, {"Label2", "DAC"}, {"txtAtnCnt", nullptr}, {"UpDown2", nullptr},
-    {"lblUnitTempType", nullptr}, {"txtTemp", nullptr}, {"Label12", "Inlet:"}, {"txtTemp2", nullptr},
+    {"Label31", nullptr},
+    {"Label32", "Auto HV On"},
+    {"Label33", nullptr},
+    {"Label34", "Const Power"},
+    {"Label35", "RF Inhibited"},
+    {"Label36", "Summary Fault"},
+    {"Label13", "Htr Standby"},
+    {"lblSBUCWarmup", "BUC Warmup"},
+    {"lbllcBucDrive", "IF Drive High"},
+    {"NoFaults", "No Faults"},
+    {"NoAlarms", "No Alarms"},
+    {"txtFdBm", nullptr},
+    {"Label5", "dBm"},
+    {"txtFCnt", nullptr},
+    {"Label6", "Count"},
+    {"txtRdBm", nullptr},
+    {"Label8", "dBm"},
+    {"txtRCnt", nullptr},
+    {"txtAtnDB", nullptr},
+    {"UpDown1", nullptr},
+    {"Label2", "DAC"},
+    {"txtAtnCnt", nullptr},
+    {"UpDown2", nullptr},
+    {"lblUnitTempType", nullptr},
+    {"txtTemp", nullptr},
+    {"Label12", "Inlet:"},
+    {"txtTemp2", nullptr},
     {"Label14", nullptr},
-    {"chkConstPwr", "Enabled"}, {"txtConstLvl", nullptr}, {"Label64", "dBm"}, {"btnGoToPwr", "GoTo Power"},
-    {"cmbRfBand", nullptr}, {"lblRFFrq", "RF Frq:"}, {"lblRFFrqVal", "27500 MHz"}, {"lblSband", "SBand:"},
+    {"chkConstPwr", "Enabled"},
+    {"txtConstLvl", nullptr},
+    {"Label64", "dBm"},
+    {"btnGoToPwr", "GoTo Power"},
+    {"cmbRfBand", nullptr},
+    {"lblRFFrq", "RF Frq:"},
+    {"lblRFFrqVal", "27500 MHz"},
+    {"lblSband", "SBand:"},
     {"lblSBandFrq", "30.25"},
-    {"chkPS", "Transmitter ON"}, {"chkRFI", "RF Inhibit"},
-    {"cmbFhiTripType", nullptr}, {"txtFhiLvl", nullptr}, {"Label67", "dBm"},
-    {"cmbFloTripType", nullptr}, {"txtFloLvl", nullptr}, {"Label69", "dBm"},
-    {"cmbRhiTripType", nullptr}, {"txtRhiLvl", nullptr}, {"Label71", "dBm"},
-    {"Label85", "Hlx V:"}, {"txtHelixV", nullptr}, {"Label86", "Hlx I:"}, {"txtHelixI", nullptr},
-    {"Label88", "Htr V:"}, {"txtHeaterV", nullptr}, {"Label90", "V"}, {"Label9", "Hlx2 I:"},
-    {"txtHelix2I", nullptr}, {"Label10", "mA"}, {"Label18", nullptr}, {"txtAnodeV", nullptr},
-    {"Label37", "V"}, {"Label38", "Ik:"}, {"txtCathI", nullptr}, {"Label39", "mA"},
-    {"Label21", "1:"}, {"Label22", "2:"}, {"Label25", "A"}, {"Label26", nullptr}, {"Label28", "A"},
-    {"txtCS1", nullptr}, {"txtCS2", nullptr}, {"txtCS3", nullptr}, {"txtCS4", nullptr},
-    {"lblTWTSrvc", "TWT Srvc:"}, {"lblTWTLife", nullptr},
-    {"lblWgSw1", "Sw 1:"}, {"cmbWgSw1", nullptr}, {"lblWgSw2", "Sw 2:"}, {"cmbWgSw2", nullptr},
-    {"chkAutoMode", "Automatic Mode"}, {"cmbWgCfg", nullptr},
-    {"Label19", "PS:"}, {"txtPSHours", nullptr}, {"Label20", "Xmtr:"}, {"txtXmtHours", nullptr},
-    {"txtLinAmp", nullptr}, {"UpDown3", nullptr}, {"txtLinPhase", nullptr}, {"UpDown4", nullptr},
-    {"txtFrmRev", nullptr}, {"txtCplDate", nullptr}, {"txtPN", nullptr}, {"txtSN", nullptr},
-    {"txtDateTime", nullptr}, {"Command7", "Now"}, {"txtAdr", nullptr},
-    {"btnConnect", "Connect"}, {"btnFaultReset", "Fault Reset"}, {"sbStatusBar", nullptr},
+    {"chkPS", "Transmitter ON"},
+    {"chkRFI", "RF Inhibit"},
+    {"cmbFhiTripType", nullptr},
+    {"txtFhiLvl", nullptr},
+    {"Label67", "dBm"},
+    {"cmbFloTripType", nullptr},
+    {"txtFloLvl", nullptr},
+    {"Label69", "dBm"},
+    {"cmbRhiTripType", nullptr},
+    {"txtRhiLvl", nullptr},
+    {"Label71", "dBm"},
+    {"Label85", "Hlx V:"},
+    {"txtHelixV", nullptr},
+    {"Label86", "Hlx I:"},
+    {"txtHelixI", nullptr},
+    {"Label88", "Htr V:"},
+    {"txtHeaterV", nullptr},
+    {"Label90", "V"},
+    {"Label9", "Hlx2 I:"},
+    {"txtHelix2I", nullptr},
+    {"Label10", "mA"},
+    {"Label18", nullptr},
+    {"txtAnodeV", nullptr},
+    {"Label37", "V"},
+    {"Label38", "Ik:"},
+    {"txtCathI", nullptr},
+    {"Label39", "mA"},
+    {"Label21", "1:"},
+    {"Label22", "2:"},
+    {"Label25", "A"},
+    {"Label26", nullptr},
+    {"Label28", "A"},
+    {"txtCS1", nullptr},
+    {"txtCS2", nullptr},
+    {"txtCS3", nullptr},
+    {"txtCS4", nullptr},
+    {"lblTWTSrvc", "TWT Srvc:"},
+    {"lblTWTLife", nullptr},
+    {"lblWgSw1", "Sw 1:"},
+    {"cmbWgSw1", nullptr},
+    {"lblWgSw2", "Sw 2:"},
+    {"cmbWgSw2", nullptr},
+    {"chkAutoMode", "Automatic Mode"},
+    {"cmbWgCfg", nullptr},
+    {"Label19", "PS:"},
+    {"txtPSHours", nullptr},
+    {"Label20", "Xmtr:"},
+    {"txtXmtHours", nullptr},
+    {"txtLinAmp", nullptr},
+    {"UpDown3", nullptr},
+    {"txtLinPhase", nullptr},
+    {"UpDown4", nullptr},
+    {"txtFrmRev", nullptr},
+    {"txtCplDate", nullptr},
+    {"txtPN", nullptr},
+    {"txtSN", nullptr},
+    {"txtDateTime", nullptr},
+    {"Command7", "Now"},
+    {"txtAdr", nullptr},
+    {"btnConnect", "Connect"},
+    {"btnFaultReset", "Fault Reset"},
+    {"sbStatusBar", nullptr},
 };
 
 // Menu items with their captions; the checkable ones carry a check mark.
@@ -70,39 +148,66 @@ struct MenuItem {
     bool checkable;
 };
 const MenuItem kMenuItems[] = {
-    {"mnuConnect", "Connect", false}, {"mnuExtSrch", "Extended Search", false},
-    {"mnuAdvSrch", "Advanced Search", false}, {"mnuLoadFile", "Load Cfg File...", false},
-    {"mnuSaveAs", "Save Unit Cfg...", false}, {"mnuDnldFltLog", "Short Fault Log", false},
-    {"mnuFullFaultLog", "Full Fault Log", false}, {"mnuPLog", "Download Parameter Logs", false},
-    {"mnuTrendLogs", "Download Trend Logs", false}, {"mnuAtnCal", "Calibrate Attenuator...", false},
-    {"mnuCalFactor", "Cal-Factor Table", false}, {"mnuCmdLine", "Commandline", false},
+    {"mnuConnect", "Connect", false},
+    {"mnuExtSrch", "Extended Search", false},
+    {"mnuAdvSrch", "Advanced Search", false},
+    {"mnuLoadFile", "Load Cfg File...", false},
+    {"mnuSaveAs", "Save Unit Cfg...", false},
+    {"mnuDnldFltLog", "Short Fault Log", false},
+    {"mnuFullFaultLog", "Full Fault Log", false},
+    {"mnuPLog", "Download Parameter Logs", false},
+    {"mnuTrendLogs", "Download Trend Logs", false},
+    {"mnuAtnCal", "Calibrate Attenuator...", false},
+    {"mnuCalFactor", "Cal-Factor Table", false},
+    {"mnuCmdLine", "Commandline", false},
     {"mnuFileExit", "E&xit", false},
-    {"mnuCalTables_0", "Get RF Cal From Amp", false}, {"mnuCalTables_1", "Send RF Cal Table To Amp", false},
+    {"mnuCalTables_0", "Get RF Cal From Amp", false},
+    {"mnuCalTables_1", "Send RF Cal Table To Amp", false},
     {"mnuCalTables_2", "Get Rev RF Cal Table From Amp", false},
     {"mnuCalTables_3", "Send Rev RF RF Cal Table To Amp", false},
     {"mnuCalTables_4", "Get Atten Cal Table From Amp", false},
     {"mnuCalTables_5", "Send Atten Cal Table To Amp", false},
     {"mnuCalTables_6", "Get Input Drive Cal Table From Amp", false},
     {"mnuCalTables_7", "Send Input Drive Cal Table To Amp", false},
-    {"mnuPortScan", "Scan for Serial Ports", false}, {"mnuPollEn", "Poll Single Address ", true},
-    {"mnuPollAdrs", nullptr, false}, {"mnuUseEnet", "Use Ethernet", true}, {"mnuEnterIP", nullptr, false},
-    {"mnuEthPort", nullptr, false}, {"mnuLocateIP", "Locate IP", false}, {"mnuOpenWebpage", "Open Webpage", false},
-    {"mnuEnetCfg", "Ethernet Cfg", false}, {"mnuLLDPCfg", "LLDP COnfiguration", false},
-    {"mnuAmpCom", "Serial Com", false}, {"mnulcBucSetup", "Block UpConverter", false},
-    {"mnuGainBal", "Gain Balance", false}, {"mnuMaxPwrLvl", "Max Power Level", false},
-    {"mnuStartupCfg", "Startup Cfg", false}, {"mnuTempTripLevels", "Temperature Trip Levels", false},
-    {"mnuPowerSave", "Power Save", false}, {"mnuFltAlm", "Fault/Alarm Config", false},
-    {"mnuRfBandCfg", "RF Band Configuration", false}, {"mnuRRfOffset", "Rev RF Power Offset", false},
-    {"mnuReturnLoss", "Return Loss", false}, {"mnuPsVset", "PS Vset", false},
-    {"mnuISense", "Current Sense...", false}, {"mnuCathCurInit", "Cathode Current Init", false},
-    {"mnuHeaterState", "Heater Enabled", true}, {"mnuHtrStby", "Heater Standby Enabled", true},
-    {"mnuLEDMode", "Status LED Disabled", true}, {"mnuRfiInvert", "RF Inhibit Invert", true},
+    {"mnuPortScan", "Scan for Serial Ports", false},
+    {"mnuPollEn", "Poll Single Address ", true},
+    {"mnuPollAdrs", nullptr, false},
+    {"mnuUseEnet", "Use Ethernet", true},
+    {"mnuEnterIP", nullptr, false},
+    {"mnuEthPort", nullptr, false},
+    {"mnuLocateIP", "Locate IP", false},
+    {"mnuOpenWebpage", "Open Webpage", false},
+    {"mnuEnetCfg", "Ethernet Cfg", false},
+    {"mnuLLDPCfg", "LLDP COnfiguration", false},
+    {"mnuAmpCom", "Serial Com", false},
+    {"mnulcBucSetup", "Block UpConverter", false},
+    {"mnuGainBal", "Gain Balance", false},
+    {"mnuMaxPwrLvl", "Max Power Level", false},
+    {"mnuStartupCfg", "Startup Cfg", false},
+    {"mnuTempTripLevels", "Temperature Trip Levels", false},
+    {"mnuPowerSave", "Power Save", false},
+    {"mnuFltAlm", "Fault/Alarm Config", false},
+    {"mnuRfBandCfg", "RF Band Configuration", false},
+    {"mnuRRfOffset", "Rev RF Power Offset", false},
+    {"mnuReturnLoss", "Return Loss", false},
+    {"mnuPsVset", "PS Vset", false},
+    {"mnuISense", "Current Sense...", false},
+    {"mnuCathCurInit", "Cathode Current Init", false},
+    {"mnuHeaterState", "Heater Enabled", true},
+    {"mnuHtrStby", "Heater Standby Enabled", true},
+    {"mnuLEDMode", "Status LED Disabled", true},
+    {"mnuRfiInvert", "RF Inhibit Invert", true},
     {"mnuAutoHVDisable", "Auto-Xmit Restore Disabled", true},
-    {"mnuAutoClrBUC", "Auto Clear UpConverter Fault", true}, {"mnuRack", nullptr, true},
-    {"mnu2ndUmbilical", "Dual Umbilical Brd", true}, {"mnuClrHrs", "Clear Hours", false},
-    {"mnuReboot", "Reboot Amp", false}, {"mnuMfgInfo", "Mfg Info...", false},
-    {"mnuModelCfgPN", "Model Cfg Part Number", false}, {"mnuWgArcTest", "Waveguide Arc Test", false},
-    {"mnuSumFltTest", "Summary Fault Test", false}, {"mnuWatts", "Display Watts", false},
+    {"mnuAutoClrBUC", "Auto Clear UpConverter Fault", true},
+    {"mnuRack", nullptr, true},
+    {"mnu2ndUmbilical", "Dual Umbilical Brd", true},
+    {"mnuClrHrs", "Clear Hours", false},
+    {"mnuReboot", "Reboot Amp", false},
+    {"mnuMfgInfo", "Mfg Info...", false},
+    {"mnuModelCfgPN", "Model Cfg Part Number", false},
+    {"mnuWgArcTest", "Waveguide Arc Test", false},
+    {"mnuSumFltTest", "Summary Fault Test", false},
+    {"mnuWatts", "Display Watts", false},
     {"mnuHelpAbout", "&About ", false},
 };
 
@@ -111,8 +216,7 @@ protected:
     TestProgram t;
     frmMain w{t.p()};
 
-    template <typename T>
-    T* only(const QString& name)
+    template <typename T> T* only(const QString& name)
     {
         const auto all = w.findChildren<T*>(name);
         EXPECT_EQ(all.size(), 1) << name.toStdString();
@@ -122,9 +226,12 @@ protected:
 
 QString captionOf(QObject* o)
 {
-    if (auto* l = qobject_cast<QLabel*>(o)) return l->text();
-    if (auto* g = qobject_cast<QGroupBox*>(o)) return g->title();
-    if (auto* b = qobject_cast<QAbstractButton*>(o)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(o))
+        return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(o))
+        return g->title();
+    if (auto* b = qobject_cast<QAbstractButton*>(o))
+        return b->text();
     return {};
 }
 
@@ -206,8 +313,8 @@ TEST_F(FrmMainUiTest, ControlsWithoutACaptionHaveAnAccessibleName)
         else
             EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
     }
-    for (QLabel* value : {w.ui.Label31, w.ui.Label33, w.ui.lblRFFrqVal, w.ui.lblSBandFrq, w.ui.lblTWTLife,
-                          w.ui.sbStatusBarPanel1}) {
+    for (QLabel* value :
+         {w.ui.Label31, w.ui.Label33, w.ui.lblRFFrqVal, w.ui.lblSBandFrq, w.ui.lblTWTLife, w.ui.sbStatusBarPanel1}) {
         EXPECT_TRUE(qobject_cast<ValueLabel*>(value)) << value->objectName().toStdString();
         EXPECT_TRUE(value->accessibleName().isEmpty()) << value->objectName().toStdString();
     }
@@ -238,8 +345,8 @@ TEST_F(FrmMainUiTest, ListsAndFramesHaveTheirDesignGeometry)
 
 TEST_F(FrmMainUiTest, ListsOfTheBoxesAndTheTimer)
 {
-    const QStringList cfg = {"0 - None", "1 - 1-For-1", "2 - 1-Plus-1", "3 - 1-For-1 w/load",
-                             "4 - 1-For-2", "6 - Standalone w/load"};
+    const QStringList cfg = {"0 - None",           "1 - 1-For-1", "2 - 1-Plus-1",
+                             "3 - 1-For-1 w/load", "4 - 1-For-2", "6 - Standalone w/load"};
     auto entries = [](QComboBox* c) {
         QStringList l;
         for (int i = 0; i < c->count(); ++i)
@@ -268,4 +375,4 @@ TEST(Twips, FifteenToAPixel)
     EXPECT_EQ(twips::FromPixels(16), 240);
 }
 
-} // namespace
+}   // namespace
