@@ -1,24 +1,17 @@
 #include "commands/QueryRule.h"
 #include "commands/CommandContext.h"
 #include "link/SharedRoutines.h"
+#include "link/TcpTransport.h"
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
 
 namespace SsaCmds {
 
 namespace {
-constexpr QChar STX(0x02), ETX(0x03), ACK(0x06), NAK(0x15), CR('\r');
-
-bool isFrameByte(QChar c) { return c == STX || c == ETX || c == ACK || c == NAK || c == CR; }
-}   // namespace
-
-Reply Reply::FromTcpLine(const QString& line)
-{
-    qsizetype end = qMin<qsizetype>(2, line.size());   // start character and address
-    while (end < line.size() && !isFrameByte(line.at(end)))
-        ++end;
-    return Reply{line.left(end) + ETX + CR};
+constexpr QChar ETX(0x03);
 }
+
+Reply Reply::FromTcpLine(const QString& line) { return Reply{TcpLineAsFrame(line)}; }
 
 int Reply::find(const QString& echo, int from) const
 {
@@ -106,8 +99,7 @@ std::optional<Reply> Ask(CommandContext& p, const QString& command)
 {
     if (!SendUnitCommand(p, command, false))
         return std::nullopt;
-    const QString& reply = p.LinkObject.ReplyBuffer;
-    return p.txn.ReplyOverEnet ? Reply::FromTcpLine(reply) : Reply{reply};
+    return Reply{UnitReplyFrame(p)};
 }
 
 std::optional<Reply> AskTwice(CommandContext& p, const QString& command)

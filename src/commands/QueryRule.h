@@ -25,10 +25,9 @@ enum class FieldTest {
 // The reply of one answered query.
 struct Reply {
     QString text;
-    // A TCP reply line in the serial frame's form: its data end at the closing ETX, or at
-    // the CR of a line without one, and at any earlier frame byte (STX, ETX, ACK, NAK), as
-    // the serial receiver never lets one into the data. What follows is dropped; ETX and
-    // CR then stand at Len-1 and Len.
+    // A TCP reply line in the serial frame's form (TcpLineAsFrame): its data end at the
+    // closing ETX, or at the CR of a line without one, and at any earlier frame byte; ETX
+    // and CR then stand at Len-1 and Len.
     static Reply FromTcpLine(const QString& line);
     int len() const { return static_cast<int>(text.size()); }
     // Last position that belongs to the data (Len - 2).

@@ -52,7 +52,7 @@ void frmCmdLine::sendNow(const QString& text)
 {
     if (!SendUnitCommand(p_, text, false))
         return;   // a failed transaction shows nothing
-    for (const QString& item : SplitConsoleLine(FormatConsoleReply(p_.LinkObject.ReplyBuffer)))
+    for (const QString& item : SplitConsoleLine(FormatConsoleReply(UnitReply(p_))))
         ui.List1->addItem(item);
     ui.List1->scrollToBottom();
 }

@@ -1,5 +1,6 @@
 #include "link/CommandWatch.h"
 #include "link/LinkContext.h"
+#include "link/UnitTransport.h"
 #include "platform/BusyFlag.h"
 
 CommandWatch::CommandWatch(LinkContext& p, std::function<void()> between, std::function<bool()> linkAnswers,
@@ -53,14 +54,16 @@ bool CommandWatch::askAboutLink()
 {
     silentInRow_ = 0;
     const quint64 connection = p_.txn.ConnectionId;
-    // The unanswered command's reply buffer is what its caller finds, whatever the question got.
-    const QString unanswered = p_.LinkObject.ReplyBuffer;
+    // The unanswered command's reply is what its caller finds, whatever the question got.
+    UnitTransport* carrier = p_.txn.Carrier;
+    const QString unanswered = carrier->reply();
     bool answers = false;
     {
         BusyFlag busy(inCallback_);
         answers = linkAnswers_ && linkAnswers_();
     }
-    p_.LinkObject.ReplyBuffer = unanswered;
+    p_.txn.Carrier = carrier;
+    carrier->setReply(unanswered);
     if (p_.txn.ConnectionId != connection)
         return false;   // the question found the link dropped, and whoever saw it has reset it
     if (!answers && linkLost_) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class CommandWatch;
+class UnitTransport;
 
 // Connection state shared by the link, the connect road and the poll.
 struct ConnectionState {
@@ -23,15 +24,6 @@ struct ConnectionState {
     bool AdvancedSearch = false;     // the next search covers "A" to "Z"
     QStringList CommSettingsTable;   // line settings of the search, ended by an empty text
     bool ShuttingDown = false;       // the window is closing: nothing is sent, waits end
-};
-
-// The TCP leg's hand-over between the socket's data event and the waiting transaction.
-struct TcpLinkState {
-    static constexpr int MaxRx = 16384;
-    bool TcpReplyReady = false;
-    QString TcpReplyText;
-    QString TcpRxBuffer;
-    bool TcpRxDiscarding = false;   // an over-long line is being dropped up to its CR
     // The connect procedure is waiting for the socket and reports a failure itself: the
     // error event shows no box of its own for it.
     bool ConnectWaitRunning = false;
@@ -41,11 +33,11 @@ struct TcpLinkState {
 
 // The one command transaction in progress, and the connection it belongs to.
 struct TransactionState {
-    bool InFlight = false;            // a transaction is waiting for its reply
-    bool ReplyOverEnet = false;       // the last transaction went over TCP (its reply is a line)
-    CommandWatch* Watch = nullptr;    // the long procedure whose commands are watched (CommandWatch.h)
-    bool ConnectedOverEnet = false;   // the link the current connection was made on
-    quint64 ConnectionId = 0;         // bumped whenever a connection ends or begins
+    bool InFlight = false;              // a transaction is waiting for its reply
+    UnitTransport* Carrier = nullptr;   // the link that carried the last transaction (its reply is read)
+    CommandWatch* Watch = nullptr;      // the long procedure whose commands are watched (CommandWatch.h)
+    bool ConnectedOverEnet = false;     // the link the current connection was made on
+    quint64 ConnectionId = 0;           // bumped whenever a connection ends or begins
     // The connection a running first read or poll belongs to (see ConnectionWatch); once
     // it has ended, commands are not sent.
     std::optional<quint64> BoundConnection;

@@ -4,4 +4,5 @@ LinkContext::LinkContext(const Platform& pf) : platform(pf), LinkObject(pf.clock
 {
     LinkObject.setCommControl(pf.serial);
     LinkObject.setStopFlag(&conn.ShuttingDown);
+    txn.Carrier = &serialTransport;
 }

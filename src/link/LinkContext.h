@@ -1,9 +1,12 @@
 #pragma once
-// What the link layer works on: the platform services, the one link object, the
-// connection and transaction state, and the hooks into the window that owns them.
+// What the link layer works on: the platform services, the serial link object, the two
+// transports, the connection and transaction state, and the hooks into the window that
+// owns them.
 #include "link/ConnectionState.h"
 #include "link/DeferredActions.h"
 #include "link/OVLink.h"
+#include "link/SerialTransport.h"
+#include "link/TcpTransport.h"
 #include <QString>
 #include <functional>
 
@@ -48,11 +51,16 @@ struct WindowHooks {
 
 struct LinkContext {
     explicit LinkContext(const Platform& pf);
+    LinkContext(const LinkContext&) = delete;
+    LinkContext& operator=(const LinkContext&) = delete;
 
     Platform platform;
     OVLink LinkObject;
+    SerialTransport serialTransport{LinkObject};
+    TcpTransport tcpTransport{*this};
+    // When set, carries every command whatever the link (a test's scripted unit).
+    UnitTransport* transportStandIn = nullptr;
     ConnectionState conn;
-    TcpLinkState tcp;
     TransactionState txn;
     WindowHooks hooks;
     LinkDialogState linkDialogs;   // serial-port dialog and locator results

@@ -118,14 +118,14 @@ void OVLink::Receive(qint16& errNumber)
         return;
     }
     control_->setInputLen(1);
-    ReplyBuffer.clear();
+    reply_.clear();
     bool inFrame = false, checksumNext = false, done = false;
     const qint64 deadline = clock_->msNow() + timeoutMs_;
 
     while (!done) {
         const qint64 now = clock_->msNow();
         if (deadline < now || (stop_ && *stop_)) {
-            errNumber_ = ReplyBuffer.isEmpty() ? 8 : 7;
+            errNumber_ = reply_.isEmpty() ? 8 : 7;
             done = true;   // the rest of this turn still runs: a waiting checksum decides
         }
         if (control_->inBufferCount() == 0) {
@@ -143,34 +143,33 @@ void OVLink::Receive(qint16& errNumber)
         const QChar c(static_cast<uchar>(got.at(0)));
         if (checksumNext) {
             done = true;
-            const int expected =
-                ReplyBuffer.startsWith(OpenBrace) ? PrintableChecksum(ReplyBuffer) : XorChecksum(ReplyBuffer);
+            const int expected = reply_.startsWith(OpenBrace) ? PrintableChecksum(reply_) : XorChecksum(reply_);
             errNumber_ = expected == c.unicode() ? 0 : 2;
-            ReplyBuffer += c;
+            reply_ += c;
             continue;
         }
         if ((c == ETX || c == CloseBrace) && inFrame) {
             checksumNext = true;
-            ReplyBuffer += c;
-        } else if (c == STX || c == ACK || c == NAK || (c == OpenBrace && !ReplyBuffer.startsWith(STX))) {
-            ReplyBuffer = c;
+            reply_ += c;
+        } else if (c == STX || c == ACK || c == NAK || (c == OpenBrace && !reply_.startsWith(STX))) {
+            reply_ = c;
             inFrame = true;
             checksumNext = false;
         } else if (inFrame) {
-            ReplyBuffer += c;
+            reply_ += c;
         } else {
             continue;   // stray characters before any start character
         }
-        if (ReplyBuffer.size() > MaxReply) {
+        if (reply_.size() > MaxReply) {
             errNumber_ = 4;
             done = true;
         }
     }
 
     if (errNumber_ == 0) {
-        if (ReplyBuffer.startsWith(NAK))
+        if (reply_.startsWith(NAK))
             errNumber_ = 6;
-        else if (checkAddress_ && (ReplyBuffer.size() < 2 || ReplyBuffer.at(1) != deviceAddress_))
+        else if (checkAddress_ && (reply_.size() < 2 || reply_.at(1) != deviceAddress_))
             errNumber_ = 1;
     }
     errNumber = errNumber_;

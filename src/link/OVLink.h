@@ -7,7 +7,7 @@ class ISerialControl;
 class IClock;
 
 // The serial link to the unit: framing of one command, writing it, and collecting one
-// reply frame with its checks. Also holds the reply buffer that the TCP path fills.
+// reply frame with its checks.
 class OVLink {
 public:
     static constexpr int MaxReply = 16384;
@@ -18,10 +18,12 @@ public:
     OVLink(const OVLink&) = delete;
     OVLink& operator=(const OVLink&) = delete;
 
-    QString ReplyBuffer;   // last reply frame, start character through checksum
+    // The last reply frame, start character through checksum.
+    const QString& reply() const { return reply_; }
+    void setReply(const QString& text) { reply_ = text; }
 
     void send(int startChar, const QString& command);
-    // Collects one reply frame into ReplyBuffer; sets errNumber (0 = a good frame).
+    // Collects one reply frame into reply(); sets errNumber (0 = a good frame).
     void Receive(qint16& errNumber);
     void Clear();
 
@@ -54,6 +56,7 @@ private:
     void setPortError(const QString& text);
     bool portReady() const;
 
+    QString reply_;
     std::unique_ptr<IClock> ownClock_;
     IClock* clock_ = nullptr;
     ISerialControl* control_ = nullptr;

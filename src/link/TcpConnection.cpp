@@ -53,8 +53,8 @@ void sckTcp_Connect(LinkContext& p)
     if (!overEnet || !p.platform.tcp || p.platform.tcp->state() != ITcpSocket::Connected)
         return;
     BeginConnection(p, true);
-    if (p.tcp.ConnectWaitRunning)
-        p.tcp.ConnectionMadeInWait = true;
+    if (p.conn.ConnectWaitRunning)
+        p.conn.ConnectionMadeInWait = true;
     p.conn.EnetFirstReadPending = true;
     callHook(p.hooks.runPollTick);
     callHook(p.hooks.setPollTimer, true);
@@ -63,7 +63,7 @@ void sckTcp_Connect(LinkContext& p)
 void sckTcp_DataArrival(LinkContext& p)
 {
     if (p.platform.tcp)
-        TcpDataArrived(p, p.platform.tcp->readAll());
+        p.tcpTransport.dataArrived(p.platform.tcp->readAll());
 }
 
 void sckTcp_Error(LinkContext& p, const ITcpSocket::ErrorEvent& error)
@@ -71,7 +71,7 @@ void sckTcp_Error(LinkContext& p, const ITcpSocket::ErrorEvent& error)
     const QString text = QStringLiteral("Error No.: ") + QString::number(error.number) + "\r\n" +
                          QStringLiteral("Descr: ") + error.description + "\r\n" + QStringLiteral("Scode: ") +
                          QString::number(error.scode) + "\r\n" + QStringLiteral("Source: ") + error.source + "\r\n";
-    if (p.platform.prompts && !p.tcp.ConnectWaitRunning)
+    if (p.platform.prompts && !p.conn.ConnectWaitRunning)
         p.platform.prompts->message(text, QStringLiteral("TCP/IP Socket Error"), PromptIcon::Exclamation);
     if (p.platform.tcp)
         p.platform.tcp->close();

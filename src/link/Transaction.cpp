@@ -3,25 +3,30 @@
 #include "link/DeferredActions.h"
 #include "link/LinkContext.h"
 #include "platform/BusyFlag.h"
+#include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "platform/TcpSocket.h"
 
 namespace {
-constexpr QChar STX(0x02);
+constexpr qint64 CloseWaitMs = 3000;
+constexpr int CloseCheckMs = 10;
 
-bool sendSerial(LinkContext& p, const QString& command, bool showError)
+void clearReplies(LinkContext& p)
 {
-    OVLink& link = p.LinkObject;
-    qint16 err = 0;
-    link.Clear();
-    link.send(STX.unicode(), command);
-    link.Receive(err);
-    if (err != 0) {
-        if (showError && p.platform.prompts)
-            p.platform.prompts->message(link.ErrString(), QStringLiteral("Communication Error"),
-                                        PromptIcon::Exclamation);
-        return false;
-    }
-    return true;
+    p.serialTransport.setReply(QString());
+    p.tcpTransport.setReply(QString());
+    if (p.transportStandIn)
+        p.transportStandIn->setReply(QString());
+}
+
+bool exchange(LinkContext& p, UnitTransport& link, const QString& command, bool showError)
+{
+    if (link.exchange(p.LinkObject.DeviceAddress().at(0), command))
+        return true;
+    const QString error = link.errorText();
+    if (showError && !error.isEmpty() && p.platform.prompts)
+        p.platform.prompts->message(error, QStringLiteral("Communication Error"), PromptIcon::Exclamation);
+    return false;
 }
 }   // namespace
 
@@ -29,12 +34,12 @@ bool SendUnitCommand(LinkContext& p, const QString& command, bool showError)
 {
     if (p.txn.InFlight)
         return false;   // a nested command would take the outer command's reply
-    p.LinkObject.ReplyBuffer.clear();
+    clearReplies(p);
     if (command.isEmpty())
         return true;
     if (p.txn.Watch) {
         p.txn.Watch->beforeCommand();   // may let events run: what they sent is done with
-        p.LinkObject.ReplyBuffer.clear();
+        clearReplies(p);
     }
     if (p.conn.ShuttingDown)
         return false;   // nothing may reopen the port or wait once shut-down has begun
@@ -44,16 +49,16 @@ bool SendUnitCommand(LinkContext& p, const QString& command, bool showError)
     bool answered = false;
     {
         BusyFlag inFlight(p.txn.InFlight);
-        p.txn.ReplyOverEnet = RoutedOverEnet(p);
-        answered = p.txn.ReplyOverEnet ? SendEnetCommand(p, p.LinkObject.DeviceAddress().at(0), command)
-                                       : sendSerial(p, command, showError);
+        UnitTransport& link = CurrentTransport(p);
+        p.txn.Carrier = &link;
+        answered = exchange(p, link, command, showError);
     }
     LinkFreed(p);   // actions that came during the wait run once the caller is done
     // A reply that came in while its connection ended (a socket error in the same round of
     // events) is not taken: nothing of it may reach the window that was cleared meanwhile.
     const bool sameConnection = p.txn.ConnectionId == connection;
     if (p.txn.Watch && sameConnection)
-        p.txn.Watch->afterCommand(!p.LinkObject.ReplyBuffer.isEmpty());
+        p.txn.Watch->afterCommand(!UnitReply(p).isEmpty());
     return answered && sameConnection;
 }
 
@@ -65,6 +70,19 @@ bool RoutedOverEnet(const LinkContext& p)
         return p.txn.ConnectedOverEnet;
     return p.txn.Connecting ? p.txn.ConnectingOverEnet : p.conn.UseEnet;
 }
+
+UnitTransport& CurrentTransport(LinkContext& p)
+{
+    if (p.transportStandIn)
+        return *p.transportStandIn;
+    if (RoutedOverEnet(p))
+        return p.tcpTransport;
+    return p.serialTransport;
+}
+
+const QString& UnitReply(const LinkContext& p) { return p.txn.Carrier->reply(); }
+
+QString UnitReplyFrame(const LinkContext& p) { return p.txn.Carrier->replyAsFrame(); }
 
 void BeginConnection(LinkContext& p, bool overEnet)
 {
@@ -79,3 +97,22 @@ void EndConnection(LinkContext& p)
     p.txn.LinkUp = false;
     ++p.txn.ConnectionId;
 }
+
+bool CloseEnetConnection(LinkContext& p)
+{
+    ITcpSocket* socket = p.platform.tcp;
+    IClock* clock = p.platform.clock;
+    if (!socket || !clock)
+        return false;
+    const qint64 start = clock->msNow();
+    socket->close();
+    for (;;) {
+        if (socket->state() == ITcpSocket::Closed)
+            return true;
+        if (clock->msNow() - start > CloseWaitMs)
+            return false;
+        clock->waitForEvents(CloseCheckMs, true);
+    }
+}
+
+void TcpDataArrived(LinkContext& p, const QByteArray& bytes) { p.tcpTransport.dataArrived(bytes); }

@@ -63,7 +63,7 @@ QString FindUnitAddress(LinkContext& p, const QString& settings, int low, int hi
     QString result;
     if (answered) {
         // Address checking is off: the unit may answer with an address of its own.
-        result = link.ReplyBuffer.mid(1, 1);
+        result = link.reply().mid(1, 1);
         link.setDeviceAddress(result);
     } else {
         link.setDeviceAddress(savedAddress);

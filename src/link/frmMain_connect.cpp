@@ -126,11 +126,11 @@ void frmMain::connectOverTcp()
     ui.btnConnect->setEnabled(false);
     // A refused connection also raises the socket's error event; this procedure's own box
     // is the one the operator sees.
-    p.tcp.ConnectWaitRunning = true;
-    p.tcp.ConnectionMadeInWait = false;
+    p.conn.ConnectWaitRunning = true;
+    p.conn.ConnectionMadeInWait = false;
     firstReadStopped_ = false;
     const bool connected = ::OpenConnection(p);
-    p.tcp.ConnectWaitRunning = false;
+    p.conn.ConnectWaitRunning = false;
     if (!connected && !p.conn.ShuttingDown) {
         // The connect event may have read the unit before the socket dropped: that
         // connection ends here, before the box, so no poll runs behind it.
@@ -138,7 +138,7 @@ void frmMain::connectOverTcp()
             disconnectWindow();
         // An operator who stopped the first read is not told that the unit failed, nor is one
         // whose connection was made and then lost: the window ends as after a dropped poll.
-        if (!firstReadStopped_ && !p.tcp.ConnectionMadeInWait)
+        if (!firstReadStopped_ && !p.conn.ConnectionMadeInWait)
             p.platform.prompts->message(QStringLiteral("Unable to Connect to Unit"),
                                         QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
         ::CloseConnection(p);

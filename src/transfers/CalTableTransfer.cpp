@@ -13,8 +13,7 @@ std::optional<QString> readLevel(const LogPaging& c, const CalTableKind& kind, i
 {
     if (!SendUnitCommand(c.p, QString::fromLatin1(kind.readCommand) + CalLevelText(tenths), false))
         return std::nullopt;
-    const QString& reply = c.p.LinkObject.ReplyBuffer;
-    return c.p.txn.ReplyOverEnet ? SsaCmds::Reply::FromTcpLine(reply).text : reply;
+    return UnitReplyFrame(c.p);
 }
 
 // After each level: events run, then the indicator, Cancel, a failed read and the link decide.

@@ -52,7 +52,7 @@ std::optional<int> GetFaultLogCount(CommandContext& p)
 {
     if (!SendUnitCommand(p, QStringLiteral("QF0;0"), false))
         return std::nullopt;
-    return QFLogCount(ReplyData(p.LinkObject.ReplyBuffer));
+    return QFLogCount(ReplyData(UnitReply(p)));
 }
 
 std::optional<int> ReadFaultLogPageQF(LogPaging& c, int step)
@@ -67,7 +67,7 @@ std::optional<int> ReadFaultLogPageQF(LogPaging& c, int step)
     if (!SendUnitCommand(c.p, QStringLiteral("QF") + QString::number(t.QFPageIndex), false))
         return std::nullopt;
     int stored = 0;
-    for (const QString& entry : QFPageEntries(ReplyData(c.p.LinkObject.ReplyBuffer))) {
+    for (const QString& entry : QFPageEntries(ReplyData(UnitReply(c.p)))) {
         if (!StoreLine(t.FaultLogLines, t.QFStoredCount, entry))
             break;
         ++t.QFStoredCount;
@@ -91,7 +91,7 @@ std::optional<int> ReadFaultLogPageLegacy(LogPaging& c, int step)
     }
     if (!SendUnitCommand(c.p, command, false))
         return std::nullopt;
-    const QString reply = c.p.LinkObject.ReplyBuffer;
+    const QString reply = UnitReply(c.p);
     if (reply.size() <= 5)
         return 0;
     const QString data = ReplyData(reply);

@@ -5,19 +5,12 @@
 #include "link/Transaction.h"
 #include "platform/Clock.h"
 #include "platform/Progress.h"
-#include "platform/SerialControl.h"
-#include "platform/TcpSocket.h"
 
 bool LinkLost(const LogPaging& c)
 {
     if (c.connection.ended())
         return true;
-    if (RoutedOverEnet(c.p)) {
-        const ITcpSocket* socket = c.p.platform.tcp;
-        return !socket || socket->state() != ITcpSocket::Connected;
-    }
-    const ISerialControl* port = c.p.LinkObject.commControl();
-    return !port || !port->isOpen();
+    return !CurrentTransport(c.p).isOpen();
 }
 
 std::optional<PagingResult> AfterPage(const LogPaging& c, const ProgressScope& progress,

@@ -64,7 +64,7 @@ PagingResult GetParameterLog(LogPaging& c, int type)
     PageState s;
     for (int index = 0; index < log->limit && !s.finished; index += 10) {
         const bool answered = SendUnitCommand(c.p, command + QString::number(index), false);
-        const QString reply = c.p.LinkObject.ReplyBuffer;
+        const QString reply = UnitReply(c.p);
         LetEventsRun(c);
         if (answered)
             readPage(c, command, reply, bound, s);

@@ -65,7 +65,7 @@ PagingResult GetTrendLog(LogPaging& c, bool longTerm, int count)
     bool read = false, finished = false;
     for (int index = 0; index < count && !finished; index += 10) {
         const bool answered = SendUnitCommand(c.p, command + QString::number(index), false);
-        const QString reply = c.p.LinkObject.ReplyBuffer;
+        const QString reply = UnitReply(c.p);
         LetEventsRun(c);
         if (answered && reply.size() > 6) {
             for (const QString& record : TrendPageRecords(ReplyData(reply), command)) {

@@ -5,6 +5,7 @@
 #include "commands/IndexedQueries.h"
 #include "commands/LimitMaskQueries.h"
 #include "commands/NetworkQueries.h"
+#include "link/Transaction.h"
 #include "support/LinkedUnit.h"
 #include "support/SimUnitProfile.h"
 #include <array>
@@ -341,7 +342,7 @@ TEST(ConfigQueries, SeparatorsInTheChecksumAreNotData)
         answerWithChecksum(t, c.command, c.data, c.sum);
         SCOPED_TRACE(c.data.toStdString());
         EXPECT_EQ(c.run(t.p()).toStdString(), c.expected.toStdString());
-        EXPECT_EQ(t.p().LinkObject.ReplyBuffer.back(), QLatin1Char(c.sum));
+        EXPECT_EQ(UnitReply(t.p()).back(), QLatin1Char(c.sum));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "commands/QueryRule.h"
+#include "link/Transaction.h"
 #include "support/TestProgram.h"
 #include "support/UnitFrames.h"
 #include <gtest/gtest.h>
@@ -109,7 +110,7 @@ TEST(QueryRule, AskNeverParsesAFailedTransaction)
     TestProgram t;
     t.rawReplies["PBFE?"] = unitframes::serialReply('A', "PBFE12", unitframes::NAK);
     EXPECT_FALSE(Ask(t.p(), "PBFE?"));
-    EXPECT_FALSE(t.p().LinkObject.ReplyBuffer.isEmpty());   // the NAK frame is there, unread
+    EXPECT_FALSE(UnitReply(t.p()).isEmpty());   // the NAK frame is there, unread
     t.replies["PBFE?"] = "PBFE12";
     t.rawReplies.clear();
     const auto r = Ask(t.p(), "PBFE?");

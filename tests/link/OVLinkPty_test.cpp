@@ -74,7 +74,7 @@ TEST(OVLinkPty, StatusQueryRoundTrip)
                                             "A?!#(\x03"
                                             "U"));
     EXPECT_EQ(t.unit.commands(), QByteArrayList{"?!#("});
-    EXPECT_EQ(t.link.ReplyBuffer, QString::fromLatin1(serialReply('A', StatusData)));
+    EXPECT_EQ(t.link.reply(), QString::fromLatin1(serialReply('A', StatusData)));
     // The port stays open for the next command.
     EXPECT_EQ(t.exchange("?!#("), 0);
     EXPECT_EQ(t.sim.frames().size(), 2);
@@ -131,7 +131,7 @@ TEST(OVLinkPty, HugeResponse)
     LinkOverPty t;
     t.unit.editProfile([](SimUnitProfile& p) { p.set("DUMP", QByteArray(20000, 'x')); });
     EXPECT_EQ(t.exchange("DUMP"), 4);
-    EXPECT_EQ(t.link.ReplyBuffer.size(), OVLink::MaxReply + 1);
+    EXPECT_EQ(t.link.reply().size(), OVLink::MaxReply + 1);
     // The rest of the flood is discarded before the next command.
     EXPECT_EQ(t.exchange("?!#("), 0);
 }

@@ -62,7 +62,7 @@ TEST(OVLink, CollectsOneReplyFrame)
         QByteArray in;
         bool checkAddress;
         qint16 err;
-        QByteArray buffer;   // expected ReplyBuffer
+        QByteArray buffer;   // expected reply()
     } cases[] = {
         {"good frame", serialReply('A', "?ABC"), false, 0, serialReply('A', "?ABC")},
         {"stray bytes first", "xy\r\n\x03" + serialReply('A', "1"), false, 0, serialReply('A', "1")},
@@ -113,7 +113,7 @@ TEST(OVLink, CollectsOneReplyFrame)
         LinkOnFakes f;
         f.link.setCheckAddress(c.checkAddress);
         EXPECT_EQ(f.exchange(c.in), c.err);
-        EXPECT_EQ(f.link.ReplyBuffer, latin1(c.buffer));
+        EXPECT_EQ(f.link.reply(), latin1(c.buffer));
     }
 }
 
@@ -184,7 +184,7 @@ TEST(OVLink, PortFailuresGiveError9AndNeverSuccess)
         SCOPED_TRACE(c.what);
         LinkOnFakes f;
         c.arrange(f);
-        f.link.ReplyBuffer = "old";
+        f.link.setReply("old");
         f.serial.responder = [](const QByteArray&) { return QByteArray(); };
         const qint64 start = f.clock.msNow();
         f.link.Clear();
@@ -198,7 +198,7 @@ TEST(OVLink, PortFailuresGiveError9AndNeverSuccess)
         EXPECT_EQ(err, 9);
         EXPECT_EQ(f.link.ErrString(), c.text);
         if (c.sendFails) {
-            EXPECT_EQ(f.link.ReplyBuffer, "old");
+            EXPECT_EQ(f.link.reply(), "old");
         }
         EXPECT_LT(f.clock.msNow() - start, 1000) << "no wait for a reply that cannot come";
     }
@@ -230,7 +230,7 @@ TEST(OVLink, DefaultsAtConstruction)
     EXPECT_EQ(link.PortNumber(), 1);
     EXPECT_EQ(link.ErrString(), "No Error");
     EXPECT_EQ(link.CommSettings(), "");
-    EXPECT_EQ(link.ReplyBuffer, "");
+    EXPECT_EQ(link.reply(), "");
 }
 
 TEST(OVLink, MsgTimeoutIsStoredInWholeMilliseconds)
@@ -321,5 +321,5 @@ TEST(OVLink, TransactionCollectsAReplyAfterStrayBytes)
     link.send(2, "?!#(");
     link.Receive(err);
     EXPECT_EQ(err, 0);
-    EXPECT_EQ(link.ReplyBuffer, latin1(serialReply('A', "?ABCDEFGHIJKL")));
+    EXPECT_EQ(link.reply(), latin1(serialReply('A', "?ABCDEFGHIJKL")));
 }

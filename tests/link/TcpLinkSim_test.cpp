@@ -75,7 +75,7 @@ TEST(TcpLinkSim, ReplyInThreePiecesIsOneTransaction)
     };
     ASSERT_TRUE(OpenConnection(s.p()));
     EXPECT_TRUE(SendUnitCommand(s.p(), "1"));
-    EXPECT_EQ(s.p().LinkObject.ReplyBuffer, s.line("1DD"));
+    EXPECT_EQ(UnitReply(s.p()), s.line("1DD"));
     EXPECT_EQ(deliveries, 3);
     EXPECT_EQ(s.unit.commands().size(), 1);
 }
@@ -86,7 +86,7 @@ TEST(TcpLinkSim, TwoLinesInOneDeliveryYieldTheFirst)
     s.edit([](SimUnitProfile& pr) { pr.behaviour["1"].trailing = unitframes::tcpReply('A', "1EE"); });
     ASSERT_TRUE(OpenConnection(s.p()));
     EXPECT_TRUE(SendUnitCommand(s.p(), "1"));
-    EXPECT_EQ(s.p().LinkObject.ReplyBuffer, s.line("1DD"));
+    EXPECT_EQ(UnitReply(s.p()), s.line("1DD"));
     s.edit([](SimUnitProfile& pr) {
         pr.behaviour.remove("1");
         pr.set("?!", "?ABCD");
@@ -100,7 +100,7 @@ TEST(TcpLinkSim, NakFailsWithoutABox)
     s.edit([](SimUnitProfile& pr) { pr.behaviour["1"].kind = SimBehaviour::Nak; });
     ASSERT_TRUE(OpenConnection(s.p()));
     EXPECT_FALSE(SendUnitCommand(s.p(), "1", true));
-    EXPECT_EQ(s.p().LinkObject.ReplyBuffer, s.line("", unitframes::NAK));
+    EXPECT_EQ(UnitReply(s.p()), s.line("", unitframes::NAK));
     EXPECT_TRUE(s.prompts.boxes.isEmpty());
 }
 
@@ -156,7 +156,7 @@ TEST(TcpLinkSim, TimerTickDuringTheWaitSendsNothing)
     EXPECT_TRUE(tickRan);
     EXPECT_FALSE(tickSent);
     EXPECT_EQ(s.unit.commands(), QByteArrayList{"PBFE?"});
-    EXPECT_EQ(s.p().LinkObject.ReplyBuffer, s.line("PBFE12.5"));
+    EXPECT_EQ(UnitReply(s.p()), s.line("PBFE12.5"));
 }
 
 TEST(TcpLinkSim, ZeroLedAddressGroupsAreDecimal)

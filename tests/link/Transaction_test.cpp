@@ -13,9 +13,9 @@ const QString Line = QString::fromLatin1(unitframes::tcpReply('A', "1DD"));
 TEST(Transaction, EmptyCommandSendsNothing)
 {
     TcpTestProgram t;
-    t.p().LinkObject.ReplyBuffer = "old";
+    t.p().LinkObject.setReply("old");
     EXPECT_TRUE(SendUnitCommand(t.p(), ""));
-    EXPECT_TRUE(t.p().LinkObject.ReplyBuffer.isEmpty());
+    EXPECT_TRUE(UnitReply(t.p()).isEmpty());
     EXPECT_TRUE(t.tcp.sent.isEmpty());
 }
 
@@ -98,8 +98,8 @@ TEST(TcpTransaction, FramesTheRequestAndTakesTheLine)
     EXPECT_EQ(t.tcp.sent, QByteArrayList{QByteArray("\x02"
                                                     "A?!#(\x03"
                                                     "M\r\n")});
-    EXPECT_EQ(t.p().LinkObject.ReplyBuffer, QString::fromLatin1(unitframes::tcpReply('A', "?ABCDEFGHIJKL")));
-    EXPECT_TRUE(t.p().tcp.TcpReplyText.isEmpty());
+    EXPECT_EQ(UnitReply(t.p()), QString::fromLatin1(unitframes::tcpReply('A', "?ABCDEFGHIJKL")));
+    EXPECT_TRUE(t.p().tcpTransport.pendingLine().isEmpty());
     EXPECT_TRUE(t.clock.lastExcludedUserInput);   // the wait holds user input back
 }
 
@@ -160,7 +160,7 @@ TEST(TcpTransaction, Deliveries)
                 }
             };
         EXPECT_EQ(SendUnitCommand(t.p(), "1", true), c.ok) << c.name;
-        EXPECT_EQ(t.p().LinkObject.ReplyBuffer, c.buffer) << c.name;
+        EXPECT_EQ(UnitReply(t.p()), c.buffer) << c.name;
         EXPECT_TRUE(t.prompts.boxes.isEmpty()) << c.name;   // never a box over TCP
     }
 }
@@ -172,7 +172,7 @@ TEST(TcpTransaction, NoReplyFailsAfterFifteenSeconds)
     EXPECT_FALSE(SendUnitCommand(t.p(), "1", true));
     EXPECT_GE(t.clock.msNow() - start, 15000);
     EXPECT_LT(t.clock.msNow() - start, 15100);
-    EXPECT_TRUE(t.p().LinkObject.ReplyBuffer.isEmpty());
+    EXPECT_TRUE(UnitReply(t.p()).isEmpty());
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
     EXPECT_TRUE(t.calls.isEmpty());
 }
@@ -191,18 +191,20 @@ TEST(TcpTransaction, EachTransactionStartsWithAnEmptyReceiveBuffer)
     TcpTestProgram t;
     t.replies["1"] = "1DD";
     // A fragment of an earlier reply, and a line that came while nothing waited.
-    t.p().tcp.TcpRxBuffer = QString::fromLatin1("\x06"
-                                                "A?AB");
-    t.p().tcp.TcpReplyText = QString::fromLatin1("\x06"
-                                                 "Astale\x03\r");
-    t.p().tcp.TcpReplyReady = true;
+    TcpDataArrived(t.p(), "\x06"
+                          "Astale\x03\r");
+    TcpDataArrived(t.p(), "\x06"
+                          "A?AB");
+    ASSERT_EQ(t.p().tcpTransport.pendingLine(), QString::fromLatin1("\x06"
+                                                                    "Astale\x03\r"));
+    ASSERT_EQ(t.p().tcpTransport.pendingBytes(), 5);
     EXPECT_TRUE(SendUnitCommand(t.p(), "1"));
-    EXPECT_EQ(t.p().LinkObject.ReplyBuffer, Line);
+    EXPECT_EQ(UnitReply(t.p()), Line);
 }
 
 TEST(TcpTransaction, OverlongLinesAreDropped)
 {
-    const QByteArray huge(TcpLinkState::MaxRx, 'x');
+    const QByteArray huge(TcpTransport::MaxRx, 'x');
     struct Case {
         const char* name;
         QByteArrayList pieces;
@@ -226,8 +228,8 @@ TEST(TcpTransaction, OverlongLinesAreDropped)
         TcpTestProgram t;
         t.tcp.responder = [&c](const QByteArray&) { return c.pieces; };
         EXPECT_FALSE(SendUnitCommand(t.p(), "1")) << c.name;
-        EXPECT_TRUE(t.p().LinkObject.ReplyBuffer.isEmpty()) << c.name;
-        EXPECT_LE(t.p().tcp.TcpRxBuffer.size(), TcpLinkState::MaxRx) << c.name;
+        EXPECT_TRUE(UnitReply(t.p()).isEmpty()) << c.name;
+        EXPECT_LE(t.p().tcpTransport.pendingBytes(), TcpTransport::MaxRx) << c.name;
         // The link recovers with the next line.
         t.tcp.deliveries.clear();
         t.tcp.responder = [](const QByteArray&) { return QByteArrayList{unitframes::tcpReply('A', "1DD")}; };
@@ -287,7 +289,7 @@ TEST(TcpTransaction, NestedCommandsDuringTheWaitSendNothing)
     EXPECT_TRUE(SendUnitCommand(t.p(), "PBFE?"));
     EXPECT_TRUE(nestedRan);
     EXPECT_EQ(t.commands, QByteArrayList{"PBFE?"});
-    EXPECT_EQ(t.p().LinkObject.ReplyBuffer, QString::fromLatin1(unitframes::tcpReply('A', "PBFE12.5")));
+    EXPECT_EQ(UnitReply(t.p()), QString::fromLatin1(unitframes::tcpReply('A', "PBFE12.5")));
     EXPECT_EQ(t.p().ReplyFields[0], "old");
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
     EXPECT_FALSE(TransactionInFlight(t.p()));

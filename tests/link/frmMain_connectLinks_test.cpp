@@ -126,7 +126,7 @@ TEST(ConnectOverTcp, ARefusedConnectionShowsOneBoxAndLeavesConnectUsable)
     EXPECT_TRUE(t.w().ui.mnuConnect->isEnabled());
     EXPECT_FALSE(t.w().Timer1.isActive());
     EXPECT_FALSE(t.p().txn.LinkUp);
-    EXPECT_FALSE(t.p().tcp.ConnectWaitRunning);
+    EXPECT_FALSE(t.p().conn.ConnectWaitRunning);
 }
 
 TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
