@@ -6,7 +6,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static TestProgram t;
-    t.p().tcp = {};
+    t.p().tcpTransport.reset();
     for (const QByteArray& chunk : fuzz::pieces(data, size))
         TcpDataArrived(t.p(), chunk);
     return 0;
