@@ -3,6 +3,7 @@
 // bytes, so one input can carry several arguments or several network deliveries.
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -25,5 +26,14 @@ inline QByteArrayList pieces(const uint8_t* data, size_t size, qsizetype atLeast
 
 // A piece as the program reads text from the unit or a file: one byte per character.
 inline QString text(const QByteArray& piece) { return QString::fromLatin1(piece); }
+
+// The one application object of a harness whose code needs Qt's event loop or settings.
+inline void ensureApp()
+{
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+}
 
 }   // namespace fuzz

@@ -4,14 +4,10 @@
 #include "commands/ReadingProcedures.h"
 #include "support/TestProgram.h"
 #include "support/UnitFrames.h"
-#include <QCoreApplication>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    fuzz::ensureApp();
     static TestProgram t;
     const QByteArray reply = fuzz::bytes(data, size);
     t.serial.responder = [&reply](const QByteArray&) { return unitframes::serialReply('A', reply); };

@@ -2,14 +2,10 @@
 #include "FuzzInput.h"
 #include "link/Transaction.h"
 #include "support/TestProgram.h"
-#include <QCoreApplication>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    fuzz::ensureApp();
     static TestProgram t;
     const QByteArray answer = fuzz::bytes(data, size);
     t.serial.responder = [&answer](const QByteArray&) { return answer; };

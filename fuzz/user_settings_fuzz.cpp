@@ -2,16 +2,12 @@
 #include "FuzzInput.h"
 #include "link/UserSettings.h"
 #include "platform/QtSettingsStore.h"
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    fuzz::ensureApp();
     static QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     {
