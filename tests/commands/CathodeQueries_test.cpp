@@ -6,7 +6,6 @@
 using namespace SsaCmds;
 
 namespace {
-const QString old = QStringLiteral("old");
 }
 
 TEST(CathodeQueries, MonitorReadings)

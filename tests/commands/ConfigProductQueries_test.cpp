@@ -8,8 +8,8 @@
 using namespace SsaCmds;
 
 namespace {
-using Query = std::function<QString(Program&)>;
-Query asText(qint16 (*query)(CommandContext&))
+using ProductQuery = std::function<QString(Program&)>;
+ProductQuery asText(qint16 (*query)(CommandContext&))
 {
     return [query](Program& p) { return QString::number(query(p)); };
 }
@@ -27,7 +27,7 @@ TEST(ConfigProductQueries, RepliesAndDefaults)
         const char* name;
         QByteArray command;
         QByteArray data;   // empty: no answer
-        Query query;
+        ProductQuery query;
         QString expected;
     };
     const Case cases[] = {

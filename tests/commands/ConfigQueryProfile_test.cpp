@@ -15,7 +15,7 @@ using namespace cfgtest;
 
 namespace {
 
-struct Query {
+struct ProfileQuery {
     const char* name;
     const char* command;   // the first command it sends
     QueryRun run;
@@ -47,9 +47,9 @@ QString lldpText(Program& p, QString (*read)(CommandContext&), void (*parse)(Com
                .join('|');
 }
 
-const std::vector<Query>& queries()
+const std::vector<ProfileQuery>& queries()
 {
-    static const std::vector<Query> all = {
+    static const std::vector<ProfileQuery> all = {
         {"GetBandRCValue", ".?P71", [](Program& p) { return GetBandRCValue(p, 250, 1234, 1); }, "", "46.5"},
         {"GetBandRFValue", ".?P66", [](Program& p) { return GetBandRFValue(p, 250, 1234, 1); }, "", "10.0"},
         {"GetBandRFValue 7467", "PBRF?", [](Program& p) { return GetBandRFValue(p, 310, 7467, 1); }, "", "10.5"},
@@ -198,9 +198,10 @@ const std::vector<Query>& queries()
     return all;
 }
 
-void expectEach(const std::function<void(TestProgram&)>& script, const std::function<QString(const Query&)>& expected)
+void expectEach(const std::function<void(TestProgram&)>& script,
+                const std::function<QString(const ProfileQuery&)>& expected)
 {
-    for (const Query& q : queries()) {
+    for (const ProfileQuery& q : queries()) {
         TestProgram t;
         script(t);
         EXPECT_EQ(q.run(t.p()).toStdString(), expected(q).toStdString()) << q.name;
@@ -212,7 +213,7 @@ enum class Link { Fake, Serial, Tcp };
 // Runs every query on `p`, each from a clean reply table and configuration.
 void expectProfileValues(Program& p, const SimUnitProfile& profile)
 {
-    for (const Query& q : queries()) {
+    for (const ProfileQuery& q : queries()) {
         p.ReplyFields.fill(QString());
         p.unit.config = {};
         EXPECT_EQ(q.run(p).toStdString(), (profile.knows(q.command) ? q.profile : q.none).toStdString()) << q.name;
@@ -223,7 +224,7 @@ void expectProfileValues(Program& p, const SimUnitProfile& profile)
 // its profile does not know, so no link waits out its time-out.
 void refuseUnknownCommands(SimUnitProfile& profile)
 {
-    for (const Query& q : queries()) {
+    for (const ProfileQuery& q : queries()) {
         TestProgram t;
         t.replies = profile.replies;
         q.run(t.p());
@@ -277,7 +278,7 @@ INSTANTIATE_TEST_SUITE_P(ProfilesAndLinks, ConfigQueriesOverLinks,
 
 TEST(ConfigQueries, UnansweredOrRefusedGiveTheDefaults)
 {
-    expectEach([](TestProgram&) {}, [](const Query& q) { return q.none; });
+    expectEach([](TestProgram&) {}, [](const ProfileQuery& q) { return q.none; });
     expectEach(
         [](TestProgram& t) {
             t.serial.responder = [](const QByteArray& frame) -> QByteArray {
@@ -288,7 +289,7 @@ TEST(ConfigQueries, UnansweredOrRefusedGiveTheDefaults)
                 return unitframes::serialReply('A', "", unitframes::NAK);
             };
         },
-        [](const Query& q) { return q.none; });
+        [](const ProfileQuery& q) { return q.none; });
 }
 
 TEST(ConfigQueries, SeparatorsInTheChecksumAreNotData)
@@ -350,7 +351,7 @@ TEST(GarbageReplies, ConfigurationQueriesNeverTakeAFrameByte)
 {
     QRandomGenerator rng(20261211);
     for (const bool overTcp : {false, true}) {
-        for (const Query& q : queries()) {
+        for (const ProfileQuery& q : queries()) {
             garbage::forGarbageUnits(overTcp, rng, 60, [&q, overTcp](Program& p) {
                 const QString result = q.run(p);
                 ASSERT_EQ(garbage::frameByteIn(result), -1)

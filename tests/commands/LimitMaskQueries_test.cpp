@@ -6,7 +6,7 @@ using namespace cfgtest;
 
 namespace {
 
-QString limits(const PowerLimitReply& r)
+QString powerLimits(const PowerLimitReply& r)
 {
     return QString::number(r.Valid) + ":" + r.Values[0] + "|" + r.Values[1] + "|" + r.Values[2];
 }
@@ -105,12 +105,12 @@ TEST(PowerLimits, FlagAndValuesOrNothing)
               {"PO?", "PO1", "0:||"},        // too short
               {"PO?", "XXXXPO", "0:||"},     // no flag character before ETX
               {"PO?", std::nullopt, "0:||"}},
-             [](Program& p) { return limits(ReadMaxRFPowerLimit(p)); });
+             [](Program& p) { return powerLimits(ReadMaxRFPowerLimit(p)); });
     runCases({{"POO?", "POO47.5", "1:47.5||"},
               {"POO?", "POO 47.5 dBm", "1: 47.5 ||"},
               {"POO?", "PXX47.5", "0:||"},   // no echo: not answered
               {"POO?", "POO4", "0:||"}},
-             [](Program& p) { return limits(ReadMaxRFPowerFaultLevel(p)); });
+             [](Program& p) { return powerLimits(ReadMaxRFPowerFaultLevel(p)); });
 }
 
 TEST(EnableMasks, SecondMaskOnlyFromAReplyThatCarriesIt)

@@ -5,7 +5,6 @@
 using namespace SsaCmds;
 
 namespace {
-const QString old = QStringLiteral("old");
 
 void expectFields(const Program& p, const QStringList& want, const char* name)
 {

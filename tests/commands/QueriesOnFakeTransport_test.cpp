@@ -1,4 +1,4 @@
-// Query procedures of the command module on an in-memory transport: the same values from a
+// TransportQuery procedures of the command module on an in-memory transport: the same values from a
 // serial frame and from a TCP line, failures as failures, nothing on the real links.
 #include "commands/ConfigQueryTest.h"
 #include "commands/IndexedQueries.h"
@@ -15,28 +15,28 @@ namespace {
 using cfgtest::fields;
 using cfgtest::text;
 
-struct Query {
+struct TransportQuery {
     const char* name;
     QByteArray command;
     std::function<QString(Program&)> run;
 };
-const Query StatusWords{"status words", "?!#(", [](Program& p) {
-                            const bool ok = QueryStatusWords(p);
-                            return text(ok) + "|" + fields(p, 3);
-                        }};
-const Query StatusCode{"status code", "1", [](Program& p) { return QString::number(ReadUnitStatusCode(p)); }};
-const Query Hours{"transmit hours", "?N", [](Program& p) { return QString::number(ReadTransmitHours(p)); }};
-const Query Port1{"port 1 settings", "X1?", [](Program& p) {
-                      const bool ok = GetUnitPortSettings(p, 1);
-                      return text(ok) + "|" + fields(p, 4);
-                  }};
-const Query Word1{"status word 1", "?!", [](Program& p) { return ReadSingleStatusWord(p, 1); }};
+const TransportQuery StatusWords{"status words", "?!#(", [](Program& p) {
+                                     const bool ok = QueryStatusWords(p);
+                                     return text(ok) + "|" + fields(p, 3);
+                                 }};
+const TransportQuery StatusCode{"status code", "1", [](Program& p) { return QString::number(ReadUnitStatusCode(p)); }};
+const TransportQuery Hours{"transmit hours", "?N", [](Program& p) { return QString::number(ReadTransmitHours(p)); }};
+const TransportQuery Port1{"port 1 settings", "X1?", [](Program& p) {
+                               const bool ok = GetUnitPortSettings(p, 1);
+                               return text(ok) + "|" + fields(p, 4);
+                           }};
+const TransportQuery Word1{"status word 1", "?!", [](Program& p) { return ReadSingleStatusWord(p, 1); }};
 }   // namespace
 
 TEST(QueriesOnFakeTransport, FramesAndLinesGiveTheSameValues)
 {
     struct Case {
-        const Query& query;
+        const TransportQuery& query;
         QByteArray data;   // "" = no answer
         bool nak;
         QString expected;

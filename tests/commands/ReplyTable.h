@@ -10,6 +10,9 @@
 #include <utility>
 #include <vector>
 
+// What a field holds before the query runs, to show which fields a query leaves alone.
+inline const QString old = QStringLiteral("old");
+
 // Reply data with control characters written as \xNN, for failure messages.
 inline std::string Shown(const QByteArray& data)
 {

@@ -5,7 +5,6 @@
 using namespace SsaCmds;
 
 namespace {
-const QString old = QStringLiteral("old");
 }
 
 TEST(SubBandQueries, SubBandListStopsAtTheFirstUnanswered)

@@ -1,6 +1,7 @@
 // Over TCP a reply's data end at its ETX: bytes between the ETX and the CR, or a frame
 // byte inside the line, never reach a value of the query procedures that cut up to the
 // data's end.
+#include "commands/ConfigQueryTest.h"
 #include "commands/Identification.h"
 #include "commands/IndexedQueries.h"
 #include "commands/PolledQueries.h"
@@ -17,13 +18,8 @@ using namespace SsaCmds;
 
 namespace {
 
-QString fields(const Program& p, int count)
-{
-    QStringList parts;
-    for (int k = 0; k < count; ++k)
-        parts << p.ReplyFields[static_cast<size_t>(k)];
-    return parts.join('|');
-}
+using cfgtest::fields;
+
 // The result, then ReplyFields 0 .. count-1 as the call left them.
 QString withFields(bool result, const Program& p, int count)
 {

@@ -90,15 +90,10 @@ std::vector<GoldenCase> goldenCases()
     };
 }
 
-QByteArray golden(const char* name)
-{
-    return ReadFileBytes(QStringLiteral(TUBAMON_SOURCE_DIR "/tests/files/golden/") + QLatin1String(name));
-}
-
 // Over TCP the file records the port the window connected to.
 QByteArray expectedFile(const char* name, const CmdFileWindow& t)
 {
-    QByteArray bytes = golden(name);
+    QByteArray bytes = GoldenFile(name);
     if (t.link == CmdFileLink::Tcp)
         bytes.replace("#Ethernet Port No.: 2000\r\n",
                       "#Ethernet Port No.: " + QByteArray::number(t.tcpSim.port()) + "\r\n");

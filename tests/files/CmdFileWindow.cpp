@@ -63,9 +63,3 @@ QByteArray CmdFileWindow::save(const QString& folder, const QString& name)
     w().SaveCmdFile(path);
     return ReadFileBytes(path);
 }
-
-QByteArray ReadFileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}

@@ -3,6 +3,7 @@
 // for saving and replaying whole configuration command files. The unit refuses the
 // queries its profile does not know and acknowledges every setting command; the wall
 // clock of the file header is fixed, the poll timer is off.
+#include "FileBytes.h"
 #include "app/Program.h"
 #include "app/frmMain.h"
 #include "platform/Folders.h"
@@ -63,5 +64,3 @@ struct CmdFileWindow {
     std::unique_ptr<Program> program;
     std::unique_ptr<frmMain> window;
 };
-
-QByteArray ReadFileBytes(const QString& path);

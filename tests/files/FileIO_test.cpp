@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "files/FileIO.h"
 #include "support/FakeClock.h"
 #include <QDir>
@@ -7,24 +8,6 @@
 
 namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-QByteArray golden(const char* name)
-{
-    return readBytes(QStringLiteral(TUBAMON_SOURCE_DIR "/tests/files/golden/") + QLatin1String(name));
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 struct FileIOTest : ::testing::Test {
     QTemporaryDir tmp;
@@ -74,7 +57,7 @@ TEST_F(FileIOTest, EveryHeaderKindByteForByte)
             io->setCurrentRFBand(c.band);
             ASSERT_TRUE(((*io).*c.open)(full, false));
         }   // released without CloseFile: committed
-        EXPECT_EQ(readBytes(full), golden(c.golden));
+        EXPECT_EQ(ReadFileBytes(full), GoldenFile(c.golden));
         QFile::remove(full);
     }
 }
@@ -85,16 +68,16 @@ TEST_F(FileIOTest, FaultLogWithAndWithoutColumnEntryAndTheSspaTrendKind)
     io->setUseParamLog(true);
     ASSERT_TRUE(io->OpenFltLogFile(path("FLOG.txt"), false));
     ASSERT_TRUE(io->CloseFile());
-    EXPECT_EQ(readBytes(path("FLOG.txt")), golden("kind05_fltlog.txt"));
+    EXPECT_EQ(ReadFileBytes(path("FLOG.txt")), GoldenFile("kind05_fltlog.txt"));
     ASSERT_TRUE(io->OpenFltLogFile(path("FLOG.txt"), false, true));
     ASSERT_TRUE(io->CloseFile());
-    EXPECT_EQ(readBytes(path("FLOG.txt")), golden("kind05_fltlog_nocolumns.txt"));
+    EXPECT_EQ(ReadFileBytes(path("FLOG.txt")), GoldenFile("kind05_fltlog_nocolumns.txt"));
 
     io->setUseParamLog(false);
     io->setTWTAUnit(false);   // kind 15 has the same header as kind 14
     ASSERT_TRUE(io->OpenTrendLogFile(path("tlog.txt"), false));
     ASSERT_TRUE(io->CloseFile());
-    EXPECT_EQ(readBytes(path("tlog.txt")), golden("kind14_trend.txt"));
+    EXPECT_EQ(ReadFileBytes(path("tlog.txt")), GoldenFile("kind14_trend.txt"));
 }
 
 TEST_F(FileIOTest, NoHeaderForTheExportAndForOtherParameterLogNames)
@@ -107,12 +90,12 @@ TEST_F(FileIOTest, NoHeaderForTheExportAndForOtherParameterLogNames)
         ASSERT_TRUE(csv ? io->OpenCSVFile(path(name), false) : io->OpenParamLogFile(path(name), false));
         io->AddToFile("first");
         ASSERT_TRUE(io->CloseFile());
-        EXPECT_EQ(readBytes(path(name)), "first\r\n");
+        EXPECT_EQ(ReadFileBytes(path(name)), "first\r\n");
     }
     FileIO io(&clock, kUs);
     ASSERT_TRUE(io.OpenCSVFile(path("empty.csv"), false));
     ASSERT_TRUE(io.CloseFile());
-    EXPECT_EQ(readBytes(path("empty.csv")), "");
+    EXPECT_EQ(ReadFileBytes(path("empty.csv")), "");
 }
 
 TEST(FileIOColumns, EntryByParamLogFamilyAndModel)
@@ -182,23 +165,23 @@ TEST_F(FileIOTest, OpeningRules)
     // A second open closes (commits) the first.
     ASSERT_TRUE(io->OpenCSVFile(path("b.csv"), false));
     io->AddToFile("b1");
-    EXPECT_EQ(readBytes(path("a.csv")), "a1\r\n");
+    EXPECT_EQ(ReadFileBytes(path("a.csv")), "a1\r\n");
     ASSERT_TRUE(io->CloseFile());
-    EXPECT_EQ(readBytes(path("b.csv")), "b1\r\n");
+    EXPECT_EQ(ReadFileBytes(path("b.csv")), "b1\r\n");
     EXPECT_TRUE(io->CloseFile());   // nothing open: no failure
 
     // An existing file is replaced whole, and only on closing.
-    writeBytes(path("b.csv"), "old contents\r\nmore\r\n");
+    WriteFileBytes(path("b.csv"), "old contents\r\nmore\r\n");
     ASSERT_TRUE(io->OpenCSVFile(path("b.csv"), false));
     io->AddToFile("new");
-    EXPECT_EQ(readBytes(path("b.csv")), "old contents\r\nmore\r\n");
+    EXPECT_EQ(ReadFileBytes(path("b.csv")), "old contents\r\nmore\r\n");
     ASSERT_TRUE(io->CloseFile());
-    EXPECT_EQ(readBytes(path("b.csv")), "new\r\n");
+    EXPECT_EQ(ReadFileBytes(path("b.csv")), "new\r\n");
 }
 
 TEST_F(FileIOTest, AFailedOrDiscardedWriteLeavesTheOldFile)
 {
-    writeBytes(path("keep.txt"), "good\r\n");
+    WriteFileBytes(path("keep.txt"), "good\r\n");
     {
         auto io = make();
         ASSERT_TRUE(io->OpenCSVFile(path("keep.txt"), false));
@@ -206,10 +189,10 @@ TEST_F(FileIOTest, AFailedOrDiscardedWriteLeavesTheOldFile)
         io->Discard();
         EXPECT_TRUE(io->CloseFile());
     }
-    EXPECT_EQ(readBytes(path("keep.txt")), "good\r\n");
+    EXPECT_EQ(ReadFileBytes(path("keep.txt")), "good\r\n");
 
     // A folder that is a file: the open fails and creates nothing.
-    writeBytes(path("notafolder"), "x");
+    WriteFileBytes(path("notafolder"), "x");
     auto io = make();
     EXPECT_FALSE(io->OpenCmdFile(path("notafolder/cfg.txt"), false));
     EXPECT_FALSE(io->WriteOk());
@@ -224,10 +207,10 @@ TEST_F(FileIOTest, AFailedOrDiscardedWriteLeavesTheOldFile)
 
 TEST_F(FileIOTest, ReadsCrLfAndLfAlikeAndLatin1)
 {
-    writeBytes(path("crlf.txt"), "one\r\n\r\n #x\r\nK\xb0"
-                                 "1\r\nlast");
-    writeBytes(path("lf.txt"), "one\n\n #x\nK\xb0"
-                               "1\nlast\n");
+    WriteFileBytes(path("crlf.txt"), "one\r\n\r\n #x\r\nK\xb0"
+                                     "1\r\nlast");
+    WriteFileBytes(path("lf.txt"), "one\n\n #x\nK\xb0"
+                                   "1\nlast\n");
     for (const char* name : {"crlf.txt", "lf.txt"}) {
         SCOPED_TRACE(name);
         FileIO io;
@@ -247,5 +230,5 @@ TEST_F(FileIOTest, ReadsCrLfAndLfAlikeAndLatin1)
     ASSERT_TRUE(io.OpenCSVFile(path("out.csv"), false));
     io.AddToFile(QString::fromLatin1("a\xb5") + "\r\nb");
     ASSERT_TRUE(io.CloseFile());
-    EXPECT_EQ(readBytes(path("out.csv")), "a\xb5\r\nb\r\n");
+    EXPECT_EQ(ReadFileBytes(path("out.csv")), "a\xb5\r\nb\r\n");
 }

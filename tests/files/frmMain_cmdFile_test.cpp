@@ -28,19 +28,6 @@
 namespace {
 enum class Link { Serial, Tcp };
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // The main window connected to the simulated unit, which acknowledges every setting.
 struct ReplayWindow : CmdFileWindow {
     explicit ReplayWindow(Link link) : CmdFileWindow(link == Link::Tcp ? CmdFileLink::Tcp : CmdFileLink::Pty, profile())
@@ -58,7 +45,7 @@ struct ReplayWindow : CmdFileWindow {
     QString file(const char* name, const QByteArray& bytes)
     {
         const QString path = tmp.filePath(name);
-        writeBytes(path, bytes);
+        WriteFileBytes(path, bytes);
         return path;
     }
     // The commands the unit received before the first that is no line of the replay
@@ -221,7 +208,7 @@ TEST(SaveMenu, ProposesFreeNamesInTheDataFolderAndOpensTheSavedFile)
     EXPECT_EQ(t.prompts.fileFilters[0], "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
     EXPECT_EQ(t.shell.opened, QStringList({first}));
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
-    const QByteArray header = readBytes(first);
+    const QByteArray header = ReadFileBytes(first);
     EXPECT_TRUE(header.startsWith(QByteArray(60, '#') +
                                   "\r\n#               Amplifier Configuration File\r\n#\r\n"
                                   "#  Command File: 12345Cfg.txt\r\n#  Created: 3/14/26 3:09:26 PM\r\n"))
@@ -236,7 +223,7 @@ TEST(SaveMenu, ProposesFreeNamesInTheDataFolderAndOpensTheSavedFile)
 TEST(SaveMenu, AFileThatCannotBeWrittenShowsOneBoxAndOpensNothing)
 {
     SaveWindow t;
-    writeBytes(t.tmp.filePath("blocker"), "x");
+    WriteFileBytes(t.tmp.filePath("blocker"), "x");
     const QString path = t.tmp.filePath("blocker/cfg.txt");
     t.prompts.fileAnswers << path;
     t.w().mnuSaveAs_Click();
@@ -250,7 +237,7 @@ TEST(SaveMenu, AConnectionLostDuringTheSaveKeepsTheOldFile)
 {
     SaveWindow t;
     const QString path = t.tmp.filePath("cfg.txt");
-    writeBytes(path, "old\r\n");
+    WriteFileBytes(path, "old\r\n");
     t.w().onCmdFileSection = [&](const char* name) {
         if (QByteArray(name) == "SaveAttenuation")
             ++t.p().txn.ConnectionId;   // the connection ends under the save
@@ -259,6 +246,6 @@ TEST(SaveMenu, AConnectionLostDuringTheSaveKeepsTheOldFile)
     t.w().mnuSaveAs_Click();
     ASSERT_EQ(t.prompts.boxes.size(), 1);
     EXPECT_EQ(t.prompts.boxes[0].text, "Connection lost; the configuration file was not saved.");
-    EXPECT_EQ(readBytes(path), "old\r\n");
+    EXPECT_EQ(ReadFileBytes(path), "old\r\n");
     EXPECT_TRUE(t.shell.opened.isEmpty());
 }

@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString notRemote = "Communication Error: Not in Remote Mode";
-
 // Every case starts from: remote mode, the transmitter shown on with nothing inhibited or
 // faulted, every check box unticked, switches at "A", configuration "0 - None", dBm levels
 // in a 35 to 49 dBm band, a forward power of 45.5 dBm, an empty constant-power box.

@@ -19,7 +19,6 @@
 namespace {
 
 const QString dbmRange = "Value out of Range\r\n\r\nValid Range: %1 to %2 dBm";
-const QString notRemote = "Communication Error: Not in Remote Mode";
 const QString paramRange = "Parameter Range Error: Value out of range.";
 
 // The state every case starts from: a unit taking dBm levels, dBm display, band 35 to

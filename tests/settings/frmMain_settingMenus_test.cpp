@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString notRemote = "Communication Error: Not in Remote Mode";
-
 // Makes the unit acknowledge or refuse `command`.
 void unitTakes(SimUnit& unit, const QByteArray& command, bool acknowledged)
 {

@@ -14,11 +14,10 @@
 
 namespace {
 
-const QString notRemote = "Communication Error: Not in Remote Mode";
 const QString resetQuestion = "Reset Unit?: This will reset the unit and \r\ntake it offline";
 const QByteArray clockCommand = "%2026/03/04,09:05";   // SkipClock's wall clock
 
-void startCase(ControlsWindow& c)
+void startClockCase(ControlsWindow& c)
 {
     LinkedWindow& u = c.u;
     Program& p = u.p();
@@ -128,7 +127,7 @@ TEST_P(UnitClockOverLink, NowSetsTheClockAndResetsTheUnitWhereThatIsDone)
     };
     for (const ClockCase& k : cases) {
         SCOPED_TRACE(k.name);
-        startCase(c);
+        startClockCase(c);
         k.setup(c);
         c.u.prompts.answers = k.answers;
         const qint64 start = c.clock.msNow();
@@ -196,7 +195,7 @@ TEST_P(UnitClockOverLink, AddressBoxSendsTheLetterAndTheLinkFollowsIt)
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
-        startCase(c);
+        startClockCase(c);
         c.u.p().LinkObject.setDeviceAddress("A");
         c.u.unit().editProfile([](SimUnitProfile& p) {
             p.address = 'A';
@@ -240,7 +239,7 @@ TEST_P(UnitClockOverLink, DateBoxTakesNoKeysAndHoldsTheFocusOnAnInvalidText)
     } cases[] = {{"2026/03/04,09:05", true}, {"12/31/2025 23:59:58", true}, {"", true}, {"@@:@@", false}};
     for (const auto& k : cases) {
         SCOPED_TRACE(k.text);
-        startCase(c);
+        startClockCase(c);
         box->setText(k.text);
         c.u.focus(box);
         c.u.type("7\b");
@@ -260,7 +259,7 @@ TEST(UnitClockOverTcp, AUnitThatClosesItsSocketOnResetEndsTheConnection)
 {
     ControlsWindow c(UnitLink::Tcp, twtaProfile());
     ASSERT_TRUE(c.u.ready());
-    startCase(c);
+    startClockCase(c);
     c.u.unit().editProfile([](SimUnitProfile& p) { p.behaviour["~"].kind = SimBehaviour::DropConnection; });
     QTest::mouseClick(c.u.w().ui.Command7, Qt::LeftButton);
     EXPECT_EQ(c.u.unit().commands(), QByteArrayList({clockCommand, "~"}));   // no probe

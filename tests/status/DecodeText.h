@@ -7,6 +7,10 @@
 
 namespace decodetext {
 
+// The units the panel tables decode for: a TWTA and an SSPA of ordinary models.
+inline const status::PanelUnit Twta{.IsTwtaUnit = true, .UnitModelCode = 4817};
+inline const status::PanelUnit Sspa{.UnitModelCode = 1234};
+
 inline std::string Name(status::BitLabel l) { return std::string(1, char('A' + l.byte)) + char('0' + l.bit); }
 
 inline std::string Labels(std::vector<status::BitLabel> labels, bool sorted = false)

@@ -49,7 +49,7 @@ struct SummaryCase {
 
 const char* AllOptional = "Label34 Label35 Label36 Label13 lblSBUCWarmup lbllcBucDrive";
 
-const SummaryCase Cases[] = {
+const SummaryCase SummaryCases[] = {
     {"TWTA standby, auto HV, every optional label", true, Field({0x4F, 0x71, 0x60, 0x60}),
      "Standby|Auto HV On|Remote|Label34|Label35|Label36|Label13|lblSBUCWarmup|lbllcBucDrive", "", Ticked, true},
     {"TWTA FTD, nothing optional", true, "@@@@", "FTD|Local",
@@ -73,7 +73,7 @@ const SummaryCase Cases[] = {
 
 TEST(SummaryDecode, StacksTheStateAndIndicatorLabels)
 {
-    for (const SummaryCase& c : Cases) {
+    for (const SummaryCase& c : SummaryCases) {
         SCOPED_TRACE(c.what);
         const SummaryDecoding d = DecodeSummaryField(c.field, c.twta);
         ASSERT_TRUE(d.applies);

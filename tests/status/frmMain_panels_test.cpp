@@ -233,7 +233,7 @@ TEST(Panels, ADisconnectDuringTheRfInhibitRefreshLeavesTheClearedWindowHeld)
     EXPECT_TRUE(t.p().conn.FormUpdating);
 }
 
-struct SummaryCase {
+struct PanelSummaryCase {
     const char* what;
     bool twta;
     QString field;
@@ -244,7 +244,7 @@ struct SummaryCase {
 
 TEST_F(PanelsTest, SummaryPanelFromATableOfWordsSendsNothing)
 {
-    const SummaryCase cases[] = {
+    const PanelSummaryCase cases[] = {
         {"TWTA standby, auto HV, remote, every indicator",
          true,
          Field({0x4F, 0x71, 0x7D, 0x63}),
@@ -280,7 +280,7 @@ TEST_F(PanelsTest, SummaryPanelFromATableOfWordsSendsNothing)
          0},
         {"SSPA standby", false, Field({0x48, 0x40, 0x40, 0x41}), {"Standby", "Local"}, false, false, false, 0, 0, 1},
     };
-    for (const SummaryCase& c : cases) {
+    for (const PanelSummaryCase& c : cases) {
         SCOPED_TRACE(c.what);
         t.p().unit.id.IsTwtaUnit = c.twta;
         w.SetSummaryStatus(c.field);

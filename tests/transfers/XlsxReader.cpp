@@ -4,7 +4,7 @@
 #include <unzip.h>
 
 namespace {
-std::optional<QByteArray> entry(unzFile zip, const char* name)
+std::optional<QByteArray> zipEntry(unzFile zip, const char* name)
 {
     if (unzLocateFile(zip, name, 1) != UNZ_OK || unzOpenCurrentFile(zip) != UNZ_OK)
         return std::nullopt;
@@ -123,9 +123,9 @@ std::optional<std::vector<XlsxSheet>> ReadXlsx(const QString& path)
     unzFile zip = unzOpen(QFile::encodeName(path).constData());
     if (!zip)
         return std::nullopt;
-    const auto book = entry(zip, "xl/workbook.xml");
-    const auto strings = entry(zip, "xl/sharedStrings.xml");
-    const auto styles = entry(zip, "xl/styles.xml");
+    const auto book = zipEntry(zip, "xl/workbook.xml");
+    const auto strings = zipEntry(zip, "xl/sharedStrings.xml");
+    const auto styles = zipEntry(zip, "xl/styles.xml");
     std::optional<std::vector<XlsxSheet>> out;
     if (book && styles) {
         const QStringList shared = strings ? sharedStrings(*strings) : QStringList();
@@ -138,7 +138,7 @@ std::optional<std::vector<XlsxSheet>> ReadXlsx(const QString& path)
                 continue;
             // The writer names the sheets' parts by their order.
             const QByteArray part = "xl/worksheets/sheet" + QByteArray::number(out->size() + 1) + ".xml";
-            const auto xml = entry(zip, part.constData());
+            const auto xml = zipEntry(zip, part.constData());
             if (!xml) {
                 out.reset();
                 break;
