@@ -1,4 +1,5 @@
 #include "commands/QueryRule.h"
+#include "link/FrameChars.h"
 #include "commands/CommandContext.h"
 #include "link/SharedRoutines.h"
 #include "link/TcpTransport.h"
@@ -8,7 +9,7 @@
 namespace SsaCmds {
 
 namespace {
-constexpr QChar ETX(0x03);
+using framechars::ETX;
 }
 
 Reply Reply::FromTcpLine(const QString& line) { return Reply{TcpLineAsFrame(line)}; }

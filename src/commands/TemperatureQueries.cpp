@@ -6,7 +6,7 @@
 namespace SsaCmds {
 
 namespace {
-const QString Q = QStringLiteral("?");
+const QString QuestionMark = QStringLiteral("?");
 
 QString formatWhole(const QString& text) { return NumericFormatted(text, QStringLiteral("##0")); }
 
@@ -49,7 +49,7 @@ qint16 ReadTemperature(CommandContext& p, bool twoSensors)
 {
     constexpr qint16 NoValue = -125;
     const auto r = Ask(p, twoSensors ? QStringLiteral("?TT") : QStringLiteral("?T"));
-    const int at = r ? r->find(Q) : 0;
+    const int at = r ? r->find(QuestionMark) : 0;
     if (at == 0)
         return NoValue;
     p.ReplyFields[0] = r->field(at, 0, 4);
@@ -67,7 +67,7 @@ qint16 ReadTemperature(CommandContext& p, bool twoSensors)
 float ReadInletTemperature(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("?t"));
-    const int at = r ? r->find(Q) : 0;
+    const int at = r ? r->find(QuestionMark) : 0;
     if (at == 0)
         return -50.0f;
     const auto t = static_cast<float>(NumericValue(r->toEnd(at + 1)));
@@ -113,7 +113,7 @@ QString ReadMinCalTemperature(CommandContext& p) { return readCalTemperature(p, 
 bool ReadHelixHeaterReadings(CommandContext& p, bool fourFields)
 {
     const auto r = Ask(p, fourFields ? QStringLiteral("?VIvi") : QStringLiteral("?VI"));
-    const int at = r ? r->find(Q) : 0;
+    const int at = r ? r->find(QuestionMark) : 0;
     if (at == 0)
         return false;
     // Helix voltage and current, then heater voltage and second helix current.
@@ -146,7 +146,7 @@ float ReadHeaterVoltage(CommandContext& p)
     const auto answer = AskWithFallback(p, QStringLiteral("PHV?"), QStringLiteral("?J"));
     if (!answer)
         return 0.0f;
-    const QString echo = answer->fromFallback ? Q : QStringLiteral("HV");
+    const QString echo = answer->fromFallback ? QuestionMark : QStringLiteral("HV");
     const int at = answer->reply.find(echo);
     return at ? fourCharValue(answer->reply, at + static_cast<int>(echo.size())) : 0.0f;
 }
@@ -173,7 +173,7 @@ QString ReadConstPowerLevel(CommandContext& p)
 bool GetRFTripLevels(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("?HLR"));
-    const int at = r ? r->find(Q) : 0;
+    const int at = r ? r->find(QuestionMark) : 0;
     if (at == 0)
         return false;
     // A field is taken only when it lies wholly before the frame's end.

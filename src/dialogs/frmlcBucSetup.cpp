@@ -27,7 +27,7 @@ QString reading(double value) { return conv::FormatNumber(value, QStringLiteral(
 
 // The character a key types: '\r' for Enter, '\b' for Backspace, a null character for a key
 // that types no single character (a paste, a shortcut).
-QChar typedChar(const QKeyEvent& key)
+QChar keyChar(const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
         return QLatin1Char('\r');
@@ -97,7 +97,7 @@ bool frmlcBucSetup::attenuationKey(const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab)
         return false;   // moves the focus on, as the operator expects
-    const QChar typed = typedChar(key);
+    const QChar typed = keyChar(key);
     if (typed == QLatin1Char('-'))
         return true;   // no negative value can be typed
     if (!IsValidKey(typed))

@@ -17,7 +17,6 @@ namespace cmdlines {
 
 namespace {
 QString onOff(bool on) { return on ? QStringLiteral("On") : QStringLiteral("Off"); }
-QString enabled(bool on) { return on ? QStringLiteral("Enabled") : QStringLiteral("Disabled"); }
 QString oneDecimal(double value) { return conv::FormatNumber(value, QStringLiteral("#0.0")); }
 }   // namespace
 
@@ -35,7 +34,7 @@ QStringList GainBalanceLines(const UnitConfig& c)
 {
     QStringList lines;
     if (c.SubBandCount <= 0)
-        lines << QStringLiteral("#Gain Balance Status: ") + enabled(c.GainBalanceEnabled)
+        lines << QStringLiteral("#Gain Balance Status: ") + EnabledText(c.GainBalanceEnabled)
               << QStringLiteral("#Gain Balance value: ") + c.GainBalanceValue;
     if (c.HasIfGainBalance)
         lines << QStringLiteral("#IF Gain Balance value: ") + c.IfGainBalanceValue + QStringLiteral(" dB");
@@ -46,7 +45,7 @@ QStringList UnitGainLines(const UnitConfig& c)
 {
     if (!c.HasUnitGain)
         return {};
-    return {QStringLiteral("#Unit Gain Mode: ") + enabled(c.UnitGainEnabled),
+    return {QStringLiteral("#Unit Gain Mode: ") + EnabledText(c.UnitGainEnabled),
             QStringLiteral("#PBJ") + (c.UnitGainEnabled ? QStringLiteral("1") : QStringLiteral("0")),
             QStringLiteral("#Unit Gain: ") + c.UnitGainValue + QStringLiteral(" dB"),
             QStringLiteral("#PBJ") + c.UnitGainValue};
@@ -81,7 +80,7 @@ QStringList XmitRestoreLines(bool hasXmitRestore, bool xmitRestoreDisabled)
 {
     if (!hasXmitRestore)
         return {};
-    return {QStringLiteral("#Xmit Restore: ") + enabled(!xmitRestoreDisabled),
+    return {QStringLiteral("#Xmit Restore: ") + EnabledText(!xmitRestoreDisabled),
             xmitRestoreDisabled ? QStringLiteral("PBA0") : QStringLiteral("PBA1")};
 }
 

@@ -11,7 +11,6 @@
 namespace cmdlines {
 
 namespace {
-QString enabled(bool on) { return on ? QStringLiteral("Enabled") : QStringLiteral("Disabled"); }
 QString oneOrZero(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 QString pattern(double value, const char* p) { return conv::FormatNumber(value, QString::fromLatin1(p)); }
 }   // namespace
@@ -36,7 +35,7 @@ QStringList MaxPowerLimitLines(const QString& value, const QString& second, cons
             QStringLiteral("#Max RF Power Fault Level: ") + conv::FormatText(faultLevel, QStringLiteral("#0.0")) +
                 QStringLiteral(" dB"),
             QStringLiteral("POO") + faultLevel,
-            QStringLiteral("#Max RF Power Limit Status: ") + enabled(on),
+            QStringLiteral("#Max RF Power Limit Status: ") + EnabledText(on),
             QStringLiteral("PO") + oneOrZero(on)};
 }
 
@@ -97,7 +96,7 @@ QStringList TemperatureTripLines(const TemperatureTripValues& v)
     if (v.writesInlet && !v.picProcessor && !v.inletAlarm.isEmpty())
         lines << QStringLiteral("#Inlet Temperature Difference Alarm Level: ") + v.inletAlarm + QStringLiteral(" C")
               << QStringLiteral("PBKI") + v.inletAlarm;
-    lines << QStringLiteral("#Latch Temperature Faults: ") + enabled(v.latch)
+    lines << QStringLiteral("#Latch Temperature Faults: ") + EnabledText(v.latch)
           << QStringLiteral("PBKL") + oneOrZero(v.latch);
     return lines;
 }
@@ -114,7 +113,7 @@ QStringList CathodeMonitorLines(const CathodeValues& v)
     const QString anode = pattern(v.anodeVoltage, "###0");
     const QString scalar = pattern(v.scalar, "###0");
     const QString ideal = pattern(v.idealCurrent, "##0");
-    QStringList lines{QStringLiteral("#Cathode Current Monitoring: ") + enabled(v.enabled),
+    QStringList lines{QStringLiteral("#Cathode Current Monitoring: ") + EnabledText(v.enabled),
                       QStringLiteral("PBFS") + oneOrZero(v.enabled),
                       QStringLiteral("#Anode Voltage Scale Factor: ") + scale + QStringLiteral(" V (") +
                           pattern(v.anodeScale / 4096.0, "##0.0###") + QStringLiteral("V/Count)"),

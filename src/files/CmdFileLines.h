@@ -11,6 +11,9 @@ struct UnitConfig;
 
 namespace cmdlines {
 
+// "Enabled" or "Disabled".
+inline QString EnabledText(bool on) { return on ? QStringLiteral("Enabled") : QStringLiteral("Disabled"); }
+
 // A command that a replay must not send: recorded behind "#" for the reader.
 QString Recorded(const QString& command);
 // The command as it stands when `live`, else Recorded.

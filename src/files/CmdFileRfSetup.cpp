@@ -17,7 +17,6 @@
 namespace cmdlines {
 
 namespace {
-QString enabled(bool on) { return on ? QStringLiteral("Enabled") : QStringLiteral("Disabled"); }
 QString yesNo(bool on) { return on ? QStringLiteral("Yes") : QStringLiteral("No"); }
 
 // "#RF Band n: name[, freq GHz]" and ".Bn" + name[,freq].
@@ -154,7 +153,7 @@ QStringList WaveguideLines(const QString& item)
 
 QStringList RedundantModeLines(bool automatic)
 {
-    return {QStringLiteral("#Waveguide Automatic mode: ") + enabled(automatic),
+    return {QStringLiteral("#Waveguide Automatic mode: ") + EnabledText(automatic),
             automatic ? QStringLiteral("UA") : QStringLiteral("UM")};
 }
 

@@ -1,11 +1,15 @@
 #include "link/OVLink.h"
+#include "link/FrameChars.h"
 #include "platform/Clock.h"
 #include "platform/QtClock.h"
 #include "platform/SerialControl.h"
 #include <cmath>
 
 namespace {
-constexpr QChar STX(0x02), ETX(0x03), ACK(0x06), NAK(0x15);
+using framechars::ACK;
+using framechars::ETX;
+using framechars::NAK;
+using framechars::STX;
 constexpr QChar OpenBrace('{'), CloseBrace('}');
 }   // namespace
 

@@ -1,10 +1,7 @@
 #include "link/SerialTransport.h"
+#include "link/FrameChars.h"
 #include "link/OVLink.h"
 #include "platform/SerialControl.h"
-
-namespace {
-constexpr int STX = 0x02;
-}
 
 bool SerialTransport::exchange(QChar address, const QString& command)
 {
@@ -12,7 +9,7 @@ bool SerialTransport::exchange(QChar address, const QString& command)
         link_.setDeviceAddress(QString(address));
     qint16 err = 0;
     link_.Clear();
-    link_.send(STX, command);
+    link_.send(framechars::STX.unicode(), command);
     link_.Receive(err);
     return err == 0;
 }

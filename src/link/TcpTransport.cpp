@@ -1,21 +1,25 @@
 #include "link/TcpTransport.h"
+#include "link/FrameChars.h"
 #include "link/LinkContext.h"
 #include "link/TcpConnection.h"
 #include "platform/Clock.h"
 #include "platform/TcpSocket.h"
 
 namespace {
-constexpr char STX = 0x02, ETX = 0x03;
-constexpr QChar ACK(0x06), NAK(0x15), CR('\r');
+using framechars::ACK;
+using framechars::ETX;
+using framechars::NAK;
+using framechars::STX;
+constexpr QChar CR('\r');
 constexpr qint64 ReplyWaitMs = 15000;
 
 QByteArray requestBlock(QChar address, const QString& command)
 {
     QByteArray block;
-    block += STX;
+    block += STX.toLatin1();
     block += QString(address).toLatin1();
     block += command.toLatin1();
-    block += ETX;
+    block += ETX.toLatin1();
     block += "M\r\n";
     return block;
 }
@@ -25,7 +29,7 @@ bool foundDropped(int state)
     return state == ITcpSocket::Closed || state == ITcpSocket::Closing || state == ITcpSocket::Error;
 }
 
-bool isFrameByte(QChar c) { return c == QChar(STX) || c == QChar(ETX) || c == ACK || c == NAK || c == CR; }
+bool isFrameByte(QChar c) { return c == STX || c == ETX || c == ACK || c == NAK || c == CR; }
 }   // namespace
 
 bool TcpTransport::exchange(QChar address, const QString& command)
@@ -121,5 +125,5 @@ QString TcpLineAsFrame(const QString& line)
     qsizetype end = qMin<qsizetype>(2, line.size());   // start character and address
     while (end < line.size() && !isFrameByte(line.at(end)))
         ++end;
-    return line.left(end) + QChar(ETX) + CR;
+    return line.left(end) + ETX + CR;
 }

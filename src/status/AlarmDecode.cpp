@@ -3,7 +3,7 @@
 namespace status {
 namespace {
 
-enum { A, B, C, D };
+using namespace fieldbytes;
 
 ListDecoding DecodeTwtaAlarms(const QString& field, const PanelUnit& unit)
 {

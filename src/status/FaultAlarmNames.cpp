@@ -5,7 +5,7 @@
 namespace status {
 namespace {
 
-enum { A, B, C, D };
+using namespace fieldbytes;
 
 bool ModelIn(qint32 model, std::initializer_list<qint32> models)
 {

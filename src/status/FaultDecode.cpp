@@ -3,7 +3,7 @@
 namespace status {
 namespace {
 
-enum { A, B, C, D };
+using namespace fieldbytes;
 
 // A TWTA list stops taking bytes C and D once this many rows are taken.
 constexpr int TwtaRowLimit = 9;

@@ -8,6 +8,11 @@
 
 namespace status {
 
+// The bytes of a status field by their letters.
+namespace fieldbytes {
+enum { A, B, C, D };
+}
+
 // One indicator label: the byte of the status field (0..3 = A..D) and the bit (0..5).
 struct BitLabel {
     int byte = 0;

@@ -1,4 +1,5 @@
 #include "transfers/CalTables.h"
+#include "link/FrameChars.h"
 #include "platform/Conventions.h"
 
 const CalTableKind RfCalTable{
@@ -32,7 +33,7 @@ const CalTableKind AtnCalTable{
 };
 
 namespace {
-constexpr QChar ETX(0x03);
+using framechars::ETX;
 const QDate kAtnBeginSaveCutoff(2007, 11, 8);
 }   // namespace
 

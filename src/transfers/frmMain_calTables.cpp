@@ -41,7 +41,7 @@ bool linkLostUnder(const Program& p, const LogPaging& link)
     return p.txn.LinkUp && !link.connection.ended() && LinkLost(link);
 }
 
-void letEventsRun(Program& p)
+void letTransferEventsRun(Program& p)
 {
     if (p.platform.clock)
         p.platform.clock->processEvents();
@@ -102,7 +102,7 @@ void frmMain::downloadCalTable(const CalTableKind& kind)
     const LogPaging link{p, p.transfers, connection};
     PagingResult result = PagingResult::Failed;
     if (atn) {
-        letEventsRun(p);
+        letTransferEventsRun(p);
         if (SendUnitCommand(p, QStringLiteral("YAL"), true)) {
             DisplayStatusMsg(QString::fromLatin1(kind.retrievingText));
             const UnitIdentity& id = p.unit.id;
@@ -113,7 +113,7 @@ void frmMain::downloadCalTable(const CalTableKind& kind)
         }
     } else {
         DisplayStatusMsg(QString::fromLatin1(kind.retrievingText));
-        letEventsRun(p);
+        letTransferEventsRun(p);
         result = DownloadRfCalEntries(link, io);
     }
     if (linkLostUnder(p, link))
@@ -143,7 +143,7 @@ void frmMain::UploadRfCalTable()
     if (!io.OpenRfCalFile(path, true))
         return;
     DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
-    letEventsRun(p);
+    letTransferEventsRun(p);
     const LogPaging link{p, p.transfers, connection};
     if (!SendUnitCommand(p, QString::fromLatin1(kind.beginCommand), false)) {
         if (p.conn.ShuttingDown || LinkLost(link))
@@ -183,7 +183,7 @@ void frmMain::UploadAtnCalTable()
         return;
     }
     DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
-    letEventsRun(p);
+    letTransferEventsRun(p);
     finishCalUpload(kind, UploadAtnCalEntries(link, io), beginSave, link);
 }
 

@@ -20,6 +20,11 @@ template <typename W> W* named(W* widget, const char* name)
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
+template <typename W> W* named(W* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
 
 // An entry box of `parent` in the next row of `grid`: its caption left of it (the caption also names
 // the box for the keyboard), the unit right of it. `accessible` says what the box holds.

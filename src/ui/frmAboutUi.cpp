@@ -1,4 +1,5 @@
 #include "ui/frmAboutUi.h"
+#include "ui/DialogParts.h"
 #include <QDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -7,13 +8,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace {
+using dialogparts::named;
 
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+namespace {
 
 QFrame* line(QWidget* parent, const char* name)
 {

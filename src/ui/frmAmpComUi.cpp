@@ -1,4 +1,5 @@
 #include "ui/frmAmpComUi.h"
+#include "ui/DialogParts.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -9,13 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+using dialogparts::named;
 
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+namespace {
 
 // One captioned list in the next row of `grid`; the caption labels it for assistive
 // technology too, which reads a list's choice as its name.

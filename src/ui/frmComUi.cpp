@@ -1,4 +1,5 @@
 #include "ui/frmComUi.h"
+#include "ui/DialogParts.h"
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -9,12 +10,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+using dialogparts::named;
+
 namespace {
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QGroupBox* optionGroup(QDialog* dialog, const char* name, const QString& title,
                        std::initializer_list<std::pair<QRadioButton**, const char*>> options,

@@ -1,4 +1,5 @@
 #include "ui/frmEnetCfgUi.h"
+#include "ui/DialogParts.h"
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,13 +10,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
+using dialogparts::named;
 
-template <typename W> W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
+namespace {
 
 QLineEdit* centredBox(QWidget* parent, const QString& objectName, const QString& accessible)
 {

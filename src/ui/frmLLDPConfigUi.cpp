@@ -1,4 +1,5 @@
 #include "ui/frmLLDPConfigUi.h"
+#include "ui/DialogParts.h"
 #include <QCheckBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -12,13 +13,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-namespace {
+using dialogparts::named;
 
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+namespace {
 
 // One captioned, centred box in the next row of `grid`, wide enough for a whole UUID.
 QLineEdit* row(QGridLayout* grid, const char* objectName, const char* caption, const char* accessible, int maxLength,

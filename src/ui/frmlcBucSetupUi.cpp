@@ -1,4 +1,5 @@
 #include "ui/frmlcBucSetupUi.h"
+#include "ui/DialogParts.h"
 #include "ui/UpDown.h"
 #include <QDialog>
 #include <QGroupBox>
@@ -9,13 +10,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+using dialogparts::named;
 
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+namespace {
 
 // A captioned frame holding one value box and its unit; the box is wide enough for
 // "-999.9" and named for assistive technology.

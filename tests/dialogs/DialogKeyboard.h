@@ -32,9 +32,11 @@ inline QStringList TabChain(QDialog& dialog, QWidget* first)
 inline bool EscCloses(QDialog& dialog)
 {
     bool closed = false;
-    QObject::connect(&dialog, &QDialog::rejected, [&closed] { closed = true; });
+    // Disconnected before returning: a later close of the dialog must not write to `closed`.
+    const QMetaObject::Connection watch = QObject::connect(&dialog, &QDialog::rejected, [&closed] { closed = true; });
     QWidget* at = QApplication::focusWidget();
     QTest::keyClick(at && at->window() == &dialog ? at : &dialog, Qt::Key_Escape);
+    QObject::disconnect(watch);
     return closed && dialog.isHidden();
 }
 
