@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs every fuzz harness of the sanitizer build side by side for $1 seconds each (20), on a
 # scratch corpus seeded from fuzz/corpus/<harness>. Inputs that fail are kept in
-# build-asan/fuzz-artifacts/. For a long run: bash scripts/fuzz.sh 3600
+# build-asan/fuzz-artifacts/. For a long run: bash scripts/fuzz.sh 3600; a run of ten minutes
+# or more also runs clang-tidy's analyzer over src/ at low priority beside the harnesses
+# (scripts/tidy.sh --analyzer, log in build-asan/tidy-analyzer.log).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-20}
@@ -19,6 +21,11 @@ for exe in "$BUILD_DIR"/*_fuzz; do
   runs+=("$!:$name")
 done
 [ ${#runs[@]} -gt 0 ] || { echo "no fuzz harnesses in $BUILD_DIR"; exit 1; }
+analyzer=""
+if [ "$SECONDS_EACH" -ge 600 ]; then
+  BUILD_DIR=$BUILD_DIR nice -n 19 bash scripts/tidy.sh --analyzer >"$BUILD_DIR/tidy-analyzer.log" 2>&1 &
+  analyzer=$!
+fi
 failed=0
 for run in "${runs[@]}"; do
   pid=${run%%:*}
@@ -31,4 +38,13 @@ for run in "${runs[@]}"; do
     failed=1
   fi
 done
+if [ -n "$analyzer" ]; then
+  if wait "$analyzer"; then
+    echo "analyzer: no findings"
+  else
+    sed 's/\x1b\[[0-9;]*m//g' "$BUILD_DIR/tidy-analyzer.log" | grep -E 'warning:|error:' | sort -u | head -50
+    echo "clang-tidy's analyzer found problems (whole log: $BUILD_DIR/tidy-analyzer.log)"
+    failed=1
+  fi
+fi
 exit $failed
