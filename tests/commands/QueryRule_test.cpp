@@ -52,6 +52,29 @@ TEST(QueryRule, SearchesAndCutsStayInsideTheData)
     EXPECT_EQ(r.fixed(9, 2), "");
 }
 
+TEST(QueryRule, TheEchoIsSoughtInTheDataOnlyWhateverTheAddress)
+{
+    // Replies from units whose address letter is the echo's first letter: that letter in
+    // the address never starts an echo, wherever the search is asked to begin.
+    struct Case {
+        char address;
+        QByteArray data;
+        const char* echo;
+        int from;   // 0: the default start
+        int at;
+    };
+    const Case cases[] = {
+        {'P', "PBFE12", "PBFE", 0, 3}, {'P', "BFE12", "PBFE", 0, 0},   // the echo's first letter missing from the data
+        {'P', "BFE12", "PBFE", 1, 0},  {'P', "BFE12", "PBFE", 2, 0}, {'P', "XPBFE1", "PBFE", 0, 4},
+        {'Y', "FTH12", "YFTH", 0, 0},  {'?', "12", "?", 1, 0},       {'?', "?12", "?", 2, 3},
+    };
+    for (const Case& c : cases) {
+        const Reply r = serialFrame(c.data, c.address);
+        SCOPED_TRACE(std::string(1, c.address) + c.data.toStdString() + " from " + std::to_string(c.from));
+        EXPECT_EQ(c.from ? r.find(c.echo, c.from) : r.find(c.echo), c.at);
+    }
+}
+
 TEST(QueryRule, UpToEtxNeedsTheEtxAfterTheStart)
 {
     const Reply r = serialFrame("YFTH12");   // ETX at 9

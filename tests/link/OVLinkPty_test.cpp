@@ -64,6 +64,21 @@ struct LinkOverPty {
 };
 }   // namespace
 
+TEST(OVLinkPty, BytesAboveSevenBitsRoundTripWithTheirChecksums)
+{
+    // The unit drops a request whose checksum is wrong, and the link a reply's.
+    LinkOverPty t;
+    const QByteArray command = "N\xE9?", data = "N\xE9\xB0"
+                                                "5";
+    t.unit.editProfile([&](SimUnitProfile& p) { p.set(command, data); });
+    EXPECT_EQ(t.exchange(QString::fromLatin1(command)), 0) << t.link.ErrString().toStdString();
+    ASSERT_EQ(t.sim.frames().size(), 1);
+    EXPECT_EQ(t.sim.frames()[0], QByteArray("\x02"
+                                            "AN\xE9?\x03\xD8"));
+    EXPECT_EQ(t.sim.badFrames(), 0);
+    EXPECT_EQ(t.link.reply(), QString::fromLatin1(serialReply('A', data)));
+}
+
 TEST(OVLinkPty, StatusQueryRoundTrip)
 {
     LinkOverPty t;

@@ -41,6 +41,9 @@ TEST(OVLink, FramesTheCommandWithItsXorChecksum)
     EXPECT_EQ(OVLink::BuildFrame(2, 'A', "?!#("), latin1("\x02"
                                                          "A?!#(\x03"
                                                          "U"));
+    // All eight bits of each byte count: 02 ^ 41 ^ E9 ^ 03 = A9.
+    EXPECT_EQ(OVLink::BuildFrame(2, 'A', latin1("\xE9")), latin1("\x02"
+                                                                 "A\xE9\x03\xA9"));
 
     LinkOnFakes f;
     f.exchange(serialReply('A', "?"));
@@ -65,6 +68,14 @@ TEST(OVLink, CollectsOneReplyFrame)
         QByteArray buffer;   // expected reply()
     } cases[] = {
         {"good frame", serialReply('A', "?ABC"), false, 0, serialReply('A', "?ABC")},
+        {"a byte above 0x7F",
+         "\x06"
+         "A\xB0"
+         "5\x03\xC1",
+         false, 0,
+         "\x06"
+         "A\xB0"
+         "5\x03\xC1"},
         {"stray bytes first", "xy\r\n\x03" + serialReply('A', "1"), false, 0, serialReply('A', "1")},
         {"STX in data restarts",
          "\x06"
