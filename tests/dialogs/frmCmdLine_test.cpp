@@ -5,6 +5,7 @@
 #include "link/Transaction.h"
 #include "support/LinkedUnit.h"
 #include "support/SimUnitProfile.h"
+#include "support/TcpTestProgram.h"
 #include "ui/ConsoleCommandBox.h"
 #include <QAbstractItemView>
 #include <QApplication>
@@ -40,7 +41,6 @@ protected:
         profile.set("px?", "px?12.5");
         profile.set("LONG", "LONG" + QByteArray(235, '7'));   // shown with 11 framing characters
         profile.refuseAllUnknown();
-        profile.behaviour["QUIET"].kind = SimBehaviour::Silent;
         if (GetParam() == UnitLink::Serial) {
             serial = std::make_unique<SerialUnitProgram>(profile);
             program = &serial->p();
@@ -90,15 +90,10 @@ TEST_P(ConsoleTest, SentAsTypedAndTheReplyShownWithItsFramingNamed)
     EXPECT_TRUE(shown[2].endsWith("[ETX]"));
 }
 
-TEST_P(ConsoleTest, RefusedOrUnansweredCommandsAddNothingAndShowNoBox)
+TEST_P(ConsoleTest, RefusedCommandsAddNothingAndShowNoBox)
 {
     enter("NOPE");
-    QByteArrayList sent = {"NOPE"};
-    if (GetParam() == UnitLink::Serial) {   // over TCP an unanswered command waits 15 s
-        enter("QUIET");
-        sent << "QUIET";
-    }
-    EXPECT_EQ(unit->commands(), sent);
+    EXPECT_EQ(unit->commands(), QByteArrayList({"NOPE"}));
     EXPECT_EQ(console->ui.List1->count(), 0);
     EXPECT_TRUE(prompts.boxes.isEmpty());
 }
@@ -156,6 +151,25 @@ TEST_P(ConsoleTest, ACommandEnteredWhileAnotherWaitsGoesOutAfterItWithItsOwnRepl
         QTest::qWait(10);
     EXPECT_EQ(unit->commands(), QByteArrayList({"?A", "px?"}));
     EXPECT_EQ(items(console->ui.List1), QStringList({"[ACK]Apx?12.5[ETX]"}));
+}
+
+// A command the unit leaves unanswered, on the scripted serial line and the fake TCP socket:
+// each waits out its time-out (2 s, and 15 s over TCP) on the fake clock.
+TEST(ConsoleOnFakeLinks, UnansweredCommandsAddNothingAndShowNoBox)
+{
+    for (const bool overTcp : {false, true}) {
+        SCOPED_TRACE(overTcp ? "TCP" : "serial");
+        std::unique_ptr<TestProgram> t = overTcp ? std::make_unique<TcpTestProgram>() : std::make_unique<TestProgram>();
+        frmCmdLine console(t->p());
+        console.show();
+        console.ui.cmbCmd->setEditText("QUIET");
+        QTest::keyClick(console.ui.cmbCmd, Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(t->commands, QByteArrayList({"QUIET"}));
+        EXPECT_EQ(console.ui.List1->count(), 0);
+        EXPECT_TRUE(t->prompts.boxes.isEmpty());
+        EXPECT_GE(t->clock.msNow() - 1000, overTcp ? 15000 : 2000);   // the whole wait, on the fake clock
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, ConsoleTest, testing::Values(UnitLink::Serial, UnitLink::Tcp),

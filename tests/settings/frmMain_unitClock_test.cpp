@@ -5,8 +5,10 @@
 #include "link/PollPause.h"
 #include "status/FormUpdatingGuard.h"
 #include "status/QStringPrint.h"
+#include "support/TestProgram.h"
+#include "support/UnitFrames.h"
 #include <QCheckBox>
-#include <QElapsedTimer>
+#include "link/Transaction.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -268,31 +270,38 @@ TEST(UnitClockOverTcp, AUnitThatClosesItsSocketOnResetEndsTheConnection)
     EXPECT_EQ(c.u.w().ui.btnConnect->text(), "Connect");
 }
 
-// In real time over the pseudo-terminal: the unit stays silent for 3.5 s after its reset,
-// so the first probe after the 3 s wait goes unanswered and the second, a second later, is
-// answered.
+// On the scripted serial line and the fake clock: the unit stays silent for 3.5 s after its
+// reset, so the first probe after the 3 s wait goes unanswered and the second, a second
+// later, is answered.
 TEST(UnitClockOverSerial, AResetUnitIsProbedUntilItAnswersAgain)
 {
-    LinkedWindow u(UnitLink::Serial, QuickProfile(twtaProfile()));
-    ASSERT_TRUE(u.ready());
-    u.p().LinkObject.setMsgTimeout(0.4f);
-    u.p().conn.RemoteMode = true;
-    u.controls->setResetSilence(std::chrono::milliseconds(3500));
-    u.clearLogs();
-    QElapsedTimer took;
-    took.start();
-    QTest::mouseClick(u.w().ui.Command7, Qt::LeftButton);
-    const qint64 ms = took.elapsed();
-    const QByteArray now = "%" + QDateTime::currentDateTime().toString("yyyy/MM/dd,HH:mm").toLatin1();
-    const QByteArrayList log = u.unit().commands();
-    ASSERT_EQ(log.size(), 4);
-    EXPECT_EQ(log.mid(1), QByteArrayList({"~", "1", "1"}));
-    EXPECT_TRUE(log[0].startsWith("%20")) << log[0].toStdString();
-    EXPECT_EQ(log[0].size(), now.size());
-    EXPECT_GE(ms, 4300);   // 3 s, a probe's time-out, 1 s
+    TestProgram t;
+    qint64 quietUntil = 0;
+    t.serial.responder = [&t, &quietUntil](const QByteArray& frame) -> QByteArray {
+        char address = 0;
+        QByteArray command;
+        if (!unitframes::parseSerialRequest(frame, address, command))
+            return {};
+        t.commands.append(command);
+        if (command == "~")
+            quietUntil = t.clock.msNow() + 3500;
+        if (t.clock.msNow() < quietUntil)
+            return {};
+        return unitframes::serialReply('A', command == "1" ? QByteArray("1DD") : command);   // settings acknowledged
+    };
+    frmMain w{t.p()};
+    t.p().LinkObject.setMsgTimeout(0.4f);
+    BeginConnection(t.p(), false);
+    t.p().conn.RemoteMode = true;
+    const qint64 start = t.clock.msNow();
+    w.Command7_Click();
+    const qint64 ms = t.clock.msNow() - start;
+    EXPECT_EQ(t.commands, QByteArrayList({"%2026/03/14,15:09", "~", "1", "1"}));   // the fake wall clock
+    EXPECT_GE(ms, 4300);                                                           // 3 s, a probe's time-out, 1 s
     EXPECT_LT(ms, 9000);
-    EXPECT_TRUE(u.w().Timer1.isActive());
-    u.w().Timer1.stop();
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+    EXPECT_TRUE(w.Timer1.isActive());
+    w.Timer1.stop();
 }
 
 }   // namespace
