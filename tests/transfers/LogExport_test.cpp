@@ -2,7 +2,7 @@
 // heights and widths), its free name, what is opened, and the failures that leave no
 // workbook or open nothing; the text editor, one file after the other.
 #include "LogWindow.h"
-#include "XlsxReader.h"
+#include "support/XlsxReader.h"
 #include "status/QStringPrint.h"
 #include "support/FakeShell.h"
 #include "support/TestProgram.h"

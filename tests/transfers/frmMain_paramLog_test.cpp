@@ -2,7 +2,7 @@
 // pseudo-terminal and loopback TCP: pages asked for, time-outs, the file, the boxes, a
 // refused page, a lost link, Cancel and the files byte for byte.
 #include "LogWindow.h"
-#include "XlsxReader.h"
+#include "support/XlsxReader.h"
 #include "transfers/LogExport.h"
 #include "status/QStringPrint.h"
 #include <QFile>

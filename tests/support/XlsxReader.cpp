@@ -1,4 +1,4 @@
-#include "XlsxReader.h"
+#include "support/XlsxReader.h"
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
