@@ -10,6 +10,7 @@
 #include "settings/EntryBoxEvents.h"
 #include "settings/EntryKeys.h"
 #include "ui/TextColour.h"
+#include "ui/UnitValueBox.h"
 #include "ui/UpDown.h"
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -65,7 +66,7 @@ void frmlcBucSetup::Form_Load()
     for (QWidget* control :
          {static_cast<QWidget*>(ui.txtlcBucA), static_cast<QWidget*>(ui.btnadjAtn), static_cast<QWidget*>(ui.UpDown1)})
         control->setEnabled(!fixed);
-    ui.txtlcBucA->setText(buc::AttenuationText(c.LcBucAtten));
+    ShowUnitValue(ui.txtlcBucA, buc::AttenuationText(c.LcBucAtten));
     ui.txtlcBucS->setText(reading(c.LcBucAtten + c.LcBucSetPoint));
     installed_ = c.LcBucInstalled;
     Timer1.start();
@@ -144,8 +145,9 @@ void frmlcBucSetup::attenuationLeft(Qt::FocusReason reason)
 void frmlcBucSetup::txtlcBucA_LostFocus()
 {
     UnitConfig& c = p_.unit.config;
+    // The stored value as the box shows it (to one decimal) is no change either.
     const QString text = ui.txtlcBucA->text();
-    if (text.isEmpty() || float(conv::Val(text)) == c.LcBucAtten)
+    if (text.isEmpty() || float(conv::Val(text)) == c.LcBucAtten || text == buc::AttenuationText(c.LcBucAtten))
         return;
     if (!p_.conn.RemoteMode) {
         ShowNotInRemoteMsg(*p_.platform.prompts);

@@ -237,6 +237,27 @@ TEST(frmEnetCfg, OkWithAValueOutOfRangeSendsNothingAndStaysOpen)
     }
 }
 
+// An octet the unit reported that no box takes (four digits, a sign) is shown whole: OK
+// without an edit sends nothing, and an edit beside it in its group meets the range check
+// rather than sending a value cut to fit.
+TEST(frmEnetCfg, AnOctetOutOfTheBoxesIsShownWholeAndNeverSentCut)
+{
+    for (const qint16 octet : {qint16(1000), qint16(-1)}) {
+        SCOPED_TRACE(octet);
+        NetUnit n(UnitLink::Serial);
+        n.program->unit.config.UnitIPOctets[0] = octet;
+        EXPECT_EQ(n.okAfter([&](frmEnetCfg& d) { EXPECT_EQ(d.ui.txtIP1b->text(), QString::number(octet)); }),
+                  QDialog::Accepted);
+        EXPECT_TRUE(n.sent().isEmpty());
+
+        EXPECT_EQ(n.okAfter([](frmEnetCfg& d) { d.ui.txtIP4b->setText("21"); }), QDialog::Rejected);
+        ASSERT_EQ(n.prompts.boxes.size(), 1);
+        EXPECT_EQ(n.prompts.boxes[0].text, "Value out of Range (0 - 255)");
+        EXPECT_TRUE(n.sent().isEmpty());
+        EXPECT_EQ(n.program->unit.config.UnitIPOctets[0], octet);
+    }
+}
+
 TEST(frmEnetCfg, OkSendsWhatChangedThenTheApplyStep)
 {
     struct Case {
