@@ -43,24 +43,11 @@ private:
 
 }   // namespace
 
-std::optional<QChar> TypedChar(const QKeyEvent& key)
-{
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-        return QLatin1Char('\r');
-    if (key.key() == Qt::Key_Backspace)
-        return QLatin1Char('\b');
-    if (key.matches(QKeySequence::Paste))
-        return QChar(22);
-    if (key.text().size() != 1 || key.text().at(0).unicode() < 0x20 || key.text().at(0).unicode() == 0x7f)
-        return std::nullopt;
-    return key.text().at(0);
-}
-
 void FilterTypedKeys(QWidget* box, std::function<bool(QChar typed)> keyPress, std::function<void()> leave)
 {
     EntryBoxEvents::Handlers handlers;
     handlers.keyPress = [keyPress = std::move(keyPress)](QKeyEvent& key) {
-        const std::optional<QChar> typed = TypedChar(key);
+        const std::optional<QChar> typed = entry::TypedChar(key);
         // An Enter taken still goes no further: it must not press the dialog's default button.
         return typed && (keyPress(*typed) || *typed == QLatin1Char('\r'));
     };

@@ -4,18 +4,11 @@
 #include <QChar>
 #include <QList>
 #include <functional>
-#include <optional>
 
 class QAbstractButton;
-class QKeyEvent;
 class QWidget;
 
 namespace dialogkeys {
-
-// What a key press types into an entry box, as entry::FilterKey takes it: '\r' Enter, '\b'
-// Backspace, QChar(22) a paste. Nothing for a key that types nothing (Tab, Esc, arrows):
-// those keep their usual work of moving the focus or closing the dialog.
-std::optional<QChar> TypedChar(const QKeyEvent& key);
 
 // Runs `keyPress` for each key that types into `box`; it returns true to discard the key.
 // Enter never reaches the box or the dialog's default button.
