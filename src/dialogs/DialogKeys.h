@@ -16,14 +16,14 @@ namespace dialogkeys {
 // the focus).
 void FilterTypedKeys(QWidget* box, std::function<bool(QChar typed)> keyPress, std::function<void()> leave = {});
 
-// Makes `buttons` one option group that the keyboard browses without choosing: each button
-// is a Tab stop of its own, and the arrow keys move the focus to the previous or next button
-// that is shown and enabled. A click or Space still chooses. The group keeps no selection of
-// its own: a click marks the button clicked (or unmarks a marked one), and the click handler
-// then shows the group's selection with SelectOption.
+// Makes `buttons` one option group that the keyboard browses without choosing: the group is
+// one Tab stop, and the arrow keys move the focus to the previous or next button that is
+// shown and enabled. A click or Space still chooses: the click handler then shows the
+// group's selection with SelectOption.
 void MakeOptionGroup(const QList<QAbstractButton*>& buttons);
 
 // Marks button `index` of the group and clears the others; any other index clears them all.
+// The marked button (or the first shown) becomes the group's Tab stop.
 void SelectOption(const QList<QAbstractButton*>& buttons, int index);
 
 }   // namespace dialogkeys

@@ -1,4 +1,5 @@
 #include "ui/frmAboutUi.h"
+#include "ui/ValueLabel.h"
 #include <QDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -38,7 +39,7 @@ void frmAboutUi::setupUi(QDialog* dialog)
     QFont titleFont = lblTitle->font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblVersion = named(new QLabel(dialog), "lblVersion");
+    lblVersion = named(new ValueLabel(QString(), QStringLiteral("Program version"), dialog), "lblVersion");
     lblDescription =
         named(new QLabel(QStringLiteral("Description:  Controls and Configures Orvan High-Power Amplifiers."), dialog),
               "lblDescription");
