@@ -374,6 +374,7 @@ void buildFileMenu(QMenuBar* bar, frmMainUi& ui)
     ui.mnuTrendLogs = item(m, "mnuTrendLogs", QStringLiteral("Download Trend Logs"));
     m->addSeparator();
     ui.mnuAtnCal = item(m, "mnuAtnCal", QStringLiteral("Calibrate Attenuator..."));
+    ui.mnuAtnCal->setVisible(false);   // no attenuator calibration scan is offered
     ui.mnuCalFactor = item(m, "mnuCalFactor", QStringLiteral("Cal-Factor Table"));
     m->addSeparator();
     const char* calCaptions[8] = {
@@ -458,6 +459,16 @@ void buildSetupMenu(QMenuBar* bar, frmMainUi& ui)
     bar->addMenu(m);
 }
 
+// Entries the program offers no action for: shown disabled at all times, so the operator
+// sees they are not offered. The two configuration entries show the unit's option word as
+// the first read ticks them; a click changes nothing.
+void disableEntriesNotOffered(frmMainUi& ui)
+{
+    for (QAction* a : {ui.mnuFltAlm, ui.mnuRfBandCfg, ui.mnuRRfOffset, ui.mnuCathCurInit, ui.mnuRack,
+                       ui.mnu2ndUmbilical, ui.mnuClrHrs, ui.mnuMfgInfo})
+        a->setEnabled(false);
+}
+
 void buildOtherMenus(QMenuBar* bar, frmMainUi& ui)
 {
     ui.mnuUnit = submenu(bar, "mnuUnit", "&Unit");
@@ -525,6 +536,7 @@ void buildFrmMainUi(QMainWindow* window, frmMainUi& ui)
     buildCommunicationMenu(bar, ui);
     buildSetupMenu(bar, ui);
     buildOtherMenus(bar, ui);
+    disableEntriesNotOffered(ui);
 
     ui.sbStatusBar = window->statusBar();
     ui.sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
