@@ -1,4 +1,5 @@
 #include "ui/frmAboutUi.h"
+#include "ui/DialogParts.h"
 #include "ui/ValueLabel.h"
 #include <QDialog>
 #include <QFrame>
@@ -50,6 +51,7 @@ void frmAboutUi::setupUi(QDialog* dialog)
     cmdOK = named(new QPushButton(QStringLiteral("OK"), dialog), "cmdOK");
     cmdOK->setDefault(true);
     cmdSysInfo = named(new QPushButton(QStringLiteral("&System Info..."), dialog), "cmdSysInfo");
+    dialogparts::RoomForCaption(cmdSysInfo);
 
     auto* grid = new QGridLayout(dialog);
     grid->addWidget(picIcon, 0, 0, 3, 1);
