@@ -388,7 +388,9 @@ TEST(MenuEntries, EveryEntryShownEnabledActsAndTheOthersStayDisabled)
     EXPECT_EQ(ui.mnuRack->isChecked(), rack);
     EXPECT_TRUE(u.unit().commands().isEmpty());
     // A handler of the window's own on every entry shown enabled (disconnecting finds it).
-    for (QAction* a : leafEntries(u.w().menuBar()))
-        if (a->isVisible() && a->isEnabled())
+    for (QAction* a : leafEntries(u.w().menuBar())) {
+        if (a->isVisible() && a->isEnabled()) {
             EXPECT_TRUE(QObject::disconnect(a, &QAction::triggered, &u.w(), nullptr)) << a->objectName().toStdString();
+        }
+    }
 }
