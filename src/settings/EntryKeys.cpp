@@ -31,10 +31,11 @@ std::optional<QChar> TypedChar(const QKeyEvent& key)
         return QLatin1Char('\r');
     if (key.key() == Qt::Key_Backspace)
         return QLatin1Char('\b');
-    if (key.matches(QKeySequence::Paste))
+    // A key that types several characters at once is filtered as a paste is.
+    if (key.matches(QKeySequence::Paste) || key.text().size() > 1)
         return QChar(22);
     // Delete carries the character 127 on some keyboards, Esc 27: neither is typed text.
-    if (key.text().size() != 1 || key.text().at(0).unicode() < 0x20 || key.text().at(0).unicode() == 0x7f)
+    if (key.text().isEmpty() || key.text().at(0).unicode() < 0x20 || key.text().at(0).unicode() == 0x7f)
         return std::nullopt;
     return key.text().at(0);
 }
