@@ -785,4 +785,30 @@ TEST(LevelEntryOverTcp, ASettingEnteredDuringAPollWaitIsSentOnceAfterTheReply)
     EXPECT_EQ(box(u, "txtAtnDB")->text(), "12");
 }
 
+// Typed while the poll waits for the attenuation it is about to show: the typed text wins, and
+// leaving the box sends it.
+TEST(LevelEntryOverTcp, TypingDuringThePollsWaitForTheAttenuationKeepsTheTypedText)
+{
+    LinkedWindow u(UnitLink::Tcp, QuickProfile(twtaProfile()));
+    ASSERT_TRUE(u.ready());
+    startCase(u);
+    QLineEdit* att = box(u, "txtAtnDB");
+    att->setText("10.5");
+    u.unit().editProfile([](SimUnitProfile& profile) {
+        profile.set("?A", "?12.5");
+        profile.behaviour["?A"].delayMs = 300;
+    });
+    u.focus(att);
+    QTimer::singleShot(50, [&] { u.type("\b\b\b\b13"); });
+    u.w().ReadingsTickCount = 100;
+    EXPECT_TRUE(u.w().UpdateStatus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return att->text() == "13"; }, 3000)) << att->text().toStdString();
+    u.w().UpdateAtn();   // the next readings tick
+    EXPECT_EQ(att->text(), "13");
+    u.clearLogs();
+    u.leave();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return u.unit().commands().contains("K13"); }, 3000));
+    EXPECT_FALSE(u.unit().commands().contains("K12.5"));
+}
+
 }   // namespace
