@@ -26,17 +26,6 @@ constexpr QRgb Black = qRgb(0, 0, 0);
 
 QString reading(double value) { return conv::FormatNumber(value, QStringLiteral("##0.0")); }
 
-// The character a key types: '\r' for Enter, '\b' for Backspace, a null character for a key
-// that types no single character (a paste, a shortcut).
-QChar typedChar(const QKeyEvent& key)
-{
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-        return QLatin1Char('\r');
-    if (key.key() == Qt::Key_Backspace)
-        return QLatin1Char('\b');
-    return key.text().size() == 1 && !key.matches(QKeySequence::Paste) ? key.text().at(0) : QChar();
-}
-
 }   // namespace
 
 frmlcBucSetup::frmlcBucSetup(Program& p, QWidget* parent) : QDialog(parent), p_(p)
@@ -98,7 +87,11 @@ bool frmlcBucSetup::attenuationKey(const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab)
         return false;   // moves the focus on, as the operator expects
-    const QChar typed = typedChar(key);
+    // Delete, the arrows, Home and End edit and move as in any box.
+    const std::optional<QChar> typedKey = entry::TypedChar(key);
+    if (!typedKey)
+        return false;
+    const QChar typed = *typedKey;
     if (typed == QLatin1Char('-'))
         return true;   // no negative value can be typed
     if (!IsValidKey(typed))

@@ -1,4 +1,5 @@
 #include "ui/frmlcBucSetupUi.h"
+#include "ui/DialogParts.h"
 #include "ui/UpDown.h"
 #include <QDialog>
 #include <QGroupBox>
@@ -61,6 +62,7 @@ void frmlcBucSetupUi::setupUi(QDialog* dialog)
     attenRow->insertWidget(1, UpDown1);
     btnadjAtn = named(new QPushButton(QStringLiteral("Adjust Atten"), fraAtten), "btnadjAtn");
     btnadjAtn->setAutoDefault(false);
+    dialogparts::RoomForCaption(btnadjAtn);
     attenRow->addWidget(btnadjAtn);
 
     txtlcBucPwr = reading(dialog, fraPwr, "fraPwr", "IF Input Power", "txtlcBucPwr", "IF input power", "dBm");
