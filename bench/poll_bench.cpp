@@ -8,9 +8,11 @@
 //  - BM_PollCpu/link: the CPU the program's thread uses while it polls an idle unit: the
 //    real 2.5 s timer for 15 s, and 84 polls back to back (a whole cycle of readings and
 //    clock ticks) scaled to the 24 polls of a minute; as a share of one core.
+//  - BM_PollTick/tcp/late_ms: single ticks with every answer 0 or 200 ms late (below).
 #include "app/Program.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
+#include "support/EventRounds.h"
 #include "support/FakePrompts.h"
 #include "support/LinkedUnit.h"
 #include "support/SimUnitTcpThread.h"
@@ -239,6 +241,58 @@ void BM_PollCpu(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PollCpu)->Arg(1)->Arg(0)->ArgName("tcp")->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// One poll tick at a time, the unit answering every command `late_ms` late: the tick's CPU
+// as a share of its own wall time and of the 2.5 s poll period, and its rounds of events
+// per command.
+template <class Window, class... Args> void tickWindow(benchmark::State& state, int lateMs, const Args&... args)
+{
+    Window t(args...);
+    if (!t.ok) {
+        state.SkipWithError("no link to the simulated unit");
+        return;
+    }
+    t.firstRead();
+    t.unit.editProfile([lateMs](SimUnitProfile& p) {
+        p.defaultBehaviour.delayMs = lateMs;
+        for (SimBehaviour& how : p.behaviour)
+            how.delayMs = lateMs;
+    });
+    double cpuMs = 0, wallMs = 0;
+    int rounds = 0, ticks = 0;
+    for (auto _ : state) {
+        const qsizetype sent = t.unit.commands().size();
+        EventRounds counter;
+        const double cpu0 = threadCpuMs(), wall0 = nowMs();
+        t.window->Timer1_Timer();
+        cpuMs += threadCpuMs() - cpu0;
+        wallMs += nowMs() - wall0;
+        rounds += counter.count();
+        ticks += int(t.unit.commands().size() - sent);
+    }
+    if (t.p().conn.PollRetriesLeft != 2 || !t.p().txn.LinkUp)
+        state.SkipWithError("a poll went unanswered");
+    const double n = double(state.iterations());
+    state.counters["cpu_pct"] = 100.0 * cpuMs / wallMs;
+    state.counters["cpu_pct_of_period"] = 100.0 * cpuMs / n / 2500.0;
+    state.counters["rounds_per_wait"] = ticks > 0 ? double(rounds) / ticks : 0.0;
+    state.counters["commands_per_tick"] = double(ticks) / n;
+}
+
+void BM_PollTick(benchmark::State& state)
+{
+    const SimUnitProfile profile = profileFor(false);
+    const int lateMs = int(state.range(1));
+    if (state.range(0) != 0)
+        tickWindow<TcpWindow>(state, lateMs, profile);
+    else
+        tickWindow<SerialWindow>(state, lateMs, profile, 9600);
+}
+BENCHMARK(BM_PollTick)
+    ->ArgsProduct({{1, 0}, {0, 200}})
+    ->ArgNames({"tcp", "late_ms"})
+    ->Iterations(12)
+    ->Unit(benchmark::kMillisecond);
 
 }   // namespace
 

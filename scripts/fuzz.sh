@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-20}
 BUILD_DIR=${BUILD_DIR:-build-asan}
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp:print_suppressions=0}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$BUILD_DIR/fuzz-artifacts"

@@ -7,6 +7,7 @@
 #include "status/PowerDisplay.h"
 #include "status/SummaryDecode.h"
 #include "settings/MenuDialogs.h"
+#include "ui/EntryEdits.h"
 #include "ui/frmMainUi.h"
 #include <QMainWindow>
 #include <QPointer>
@@ -312,9 +313,14 @@ public:
         bool txtAdr = false;
     };
     EnterFlags EnterHandled;
-    // Clears the Enter flags and the trip rows' editing flags (no box can hold the focus
-    // of a disabled window).
+    // Clears the Enter flags, the trip rows' editing flags and the operator's edits (no box
+    // can hold the focus of a disabled window).
     void ClearEntryFlags();
+    // Writes an entry box with what the unit reports (the poll, a read-back, a first read),
+    // unless the operator is editing the box: the typed text stays until the operator leaves
+    // it, presses Enter or presses Esc. True when written.
+    bool FillEntryBox(QLineEdit* box, const QString& text);
+    bool FillPowerBox(QLineEdit* box, const QString& text, float dBm);
 
     // ===== files: data folders (files/frmMain_dataFolders.cpp) =====
     // Creates the data folder when missing; a failure shows its box and is not returned.
@@ -475,6 +481,7 @@ private:
     // (link/DeferredActions.h); an entry box's action gets the box's text as it is now.
     void whenLinkFree(std::function<void()> action);
     void actOnEntry(QLineEdit* box, std::function<void()> action);
+    EntryEdits entryEdits_;   // the operator's edits of the entry boxes
     bool* enterFlag(QLineEdit* box);
     bool* tripEditingFlag(QWidget* control);
     bool entryKeyDiscarded(QLineEdit* box, entry::Keys keys, bool remoteGuard, QKeyEvent& key);

@@ -43,24 +43,11 @@ private:
 
 }   // namespace
 
-std::optional<QChar> TypedChar(const QKeyEvent& key)
-{
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-        return QLatin1Char('\r');
-    if (key.key() == Qt::Key_Backspace)
-        return QLatin1Char('\b');
-    if (key.matches(QKeySequence::Paste))
-        return QChar(22);
-    if (key.text().size() != 1 || key.text().at(0).unicode() < 0x20 || key.text().at(0).unicode() == 0x7f)
-        return std::nullopt;
-    return key.text().at(0);
-}
-
 void FilterTypedKeys(QWidget* box, std::function<bool(QChar typed)> keyPress, std::function<void()> leave)
 {
     EntryBoxEvents::Handlers handlers;
     handlers.keyPress = [keyPress = std::move(keyPress)](QKeyEvent& key) {
-        const std::optional<QChar> typed = TypedChar(key);
+        const std::optional<QChar> typed = entry::TypedChar(key);
         // An Enter taken still goes no further: it must not press the dialog's default button.
         return typed && (keyPress(*typed) || *typed == QLatin1Char('\r'));
     };
@@ -72,20 +59,33 @@ void FilterTypedKeys(QWidget* box, std::function<bool(QChar typed)> keyPress, st
     EntryBoxEvents::install(box, std::move(handlers));
 }
 
-// An exclusive group would be one Tab stop, its marked button; here each button is one.
+// An exclusive group: radio buttons to assistive technology, and one Tab stop, the button
+// last focused (Qt moves it as the focus moves).
 void MakeOptionGroup(const QList<QAbstractButton*>& buttons)
 {
     if (buttons.isEmpty())
         return;
     for (QAbstractButton* b : buttons)
-        b->setAutoExclusive(false);
+        b->setAutoExclusive(true);
     new ArrowFocus(buttons);
 }
 
 void SelectOption(const QList<QAbstractButton*>& buttons, int index)
 {
+    // An exclusive group keeps its marked button marked: it is let go for the change.
+    for (QAbstractButton* b : buttons)
+        b->setAutoExclusive(false);
     for (int i = 0; i < buttons.size(); ++i)
         buttons.at(i)->setChecked(i == index);
+    // The Tab stop is the marked button, or the first one shown when none is.
+    QAbstractButton* stop = index >= 0 && index < buttons.size() ? buttons.at(index) : nullptr;
+    for (QAbstractButton* b : buttons)
+        if (!stop && !b->isHidden())
+            stop = b;
+    for (QAbstractButton* b : buttons) {
+        b->setAutoExclusive(true);
+        b->setFocusPolicy(b == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 }   // namespace dialogkeys

@@ -4,18 +4,11 @@
 #include <QChar>
 #include <QList>
 #include <functional>
-#include <optional>
 
 class QAbstractButton;
-class QKeyEvent;
 class QWidget;
 
 namespace dialogkeys {
-
-// What a key press types into an entry box, as entry::FilterKey takes it: '\r' Enter, '\b'
-// Backspace, QChar(22) a paste. Nothing for a key that types nothing (Tab, Esc, arrows):
-// those keep their usual work of moving the focus or closing the dialog.
-std::optional<QChar> TypedChar(const QKeyEvent& key);
 
 // Runs `keyPress` for each key that types into `box`; it returns true to discard the key.
 // Enter never reaches the box or the dialog's default button.
@@ -23,14 +16,14 @@ std::optional<QChar> TypedChar(const QKeyEvent& key);
 // the focus).
 void FilterTypedKeys(QWidget* box, std::function<bool(QChar typed)> keyPress, std::function<void()> leave = {});
 
-// Makes `buttons` one option group that the keyboard browses without choosing: each button
-// is a Tab stop of its own, and the arrow keys move the focus to the previous or next button
-// that is shown and enabled. A click or Space still chooses. The group keeps no selection of
-// its own: a click marks the button clicked (or unmarks a marked one), and the click handler
-// then shows the group's selection with SelectOption.
+// Makes `buttons` one option group that the keyboard browses without choosing: the group is
+// one Tab stop, and the arrow keys move the focus to the previous or next button that is
+// shown and enabled. A click or Space still chooses: the click handler then shows the
+// group's selection with SelectOption.
 void MakeOptionGroup(const QList<QAbstractButton*>& buttons);
 
 // Marks button `index` of the group and clears the others; any other index clears them all.
+// The marked button (or the first shown) becomes the group's Tab stop.
 void SelectOption(const QList<QAbstractButton*>& buttons, int index);
 
 }   // namespace dialogkeys

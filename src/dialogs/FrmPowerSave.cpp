@@ -48,8 +48,11 @@ void FrmPowerSave::sendChanges()
             SendUnitCommand(p_, QStringLiteral("NP") + QString::number(level)))
             c.PowerSaveLevel = level;
     }
-    const qint16 mode = ui.chkPowerMode->isChecked() ? 1 : 0;
-    if (mode != c.PowerSaveMode && SendUnitCommand(p_, QStringLiteral("N") + QString::number(mode)))
+    // The box against what it showed: a mode it cannot show (unreported, or another number)
+    // is no change while the box stays as it opened.
+    const bool on = ui.chkPowerMode->isChecked();
+    const qint16 mode = on ? 1 : 0;
+    if (on != (c.PowerSaveMode == 1) && SendUnitCommand(p_, QStringLiteral("N") + QString::number(mode)))
         c.PowerSaveMode = mode;
 }
 

@@ -4,12 +4,28 @@
 #include "link/LinkContext.h"
 #include "link/Transaction.h"
 #include "ui/ConsoleCommandBox.h"
+#include <QAccessibleWidget>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 
+namespace {
+
+// The console is a window of its own beside the main window: assistive technology is told so,
+// where a plain widget would be reported as a mere filler.
+QAccessibleInterface* consoleInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("frmCmdLine") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+}   // namespace
+
 frmCmdLine::frmCmdLine(LinkContext& p, QWidget* owner) : QWidget(owner, Qt::Window), p_(p)
 {
+    static const bool reported = (QAccessible::installFactory(consoleInterface), true);
+    (void)reported;
     setAttribute(Qt::WA_DeleteOnClose);
     ui.setupUi(this);
     connect(ui.cmbCmd, &ConsoleCommandBox::enterPressed, this, &frmCmdLine::cmbCmd_KeyPress);

@@ -3,6 +3,7 @@
 #include "link/Transaction.h"
 #include "platform/Prompts.h"
 #include "platform/TcpSocket.h"
+#include "ui/UnitValueBox.h"
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -86,7 +87,7 @@ void frmEnetCfg::Form_Load()
     const std::array<const std::array<qint16, 4>*, 3> arrays{&c.UnitIPOctets, &c.UnitNetMaskOctets,
                                                              &c.UnitGatewayOctets};
     for (size_t i = 0; i < boxes.size(); ++i)
-        boxes[i]->setText(QString::number((*arrays[i / 4])[i % 4]));
+        ShowUnitValue(boxes[i], QString::number((*arrays[i / 4])[i % 4]));
     (c.UnitDhcpEnabled ? ui.optDhcp : ui.optStaticIP)->setChecked(true);
     octetEdited_.fill(false);
     modeEdited_ = false;
@@ -151,9 +152,10 @@ bool frmEnetCfg::rangeError(QLineEdit* box)
     return box == ui.txtPort ? IsPortRangeError(value) : IsRangeError(value);
 }
 
+// A negative octet can come only from the unit: no box takes a sign as typed.
 bool frmEnetCfg::IsRangeError(qint64 value)
 {
-    if (value <= 255)
+    if (value >= 0 && value <= 255)
         return false;
     p_.platform.prompts->message(QStringLiteral("Value out of Range (0 - 255)"), QStringLiteral("Range Error"),
                                  PromptIcon::Exclamation);

@@ -5,6 +5,7 @@
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
 #include "settings/EntryKeys.h"
+#include "ui/UnitValueBox.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +22,7 @@ frmGainBal::frmGainBal(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 void frmGainBal::Form_Load()
 {
     const UnitConfig& c = p_.unit.config;
-    ui.Text1->setText(c.GainBalanceValue);
+    ShowUnitValue(ui.Text1, c.GainBalanceValue);
     ui.Check1->setChecked(c.GainBalanceEnabled);
 }
 

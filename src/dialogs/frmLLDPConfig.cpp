@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
+#include "ui/UnitValueBox.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -131,18 +132,18 @@ void frmLLDPConfig::LoadUserParams()
 {
     const UnitConfig& c = p_.unit.config;
     ui.chkEnable->setChecked(c.LldpEnabled);
-    ui.txtlldpTxTimer->setText(conv::FormatNumber(c.LldpTxTimer, QStringLiteral("####0")));
-    ui.txtlldpHoldtime->setText(conv::FormatNumber(c.LldpHoldTime, QStringLiteral("####0")));
-    ui.txtlldpReinitDelay->setText(conv::FormatNumber(c.LldpReinitDelay, QStringLiteral("0")));
-    ui.txtlldpHostname->setText(c.LldpHostName);
+    ShowUnitValue(ui.txtlldpTxTimer, conv::FormatNumber(c.LldpTxTimer, QStringLiteral("####0")));
+    ShowUnitValue(ui.txtlldpHoldtime, conv::FormatNumber(c.LldpHoldTime, QStringLiteral("####0")));
+    ShowUnitValue(ui.txtlldpReinitDelay, conv::FormatNumber(c.LldpReinitDelay, QStringLiteral("0")));
+    ShowUnitValue(ui.txtlldpHostname, c.LldpHostName);
 }
 
 void frmLLDPConfig::LoadFactoryParams()
 {
     const UnitConfig& c = p_.unit.config;
-    ui.txtlldpMED->setText(conv::FormatNumber(c.LldpFactoryMed, QStringLiteral("########0")));
-    ui.txtlldpHWRev->setText(c.LldpFactoryHwRev);
-    ui.txtlldpUUID->setText(c.LldpFactoryUuid);
+    ShowUnitValue(ui.txtlldpMED, conv::FormatNumber(c.LldpFactoryMed, QStringLiteral("########0")));
+    ShowUnitValue(ui.txtlldpHWRev, c.LldpFactoryHwRev);
+    ShowUnitValue(ui.txtlldpUUID, c.LldpFactoryUuid);
 }
 
 // Defaults are not checked: a red numeric box stays red until a key or OK.

@@ -38,8 +38,10 @@ void frmSetSubBand::optSelectedSB_Click(int index)
     if (FillingOptions)
         return;
     dialogkeys::SelectOption(options(), index);
-    // The current sub-band chosen again: nothing to send.
-    if (index + 1 != config_.CurrentSubBand && setCurrentSubBand_)
+    // The current sub-band chosen again: nothing to send, and the dialog stays open.
+    if (index + 1 == config_.CurrentSubBand)
+        return;
+    if (setCurrentSubBand_)
         setCurrentSubBand_(static_cast<qint16>(index + 1));
     accept();
 }

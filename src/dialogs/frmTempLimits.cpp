@@ -4,6 +4,7 @@
 #include "dialogs/DialogKeys.h"
 #include "link/Transaction.h"
 #include "settings/EntryKeys.h"
+#include "ui/UnitValueBox.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,7 +35,7 @@ frmTempLimits::frmTempLimits(Program& p, QWidget* parent) : QDialog(parent), p_(
 void frmTempLimits::Form_Load()
 {
     const UnitConfig& c = p_.unit.config;
-    ui.txtFltTripLvl->setText(c.TempFaultLevel);
+    ShowUnitValue(ui.txtFltTripLvl, c.TempFaultLevel);
     ui.txtAlrmTripLvl->setText(c.TempAlarmLevel);
     ui.chkLatchFlts->setChecked(c.LatchTempFaults);
     ui.chkLatchFlts->setVisible(!p_.unit.flags.PicProcessorUnit);

@@ -10,6 +10,7 @@
 #include "settings/EntryBoxEvents.h"
 #include "settings/EntryKeys.h"
 #include "ui/TextColour.h"
+#include "ui/UnitValueBox.h"
 #include "ui/UpDown.h"
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -24,17 +25,6 @@ constexpr QRgb DarkRed = qRgb(128, 0, 0);
 constexpr QRgb Black = qRgb(0, 0, 0);
 
 QString reading(double value) { return conv::FormatNumber(value, QStringLiteral("##0.0")); }
-
-// The character a key types: '\r' for Enter, '\b' for Backspace, a null character for a key
-// that types no single character (a paste, a shortcut).
-QChar keyChar(const QKeyEvent& key)
-{
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-        return QLatin1Char('\r');
-    if (key.key() == Qt::Key_Backspace)
-        return QLatin1Char('\b');
-    return key.text().size() == 1 && !key.matches(QKeySequence::Paste) ? key.text().at(0) : QChar();
-}
 
 }   // namespace
 
@@ -65,7 +55,7 @@ void frmlcBucSetup::Form_Load()
     for (QWidget* control :
          {static_cast<QWidget*>(ui.txtlcBucA), static_cast<QWidget*>(ui.btnadjAtn), static_cast<QWidget*>(ui.UpDown1)})
         control->setEnabled(!fixed);
-    ui.txtlcBucA->setText(buc::AttenuationText(c.LcBucAtten));
+    ShowUnitValue(ui.txtlcBucA, buc::AttenuationText(c.LcBucAtten));
     ui.txtlcBucS->setText(reading(c.LcBucAtten + c.LcBucSetPoint));
     installed_ = c.LcBucInstalled;
     Timer1.start();
@@ -97,7 +87,11 @@ bool frmlcBucSetup::attenuationKey(const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab)
         return false;   // moves the focus on, as the operator expects
-    const QChar typed = keyChar(key);
+    // Delete, the arrows, Home and End edit and move as in any box.
+    const std::optional<QChar> typedKey = entry::TypedChar(key);
+    if (!typedKey)
+        return false;
+    const QChar typed = *typedKey;
     if (typed == QLatin1Char('-'))
         return true;   // no negative value can be typed
     if (!IsValidKey(typed))
@@ -144,8 +138,9 @@ void frmlcBucSetup::attenuationLeft(Qt::FocusReason reason)
 void frmlcBucSetup::txtlcBucA_LostFocus()
 {
     UnitConfig& c = p_.unit.config;
+    // The stored value as the box shows it (to one decimal) is no change either.
     const QString text = ui.txtlcBucA->text();
-    if (text.isEmpty() || float(conv::Val(text)) == c.LcBucAtten)
+    if (text.isEmpty() || float(conv::Val(text)) == c.LcBucAtten || text == buc::AttenuationText(c.LcBucAtten))
         return;
     if (!p_.conn.RemoteMode) {
         ShowNotInRemoteMsg(*p_.platform.prompts);

@@ -1,11 +1,17 @@
 #include "files/CmdFileReplay.h"
 #include "files/CmdFileSections.h"
 
+namespace {
+// The UTF-8 byte-order mark as its three bytes read one character each.
+const QString kByteOrderMark = QStringLiteral("\u00ef\u00bb\u00bf");
+}   // namespace
+
 ReplayPlan PlanReplay(const QStringList& fileLines)
 {
     ReplayPlan plan;
     for (int i = 0; i < fileLines.size(); ++i) {
-        const QString& line = fileLines[i];
+        const QString line =
+            i == 0 && fileLines[i].startsWith(kByteOrderMark) ? fileLines[i].mid(kByteOrderMark.size()) : fileLines[i];
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         if (HoldsControlChar(line)) {

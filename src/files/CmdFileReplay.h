@@ -16,7 +16,8 @@ struct ReplayPlan {
 };
 
 // Every line that is not empty and does not begin with "#" is a command, sent as it
-// stands (a line of blanks, or one with a blank before "#", included).
+// stands (a line of blanks, or one with a blank before "#", included). A UTF-8 byte-order
+// mark that an editor put at the very start of the file is skipped.
 ReplayPlan PlanReplay(const QStringList& fileLines);
 
 // "The unit refused N of M commands:" and "Line L: " + text for each (the first 20, then "...").

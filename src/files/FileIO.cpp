@@ -200,6 +200,15 @@ void FileIO::AddToFile(const QString& line)
         writeFailed_ = true;
 }
 
+void FileIO::AddRecordLine(const QString& record)
+{
+    QString line = record;
+    for (QChar& c : line)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    AddToFile(line);
+}
+
 QString FileIO::ReadNextLine()
 {
     if (!reading_ || next_ >= lines_.size())

@@ -59,6 +59,9 @@ public:
     void Discard();
     // Writes the line and CR LF; a CR LF inside the line makes several lines.
     void AddToFile(const QString& line);
+    // Writes one record from the unit (a log line, a table entry) as one line of the file: a
+    // CR or LF inside it is written as a blank.
+    void AddRecordLine(const QString& record);
     bool AtEndOfFile() const;
 
     // Open for writing and every write so far succeeded.

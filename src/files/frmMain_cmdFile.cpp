@@ -23,11 +23,11 @@
 namespace {
 const QString kLoadTitle = QStringLiteral("Load Cfg File");
 
-void fileErrorBox(IPrompts* prompts, const QString& path)
+void fileErrorBox(IPrompts* prompts, const char* what, const QString& path)
 {
     if (prompts)
-        prompts->message(QStringLiteral("The file could not be written:\n") + path, QStringLiteral("File Error"),
-                         PromptIcon::Exclamation);
+        prompts->message(QStringLiteral("The file could not be %1:\n").arg(QLatin1String(what)) + path,
+                         QStringLiteral("File Error"), PromptIcon::Exclamation);
 }
 }   // namespace
 
@@ -53,7 +53,7 @@ bool frmMain::SaveCmdFile(const QString& path)
     FileIO io(p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
     if (!io.OpenCmdFile(path, false)) {
-        fileErrorBox(p.platform.prompts, path);
+        fileErrorBox(p.platform.prompts, "written", path);
         return false;
     }
     const ConnectionWatch connection(p);
@@ -71,7 +71,7 @@ bool frmMain::SaveCmdFile(const QString& path)
         return false;
     }
     if (!io.CloseFile()) {
-        fileErrorBox(p.platform.prompts, path);
+        fileErrorBox(p.platform.prompts, "written", path);
         return false;
     }
     return true;
@@ -90,8 +90,11 @@ bool frmMain::LoadCmdFile(const QString& path)
     QStringList lines;
     {
         FileIO io;
-        if (!io.OpenCmdFile(path, true))
+        if (!io.OpenCmdFile(path, true)) {
+            if (!path.isEmpty())
+                fileErrorBox(p.platform.prompts, "read", path);
             return false;
+        }
         while (!io.AtEndOfFile())
             lines << io.ReadNextLine();
     }

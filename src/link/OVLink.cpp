@@ -11,6 +11,8 @@ using framechars::ETX;
 using framechars::NAK;
 using framechars::STX;
 constexpr QChar OpenBrace('{'), CloseBrace('}');
+// The wait on the line looks for a close request of the window at least this often.
+constexpr qint64 CloseRequestCheckMs = 50;
 }   // namespace
 
 OVLink::OVLink(IClock* clock)
@@ -125,9 +127,14 @@ void OVLink::Receive(qint16& errNumber)
     reply_.clear();
     bool inFrame = false, checksumNext = false, done = false;
     const qint64 deadline = clock_->msNow() + timeoutMs_;
+    qint64 lookedAt = clock_->msNow();
 
     while (!done) {
-        const qint64 now = clock_->msNow();
+        qint64 now = clock_->msNow();
+        if (now - lookedAt >= CloseRequestCheckMs) {
+            clock_->processWindowEvents();   // a close request sets the stop flag
+            lookedAt = now = clock_->msNow();
+        }
         if (deadline < now || (stop_ && *stop_)) {
             errNumber_ = reply_.isEmpty() ? 8 : 7;
             done = true;   // the rest of this turn still runs: a waiting checksum decides
@@ -138,7 +145,8 @@ void OVLink::Receive(qint16& errNumber)
                 break;
             }
             if (!done)
-                control_->waitForInput(static_cast<int>(qMin<qint64>(deadline - now + 1, 1000)));
+                control_->waitForInput(
+                    static_cast<int>(qMin(deadline - now + 1, lookedAt + CloseRequestCheckMs - now)));
             continue;
         }
         const QByteArray got = control_->read();

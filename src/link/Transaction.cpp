@@ -9,7 +9,7 @@
 
 namespace {
 constexpr qint64 CloseWaitMs = 3000;
-constexpr int CloseCheckMs = 10;
+constexpr int SocketCloseCheckMs = 10;
 
 void clearReplies(LinkContext& p)
 {
@@ -111,7 +111,7 @@ bool CloseEnetConnection(LinkContext& p)
             return true;
         if (clock->msNow() - start > CloseWaitMs)
             return false;
-        clock->waitForEvents(CloseCheckMs, true);
+        clock->waitForEvents(SocketCloseCheckMs, true);
     }
 }
 

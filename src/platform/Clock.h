@@ -24,6 +24,11 @@ public:
         processEvents(excludeUserInput);
         sleepMs(qMin(maxMs, 1));
     }
+    // Lets the window system's pending events run, operator input held back as in a wait
+    // (a close request to a window marked ClosesDuringWaits comes through), but no timer
+    // and no socket: a wait that must not run the program's own events looks in with this
+    // for a close request.
+    virtual void processWindowEvents() {}
     // The local date and time of the wall clock (file headers).
     virtual QDateTime localDateTime() const { return QDateTime::currentDateTime(); }
 };

@@ -1,4 +1,5 @@
 #include "platform/QtClock.h"
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
@@ -54,7 +55,9 @@ QWidget* widgetOf(const QWindow* window)
 // Holds operator input back while waits let events run, in place of excluding it from the
 // rounds of events: a window that handles its close box during a wait (ClosesDuringWaits)
 // then gets its close request at once, which an excluded round would hold back as input.
-// What is held is delivered in order once a round of events runs outside any wait.
+// What is held is delivered in order once a round of events runs outside any wait. Only
+// held input wakes anything: with nothing held, a wait's end costs a counter, so a loop of
+// waits sleeps in the kernel between its events.
 class InputHold final : public QObject {
 public:
     void begin()
@@ -66,16 +69,8 @@ public:
     }
     void end()
     {
-        if (--waits_ > 0 || releaseScheduled_)
-            return;
-        releaseScheduled_ = true;
-        // From the next round of events; one that is itself inside a wait leaves it to that
-        // wait's end.
-        QTimer::singleShot(0, this, [this] {
-            releaseScheduled_ = false;
-            if (waits_ == 0)
-                release();
-        });
+        if (--waits_ == 0 && held_.empty())
+            uninstall();
     }
 
 protected:
@@ -83,11 +78,28 @@ protected:
     {
         if (waits_ == 0 || event == delivering_ || !holds(receiver, event->type()))
             return false;
+        if (held_.empty())
+            watchRounds(true);
         held_.emplace_back(QPointer<QObject>(receiver), std::unique_ptr<QEvent>(event->clone()));
+        return true;
+    }
+    bool event(QEvent* event) override
+    {
+        if (event->type() != releaseType())
+            return QObject::event(event);
+        releasePosted_ = false;
+        if (waits_ == 0)
+            release();   // else a round outside the waits posts it again
         return true;
     }
 
 private:
+    static QEvent::Type releaseType()
+    {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+
     static bool holds(QObject* receiver, QEvent::Type type)
     {
         if (isOperatorInput(type))
@@ -100,12 +112,41 @@ private:
         return !widget || !widget->property(ClosesDuringWaits).toBool();
     }
 
-    void release()
+    // While input is held, each round of events (as it starts, and before it sleeps) looks
+    // whether it runs outside any wait; the first that does gets the release first.
+    void watchRounds(bool on)
+    {
+        QAbstractEventDispatcher* rounds = QAbstractEventDispatcher::instance();
+        if (!rounds)
+            return;
+        if (on) {
+            connect(rounds, &QAbstractEventDispatcher::awake, this, &InputHold::roundStarts);
+            connect(rounds, &QAbstractEventDispatcher::aboutToBlock, this, &InputHold::roundStarts);
+        } else {
+            disconnect(rounds, nullptr, this, nullptr);
+        }
+    }
+    void roundStarts()
+    {
+        if (waits_ > 0 || releasePosted_)
+            return;
+        releasePosted_ = true;
+        // Ahead of what was posted since the wait ended (actions deferred until after it).
+        QCoreApplication::postEvent(this, new QEvent(releaseType()), Qt::HighEventPriority);
+    }
+
+    void uninstall()
     {
         if (installed_) {
             qApp->removeEventFilter(this);
             installed_ = false;
         }
+    }
+
+    void release()
+    {
+        watchRounds(false);
+        uninstall();
         std::deque<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held;
         held.swap(held_);
         while (!held.empty()) {
@@ -122,7 +163,7 @@ private:
 
     int waits_ = 0;
     bool installed_ = false;
-    bool releaseScheduled_ = false;
+    bool releasePosted_ = false;
     QEvent* delivering_ = nullptr;
     std::deque<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
 };
@@ -150,13 +191,22 @@ void QtClock::processEvents(bool excludeUserInput)
 
 void QtClock::waitForEvents(int maxMs, bool excludeUserInput)
 {
-    // The timer's own event ends the wait when nothing else arrives in time.
+    // The timer's own event ends the wait when nothing else arrives in time; until then the
+    // round sleeps in the kernel.
     QTimer wake;
     wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
     wake.start(qMax(0, maxMs));
     if (excludeUserInput)
         hold_->begin();
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (excludeUserInput)
         hold_->end();
+}
+
+void QtClock::processWindowEvents()
+{
+    hold_->begin();
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers);
+    hold_->end();
 }

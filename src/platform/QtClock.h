@@ -16,6 +16,7 @@ public:
     // no such wait; a close request to a window marked ClosesDuringWaits comes through.
     void processEvents(bool excludeUserInput = false) override;
     void waitForEvents(int maxMs, bool excludeUserInput = false) override;
+    void processWindowEvents() override;
 
 private:
     QElapsedTimer timer_;

@@ -1,4 +1,5 @@
 #include "settings/EntryKeys.h"
+#include <QKeyEvent>
 
 namespace entry {
 
@@ -22,6 +23,21 @@ KeyAction FilterKey(Keys keys, QChar typed)
         return c == u'\r' ? KeyAction::Enter : KeyAction::Discard;
     }
     return KeyAction::Discard;
+}
+
+std::optional<QChar> TypedChar(const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+        return QLatin1Char('\r');
+    if (key.key() == Qt::Key_Backspace)
+        return QLatin1Char('\b');
+    // A key that types several characters at once is filtered as a paste is.
+    if (key.matches(QKeySequence::Paste) || key.text().size() > 1)
+        return QChar(22);
+    // Delete carries the character 127 on some keyboards, Esc 27: neither is typed text.
+    if (key.text().isEmpty() || key.text().at(0).unicode() < 0x20 || key.text().at(0).unicode() == 0x7f)
+        return std::nullopt;
+    return key.text().at(0);
 }
 
 bool LeavesBox(Qt::FocusReason reason)

@@ -3,6 +3,9 @@
 // operator leaving the box.
 #include <QChar>
 #include <Qt>
+#include <optional>
+
+class QKeyEvent;
 
 namespace entry {
 
@@ -23,6 +26,11 @@ enum class KeyAction {
     Upper,     // its upper case goes into the box in its place
 };
 KeyAction FilterKey(Keys keys, QChar typed);
+
+// What a key press types, as FilterKey takes it. Nothing for a key that types no character:
+// the editing and moving keys (Delete, the arrows, Home, End), Tab, Esc and control
+// combinations keep their usual work in every box and are never filtered.
+std::optional<QChar> TypedChar(const QKeyEvent& key);
 
 // A loss of focus to a popup (a menu, a list's drop-down), to a message box or another
 // window, or to the menu bar is not the operator leaving the box: it sends nothing and

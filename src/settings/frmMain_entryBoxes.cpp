@@ -19,17 +19,6 @@
 
 namespace {
 
-QChar typedChar(const QKeyEvent& key)
-{
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-        return QLatin1Char('\r');
-    if (key.key() == Qt::Key_Backspace)
-        return QLatin1Char('\b');
-    if (key.matches(QKeySequence::Paste) || key.text().size() != 1)
-        return QChar(22);
-    return key.text().at(0);
-}
-
 void parameterRangeBox(Program& p)
 {
     if (p.platform.prompts)
@@ -62,6 +51,17 @@ void frmMain::ClearEntryFlags()
 {
     EnterHandled = {};
     FhiTripEditing = FloTripEditing = RhiTripEditing = false;
+    entryEdits_.endAll();
+}
+
+bool frmMain::FillEntryBox(QLineEdit* box, const QString& text) { return entryEdits_.fill(box, text); }
+
+bool frmMain::FillPowerBox(QLineEdit* box, const QString& text, float dBm)
+{
+    if (entryEdits_.editing(box))
+        return false;
+    WritePowerBox(box, text, dBm);
+    return true;
 }
 
 bool* frmMain::enterFlag(QLineEdit* box)
@@ -115,6 +115,7 @@ void frmMain::connectEntryBoxes()
     };
     for (const Box& b : boxes) {
         QLineEdit* box = b.box;
+        entryEdits_.track(box);
         EntryBoxEvents::install(box, {
                                          [this, box, keys = b.keys, guard = b.remoteGuard](QKeyEvent& key) {
                                              return entryKeyDiscarded(box, keys(), guard, key);
@@ -144,13 +145,22 @@ void frmMain::connectEntryBoxes()
 
 bool frmMain::entryKeyDiscarded(QLineEdit* box, entry::Keys keys, bool remoteGuard, QKeyEvent& key)
 {
+    if (key.key() == Qt::Key_Escape) {
+        entryEdits_.cancel(box);   // the unit's value again, and the poll fills the box once more
+        return true;
+    }
+    const std::optional<QChar> typedKey = entry::TypedChar(key);
+    if (!typedKey)
+        return false;   // Delete and the other editing keys work as in any box, in local mode too
+    if (*typedKey == QLatin1Char('\r'))
+        entryEdits_.end(box);
     if (remoteGuard && !p.conn.RemoteMode) {
         // The key still goes into the box; leaving the box then sends nothing.
         if (p.platform.prompts)
             ShowNotInRemoteMsg(*p.platform.prompts);
         return false;
     }
-    const QChar typed = typedChar(key);
+    const QChar typed = *typedKey;
     switch (entry::FilterKey(keys, typed)) {
     case entry::KeyAction::Pass:
         // An edit after Enter is sent again when the box is left.
@@ -182,6 +192,7 @@ void frmMain::entryBoxLeft(QLineEdit* box, Qt::FocusReason reason)
     // A box disabled, hidden or cleared under the focus was not left by the operator.
     if (!entry::LeavesBox(reason) || !box->isEnabled() || !box->isVisibleTo(this))
         return;
+    entryEdits_.end(box);
     if (bool* editing = tripEditingFlag(box)) {
         *editing = false;   // a trip row's level is sent by Enter only
         return;

@@ -8,6 +8,7 @@
 #include "link/PollPause.h"
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
+#include "platform/BusyFlag.h"
 #include "platform/Clock.h"
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
@@ -103,6 +104,7 @@ void frmMain::SetDateTime()
     // The frame a serial unit may still send after its reset is read and dropped.
     if (!connection.ended() && p.txn.LinkUp && !RoutedOverEnet(p) && !p.conn.ShuttingDown) {
         qint16 error = 0;
+        BusyFlag inFlight(p.txn.InFlight);   // the wait looks at the window: nothing else is sent
         p.LinkObject.Receive(error);
     }
 }

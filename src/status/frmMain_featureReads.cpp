@@ -281,7 +281,7 @@ void frmMain::InitRFTripLevels()
         if (!trip.dBm)
             continue;
         if (const auto text = FeatureDecode::TripLevelText(*trip.dBm, p.display.DisplayWatts))
-            WritePowerBox(row.level, *text, *trip.dBm);
+            FillPowerBox(row.level, *text, *trip.dBm);
     }
 }
 

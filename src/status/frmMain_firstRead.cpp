@@ -227,7 +227,7 @@ void frmMain::addPortAndBandSteps(std::vector<FirstReadStep>& steps)
                      {"InitPowerSaveParameters", [this] { InitPowerSaveParameters(); }},
                      {"InitCom1Settings", [this] { InitCom1Settings(); }},
                      {"InitCom2Settings", [this] { InitCom2Settings(); }},
-                     {"txtAdr", [this] { ui.txtAdr->setText(p.unit.config.Rs485Address); }},
+                     {"txtAdr", [this] { FillEntryBox(ui.txtAdr, p.unit.config.Rs485Address); }},
                      {Events, [this] { runPendingEvents(); }},
                      {"InitcmbRfBand", [this] { InitcmbRfBand(); }},
                      {"InitRFBand", [this] { InitRFBand(); }},
@@ -275,8 +275,8 @@ void frmMain::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
                      return;
                  const QString level = ReadConstPowerLevel(p);
                  if (!level.isEmpty())
-                     WritePowerBox(ui.txtConstLvl, firstread::ConstPowerLevelText(level, p.display.DisplayWatts),
-                                   static_cast<float>(conv::Val(level)));
+                     FillPowerBox(ui.txtConstLvl, firstread::ConstPowerLevelText(level, p.display.DisplayWatts),
+                                  static_cast<float>(conv::Val(level)));
              }},
             {"InitRFTripLevels", [this] { InitRFTripLevels(); }},
             {"InitReverseRFOffset", [this] { InitReverseRFOffset(); }},

@@ -271,7 +271,7 @@ void frmMain::InitDLAtten()
         return;
     const QString count = SsaCmds::ReadDLAtnCountText(p);
     if (!count.isEmpty())
-        ui.txtAtnCnt->setText(conv::TrimBlanks(count));
+        FillEntryBox(ui.txtAtnCnt, conv::TrimBlanks(count));
 }
 
 void frmMain::DisableConstPwrInput()

@@ -165,8 +165,8 @@ void frmMain::UpdateHours()
     if (connection.ended())
         return;
     if (poll::HoursShown(psHours))
-        ui.txtPSHours->setText(QString::number(psHours));
+        FillEntryBox(ui.txtPSHours, QString::number(psHours));
     const qint32 xmtHours = SsaCmds::ReadTransmitHours(p);
     if (!connection.ended() && poll::HoursShown(xmtHours))
-        ui.txtXmtHours->setText(QString::number(xmtHours));
+        FillEntryBox(ui.txtXmtHours, QString::number(xmtHours));
 }

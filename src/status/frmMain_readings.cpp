@@ -68,7 +68,8 @@ void frmMain::UpdateAtn()
     const QString attenuation = SsaCmds::GetAttenuation(p);
     if (connection.ended())
         return;
-    write(ui.txtAtnDB, readings::AttenuationText(attenuation));
+    if (const auto text = readings::AttenuationText(attenuation))
+        FillEntryBox(ui.txtAtnDB, *text);
     // The downlink attenuation is asked for as the unit expects; the poll shows it nowhere.
     if (p.unit.id.LldpFirmware)
         SsaCmds::ReadDLAtnCount(p);

@@ -125,11 +125,11 @@ std::vector<QWidget*> frmMain::unitEntryControls() const
 
 std::vector<QAction*> frmMain::unitMenus() const
 {
-    return {ui.mnuCalTables[0], ui.mnuCalTables[1], ui.mnuCalTables[4], ui.mnuCalTables[5], ui.mnuLoadFile,
-            ui.mnuSaveAs,       ui.mnuMfgInfo,      ui.mnuISense,       ui.mnuDnldFltLog,   ui.mnuRRfOffset,
-            ui.mnu2ndUmbilical, ui.mnuAmpCom,       ui.mnuRfBandCfg,    ui.mnuStartupCfg,   ui.mnuClrHrs,
-            ui.mnuWatts,        ui.mnuSumFltTest,   ui.mnuAutoClrBUC,   ui.mnuModelCfgPN,   ui.mnuTempTripLevels,
-            ui.mnuReboot};
+    // The entries the program offers no action for stay disabled (frmMainUi.cpp).
+    return {ui.mnuCalTables[0], ui.mnuCalTables[1], ui.mnuCalTables[4],   ui.mnuCalTables[5],
+            ui.mnuLoadFile,     ui.mnuSaveAs,       ui.mnuISense,         ui.mnuDnldFltLog,
+            ui.mnuAmpCom,       ui.mnuStartupCfg,   ui.mnuWatts,          ui.mnuSumFltTest,
+            ui.mnuAutoClrBUC,   ui.mnuModelCfgPN,   ui.mnuTempTripLevels, ui.mnuReboot};
 }
 
 void frmMain::DisableForm()

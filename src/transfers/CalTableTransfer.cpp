@@ -71,7 +71,7 @@ PagingResult DownloadRfCalEntries(const LogPaging& c, FileIO& file)
             if (IsWholeDbLevel(k))
                 file.AddToFile(CalMarkerLine(k));
             if (const auto entry = CalEntryText(*reply, QString::fromLatin1(kind.readCommand)))
-                file.AddToFile(*entry);
+                file.AddRecordLine(*entry);
         }
         if (auto stop = afterLevel(c, progress, reply.has_value(), k))
             return *stop;
@@ -94,7 +94,7 @@ PagingResult DownloadAtnCalEntries(const LogPaging& c, FileIO& file, int firstTe
                 if (started)
                     return PagingResult::Read;
             } else if (const auto entry = CalEntryText(*reply, QString::fromLatin1(kind.readCommand))) {
-                file.AddToFile(*entry);
+                file.AddRecordLine(*entry);
                 started = true;
             }
         }

@@ -51,7 +51,7 @@ bool WriteTableLines(FileIO& io, const QStringList& table)
     for (const QString& line : table) {
         if (line.isEmpty())
             break;
-        io.AddToFile(line);
+        io.AddRecordLine(line);
     }
     return io.CloseFile();
 }

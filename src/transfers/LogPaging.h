@@ -39,5 +39,5 @@ bool StoreLine(QStringList& table, int index, const QString& line);
 // Empties slot `index` when the table has it.
 void EndTableAt(QStringList& table, int index);
 // Writes the table's lines up to its first empty slot into the file `io` has open for
-// writing, and closes it; true when the file was written whole.
+// writing, each as one line, and closes it; true when the file was written whole.
 bool WriteTableLines(FileIO& io, const QStringList& table);

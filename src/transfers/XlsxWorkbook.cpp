@@ -1,6 +1,7 @@
 #include "transfers/XlsxWorkbook.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <utility>
 #include <xlsxwriter.h>
@@ -43,6 +44,26 @@ private:
     std::vector<std::pair<CellFormat, lxw_format*>> made_;
 };
 
+// XML holds no NUL and no control character but tab, LF and CR.
+bool storable(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x20 || u == u'\t' || u == u'\n' || u == u'\r') && !c.isSurrogate() && u != 0xFFFE && u != 0xFFFF;
+}
+
+// A cell's text as the workbook stores it: a character it cannot hold is "?", one for one, and
+// a text that reads as the workbook's escape of a character ("_x0041_") has its "_" escaped,
+// so that the spreadsheet shows the text as it stands.
+QByteArray cellText(const QString& text)
+{
+    static const QRegularExpression escapeLike(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
+    QString out = text;
+    for (QChar& c : out)
+        if (!storable(c))
+            c = QLatin1Char('?');
+    return out.replace(escapeLike, QStringLiteral("_x005F_")).toUtf8();
+}
+
 lxw_error writeCell(lxw_worksheet* sheet, const logsheet::Cell& c, lxw_format* format)
 {
     const auto row = static_cast<lxw_row_t>(c.row);
@@ -51,7 +72,7 @@ lxw_error writeCell(lxw_worksheet* sheet, const logsheet::Cell& c, lxw_format* f
         return worksheet_write_number(sheet, row, column, c.value, format);
     if (c.text.isEmpty())
         return format ? worksheet_write_blank(sheet, row, column, format) : LXW_NO_ERROR;
-    return worksheet_write_string(sheet, row, column, c.text.toUtf8().constData(), format);
+    return worksheet_write_string(sheet, row, column, cellText(c.text).constData(), format);
 }
 
 lxw_error writeSheet(lxw_workbook* book, Formats& formats, const logsheet::SheetLayout& layout)

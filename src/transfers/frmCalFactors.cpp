@@ -75,7 +75,7 @@ void frmCalFactors::btnSaveTable_Click()
     if (!io.OpenCalFactorFile(path, false))
         return;
     for (int i = 0; i < frmCalFactorsUi::Rows; ++i)
-        io.AddToFile(CalFactorFileLine(ui.txtCFFrq[i]->text(), ui.txtCFdB[i]->text()));
+        io.AddRecordLine(CalFactorFileLine(ui.txtCFFrq[i]->text(), ui.txtCFdB[i]->text()));
     if (!io.CloseFile())
         return;   // not written whole: the old file stays, the editor is not started
     if (p_.platform.shell)

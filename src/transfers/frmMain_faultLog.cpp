@@ -60,12 +60,7 @@ bool frmMain::SaveFaultLogFile(bool openInEditor)
     const QString path = p.platform.folders->dataFolder() + QLatin1Char('/') + FaultLogFileName(p.unit.id.UnitSerialNo);
     if (!io.OpenFltLogFile(path, false, p.files.FaultLogQF))
         return false;
-    for (const QString& line : lines) {
-        if (line.isEmpty())
-            break;
-        io.AddToFile(line);
-    }
-    if (!io.CloseFile())
+    if (!WriteTableLines(io, lines))
         return false;
     if (openInEditor && p.platform.shell)
         ShellOpen(*p.platform.shell, path);

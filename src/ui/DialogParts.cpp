@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace dialogparts {
@@ -40,6 +41,14 @@ void FitTitle(QWidget* dialog)
     const QFontMetrics metrics = dialog->fontMetrics();
     // The title bar's icon and its three buttons take about two line heights each.
     dialog->setMinimumWidth(metrics.horizontalAdvance(dialog->windowTitle()) + 8 * metrics.height());
+}
+
+void RoomForCaption(QPushButton* button)
+{
+    const QFontMetrics metrics = button->fontMetrics();
+    const int caption = metrics.horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
+    // The frame takes a few pixels a side; a character's width beyond it keeps the caption clear.
+    button->setMinimumWidth(qMax(button->minimumWidth(), caption + 2 * metrics.averageCharWidth() + 8));
 }
 
 void LayOut(QWidget* dialog, QLayout* body, std::initializer_list<QWidget*> controls,

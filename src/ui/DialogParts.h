@@ -10,6 +10,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
 class QWidget;
 
 namespace dialogparts {
@@ -43,6 +44,9 @@ QProgressBar* DownloadBar(QWidget* parent);
 // Makes `dialog` wide enough for its title beside the title bar's buttons: a small dialog
 // would otherwise show its title cut short.
 void FitTitle(QWidget* dialog);
+
+// Widens `button` so that its caption keeps a character's width clear of either edge.
+void RoomForCaption(QPushButton* button);
 
 // Lays `dialog` out as `body` above a row of `buttons` at the right, and makes the tab order
 // `controls` in turn, then the buttons; the dialog keeps room for its title.

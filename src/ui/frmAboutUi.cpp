@@ -1,5 +1,6 @@
 #include "ui/frmAboutUi.h"
 #include "ui/DialogParts.h"
+#include "ui/ValueLabel.h"
 #include <QDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -35,7 +36,7 @@ void frmAboutUi::setupUi(QDialog* dialog)
     QFont titleFont = lblTitle->font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblVersion = named(new QLabel(dialog), "lblVersion");
+    lblVersion = named(new ValueLabel(QString(), QStringLiteral("Program version"), dialog), "lblVersion");
     lblDescription =
         named(new QLabel(QStringLiteral("Description:  Controls and Configures Orvan High-Power Amplifiers."), dialog),
               "lblDescription");
@@ -46,6 +47,7 @@ void frmAboutUi::setupUi(QDialog* dialog)
     cmdOK = named(new QPushButton(QStringLiteral("OK"), dialog), "cmdOK");
     cmdOK->setDefault(true);
     cmdSysInfo = named(new QPushButton(QStringLiteral("&System Info..."), dialog), "cmdSysInfo");
+    dialogparts::RoomForCaption(cmdSysInfo);
 
     auto* grid = new QGridLayout(dialog);
     grid->addWidget(picIcon, 0, 0, 3, 1);

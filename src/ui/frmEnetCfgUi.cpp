@@ -1,5 +1,6 @@
 #include "ui/frmEnetCfgUi.h"
 #include "ui/DialogParts.h"
+#include "ui/ValueLabel.h"
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -56,8 +57,8 @@ void frmEnetCfgUi::setupUi(QDialog* dialog)
     dialog->setWindowTitle(QStringLiteral("Ethernet Configuration"));
 
     Label1 = named(new QLabel(QStringLiteral("MAC Address:"), dialog), QStringLiteral("Label1"));
-    lblMac = named(new QLabel(dialog), QStringLiteral("lblMac"));
-    lblMac->setAccessibleName(QStringLiteral("MAC address"));
+    // Its value is its accessible name; what it stands for, the description.
+    lblMac = named(new ValueLabel(QString(), QStringLiteral("MAC address"), dialog), QStringLiteral("lblMac"));
     lblMac->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     std::array<QLineEdit*, 4> ip{}, nm{}, gw{};

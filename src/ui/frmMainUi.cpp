@@ -204,8 +204,9 @@ void buildReadings(QWidget* w, frmMainUi& ui)
     ui.Label14 = label(ui.Frame13, "Label14", "°C", 1680, 660, 450);
 
     ui.Frame20 = frame(w, "Frame20", "Constant Pwr", 9780, 120, 2280, 1020);
-    ui.chkConstPwr = check(ui.Frame20, "chkConstPwr", "Enabled", 120, 270, 1020);
-    ui.btnGoToPwr = button(ui.Frame20, "btnGoToPwr", "GoTo Power", 1140, 240, 1020, 345);
+    ui.chkConstPwr = check(ui.Frame20, "chkConstPwr", "Enabled", 120, 270, 960);
+    // Wide enough that its caption keeps clear of its edges.
+    ui.btnGoToPwr = button(ui.Frame20, "btnGoToPwr", "GoTo Power", 1095, 240, 1155, 345);
     ui.txtConstLvl = box(ui.Frame20, "txtConstLvl", "Constant power level", 120, 630, 900);
     ui.Label64 = label(ui.Frame20, "Label64", "dBm", 1080, 660, 800);
 
@@ -285,9 +286,10 @@ void buildTubeAndSense(QWidget* w, frmMainUi& ui)
     // Frequency, sub-band and tube life beside them; each value reaches to the window's
     // right edge, so "14250 MHz" and a sub-band's "#3   14.25 GHz" show whole.
     ui.lblRFFrq = label(w, "lblRFFrq", "RF Frq:", 10380, 2520, 600);
-    ui.lblRFFrqVal = valueLabel(w, "lblRFFrqVal", "27500 MHz", "RF frequency", 10980, 2520, 1185);
+    // The values start a few pixels after their captions' width: a caption never touches its value.
+    ui.lblRFFrqVal = valueLabel(w, "lblRFFrqVal", "27500 MHz", "RF frequency", 11070, 2520, 1095);
     ui.lblSband = label(w, "lblSband", "SBand:", 10380, 2850, 600);
-    ui.lblSBandFrq = valueLabel(w, "lblSBandFrq", "30.25", "Current sub-band", 10980, 2850, 1185);
+    ui.lblSBandFrq = valueLabel(w, "lblSBandFrq", "30.25", "Current sub-band", 11070, 2850, 1095);
     ui.lblTWTSrvc = label(w, "lblTWTSrvc", "TWT Srvc:", 10380, 3180, 840);
     ui.lblTWTLife = valueLabel(w, "lblTWTLife", "", "Tube service life", 11280, 3180, 885);
 }
@@ -298,9 +300,9 @@ void buildSwitchesAndCounters(QWidget* w, frmMainUi& ui)
     QWidget* f = ui.fraWaveguideSwitches;
     const QStringList positions = {QStringLiteral("A"), QStringLiteral("B")};
     ui.lblWgSw1 = label(f, "lblWgSw1", "Sw 1:", 120, 300, 480);
-    ui.cmbWgSw1 = combo(f, "cmbWgSw1", "Waveguide switch 1 position", positions, 600, 255, 720);
+    ui.cmbWgSw1 = combo(f, "cmbWgSw1", "Waveguide switch 1 position", positions, 630, 255, 690);
     ui.lblWgSw2 = label(f, "lblWgSw2", "Sw 2:", 1440, 300, 480);
-    ui.cmbWgSw2 = combo(f, "cmbWgSw2", "Waveguide switch 2 position", positions, 1920, 255, 720);
+    ui.cmbWgSw2 = combo(f, "cmbWgSw2", "Waveguide switch 2 position", positions, 1950, 255, 690);
     // The captions label the lists for assistive technology, which reads a list's choice
     // as its name.
     ui.lblWgSw1->setBuddy(ui.cmbWgSw1);
@@ -337,13 +339,13 @@ void buildIdentity(QWidget* w, frmMainUi& ui)
     ui.fraUnitInfo = frame(w, "fraUnitInfo", "Unit Information", 120, 5055, 5760, 1020);
     QWidget* f = ui.fraUnitInfo;
     ui.lblFrmRev = label(f, "lblFrmRev", "Firmware:", 120, 300, 840);
-    ui.txtFrmRev = box(f, "txtFrmRev", "Firmware revision", 960, 270, 1800);
+    ui.txtFrmRev = box(f, "txtFrmRev", "Firmware revision", 990, 270, 1770);
     ui.lblCplDate = label(f, "lblCplDate", "Fw Date:", 2880, 300, 840);
-    ui.txtCplDate = box(f, "txtCplDate", "Firmware date", 3720, 270, 1920);
+    ui.txtCplDate = box(f, "txtCplDate", "Firmware date", 3750, 270, 1890);
     ui.lblPN = label(f, "lblPN", "Part No:", 120, 660, 840);
-    ui.txtPN = box(f, "txtPN", "Part number", 960, 630, 1800);
+    ui.txtPN = box(f, "txtPN", "Part number", 990, 630, 1770);
     ui.lblSN = label(f, "lblSN", "Serial No:", 2880, 660, 840);
-    ui.txtSN = box(f, "txtSN", "Serial number", 3720, 630, 1920);
+    ui.txtSN = box(f, "txtSN", "Serial number", 3750, 630, 1890);
 
     // "&&" shows one ampersand: a single one would mark a shortcut letter.
     ui.fraUnitDateTime = frame(w, "fraUnitDateTime", "Unit Date && Time", 6000, 5055, 3000, 1020);
@@ -374,6 +376,7 @@ void buildFileMenu(QMenuBar* bar, frmMainUi& ui)
     ui.mnuTrendLogs = item(m, "mnuTrendLogs", QStringLiteral("Download Trend Logs"));
     m->addSeparator();
     ui.mnuAtnCal = item(m, "mnuAtnCal", QStringLiteral("Calibrate Attenuator..."));
+    ui.mnuAtnCal->setVisible(false);   // no attenuator calibration scan is offered
     ui.mnuCalFactor = item(m, "mnuCalFactor", QStringLiteral("Cal-Factor Table"));
     m->addSeparator();
     const char* calCaptions[8] = {
@@ -458,6 +461,16 @@ void buildSetupMenu(QMenuBar* bar, frmMainUi& ui)
     bar->addMenu(m);
 }
 
+// Entries the program offers no action for: shown disabled at all times, so the operator
+// sees they are not offered. The two configuration entries show the unit's option word as
+// the first read ticks them; a click changes nothing.
+void disableEntriesNotOffered(frmMainUi& ui)
+{
+    for (QAction* a : {ui.mnuFltAlm, ui.mnuRfBandCfg, ui.mnuRRfOffset, ui.mnuCathCurInit, ui.mnuRack,
+                       ui.mnu2ndUmbilical, ui.mnuClrHrs, ui.mnuMfgInfo})
+        a->setEnabled(false);
+}
+
 void buildOtherMenus(QMenuBar* bar, frmMainUi& ui)
 {
     ui.mnuUnit = submenu(bar, "mnuUnit", "&Unit");
@@ -525,6 +538,7 @@ void buildFrmMainUi(QMainWindow* window, frmMainUi& ui)
     buildCommunicationMenu(bar, ui);
     buildSetupMenu(bar, ui);
     buildOtherMenus(bar, ui);
+    disableEntriesNotOffered(ui);
 
     ui.sbStatusBar = window->statusBar();
     ui.sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));

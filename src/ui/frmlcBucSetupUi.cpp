@@ -58,6 +58,7 @@ void frmlcBucSetupUi::setupUi(QDialog* dialog)
     attenRow->insertWidget(1, UpDown1);
     btnadjAtn = named(new QPushButton(QStringLiteral("Adjust Atten"), fraAtten), "btnadjAtn");
     btnadjAtn->setAutoDefault(false);
+    dialogparts::RoomForCaption(btnadjAtn);
     attenRow->addWidget(btnadjAtn);
 
     txtlcBucPwr = reading(dialog, fraPwr, "fraPwr", "IF Input Power", "txtlcBucPwr", "IF input power", "dBm");

@@ -28,6 +28,10 @@ TEST(FrmPowerSave, OkSendsTheLevelThenTheModeEachOnlyWhenChanged)
         {"unchanged", 1, 0, -1, true, {}},
         {"level unreported", 1, -1, -1, false, {"N0"}},
         {"level out of range", 0, 9, -1, true, {"N1"}},
+        // A mode the box cannot show is no change while the box stays as it opened.
+        {"mode 2 untouched", 2, 3, -1, false, {}},
+        {"mode unreported untouched", -1, 3, -1, false, {}},
+        {"mode 2, box ticked", 2, 3, -1, true, {"N1"}},
     };
     ForEachCaseTakenAndRefused<Case>(cases, [](SettingsUnit& u, const Case& k, bool refused) {
         SCOPED_TRACE(k.what);
@@ -49,7 +53,8 @@ TEST(FrmPowerSave, OkSendsTheLevelThenTheModeEachOnlyWhenChanged)
         EXPECT_TRUE(closed);
         EXPECT_EQ(u.sent(), k.sent);
         EXPECT_EQ(c.PowerSaveLevel, k.chosen >= 0 && !refused ? k.chosen : k.level);
-        EXPECT_EQ(c.PowerSaveMode, refused ? k.mode : qint16(k.checked));
+        const bool modeSent = k.sent.contains("N0") || k.sent.contains("N1");
+        EXPECT_EQ(c.PowerSaveMode, modeSent && !refused ? qint16(k.checked) : k.mode);
     });
 }
 

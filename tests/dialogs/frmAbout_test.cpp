@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QAccessible>
 #include <gtest/gtest.h>
 
 namespace {
@@ -142,6 +143,12 @@ TEST(FrmAbout, CaptionsWholeAtBothScales)
     expectCaptionsWhole(console);
     EXPECT_EQ(console.ui.cmbCmd->accessibleName(), "Command");
     EXPECT_EQ(console.ui.List1->accessibleName(), "Replies");
+    // A window to assistive technology, and the version a value with what it stands for.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&console)->role(), QAccessible::Window);
+    QAccessibleInterface* version = QAccessible::queryAccessibleInterface(about.ui.lblVersion);
+    EXPECT_EQ(version->text(QAccessible::Name), about.ui.lblVersion->text());
+    EXPECT_FALSE(about.ui.lblVersion->text().isEmpty());
+    EXPECT_EQ(version->text(QAccessible::Description), "Program version");
     // Tab from the replies reaches "Close".
     QWidget* next = console.ui.List1->nextInFocusChain();
     while (next && (!(next->focusPolicy() & Qt::TabFocus) || console.ui.List1->isAncestorOf(next)))

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QAccessible>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,7 +158,11 @@ TEST(frmEnetCfg, TabOrderAndAccessibleNames)
     EXPECT_EQ(d.ui.txtNM4b->accessibleName(), "Net mask octet 4");
     EXPECT_EQ(d.ui.txtGW2b->accessibleName(), "Gateway address octet 2");
     EXPECT_EQ(d.ui.txtPort->accessibleName(), "Port number");
-    EXPECT_EQ(d.ui.lblMac->accessibleName(), "MAC address");
+    // The MAC address is a value: its text is its name, what it stands for its description.
+    QAccessibleInterface* mac = QAccessible::queryAccessibleInterface(d.ui.lblMac);
+    ASSERT_NE(mac, nullptr);
+    EXPECT_EQ(mac->text(QAccessible::Name), "00-11-22-33-44-55");
+    EXPECT_EQ(mac->text(QAccessible::Description), "MAC address");
 }
 
 TEST(frmEnetCfg, KeysTakeDigitsAndTheDotMovesOn)
@@ -234,6 +239,27 @@ TEST(frmEnetCfg, OkWithAValueOutOfRangeSendsNothingAndStaysOpen)
         EXPECT_TRUE(n.sent().isEmpty());
         EXPECT_EQ(n.program->unit.config.UnitNetMaskOctets[2], 255);
         EXPECT_FALSE(n.program->EnetSettingsChanged);
+    }
+}
+
+// An octet the unit reported that no box takes (four digits, a sign) is shown whole: OK
+// without an edit sends nothing, and an edit beside it in its group meets the range check
+// rather than sending a value cut to fit.
+TEST(frmEnetCfg, AnOctetOutOfTheBoxesIsShownWholeAndNeverSentCut)
+{
+    for (const qint16 octet : {qint16(1000), qint16(-1)}) {
+        SCOPED_TRACE(octet);
+        NetUnit n(UnitLink::Serial);
+        n.program->unit.config.UnitIPOctets[0] = octet;
+        EXPECT_EQ(n.okAfter([&](frmEnetCfg& d) { EXPECT_EQ(d.ui.txtIP1b->text(), QString::number(octet)); }),
+                  QDialog::Accepted);
+        EXPECT_TRUE(n.sent().isEmpty());
+
+        EXPECT_EQ(n.okAfter([](frmEnetCfg& d) { d.ui.txtIP4b->setText("21"); }), QDialog::Rejected);
+        ASSERT_EQ(n.prompts.boxes.size(), 1);
+        EXPECT_EQ(n.prompts.boxes[0].text, "Value out of Range (0 - 255)");
+        EXPECT_TRUE(n.sent().isEmpty());
+        EXPECT_EQ(n.program->unit.config.UnitIPOctets[0], octet);
     }
 }
 

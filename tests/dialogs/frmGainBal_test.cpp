@@ -50,6 +50,22 @@ TEST(frmGainBal, OkSendsTheValueThenTheEnableEachOnlyWhenChanged)
     });
 }
 
+// A value the unit reported is shown whole, however long: Ok without an edit sends nothing.
+TEST(frmGainBal, AReportedValueLongerThanTheBoxIsShownWholeAndOkSendsNothing)
+{
+    for (const char* value : {"-12.5", "10.25"}) {
+        SCOPED_TRACE(value);
+        TestProgram t;
+        t.p().conn.RemoteMode = true;
+        t.p().unit.config.GainBalanceValue = value;
+        frmGainBal d(t.p());
+        EXPECT_EQ(d.ui.Text1->text(), value);
+        d.ui.btnOk->click();
+        EXPECT_TRUE(t.commands.isEmpty());
+        EXPECT_EQ(t.p().unit.config.GainBalanceValue, value);
+    }
+}
+
 TEST(frmGainBal, TheValueBoxTakesDigitsAndOnePointOnlyAndNothingInLocalMode)
 {
     TestProgram t;

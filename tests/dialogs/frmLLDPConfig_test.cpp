@@ -2,6 +2,7 @@
 // checks and their red boxes, the key rules, the commands each section sends to the
 // simulated unit over the pseudo-terminal and loopback TCP, and its menu entry.
 #include "app/frmMain.h"
+#include "commands/NetworkQueries.h"
 #include "dialogs/frmLLDPConfig.h"
 #include "link/Transaction.h"
 #include "status/QStringPrint.h"
@@ -117,6 +118,57 @@ TEST(frmLLDPConfig, OpensWithTheValuesTheUnitReported)
     c.LldpEnabled = false;
     frmLLDPConfig off(t.p());
     EXPECT_FALSE(off.ui.chkEnable->isChecked());
+    EXPECT_TRUE(t.commands.isEmpty());
+}
+
+// A value the unit reported that is longer than its box takes is shown whole, so OK without
+// an edit sends nothing; the limit still holds for what the operator types.
+TEST(frmLLDPConfig, ValuesLongerThanTheBoxesAreShownWholeAndOkSendsNothing)
+{
+    struct Case {
+        const char* box;
+        QString UnitConfig::*value;
+        QString text;
+        int limit;
+    };
+    const Case cases[] = {
+        {"txtlldpHWRev", &UnitConfig::LldpFactoryHwRev, "ABCD", 3},
+        {"txtlldpUUID", &UnitConfig::LldpFactoryUuid, QString(37, QLatin1Char('u')), 36},
+        {"txtlldpHostname", &UnitConfig::LldpHostName, QString(256, QLatin1Char('h')), 255},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box);
+        TestProgram t;
+        reportLldp(t.p().unit.config);
+        t.p().unit.config.*c.value = c.text;
+        const int result = showAndOperate(t.p(), t.prompts, [&](frmLLDPConfig& d) {
+            auto* box = d.findChild<QLineEdit*>(c.box);
+            EXPECT_EQ(box->text(), c.text);
+            d.ui.btnOK->click();
+        });
+        EXPECT_EQ(result, QDialog::Accepted);
+        EXPECT_TRUE(t.commands.isEmpty());
+
+        // Shortened by the operator, the box takes no more than its limit again.
+        frmLLDPConfig d(t.p());
+        auto* box = d.findChild<QLineEdit*>(c.box);
+        box->setFocus();
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_X);
+        EXPECT_EQ(box->text(), c.text);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, "xyz");
+        EXPECT_EQ(box->text().size(), c.limit);
+    }
+
+    // The unit's own reply, as the main window reads it: nothing goes back.
+    TestProgram t;
+    UnitConfig& c = t.p().unit.config;
+    reportLldp(c);
+    SsaCmds::ParseFactoryLLDP(t.p(), "1;ABCD;abcde");
+    SsaCmds::ParseUserLLDP(t.p(), "0;30;0;2;abcde");
+    EXPECT_EQ(operateThenOK(t.p(), t.prompts, [](frmLLDPConfig&) {}), QDialog::Accepted);
     EXPECT_TRUE(t.commands.isEmpty());
 }
 

@@ -7,6 +7,7 @@
 #include "dialogs/frmSetSubBand.h"
 #include "status/QStringPrint.h"
 #include <QLabel>
+#include <QAccessible>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
@@ -75,13 +76,18 @@ TEST(frmSetSubBand, OnlyAnotherSubBandChosenIsHandedOn)
     frmSetSubBand same(config, choose);
     int finished = 0;
     QObject::connect(&same, &QDialog::finished, [&finished] { ++finished; });
+    same.show();
     option(same, 2)->click();
     EXPECT_TRUE(chosen.isEmpty());
-    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(finished, 0);   // the dialog stays open, the current one still selected
+    EXPECT_FALSE(same.isHidden());
+    EXPECT_EQ(shown(same), QStringList({"#1  21.75 GHz", "*#2  23.00 GHz", "#3  31.55 GHz", "#5  32.00 GHz"}));
 
+    // Radio buttons to assistive technology, the group one Tab stop: the selected button.
     frmSetSubBand browsed(config, choose);
-    EXPECT_EQ(TabChain(browsed, option(browsed, 1)),
-              QStringList({"optSelectedSB_0", "optSelectedSB_1", "optSelectedSB_2", "optSelectedSB_4"}));
+    for (QRadioButton* o : browsed.ui.optSelectedSB)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(o)->role(), QAccessible::RadioButton);
+    EXPECT_EQ(TabChain(browsed, option(browsed, 2)), QStringList({"optSelectedSB_1"}));
     option(browsed, 2)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(option(browsed, 2), Qt::Key_Down);
     QTest::keyClick(option(browsed, 3), Qt::Key_Right);   // past the sub-band without a button

@@ -7,6 +7,7 @@
 #include "status/QStringPrint.h"
 #include "support/TestProgram.h"
 #include <QPushButton>
+#include <QAccessible>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
@@ -106,7 +107,10 @@ TEST(frmStartup, ArrowKeysOnlyBrowseSpaceChoosesEscCloses)
     t.p().unit.config.StartupMode = 0;
     t.replies["PX2"] = "";
     frmStartup d(t.p());
-    EXPECT_EQ(TabChain(d, d.ui.optNorm), QStringList({"optNorm", "optOff", "optOn", "Command1"}));
+    // Radio buttons to assistive technology, the group one Tab stop.
+    for (QRadioButton* o : {d.ui.optNorm, d.ui.optOff, d.ui.optOn})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(o)->role(), QAccessible::RadioButton);
+    EXPECT_EQ(TabChain(d, d.ui.optNorm), QStringList({"optNorm", "Command1"}));
     d.ui.optNorm->setFocus(Qt::TabFocusReason);
     QTest::keyClick(d.ui.optNorm, Qt::Key_Down);
     QTest::keyClick(d.ui.optOff, Qt::Key_Down);
@@ -120,5 +124,6 @@ TEST(frmStartup, ArrowKeysOnlyBrowseSpaceChoosesEscCloses)
     QTest::keyClick(d.ui.optOn, Qt::Key_Space);
     EXPECT_EQ(t.commands, QByteArrayList({"PX2"}));
     EXPECT_EQ(selected(d), "On");
+    EXPECT_EQ(TabChain(d, d.ui.optOn), QStringList({"optOn", "Command1"}));   // the stop follows the focus
     EXPECT_TRUE(EscCloses(d));
 }

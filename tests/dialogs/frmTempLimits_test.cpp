@@ -67,6 +67,22 @@ TEST(frmTempLimits, OkSendsEachChangedLevelWithItsFallback)
     }
 }
 
+// A level the unit reported is shown whole, however long: OK without an edit sends nothing.
+TEST(frmTempLimits, AReportedLevelLongerThanTheBoxIsShownWholeAndOkSendsNothing)
+{
+    for (const char* level : {"1000", "85.5"}) {
+        SCOPED_TRACE(level);
+        TestProgram t;
+        t.p().conn.RemoteMode = true;
+        storeLevels(t.p(), false, false);
+        t.p().unit.config.TempFaultLevel = level;
+        frmTempLimits d(t.p());
+        EXPECT_EQ(d.ui.txtFltTripLvl->text(), level);
+        d.ui.btnOK->click();
+        EXPECT_TRUE(t.commands.isEmpty());
+    }
+}
+
 TEST(frmTempLimits, EnterSendsAtOnceAndOkSendsOnlyWhatTheUnitHasNotTaken)
 {
     for (UnitLink link : {UnitLink::Serial, UnitLink::Tcp}) {

@@ -156,6 +156,31 @@ TEST(frmlcBucSetup, EnterStepsTheEntryAndLeavingSendsOnlyAChange)
     });
 }
 
+// The attenuation the unit reported, shown to one decimal and whole however long, is no
+// change: tabbing through the box sends nothing.
+TEST(frmlcBucSetup, LeavingTheReportedAttenuationUntouchedSendsNothing)
+{
+    struct Case {
+        float atten;
+        const char* shown;
+    };
+    for (const Case& c : {Case{12.25f, "12.3"}, Case{100.5f, "100.5"}, Case{-1.0f, "-1.0"}}) {
+        SCOPED_TRACE(c.shown);
+        BucWindow t;
+        reportBuc(t.p());
+        t.p().unit.config.LcBucAtten = c.atten;
+        frmlcBucSetup d(t.p());
+        EXPECT_EQ(d.ui.txtlcBucA->text(), c.shown);
+        t.commands.clear();
+        loseFocus(d.ui.txtlcBucA);
+        EXPECT_EQ(items(t.sent()), "");
+        // An edit is a change all the same.
+        d.ui.txtlcBucA->setText("12.5");
+        loseFocus(d.ui.txtlcBucA);
+        EXPECT_EQ(items(t.sent()), "PBCA12.5");
+    }
+}
+
 TEST(frmlcBucSetup, SpinStepsStopAtTheFixedLimitsAndCountOnlyWhenTaken)
 {
     BucWindow t;

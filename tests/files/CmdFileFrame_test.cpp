@@ -144,6 +144,33 @@ TEST(CmdFileReplayPlan, CommandLinesAndTheirNumbers)
     EXPECT_EQ(ReplayLostText(12), "Connection lost after line 12; the remaining lines were not sent.");
 }
 
+// An editor's UTF-8 byte-order mark at the very start of the file is no part of its first
+// line; anywhere else the bytes are read as they stand.
+TEST(CmdFileReplayPlan, AByteOrderMarkAtTheStartIsSkipped)
+{
+    const QString bom = QString::fromLatin1("\xef\xbb\xbf");
+    struct Case {
+        QStringList lines;
+        QStringList sent;
+    };
+    const Case cases[] = {
+        {{bom + "#####", "K5"}, {"K5"}},
+        {{bom + "K5", "PX1"}, {"K5", "PX1"}},
+        {{bom, "K5"}, {"K5"}},
+        {{bom + bom + "K5"}, {bom + "K5"}},
+        {{"K5", bom + "PX1"}, {"K5", bom + "PX1"}},
+        {{QString::fromLatin1("\xef\xbbK5")}, {QString::fromLatin1("\xef\xbbK5")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines.join('|').toStdString());
+        QStringList sent;
+        for (const ReplayLine& line : PlanReplay(c.lines).commands)
+            sent << line.command;
+        EXPECT_EQ(sent, c.sent);
+    }
+    EXPECT_EQ(PlanReplay({bom + "#a", "K5"}).commands.value(0).lineNumber, 2);
+}
+
 TEST(CmdFileReplayPlan, RefusedLinesReport)
 {
     EXPECT_EQ(RefusedLinesText({{7, "K5"}, {9, "PX1"}}, 4),

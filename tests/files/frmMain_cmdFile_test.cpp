@@ -17,6 +17,7 @@
 #include "support/SimUnitTcp.h"
 #include "app/frmMain.h"
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -128,7 +129,6 @@ TEST(ReplayCases, NothingIsSentInLocalModeForCommentsOnlyOrAControlCharacter)
 
     t.prompts.boxes.clear();
     EXPECT_FALSE(t.w().LoadCmdFile(t.file("comments.txt", "#a\r\n\r\n#PBJ1\r\n")));
-    EXPECT_FALSE(t.w().LoadCmdFile(t.tmp.filePath("missing.txt")));
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
 
     t.prompts.fileAnswers << t.file("ctl.txt", "K5\r\n#ok\x03\r\nPX1\x03\r\nPX0\r\n");
@@ -138,6 +138,40 @@ TEST(ReplayCases, NothingIsSentInLocalModeForCommentsOnlyOrAControlCharacter)
     EXPECT_EQ(t.prompts.boxes[0].text, "Line 3 holds a control character; nothing was sent.");
     EXPECT_TRUE(t.unit.commands().isEmpty());
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+}
+
+// A file saved with a byte-order mark replays its commands alone.
+TEST(ReplayCases, AByteOrderMarkIsNeverSent)
+{
+    ReplayWindow t(Link::Serial);
+    EXPECT_TRUE(t.w().LoadCmdFile(t.file("bom.txt", "\xef\xbb\xbf" + kMixedFile)));
+    EXPECT_TRUE(t.prompts.boxes.isEmpty());
+    EXPECT_EQ(t.unit.commands(), kMixedCommands);
+}
+
+// A file that cannot be opened or read: one "File Error" box naming it, nothing sent and no
+// reconnect.
+TEST(ReplayCases, AFileThatCannotBeReadShowsOneBoxAndSendsNothing)
+{
+    ReplayWindow t(Link::Tcp);
+    const QString unreadable = t.file("unreadable.txt", "K5\r\n");
+    QFile::setPermissions(unreadable, QFileDevice::WriteOwner);
+    QDir(t.tmp.path()).mkdir("folder.txt");
+    QStringList paths = {t.tmp.filePath("missing.txt"), t.tmp.filePath("folder.txt")};
+    if (!QFile(unreadable).open(QIODevice::ReadOnly))   // the superuser reads it all the same
+        paths << unreadable;
+    for (const QString& path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        t.prompts.boxes.clear();
+        t.prompts.fileAnswers << path;
+        t.w().mnuLoadFile_Click();
+        ASSERT_EQ(t.prompts.boxes.size(), 1);
+        EXPECT_EQ(t.prompts.boxes[0].title, "File Error");
+        EXPECT_EQ(t.prompts.boxes[0].text, "The file could not be read:\n" + path);
+        EXPECT_EQ(t.prompts.boxes[0].icon, PromptIcon::Exclamation);
+        EXPECT_TRUE(t.unit.commands().isEmpty());
+        EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+    }
 }
 
 TEST(ReplayCases, CancelStopsBeforeTheNextLineAndTheReconnectFollows)

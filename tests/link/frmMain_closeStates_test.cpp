@@ -7,12 +7,16 @@
 #include "support/SimUnitProfile.h"
 #include "support/UnitFrames.h"
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -196,4 +200,39 @@ TEST(CloseInEveryState, APollOnASilentUnitEndsWithinThreeSecondsOverTheRealLinks
         EXPECT_EQ(t.unit.commands().size(), sentAtClose);
         EXPECT_TRUE(t.store.contains("Settings", "ComSettings"));
     }
+}
+
+// The window system's close request reaches the window while a poll waits on a silent unit
+// over the pseudo-terminal: the wait on the line ends long before its 2 s time-out.
+TEST(CloseInEveryState, ACloseRequestEndsASerialWaitAtOnce)
+{
+    SimUnitProfile profile = twtaProfile();
+    profile.refuseAllUnknown();
+    LinkedMainWindow t(false, profile);
+    t.w().btnConnect_Click();
+    ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
+    t.w().Timer1.stop();
+    t.w().show();
+    QWindow* window = t.w().windowHandle();
+    ASSERT_NE(window, nullptr);
+    t.unit.editProfile([](SimUnitProfile& p) {
+        p.behaviour.clear();
+        p.defaultBehaviour.kind = SimBehaviour::Silent;
+    });
+    bool unloaded = false;
+    QObject::connect(&t.w(), &frmMain::unloaded, [&unloaded] { unloaded = true; });
+    // The operator's click, while this thread is blocked in the wait on the line.
+    QElapsedTimer sinceClick;
+    std::thread operatorThread([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sinceClick.start();
+        QCoreApplication::postEvent(window, new QCloseEvent);
+    });
+    {
+        frmMain::BusyScope busy(t.w());
+        t.w().Timer1_Timer();
+    }
+    operatorThread.join();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 5000));
+    EXPECT_LT(sinceClick.elapsed(), 1000) << "the close waited for the wait on the line";
 }

@@ -2,6 +2,7 @@
 // wait, in order, while a close request to a window that takes closes during waits comes
 // through at once and one to any other window waits with the input.
 #include "platform/QtClock.h"
+#include "support/EventRounds.h"
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -63,4 +64,31 @@ TEST(QtClockWaits, InputWaitsUntilAfterTheWaitAndACloseForAWindowThatTakesItCome
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(other.closes, 1);
     EXPECT_EQ(main.closes, 1);
+}
+
+// Input held back wakes nothing while the waits go on: a loop of waits with a click held
+// sleeps through its 200 ms like one with nothing held, and the click comes after it.
+TEST(QtClockWaits, HeldInputDoesNotWakeTheWaitsThatFollow)
+{
+    QPushButton button;
+    button.setGeometry(0, 0, 40, 20);
+    button.show();
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    QtClock clock;
+    for (const bool click : {false, true}) {
+        SCOPED_TRACE(click ? "a click held" : "nothing held");
+        if (click) {
+            post(&button, QEvent::MouseButtonPress);
+            post(&button, QEvent::MouseButtonRelease);
+        }
+        EventRounds rounds;
+        const qint64 deadline = clock.msNow() + 200;
+        for (qint64 left = 200; left > 0; left = deadline - clock.msNow())
+            clock.waitForEvents(static_cast<int>(left), true);
+        EXPECT_LE(rounds.count(), 6);
+        EXPECT_EQ(clicks, 0);
+    }
+    clock.processEvents();
+    EXPECT_EQ(clicks, 1);
 }

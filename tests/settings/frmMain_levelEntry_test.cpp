@@ -4,6 +4,7 @@
 #include "link/Transaction.h"
 #include "status/FormUpdatingGuard.h"
 #include "status/QStringPrint.h"
+#include "support/EditingKeys.h"
 #include "ui/UpDown.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -21,10 +22,9 @@ namespace {
 const QString dbmRange = "Value out of Range\r\n\r\nValid Range: %1 to %2 dBm";
 const QString paramRange = "Parameter Range Error: Value out of range.";
 
-// The state every case starts from: a unit taking dBm levels, dBm display, band 35 to
-// 49 dBm, remote mode, constant power off, trip types Fault / Fault / Alarm, the unit's
-// read-backs as below, and the focus on the connect button.
-void startCase(LinkedWindow& u)
+// The unit every case works on: it takes dBm levels, dBm display, band 35 to 49 dBm, remote
+// mode, constant power off, trip types Fault / Fault / Alarm, the read-backs as below.
+void caseUnit(LinkedWindow& u)
 {
     frmMain& w = u.w();
     Program& p = u.p();
@@ -45,8 +45,6 @@ void startCase(LinkedWindow& u)
         w.ui.cmbFloTripType->setCurrentIndex(1);
         w.ui.cmbRhiTripType->setCurrentIndex(2);
     }
-    w.ui.txtAtnCnt->hide();
-    w.ui.UpDown2->hide();
     u.unit().editProfile([](SimUnitProfile& profile) {
         profile.set("?A", "?10.5");
         profile.set("8", "82048");
@@ -55,6 +53,16 @@ void startCase(LinkedWindow& u)
         profile.behaviour["G?"] = SimBehaviour{};
     });
     w.EnableConstPwrInput();
+}
+
+// The state every case starts from: the unit above, the count box hidden, every entry box
+// empty and the focus on the connect button.
+void startCase(LinkedWindow& u)
+{
+    caseUnit(u);
+    frmMain& w = u.w();
+    w.ui.txtAtnCnt->hide();
+    w.ui.UpDown2->hide();
     for (QLineEdit* b : {w.ui.txtAtnDB, w.ui.txtAtnCnt, w.ui.txtConstLvl, w.ui.txtFhiLvl, w.ui.txtFloLvl,
                          w.ui.txtRhiLvl, w.ui.txtLinAmp, w.ui.txtLinPhase, w.ui.txtPSHours, w.ui.txtXmtHours})
         b->clear();
@@ -636,6 +644,120 @@ TEST_P(LevelEntryOverLink, FirstReadPollsAndDisplaySwitchesSendNoSetting)
     EXPECT_TRUE(u.prompts.boxes.isEmpty());
 }
 
+// What the operator is typing stays through the poll's readings and clock ticks and a first
+// read, and leaving the box (or Enter, where only Enter sends) sends what was typed.
+TEST_P(LevelEntryOverLink, ABoxBeingEditedKeepsItsTextThroughThePollAndAFirstRead)
+{
+    LinkedWindow u(GetParam(), QuickProfile(twtaProfile()));
+    ASSERT_TRUE(u.ready());
+    struct Case {
+        const char* boxName;
+        const char* typed;
+        const char* finish;   // "\t" leave, "\r" Enter
+        QByteArrayList sent;
+        std::function<void(LinkedWindow&)> setup = nullptr;
+    };
+    const Case cases[] = {
+        {"txtAtnDB", "13", "\t", {"K13"}},
+        {"txtConstLvl", "45", "\t", {"GM45.0", "G?"}, constPowerOn},
+        {"txtFhiLvl", "47", "\r", {"MFM47.0", "?HLR"}},
+        {"txtFloLvl", "36", "\r", {"LFM36.0", "?HLR"}},
+        {"txtRhiLvl", "40.5", "\r", {"OAM40.5", "?HLR"}},
+        {"txtLinAmp", "77", "\t", {"PZ77"}},
+        {"txtLinPhase", "12", "\t", {"Pz12"}},
+        {"txtAtnCnt", "7", "\t", {"P/7"}, lldp},
+        {"txtPSHours", "123", "\r", {"YH000123000321"}},
+        {"txtXmtHours", "46", "\r", {"YH012345000046"}},
+        {"txtAdr", "C", "\t", {"XR?", "XR21C"}},   // last: the link then speaks to "C"
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.boxName);
+        startCase(u);
+        if (c.setup)
+            c.setup(u);
+        QLineEdit* b = box(u, c.boxName);
+        b->setText("1");
+        enter(u, c.boxName, QString("\b") + c.typed);
+        for (int tick = 0; tick < 2; ++tick) {
+            u.w().ReadingsTickCount = tick == 0 ? 100 : 0;
+            u.w().ClockTickCount = tick == 1 ? 100 : 0;
+            ASSERT_TRUE(u.w().UpdateStatus());
+            EXPECT_EQ(b->text(), c.typed) << "tick " << tick;
+        }
+        u.w().FirstTimeRead();
+        EXPECT_EQ(b->text(), c.typed) << "first read";
+        ASSERT_TRUE(b->hasFocus());
+        // The unit as the case has it again: the first read took what the unit reports.
+        caseUnit(u);
+        if (c.setup)
+            c.setup(u);
+        u.clearLogs();
+        u.type(c.finish);
+        if (QString(c.finish) == "\t")
+            u.leave();
+        EXPECT_EQ(u.unit().commands(), c.sent);
+    }
+}
+
+// Delete, Backspace, the arrows, Home and End edit and move in every entry box, in remote and
+// in local mode; only Backspace, a character the boxes filter, shows the local-mode box.
+TEST_P(LevelEntryOverLink, EditingKeysWorkInEveryBoxInBothModes)
+{
+    LinkedWindow u(GetParam(), QuickProfile(twtaProfile()));
+    ASSERT_TRUE(u.ready());
+    startCase(u);
+    lldp(u);
+    const std::pair<const char*, const char*> boxes[] = {
+        {"txtAtnDB", "35.0"},   {"txtConstLvl", "45.0"}, {"txtFhiLvl", "47.0"},   {"txtFloLvl", "35.0"},
+        {"txtRhiLvl", "40.5"},  {"txtLinAmp", "4095"},   {"txtLinPhase", "0012"}, {"txtAtnCnt", "12.5"},
+        {"txtPSHours", "1234"}, {"txtXmtHours", "46"},   {"txtAdr", "B"},
+    };
+    for (const bool remote : {true, false}) {
+        for (const auto& [name, start] : boxes) {
+            for (const EditingKeyCase& c : EditingKeyCases()) {
+                SCOPED_TRACE(std::string(name) + ", " + c.name + (remote ? ", remote" : ", local"));
+                u.p().conn.RemoteMode = remote;
+                u.focus(box(u, name));
+                u.clearLogs();
+                EXPECT_EQ(RunEditingKeys(box(u, name), start, c), c.left(start));
+                const bool remoteBox = !remote && c.backspace() && QString(name) != "txtAdr";
+                EXPECT_EQ(u.boxes(), remoteBox ? QStringList({notRemote}) : QStringList());
+                EXPECT_TRUE(u.unit().commands().isEmpty());
+            }
+        }
+    }
+    u.p().conn.RemoteMode = true;
+    u.w().ClearEntryFlags();
+}
+
+// Esc drops what the operator typed: the box shows the unit's value and the poll fills it
+// again. A box left without sending is filled again too.
+TEST_P(LevelEntryOverLink, EscOrLeavingWithoutSendingGivesTheBoxBackToThePoll)
+{
+    LinkedWindow u(GetParam(), QuickProfile(twtaProfile()));
+    ASSERT_TRUE(u.ready());
+    startCase(u);
+    QLineEdit* att = box(u, "txtAtnDB");
+    u.w().UpdateAtn();
+    ASSERT_EQ(att->text(), "10.5");
+    enter(u, "txtAtnDB", "3");
+    u.w().UpdateAtn();
+    EXPECT_EQ(att->text(), "10.53");
+    QTest::keyClick(att, Qt::Key_Escape);
+    EXPECT_EQ(att->text(), "10.5");
+    EXPECT_TRUE(att->hasFocus());
+    u.unit().editProfile([](SimUnitProfile& profile) { profile.set("?A", "?11.0"); });
+    u.w().UpdateAtn();
+    EXPECT_EQ(att->text(), "11.0");
+
+    QLineEdit* hours = box(u, "txtPSHours");
+    enter(u, "txtPSHours", "9\t");
+    u.w().UpdateHours();
+    EXPECT_EQ(hours->text(), "12345");
+    for (const QByteArray& sent : u.unit().commands())
+        EXPECT_FALSE(sent.startsWith("YH"));   // an hour meter sends on Enter only
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, LevelEntryOverLink, testing::Values(UnitLink::Serial, UnitLink::Tcp),
                          [](const testing::TestParamInfo<UnitLink>& info) { return UnitLinkName(info.param); });
 
@@ -660,6 +782,32 @@ TEST(LevelEntryOverTcp, ASettingEnteredDuringAPollWaitIsSentOnceAfterTheReply)
     EXPECT_EQ(log.first(), "?!#(");
     EXPECT_EQ(log.last(), "K12");
     EXPECT_EQ(box(u, "txtAtnDB")->text(), "12");
+}
+
+// Typed while the poll waits for the attenuation it is about to show: the typed text wins, and
+// leaving the box sends it.
+TEST(LevelEntryOverTcp, TypingDuringThePollsWaitForTheAttenuationKeepsTheTypedText)
+{
+    LinkedWindow u(UnitLink::Tcp, QuickProfile(twtaProfile()));
+    ASSERT_TRUE(u.ready());
+    startCase(u);
+    QLineEdit* att = box(u, "txtAtnDB");
+    att->setText("10.5");
+    u.unit().editProfile([](SimUnitProfile& profile) {
+        profile.set("?A", "?12.5");
+        profile.behaviour["?A"].delayMs = 300;
+    });
+    u.focus(att);
+    QTimer::singleShot(50, [&] { u.type("\b\b\b\b13"); });
+    u.w().ReadingsTickCount = 100;
+    EXPECT_TRUE(u.w().UpdateStatus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return att->text() == "13"; }, 3000)) << att->text().toStdString();
+    u.w().UpdateAtn();   // the next readings tick
+    EXPECT_EQ(att->text(), "13");
+    u.clearLogs();
+    u.leave();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return u.unit().commands().contains("K13"); }, 3000));
+    EXPECT_FALSE(u.unit().commands().contains("K12.5"));
 }
 
 }   // namespace

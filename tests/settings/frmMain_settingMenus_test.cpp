@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -331,3 +333,62 @@ TEST(ExitMenu, ClosesTheWindowWithTheSettingsSaved)
 }
 
 }   // namespace
+
+namespace {
+
+// Every entry of the menu bar's menus and their submenus, submenus' own entries left out.
+QList<QAction*> leafEntries(QMenuBar* bar)
+{
+    QList<QAction*> found;
+    QList<QMenu*> menus;
+    for (QAction* a : bar->actions())
+        if (a->menu())
+            menus << a->menu();
+    while (!menus.isEmpty()) {
+        for (QAction* a : menus.takeFirst()->actions()) {
+            if (a->menu())
+                menus << a->menu();
+            else if (!a->isSeparator())
+                found << a;
+        }
+    }
+    return found;
+}
+
+}   // namespace
+
+// Once connected every entry shown enabled does something when chosen. The entries the
+// program offers no action for are shown disabled whatever the window does, the attenuator
+// calibration scan not at all, and the two configuration entries keep the tick the unit's
+// option word gave them.
+TEST(MenuEntries, EveryEntryShownEnabledActsAndTheOthersStayDisabled)
+{
+    LinkedWindow u(UnitLink::Serial, QuickProfile(twtaProfile()));
+    ASSERT_TRUE(u.ready());
+    frmMainUi& ui = u.w().ui;
+    const QAction* notOffered[] = {ui.mnuFltAlm, ui.mnuRfBandCfg,    ui.mnuRRfOffset, ui.mnuCathCurInit,
+                                   ui.mnuRack,   ui.mnu2ndUmbilical, ui.mnuClrHrs,    ui.mnuMfgInfo};
+    const bool rack = ui.mnuRack->isChecked();
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_FALSE(ui.mnuAtnCal->isVisible());
+        for (const QAction* a : notOffered)
+            EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString() << " round " << round;
+        u.w().DisableForm();
+        u.w().EnableForm();
+        u.w().ShowConnectedWindow();
+        u.w().Timer1.stop();
+    }
+    for (QAction* a : {ui.mnuRack, ui.mnu2ndUmbilical}) {
+        const bool ticked = a->isChecked();
+        a->trigger();
+        EXPECT_EQ(a->isChecked(), ticked) << a->objectName().toStdString();
+    }
+    EXPECT_EQ(ui.mnuRack->isChecked(), rack);
+    EXPECT_TRUE(u.unit().commands().isEmpty());
+    // A handler of the window's own on every entry shown enabled (disconnecting finds it).
+    for (QAction* a : leafEntries(u.w().menuBar())) {
+        if (a->isVisible() && a->isEnabled()) {
+            EXPECT_TRUE(QObject::disconnect(a, &QAction::triggered, &u.w(), nullptr)) << a->objectName().toStdString();
+        }
+    }
+}

@@ -428,7 +428,7 @@ TEST(FirstRead, TheConnectEventReadsTheUnitThenPolls)
     EXPECT_TRUE(w.ui.btnConnect->isEnabled());
     EXPECT_FALSE(w.ui.mnuConnect->isEnabled());
     EXPECT_FALSE(w.ui.mnuAdvSrch->isEnabled());
-    EXPECT_TRUE(w.ui.mnuAtnCal->isEnabled());
+    EXPECT_FALSE(w.ui.mnuAtnCal->isVisible());   // no attenuator calibration scan is offered
     EXPECT_EQ(t.p().conn.PollRetriesLeft, 2);
     EXPECT_TRUE(w.Timer1.isActive());
     EXPECT_TRUE(w.ui.chkPS->isEnabled());   // the window enabled

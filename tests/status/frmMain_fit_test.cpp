@@ -1,7 +1,7 @@
 // The main window as an operator sees it, at 100% and 200%: no control overlaps another,
 // every label shows its whole text, and a long fault or alarm list keeps each name clear
 // of its scroll bar.
-#include "InkExtent.h"
+#include "support/InkExtent.h"
 #include "WindowFixture.h"
 #include "status/IndicatorList.h"
 #include "ui/IndicatorListArea.h"
@@ -110,7 +110,53 @@ QStringList cutLabels(QWidget* window, qreal dpr)
     return found;
 }
 
+// Captions ("Xxx:") of `window` whose text comes closer than CaptionGap to the control to
+// their right on the same row, at `dpr`.
+QStringList touchingCaptions(QWidget* window, qreal dpr)
+{
+    QStringList found;
+    for (QLabel* caption : window->findChildren<QLabel*>()) {
+        if (!caption->text().endsWith(':') || !shownIn(caption, window))
+            continue;
+        const QRect c = caption->geometry();
+        QWidget* next = nullptr;
+        for (QWidget* w : caption->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const QRect g = w->geometry();
+            if (w == caption || !shownIn(w, window) || g.left() < c.left() + 1 || g.bottom() < c.top() ||
+                g.top() > c.bottom())
+                continue;
+            if (!next || g.left() < next->x())
+                next = w;
+        }
+        if (!next)
+            continue;
+        auto* value = qobject_cast<QLabel*>(next);
+        if (value && value->text().isEmpty())
+            continue;
+        const qreal end = c.left() + InkRight(caption, dpr);
+        const qreal start = next->x() + (value ? InkLeft(value, dpr) : 0);
+        if (start - end < CaptionGap)
+            found << QStringLiteral("%1 '%2' %3 from %4")
+                         .arg(caption->objectName(), caption->text())
+                         .arg(start - end)
+                         .arg(next->objectName());
+    }
+    return found;
+}
+
 }   // namespace
+
+TEST(WindowFit, CaptionsKeepAGapBeforeTheirValuesAndInsideTheirButtonsAtBothScales)
+{
+    WindowOnUnit w;
+    for (const Unit& u : units()) {
+        connectAndFill(w, u);
+        for (qreal dpr : Scales) {
+            EXPECT_EQ(touchingCaptions(w.w.ui.centralWidget, dpr).join('\n'), "") << u.name << " at " << dpr;
+            EXPECT_EQ(CrampedButtons(w.w.ui.centralWidget, dpr).join('\n'), "") << u.name << " at " << dpr;
+        }
+    }
+}
 
 TEST(WindowFit, NoControlOverlapsAnotherDisconnectedOrOnAnyUnit)
 {

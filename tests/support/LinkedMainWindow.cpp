@@ -26,10 +26,10 @@ LinkedMainWindow::LinkedMainWindow(bool overTcp, const SimUnitProfile& profile) 
     program = std::make_unique<Program>(pf);
     window = std::make_unique<frmMain>(*program);
     w().Form_Load();
-    // Only the first read's layout ever sets the connect button to "Disconnect", just before
-    // it offers the attenuator calibration.
+    // Only a connected window reads "Disconnect" on its button when it enables its unit
+    // menus (the first read's end, and EnableForm afterwards).
     watcher = std::make_unique<QObject>();
-    QObject::connect(w().ui.mnuAtnCal, &QAction::enabledChanged, watcher.get(), [this](bool on) {
+    QObject::connect(w().ui.mnuReboot, &QAction::enabledChanged, watcher.get(), [this](bool on) {
         disconnectShown = disconnectShown || (on && w().ui.btnConnect->text() == "Disconnect");
     });
 }

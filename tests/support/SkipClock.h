@@ -23,6 +23,7 @@ public:
         if (onProcessEvents)
             onProcessEvents();
     }
+    void processWindowEvents() override { real_.processWindowEvents(); }
     QDateTime localDateTime() const override { return localTime; }
 
     qint64 skipped() const { return skipped_; }   // the sleeps so far, in milliseconds

@@ -2,7 +2,7 @@
 // heights and widths), its free name, what is opened, and the failures that leave no
 // workbook or open nothing; the text editor, one file after the other.
 #include "LogWindow.h"
-#include "XlsxReader.h"
+#include "support/XlsxReader.h"
 #include "status/QStringPrint.h"
 #include "support/FakeShell.h"
 #include "support/TestProgram.h"
@@ -127,6 +127,25 @@ TEST(ExportLogsToExcel, AWorkbookOfTwoLogsReadBack)
     EXPECT_EQ(ExportLogsToExcel(f.t.p(), {"hlog.txt"}), f.data("A1234Logs1.xlsx"));
     EXPECT_EQ(ReadBytes(path), first);
     EXPECT_EQ(f.shell.opened.size(), 2);
+}
+
+// A cell holds the file's field as the spreadsheet shows it: a character that a workbook
+// cannot store is "?" in its place, one for one, and text that looks like the workbook's own
+// escapes stays as it is.
+TEST(ExportLogsToExcel, CellsHoldTheFilesFieldsWhateverTheirBytes)
+{
+    ExportFixture f;
+    f.write("plog.txt", "#####\r\n\r\n 1" + QByteArray(1, '\0') + "2 251211 103000\r\n" +
+                            " a\x01\x1f\x7f\xe9 _x0041_ 251211 104000\r\n");
+    const QString path = ExportLogsToExcel(f.t.p(), {"plog.txt"});
+    const auto book = ReadXlsx(path);
+    ASSERT_TRUE(book);
+    const XlsxSheet& s = book->at(0);
+    expectCell(s, "B6", "1?2", false);
+    expectCell(s, "C6", "12-11-25", false);
+    expectCell(s, "B7", QString::fromLatin1("a??\x7f\xe9"), false);
+    expectCell(s, "C7", "_x0041_", false);
+    expectCell(s, "D7", "12-11-25", false);
 }
 
 TEST(ExportLogsToExcel, FailuresLeaveNoWorkbookOrOpenNothing)

@@ -112,6 +112,20 @@ TEST(frmCalFactors, SaveWritesTheTenRowsAndOpensTheFile)
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
 }
 
+// A value holding a line end stays on its row's line: the file keeps its ten lines.
+TEST(frmCalFactors, AValueHoldingLineEndsStaysOnItsLine)
+{
+    CalFactorUnit t("1.50,0.2\n9;2.50\r\n,0.4;");
+    frmCalFactors d(t.p());
+    const QString path = t.tmp.filePath("CalFac12345.txt");
+    t.prompts.fileAnswers << path;
+    d.ui.btnSaveTable->click();
+    const QByteArrayList lines = LogBodyLines(ReadBytes(path));
+    ASSERT_EQ(lines.size(), frmCalFactorsUi::Rows);
+    EXPECT_EQ(lines[0], "1.50   0.2 9");
+    EXPECT_EQ(lines[1], "2.50     0.4");
+}
+
 TEST(frmCalFactors, BoxesTakeNoTypingOrPaste)
 {
     CalFactorUnit t("1.50,0.2;");

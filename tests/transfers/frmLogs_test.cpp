@@ -3,7 +3,7 @@
 // their order with nothing else sent between them, the editor or the workbook, failed logs,
 // Cancel and a dropped connection mid-download, and the poll around the dialog.
 #include "LogWindow.h"
-#include "XlsxReader.h"
+#include "support/XlsxReader.h"
 #include "status/QStringPrint.h"
 #include "transfers/frmLogs.h"
 #include <QAction>

@@ -2,6 +2,8 @@
 // pseudo-terminal and loopback TCP: pages asked for, time-outs, the file, the boxes, a
 // refused page, a lost link, Cancel and the files byte for byte.
 #include "LogWindow.h"
+#include "support/XlsxReader.h"
+#include "transfers/LogExport.h"
 #include "status/QStringPrint.h"
 #include <QFile>
 #include <QLocale>
@@ -150,4 +152,30 @@ TEST(ParamLogFiles, TenMinuteAndCathodeLogsByteForByte)
     EXPECT_EQ(t.w().GetParameterLogFile(4), "cmlog.txt");
     EXPECT_EQ(ReadBytes(t.dataFile("cmlog.txt")), GoldenBytes("cmlog.txt"));
     QLocale::setDefault(QLocale::system());
+}
+
+// A line holding line ends (the serial line carries any byte) is one line of its file and
+// one row of its sheet.
+TEST(ParamLogFiles, ALineHoldingLineEndsIsOneLineOfTheFileAndOneRowOfTheSheet)
+{
+    LogWindow t(LogLink::Pty, twtaProfile());
+    ASSERT_TRUE(t.connect());
+    const QByteArrayList lines = {" 47.5\r\n2.1 10.5\n35 E 251211 103000", " 47.4 2.5 10.5 36 D 251211 104000"};
+    t.logs->setParamLog("4P", {lines});
+    EXPECT_EQ(t.w().GetParameterLogFile(0), "plog.txt");
+    QByteArray oneLine = lines[0];
+    oneLine.replace('\r', ' ').replace('\n', ' ');
+    EXPECT_EQ(LogBodyLines(ReadBytes(t.dataFile("plog.txt"))), QByteArrayList({oneLine, lines[1]}));
+
+    const auto book = ReadXlsx(ExportLogsToExcel(t.p(), {"plog.txt"}));
+    ASSERT_TRUE(book);
+    const XlsxSheet& sheet = book->at(0);
+    QStringList row6, row7;
+    for (const char* column : {"B", "C", "D", "E", "F", "G"}) {
+        row6 << sheet.cells.value(column + QString("6")).value;
+        row7 << sheet.cells.value(column + QString("7")).value;
+    }
+    EXPECT_EQ(row6, QStringList({"47.5", "2.1", "10.5", "35", "E", "12-11-25"}));
+    EXPECT_EQ(row7, QStringList({"47.4", "2.5", "10.5", "36", "D", "12-11-25"}));
+    EXPECT_FALSE(sheet.cells.contains("A8"));
 }

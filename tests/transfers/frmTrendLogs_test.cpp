@@ -259,3 +259,23 @@ TEST(TrendLogFiles, TwtaAndSspaLogsByteForByte)
     }
     QLocale::setDefault(QLocale::system());
 }
+
+// A record holding line ends (the serial line carries any byte) is one line of its file.
+TEST(TrendLogFiles, ARecordHoldingLineEndsIsOneLineOfTheFile)
+{
+    LogWindow t(LogLink::Pty, twtaProfile());
+    ASSERT_TRUE(t.connect());
+    QByteArrayList records = TrendRecords(2);
+    records[0].replace(20, 8, "\r\nA\r\nB\r\n");
+    records[0].replace(40, 2, "\r\n");
+    ASSERT_EQ(records[0].size(), 200);
+    t.logs->setTrendLog("4TS", {records << endRecord()});
+    EXPECT_TRUE(openTrendLogs(t, [](frmTrendLogs& d) {
+        choose(d, false, " 1-Hours");
+        d.ui.btnOK->click();
+    }));
+    QByteArray oneLine = records[0];
+    oneLine.replace('\r', ' ').replace('\n', ' ');
+    const QByteArrayList body = LogBodyLines(ReadBytes(t.dataFile(TrendLogFileName(t.p().unit.id.UnitSerialNo))));
+    EXPECT_EQ(body, QByteArrayList({oneLine, records[1], records[2]}));
+}

@@ -1,7 +1,7 @@
 #pragma once
 // Reads back a workbook the export wrote: the sheets in order with each cell's value, type
 // and format, the rows' heights and the columns' widths (unzipped with minizip, the XML
-// parsed with QXmlStreamReader).
+// parsed with QXmlStreamReader); texts as the spreadsheet shows them, escapes decoded.
 #include <QMap>
 #include <QString>
 #include <optional>

@@ -1,5 +1,6 @@
-#include "XlsxReader.h"
+#include "support/XlsxReader.h"
 #include <QFile>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <unzip.h>
 
@@ -22,6 +23,20 @@ QString attr(const QXmlStreamReader& x, const char* name)
     return x.attributes().value(QLatin1String(name)).toString();
 }
 
+// A text as the spreadsheet shows it: each escape "_xHHHH_" is the character of that code.
+QString unescaped(const QString& text)
+{
+    static const QRegularExpression escape(QStringLiteral("_x([0-9A-Fa-f]{4})_"));
+    QString out;
+    qsizetype from = 0;
+    for (auto it = escape.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += text.mid(from, m.capturedStart() - from) + QChar(m.captured(1).toUShort(nullptr, 16));
+        from = m.capturedEnd();
+    }
+    return out + text.mid(from);
+}
+
 // The shared strings in order; a string of several runs is their <t> texts joined.
 QStringList sharedStrings(const QByteArray& xml)
 {
@@ -32,7 +47,7 @@ QStringList sharedStrings(const QByteArray& xml)
         if (x.isStartElement() && x.name() == QLatin1String("si"))
             out << QString();
         else if (x.isStartElement() && x.name() == QLatin1String("t") && !out.isEmpty())
-            out.last() += x.readElementText();
+            out.last() += unescaped(x.readElementText());
     }
     return out;
 }
