@@ -5,6 +5,7 @@
 //    transit both ways. Reported as the benchmark's time (manual timing).
 //  - BM_SilentWaitCpu: the CPU time the calling thread burns while Receive waits 2 s for
 //    a reply that never comes (the unit's thread is not counted), as a share of one core.
+#include "BenchMain.h"
 #include "link/OVLink.h"
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
@@ -122,11 +123,4 @@ void BM_SilentWaitCpu(benchmark::State& state)
 BENCHMARK(BM_SilentWaitCpu)->Iterations(3)->Unit(benchmark::kMillisecond);
 }   // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks<QCoreApplication>(argc, argv); }

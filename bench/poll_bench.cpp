@@ -9,6 +9,7 @@
 //    real 2.5 s timer for 15 s, and 84 polls back to back (a whole cycle of readings and
 //    clock ticks) scaled to the 24 polls of a minute; as a share of one core.
 //  - BM_PollTick/tcp/late_ms: single ticks with every answer 0 or 200 ms late (below).
+#include "BenchMain.h"
 #include "app/Program.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
@@ -296,15 +297,4 @@ BENCHMARK(BM_PollTick)
 
 }   // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks<QApplication>(argc, argv); }

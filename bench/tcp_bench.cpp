@@ -1,6 +1,7 @@
 // What the TCP transaction costs on top of the network: the latency it adds to one
 // command beyond the loopback round trip of the simulated unit, and the CPU its thread
 // burns while it waits 15 s for a reply that never comes.
+#include "BenchMain.h"
 #include "app/Program.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
@@ -116,13 +117,4 @@ void BM_TcpWaitForSilentUnitCpu(benchmark::State& state)
 BENCHMARK(BM_TcpWaitForSilentUnitCpu)->Iterations(1)->Unit(benchmark::kMillisecond);
 }   // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks<QCoreApplication>(argc, argv); }

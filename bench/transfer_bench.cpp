@@ -8,6 +8,7 @@
 //    at most 1.10.
 //  - BM_FaultLogTcp/paged, BM_CalTableTcp/atn: the same over loopback TCP (no pacing); the
 //    wire time is that of the same bytes on 100 Mbit/s Ethernet.
+#include "BenchMain.h"
 #include "app/Program.h"
 #include "app/frmMain.h"
 #include "link/Transaction.h"
@@ -342,15 +343,4 @@ BENCHMARK(BM_CalTableTcp)
 
 }   // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks<QApplication>(argc, argv); }

@@ -11,6 +11,7 @@
 //    on one: the time from the request to the window's unload (mean and worst).
 //  - BM_BareSleep/sleep_ms: a bare poll() sleep of 50, 200 and 2000 ms, no Qt at all: the
 //    CPU this machine counts for one wake-up of a sleeping thread, the floor of cpu_pct.
+#include "BenchMain.h"
 #include "link/Transaction.h"
 #include "support/EventRounds.h"
 #include "support/LinkedMainWindow.h"
@@ -244,15 +245,4 @@ BENCHMARK(BM_CloseLatency)->ArgName("tcp")->Arg(0)->Arg(1)->Iterations(5)->Unit(
 
 }   // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks<QApplication>(argc, argv); }
