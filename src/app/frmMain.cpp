@@ -3,6 +3,12 @@
 #include "platform/Clock.h"
 #include "ui/EntryBoxEvents.h"
 
+void frmMain::InitDataDirectory()
+{
+    if (p.platform.folders && p.platform.prompts)
+        ::InitDataDirectory(*p.platform.folders, *p.platform.prompts);
+}
+
 frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(program)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -15,7 +21,7 @@ frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(pro
     Timer1.setInterval(2500);
     connect(&Timer1, &QTimer::timeout, this, [this] {
         BusyScope busy(*this);
-        Timer1_Timer();
+        poll_->Timer1_Timer();
     });
     connectTargetMenus();
     installLinkHooks();

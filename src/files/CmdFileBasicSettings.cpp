@@ -1,7 +1,7 @@
 // Command-file sections: Everyday settings: attenuation, gain, linearizer, start-up and transmitter state,
 // RF inhibit, constant power, arc detector, network and prime power.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "ui/frmMainUi.h"
 #include "commands/ConfigProductQueries.h"
 #include "commands/LinearizerQueries.h"
 #include "commands/OptionWord.h"
@@ -153,7 +153,7 @@ using namespace cmdlines;
 
 bool SaveAttenuation(CmdFileContext& c)
 {
-    c.Write(AttenuationLines(c.w.ui.txtAtnDB->text(), c.p.unit.flags.TouchScreenUnit, c.p.unit.config.MaxAttenuation));
+    c.Write(AttenuationLines(c.ui.txtAtnDB->text(), c.p.unit.flags.TouchScreenUnit, c.p.unit.config.MaxAttenuation));
     return true;
 }
 
@@ -189,7 +189,7 @@ bool SaveStartUpCfg(CmdFileContext& c)
 
 bool SaveXmitState(CmdFileContext& c)
 {
-    c.Write(XmitLines(c.w.ui.chkPS->isChecked()));
+    c.Write(XmitLines(c.ui.chkPS->isChecked()));
     return true;
 }
 
@@ -202,20 +202,20 @@ bool SaveAutoXmitRestore(CmdFileContext& c)
 
 bool SaveRFInhibitState(CmdFileContext& c)
 {
-    c.Write(RFInhibitLines(c.w.ui.chkRFI->isChecked()));
+    c.Write(RFInhibitLines(c.ui.chkRFI->isChecked()));
     return true;
 }
 
 bool SaveRFPolarity(CmdFileContext& c)
 {
-    const QAction* menu = c.w.ui.mnuRfiInvert;
+    const QAction* menu = c.ui.mnuRfiInvert;
     c.Write(RFPolarityLines(menu->isEnabled(), menu->isChecked()));
     return true;
 }
 
 bool SaveConstantPower(CmdFileContext& c)
 {
-    c.Write(ConstantPowerLines(c.w.ui.txtConstLvl->text(), c.p.display.DisplayWatts));
+    c.Write(ConstantPowerLines(c.ui.txtConstLvl->text(), c.p.display.DisplayWatts));
     return true;
 }
 

@@ -1,6 +1,6 @@
 // Command-file sections: The unit's identity: firmware, part, serial and model-configuration numbers.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "ui/frmMainUi.h"
 #include "commands/PartNumbers.h"
 #include "files/CmdFileLines.h"
 #include "files/CmdFileSections.h"
@@ -43,13 +43,13 @@ using namespace cmdlines;
 bool SaveFWPartNumber(CmdFileContext& c)
 {
     const UnitIdentity& id = c.p.unit.id;
-    c.Write(FirmwareLines(id.ReportedFwPartNo, c.w.ui.txtFrmRev->text(), id.CpldVersion));
+    c.Write(FirmwareLines(id.ReportedFwPartNo, c.ui.txtFrmRev->text(), id.CpldVersion));
     return true;
 }
 
 bool SavePartNumber(CmdFileContext& c)
 {
-    const QString partNumber = c.w.ui.txtPN->text();
+    const QString partNumber = c.ui.txtPN->text();
     if (partNumber.isEmpty())
         return true;
     // A part number of another form shows ValidatePartNumber's warning while the file is written.
@@ -61,7 +61,7 @@ bool SavePartNumber(CmdFileContext& c)
 
 bool SaveSerialNumber(CmdFileContext& c)
 {
-    c.Write(SerialNumberLines(c.w.ui.txtSN->text()));
+    c.Write(SerialNumberLines(c.ui.txtSN->text()));
     return true;
 }
 

@@ -1,6 +1,6 @@
 // Command-file sections: Limits, heater and supplies.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "ui/frmMainUi.h"
 #include "files/CmdFileLines.h"
 #include "files/CmdFileSections.h"
 #include "link/SharedRoutines.h"
@@ -166,7 +166,7 @@ bool SaveHeaterStandby(CmdFileContext& c)
 {
     if (c.p.unit.flags.TouchScreenUnit || !c.p.unit.id.IsTwtaUnit)
         return true;
-    const frmMainUi& ui = c.w.ui;
+    const frmMainUi& ui = c.ui;
     c.Write(
         HeaterStandbyLines(ui.mnuHeaterState->isVisible(), ui.mnuHeaterState->isChecked(), ui.mnuHtrStby->isChecked()));
     return true;
@@ -228,7 +228,7 @@ bool SaveCathodeMonitor(CmdFileContext& c)
 {
     const UnitState& unit = c.p.unit;
     // The cathode-current box is shown for the units that monitor it.
-    if (unit.flags.TouchScreenUnit || !unit.id.IsTwtaUnit || c.w.ui.txtCathI->isHidden())
+    if (unit.flags.TouchScreenUnit || !unit.id.IsTwtaUnit || c.ui.txtCathI->isHidden())
         return true;
     const CathodeSettings& k = unit.cathode;
     c.Write(CathodeMonitorLines({k.CathodeCurrentEnabled, k.AnodeVoltageScale, k.NegativeAnodeEnabled,
@@ -239,6 +239,6 @@ bool SaveCathodeMonitor(CmdFileContext& c)
 
 bool SaveUnitHours(CmdFileContext& c)
 {
-    c.Write(UnitHoursLines(c.p.unit.id.IsTwtaUnit, c.w.ui.txtPSHours->text(), c.w.ui.txtXmtHours->text()));
+    c.Write(UnitHoursLines(c.p.unit.id.IsTwtaUnit, c.ui.txtPSHours->text(), c.ui.txtXmtHours->text()));
     return true;
 }

@@ -1,6 +1,6 @@
 // Command-file sections: Serial ports, LED mode, scalers, digital pots, float supply and product ID.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "ui/frmMainUi.h"
 #include "commands/IndexedQueries.h"
 #include "files/CmdFileLines.h"
 #include "files/CmdFileSections.h"
@@ -146,7 +146,7 @@ bool SaveSerialPortParameters(CmdFileContext& c)
 
 bool SaveLEDMode(CmdFileContext& c)
 {
-    const QAction* menu = c.w.ui.mnuLEDMode;
+    const QAction* menu = c.ui.mnuLEDMode;
     c.Write(LEDModeLines(menu->isVisible(), menu->isChecked()));
     return true;
 }

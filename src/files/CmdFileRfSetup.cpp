@@ -1,7 +1,7 @@
 // Command-file sections: RF set-up: bands, sub-bands, temperature compensation, waveguide, trip levels, supply
 // set value, configuration word and up-converter.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "ui/frmMainUi.h"
 #include "commands/LimitMaskQueries.h"
 #include "commands/LinearizerQueries.h"
 #include "commands/OptionWord.h"
@@ -268,7 +268,7 @@ bool SaveBandInfo(CmdFileContext& c)
     SsaCmds::ReadBandMaxAttenuations(c.p);
     const UnitConfig& u = c.p.unit.config;
     BandValues v{
-        u.RfBandNames, u.RfBandFreqs, HasMultiBandOption(c.p.unit.id.OptionWord), {}, selectedText(c.w.ui.cmbRfBand)};
+        u.RfBandNames, u.RfBandFreqs, HasMultiBandOption(c.p.unit.id.OptionWord), {}, selectedText(c.ui.cmbRfBand)};
     for (size_t i = 0; i < 4; ++i)
         v.maxAtten[i] = c.p.ReplyFields[i];
     c.Write(BandLines(v));
@@ -309,7 +309,7 @@ bool SaveSubBandInfo(CmdFileContext& c)
 bool SaveTempCompParams(CmdFileContext& c)
 {
     const UnitState& unit = c.p.unit;
-    if (unit.flags.TouchScreenUnit || (unit.id.IsTwtaUnit && !c.w.ui.mnulcBucSetup->isVisible()))
+    if (unit.flags.TouchScreenUnit || (unit.id.IsTwtaUnit && !c.ui.mnulcBucSetup->isVisible()))
         return true;
     const UnitConfig& u = unit.config;
     TempCompValues v;
@@ -329,7 +329,7 @@ bool SaveWaveguideCfg(CmdFileContext& c)
 {
     if (ModelIn(c.p.unit.id.UnitModelCode, {7415, 7436, 7453}))
         return true;
-    c.Write(WaveguideLines(selectedText(c.w.ui.cmbWgCfg)));
+    c.Write(WaveguideLines(selectedText(c.ui.cmbWgCfg)));
     return true;
 }
 
@@ -337,13 +337,13 @@ bool SaveRedundantModeCfg(CmdFileContext& c)
 {
     if (ModelIn(c.p.unit.id.UnitModelCode, {7415, 7436, 7453}))
         return true;
-    c.Write(RedundantModeLines(c.w.ui.chkAutoMode->isChecked()));
+    c.Write(RedundantModeLines(c.ui.chkAutoMode->isChecked()));
     return true;
 }
 
 bool SaveFwdRFTripLevels(CmdFileContext& c)
 {
-    const frmMainUi& ui = c.w.ui;
+    const frmMainUi& ui = c.ui;
     const bool watts = c.p.display.DisplayWatts;
     c.Write(TripLevelLines(kFwdHighTrip, ui.txtFhiLvl->text(), ui.cmbFhiTripType->currentText(), watts));
     c.Write(TripLevelLines(kFwdLowTrip, ui.txtFloLvl->text(), ui.cmbFloTripType->currentText(), watts));
@@ -352,7 +352,7 @@ bool SaveFwdRFTripLevels(CmdFileContext& c)
 
 bool SaveRevRFTripLevel(CmdFileContext& c)
 {
-    const frmMainUi& ui = c.w.ui;
+    const frmMainUi& ui = c.ui;
     c.Write(TripLevelLines(kRevTrip, ui.txtRhiLvl->text(), ui.cmbRhiTripType->currentText(), c.p.display.DisplayWatts));
     return true;
 }
@@ -369,7 +369,7 @@ bool SavePSVset(CmdFileContext& c)
 {
     const UnitIdentity& id = c.p.unit.id;
     // Only a unit that answered its set-value query at the first read (the menu shows then).
-    if (ModelIn(id.UnitModelCode, {7415, 7436, 7453}) || id.IsTwtaUnit || !c.w.ui.mnuPsVset->isVisible())
+    if (ModelIn(id.UnitModelCode, {7415, 7436, 7453}) || id.IsTwtaUnit || !c.ui.mnuPsVset->isVisible())
         return true;
     c.Write(PSVsetLines(c.p.unit.config.PsVsetValue));
     return true;
@@ -389,7 +389,7 @@ bool SaveLowCostBucCfg(CmdFileContext& c)
 {
     const UnitState& unit = c.p.unit;
     if (unit.id.OduBucUnit || ModelIn(unit.id.UnitModelCode, {7415, 7436}) ||
-        !HasProgrammableBucOption(unit.id.OptionWord) || !c.w.ui.mnulcBucSetup->isVisible())
+        !HasProgrammableBucOption(unit.id.OptionWord) || !c.ui.mnulcBucSetup->isVisible())
         return true;
     const UnitConfig& u = unit.config;
     c.Write(LowCostBucLines({u.LcBucMode, u.LcBucSetPoint, u.LcBucOffset, u.LcBucAtten, u.LcBucMaxAtten,

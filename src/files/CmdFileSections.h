@@ -11,7 +11,7 @@
 #include <span>
 
 struct Program;
-class frmMain;
+struct frmMainUi;
 class FileIO;
 
 // What every section writer works on: the program (unit values, the link for the
@@ -19,7 +19,7 @@ class FileIO;
 // some sections take their values from) and the open command file.
 struct CmdFileContext {
     Program& p;
-    const frmMain& w;
+    const frmMainUi& ui;   // the main window's controls, read only
     FileIO& file;
 
     // Writes a line as it stands (titles, separators, the writer's own fixed text).

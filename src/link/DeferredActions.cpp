@@ -1,5 +1,6 @@
 #include "link/DeferredActions.h"
 #include "link/LinkContext.h"
+#include <QPointer>
 #include <QTimer>
 #include <deque>
 
@@ -57,5 +58,13 @@ void LinkFreed(LinkContext& p)
     QTimer::singleShot(0, [&p, weak = std::weak_ptr<DeferredActions::Queue>(q)] {
         if (const auto queue = weak.lock())
             runKept(p, *queue);
+    });
+}
+
+void WhenLinkFree(LinkContext& p, QObject& window, std::function<void()> action)
+{
+    RunWhenLinkFree(p, [self = QPointer<QObject>(&window), action = std::move(action)] {
+        if (self)
+            action();
     });
 }

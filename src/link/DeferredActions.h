@@ -6,6 +6,7 @@
 // loop. An action kept for a connection that has ended meanwhile is dropped: it was meant
 // for that unit only.
 #include <QtGlobal>
+class QObject;
 #include <functional>
 #include <memory>
 
@@ -24,6 +25,8 @@ public:
 
 private:
     friend void RunWhenLinkFree(LinkContext& p, std::function<void()> action);
+// The same for an action of a window: a kept action does nothing once `window` is gone.
+void WhenLinkFree(LinkContext& p, QObject& window, std::function<void()> action);
     friend void LinkFreed(LinkContext& p);
     std::shared_ptr<Queue> queue_;
 };
@@ -31,5 +34,7 @@ private:
 // Runs `action` now when no transaction waits for its reply and none is kept before it;
 // otherwise keeps it for when the link is free.
 void RunWhenLinkFree(LinkContext& p, std::function<void()> action);
+// The same for an action of a window: a kept action does nothing once `window` is gone.
+void WhenLinkFree(LinkContext& p, QObject& window, std::function<void()> action);
 // Called by the transaction as it ends: the kept actions run from the next round of events.
 void LinkFreed(LinkContext& p);

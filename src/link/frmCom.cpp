@@ -1,5 +1,5 @@
 #include "link/frmCom.h"
-#include "app/Program.h"
+#include "link/LinkContext.h"
 #include "link/SharedRoutines.h"
 #include <QComboBox>
 #include <QPushButton>
@@ -11,7 +11,7 @@ const QStringList BaudRates = {QStringLiteral("1200"), QStringLiteral("2400"),  
                                QStringLiteral("57600")};
 }
 
-frmCom::frmCom(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+frmCom::frmCom(LinkContext& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     ui.setupUi(this);
     connect(ui.btnOK, &QPushButton::clicked, this, &frmCom::btnOK_Click);

@@ -2,14 +2,14 @@
 #include "ui/frmComUi.h"
 #include <QDialog>
 
-struct Program;
+struct LinkContext;
 
-// The PC serial-port dialog: line settings for the port in Program::linkDialogs.ComDialogPort,
+// The PC serial-port dialog: line settings for the port in LinkContext::linkDialogs.ComDialogPort,
 // handed in and back in linkDialogs.ComDialogSettings ("" after Cancel).
 class frmCom : public QDialog {
     Q_OBJECT
 public:
-    explicit frmCom(Program& p, QWidget* parent = nullptr);
+    explicit frmCom(LinkContext& p, QWidget* parent = nullptr);
 
     frmComUi ui;
 
@@ -26,5 +26,5 @@ public:
 private:
     void Form_Load();
 
-    Program& p_;
+    LinkContext& p_;
 };

@@ -1,5 +1,5 @@
 #include "link/frmLocateIP.h"
-#include "app/Program.h"
+#include "link/LinkContext.h"
 #include "link/TargetEntries.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
@@ -14,7 +14,7 @@ const QString BroadcastAddress = QStringLiteral("255.255.255.255");
 const QString SearchComplete = QStringLiteral("Search Complete");
 }   // namespace
 
-frmLocateIP::frmLocateIP(Program& p, QWidget* parent) : QDialog(parent), p_(p), udpSock_(*p.platform.udp)
+frmLocateIP::frmLocateIP(LinkContext& p, QWidget* parent) : QDialog(parent), p_(p), udpSock_(*p.platform.udp)
 {
     ui.setupUi(this);
     connect(ui.btnSearch, &QPushButton::clicked, this, &frmLocateIP::btnSearch_Click);

@@ -5,11 +5,11 @@
 #include <QDialog>
 #include <array>
 
-struct Program;
+struct LinkContext;
 
 // The unit locator: one discovery broadcast, the units that answer listed with their
 // addresses, and a double-click hands the chosen address (and port) back in
-// Program::linkDialogs.LocatedIPAddress / LocatedTcpPort.
+// LinkContext::linkDialogs.LocatedIPAddress / LocatedTcpPort.
 class frmLocateIP : public QDialog {
     Q_OBJECT
 public:
@@ -18,7 +18,7 @@ public:
         QString text;
     };
 
-    explicit frmLocateIP(Program& p, QWidget* parent = nullptr);
+    explicit frmLocateIP(LinkContext& p, QWidget* parent = nullptr);
     ~frmLocateIP() override;
 
     frmLocateIPUi ui;
@@ -40,7 +40,7 @@ private:
     void Search();
     void showBox(const QString& text, const QString& title);
 
-    Program& p_;
+    LinkContext& p_;
     IUdpSocket& udpSock_;
     std::array<Entry, locator::TableSize> table_;
     qint16 replyCount_ = 0;

@@ -2,7 +2,10 @@
 // the three RF trip levels. Each turns the level in its box into one command; none tests
 // remote mode (their callers do).
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "settings/LevelSetters.h"
+#include "ui/frmMainUi.h"
+#include "status/FeatureReads.h"
+#include "status/PowerUnits.h"
 #include "commands/PolledQueries.h"
 #include "commands/SubBandQueries.h"
 #include "commands/TemperatureQueries.h"
@@ -30,7 +33,12 @@ void rangeBox(Program& p, const QString& text, const QString& title)
 
 }   // namespace
 
-float frmMain::ConvertTripPower(float level)
+LevelSetters::LevelSetters(Program& p, const frmMainUi& controls, FeatureReads& features, PowerUnits& powerUnits)
+    : p(p), features_(features), powerUnits_(powerUnits), ui{.txtAtnDB = controls.txtAtnDB, .txtAtnCnt = controls.txtAtnCnt, .chkConstPwr = controls.chkConstPwr, .txtConstLvl = controls.txtConstLvl, .cmbFhiTripType = controls.cmbFhiTripType, .txtFhiLvl = controls.txtFhiLvl, .cmbFloTripType = controls.cmbFloTripType, .txtFloLvl = controls.txtFloLvl, .cmbRhiTripType = controls.cmbRhiTripType, .txtRhiLvl = controls.txtRhiLvl}
+{
+}
+
+float LevelSetters::ConvertTripPower(float level)
 {
     const levels::PowerCheck check =
         levels::ConvertTripPower(level, currentBand(p), p.display.DisplayWatts, p.unit.id.DbmLevelsSupported);
@@ -39,7 +47,7 @@ float frmMain::ConvertTripPower(float level)
     return check.value;
 }
 
-void frmMain::SetAtndB()
+void LevelSetters::SetAtndB()
 {
     if (const auto command = levels::AttenuationCommand(ui.txtAtnDB->text())) {
         SendUnitCommand(p, *command, false);
@@ -50,7 +58,7 @@ void frmMain::SetAtndB()
         ui.txtAtnDB->setText(*shown);
 }
 
-void frmMain::SetAtnCount()
+void LevelSetters::SetAtnCount()
 {
     const auto count = levels::AtnCountEntry(ui.txtAtnCnt->text(), p.unit.config.MinAtnCount);
     if (count && SsaCmds::SendAtnCountCmd(p, *count))
@@ -60,7 +68,7 @@ void frmMain::SetAtnCount()
         ui.txtAtnCnt->setText(QString::number(unitCount));
 }
 
-bool frmMain::SetConstPwr(float level)
+bool LevelSetters::SetConstPwr(float level)
 {
     const float value = ConvertTripPower(level);
     if (value < 0.0f) {
@@ -76,11 +84,11 @@ bool frmMain::SetConstPwr(float level)
     SendUnitCommand(p, levels::ConstPowerCommand(dbmMode(p), value), false);
     const QString readBack = SsaCmds::ReadConstPowerLevel(p);
     if (const auto text = levels::ConstPowerBoxText(readBack, p.display.DisplayWatts))
-        WritePowerBox(ui.txtConstLvl, *text, static_cast<float>(conv::Val(readBack)));
+        powerUnits_.WritePowerBox(ui.txtConstLvl, *text, static_cast<float>(conv::Val(readBack)));
     return true;
 }
 
-bool frmMain::GoToPower(float level)
+bool LevelSetters::GoToPower(float level)
 {
     const float value = ConvertTripPower(level);
     if (value < 0.0f) {
@@ -91,7 +99,7 @@ bool frmMain::GoToPower(float level)
     return true;
 }
 
-void frmMain::setTripRow(int row)
+void LevelSetters::setTripRow(int row)
 {
     const levels::TripRow which = static_cast<levels::TripRow>(row);
     QLineEdit* box = which == levels::TripRow::ForwardHigh  ? ui.txtFhiLvl
@@ -109,9 +117,11 @@ void frmMain::setTripRow(int row)
         return;
     }
     SendUnitCommand(p, levels::TripCommand(which, type->currentText(), dbmMode(p), value), false);
-    InitRFTripLevels();
+    features_.InitRFTripLevels();
 }
 
-void frmMain::SetFwdHiTrip() { setTripRow(static_cast<int>(levels::TripRow::ForwardHigh)); }
-void frmMain::SetFwdLoTrip() { setTripRow(static_cast<int>(levels::TripRow::ForwardLow)); }
-void frmMain::SetRevHiTrip() { setTripRow(static_cast<int>(levels::TripRow::Reverse)); }
+void LevelSetters::SetFwdHiTrip() { setTripRow(static_cast<int>(levels::TripRow::ForwardHigh)); }
+
+void LevelSetters::SetFwdLoTrip() { setTripRow(static_cast<int>(levels::TripRow::ForwardLow)); }
+
+void LevelSetters::SetRevHiTrip() { setTripRow(static_cast<int>(levels::TripRow::Reverse)); }

@@ -10,13 +10,22 @@
 #include "settings/BandLists.h"
 #include "ui/FormUpdatingGuard.h"
 #include "ui/FitText.h"
-#include "app/frmMain.h"
+#include "status/SubBands.h"
+#include "ui/frmMainUi.h"
+#include "status/FeatureReads.h"
+#include "status/Readings.h"
+#include "status/WindowLayout.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 
-void frmMain::InitcmbRfBand()
+SubBands::SubBands(Program& p, const frmMainUi& controls, QWidget& window, FeatureReads& features, Readings& readings, WindowLayout& layout)
+    : p(p), window_(window), features_(features), readings_(readings), layout_(layout), ui{.cmbRfBand = controls.cmbRfBand, .lblSband = controls.lblSband, .lblSBandFrq = controls.lblSBandFrq, .mnuSubBands = controls.mnuSubBands, .mnuSubB = {controls.mnuSubB1, controls.mnuSubB2, controls.mnuSubB3, controls.mnuSubB4, controls.mnuSubB5, controls.mnuSubB6, controls.mnuSubB7, controls.mnuSubB8}}
+{
+}
+
+void SubBands::InitcmbRfBand()
 {
     // Filling the list moves its selection; that must never choose a band at the unit.
     FormUpdatingGuard guard(p.conn.FormUpdating);
@@ -44,7 +53,7 @@ void frmMain::InitcmbRfBand()
     }
 }
 
-void frmMain::UpdateSubBands()
+void SubBands::UpdateSubBands()
 {
     UnitConfig& c = p.unit.config;
     c.SubBandFreqs = {};
@@ -79,7 +88,7 @@ void frmMain::UpdateSubBands()
     ui.lblSband->setVisible(shown);
 }
 
-void frmMain::checkSubBandItem(int n)
+void SubBands::checkSubBandItem(int n)
 {
     QAction* item = ui.subBandItem(n);
     item->setChecked(true);
@@ -87,7 +96,7 @@ void frmMain::checkSubBandItem(int n)
     FitTextToWidth(ui.lblSBandFrq);
 }
 
-void frmMain::UpdateCurrentSubBand()
+void SubBands::UpdateCurrentSubBand()
 {
     if (!ui.mnuSubBands->menuAction()->isVisible())
         return;
@@ -103,22 +112,22 @@ void frmMain::UpdateCurrentSubBand()
     checkSubBandItem(n);
     const bool model7467 = p.unit.id.UnitModelCode == 7467;
     const bool completed = RunWhileConnected(connection, {
-                                                             [this] { runPendingEvents(); },
+                                                             [this] { p.platform.clock->processEvents(); },
                                                              [this] { LoadSubBandParameters(); },
                                                              [&] {
                                                                  if (model7467)
-                                                                     UpdateHours();
+                                                                     readings_.UpdateHours();
                                                              },
                                                              [&] {
                                                                  if (model7467)
-                                                                     InitRFTripLevels();
+                                                                     features_.InitRFTripLevels();
                                                              },
                                                          });
     if (completed)
-        update();
+        window_.update();
 }
 
-void frmMain::ClearSubBands(bool hide)
+void SubBands::ClearSubBands(bool hide)
 {
     for (int n = 1; n <= 8; ++n)
         ui.subBandItem(n)->setChecked(false);
@@ -137,7 +146,7 @@ void frmMain::ClearSubBands(bool hide)
     menu->setVisible(wasVisible);
 }
 
-void frmMain::SetCurrentSubBand(qint16 n)
+void SubBands::SetCurrentSubBand(qint16 n)
 {
     if (n < 1 || n > 8)
         return;   // no other sub-band command exists
@@ -145,48 +154,48 @@ void frmMain::SetCurrentSubBand(qint16 n)
     ClearSubBands();
     checkSubBandItem(n);
     SendUnitCommand(p, QStringLiteral("PBS") + QString::number(n));
-    runPendingEvents();
+    p.platform.clock->processEvents();
     if (p.platform.clock)
         p.platform.clock->sleepMs(200);
-    runPendingEvents();
+    p.platform.clock->processEvents();
     // The poll finds the new sub-band and re-reads once more; CurrentSubBand is left to it.
     const bool lldp = p.unit.id.LldpFirmware;
     RunWhileConnected(connection, {
                                       [this] { LoadSubBandParameters(); },
                                       [&] {
                                           if (lldp)
-                                              UpdateHours();
+                                              readings_.UpdateHours();
                                       },
                                       [&] {
                                           if (lldp)
-                                              InitRFTripLevels();
+                                              features_.InitRFTripLevels();
                                       },
                                       [&] {
                                           if (lldp)
-                                              InitReverseRFOffset();
+                                              features_.InitReverseRFOffset();
                                       },
                                       [&] {
                                           if (lldp)
-                                              InitPowerLimit();
+                                              features_.InitPowerLimit();
                                       },
                                       [&] {
                                           if (lldp)
-                                              UpdateRFIStatus();
+                                              features_.UpdateRFIStatus();
                                       },
                                   });
 }
 
-void frmMain::LoadSubBandParameters()
+void SubBands::LoadSubBandParameters()
 {
     UnitConfig& c = p.unit.config;
     const ConnectionWatch connection(p);
     RunWhileConnected(connection, {
-                                      [this] { UpdateGainBalance(); },
-                                      [this] { runPendingEvents(); },
-                                      [this] { UpdateAtn(); },
-                                      [this] { runPendingEvents(); },
-                                      [this] { InitDLAtten(); },
-                                      [this] { runPendingEvents(); },
+                                      [this] { features_.UpdateGainBalance(); },
+                                      [this] { p.platform.clock->processEvents(); },
+                                      [this] { readings_.UpdateAtn(); },
+                                      [this] { p.platform.clock->processEvents(); },
+                                      [this] { layout_.InitDLAtten(); },
+                                      [this] { p.platform.clock->processEvents(); },
                                       [this, &c] {
                                           if (p.unit.id.UnitModelCode != 7436)
                                               return;
@@ -200,31 +209,4 @@ void frmMain::LoadSubBandParameters()
                                               c.PsVsetValue = static_cast<qint16>(v.Value);
                                       },
                                   });
-}
-
-void frmMain::UpdateGainBalance()
-{
-    UnitConfig& c = p.unit.config;
-    const qint16 state = SsaCmds::ReadGainBalance(p);
-    if (state < 0) {
-        c.GainBalanceEnabled = false;
-        ui.mnuGainBal->setVisible(false);
-    } else {
-        ui.mnuGainBal->setVisible(true);
-        ui.mnuGainBal->setEnabled(true);
-        c.GainBalanceEnabled = state != 0;
-        c.GainBalanceValue = p.ReplyFields[0];
-    }
-    c.HasIfGainBalance = SsaCmds::ReadIFGainBalance(p);
-    c.IfGainBalanceValue = p.ReplyFields[0];
-}
-
-bool frmMain::UpdateUnitGain()
-{
-    UnitConfig& c = p.unit.config;
-    c.HasUnitGain = SsaCmds::ReadUnitGain(p);
-    c.UnitGainEnabled = c.HasUnitGain && p.ReplyFields[0] == QLatin1String("1");
-    if (c.HasUnitGain)
-        c.UnitGainValue = p.ReplyFields[1];
-    return c.HasUnitGain;
 }

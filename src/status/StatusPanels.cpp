@@ -10,7 +10,9 @@
 #include "ui/IndicatorListArea.h"
 #include "ui/TextColour.h"
 #include "ui/Twips.h"
-#include "app/frmMain.h"
+#include "status/StatusPanels.h"
+#include "ui/frmMainUi.h"
+#include "status/FeatureReads.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -53,7 +55,12 @@ void selectEntry(QComboBox* box, int entry)
 
 }   // namespace
 
-void frmMain::InitFaultsAlarms()
+StatusPanels::StatusPanels(Program& p, const frmMainUi& controls, FeatureReads& features)
+    : p(p), features_(features), ui{.Label31 = controls.Label31, .Label32 = controls.Label32, .Label33 = controls.Label33, .Label34 = controls.Label34, .Label35 = controls.Label35, .Label36 = controls.Label36, .Label13 = controls.Label13, .lblSBUCWarmup = controls.lblSBUCWarmup, .lbllcBucDrive = controls.lbllcBucDrive, .NoFaults = controls.NoFaults, .FaultAbit = controls.FaultAbit, .FaultBbit = controls.FaultBbit, .FaultCbit = controls.FaultCbit, .FaultDbit = controls.FaultDbit, .AlarmAbit = controls.AlarmAbit, .AlarmBbit = controls.AlarmBbit, .AlarmCbit = controls.AlarmCbit, .AlarmDbit = controls.AlarmDbit, .NoAlarms = controls.NoAlarms, .FaultList = controls.FaultList, .AlarmList = controls.AlarmList, .chkConstPwr = controls.chkConstPwr, .chkPS = controls.chkPS, .cmbWgSw1 = controls.cmbWgSw1, .cmbWgSw2 = controls.cmbWgSw2, .chkAutoMode = controls.chkAutoMode, .cmbWgCfg = controls.cmbWgCfg}
+{
+}
+
+void StatusPanels::InitFaultsAlarms()
 {
     FirstRowTop = status::FirstRowTop;
     RowPitch = status::RowPitch;
@@ -64,7 +71,7 @@ void frmMain::InitFaultsAlarms()
                 SetTextColour(l, status::LightRed);
 }
 
-status::NameInputs frmMain::nameInputs() const
+status::NameInputs StatusPanels::nameInputs() const
 {
     const UnitIdentity& id = p.unit.id;
     status::NameInputs in;
@@ -79,11 +86,11 @@ status::NameInputs frmMain::nameInputs() const
     return in;
 }
 
-void frmMain::InitFaultNames() { writeCaptions(ui.faultBytes(), status::FaultNames(nameInputs()), ui.FaultList); }
+void StatusPanels::InitFaultNames() { writeCaptions(ui.faultBytes(), status::FaultNames(nameInputs()), ui.FaultList); }
 
-void frmMain::InitAlarmNames() { writeCaptions(ui.alarmBytes(), status::AlarmNames(nameInputs()), ui.AlarmList); }
+void StatusPanels::InitAlarmNames() { writeCaptions(ui.alarmBytes(), status::AlarmNames(nameInputs()), ui.AlarmList); }
 
-void frmMain::placeRow(QWidget* label, int row, bool keepLeft)
+void StatusPanels::placeRow(QWidget* label, int row, bool keepLeft)
 {
     const int top = FirstRowTop + RowPitch * row;
     if (keepLeft)
@@ -92,7 +99,7 @@ void frmMain::placeRow(QWidget* label, int row, bool keepLeft)
         twips::Move(label, ListLeft, top);
 }
 
-void frmMain::applyList(const status::ListDecoding& d, const std::array<std::array<QLabel*, 6>, 4>& bytes,
+void StatusPanels::applyList(const status::ListDecoding& d, const std::array<std::array<QLabel*, 6>, 4>& bytes,
                         QLabel* emptyRow, IndicatorListArea* area)
 {
     if (!d.applies)
@@ -113,7 +120,7 @@ void frmMain::applyList(const status::ListDecoding& d, const std::array<std::arr
     area->fitContent();
 }
 
-void frmMain::SetAlarmStatus(const QString& field)
+void StatusPanels::SetAlarmStatus(const QString& field)
 {
     if (p.unit.id.IsTwtaUnit)
         SetTWTAlarmStatus(field);
@@ -121,17 +128,17 @@ void frmMain::SetAlarmStatus(const QString& field)
         SetSSAAlarmStatus(field);
 }
 
-void frmMain::SetTWTAlarmStatus(const QString& field)
+void StatusPanels::SetTWTAlarmStatus(const QString& field)
 {
     applyList(status::DecodeAlarmField(field, panelUnit(p, true)), ui.alarmBytes(), ui.NoAlarms, ui.AlarmList);
 }
 
-void frmMain::SetSSAAlarmStatus(const QString& field)
+void StatusPanels::SetSSAAlarmStatus(const QString& field)
 {
     applyList(status::DecodeAlarmField(field, panelUnit(p, false)), ui.alarmBytes(), ui.NoAlarms, ui.AlarmList);
 }
 
-void frmMain::SetFaultStatus(const QString& field)
+void StatusPanels::SetFaultStatus(const QString& field)
 {
     if (p.unit.id.IsTwtaUnit)
         SetTWTAFaultStatus(field);
@@ -139,17 +146,17 @@ void frmMain::SetFaultStatus(const QString& field)
         SetSSPAFaultStatus(field);
 }
 
-void frmMain::SetTWTAFaultStatus(const QString& field)
+void StatusPanels::SetTWTAFaultStatus(const QString& field)
 {
     applyFaults(status::DecodeFaultField(field, panelUnit(p, true)));
 }
 
-void frmMain::SetSSPAFaultStatus(const QString& field)
+void StatusPanels::SetSSPAFaultStatus(const QString& field)
 {
     applyFaults(status::DecodeFaultField(field, panelUnit(p, false)));
 }
 
-void frmMain::applyFaults(const status::FaultDecoding& d)
+void StatusPanels::applyFaults(const status::FaultDecoding& d)
 {
     applyList(d.list, ui.faultBytes(), ui.NoFaults, ui.FaultList);
     if (!d.refreshRfInhibit)
@@ -158,7 +165,7 @@ void frmMain::applyFaults(const status::FaultDecoding& d)
     {
         // The box follows the unit; its handler must not send the change back.
         FormUpdatingGuard hold(p.conn.FormUpdating);
-        UpdateRFIStatus();
+        features_.UpdateRFIStatus();
     }
     // A window cleared while the read waited stays held, as the clearing left it, until
     // the next first read.
@@ -166,7 +173,7 @@ void frmMain::applyFaults(const status::FaultDecoding& d)
         p.conn.FormUpdating = true;
 }
 
-QLabel* frmMain::summaryLabel(status::SummaryLabel label) const
+QLabel* StatusPanels::summaryLabel(status::SummaryLabel label) const
 {
     using status::SummaryLabel;
     switch (label) {
@@ -192,7 +199,7 @@ QLabel* frmMain::summaryLabel(status::SummaryLabel label) const
     return nullptr;
 }
 
-void frmMain::SetSummaryStatus(const QString& field)
+void StatusPanels::SetSummaryStatus(const QString& field)
 {
     if (p.unit.id.IsTwtaUnit)
         SetTWTASummaryStatus(field);
@@ -200,17 +207,17 @@ void frmMain::SetSummaryStatus(const QString& field)
         SetSSPASummaryStatus(field);
 }
 
-void frmMain::SetTWTASummaryStatus(const QString& field)
+void StatusPanels::SetTWTASummaryStatus(const QString& field)
 {
     applySummary(status::DecodeSummaryField(field, true), field);
 }
 
-void frmMain::SetSSPASummaryStatus(const QString& field)
+void StatusPanels::SetSSPASummaryStatus(const QString& field)
 {
     applySummary(status::DecodeSummaryField(field, false), field);
 }
 
-void frmMain::applySummary(const status::SummaryDecoding& d, const QString& field)
+void StatusPanels::applySummary(const status::SummaryDecoding& d, const QString& field)
 {
     if (!d.applies)
         return;   // not a 4-character field: nothing changes
@@ -237,7 +244,7 @@ void frmMain::applySummary(const status::SummaryDecoding& d, const QString& fiel
         selectEntry(ui.cmbWgCfg, *d.cmbWgCfg);
 }
 
-void frmMain::SetAutoModeSumStatus(int byteC)
+void StatusPanels::SetAutoModeSumStatus(int byteC)
 {
     const status::AutoModeDecoding d = status::DecodeAutoModeByte(byteC);
     FormUpdatingGuard hold(p.conn.FormUpdating);
@@ -248,13 +255,13 @@ void frmMain::SetAutoModeSumStatus(int byteC)
         selectEntry(ui.cmbWgSw1, *d.cmbWgSw1);
 }
 
-void frmMain::ClearSummaryStatus()
+void StatusPanels::ClearSummaryStatus()
 {
     for (int i = 0; i < status::SummaryLabelCount; ++i)
         summaryLabel(status::SummaryLabel(i))->hide();
 }
 
-void frmMain::ClearFaultStatus()
+void StatusPanels::ClearFaultStatus()
 {
     ui.NoFaults->hide();
     hideAll(ui.faultBytes());

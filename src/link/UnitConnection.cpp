@@ -3,14 +3,17 @@
 #include "commands/StatusQueries.h"
 #include "link/ConnectButton.h"
 #include "link/ConnectionWatch.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
 #include "link/UnitSearch.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/BusyFlag.h"
-#include "app/frmMain.h"
+#include "link/UnitConnection.h"
+#include "ui/frmMainUi.h"
+#include <QTimer>
+#include "link/BusyScope.h"
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -41,12 +44,18 @@ void clearSearchFlags(ConnectionState& c)
 }
 }   // namespace
 
-void frmMain::btnConnect_Click()
+UnitConnection::UnitConnection(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1, HandlerDepth& busy,
+                               WindowSteps steps)
+    : p(p), window_(window), Timer1(Timer1), busy_(busy), steps_(std::move(steps)), ui{.btnConnect = controls.btnConnect, .sbStatusBarPanel1 = controls.sbStatusBarPanel1, .mnuConnect = controls.mnuConnect, .mnuExtSrch = controls.mnuExtSrch, .mnuAdvSrch = controls.mnuAdvSrch, .mnuPollEn = controls.mnuPollEn, .mnuUseEnet = controls.mnuUseEnet}
+{
+}
+
+void UnitConnection::btnConnect_Click()
 {
     clearSearchFlags(p.conn);
     const QString caption = ui.btnConnect->text();
     // While a connect, a search or a first read runs, the button only asks it to stop.
-    if (connectRunning_ || firstReadRunning_ || caption == TerminateCaption) {
+    if (connectRunning_ || steps_.firstReadRunning() || caption == TerminateCaption) {
         p.conn.AbortScan = true;
         return;
     }
@@ -57,32 +66,32 @@ void frmMain::btnConnect_Click()
     }
 }
 
-void frmMain::mnuConnect_Click() { ConnectToUnit(); }
+void UnitConnection::mnuConnect_Click() { ConnectToUnit(); }
 
-void frmMain::mnuExtSrch_Click()
+void UnitConnection::mnuExtSrch_Click()
 {
-    if (connectRunning_ || firstReadRunning_)
+    if (connectRunning_ || steps_.firstReadRunning())
         return;
     p.conn.ExtendedSearch = true;
     p.conn.AdvancedSearch = false;
     ConnectToUnit();
 }
 
-void frmMain::mnuAdvSrch_Click()
+void UnitConnection::mnuAdvSrch_Click()
 {
-    if (connectRunning_ || firstReadRunning_)
+    if (connectRunning_ || steps_.firstReadRunning())
         return;
     p.conn.AdvancedSearch = true;
     p.conn.ExtendedSearch = false;
     ConnectToUnit();
 }
 
-void frmMain::ConnectToUnit()
+void UnitConnection::ConnectToUnit()
 {
     // Never inside a first read, which may let a click on a connect menu run.
-    if (connectRunning_ || firstReadRunning_ || p.conn.ShuttingDown)
+    if (connectRunning_ || steps_.firstReadRunning() || p.conn.ShuttingDown)
         return;
-    BusyScope busy(*this);
+    BusyScope busy(busy_);
     BusyFlag running(connectRunning_);
     // A connect always starts from no connection: one still up (a search menu is reachable
     // while connected) stops polling first, so no poll runs between the probes.
@@ -121,7 +130,7 @@ void frmMain::ConnectToUnit()
         a->setEnabled(true);
 }
 
-void frmMain::connectOverTcp()
+void UnitConnection::connectOverTcp()
 {
     ui.btnConnect->setEnabled(false);
     // A refused connection also raises the socket's error event; this procedure's own box
@@ -148,19 +157,19 @@ void frmMain::connectOverTcp()
     clearSearchFlags(p.conn);
 }
 
-void frmMain::unitFoundOnSerialLine()
+void UnitConnection::unitFoundOnSerialLine()
 {
     BeginConnection(p, false);
     const ConnectionWatch connection(p);
-    FirstTimeRead();
+    steps_.firstTimeRead();
     if (connection.ended())
         return;   // disconnected during the first read: the window stays as that left it
-    ShowConnectedWindow();
-    repaint();
+    steps_.showConnectedWindow();
+    window_.repaint();
     Timer1.start();
 }
 
-bool frmMain::UnitFoundOnSerialPort()
+bool UnitConnection::UnitFoundOnSerialPort()
 {
     InitCommSettingsTable(p);
     ui.btnConnect->setText(TerminateCaption);
@@ -191,16 +200,16 @@ bool frmMain::UnitFoundOnSerialPort()
     return found;
 }
 
-bool frmMain::connectionOverEnet() const { return p.txn.LinkUp ? p.txn.ConnectedOverEnet : p.conn.UseEnet; }
+bool UnitConnection::connectionOverEnet() const { return p.txn.LinkUp ? p.txn.ConnectedOverEnet : p.conn.UseEnet; }
 
 // Stops polling and leaves the window cleared, disabled and ready to connect again. The
 // socket is closed when the connection was made over TCP (the serial port stays open); the
 // search menus come back when the next connect is a serial search.
-void frmMain::disconnectWindow()
+void UnitConnection::disconnectWindow()
 {
     Timer1.stop();
-    ClearForm();
-    DisableForm();
+    steps_.clearForm();
+    steps_.disableForm();
     ui.btnConnect->setText(ConnectCaption);
     ui.mnuConnect->setEnabled(true);
     const bool overEnet = connectionOverEnet();
@@ -213,7 +222,7 @@ void frmMain::disconnectWindow()
     }
 }
 
-void frmMain::DisconnectFromUnit()
+void UnitConnection::DisconnectFromUnit()
 {
     Timer1.stop();
     p.LinkObject.setOpenPort(false);
@@ -221,10 +230,16 @@ void frmMain::DisconnectFromUnit()
     p.conn.EnetFirstReadPending = false;
     p.conn.FirstReadDone = false;
     disconnectWindow();
-    repaint();
+    window_.repaint();
     if (p.platform.clock)
         p.platform.clock->sleepMs(1000);
-    ClearForm();
+    steps_.clearForm();
 }
 
-void frmMain::DisplayStatusMsg(const QString& text) { ui.sbStatusBarPanel1->setText(text); }
+void UnitConnection::DisplayStatusMsg(const QString& text) { ui.sbStatusBarPanel1->setText(text); }
+
+void UnitConnection::stopFirstRead()
+{
+    firstReadStopped_ = true;
+    disconnectWindow();
+}

@@ -1,15 +1,21 @@
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "status/PowerUnits.h"
+#include "ui/frmMainUi.h"
 #include <QLabel>
 #include <QLineEdit>
 
 using PowerDisplay::BoxFormat;
 
-void frmMain::DisplayToWatts() { switchPowerUnits(true); }
+PowerUnits::PowerUnits(Program& p, const frmMainUi& controls)
+    : p(p), ui{.txtFdBm = controls.txtFdBm, .Label5 = controls.Label5, .txtFCnt = controls.txtFCnt, .Label6 = controls.Label6, .txtRdBm = controls.txtRdBm, .Label8 = controls.Label8, .txtConstLvl = controls.txtConstLvl, .Label64 = controls.Label64, .txtFhiLvl = controls.txtFhiLvl, .Label67 = controls.Label67, .txtFloLvl = controls.txtFloLvl, .Label69 = controls.Label69, .txtRhiLvl = controls.txtRhiLvl, .Label71 = controls.Label71}
+{
+}
 
-void frmMain::DisplayTodBm() { switchPowerUnits(false); }
+void PowerUnits::DisplayToWatts() { switchPowerUnits(true); }
 
-void frmMain::switchPowerUnits(bool toWatts)
+void PowerUnits::DisplayTodBm() { switchPowerUnits(false); }
+
+void PowerUnits::switchPowerUnits(bool toWatts)
 {
     const QString unit = toWatts ? QStringLiteral("Watts") : QStringLiteral("dBm");
     for (QLabel* label : {ui.Label64, ui.Label5, ui.Label8, ui.Label67, ui.Label69, ui.Label71, ui.Label6})
@@ -35,13 +41,13 @@ void frmMain::switchPowerUnits(bool toWatts)
     }
 }
 
-void frmMain::WritePowerBox(QLineEdit* box, const QString& text, float dBm)
+void PowerUnits::WritePowerBox(QLineEdit* box, const QString& text, float dBm)
 {
     box->setText(text);
     writtenPowers_.remember(box, {text, dBm, p.display.DisplayWatts});
 }
 
-bool frmMain::CheckInputDriverPwrSupport()
+bool PowerUnits::CheckInputDriverPwrSupport()
 {
     p.display.DrivePowerSupported =
         PowerDisplay::DrivePowerSupportedBy(p.unit.id.FirmwarePartNo, p.unit.id.UnitModelCode);
@@ -49,7 +55,7 @@ bool frmMain::CheckInputDriverPwrSupport()
     return p.display.DrivePowerSupported;
 }
 
-void frmMain::DisplayDrivePower(bool enable)
+void PowerUnits::DisplayDrivePower(bool enable)
 {
     const bool shown = enable && p.display.DrivePowerSupported;
     ui.Label6->setText(!shown                   ? QStringLiteral("Count")

@@ -16,7 +16,18 @@
 #include "platform/Conventions.h"
 #include "platform/BusyFlag.h"
 #include "status/FirstReadRules.h"
-#include "app/frmMain.h"
+#include "status/FirstRead.h"
+#include "platform/Clock.h"
+#include "ui/frmMainUi.h"
+#include "link/UnitConnection.h"
+#include "status/EntryBoxState.h"
+#include "status/PowerUnits.h"
+#include "status/Readings.h"
+#include "status/FeatureReads.h"
+#include "status/StatusPanels.h"
+#include "status/WindowLayout.h"
+#include "status/SubBands.h"
+#include "files/DataFolders.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -30,7 +41,12 @@ namespace {
 constexpr const char* Events = "Events";
 }
 
-void frmMain::FirstTimeRead()
+FirstRead::FirstRead(Program& p, const frmMainUi& controls, UnitConnection& connection, EntryBoxState& entryState, PowerUnits& powerUnits, Readings& readings, FeatureReads& features, StatusPanels& panels, WindowLayout& layout, SubBands& bands, std::function<void()> dropLostLink)
+    : p(p), connection_(connection), entryState_(entryState), powerUnits_(powerUnits), readings_(readings), features_(features), panels_(panels), layout_(layout), bands_(bands), dropLostLink_(std::move(dropLostLink)), ui{.lblUnitTempType = controls.lblUnitTempType, .Label12 = controls.Label12, .txtTemp2 = controls.txtTemp2, .Label14 = controls.Label14, .txtConstLvl = controls.txtConstLvl, .btnGoToPwr = controls.btnGoToPwr, .cmbRfBand = controls.cmbRfBand, .txtDateTime = controls.txtDateTime, .txtAdr = controls.txtAdr, .mnuPsVset = controls.mnuPsVset, .mnuLEDMode = controls.mnuLEDMode, .mnuWgArcTest = controls.mnuWgArcTest, .mnuWatts = controls.mnuWatts}
+{
+}
+
+void FirstRead::FirstTimeRead()
 {
     if (firstReadRunning_)
         return;
@@ -42,7 +58,7 @@ void frmMain::FirstTimeRead()
     if (p.txn.LinkUp)
         watch.emplace(
             p, [this] { betweenFirstReadCommands(); }, [this] { return statusQueryAnswered(); },
-            [this] { dropLostLink(); });
+            [this] { dropLostLink_(); });
     const std::vector<FirstReadStep> steps = firstReadSteps();
     for (const FirstReadStep& step : steps) {
         // A Disconnect or a lost link ends the read here: no further command is sent and
@@ -59,25 +75,24 @@ void frmMain::FirstTimeRead()
     }
 }
 
-bool frmMain::stopFirstReadIfAsked()
+bool FirstRead::stopFirstReadIfAsked()
 {
     // The connect button pressed meanwhile (it reads "Terminate" or "Connect" while the unit
     // is being read), or the window closing: the operator gives up on a slow unit.
     if (!p.conn.AbortScan)
         return false;
     p.conn.AbortScan = false;
-    firstReadStopped_ = true;
-    disconnectWindow();
+    connection_.stopFirstRead();
     return true;
 }
 
-void frmMain::betweenFirstReadCommands()
+void FirstRead::betweenFirstReadCommands()
 {
-    runPendingEvents();
+    p.platform.clock->processEvents();
     stopFirstReadIfAsked();
 }
 
-bool frmMain::statusQueryAnswered()
+bool FirstRead::statusQueryAnswered()
 {
     // The question leaves the reply fields as the step that asked it had them.
     const auto fields = p.ReplyFields;
@@ -86,7 +101,7 @@ bool frmMain::statusQueryAnswered()
     return answered;
 }
 
-std::vector<frmMain::FirstReadStep> frmMain::firstReadSteps()
+std::vector<FirstRead::FirstReadStep> FirstRead::firstReadSteps()
 {
     std::vector<FirstReadStep> steps;
     addIdentificationSteps(steps);
@@ -98,7 +113,7 @@ std::vector<frmMain::FirstReadStep> frmMain::firstReadSteps()
     return steps;
 }
 
-void frmMain::addIdentificationSteps(std::vector<FirstReadStep>& steps)
+void FirstRead::addIdentificationSteps(std::vector<FirstReadStep>& steps)
 {
     UnitIdentity& id = p.unit.id;
     UnitConfig& c = p.unit.config;
@@ -106,12 +121,12 @@ void frmMain::addIdentificationSteps(std::vector<FirstReadStep>& steps)
         steps.end(),
         {
             {"FormUpdating", [this] { p.conn.FormUpdating = true; }},
-            {"InitDataDirectory", [this] { InitDataDirectory(); }},
+            {"InitDataDirectory", [this] { ::InitDataDirectory(*p.platform.folders, *p.platform.prompts); }},
             {"DisplayWatts", [this] { p.display.DisplayWatts = ui.mnuWatts->text() == QLatin1String("Display dBm"); }},
             {"DetermineUnitType", [this] { DetermineUnitType(p); }},
             // This unit's processor family, before anything below tests it.
             {"SetUnitPICProcessorOption", [this] { SetUnitPICProcessorOption(p); }},
-            {"InitLLDP", [this] { InitLLDP(); }},
+            {"features_.InitLLDP", [this] { features_.InitLLDP(); }},
             {"MinAtnCount",
              [this, &id, &c] {
                  c.MinAtnCount = firstread::MinAtnCountFor(id.FirmwareVersion100, p.unit.flags.PicProcessorUnit,
@@ -123,9 +138,9 @@ void frmMain::addIdentificationSteps(std::vector<FirstReadStep>& steps)
                  if (id.UnitModelCode == 6613)
                      p.LinkObject.setMsgTimeout(6.0f);
              }},
-            {"UpdateSubBands", [this] { UpdateSubBands(); }},
-            {"InitTempComp", [this] { InitTempComp(); }},
-            {"InitUnitCfg", [this] { InitUnitCfg(); }},
+            {"bands_.UpdateSubBands", [this] { bands_.UpdateSubBands(); }},
+            {"features_.InitTempComp", [this] { features_.InitTempComp(); }},
+            {"features_.InitUnitCfg", [this] { features_.InitUnitCfg(); }},
             {"ReadADCScalers",
              [this, &id, &c] {
                  if (id.UnitModelCode == 7428)
@@ -135,14 +150,14 @@ void frmMain::addIdentificationSteps(std::vector<FirstReadStep>& steps)
         });
 }
 
-void frmMain::addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps)
+void FirstRead::addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps)
 {
     UnitConfig& c = p.unit.config;
     steps.insert(
         steps.end(),
         {
-            {"InitPowerLimit", [this] { InitPowerLimit(); }},
-            {"InitFactoryTripLevels", [this] { InitFactoryTripLevels(); }},
+            {"features_.InitPowerLimit", [this] { features_.InitPowerLimit(); }},
+            {"features_.InitFactoryTripLevels", [this] { features_.InitFactoryTripLevels(); }},
             {"AtnRange",
              [this, &c] {
                  c.AtnRangeText = ReadAttenuatorRange(p);
@@ -150,8 +165,8 @@ void frmMain::addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps)
                  c.MaxCalTempText = c.AtnRangeSupported ? ReadMaxCalTemperature(p) : QString();
                  c.MinCalTempText = c.AtnRangeSupported ? ReadMinCalTemperature(p) : QString();
              }},
-            {"CheckInputDriverPwrSupport", [this] { CheckInputDriverPwrSupport(); }},
-            {"InitDisplay", [this] { InitDisplay(); }},
+            {"powerUnits_.CheckInputDriverPwrSupport", [this] { powerUnits_.CheckInputDriverPwrSupport(); }},
+            {"layout_.InitDisplay", [this] { layout_.InitDisplay(); }},
             {"StartupMode", [this, &c] { c.StartupMode = ReadStartupConfig(p); }},
             {"MaxSysPrimePower",
              [this, &c] {
@@ -159,14 +174,14 @@ void frmMain::addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps)
                      c.MaxSysPrimePower = ReadMaxSystemPrimePower(p);
              }},
             {"DbmLevelsSupported", [this] { p.unit.id.DbmLevelsSupported = CanUsedBmTripLevels(p); }},
-            {Events, [this] { runPendingEvents(); }},
+            {Events, [this] { p.platform.clock->processEvents(); }},
             {"MaxAttenuation", [this, &c] { c.MaxAttenuation = firstread::MaxAttenuationFrom(ReadMaxAttenuation(p)); }},
-            {"UpdateRFFrequency", [this] { UpdateRFFrequency(); }},
-            {Events, [this] { runPendingEvents(); }},
+            {"readings_.UpdateRFFrequency", [this] { readings_.UpdateRFFrequency(); }},
+            {Events, [this] { p.platform.clock->processEvents(); }},
         });
 }
 
-void frmMain::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
+void FirstRead::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
 {
     UnitConfig& c = p.unit.config;
     steps.insert(
@@ -186,7 +201,7 @@ void frmMain::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
                  c.AlarmEnableMaskRead = ReadAlarmEnableMask(p);
                  c.AlarmEnableMask = c.AlarmEnableMaskRead ? c.EnableMaskReply : 0;
              }},
-            {Events, [this] { runPendingEvents(); }},
+            {Events, [this] { p.platform.clock->processEvents(); }},
             {"Latches",
              [this, &c] {
                  const qint16 lowLine = ReadLowLineLatched(p);
@@ -197,47 +212,47 @@ void frmMain::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
                  c.ExtIlokLatchRead = extIlok >= 0;
              }},
             {"SetProjectSpecificValues", [this] { SetProjectSpecificValues(p); }},
-            {"InitDCVInParameters", [this] { InitDCVInParameters(); }},
+            {"readings_.InitDCVInParameters", [this] { readings_.InitDCVInParameters(); }},
             {"txtDateTime", [this] { ui.txtDateTime->setText(ReadUnitDateTime(p)); }},
-            {"UpdateAtn", [this] { UpdateAtn(); }},
-            {"UpdateUnitGain", [this] { UpdateUnitGain(); }},
+            {"readings_.UpdateAtn", [this] { readings_.UpdateAtn(); }},
+            {"features_.UpdateUnitGain", [this] { features_.UpdateUnitGain(); }},
             {"HasAmc", [this, &c] { c.HasAmc = ReadFloatSupplyYCI(p) >= 0; }},
-            {"UpdateAMCParameters", [this] { UpdateAMCParameters(); }},
-            {"UpdateCurrentSense", [this] { UpdateCurrentSense(); }},
-            {"UpdateFwdRF", [this] { UpdateFwdRF(); }},
-            {"UpdateRevRF", [this] { UpdateRevRF(); }},
+            {"features_.UpdateAMCParameters", [this] { features_.UpdateAMCParameters(); }},
+            {"readings_.UpdateCurrentSense", [this] { readings_.UpdateCurrentSense(); }},
+            {"readings_.UpdateFwdRF", [this] { readings_.UpdateFwdRF(); }},
+            {"readings_.UpdateRevRF", [this] { readings_.UpdateRevRF(); }},
             // The summary panel and RemoteMode before the first poll, from a whole word only.
             {"SummaryStatus",
              [this] {
                  const QString word = ReadSingleStatusWord(p, 1);
                  if (firstread::IsWholeStatusWord(word))
-                     SetSummaryStatus(word);
+                     panels_.SetSummaryStatus(word);
              }},
             // Units without the extended alarm bytes are polled with the legacy query.
             {"LegacyStatusQuery", [this] { p.unit.id.LegacyStatusQuery = ReadSingleStatusWord(p, 2).isEmpty(); }},
-            {Events, [this] { runPendingEvents(); }},
-            {"UpdateHours", [this] { UpdateHours(); }},
+            {Events, [this] { p.platform.clock->processEvents(); }},
+            {"readings_.UpdateHours", [this] { readings_.UpdateHours(); }},
         });
 }
 
-void frmMain::addPortAndBandSteps(std::vector<FirstReadStep>& steps)
+void FirstRead::addPortAndBandSteps(std::vector<FirstReadStep>& steps)
 {
     steps.insert(steps.end(),
                  {
-                     {"InitPowerSaveParameters", [this] { InitPowerSaveParameters(); }},
-                     {"InitCom1Settings", [this] { InitCom1Settings(); }},
-                     {"InitCom2Settings", [this] { InitCom2Settings(); }},
-                     {"txtAdr", [this] { FillEntryBox(ui.txtAdr, p.unit.config.Rs485Address); }},
-                     {Events, [this] { runPendingEvents(); }},
-                     {"InitcmbRfBand", [this] { InitcmbRfBand(); }},
-                     {"InitRFBand", [this] { InitRFBand(); }},
-                     {"InitBandParameters",
-                      [this] { InitBandParameters(static_cast<qint16>(qMax(0, ui.cmbRfBand->currentIndex() + 1))); }},
-                     {Events, [this] { runPendingEvents(); }},
+                     {"features_.InitPowerSaveParameters", [this] { features_.InitPowerSaveParameters(); }},
+                     {"features_.InitCom1Settings", [this] { features_.InitCom1Settings(); }},
+                     {"features_.InitCom2Settings", [this] { features_.InitCom2Settings(); }},
+                     {"txtAdr", [this] { entryState_.FillEntryBox(ui.txtAdr, p.unit.config.Rs485Address); }},
+                     {Events, [this] { p.platform.clock->processEvents(); }},
+                     {"bands_.InitcmbRfBand", [this] { bands_.InitcmbRfBand(); }},
+                     {"features_.InitRFBand", [this] { features_.InitRFBand(); }},
+                     {"features_.InitBandParameters",
+                      [this] { features_.InitBandParameters(static_cast<qint16>(qMax(0, ui.cmbRfBand->currentIndex() + 1))); }},
+                     {Events, [this] { p.platform.clock->processEvents(); }},
                  });
 }
 
-void frmMain::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
+void FirstRead::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
 {
     UnitConfig& c = p.unit.config;
     steps.insert(
@@ -266,20 +281,20 @@ void frmMain::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
              [this] {
                  ui.lblUnitTempType->setText(p.unit.id.IsTwtaUnit ? QStringLiteral("TWTA") : QStringLiteral("SSPA"));
              }},
-            {"UpdateTemperature", [this] { UpdateTemperature(); }},
-            {"UpdateRFIStatus", [this] { UpdateRFIStatus(); }},
-            {Events, [this] { runPendingEvents(); }},
+            {"readings_.UpdateTemperature", [this] { readings_.UpdateTemperature(); }},
+            {"features_.UpdateRFIStatus", [this] { features_.UpdateRFIStatus(); }},
+            {Events, [this] { p.platform.clock->processEvents(); }},
             {"ConstPowerLevel",
              [this] {
                  if (p.unit.id.UnitModelCode == -1)
                      return;
                  const QString level = ReadConstPowerLevel(p);
                  if (!level.isEmpty())
-                     FillPowerBox(ui.txtConstLvl, firstread::ConstPowerLevelText(level, p.display.DisplayWatts),
+                     entryState_.FillPowerBox(ui.txtConstLvl, firstread::ConstPowerLevelText(level, p.display.DisplayWatts),
                                   static_cast<float>(conv::Val(level)));
              }},
-            {"InitRFTripLevels", [this] { InitRFTripLevels(); }},
-            {"InitReverseRFOffset", [this] { InitReverseRFOffset(); }},
+            {"features_.InitRFTripLevels", [this] { features_.InitRFTripLevels(); }},
+            {"features_.InitReverseRFOffset", [this] { features_.InitReverseRFOffset(); }},
             {"PsVset",
              [this, &c] {
                  const PSVsetReply v = ReadPSVsetValue(p, -1);
@@ -290,24 +305,24 @@ void frmMain::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
                      ui.mnuPsVset->setEnabled(true);
                  ui.mnuPsVset->setVisible(has);
              }},
-            {Events, [this] { runPendingEvents(); }},
+            {Events, [this] { p.platform.clock->processEvents(); }},
         });
 }
 
-void frmMain::addClosingSteps(std::vector<FirstReadStep>& steps)
+void FirstRead::addClosingSteps(std::vector<FirstReadStep>& steps)
 {
     steps.insert(steps.end(), {
-                                  {"UpdateHelixHeater",
+                                  {"readings_.UpdateHelixHeater",
                                    [this] {
                                        if (p.unit.id.IsTwtaUnit)
-                                           UpdateHelixHeater();
+                                           readings_.UpdateHelixHeater();
                                    }},
-                                  {"InitLCBuc", [this] { InitLCBuc(); }},
-                                  {Events, [this] { runPendingEvents(); }},
-                                  {"InitCurrentSenseParams", [this] { InitCurrentSenseParams(); }},
-                                  {"InitEnetParams", [this] { InitEnetParams(); }},
-                                  {Events, [this] { runPendingEvents(); }},
-                                  {"UpdateCathodeCurrent", [this] { UpdateCathodeCurrent(); }},
+                                  {"features_.InitLCBuc", [this] { features_.InitLCBuc(); }},
+                                  {Events, [this] { p.platform.clock->processEvents(); }},
+                                  {"features_.InitCurrentSenseParams", [this] { features_.InitCurrentSenseParams(); }},
+                                  {"features_.InitEnetParams", [this] { features_.InitEnetParams(); }},
+                                  {Events, [this] { p.platform.clock->processEvents(); }},
+                                  {"readings_.UpdateCathodeCurrent", [this] { readings_.UpdateCathodeCurrent(); }},
                                   {"LEDMode",
                                    [this] {
                                        const qint16 mode = ReadLEDMode(p);
@@ -323,7 +338,7 @@ void frmMain::addClosingSteps(std::vector<FirstReadStep>& steps)
                                            p.unit.config.ObmipSupported = true;
                                    }},
                                   {"btnGoToPwr", [this] { ui.btnGoToPwr->setEnabled(true); }},
-                                  {Events, [this] { runPendingEvents(); }},
+                                  {Events, [this] { p.platform.clock->processEvents(); }},
                                   {"FirstReadDone",
                                    [this] {
                                        p.conn.FirstReadDone = true;

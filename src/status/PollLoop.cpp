@@ -12,25 +12,30 @@
 #include "platform/Clock.h"
 #include "platform/BusyFlag.h"
 #include "status/PollRules.h"
-#include "app/frmMain.h"
+#include "status/PollLoop.h"
+#include "ui/frmMainUi.h"
+#include <QTimer>
+#include "status/FirstRead.h"
+#include "status/WindowStates.h"
+#include "status/StatusPanels.h"
+#include "status/Readings.h"
+#include "status/FeatureReads.h"
+#include "status/SubBands.h"
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-}
 
-void frmMain::runPendingEvents()
+PollLoop::PollLoop(Program& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead, WindowStates& states, StatusPanels& panels, Readings& readings, FeatureReads& features, SubBands& bands)
+    : p(p), Timer1(Timer1), firstRead_(firstRead), states_(states), panels_(panels), readings_(readings), features_(features), bands_(bands), ui{.txtDateTime = controls.txtDateTime, .btnConnect = controls.btnConnect, .mnuConnect = controls.mnuConnect, .mnuExtSrch = controls.mnuExtSrch, .mnuAdvSrch = controls.mnuAdvSrch, .mnuPollEn = controls.mnuPollEn}
 {
-    if (p.platform.clock)
-        p.platform.clock->processEvents();
 }
 
-void frmMain::Timer1_Timer()
+void PollLoop::Timer1_Timer()
 {
     // Never nested: a tick that falls due while a command waits for its reply, or while
     // the poll or the first read lets events run, does nothing.
-    if (TransactionInFlight(p) || pollRunning_ || firstReadRunning_)
+    if (TransactionInFlight(p) || pollRunning_ || firstRead_.running())
         return;
     if (!RoutedOverEnet(p)) {
         UpdateStatus();
@@ -42,24 +47,24 @@ void frmMain::Timer1_Timer()
         UpdateStatus();
 }
 
-void frmMain::runTcpFirstRead()
+void PollLoop::runTcpFirstRead()
 {
     const ConnectionWatch connection(p);
     // The connect button stops a slow read (the connect road leaves it disabled meanwhile).
     ui.btnConnect->setEnabled(true);
-    FirstTimeRead();
+    firstRead_.FirstTimeRead();
     // A connection that ended during the first read has been reset by whoever ended it
     // (and a new one may be pending): nothing here may touch the window or the flags.
     if (connection.ended() || !p.txn.LinkUp)
         return;
     ui.mnuConnect->setEnabled(false);
     ui.mnuAdvSrch->setEnabled(false);
-    ShowConnectedWindow();
+    states_.ShowConnectedWindow();
     ui.btnConnect->setEnabled(true);
     p.conn.EnetFirstReadPending = false;
 }
 
-bool frmMain::UpdateStatus()
+bool PollLoop::UpdateStatus()
 {
     if (pollRunning_)
         return false;
@@ -76,11 +81,11 @@ bool frmMain::UpdateStatus()
     const QString summary = p.ReplyFields[0], faults = p.ReplyFields[1], alarms = p.ReplyFields[2];
     const bool completed =
         RunWhileConnected(connection, {
-                                          [&] { SetSummaryStatus(summary); },
-                                          [&] { SetFaultStatus(faults); },
-                                          [&] { SetAlarmStatus(alarms); },
-                                          [&] { UpdateFwdRF(); },
-                                          [&] { UpdateRevRF(); },
+                                          [&] { panels_.SetSummaryStatus(summary); },
+                                          [&] { panels_.SetFaultStatus(faults); },
+                                          [&] { panels_.SetAlarmStatus(alarms); },
+                                          [&] { readings_.UpdateFwdRF(); },
+                                          [&] { readings_.UpdateRevRF(); },
                                           [&] {
                                               switch (poll::CountAnsweredPoll(ReadingsTickCount, ClockTickCount)) {
                                               case poll::Tick::Readings:
@@ -100,22 +105,22 @@ bool frmMain::UpdateStatus()
     return true;
 }
 
-void frmMain::readingsTick()
+void PollLoop::readingsTick()
 {
     const ConnectionWatch connection(p);
     const bool tube = p.unit.id.IsTwtaUnit;
     RunWhileConnected(connection, {
-                                      [&] { UpdateAtn(); },
-                                      [&] { UpdateTemperature(); },
-                                      [&] { tube ? UpdateHelixHeater() : UpdateCurrentSense(); },
-                                      [&] { tube ? UpdateCathodeCurrent() : UpdateDCVIn(); },
-                                      [&] { InitRFTripLevels(); },
-                                      [&] { UpdateCurrentSubBand(); },
-                                      [&] { UpdateRFFrequency(); },
+                                      [&] { readings_.UpdateAtn(); },
+                                      [&] { readings_.UpdateTemperature(); },
+                                      [&] { tube ? readings_.UpdateHelixHeater() : readings_.UpdateCurrentSense(); },
+                                      [&] { tube ? readings_.UpdateCathodeCurrent() : readings_.UpdateDCVIn(); },
+                                      [&] { features_.InitRFTripLevels(); },
+                                      [&] { bands_.UpdateCurrentSubBand(); },
+                                      [&] { readings_.UpdateRFFrequency(); },
                                   });
 }
 
-void frmMain::clockTick()
+void PollLoop::clockTick()
 {
     const ConnectionWatch connection(p);
     RunWhileConnected(connection, {
@@ -124,17 +129,17 @@ void frmMain::clockTick()
                                           if (!connection.ended())
                                               ui.txtDateTime->setText(dateTime);
                                       },
-                                      [&] { UpdateHours(); },
-                                      [&] { InitRFTripLevels(); },
+                                      [&] { readings_.UpdateHours(); },
+                                      [&] { features_.InitRFTripLevels(); },
                                   });
 }
 
-void frmMain::dropLostLink()
+void PollLoop::dropLostLink()
 {
     const bool overSerial = !RoutedOverEnet(p);
     EndConnection(p);   // whatever still runs for this connection stops writing the window
-    ClearForm();
-    DisableForm();
+    states_.ClearForm();
+    states_.DisableForm();
     Timer1.stop();
     ClockTickCount = 0;
     ui.btnConnect->setText(ConnectCaption);
@@ -146,27 +151,4 @@ void frmMain::dropLostLink()
         ui.mnuExtSrch->setEnabled(true);
         ui.mnuAdvSrch->setEnabled(true);
     }
-}
-
-void frmMain::UpdateDCVIn()
-{
-    const UnitIdentity& id = p.unit.id;
-    if (!poll::ReadsDCInput(id.UnitModelCode, id.FirmwareVersion100, p.unit.flags.PicProcessorUnit))
-        return;
-    const ConnectionWatch connection(p);
-    if (SsaCmds::ReadDCInputVoltage(p) && !connection.ended())
-        ui.txtCS2->setText(p.ReplyFields[0]);
-}
-
-void frmMain::UpdateHours()
-{
-    const ConnectionWatch connection(p);
-    const qint32 psHours = SsaCmds::ReadPowerSupplyHours(p);
-    if (connection.ended())
-        return;
-    if (poll::HoursShown(psHours))
-        FillEntryBox(ui.txtPSHours, QString::number(psHours));
-    const qint32 xmtHours = SsaCmds::ReadTransmitHours(p);
-    if (!connection.ended() && poll::HoursShown(xmtHours))
-        FillEntryBox(ui.txtXmtHours, QString::number(xmtHours));
 }

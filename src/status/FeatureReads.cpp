@@ -15,7 +15,12 @@
 #include "platform/TcpSocket.h"
 #include "status/FeatureDecode.h"
 #include "ui/FormUpdatingGuard.h"
-#include "app/frmMain.h"
+#include "status/FeatureReads.h"
+#include "commands/EnetOctets.h"
+#include "commands/SubBandQueries.h"
+#include "commands/BucQueries.h"
+#include "ui/frmMainUi.h"
+#include "status/EntryBoxState.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,7 +28,46 @@
 
 using namespace SsaCmds;
 
-void frmMain::UpdateAMCParameters()
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+namespace {
+// Baud, parity, data bits and stop bits of one unit port from ReplyFields 0 to 3;
+// without an answer 0, "*", 0, 0.
+void takePortSettings(Program& p, bool answered, qint32& baud, QString& parity, qint16& dataBits, qint16& stopBits)
+{
+    if (!answered) {
+        baud = 0;
+        parity = QStringLiteral("*");
+        dataBits = 0;
+        stopBits = 0;
+        return;
+    }
+    baud = NumericLong(p.ReplyFields[0]).value_or(0);
+    parity = p.ReplyFields[1].left(1);
+    dataBits = NumericInteger(p.ReplyFields[2]).value_or(0);
+    stopBits = NumericInteger(p.ReplyFields[3]).value_or(0);
+}
+}   // namespace
+
+FeatureReads::FeatureReads(Program& p, const frmMainUi& controls, EntryBoxState& entryState)
+    : p(p), entryState_(entryState), ui{.cmbRfBand = controls.cmbRfBand, .chkRFI = controls.chkRFI, .cmbFhiTripType = controls.cmbFhiTripType, .txtFhiLvl = controls.txtFhiLvl, .cmbFloTripType = controls.cmbFloTripType, .txtFloLvl = controls.txtFloLvl, .cmbRhiTripType = controls.cmbRhiTripType, .txtRhiLvl = controls.txtRhiLvl, .mnuUseEnet = controls.mnuUseEnet, .mnuEnterIP = controls.mnuEnterIP, .mnuEthPort = controls.mnuEthPort, .mnuOpenWebpage = controls.mnuOpenWebpage, .mnuEnetCfg = controls.mnuEnetCfg, .mnuLLDPCfg = controls.mnuLLDPCfg, .mnulcBucSetup = controls.mnulcBucSetup, .mnuGainBal = controls.mnuGainBal, .mnuMaxPwrLvl = controls.mnuMaxPwrLvl, .mnuPowerSave = controls.mnuPowerSave, .mnuAutoClrBUC = controls.mnuAutoClrBUC, .mnuRack = controls.mnuRack, .mnu2ndUmbilical = controls.mnu2ndUmbilical}
+{
+}
+
+void FeatureReads::UpdateAMCParameters()
 {
     if (!p.unit.config.HasAmc)
         return;
@@ -38,7 +82,7 @@ void frmMain::UpdateAMCParameters()
     p.unit.readings.FloatSupplySettings = kept;
 }
 
-void frmMain::InitPowerSaveParameters()
+void FeatureReads::InitPowerSaveParameters()
 {
     UnitConfig& c = p.unit.config;
     c.PowerSaveMode = ReadPowerSaveMode(p);
@@ -46,7 +90,7 @@ void frmMain::InitPowerSaveParameters()
     ui.mnuPowerSave->setVisible(c.PowerSaveMode >= 0);
 }
 
-void frmMain::InitLCBuc()
+void FeatureReads::InitLCBuc()
 {
     UnitConfig& c = p.unit.config;
     const float atten = ReadBucAttenuation(p);
@@ -66,7 +110,7 @@ void frmMain::InitLCBuc()
     ui.mnulcBucSetup->setVisible(true);
 }
 
-void frmMain::InitBandParameters(qint16 band)
+void FeatureReads::InitBandParameters(qint16 band)
 {
     if (band < 1 || band > 4)
         band = 1;
@@ -81,7 +125,7 @@ void frmMain::InitBandParameters(qint16 band)
     UpdateGainBalance();
 }
 
-void frmMain::UpdateRFIStatus()
+void FeatureReads::UpdateRFIStatus()
 {
     if (FeatureDecode::SkipsRFInhibitRead(p.unit.id.UnitModelCode))
         return;
@@ -93,7 +137,7 @@ void frmMain::UpdateRFIStatus()
     ui.chkRFI->setChecked(*inhibited);
 }
 
-void frmMain::InitEnetParams()
+void FeatureReads::InitEnetParams()
 {
     ITcpSocket* socket = p.platform.tcp;
     UnitConfig& c = p.unit.config;
@@ -136,7 +180,7 @@ void frmMain::InitEnetParams()
     ui.mnuEthPort->setText(FeatureDecode::EthernetPortCaption(port));
 }
 
-void frmMain::InitCurrentSenseParams()
+void FeatureReads::InitCurrentSenseParams()
 {
     UnitConfig& c = p.unit.config;
     if (const auto gain = FeatureDecode::NumberOrZero(ReadCurrentSenseGain(p)))
@@ -144,7 +188,7 @@ void frmMain::InitCurrentSenseParams()
     c.CurrentSenseResistor = ReadCurrentSenseResistor(p);
 }
 
-void frmMain::InitUnitCfg()
+void FeatureReads::InitUnitCfg()
 {
     UnitConfig& c = p.unit.config;
     UnitIdentity& id = p.unit.id;
@@ -173,7 +217,7 @@ void frmMain::InitUnitCfg()
         ui.mnuAutoClrBUC->setChecked(true);
 }
 
-void frmMain::InitLLDP()
+void FeatureReads::InitLLDP()
 {
     if (!p.unit.id.LldpFirmware)
         return;
@@ -186,7 +230,7 @@ void frmMain::InitLLDP()
     ui.mnuLLDPCfg->setVisible(true);
 }
 
-void frmMain::InitPowerLimit()
+void FeatureReads::InitPowerLimit()
 {
     UnitConfig& c = p.unit.config;
     c.MaxPowerFaultLevel = QStringLiteral("-1");
@@ -204,7 +248,7 @@ void frmMain::InitPowerLimit()
     ui.mnuMaxPwrLvl->setVisible(valid);
 }
 
-void frmMain::InitTempComp()
+void FeatureReads::InitTempComp()
 {
     UnitConfig& c = p.unit.config;
     c.TempCompRead = true;
@@ -216,7 +260,7 @@ void frmMain::InitTempComp()
         c.SubBandTempCoefs[n] = p.ReplyFields[n - 1];
 }
 
-void frmMain::InitFactoryTripLevels()
+void FeatureReads::InitFactoryTripLevels()
 {
     UnitConfig& c = p.unit.config;
     const QString none = QStringLiteral("0.0");
@@ -231,7 +275,7 @@ void frmMain::InitFactoryTripLevels()
     c.FwdTripMargin.clear();
 }
 
-void frmMain::InitRFBand()
+void FeatureReads::InitRFBand()
 {
     UnitConfig& c = p.unit.config;
     if (c.HasRfBandNames)
@@ -250,12 +294,12 @@ void frmMain::InitRFBand()
     c.CurrentBandText = band;
 }
 
-void frmMain::InitReverseRFOffset()
+void FeatureReads::InitReverseRFOffset()
 {
     p.unit.config.ReverseRFOffset = FeatureDecode::SingleNumber(ReadReverseRFOffset(p)).value_or(-100.0f);
 }
 
-void frmMain::InitRFTripLevels()
+void FeatureReads::InitRFTripLevels()
 {
     if (!GetRFTripLevels(p))
         return;
@@ -267,9 +311,9 @@ void frmMain::InitRFTripLevels()
         QLineEdit* level;
     };
     const Row rows[] = {
-        {FhiTripEditing, ui.cmbFhiTripType, ui.txtFhiLvl},
-        {FloTripEditing, ui.cmbFloTripType, ui.txtFloLvl},
-        {RhiTripEditing, ui.cmbRhiTripType, ui.txtRhiLvl},
+        {entryState_.FhiTripEditing, ui.cmbFhiTripType, ui.txtFhiLvl},
+        {entryState_.FloTripEditing, ui.cmbFloTripType, ui.txtFloLvl},
+        {entryState_.RhiTripEditing, ui.cmbRhiTripType, ui.txtRhiLvl},
     };
     for (int i = 0; i < 3; ++i) {
         const Row& row = rows[i];
@@ -281,36 +325,17 @@ void frmMain::InitRFTripLevels()
         if (!trip.dBm)
             continue;
         if (const auto text = FeatureDecode::TripLevelText(*trip.dBm, p.display.DisplayWatts))
-            FillPowerBox(row.level, *text, *trip.dBm);
+            entryState_.FillPowerBox(row.level, *text, *trip.dBm);
     }
 }
 
-namespace {
-// Baud, parity, data bits and stop bits of one unit port from ReplyFields 0 to 3;
-// without an answer 0, "*", 0, 0.
-void takePortSettings(Program& p, bool answered, qint32& baud, QString& parity, qint16& dataBits, qint16& stopBits)
-{
-    if (!answered) {
-        baud = 0;
-        parity = QStringLiteral("*");
-        dataBits = 0;
-        stopBits = 0;
-        return;
-    }
-    baud = NumericLong(p.ReplyFields[0]).value_or(0);
-    parity = p.ReplyFields[1].left(1);
-    dataBits = NumericInteger(p.ReplyFields[2]).value_or(0);
-    stopBits = NumericInteger(p.ReplyFields[3]).value_or(0);
-}
-}   // namespace
-
-void frmMain::InitCom1Settings()
+void FeatureReads::InitCom1Settings()
 {
     UnitConfig& c = p.unit.config;
     takePortSettings(p, GetUnitPortSettings(p, 1), c.Com1Baud, c.Com1Parity, c.Com1DataBits, c.Com1StopBits);
 }
 
-void frmMain::InitCom2Settings()
+void FeatureReads::InitCom2Settings()
 {
     UnitConfig& c = p.unit.config;
     takePortSettings(p, GetUnitPortSettings(p, 2), c.Com2Baud, c.Com2Parity, c.Com2DataBits, c.Com2StopBits);
@@ -325,4 +350,39 @@ void frmMain::InitCom2Settings()
         c.Rs485Address = QStringLiteral("*");
         c.Rs485Protocol.clear();
     }
+}
+
+void FeatureReads::UpdateGainBalance()
+{
+    UnitConfig& c = p.unit.config;
+    const qint16 state = SsaCmds::ReadGainBalance(p);
+    if (state < 0) {
+        c.GainBalanceEnabled = false;
+        ui.mnuGainBal->setVisible(false);
+    } else {
+        ui.mnuGainBal->setVisible(true);
+        ui.mnuGainBal->setEnabled(true);
+        c.GainBalanceEnabled = state != 0;
+        c.GainBalanceValue = p.ReplyFields[0];
+    }
+    c.HasIfGainBalance = SsaCmds::ReadIFGainBalance(p);
+    c.IfGainBalanceValue = p.ReplyFields[0];
+}
+
+bool FeatureReads::UpdateUnitGain()
+{
+    UnitConfig& c = p.unit.config;
+    c.HasUnitGain = SsaCmds::ReadUnitGain(p);
+    c.UnitGainEnabled = c.HasUnitGain && p.ReplyFields[0] == QLatin1String("1");
+    if (c.HasUnitGain)
+        c.UnitGainValue = p.ReplyFields[1];
+    return c.HasUnitGain;
+}
+
+void FeatureReads::ParseEnetparams()
+{
+    UnitConfig& f = p.unit.config;
+    ParseOctets(p.conn.UnitIPAddress, f.UnitIPOctets);
+    ParseOctets(f.UnitNetMask, f.UnitNetMaskOctets);
+    ParseOctets(f.UnitGateway, f.UnitGatewayOctets);
 }

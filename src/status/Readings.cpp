@@ -12,7 +12,14 @@
 #include "status/ReadingFormat.h"
 #include "ui/FrameArrangements.h"
 #include "ui/Twips.h"
-#include "app/frmMain.h"
+#include "status/Readings.h"
+#include "status/PollRules.h"
+#include "commands/PolledQueries.h"
+#include "commands/StatusQueries.h"
+#include "link/ConnectionWatch.h"
+#include "ui/frmMainUi.h"
+#include "status/PowerUnits.h"
+#include "status/EntryBoxState.h"
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,14 +37,19 @@ void write(QLineEdit* box, const std::optional<QString>& text)
 // while a query waited (a disconnect over TCP runs meanwhile): the cleared window of a
 // disconnected unit shows no reading.
 
-void frmMain::UpdateFwdRF()
+Readings::Readings(Program& p, const frmMainUi& controls, PowerUnits& powerUnits, EntryBoxState& entryState)
+    : p(p), powerUnits_(powerUnits), entryState_(entryState), ui{.txtFdBm = controls.txtFdBm, .txtFCnt = controls.txtFCnt, .txtRdBm = controls.txtRdBm, .txtAtnDB = controls.txtAtnDB, .txtTemp = controls.txtTemp, .txtTemp2 = controls.txtTemp2, .Frame20 = controls.Frame20, .lblRFFrq = controls.lblRFFrq, .lblRFFrqVal = controls.lblRFFrqVal, .txtHelixV = controls.txtHelixV, .txtHelixI = controls.txtHelixI, .txtHeaterV = controls.txtHeaterV, .txtHelix2I = controls.txtHelix2I, .txtAnodeV = controls.txtAnodeV, .txtCathI = controls.txtCathI, .Frame14 = controls.Frame14, .Label21 = controls.Label21, .txtCS1 = controls.txtCS1, .txtCS3 = controls.txtCS3, .Label25 = controls.Label25, .Label22 = controls.Label22, .txtCS2 = controls.txtCS2, .Label26 = controls.Label26, .txtCS4 = controls.txtCS4, .Label28 = controls.Label28, .txtPSHours = controls.txtPSHours, .txtXmtHours = controls.txtXmtHours, .mnuISense = controls.mnuISense}
+{
+}
+
+void Readings::UpdateFwdRF()
 {
     const ConnectionWatch connection(p);
     const QString forward = SsaCmds::ReadFwdRFPower(p);
     if (connection.ended())
         return;
     if (const auto t = readings::ForwardPowerText(forward, p.display.DisplayWatts))
-        WritePowerBox(ui.txtFdBm, t->text, t->dBm);
+        powerUnits_.WritePowerBox(ui.txtFdBm, t->text, t->dBm);
     // The drive power comes in the display unit with its own mark; no answer empties the box.
     if (p.display.DrivePowerShown) {
         const QString drive = SsaCmds::ReadDrivePower(p);
@@ -46,36 +58,36 @@ void frmMain::UpdateFwdRF()
     }
 }
 
-void frmMain::UpdateRevRF()
+void Readings::UpdateRevRF()
 {
     const ConnectionWatch connection(p);
     const QString reverse = SsaCmds::ReadRevRFPower(p);
     if (connection.ended())
         return;
     if (const auto t = readings::ReversePowerText(reverse, p.unit.config.BandMinPower, p.display.DisplayWatts))
-        WritePowerBox(ui.txtRdBm, t->text, t->dBm);
+        powerUnits_.WritePowerBox(ui.txtRdBm, t->text, t->dBm);
 }
 
-void frmMain::UpdateRFPower()
+void Readings::UpdateRFPower()
 {
     UpdateFwdRF();
     UpdateRevRF();
 }
 
-void frmMain::UpdateAtn()
+void Readings::UpdateAtn()
 {
     const ConnectionWatch connection(p);
     const QString attenuation = SsaCmds::GetAttenuation(p);
     if (connection.ended())
         return;
     if (const auto text = readings::AttenuationText(attenuation))
-        FillEntryBox(ui.txtAtnDB, *text);
+        entryState_.FillEntryBox(ui.txtAtnDB, *text);
     // The downlink attenuation is asked for as the unit expects; the poll shows it nowhere.
     if (p.unit.id.LldpFirmware)
         SsaCmds::ReadDLAtnCount(p);
 }
 
-void frmMain::UpdateTemperature()
+void Readings::UpdateTemperature()
 {
     const ConnectionWatch connection(p);
     const bool inletShown = p.display.InletTempShown;
@@ -89,7 +101,7 @@ void frmMain::UpdateTemperature()
     write(ui.txtTemp2, texts->txtTemp2);
 }
 
-void frmMain::UpdateHelixHeater()
+void Readings::UpdateHelixHeater()
 {
     const bool dualTube = p.unit.config.DualTwtaUnit;
     // A short reply leaves later fields untaken: they must not show an earlier query's values.
@@ -116,7 +128,7 @@ void frmMain::UpdateHelixHeater()
     }
 }
 
-void frmMain::UpdateCathodeCurrent()
+void Readings::UpdateCathodeCurrent()
 {
     if (!p.unit.cathode.CathodeCurrentEnabled)
         return;
@@ -133,7 +145,7 @@ void frmMain::UpdateCathodeCurrent()
     write(ui.txtAnodeV, readings::AnodeVoltageText(anode));
 }
 
-void frmMain::UpdateCurrentSense()
+void Readings::UpdateCurrentSense()
 {
     const UnitIdentity& id = p.unit.id;
     if (!layout::ReadsCurrentSense(id.UnitModelCode, id.IsTwtaUnit, id.FirmwareVersion100))
@@ -146,7 +158,7 @@ void frmMain::UpdateCurrentSense()
         boxes[k]->setText(p.ReplyFields[k]);
 }
 
-void frmMain::UpdateRFFrequency()
+void Readings::UpdateRFFrequency()
 {
     const ConnectionWatch connection(p);
     const QString frequency = SsaCmds::ReadRFFrequency(p);
@@ -160,7 +172,7 @@ void frmMain::UpdateRFFrequency()
     ui.lblRFFrqVal->setVisible(caption.has_value());
 }
 
-void frmMain::InitDCVInParameters()
+void Readings::InitDCVInParameters()
 {
     if (!p.unit.config.MonitorDCVInput)
         return;
@@ -176,7 +188,7 @@ void frmMain::InitDCVInParameters()
     ui.txtCS2->setText(p.ReplyFields[0]);
 }
 
-void frmMain::SetupFrame14()
+void Readings::SetupFrame14()
 {
     SetUnitNetburnerProcessorOption(p);
     const UnitIdentity& id = p.unit.id;
@@ -196,13 +208,13 @@ void frmMain::SetupFrame14()
     ui.mnuISense->setVisible(frame.currentSenseMenuShown);
 }
 
-void frmMain::SetCurrentSenseFrame() { applySenseFrameForm(false); }
+void Readings::SetCurrentSenseFrame() { applySenseFrameForm(false); }
 
-void frmMain::SetDCVInFrame() { applySenseFrameForm(true); }
+void Readings::SetDCVInFrame() { applySenseFrameForm(true); }
 
 // Both forms start from the frame's standard arrangement, so either form looks the same
 // whichever was shown before.
-void frmMain::applySenseFrameForm(bool dcInput)
+void Readings::applySenseFrameForm(bool dcInput)
 {
     arrangement::Apply(ui.Frame14, arrangement::CurrentSenseFrame);
     arrangement::Apply(ui.Frame14, arrangement::CurrentSenseControls);
@@ -221,4 +233,27 @@ void frmMain::applySenseFrameForm(bool dcInput)
     twips::SetTop(ui.txtCS2, arrangement::DcInputTxtCS2Top);
 }
 
-void frmMain::SetupFrame20() { ui.Frame20->setVisible(layout::ConstantPowerFrameShown(p.unit.id.UnitModelCode)); }
+void Readings::SetupFrame20() { ui.Frame20->setVisible(layout::ConstantPowerFrameShown(p.unit.id.UnitModelCode)); }
+
+void Readings::UpdateDCVIn()
+{
+    const UnitIdentity& id = p.unit.id;
+    if (!poll::ReadsDCInput(id.UnitModelCode, id.FirmwareVersion100, p.unit.flags.PicProcessorUnit))
+        return;
+    const ConnectionWatch connection(p);
+    if (SsaCmds::ReadDCInputVoltage(p) && !connection.ended())
+        ui.txtCS2->setText(p.ReplyFields[0]);
+}
+
+void Readings::UpdateHours()
+{
+    const ConnectionWatch connection(p);
+    const qint32 psHours = SsaCmds::ReadPowerSupplyHours(p);
+    if (connection.ended())
+        return;
+    if (poll::HoursShown(psHours))
+        entryState_.FillEntryBox(ui.txtPSHours, QString::number(psHours));
+    const qint32 xmtHours = SsaCmds::ReadTransmitHours(p);
+    if (!connection.ended() && poll::HoursShown(xmtHours))
+        entryState_.FillEntryBox(ui.txtXmtHours, QString::number(xmtHours));
+}

@@ -1,6 +1,7 @@
 // The main window's choice of where the link goes: the PC serial port and its line
 // settings, the unit's IP address and TCP port, and the unit locator.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
+#include "link/UserSettings.h"
 #include "link/SharedRoutines.h"
 #include "link/TargetEntries.h"
 #include "link/TcpConnection.h"
@@ -9,7 +10,9 @@
 #include "link/frmLocateIP.h"
 #include "platform/Prompts.h"
 #include "platform/TcpSocket.h"
-#include "app/frmMain.h"
+#include "link/TargetMenus.h"
+#include "ui/frmMainUi.h"
+#include <QTimer>
 #include <QAction>
 #include <QMenu>
 
@@ -19,7 +22,7 @@ const QString DefaultComSettings = QStringLiteral("9600,N,8,1");
 
 bool isPortNumber(int n) { return n >= 1 && n <= PortCount; }
 
-void setTcpTarget(Program& p)
+void setTcpTarget(LinkContext& p)
 {
     if (ITcpSocket* socket = p.platform.tcp) {
         socket->setRemoteHost(p.conn.UnitIPAddress);
@@ -28,28 +31,18 @@ void setTcpTarget(Program& p)
 }
 }   // namespace
 
-void frmMain::connectTargetMenus()
+TargetMenus::TargetMenus(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1, std::function<void()> clearForm)
+    : p(p), window_(window), Timer1(Timer1), clearForm_(std::move(clearForm)), ui{.mnuAdvSrch = controls.mnuAdvSrch, .mnuCom = controls.mnuCom, .mnuComPort = controls.mnuComPort, .mnuPollEn = controls.mnuPollEn, .mnuPollAdrs = controls.mnuPollAdrs, .mnuUseEnet = controls.mnuUseEnet, .mnuEnterIP = controls.mnuEnterIP, .mnuEthPort = controls.mnuEthPort}
 {
-    for (int i = 0; i < PortCount; ++i) {
-        connect(ui.mnuComPort[i], &QAction::triggered, this, [this, i](bool checked) {
-            // The entry has already flipped its own mark; SetupSerialPort decides the marks.
-            ui.mnuComPort[i]->setChecked(!checked);
-            mnuComPort_Click(i);
-        });
-    }
-    connect(ui.mnuPortScan, &QAction::triggered, this, &frmMain::mnuPortScan_Click);
-    connect(ui.mnuEnterIP, &QAction::triggered, this, &frmMain::mnuEnterIP_Click);
-    connect(ui.mnuEthPort, &QAction::triggered, this, &frmMain::mnuEthPort_Click);
-    connect(ui.mnuLocateIP, &QAction::triggered, this, &frmMain::mnuLocateIP_Click);
 }
 
-void frmMain::mnuComPort_Click(int index)
+void TargetMenus::mnuComPort_Click(int index)
 {
     SetupSerialPort(index + 1);
     ui.mnuCom->setTitle(SerialPortCaption(p.LinkObject.PortNumber()));
 }
 
-bool frmMain::SetupSerialPort(int portNumber)
+bool TargetMenus::SetupSerialPort(int portNumber)
 {
     if (!isPortNumber(portNumber) || !ConfigPort(portNumber))
         return false;
@@ -58,13 +51,13 @@ bool frmMain::SetupSerialPort(int portNumber)
     return true;
 }
 
-void frmMain::ClearComChecks()
+void TargetMenus::ClearComChecks()
 {
     for (QAction* entry : ui.mnuComPort)
         entry->setChecked(false);
 }
 
-bool frmMain::ConfigPort(int portNumber)
+bool TargetMenus::ConfigPort(int portNumber)
 {
     if (!isPortNumber(portNumber))
         return false;
@@ -73,7 +66,7 @@ bool frmMain::ConfigPort(int portNumber)
     dlg.ComDialogPort = static_cast<qint16>(portNumber);
     dlg.ComDialogSettings = portNumber == link.PortNumber() ? link.CommSettings() : DefaultComSettings;
     {
-        frmCom dialog(p, this);
+        frmCom dialog(p, &window_);
         p.platform.prompts->runModal(dialog);
     }
     const QString chosen = dlg.ComDialogSettings;
@@ -84,16 +77,16 @@ bool frmMain::ConfigPort(int portNumber)
     return true;
 }
 
-void frmMain::BuildComPortList()
+void TargetMenus::BuildComPortList()
 {
     // Every entry is decided anew, so a port that has come back since the last scan shows again.
     for (int n = PortCount; n >= 1; --n)
         ui.mnuComPort[static_cast<size_t>(n - 1)]->setVisible(ComPortExists(p.platform.settings, n));
 }
 
-void frmMain::mnuPortScan_Click() { BuildComPortList(); }
+void TargetMenus::mnuPortScan_Click() { BuildComPortList(); }
 
-void frmMain::mnuEnterIP_Click()
+void TargetMenus::mnuEnterIP_Click()
 {
     ITcpSocket* socket = p.platform.tcp;
     const QString answer =
@@ -113,7 +106,7 @@ void frmMain::mnuEnterIP_Click()
     ui.mnuEnterIP->setText(IPAddressCaption(address));
 }
 
-void frmMain::mnuEthPort_Click()
+void TargetMenus::mnuEthPort_Click()
 {
     ITcpSocket* socket = p.platform.tcp;
     const QString answer = p.platform.prompts->input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
@@ -131,16 +124,16 @@ void frmMain::mnuEthPort_Click()
     ui.mnuEthPort->setText(EthernetPortCaption(*port));
 }
 
-void frmMain::mnuLocateIP_Click()
+void TargetMenus::mnuLocateIP_Click()
 {
     if (!p.platform.udp)
         return;
-    repaint();
+    window_.repaint();
     LinkDialogState& located = p.linkDialogs;
     located.LocatedTcpPort = 2000;
     located.LocatedIPAddress.clear();
     {
-        frmLocateIP dialog(p, this);
+        frmLocateIP dialog(p, &window_);
         p.platform.prompts->runModal(dialog);
     }
     if (located.LocatedIPAddress.isEmpty())
@@ -160,7 +153,7 @@ void frmMain::mnuLocateIP_Click()
         CloseConnection(p);
         EndConnection(p);
         setTcpTarget(p);
-        ClearForm();
+        clearForm_();
         if (!OpenConnection(p))
             ResetDroppedTcpLink(p);
         return;
@@ -168,4 +161,42 @@ void frmMain::mnuLocateIP_Click()
     setTcpTarget(p);
     if (willConnect)
         OpenConnection(p);
+}
+
+void TargetMenus::InitDefaultComPort()
+{
+    const UserSettings::Values stored = UserSettings::Read(p.platform.settings);
+    OVLink& link = p.LinkObject;
+    link.setCommControl(p.platform.serial);
+    link.setCheckAddress(false);
+    link.setMsgTimeout(2.0f);
+    link.setDeviceAddress(QStringLiteral("A"));
+    link.setPortNumber(stored.CurrentPort);
+    link.setCommSettings(stored.ComSettings);
+    link.setOpenPort(false);   // the first command opens the port
+
+    const int port = link.PortNumber();
+    ui.mnuCom->setTitle(SerialPortCaption(port));
+    ui.mnuComPort[static_cast<size_t>(port - 1)]->setChecked(true);
+
+    p.conn.PollAddress = stored.PollAddress;
+    ui.mnuPollAdrs->setText(QStringLiteral("Poll Address ") + QChar(p.conn.PollAddress));
+    if (stored.PollStatus) {
+        ui.mnuPollEn->setChecked(true);
+        ui.mnuAdvSrch->setEnabled(false);
+    }
+
+    p.conn.UnitIPAddress = stored.UseIP;
+    p.conn.EnetPort = stored.EthPort;
+    ITcpSocket* socket = p.platform.tcp;
+    if (socket) {
+        socket->setRemoteHost(p.conn.UnitIPAddress);
+        socket->setRemotePort(p.conn.EnetPort);
+    }
+    ui.mnuEthPort->setText(EthernetPortCaption(socket ? socket->remotePort() : p.conn.EnetPort));
+    ui.mnuEnterIP->setText(IPAddressCaption(socket ? socket->remoteHost() : p.conn.UnitIPAddress));
+
+    p.conn.UseEnet = stored.UseEnet;
+    if (p.conn.UseEnet)
+        ui.mnuUseEnet->setChecked(true);
 }

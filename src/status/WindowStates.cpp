@@ -3,7 +3,13 @@
 #include "app/Program.h"
 #include "status/PollRules.h"
 #include "ui/UpDown.h"
-#include "app/frmMain.h"
+#include "status/WindowStates.h"
+#include "ui/frmMainUi.h"
+#include "status/WindowLayout.h"
+#include "status/StatusPanels.h"
+#include "status/PowerUnits.h"
+#include "status/SubBands.h"
+#include "status/EntryBoxState.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,16 +18,21 @@
 #include <QMenu>
 #include <QPushButton>
 
-void frmMain::ClearForm()
+WindowStates::WindowStates(Program& p, const frmMainUi& controls, WindowLayout& layout, StatusPanels& panels, PowerUnits& powerUnits, SubBands& bands, EntryBoxState& entryState, QWidget& window)
+    : p(p), layout_(layout), panels_(panels), powerUnits_(powerUnits), bands_(bands), entryState_(entryState), window_(window), ui{.txtFdBm = controls.txtFdBm, .txtFCnt = controls.txtFCnt, .txtRdBm = controls.txtRdBm, .txtRCnt = controls.txtRCnt, .txtAtnDB = controls.txtAtnDB, .UpDown1 = controls.UpDown1, .Label2 = controls.Label2, .txtAtnCnt = controls.txtAtnCnt, .UpDown2 = controls.UpDown2, .txtTemp = controls.txtTemp, .Label12 = controls.Label12, .txtTemp2 = controls.txtTemp2, .Label14 = controls.Label14, .chkConstPwr = controls.chkConstPwr, .txtConstLvl = controls.txtConstLvl, .btnGoToPwr = controls.btnGoToPwr, .cmbRfBand = controls.cmbRfBand, .lblRFFrq = controls.lblRFFrq, .lblRFFrqVal = controls.lblRFFrqVal, .lblSBandFrq = controls.lblSBandFrq, .chkPS = controls.chkPS, .chkRFI = controls.chkRFI, .cmbFhiTripType = controls.cmbFhiTripType, .txtFhiLvl = controls.txtFhiLvl, .cmbFloTripType = controls.cmbFloTripType, .txtFloLvl = controls.txtFloLvl, .cmbRhiTripType = controls.cmbRhiTripType, .txtRhiLvl = controls.txtRhiLvl, .txtHelixV = controls.txtHelixV, .txtHelixI = controls.txtHelixI, .txtHeaterV = controls.txtHeaterV, .txtHelix2I = controls.txtHelix2I, .txtAnodeV = controls.txtAnodeV, .txtCathI = controls.txtCathI, .txtCS1 = controls.txtCS1, .txtCS3 = controls.txtCS3, .txtCS2 = controls.txtCS2, .txtCS4 = controls.txtCS4, .lblTWTSrvc = controls.lblTWTSrvc, .lblTWTLife = controls.lblTWTLife, .cmbWgSw1 = controls.cmbWgSw1, .cmbWgSw2 = controls.cmbWgSw2, .chkAutoMode = controls.chkAutoMode, .cmbWgCfg = controls.cmbWgCfg, .txtPSHours = controls.txtPSHours, .txtXmtHours = controls.txtXmtHours, .txtLinAmp = controls.txtLinAmp, .UpDown3 = controls.UpDown3, .txtLinPhase = controls.txtLinPhase, .UpDown4 = controls.UpDown4, .txtFrmRev = controls.txtFrmRev, .txtCplDate = controls.txtCplDate, .txtPN = controls.txtPN, .txtSN = controls.txtSN, .txtDateTime = controls.txtDateTime, .Command7 = controls.Command7, .txtAdr = controls.txtAdr, .btnConnect = controls.btnConnect, .btnFaultReset = controls.btnFaultReset, .sbStatusBarPanel1 = controls.sbStatusBarPanel1, .mnuLoadFile = controls.mnuLoadFile, .mnuSaveAs = controls.mnuSaveAs, .mnuFaultLog = controls.mnuFaultLog, .mnuDnldFltLog = controls.mnuDnldFltLog, .mnuFullFaultLog = controls.mnuFullFaultLog, .mnuPLog = controls.mnuPLog, .mnuTrendLogs = controls.mnuTrendLogs, .mnuAtnCal = controls.mnuAtnCal, .mnuCalFactor = controls.mnuCalFactor, .mnuCalTables = controls.mnuCalTables, .mnuUseEnet = controls.mnuUseEnet, .mnuEnterIP = controls.mnuEnterIP, .mnuEthPort = controls.mnuEthPort, .mnuOpenWebpage = controls.mnuOpenWebpage, .mnuEnetCfg = controls.mnuEnetCfg, .mnuLLDPCfg = controls.mnuLLDPCfg, .mnuAmpCom = controls.mnuAmpCom, .mnulcBucSetup = controls.mnulcBucSetup, .mnuGainBal = controls.mnuGainBal, .mnuMaxPwrLvl = controls.mnuMaxPwrLvl, .mnuStartupCfg = controls.mnuStartupCfg, .mnuTempTripLevels = controls.mnuTempTripLevels, .mnuFltAlm = controls.mnuFltAlm, .mnuReturnLoss = controls.mnuReturnLoss, .mnuPsVset = controls.mnuPsVset, .mnuISense = controls.mnuISense, .mnuCathCurInit = controls.mnuCathCurInit, .mnuHeaterState = controls.mnuHeaterState, .mnuHtrStby = controls.mnuHtrStby, .mnuLEDMode = controls.mnuLEDMode, .mnuRfiInvert = controls.mnuRfiInvert, .mnuAutoHVDisable = controls.mnuAutoHVDisable, .mnuAutoClrBUC = controls.mnuAutoClrBUC, .mnuReboot = controls.mnuReboot, .mnuModelCfgPN = controls.mnuModelCfgPN, .mnuWgArcTest = controls.mnuWgArcTest, .mnuSumFltTest = controls.mnuSumFltTest, .mnuWatts = controls.mnuWatts}
 {
-    setWindowTitle(QStringLiteral("Tubamon Utility"));
+}
+
+void WindowStates::ClearForm()
+{
+    window_.setWindowTitle(QStringLiteral("Tubamon Utility"));
     p.files.FaultLogQF = false;
     p.unit.config.HasRfBandNames = false;
     p.conn.FirstReadDone = false;
     p.conn.FormUpdating = true;   // stays set until the next first read
     p.unit.id.OduBucUnit = false;
     p.unit.cathode.NegativeAnodeEnabled = false;
-    ClearSubBands(true);
+    bands_.ClearSubBands(true);
     p.unit.config.ObmipSupported = false;
     p.unit.id.ReportedFwPartNo.clear();
 
@@ -59,12 +70,12 @@ void frmMain::ClearForm()
     p.unit.id.FirmwarePartNo.clear();
     cfg.CurrentBandText.clear();
 
-    ClearSummaryStatus();
-    ClearFaultStatus();
+    panels_.ClearSummaryStatus();
+    panels_.ClearFaultStatus();
     ui.mnuTempTripLevels->setEnabled(false);
     ui.mnuLEDMode->setVisible(false);
     ui.mnuLEDMode->setChecked(false);
-    SetupHelixHeaterForNewDualTWT(false);
+    layout_.SetupHelixHeaterForNewDualTWT(false);
     ui.mnuAutoHVDisable->setChecked(false);
     // Menus that a layout step may leave as they are start from the same state for every
     // unit: the heater menus hidden and unticked until the unit reports its heater, the full
@@ -108,13 +119,13 @@ void frmMain::ClearForm()
     ui.Label2->setText(QStringLiteral("DAC"));
     ui.txtAtnCnt->clear();
     ui.btnGoToPwr->setEnabled(false);
-    DisplayDrivePower(false);
+    powerUnits_.DisplayDrivePower(false);
     ui.mnuCathCurInit->setVisible(false);
-    DisableCathodeCurrentDisplay();
+    layout_.DisableCathodeCurrentDisplay();
 }
 
 // The controls DisableForm disables and EnableForm enables again.
-std::vector<QWidget*> frmMain::unitEntryControls() const
+std::vector<QWidget*> WindowStates::unitEntryControls() const
 {
     return {ui.txtPN,       ui.txtSN,          ui.txtAdr,         ui.txtDateTime,    ui.txtAtnDB,  ui.txtAtnCnt,
             ui.UpDown1,     ui.UpDown2,        ui.txtLinAmp,      ui.txtLinPhase,    ui.UpDown3,   ui.UpDown4,
@@ -123,7 +134,7 @@ std::vector<QWidget*> frmMain::unitEntryControls() const
             ui.txtRhiLvl,   ui.cmbFhiTripType, ui.cmbFloTripType, ui.cmbRhiTripType, ui.Command7,  ui.btnFaultReset};
 }
 
-std::vector<QAction*> frmMain::unitMenus() const
+std::vector<QAction*> WindowStates::unitMenus() const
 {
     // The entries the program offers no action for stay disabled (frmMainUi.cpp).
     return {ui.mnuCalTables[0], ui.mnuCalTables[1], ui.mnuCalTables[4],   ui.mnuCalTables[5],
@@ -132,7 +143,7 @@ std::vector<QAction*> frmMain::unitMenus() const
             ui.mnuAutoClrBUC,   ui.mnuModelCfgPN,   ui.mnuTempTripLevels, ui.mnuReboot};
 }
 
-void frmMain::DisableForm()
+void WindowStates::DisableForm()
 {
     for (QWidget* w : unitEntryControls())
         w->setEnabled(false);
@@ -152,10 +163,10 @@ void frmMain::DisableForm()
         a->setVisible(false);
     ui.mnuUseEnet->setEnabled(true);
     p.unit.config.EnableMaskReply2 = 0;
-    ClearEntryFlags();
+    entryState_.ClearEntryFlags();
 }
 
-void frmMain::EnableForm()
+void WindowStates::EnableForm()
 {
     for (QWidget* w : unitEntryControls())
         w->setEnabled(true);
@@ -169,14 +180,14 @@ void frmMain::EnableForm()
         ui.mnuTrendLogs->setVisible(true);
 }
 
-void frmMain::ShowConnectedWindow()
+void WindowStates::ShowConnectedWindow()
 {
     ui.btnConnect->setText(DisconnectCaption);
     p.conn.PollRetriesLeft = poll::RetryBudget;
     ui.mnuAtnCal->setEnabled(true);
     EnableForm();
-    if (IsTxOn())
-        EnableConstPwrInput();
+    if (layout_.IsTxOn())
+        layout_.EnableConstPwrInput();
     else
-        DisableConstPwrInput();
+        layout_.DisableConstPwrInput();
 }

@@ -4,7 +4,13 @@
 // that writes these controls holds FormUpdating to keep them silent. The buttons and the
 // label act on the operator's click only.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "settings/CommandControls.h"
+#include "ui/frmMainUi.h"
+#include "link/BusyScope.h"
+#include "settings/LevelSetters.h"
+#include "status/FeatureReads.h"
+#include "status/WindowLayout.h"
+#include "status/Readings.h"
 #include "commands/RemoteMessage.h"
 #include "link/ConnectionWatch.h"
 #include "link/PollPause.h"
@@ -22,43 +28,24 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-void frmMain::connectCommandControls()
+CommandControls::CommandControls(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels, FeatureReads& features, WindowLayout& layout, Readings& readings)
+    : p(p), window_(window), busy_(busy), levels_(levels), features_(features), layout_(layout), readings_(readings), ui{.Label31 = controls.Label31, .Label35 = controls.Label35, .Label36 = controls.Label36, .txtFdBm = controls.txtFdBm, .chkConstPwr = controls.chkConstPwr, .txtConstLvl = controls.txtConstLvl, .cmbRfBand = controls.cmbRfBand, .lblRFFrqVal = controls.lblRFFrqVal, .chkPS = controls.chkPS, .chkRFI = controls.chkRFI, .cmbWgSw1 = controls.cmbWgSw1, .cmbWgSw2 = controls.cmbWgSw2, .chkAutoMode = controls.chkAutoMode, .cmbWgCfg = controls.cmbWgCfg}
 {
-    connect(ui.chkPS, &QCheckBox::toggled, this, &frmMain::chkPS_Click);
-    connect(ui.chkConstPwr, &QCheckBox::toggled, this, &frmMain::chkConstPwr_Click);
-    connect(ui.chkRFI, &QCheckBox::toggled, this, &frmMain::chkRFI_Click);
-    connect(ui.chkAutoMode, &QCheckBox::toggled, this, &frmMain::chkAutoMode_Click);
-    connect(ui.cmbWgCfg, &QComboBox::currentIndexChanged, this, &frmMain::cmbWgCfg_Click);
-    connect(ui.cmbWgSw1, &QComboBox::currentIndexChanged, this, &frmMain::cmbWgSw1_Click);
-    connect(ui.cmbWgSw2, &QComboBox::currentIndexChanged, this, &frmMain::cmbWgSw2_Click);
-    connect(ui.cmbRfBand, &QComboBox::currentIndexChanged, this, &frmMain::cmbRfBand_Click);
-    connect(ui.btnFaultReset, &QPushButton::clicked, this, &frmMain::btnFaultReset_Click);
-    connect(ui.btnGoToPwr, &QPushButton::clicked, this, &frmMain::btnGoToPwr_Click);
-    EntryBoxEvents::install(ui.lblRFFrqVal, {nullptr, nullptr, nullptr, [this] { lblRFFrqVal_DblClick(); }});
-    connectEntryBoxes();
-    connectSpinControls();
-    connectUnitClock();
 }
 
-void frmMain::showNotInRemote()
-{
-    if (p.platform.prompts)
-        ShowNotInRemoteMsg(*p.platform.prompts);
-}
-
-void frmMain::checkBoxClicked(QCheckBox* box, std::function<void(bool tick)> send)
+void CommandControls::checkBoxClicked(QCheckBox* box, std::function<void(bool tick)> send)
 {
     if (p.conn.FormUpdating)
         return;
     const bool tick = box->checkState() == Qt::Checked;
-    whenLinkFree([this, box, tick, send = std::move(send)] {
+    WhenLinkFree(p, window_, [this, box, tick, send = std::move(send)] {
         // Kept for later, the box acts as the operator left it, not as a poll wrote it since.
         if (box->isChecked() != tick) {
             FormUpdatingGuard hold(p.conn.FormUpdating);
             box->setChecked(tick);
         }
         if (!p.conn.RemoteMode) {
-            showNotInRemote();
+            ShowNotInRemoteMsg(*p.platform.prompts);
             FormUpdatingGuard hold(p.conn.FormUpdating);
             box->setChecked(!tick);
             return;
@@ -67,12 +54,12 @@ void frmMain::checkBoxClicked(QCheckBox* box, std::function<void(bool tick)> sen
     });
 }
 
-void frmMain::listChosen(QComboBox* list, std::function<void(const QString& entry)> send)
+void CommandControls::listChosen(QComboBox* list, std::function<void(const QString& entry)> send)
 {
     if (p.conn.FormUpdating)
         return;
     const int chosen = list->currentIndex();
-    whenLinkFree([this, list, chosen, send = std::move(send)] {
+    WhenLinkFree(p, window_, [this, list, chosen, send = std::move(send)] {
         if (chosen < 0 || chosen >= list->count())
             return;
         if (list->currentIndex() != chosen) {
@@ -80,62 +67,62 @@ void frmMain::listChosen(QComboBox* list, std::function<void(const QString& entr
             list->setCurrentIndex(chosen);
         }
         if (!p.conn.RemoteMode) {
-            showNotInRemote();   // the list keeps the operator's entry
+            ShowNotInRemoteMsg(*p.platform.prompts);   // the list keeps the operator's entry
             return;
         }
         send(list->itemText(chosen));
     });
 }
 
-void frmMain::chkPS_Click()
+void CommandControls::chkPS_Click()
 {
     checkBoxClicked(ui.chkPS, [this](bool tick) {
         if (SendUnitCommand(p, QString(tick ? "@" : "A"))) {
             if (tick)
-                EnableConstPwrInput();
+                layout_.EnableConstPwrInput();
             else
-                DisableConstPwrInput();
+                layout_.DisableConstPwrInput();
         }
         refreshAfterTransmitter();
     });
 }
 
-void frmMain::refreshAfterTransmitter()
+void CommandControls::refreshAfterTransmitter()
 {
     // The unit takes a moment to switch: its readings are read after a second without the
     // poll, and the poll runs again only on the connection this began on.
-    BusyScope busy(*this);
+    BusyScope busy(busy_);
     const PollPause pause(p, PollPause::Mode::On);
     const ConnectionWatch connection(p);
     PauseSeconds(*p.platform.clock, 1);
     RunWhileConnected(connection, {
-                                      [&] { p.unit.id.IsTwtaUnit ? UpdateHelixHeater() : UpdateCurrentSense(); },
-                                      [&] { UpdateRFPower(); },
-                                      [&] { UpdateRFIStatus(); },
+                                      [&] { p.unit.id.IsTwtaUnit ? readings_.UpdateHelixHeater() : readings_.UpdateCurrentSense(); },
+                                      [&] { readings_.UpdateRFPower(); },
+                                      [&] { features_.UpdateRFIStatus(); },
                                   });
 }
 
-void frmMain::chkConstPwr_Click()
+void CommandControls::chkConstPwr_Click()
 {
     checkBoxClicked(ui.chkConstPwr, [this](bool tick) {
         if (tick)
-            SetConstPwr(controls::ConstPowerStartLevel(ui.txtFdBm->text(), ui.txtConstLvl->text()));
+            levels_.SetConstPwr(controls::ConstPowerStartLevel(ui.txtFdBm->text(), ui.txtConstLvl->text()));
         else
             SendUnitCommand(p, QStringLiteral("H"));
     });
 }
 
-void frmMain::chkRFI_Click()
+void CommandControls::chkRFI_Click()
 {
     checkBoxClicked(ui.chkRFI, [this](bool tick) { SendUnitCommand(p, QString(tick ? "I" : "J")); });
 }
 
-void frmMain::chkAutoMode_Click()
+void CommandControls::chkAutoMode_Click()
 {
     checkBoxClicked(ui.chkAutoMode, [this](bool tick) { SendUnitCommand(p, QString(tick ? "UA" : "UM")); });
 }
 
-void frmMain::cmbWgCfg_Click()
+void CommandControls::cmbWgCfg_Click()
 {
     listChosen(ui.cmbWgCfg, [this](const QString& entry) {
         if (const auto command = controls::WaveguideCfgCommand(entry))
@@ -143,7 +130,7 @@ void frmMain::cmbWgCfg_Click()
     });
 }
 
-void frmMain::cmbWgSw1_Click()
+void CommandControls::cmbWgSw1_Click()
 {
     listChosen(ui.cmbWgSw1, [this](const QString& entry) {
         if (const auto command = controls::WaveguideSwitchCommand(1, entry))
@@ -151,7 +138,7 @@ void frmMain::cmbWgSw1_Click()
     });
 }
 
-void frmMain::cmbWgSw2_Click()
+void CommandControls::cmbWgSw2_Click()
 {
     listChosen(ui.cmbWgSw2, [this](const QString& entry) {
         if (const auto command = controls::WaveguideSwitchCommand(2, entry))
@@ -159,7 +146,7 @@ void frmMain::cmbWgSw2_Click()
     });
 }
 
-void frmMain::cmbRfBand_Click()
+void CommandControls::cmbRfBand_Click()
 {
     listChosen(ui.cmbRfBand, [this](const QString& name) {
         if (name.isEmpty() || !SendUnitCommand(p, QStringLiteral("T") + name))
@@ -170,15 +157,15 @@ void frmMain::cmbRfBand_Click()
         for (qint16 n = 1; n <= 4; ++n)
             if (names[static_cast<size_t>(n)] == name)
                 band = n;
-        InitBandParameters(band);
+        features_.InitBandParameters(band);
     });
 }
 
-void frmMain::btnFaultReset_Click()
+void CommandControls::btnFaultReset_Click()
 {
-    whenLinkFree([this] {
+    WhenLinkFree(p, window_, [this] {
         if (!p.conn.RemoteMode) {
-            showNotInRemote();
+            ShowNotInRemoteMsg(*p.platform.prompts);
             return;
         }
         const PollPause pause(p, PollPause::Mode::On);
@@ -186,13 +173,13 @@ void frmMain::btnFaultReset_Click()
     });
 }
 
-void frmMain::btnGoToPwr_Click()
+void CommandControls::btnGoToPwr_Click()
 {
     if (p.conn.FormUpdating)
         return;
-    whenLinkFree([this] {
+    WhenLinkFree(p, window_, [this] {
         if (!p.conn.RemoteMode) {
-            showNotInRemote();
+            ShowNotInRemoteMsg(*p.platform.prompts);
             return;
         }
         // Nothing to drive while the transmitter is not up, a fault is shown or RF is inhibited.
@@ -200,14 +187,14 @@ void frmMain::btnGoToPwr_Click()
         if (ui.Label31->isHidden() || state == status::StateStandby || state == status::StateFtd ||
             state == status::StateWarmup || !ui.Label36->isHidden() || !ui.Label35->isHidden())
             return;
-        GoToPower(levels::LevelValue(ui.txtConstLvl->text()));
+        levels_.GoToPower(levels::LevelValue(ui.txtConstLvl->text()));
     });
 }
 
-void frmMain::lblRFFrqVal_DblClick()
+void CommandControls::lblRFFrqVal_DblClick()
 {
     // Sent in local mode too.
-    whenLinkFree([this] {
+    WhenLinkFree(p, window_, [this] {
         if (!p.platform.prompts)
             return;
         const QString answer = p.platform.prompts->input(QStringLiteral("Enter new Frequency in MHz:"),
@@ -217,6 +204,6 @@ void frmMain::lblRFFrqVal_DblClick()
             return;
         p.unit.readings.RfFrequencyText = *frequency;
         SendUnitCommand(p, QStringLiteral("TF") + *frequency, true);
-        UpdateRFFrequency();
+        readings_.UpdateRFFrequency();
     });
 }

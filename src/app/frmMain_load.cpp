@@ -15,18 +15,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-frmMain::BusyScope::BusyScope(frmMain& window) : w_(window) { ++w_.busyDepth_; }
-
-frmMain::BusyScope::~BusyScope()
-{
-    if (--w_.busyDepth_ == 0 && w_.closePending_) {
-        w_.closePending_ = false;
-        // Closed from the event loop, once every handler frame has unwound.
-        QMetaObject::invokeMethod(
-            &w_, [w = &w_] { w->close(); }, Qt::QueuedConnection);
-    }
-}
-
 void frmMain::installLinkHooks()
 {
     WindowHooks& h = p.hooks;
@@ -42,37 +30,17 @@ void frmMain::installLinkHooks()
     h.pollTimerActive = [this] { return Timer1.isActive(); };
     h.runPollTick = [this] {
         BusyScope busy(*this);
-        Timer1_Timer();
+        poll_->Timer1_Timer();
     };
     h.clearAndDisableWindow = [this] {
-        ClearForm();
-        DisableForm();
+        states_->ClearForm();
+        states_->DisableForm();
     };
     h.setConnectCaption = [this](const QString& caption) { ui.btnConnect->setText(caption); };
     h.enableConnectButton = [this](bool on) { ui.btnConnect->setEnabled(on); };
     h.enableConnectMenu = [this](bool on) { ui.mnuConnect->setEnabled(on); };
     h.tcpLinkDropped = [this] { ui.mnuConnect->setEnabled(true); };
     ConnectTcpSocketEvents(p);
-}
-
-void frmMain::connectLinkSignals()
-{
-    connect(ui.btnConnect, &QPushButton::clicked, this, &frmMain::btnConnect_Click);
-    connect(ui.mnuConnect, &QAction::triggered, this, &frmMain::mnuConnect_Click);
-    connect(ui.mnuExtSrch, &QAction::triggered, this, &frmMain::mnuExtSrch_Click);
-    connect(ui.mnuAdvSrch, &QAction::triggered, this, &frmMain::mnuAdvSrch_Click);
-    // The two check items have flipped their own mark before the signal: the handlers
-    // decide the mark from its state before the click.
-    connect(ui.mnuUseEnet, &QAction::triggered, this, [this](bool checked) {
-        ui.mnuUseEnet->setChecked(!checked);
-        mnuUseEnet_Click();
-    });
-    connect(ui.mnuPollEn, &QAction::triggered, this, [this](bool checked) {
-        ui.mnuPollEn->setChecked(!checked);
-        mnuPollEn_Click();
-    });
-    connect(ui.mnuPollAdrs, &QAction::triggered, this, &frmMain::mnuPollAdrs_Click);
-    connect(ui.mnuWatts, &QAction::triggered, this, &frmMain::mnuWatts_Click);
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -107,58 +75,20 @@ void frmMain::Form_Load()
     setWindowTitle(QStringLiteral("Tubamon Utility"));
     ui.Frame30->hide();   // the first read's layout decides whether the helix frame shows
     p.conn.UseEnet = false;
-    BuildComPortList();
-    InitDefaultComPort();
+    targets_->BuildComPortList();
+    targets_->InitDefaultComPort();
 
     const UserSettings::Values stored = UserSettings::Read(p.platform.settings);
     p.display.RrfFloor = stored.RrfFloor;
     p.display.DisplayWatts = stored.UnitsSetting;
     if (p.display.DisplayWatts) {
-        DisplayToWatts();
+        powerUnits_->DisplayToWatts();
         ui.mnuWatts->setText(QStringLiteral("Display dBm"));
     }
     p.conn.EnetFirstReadPending = false;
-    InitFaultsAlarms();
-    ClearForm();
-    DisableForm();
-}
-
-void frmMain::InitDefaultComPort()
-{
-    const UserSettings::Values stored = UserSettings::Read(p.platform.settings);
-    OVLink& link = p.LinkObject;
-    link.setCommControl(p.platform.serial);
-    link.setCheckAddress(false);
-    link.setMsgTimeout(2.0f);
-    link.setDeviceAddress(QStringLiteral("A"));
-    link.setPortNumber(stored.CurrentPort);
-    link.setCommSettings(stored.ComSettings);
-    link.setOpenPort(false);   // the first command opens the port
-
-    const int port = link.PortNumber();
-    ui.mnuCom->setTitle(SerialPortCaption(port));
-    ui.mnuComPort[static_cast<size_t>(port - 1)]->setChecked(true);
-
-    p.conn.PollAddress = stored.PollAddress;
-    ui.mnuPollAdrs->setText(QStringLiteral("Poll Address ") + QChar(p.conn.PollAddress));
-    if (stored.PollStatus) {
-        ui.mnuPollEn->setChecked(true);
-        ui.mnuAdvSrch->setEnabled(false);
-    }
-
-    p.conn.UnitIPAddress = stored.UseIP;
-    p.conn.EnetPort = stored.EthPort;
-    ITcpSocket* socket = p.platform.tcp;
-    if (socket) {
-        socket->setRemoteHost(p.conn.UnitIPAddress);
-        socket->setRemotePort(p.conn.EnetPort);
-    }
-    ui.mnuEthPort->setText(EthernetPortCaption(socket ? socket->remotePort() : p.conn.EnetPort));
-    ui.mnuEnterIP->setText(IPAddressCaption(socket ? socket->remoteHost() : p.conn.UnitIPAddress));
-
-    p.conn.UseEnet = stored.UseEnet;
-    if (p.conn.UseEnet)
-        ui.mnuUseEnet->setChecked(true);
+    panels_->InitFaultsAlarms();
+    states_->ClearForm();
+    states_->DisableForm();
 }
 
 void frmMain::Form_Unload()

@@ -7,7 +7,10 @@
 #include "link/PollPause.h"
 #include "platform/Prompts.h"
 #include "app/MenuDialogs.h"
+#include "app/MenuDialogRunner.h"
+#include "ui/frmMainUi.h"
 #include "app/frmMain.h"
+#include "status/FeatureReads.h"
 #include <QAction>
 #include <QDialog>
 #include <QEvent>
@@ -42,34 +45,22 @@ void onDoubleClick(QLabel* label, std::function<void()> action)
 
 }   // namespace
 
-void frmMain::connectDialogMenus()
+MenuDialogRunner::MenuDialogRunner(Program& p, frmMain& window, FeatureReads& features)
+    : p(p), window_(window), features_(features)
 {
-    menus::RegisterMenuDialogs(menuDialogs);
-    const std::pair<QAction*, MenuDialog> entries[] = {
-        {ui.mnuEnetCfg, MenuDialog::EnetCfg},       {ui.mnuLLDPCfg, MenuDialog::LLDPCfg},
-        {ui.mnuAmpCom, MenuDialog::AmpCom},         {ui.mnulcBucSetup, MenuDialog::lcBucSetup},
-        {ui.mnuGainBal, MenuDialog::GainBal},       {ui.mnuMaxPwrLvl, MenuDialog::MaxPwrLvl},
-        {ui.mnuStartupCfg, MenuDialog::StartupCfg}, {ui.mnuTempTripLevels, MenuDialog::TempTripLevels},
-        {ui.mnuPowerSave, MenuDialog::PowerSave},   {ui.mnuPLog, MenuDialog::PLog},
-        {ui.mnuTrendLogs, MenuDialog::TrendLogs},   {ui.mnuCalFactor, MenuDialog::CalFactor},
-        {ui.mnuCmdLine, MenuDialog::CmdLine},       {ui.mnuHelpAbout, MenuDialog::HelpAbout},
-    };
-    for (const auto& [entry, row] : entries)
-        connect(entry, &QAction::triggered, this, [this, row = row] { RunMenuDialog(row); });
-    onDoubleClick(ui.lblSBandFrq, [this] { lblSBandFrq_DblClick(); });
-    onDoubleClick(ui.lbllcBucDrive, [this] { lbllcBucDrive_DblClick(); });
 }
 
-void frmMain::lblSBandFrq_DblClick() { RunMenuDialog(MenuDialog::SetSubBand); }
-void frmMain::lbllcBucDrive_DblClick() { RunMenuDialog(MenuDialog::lcBucSetup); }
+void MenuDialogRunner::lblSBandFrq_DblClick() { RunMenuDialog(MenuDialog::SetSubBand); }
 
-void frmMain::RunMenuDialog(MenuDialog row)
+void MenuDialogRunner::lbllcBucDrive_DblClick() { RunMenuDialog(MenuDialog::lcBucSetup); }
+
+void MenuDialogRunner::RunMenuDialog(MenuDialog row)
 {
     // An entry used while a command waits for its TCP reply opens once that command has ended.
-    whenLinkFree([this, row] { showMenuDialog(row); });
+    WhenLinkFree(p, window_, [this, row] { showMenuDialog(row); });
 }
 
-void frmMain::showMenuDialog(MenuDialog row)
+void MenuDialogRunner::showMenuDialog(MenuDialog row)
 {
     using namespace menus;
     const MenuDialogRule& rule = RuleOf(row);
@@ -93,7 +84,7 @@ void frmMain::showMenuDialog(MenuDialog row)
     std::optional<PollPause> pause;
     if (rule.poll != PollMode::Untouched)
         pause.emplace(p, rule.poll == PollMode::On ? PollPause::Mode::On : PollPause::Mode::Restore);
-    const std::unique_ptr<QWidget> window = make(p, *this);
+    const std::unique_ptr<QWidget> window = make(p, window_);
     if (auto* dialog = qobject_cast<QDialog*>(window.get()))
         p.platform.prompts->runModal(*dialog);
     // The after-steps read only from the unit that was connected when the dialog opened.
@@ -103,47 +94,47 @@ void frmMain::showMenuDialog(MenuDialog row)
     pause.reset();
 }
 
-void frmMain::runAfterDialogSteps(unsigned steps)
+void MenuDialogRunner::runAfterDialogSteps(unsigned steps)
 {
     using namespace menus;
     const ConnectionWatch connection(p);
     RunWhileConnected(connection, {
                                       [&] {
                                           if (steps & Repaint)
-                                              repaint();
+                                              window_.repaint();
                                       },
                                       [&] {
                                           if ((steps & InitEnetParamsWhenChanged) && p.EnetSettingsChanged)
-                                              InitEnetParams();
+                                              features_.InitEnetParams();
                                       },
                                       [&] {
                                           if (steps & menus::InitLLDP)
-                                              InitLLDP();
+                                              features_.InitLLDP();
                                       },
                                       [&] {
                                           if (steps & InitComSettings)
-                                              InitCom1Settings();
+                                              features_.InitCom1Settings();
                                       },
                                       [&] {
                                           if (steps & InitComSettings)
-                                              InitCom2Settings();
+                                              features_.InitCom2Settings();
                                       },
                                       [&] {
                                           if (steps & menus::InitLCBuc)
-                                              InitLCBuc();
+                                              features_.InitLCBuc();
                                       },
                                   });
 }
 
-void frmMain::showModelessDialog(MenuDialog row)
+void MenuDialogRunner::showModelessDialog(MenuDialog row)
 {
     QWidget* window = menuDialogs.kept(row);
     if (!window) {
-        std::unique_ptr<QWidget> made = menuDialogs.factory(row)(p, *this);
+        std::unique_ptr<QWidget> made = menuDialogs.factory(row)(p, window_);
         if (!made)
             return;
-        if (made->parentWidget() != this)
-            made->setParent(this, made->windowFlags() | Qt::Window);
+        if (made->parentWidget() != &window_)
+            made->setParent(&window_, made->windowFlags() | Qt::Window);
         window = made.release();   // the main window owns it from here
         menuDialogs.keep(row, window);
     }

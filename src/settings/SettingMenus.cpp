@@ -7,50 +7,31 @@
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
-#include "app/frmMain.h"
+#include "settings/SettingMenus.h"
+#include "ui/frmMainUi.h"
+#include "link/UnitConnection.h"
+#include "status/SubBands.h"
+#include "status/PowerUnits.h"
 #include <QAction>
 
 namespace {
 constexpr quint16 AutoClearBucBit = 512;   // bit 9 of the unit configuration word
 }
 
-void frmMain::connectSettingMenus()
+// The main window's menu entries that change how the program itself works: the link
+// choice, the single poll address and the power display unit.
+#include "app/Program.h"
+#include "link/TargetEntries.h"
+#include "platform/Prompts.h"
+#include <QAction>
+#include <QPushButton>
+
+SettingMenus::SettingMenus(Program& p, const frmMainUi& controls, QWidget& window, UnitConnection& connection, SubBands& bands, PowerUnits& powerUnits)
+    : p(p), window_(window), connection_(connection), bands_(bands), powerUnits_(powerUnits), ui{.btnConnect = controls.btnConnect, .mnuAdvSrch = controls.mnuAdvSrch, .mnuPollEn = controls.mnuPollEn, .mnuPollAdrs = controls.mnuPollAdrs, .mnuUseEnet = controls.mnuUseEnet, .mnuHeaterState = controls.mnuHeaterState, .mnuHtrStby = controls.mnuHtrStby, .mnuLEDMode = controls.mnuLEDMode, .mnuRfiInvert = controls.mnuRfiInvert, .mnuAutoHVDisable = controls.mnuAutoHVDisable, .mnuAutoClrBUC = controls.mnuAutoClrBUC, .mnuWatts = controls.mnuWatts}
 {
-    // Each entry acts once the command waiting for its TCP reply has ended.
-    const auto act = [this](QAction* entry, void (frmMain::*handler)()) {
-        connect(entry, &QAction::triggered, this,
-                [this, handler] { whenLinkFree([this, handler] { (this->*handler)(); }); });
-    };
-    // A checkable entry has flipped its own mark before the signal: the mark goes back at
-    // once, and only an acknowledged command changes it.
-    const auto toggle = [this](QAction* entry, void (frmMain::*handler)()) {
-        connect(entry, &QAction::triggered, this, [this, entry, handler](bool checked) {
-            entry->setChecked(!checked);
-            whenLinkFree([this, handler] { (this->*handler)(); });
-        });
-    };
-    toggle(ui.mnuHeaterState, &frmMain::mnuHeaterState_Click);
-    toggle(ui.mnuHtrStby, &frmMain::mnuHtrStby_Click);
-    toggle(ui.mnuLEDMode, &frmMain::mnuLEDMode_Click);
-    toggle(ui.mnuRfiInvert, &frmMain::mnuRfiInvert_Click);
-    toggle(ui.mnuAutoHVDisable, &frmMain::mnuAutoHVDisable_Click);
-    toggle(ui.mnuAutoClrBUC, &frmMain::mnuAutoClrBUC_Click);
-    act(ui.mnuReturnLoss, &frmMain::mnuReturnLoss_Click);
-    act(ui.mnuReboot, &frmMain::mnuReboot_Click);
-    act(ui.mnuWgArcTest, &frmMain::mnuWgArcTest_Click);
-    act(ui.mnuSumFltTest, &frmMain::mnuSumFltTest_Click);
-    // The sub-band items on triggered: toggled would also fire when code sets their marks.
-    for (int n = 1; n <= 8; ++n)
-        connect(ui.subBandItem(n), &QAction::triggered, this,
-                [this, n] { whenLinkFree([this, n] { mnuSubB_Click(n); }); });
-    act(ui.mnuOpenWebpage, &frmMain::mnuOpenWebpage_Click);
-    act(ui.mnuModelCfgPN, &frmMain::mnuModelCfgPN_Click);
-    act(ui.mnuISense, &frmMain::mnuISense_Click);
-    act(ui.mnuPsVset, &frmMain::mnuPsVset_Click);
-    connect(ui.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 }
 
-void frmMain::toggleSetting(QAction* entry, bool remoteTest, const std::function<QString(bool tick)>& command,
+void SettingMenus::toggleSetting(QAction* entry, bool remoteTest, const std::function<QString(bool tick)>& command,
                             const std::function<void(bool tick)>& acknowledged)
 {
     if (remoteTest && !p.conn.RemoteMode) {
@@ -65,29 +46,29 @@ void frmMain::toggleSetting(QAction* entry, bool remoteTest, const std::function
         acknowledged(tick);
 }
 
-void frmMain::mnuHeaterState_Click()
+void SettingMenus::mnuHeaterState_Click()
 {
     toggleSetting(ui.mnuHeaterState, true, [](bool tick) { return QString(tick ? "PBH1" : "PBH0"); });
 }
 
-void frmMain::mnuHtrStby_Click()
+void SettingMenus::mnuHtrStby_Click()
 {
     toggleSetting(ui.mnuHtrStby, true, [](bool tick) { return QString(tick ? ":1" : ":0"); });
 }
 
-void frmMain::mnuLEDMode_Click()
+void SettingMenus::mnuLEDMode_Click()
 {
     // Ticked means the status LED is off.
     toggleSetting(ui.mnuLEDMode, true, [](bool tick) { return QString(tick ? "PBW1" : "PBW0"); });
 }
 
-void frmMain::mnuRfiInvert_Click()
+void SettingMenus::mnuRfiInvert_Click()
 {
     // Ticked means the RF-inhibit input is inverted, which the unit reports as 0.
     toggleSetting(ui.mnuRfiInvert, true, [](bool tick) { return QString(tick ? "PTI0" : "PTI1"); });
 }
 
-void frmMain::mnuAutoHVDisable_Click()
+void SettingMenus::mnuAutoHVDisable_Click()
 {
     // Ticked means the automatic transmitter restore is off; sent in local mode too.
     toggleSetting(
@@ -95,7 +76,7 @@ void frmMain::mnuAutoHVDisable_Click()
         [this](bool tick) { p.unit.features.XmitRestoreDisabled = tick; });
 }
 
-void frmMain::mnuAutoClrBUC_Click()
+void SettingMenus::mnuAutoClrBUC_Click()
 {
     UnitIdentity& id = p.unit.id;
     // The word is 16 bits: one with bit 15 set goes out negative.
@@ -108,7 +89,7 @@ void frmMain::mnuAutoClrBUC_Click()
         [&](bool tick) { id.OptionWord = wordFor(tick); });
 }
 
-void frmMain::mnuReturnLoss_Click()
+void SettingMenus::mnuReturnLoss_Click()
 {
     IPrompts& prompts = *p.platform.prompts;
     if (!p.conn.RemoteMode) {
@@ -134,19 +115,19 @@ void frmMain::mnuReturnLoss_Click()
         c.ReturnLossLevel = static_cast<float>(*level);
 }
 
-void frmMain::mnuReboot_Click()
+void SettingMenus::mnuReboot_Click()
 {
     SendUnitCommand(p, QStringLiteral("~"));
-    DisconnectFromUnit();
+    connection_.DisconnectFromUnit();
 }
 
-void frmMain::mnuWgArcTest_Click() { SendUnitCommand(p, QStringLiteral("PCT")); }
+void SettingMenus::mnuWgArcTest_Click() { SendUnitCommand(p, QStringLiteral("PCT")); }
 
-void frmMain::mnuSumFltTest_Click() { SendUnitCommand(p, QStringLiteral("PCS")); }
+void SettingMenus::mnuSumFltTest_Click() { SendUnitCommand(p, QStringLiteral("PCS")); }
 
-void frmMain::mnuSubB_Click(int n) { SetCurrentSubBand(static_cast<qint16>(n)); }
+void SettingMenus::mnuSubB_Click(int n) { bands_.SetCurrentSubBand(static_cast<qint16>(n)); }
 
-void frmMain::mnuOpenWebpage_Click()
+void SettingMenus::mnuOpenWebpage_Click()
 {
     // Only four numbers 0 to 255 reach the shell, in their plain decimal form.
     const std::optional<QString> address = conv::DecimalIPv4(p.conn.UnitIPAddress);
@@ -159,15 +140,65 @@ void frmMain::mnuOpenWebpage_Click()
         p.platform.shell->open(QStringLiteral("http://") + *address);
 }
 
-void frmMain::mnuModelCfgPN_Click()
+void SettingMenus::mnuModelCfgPN_Click()
 {
     p.platform.prompts->message(QStringLiteral("Model Config Part Number and Revision: \r\n\r\n") +
                                     p.unit.id.ModelCfgPartNo,
                                 QStringLiteral("Model Config File"), PromptIcon::None, PromptButtons::Ok);
 }
 
-void frmMain::mnuFileExit_Click() { close(); }   // the close runs Form_Unload, which saves the settings
+void SettingMenus::mnuFileExit_Click() { window_.close(); }   // the close runs Form_Unload, which saves the settings
 
-void frmMain::mnuISense_Click() { PollPause restart(p, PollPause::Mode::On); }
+void SettingMenus::mnuISense_Click() { PollPause restart(p, PollPause::Mode::On); }
 
-void frmMain::mnuPsVset_Click() { PollPause restart(p, PollPause::Mode::On); }
+void SettingMenus::mnuPsVset_Click() { PollPause restart(p, PollPause::Mode::On); }
+
+void SettingMenus::mnuUseEnet_Click()
+{
+    // Only the next connect follows the new choice: a live connection keeps its link.
+    if (ui.mnuUseEnet->isChecked()) {
+        ui.mnuUseEnet->setChecked(false);
+        p.conn.UseEnet = false;
+        if (ui.btnConnect->text() == QStringLiteral("Connect"))
+            ui.mnuAdvSrch->setEnabled(true);
+    } else {
+        ui.mnuUseEnet->setChecked(true);
+        p.conn.UseEnet = true;
+        ui.mnuAdvSrch->setEnabled(false);
+    }
+}
+
+void SettingMenus::mnuPollEn_Click()
+{
+    const bool ticked = !ui.mnuPollEn->isChecked();
+    ui.mnuPollEn->setChecked(ticked);
+    ui.mnuAdvSrch->setEnabled(!ticked);
+}
+
+void SettingMenus::mnuPollAdrs_Click()
+{
+    IPrompts& prompts = *p.platform.prompts;
+    const QString answer = prompts.input(QStringLiteral("Enter Unit Address (A-Z)"), QStringLiteral("Unit Address"),
+                                         QString(QChar(p.conn.PollAddress)));
+    if (answer.isEmpty())
+        return;
+    const std::optional<qint16> code = PollAddressEntry(answer);
+    if (!code) {
+        prompts.message(QStringLiteral("Address Error"), QStringLiteral("Tubamon"), PromptIcon::Exclamation);
+        return;
+    }
+    p.conn.PollAddress = *code;
+    ui.mnuPollAdrs->setText(QStringLiteral("Poll Address ") + answer);
+}
+
+void SettingMenus::mnuWatts_Click()
+{
+    const QString caption = ui.mnuWatts->text();
+    if (caption == QStringLiteral("Display Watts")) {
+        powerUnits_.DisplayToWatts();
+        ui.mnuWatts->setText(QStringLiteral("Display dBm"));
+    } else if (caption == QStringLiteral("Display dBm")) {
+        powerUnits_.DisplayTodBm();
+        ui.mnuWatts->setText(QStringLiteral("Display Watts"));
+    }
+}

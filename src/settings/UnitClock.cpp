@@ -1,7 +1,11 @@
 // The unit's clock, set from the PC with "Now" (and the reset that follows on most units),
 // and the unit's RS-485 device address typed into its box.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "settings/UnitClock.h"
+#include "commands/RemoteMessage.h"
+#include "ui/frmMainUi.h"
+#include "link/BusyScope.h"
+#include "status/EntryBoxState.h"
 #include "commands/IndexedQueries.h"
 #include "commands/StatusQueries.h"
 #include "link/ConnectionWatch.h"
@@ -25,27 +29,15 @@ constexpr int ResetProbes = 10;
 
 }   // namespace
 
-void frmMain::connectUnitClock()
+UnitClock::UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, EntryBoxState& entryState)
+    : p(p), window_(window), busy_(busy), entryState_(entryState), ui{.chkPS = controls.chkPS, .chkRFI = controls.chkRFI, .txtDateTime = controls.txtDateTime, .txtAdr = controls.txtAdr}
 {
-    connect(ui.Command7, &QPushButton::clicked, this, &frmMain::Command7_Click);
-    // The letter the window wrote into the address box (a fill is no edit of the operator's).
-    connect(ui.txtAdr, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!ui.txtAdr->isModified())
-            adrLetter_ = text;
-    });
-    // Checked once the move of the focus has ended: the box is shown and the focus put back
-    // outside the focus change under way.
-    EntryBoxEvents::install(ui.txtDateTime, {nullptr, nullptr, [this](Qt::FocusReason reason) {
-                                                 if (entry::LeavesBox(reason))
-                                                     QMetaObject::invokeMethod(this, &frmMain::txtDateTime_Validate,
-                                                                               Qt::QueuedConnection);
-                                             }});
 }
 
-void frmMain::txtDateTime_Validate()
+void UnitClock::txtDateTime_Validate()
 {
     QLineEdit* box = ui.txtDateTime;
-    if (box->text().isEmpty() || conv::IsDateTime(box->text()) || !box->isEnabled() || !box->isVisibleTo(this))
+    if (box->text().isEmpty() || conv::IsDateTime(box->text()) || !box->isEnabled() || !box->isVisibleTo(&window_))
         return;
     if (p.platform.prompts)
         p.platform.prompts->message(QStringLiteral("Invalid Date & Time."), QStringLiteral("Data Error"),
@@ -53,11 +45,11 @@ void frmMain::txtDateTime_Validate()
     box->setFocus(Qt::OtherFocusReason);   // the focus stays in the box
 }
 
-void frmMain::Command7_Click()
+void UnitClock::Command7_Click()
 {
-    whenLinkFree([this] {
+    WhenLinkFree(p, window_, [this] {
         if (!p.conn.RemoteMode) {
-            showNotInRemote();
+            ShowNotInRemoteMsg(*p.platform.prompts);
             return;
         }
         const UnitIdentity& id = p.unit.id;
@@ -76,16 +68,16 @@ void frmMain::Command7_Click()
     });
 }
 
-void frmMain::SetDateTime()
+void UnitClock::SetDateTime()
 {
     if (!p.conn.RemoteMode) {
-        showNotInRemote();
+        ShowNotInRemoteMsg(*p.platform.prompts);
         return;
     }
     const QString text = ui.txtDateTime->text();
     if (text.isEmpty())
         return;
-    BusyScope busy(*this);
+    BusyScope busy(busy_);
     // The poll runs afterwards, reset or not, while the connection this began on lasts.
     const PollPause pause(p, PollPause::Mode::On);
     const ConnectionWatch connection(p);
@@ -109,10 +101,10 @@ void frmMain::SetDateTime()
     }
 }
 
-void frmMain::SetUnitAddress()
+void UnitClock::SetUnitAddress()
 {
     if (!p.conn.RemoteMode) {
-        showNotInRemote();
+        ShowNotInRemoteMsg(*p.platform.prompts);
         return;
     }
     const QString text = ui.txtAdr->text();
@@ -124,5 +116,5 @@ void frmMain::SetUnitAddress()
     // Also after a failed command: a unit that took it answers from the new letter only.
     p.LinkObject.setDeviceAddress(QString(*letter));
     adrLetter_ = text;
-    EnterHandled.txtAdr = true;
+    entryState_.EnterHandled.txtAdr = true;
 }

@@ -1,6 +1,9 @@
 // The main window's configuration command file: saving, replay and their File menu entries.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "files/CmdFileActions.h"
+#include "ui/frmMainUi.h"
+#include <QTimer>
+#include "link/UnitConnection.h"
 #include "commands/RemoteMessage.h"
 #include "files/CmdFileReplay.h"
 #include "files/CmdFileSections.h"
@@ -31,19 +34,12 @@ void fileErrorBox(IPrompts* prompts, const char* what, const QString& path)
 }
 }   // namespace
 
-void frmMain::connectFileMenus()
+CmdFileActions::CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1, UnitConnection& connection)
+    : p(p), window_(controls), Timer1(Timer1), connection_(connection), ui{.txtSN = controls.txtSN, .btnConnect = controls.btnConnect, .mnuConnect = controls.mnuConnect, .mnuAdvSrch = controls.mnuAdvSrch}
 {
-    connect(ui.mnuSaveAs, &QAction::triggered, this, [this] {
-        BusyScope busy(*this);
-        mnuSaveAs_Click();
-    });
-    connect(ui.mnuLoadFile, &QAction::triggered, this, [this] {
-        BusyScope busy(*this);
-        mnuLoadFile_Click();
-    });
 }
 
-bool frmMain::SaveCmdFile(const QString& path)
+bool CmdFileActions::SaveCmdFile(const QString& path)
 {
     // Never inside another save or replay, nor inside a transaction's wait (a menu click
     // then would send between that command and its reply).
@@ -57,7 +53,7 @@ bool frmMain::SaveCmdFile(const QString& path)
         return false;
     }
     const ConnectionWatch connection(p);
-    CmdFileContext c{p, *this, io};
+    CmdFileContext c{p, window_, io};
     RunCmdFileSections(c, CmdFileSections(), [&](const CmdFileSection& section) {
         if (onCmdFileSection)
             onCmdFileSection(section.name);
@@ -77,7 +73,7 @@ bool frmMain::SaveCmdFile(const QString& path)
     return true;
 }
 
-bool frmMain::LoadCmdFile(const QString& path)
+bool CmdFileActions::LoadCmdFile(const QString& path)
 {
     if (p.files.CmdFileBusy || TransactionInFlight(p))
         return false;
@@ -140,7 +136,7 @@ bool frmMain::LoadCmdFile(const QString& path)
     return sent > 0;
 }
 
-void frmMain::mnuSaveAs_Click()
+void CmdFileActions::mnuSaveAs_Click()
 {
     if (p.files.CmdFileBusy || !p.platform.prompts || !p.platform.folders)
         return;
@@ -156,7 +152,7 @@ void frmMain::mnuSaveAs_Click()
         ShellOpen(*p.platform.shell, path);
 }
 
-void frmMain::mnuLoadFile_Click()
+void CmdFileActions::mnuLoadFile_Click()
 {
     if (p.files.CmdFileBusy || !p.platform.prompts || !p.platform.folders)
         return;
@@ -172,13 +168,12 @@ void frmMain::mnuLoadFile_Click()
         return;
     // Read the unit again, so that the window shows the values the replay set.
     if (ui.btnConnect->text() != ConnectCaption) {
-        ClearForm();
-        DisableForm();
+        p.hooks.clearAndDisableWindow();
         Timer1.stop();
         ui.btnConnect->setText(ConnectCaption);
         ui.mnuConnect->setEnabled(true);
         if (!p.conn.UseEnet)
             ui.mnuAdvSrch->setEnabled(true);
     }
-    btnConnect_Click();
+    connection_.btnConnect_Click();
 }

@@ -15,7 +15,11 @@
 #include "ui/FitText.h"
 #include "ui/FrameArrangements.h"
 #include "ui/UpDown.h"
-#include "app/frmMain.h"
+#include "status/WindowLayout.h"
+#include "ui/frmMainUi.h"
+#include "status/StatusPanels.h"
+#include "status/Readings.h"
+#include "status/EntryBoxState.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -48,7 +52,12 @@ void letEventsRun(Program& p)
 }
 }   // namespace
 
-void frmMain::InitDisplay()
+WindowLayout::WindowLayout(Program& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings, EntryBoxState& entryState, QWidget& window)
+    : p(p), panels_(panels), readings_(readings), entryState_(entryState), window_(window), ui{.Label31 = controls.Label31, .Label2 = controls.Label2, .txtAtnCnt = controls.txtAtnCnt, .UpDown2 = controls.UpDown2, .chkConstPwr = controls.chkConstPwr, .txtConstLvl = controls.txtConstLvl, .Frame27 = controls.Frame27, .chkPS = controls.chkPS, .Frame30 = controls.Frame30, .Label85 = controls.Label85, .Label86 = controls.Label86, .Label88 = controls.Label88, .Label90 = controls.Label90, .Label9 = controls.Label9, .txtHelix2I = controls.txtHelix2I, .Label10 = controls.Label10, .Label18 = controls.Label18, .txtAnodeV = controls.txtAnodeV, .Label37 = controls.Label37, .Label38 = controls.Label38, .txtCathI = controls.txtCathI, .Label39 = controls.Label39, .Frame14 = controls.Frame14, .lblTWTSrvc = controls.lblTWTSrvc, .lblTWTLife = controls.lblTWTLife, .Label19 = controls.Label19, .Label20 = controls.Label20, .txtFrmRev = controls.txtFrmRev, .txtCplDate = controls.txtCplDate, .txtPN = controls.txtPN, .txtSN = controls.txtSN, .mnuFullFaultLog = controls.mnuFullFaultLog, .mnuPLog = controls.mnuPLog, .mnuCalFactor = controls.mnuCalFactor, .mnuAmpCom = controls.mnuAmpCom, .mnuReturnLoss = controls.mnuReturnLoss, .mnuISense = controls.mnuISense, .mnuHeaterState = controls.mnuHeaterState, .mnuHtrStby = controls.mnuHtrStby, .mnuRfiInvert = controls.mnuRfiInvert, .mnuAutoHVDisable = controls.mnuAutoHVDisable}
+{
+}
+
+void WindowLayout::InitDisplay()
 {
     showIdentityBoxes();
     if (p.unit.id.IsTwtaUnit)
@@ -78,11 +87,11 @@ void frmMain::InitDisplay()
 
     if (p.unit.id.LldpFirmware)
         InitDLAtten();
-    InitFaultNames();
-    InitAlarmNames();
+    panels_.InitFaultNames();
+    panels_.InitAlarmNames();
 }
 
-void frmMain::showIdentityBoxes()
+void WindowLayout::showIdentityBoxes()
 {
     const IdentityBoxTexts& b = p.unit.id.boxes;
     const std::pair<QLineEdit*, const QString*> boxes[] = {
@@ -93,7 +102,7 @@ void frmMain::showIdentityBoxes()
     }
 }
 
-void frmMain::InitDisplayForTWTAUnit()
+void WindowLayout::InitDisplayForTWTAUnit()
 {
     const qint32 model = p.unit.id.UnitModelCode;
     UnitFeatures& f = p.unit.features;
@@ -138,12 +147,12 @@ void frmMain::InitDisplayForTWTAUnit()
     f.HelixCurrentTripLevel = SsaCmds::ReadHelixCurrentTripLevel(p);
 
     InitHelixHeaterFrame();
-    SetupFrame20();
+    readings_.SetupFrame20();
     letEventsRun(p);
-    setWindowTitle(Caption + QStringLiteral(" - TWTA"));
+    window_.setWindowTitle(Caption + QStringLiteral(" - TWTA"));
 }
 
-void frmMain::InitTWTEOLParameters()
+void WindowLayout::InitTWTEOLParameters()
 {
     UnitFeatures& f = p.unit.features;
     if (SsaCmds::ReadTWTEOLParams(p)) {
@@ -155,7 +164,7 @@ void frmMain::InitTWTEOLParameters()
     }
 }
 
-void frmMain::InitDisplayForSSPAUnit()
+void WindowLayout::InitDisplayForSSPAUnit()
 {
     ui.Label19->setText(QStringLiteral("PS:"));
     ui.Label20->setText(QStringLiteral("Xmtr:"));
@@ -163,8 +172,8 @@ void frmMain::InitDisplayForSSPAUnit()
     ui.Frame30->hide();
     resetTubeOnlyState();
 
-    SetupFrame14();
-    SetupFrame20();
+    readings_.SetupFrame14();
+    readings_.SetupFrame20();
     ui.Frame27->setVisible(layout::RfBandFrameShown(p.unit.id.UnitModelCode));
     if (p.unit.id.LldpFirmware) {
         ui.Label2->setText(QStringLiteral("FBDC"));
@@ -176,12 +185,12 @@ void frmMain::InitDisplayForSSPAUnit()
     ui.mnuPLog->setVisible(p.unit.features.HasParamLog);
 
     letEventsRun(p);
-    setWindowTitle(Caption + QStringLiteral(" - SSPA"));
+    window_.setWindowTitle(Caption + QStringLiteral(" - SSPA"));
 }
 
 // What only the tube layout sets goes back to its default, so a solid-state unit never
 // inherits the flags and menus of a tube unit connected before it.
-void frmMain::resetTubeOnlyState()
+void WindowLayout::resetTubeOnlyState()
 {
     p.display.CathodeDisplayModel = false;
     p.display.DualHelixDisplay = false;
@@ -196,7 +205,7 @@ void frmMain::resetTubeOnlyState()
     ui.mnuFullFaultLog->setVisible(false);
 }
 
-void frmMain::InitHelixHeaterFrame()
+void WindowLayout::InitHelixHeaterFrame()
 {
     const auto c = layout::HelixHeaterCaptionsFor(p.unit.config.DualTwtaUnit, p.display.DualHelixDisplay);
     ui.Label85->setText(c.Label85);
@@ -212,7 +221,7 @@ void frmMain::InitHelixHeaterFrame()
     ui.Frame30->show();
 }
 
-void frmMain::SetupHelixHeaterForNewDualTWT(bool dualTwt)
+void WindowLayout::SetupHelixHeaterForNewDualTWT(bool dualTwt)
 {
     // Only the single-tube arrangement exists; the window never asks for another.
     if (dualTwt)
@@ -221,7 +230,7 @@ void frmMain::SetupHelixHeaterForNewDualTWT(bool dualTwt)
     arrangement::Apply(ui.Frame30, arrangement::HelixHeaterFrame);
 }
 
-void frmMain::InitCathodeCurrentDisplay()
+void WindowLayout::InitCathodeCurrentDisplay()
 {
     CathodeSettings& c = p.unit.cathode;
     c.NegativeAnodeEnabled = SsaCmds::ReadNegativeAnodeEnable(p);
@@ -246,7 +255,7 @@ void frmMain::InitCathodeCurrentDisplay()
         c.IdealCathodeCurrent = ideal;
 }
 
-void frmMain::EnableCathodeCurrentDisplay()
+void WindowLayout::EnableCathodeCurrentDisplay()
 {
     for (QWidget* w : cathodeCurrentItems())
         w->show();
@@ -254,36 +263,36 @@ void frmMain::EnableCathodeCurrentDisplay()
     ui.txtCathI->clear();
 }
 
-void frmMain::DisableCathodeCurrentDisplay()
+void WindowLayout::DisableCathodeCurrentDisplay()
 {
     for (QWidget* w : cathodeCurrentItems())
         w->hide();
 }
 
-std::array<QWidget*, 6> frmMain::cathodeCurrentItems() const
+std::array<QWidget*, 6> WindowLayout::cathodeCurrentItems() const
 {
     return {ui.Label18, ui.txtAnodeV, ui.Label37, ui.Label38, ui.txtCathI, ui.Label39};
 }
 
-void frmMain::InitDLAtten()
+void WindowLayout::InitDLAtten()
 {
     if (!p.unit.id.LldpFirmware)
         return;
     const QString count = SsaCmds::ReadDLAtnCountText(p);
     if (!count.isEmpty())
-        FillEntryBox(ui.txtAtnCnt, conv::TrimBlanks(count));
+        entryState_.FillEntryBox(ui.txtAtnCnt, conv::TrimBlanks(count));
 }
 
-void frmMain::DisableConstPwrInput()
+void WindowLayout::DisableConstPwrInput()
 {
     ui.chkConstPwr->setEnabled(false);
     ui.txtConstLvl->setEnabled(false);
 }
 
-void frmMain::EnableConstPwrInput()
+void WindowLayout::EnableConstPwrInput()
 {
     ui.chkConstPwr->setEnabled(true);
     ui.txtConstLvl->setEnabled(true);
 }
 
-bool frmMain::IsTxOn() const { return ui.chkPS->checkState() == Qt::Checked; }
+bool WindowLayout::IsTxOn() const { return ui.chkPS->checkState() == Qt::Checked; }

@@ -1,0 +1,36 @@
+// The main window's calibration-table file dialogs, on its part and serial number boxes.
+#include "app/Program.h"
+#include "files/CalFileChoice.h"
+#include "ui/frmMainUi.h"
+#include "files/FileNames.h"
+#include <QLineEdit>
+
+namespace {
+CalDialogContext dialogContext(Program& p, const QLineEdit& txtPN, const QLineEdit& txtSN)
+{
+    return {*p.platform.prompts, *p.platform.folders, p.files, txtPN.text(), txtSN.text()};
+}
+}   // namespace
+
+CalFileChoice::CalFileChoice(Program& p, const frmMainUi& controls)
+    : p(p), ui{.txtPN = controls.txtPN, .txtSN = controls.txtSN}
+{
+}
+
+QString CalFileChoice::GetUnitFolderName() const { return BuildUnitFileName(ui.txtPN->text(), ui.txtSN->text()); }
+
+QString CalFileChoice::GetFileNameToOpen(qint16 fileType)
+{
+    if (!p.platform.prompts || !p.platform.folders)
+        return QString();
+    CalDialogContext c = dialogContext(p, *ui.txtPN, *ui.txtSN);
+    return ::GetFileNameToOpen(c, fileType);
+}
+
+QString CalFileChoice::GetSaveAsFileName(qint16 fileType)
+{
+    if (!p.platform.prompts || !p.platform.folders)
+        return QString();
+    CalDialogContext c = dialogContext(p, *ui.txtPN, *ui.txtSN);
+    return ::GetSaveAsFileName(c, fileType);
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+// The configuration command file of the connected unit: saving, replay and their File menu entries.
+
+class QAction;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class UnitConnection;
+struct Program;
+struct frmMainUi;
+
+class CmdFileActions {
+public:
+    // The controls it reads and writes.
+    struct Controls {
+        QLineEdit* txtSN = nullptr;
+        QPushButton* btnConnect = nullptr;
+        QAction* mnuConnect = nullptr;
+        QAction* mnuAdvSrch = nullptr;
+    };
+    CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1, UnitConnection& connection);
+    // Writes the file of the connected unit; true when it was written whole.
+    bool SaveCmdFile(const QString& path);
+    // Replays a file into the unit; true when at least one command line was sent.
+    bool LoadCmdFile(const QString& path);
+    void mnuSaveAs_Click();     // "Save Unit Cfg..."
+    void mnuLoadFile_Click();   // "Load Cfg File..."
+    // Called with each section writer's name before it runs (tests).
+    std::function<void(const char* section)> onCmdFileSection;
+
+private:
+    Program& p;
+    const frmMainUi& window_;
+    QTimer& Timer1;
+    UnitConnection& connection_;
+    Controls ui;
+};

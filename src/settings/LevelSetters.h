@@ -1,0 +1,45 @@
+#pragma once
+// The level setters: attenuation, constant power and the RF trip levels, in the display unit.
+// None tests remote mode; their callers do.
+
+class FeatureReads;
+class PowerUnits;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+struct Program;
+struct frmMainUi;
+
+class LevelSetters {
+public:
+    // The controls it reads and writes.
+    struct Controls {
+        QLineEdit* txtAtnDB = nullptr;
+        QLineEdit* txtAtnCnt = nullptr;
+        QCheckBox* chkConstPwr = nullptr;
+        QLineEdit* txtConstLvl = nullptr;
+        QComboBox* cmbFhiTripType = nullptr;
+        QLineEdit* txtFhiLvl = nullptr;
+        QComboBox* cmbFloTripType = nullptr;
+        QLineEdit* txtFloLvl = nullptr;
+        QComboBox* cmbRhiTripType = nullptr;
+        QLineEdit* txtRhiLvl = nullptr;
+    };
+    LevelSetters(Program& p, const frmMainUi& controls, FeatureReads& features, PowerUnits& powerUnits);
+    // none tests remote mode, their callers do.
+    float ConvertTripPower(float level);   // the value to send, or -1 (may show "Range Error")
+    void SetAtndB();
+    void SetAtnCount();
+    bool SetConstPwr(float level);
+    bool GoToPower(float level);
+    void SetFwdHiTrip();
+    void SetFwdLoTrip();
+    void SetRevHiTrip();
+
+private:
+    Program& p;
+    FeatureReads& features_;
+    PowerUnits& powerUnits_;
+    Controls ui;
+    void setTripRow(int row);
+};

@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+// The unit's clock and its device address.
+
+class EntryBoxState;
+class HandlerDepth;
+class QCheckBox;
+class QLineEdit;
+class QWidget;
+struct Program;
+struct frmMainUi;
+
+class UnitClock {
+public:
+    // The controls it reads and writes.
+    struct Controls {
+        QCheckBox* chkPS = nullptr;
+        QCheckBox* chkRFI = nullptr;
+        QLineEdit* txtDateTime = nullptr;
+        QLineEdit* txtAdr = nullptr;
+    };
+    UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, EntryBoxState& entryState);
+    void Command7_Click();
+    void SetDateTime();
+    void SetUnitAddress();
+
+private:
+    Program& p;
+    QWidget& window_;
+    HandlerDepth& busy_;
+    EntryBoxState& entryState_;
+    Controls ui;
+    void txtDateTime_Validate();
+    QString adrLetter_;   // txtAdr's letter as the window filled it or last sent it
+    void connectDialogMenus();
+};
