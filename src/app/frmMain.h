@@ -27,6 +27,7 @@ enum class ParamBox;
 }
 
 struct CalTableKind;
+struct LogDownloadContext;
 struct LogPaging;
 struct Program;
 struct UploadResult;
@@ -326,8 +327,6 @@ public:
     QString GetFaultLog(int depth, bool openInEditor);
     void mnuDnldFltLog_Click();     // "Short Fault Log"
     void mnuFullFaultLog_Click();   // "Full Fault Log"
-    // Writes FaultLogLines up to the first empty slot; true when the file was written whole.
-    bool SaveFaultLogFile(bool openInEditor);
 
     // Parameter logs (transfers/frmMain_paramLog.cpp). Downloads log `type` (0 10-minute,
     // 1 hourly, 2 daily, 3 monthly, 4 cathode current) into its file in the data folder; the
@@ -476,6 +475,8 @@ private:
     // unit gone (the TCP connection closed or the serial device vanished)
     void connectTransferMenus();
     void dropLinkLostInTransfer();
+    // What the log downloads run on: the program, this window and dropLinkLostInTransfer.
+    LogDownloadContext logDownloadContext();
     // transfers: the calibration tables
     void connectCalTableMenus();
     void downloadCalTable(const CalTableKind& kind);
