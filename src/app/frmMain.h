@@ -6,7 +6,7 @@
 #include "status/IndicatorList.h"
 #include "status/PowerDisplay.h"
 #include "status/SummaryDecode.h"
-#include "settings/MenuDialogs.h"
+#include "app/MenuDialogs.h"
 #include "ui/EntryEdits.h"
 #include "ui/frmMainUi.h"
 #include <QMainWindow>
@@ -82,7 +82,6 @@ public:
     private:
         frmMain& w_;
     };
-    bool connectRunning() const { return connectRunning_; }
 
     // ===== status: first read, poll, panels, layout, readings, window states (status/frmMain_*.cpp) =====
 
@@ -224,23 +223,9 @@ public:
     void mnuWatts_Click();
 
     // Menu entries that open a dialog (settings/frmMain_menuDialogs.cpp). Each runs its
-    // entry's rules of settings/MenuDialogs.h with the dialog registered in menuDialogs.
+    // entry's rules of app/MenuDialogs.h with the dialog registered in menuDialogs.
     menus::MenuDialogRegistry menuDialogs;
     void RunMenuDialog(MenuDialog row);
-    void mnuEnetCfg_Click();
-    void mnuLLDPCfg_Click();
-    void mnuAmpCom_Click();
-    void mnulcBucSetup_Click();
-    void mnuGainBal_Click();
-    void mnuMaxPwrLvl_Click();
-    void mnuStartupCfg_Click();
-    void mnuTempTripLevels_Click();
-    void mnuPowerSave_Click();
-    void mnuPLog_Click();
-    void mnuTrendLogs_Click();
-    void mnuCalFactor_Click();
-    void mnuCmdLine_Click();
-    void mnuHelpAbout_Click();
     void lblSBandFrq_DblClick();
     void lbllcBucDrive_DblClick();
 
@@ -256,14 +241,6 @@ public:
     void mnuReboot_Click();
     void mnuWgArcTest_Click();
     void mnuSumFltTest_Click();
-    void mnuSubB1_Click() { mnuSubB_Click(1); }
-    void mnuSubB2_Click() { mnuSubB_Click(2); }
-    void mnuSubB3_Click() { mnuSubB_Click(3); }
-    void mnuSubB4_Click() { mnuSubB_Click(4); }
-    void mnuSubB5_Click() { mnuSubB_Click(5); }
-    void mnuSubB6_Click() { mnuSubB_Click(6); }
-    void mnuSubB7_Click() { mnuSubB_Click(7); }
-    void mnuSubB8_Click() { mnuSubB_Click(8); }
     void mnuOpenWebpage_Click();
     void mnuModelCfgPN_Click();
     void mnuFileExit_Click();

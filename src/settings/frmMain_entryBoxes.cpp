@@ -7,10 +7,10 @@
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
-#include "settings/EntryBoxEvents.h"
-#include "settings/EntryKeys.h"
+#include "ui/EntryBoxEvents.h"
+#include "ui/EntryKeys.h"
 #include "settings/LevelEntry.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -296,7 +296,7 @@ void frmMain::tripTypeChosen(const EntryBox& row)
     QComboBox* list = row.tripType;
     whenLinkFree([this, &row, list, chosen = list->currentIndex()] {
         if (list->currentIndex() != chosen) {
-            FormUpdatingGuard hold(p.conn);
+            FormUpdatingGuard hold(p.conn.FormUpdating);
             list->setCurrentIndex(chosen);
         }
         if (!p.conn.RemoteMode) {
