@@ -458,15 +458,31 @@ private:
     void whenLinkFree(std::function<void()> action);
     void actOnEntry(QLineEdit* box, std::function<void()> action);
     EntryEdits entryEdits_;   // the operator's edits of the entry boxes
-    bool* enterFlag(QLineEdit* box);
-    bool* tripEditingFlag(QWidget* control);
-    bool entryKeyDiscarded(QLineEdit* box, entry::Keys keys, bool remoteGuard, QKeyEvent& key);
-    void entryBoxFocused(QLineEdit* box);
-    void entryBoxLeft(QLineEdit* box, Qt::FocusReason reason);
-    void entryBoxEnter(QLineEdit* box);
-    void entryBoxLeaveSend(QLineEdit* box);
-    std::optional<levels::ParamBox> parameterBox(QLineEdit* box) const;
-    void tripTypeChosen(QComboBox* list);
+    // One row per entry box: everything in which the boxes differ.
+    struct EntryBox {
+        QLineEdit* box;
+        std::function<entry::Keys()> keys;   // asked at each key: the family can change
+        bool remoteGuard;                    // typing in local mode shows "Not in Remote Mode"
+        bool* enterFlag;                     // none for the boxes that send on Enter only
+        // What Enter sends for the box's text; true when sent, which sets the Enter flag.
+        std::function<bool(const QString& text)> enter;
+        // What leaving the box sends in remote mode (the boxes with an Enter flag).
+        std::function<void(const QString& text)> leave;
+        // A trip row's level box: its editing flag, its type list and the row's setter.
+        bool* tripEditing = nullptr;
+        QComboBox* tripType = nullptr;
+        std::function<void()> sendTrip;
+    };
+    std::vector<EntryBox> entryBoxes_;   // built once: the boxes' handlers keep their row
+    void buildEntryBoxes();
+    EntryBox tripRow(QLineEdit* level, QComboBox* type, bool& editing, void (frmMain::*send)());
+    EntryBox parameterRow(QLineEdit* box, levels::ParamBox param, bool& enterFlag);
+    EntryBox atnCountRow();
+    EntryBox addressRow();
+    bool entryKeyDiscarded(const EntryBox& row, QKeyEvent& key);
+    void entryBoxLeft(const EntryBox& row, Qt::FocusReason reason);
+    void entryBoxEnter(const EntryBox& row);
+    void tripTypeChosen(const EntryBox& row);
     void setTripRow(int row);
     void stepSpinControl(int control, bool up);
     // files: the File menu's command-file entries
