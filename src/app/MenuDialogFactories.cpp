@@ -66,10 +66,10 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
             p.unit.config, [&w](qint16 n) { w.SetCurrentSubBand(n); }, &w);
     });
 
-    r.registerFactory(MenuDialog::PLog, [](Program& p, frmMain& w) { return std::make_unique<frmLogs>(p, w, &w); });
+    r.registerFactory(MenuDialog::PLog, [](Program& p, frmMain& w) { return std::make_unique<frmLogs>(p, w.logs(), &w); });
 
     r.registerFactory(MenuDialog::TrendLogs,
-                      [](Program& p, frmMain& w) { return std::make_unique<frmTrendLogs>(p, w, &w); });
+                      [](Program& p, frmMain& w) { return std::make_unique<frmTrendLogs>(p, w.logs(), &w); });
 
     r.registerFactory(MenuDialog::CalFactor,
                       [](Program& p, frmMain& w) { return std::make_unique<frmCalFactors>(p, &w); });

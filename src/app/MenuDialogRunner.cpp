@@ -17,33 +17,6 @@
 #include <QLabel>
 #include <optional>
 
-namespace {
-
-// Runs `action` on a double click of the label it watches.
-class DoubleClickFilter : public QObject {
-public:
-    DoubleClickFilter(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            action_();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> action_;
-};
-
-void onDoubleClick(QLabel* label, std::function<void()> action)
-{
-    label->installEventFilter(new DoubleClickFilter(label, std::move(action)));
-}
-
-}   // namespace
 
 MenuDialogRunner::MenuDialogRunner(Program& p, frmMain& window, FeatureReads& features)
     : p(p), window_(window), features_(features)

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/MenuDialogs.h"
 // The main window's entries that open a dialog: one routine runs each entry's rules (the
 // remote test, the link time-out, the poll, the steps around the dialog) and shows the dialog
 // its factory makes.
@@ -12,8 +13,8 @@ public:
     MenuDialogRunner(Program& p, frmMain& window, FeatureReads& features);
     void lblSBandFrq_DblClick();
     void lbllcBucDrive_DblClick();
+    // Runs the entry's rules of app/MenuDialogs.h with the dialog registered in menuDialogs.
     void RunMenuDialog(MenuDialog row);
-    // entry's rules of app/MenuDialogs.h with the dialog registered in menuDialogs.
     menus::MenuDialogRegistry menuDialogs;
 
 private:

@@ -8,6 +8,30 @@
 #include "platform/SettingsStore.h"
 #include "platform/TcpSocket.h"
 #include "app/frmMain.h"
+#include "app/MenuDialogRunner.h"
+#include "files/CalFileChoice.h"
+#include "files/CmdFileActions.h"
+#include "link/TargetMenus.h"
+#include "link/UnitConnection.h"
+#include "settings/CommandControls.h"
+#include "settings/EntryBoxes.h"
+#include "settings/LevelSetters.h"
+#include "settings/SettingMenus.h"
+#include "settings/UnitClock.h"
+#include "status/EntryBoxState.h"
+#include "status/FeatureReads.h"
+#include "status/FirstRead.h"
+#include "status/PollLoop.h"
+#include "status/PowerUnits.h"
+#include "status/Readings.h"
+#include "status/StatusPanels.h"
+#include "status/SubBands.h"
+#include "status/WindowLayout.h"
+#include "status/WindowStates.h"
+#include "transfers/CalTransfers.h"
+#include "transfers/LogDownloads.h"
+#include "ui/EntryBoxEvents.h"
+#include "link/DeferredActions.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,7 +53,7 @@ void frmMain::installLinkHooks()
     };
     h.pollTimerActive = [this] { return Timer1.isActive(); };
     h.runPollTick = [this] {
-        BusyScope busy(*this);
+        BusyScope busy(busy_);
         poll_->Timer1_Timer();
     };
     h.clearAndDisableWindow = [this] {
@@ -52,10 +76,10 @@ void frmMain::showEvent(QShowEvent* event)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (busyDepth_ > 0) {
+    if (busy_.busy()) {
         // A handler still waits: end its waits and the search now, close when it returns.
         // Meanwhile the window takes no more clicks, so nothing new starts.
-        closePending_ = true;
+        busy_.closeWhenDone();
         p.conn.ShuttingDown = true;
         p.conn.AbortScan = true;
         setEnabled(false);

@@ -1,8 +1,75 @@
+// The wiring of the main window's controls to the handlers of its controllers.
+#include "app/frmMain.h"
+#include "app/MenuDialogRunner.h"
+#include "app/Program.h"
+#include "files/CalFileChoice.h"
+#include "files/CmdFileActions.h"
+#include "link/TargetMenus.h"
+#include "link/UnitConnection.h"
+#include "platform/Clock.h"
+#include "settings/CommandControls.h"
+#include "settings/EntryBoxes.h"
+#include "settings/LevelSetters.h"
+#include "settings/SettingMenus.h"
+#include "settings/UnitClock.h"
+#include "status/EntryBoxState.h"
+#include "status/FeatureReads.h"
+#include "status/FirstRead.h"
+#include "status/PollLoop.h"
+#include "status/PowerUnits.h"
+#include "status/Readings.h"
+#include "status/StatusPanels.h"
+#include "status/SubBands.h"
+#include "status/WindowLayout.h"
+#include "status/WindowStates.h"
+#include "transfers/CalTransfers.h"
+#include "transfers/LogDownloads.h"
+#include "ui/EntryBoxEvents.h"
+#include "link/DeferredActions.h"
+
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include "ui/EntryKeys.h"
+#include "ui/UpDown.h"
+
+namespace {
+
+// Runs `action` on a double click of the label it watches.
+class DoubleClickFilter : public QObject {
+public:
+    DoubleClickFilter(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            action_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+void onDoubleClick(QLabel* label, std::function<void()> action)
+{
+    label->installEventFilter(new DoubleClickFilter(label, std::move(action)));
+}
+
+}   // namespace
 
 
 void frmMain::connectTargetMenus()
 {
-    for (int i = 0; i < PortCount; ++i) {
+    for (size_t i = 0; i < ui.mnuComPort.size(); ++i) {
         connect(ui.mnuComPort[i], &QAction::triggered, this, [this, i](bool checked) {
             // The entry has already flipped its own mark; SetupSerialPort decides the marks.
             ui.mnuComPort[i]->setChecked(!checked);
@@ -48,7 +115,7 @@ void frmMain::connectCommandControls()
     connect(ui.btnFaultReset, &QPushButton::clicked, this, [this] { controls_->btnFaultReset_Click(); });
     connect(ui.btnGoToPwr, &QPushButton::clicked, this, [this] { controls_->btnGoToPwr_Click(); });
     EntryBoxEvents::install(ui.lblRFFrqVal, {nullptr, nullptr, nullptr, [this] { controls_->lblRFFrqVal_DblClick(); }});
-    connectEntryBoxes();
+    entries_->connectEntryBoxes();
     connectSpinControls();
     connectUnitClock();
 }
@@ -59,7 +126,7 @@ void frmMain::connectUnitClock()
     // The letter the window wrote into the address box (a fill is no edit of the operator's).
     connect(ui.txtAdr, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!ui.txtAdr->isModified())
-            unitClock_->adrLetter_ = text;
+            unitClock_->adrLetter = text;
     });
     // Checked once the move of the focus has ended: the box is shown and the focus put back
     // outside the focus change under way.
@@ -127,11 +194,46 @@ void frmMain::connectDialogMenus()
 void frmMain::connectFileMenus()
 {
     connect(ui.mnuSaveAs, &QAction::triggered, this, [this] {
-        BusyScope busy(*this);
+        BusyScope busy(busy_);
         cmdFile_->mnuSaveAs_Click();
     });
     connect(ui.mnuLoadFile, &QAction::triggered, this, [this] {
-        BusyScope busy(*this);
+        BusyScope busy(busy_);
         cmdFile_->mnuLoadFile_Click();
     });
+}
+
+void frmMain::connectSpinControls()
+{
+    connect(ui.UpDown1, &UpDown::UpClick, this, [this] { entries_->UpDown1_UpClick(); });
+    connect(ui.UpDown1, &UpDown::DownClick, this, [this] { entries_->UpDown1_DownClick(); });
+    connect(ui.UpDown2, &UpDown::UpClick, this, [this] { entries_->UpDown2_UpClick(); });
+    connect(ui.UpDown2, &UpDown::DownClick, this, [this] { entries_->UpDown2_DownClick(); });
+    connect(ui.UpDown3, &UpDown::UpClick, this, [this] { entries_->UpDown3_UpClick(); });
+    connect(ui.UpDown3, &UpDown::DownClick, this, [this] { entries_->UpDown3_DownClick(); });
+    connect(ui.UpDown4, &UpDown::UpClick, this, [this] { entries_->UpDown4_UpClick(); });
+    connect(ui.UpDown4, &UpDown::DownClick, this, [this] { entries_->UpDown4_DownClick(); });
+}
+
+void frmMain::connectTransferMenus()
+{
+    connectCalTableMenus();
+    connect(ui.mnuDnldFltLog, &QAction::triggered, this, [this] {
+        BusyScope busy(busy_);
+        logs_->mnuDnldFltLog_Click();
+    });
+    connect(ui.mnuFullFaultLog, &QAction::triggered, this, [this] {
+        BusyScope busy(busy_);
+        logs_->mnuFullFaultLog_Click();
+    });
+}
+
+void frmMain::connectCalTableMenus()
+{
+    for (const int index : {0, 1, 4, 5}) {
+        connect(ui.mnuCalTables[index], &QAction::triggered, this, [this, index] {
+            BusyScope busy(busy_);
+            calTables_->mnuCalTables_Click(index);
+        });
+    }
 }

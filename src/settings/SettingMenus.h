@@ -51,6 +51,8 @@ public:
     void mnuPollAdrs_Click();
     void mnuWatts_Click();
 
+    void mnuSubB_Click(int n);   // sub-band item n (1 to 8)
+
 private:
     Program& p;
     QWidget& window_;
@@ -62,5 +64,4 @@ private:
     // mark and runs `acknowledged`.
     void toggleSetting(QAction* entry, bool remoteTest, const std::function<QString(bool tick)>& command,
                        const std::function<void(bool tick)>& acknowledged = {});
-    void mnuSubB_Click(int n);
 };

@@ -115,6 +115,6 @@ void UnitClock::SetUnitAddress()
     SendUnitCommand(p, controls::AddressCommand(recordRead, p.ReplyFields[0], p.ReplyFields[1], *letter));
     // Also after a failed command: a unit that took it answers from the new letter only.
     p.LinkObject.setDeviceAddress(QString(*letter));
-    adrLetter_ = text;
+    adrLetter = text;
     entryState_.EnterHandled.txtAdr = true;
 }

@@ -23,6 +23,9 @@ public:
     void Command7_Click();
     void SetDateTime();
     void SetUnitAddress();
+    // Checked once the move of the focus out of txtDateTime has ended.
+    void txtDateTime_Validate();
+    QString adrLetter;   // txtAdr's letter as the window filled it or last sent it
 
 private:
     Program& p;
@@ -30,7 +33,4 @@ private:
     HandlerDepth& busy_;
     EntryBoxState& entryState_;
     Controls ui;
-    void txtDateTime_Validate();
-    QString adrLetter_;   // txtAdr's letter as the window filled it or last sent it
-    void connectDialogMenus();
 };

@@ -33,6 +33,9 @@ public:
     // Answered polls since the last readings tick and since the last clock tick.
     qint16 ReadingsTickCount = 0;
     qint16 ClockTickCount = 0;
+    // The window's reset when the link is found lost: as after a Disconnect, with the
+    // connect button and menus ready for the next connect.
+    void dropLostLink();
 
 private:
     Program& p;
@@ -47,6 +50,5 @@ private:
     void runTcpFirstRead();
     void readingsTick();
     void clockTick();
-    void dropLostLink();
     bool pollRunning_ = false;
 };

@@ -1,6 +1,6 @@
 #include "transfers/frmLogs.h"
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "transfers/LogDownloads.h"
 #include "link/ConnectionWatch.h"
 #include "transfers/LogExport.h"
 #include <QCheckBox>
@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
-frmLogs::frmLogs(Program& p, frmMain& window, QWidget* parent) : QDialog(parent), p_(p), window_(window)
+frmLogs::frmLogs(Program& p, LogDownloads& logs, QWidget* parent) : QDialog(parent), p_(p), logs_(logs)
 {
     ui.setupUi(this);
     connect(ui.chkAll, &QCheckBox::toggled, this, &frmLogs::chkAll_Click);
@@ -83,8 +83,8 @@ QStringList frmLogs::downloadTicked(bool& stopped)
         if (!boxes[k]->isChecked())
             continue;
         const bool faultLog = boxes[k] == ui.chkFault;
-        const QString name = faultLog ? window_.GetFaultLog(p_.unit.features.FullFaultLogSize, false)
-                                      : window_.GetParameterLogFile(static_cast<int>(k));
+        const QString name = faultLog ? logs_.GetFaultLog(p_.unit.features.FullFaultLogSize, false)
+                                      : logs_.GetParameterLogFile(static_cast<int>(k));
         ui.ProgressBar1->setValue(ui.ProgressBar1->value() + 1);
         if (!name.isEmpty())
             names << name;

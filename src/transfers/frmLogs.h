@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QStringList>
 
-class frmMain;
+class LogDownloads;
 struct Program;
 
 // The log selection dialog: the ticked parameter logs and the fault log are downloaded one
@@ -14,7 +14,7 @@ struct Program;
 class frmLogs : public QDialog {
     Q_OBJECT
 public:
-    frmLogs(Program& p, frmMain& window, QWidget* parent = nullptr);
+    frmLogs(Program& p, LogDownloads& logs, QWidget* parent = nullptr);
 
     frmLogsUi ui;
     bool UseExcel = false;
@@ -35,7 +35,7 @@ private:
     void enableInputs(bool enabled);
 
     Program& p_;
-    frmMain& window_;
+    LogDownloads& logs_;
     bool downloading_ = false;
     DialogProgress progress_;
 };

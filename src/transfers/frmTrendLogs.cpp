@@ -1,6 +1,6 @@
 #include "transfers/frmTrendLogs.h"
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "transfers/LogDownloads.h"
 #include "transfers/LogExport.h"
 #include "transfers/TrendLogPaging.h"
 #include <QComboBox>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-frmTrendLogs::frmTrendLogs(Program& p, frmMain& window, QWidget* parent)
-    : QDialog(parent), p_(p), window_(window), progress_(nullptr)
+frmTrendLogs::frmTrendLogs(Program& p, LogDownloads& logs, QWidget* parent)
+    : QDialog(parent), p_(p), logs_(logs), progress_(nullptr)
 {
     ui.setupUi(this);
     progress_ = DialogProgress(ui.ProgressBar1);
@@ -81,7 +81,7 @@ QString frmTrendLogs::SaveTrendLog()
 {
     ui.ProgressBar1->show();
     const ProgressInPlace inPlace(p_.platform, progress_);
-    return window_.GetTrendLogFile(ui.optLongTermLog->isChecked(), TrendRecordCount);
+    return logs_.GetTrendLogFile(ui.optLongTermLog->isChecked(), TrendRecordCount);
 }
 
 void frmTrendLogs::btnOK_Click()

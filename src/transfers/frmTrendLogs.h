@@ -3,7 +3,7 @@
 #include "ui/frmTrendLogsUi.h"
 #include <QDialog>
 
-class frmMain;
+class LogDownloads;
 struct Program;
 
 // The trend-log dialog: the short- or long-term log over the chosen range is downloaded
@@ -13,7 +13,7 @@ struct Program;
 class frmTrendLogs : public QDialog {
     Q_OBJECT
 public:
-    frmTrendLogs(Program& p, frmMain& window, QWidget* parent = nullptr);
+    frmTrendLogs(Program& p, LogDownloads& logs, QWidget* parent = nullptr);
 
     frmTrendLogsUi ui;
     int TrendRecordCount = 0;
@@ -36,7 +36,7 @@ private:
     void enableInputs(bool enabled);
 
     Program& p_;
-    frmMain& window_;
+    LogDownloads& logs_;
     bool downloading_ = false;
     DialogProgress progress_;
 };

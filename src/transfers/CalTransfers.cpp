@@ -1,7 +1,11 @@
 // The main window's calibration-table entries: the forward RF power and attenuator tables
 // read into a file and written back into the unit.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "transfers/CalTransfers.h"
+#include "ui/frmMainUi.h"
+#include "files/CalFileChoice.h"
+#include "link/UnitConnection.h"
+#include "transfers/LogDownloads.h"
 #include "files/FileIO.h"
 #include "files/UnitFileHeader.h"
 #include "link/ConnectionWatch.h"
@@ -25,13 +29,13 @@ void calBox(IPrompts* prompts, const QString& text, const char* title, PromptIco
 // Clears the status panel on every way out.
 class StatusPanelScope {
 public:
-    explicit StatusPanelScope(frmMain& w) : w_(w) {}
+    explicit StatusPanelScope(UnitConnection& w) : w_(w) {}
     ~StatusPanelScope() { w_.DisplayStatusMsg(QString()); }
     StatusPanelScope(const StatusPanelScope&) = delete;
     StatusPanelScope& operator=(const StatusPanelScope&) = delete;
 
 private:
-    frmMain& w_;
+    UnitConnection& w_;
 };
 
 void letTransferEventsRun(Program& p)
@@ -41,19 +45,14 @@ void letTransferEventsRun(Program& p)
 }
 }   // namespace
 
-void frmMain::connectCalTableMenus()
+CalTransfers::CalTransfers(Program& p, QMainWindow& window, CalFileChoice& calFiles, UnitConnection& connection, LogDownloads& logs)
+    : p(p), window_(window), calFiles_(calFiles), connection_(connection), logs_(logs)
 {
-    for (const int index : {0, 1, 4, 5}) {
-        connect(ui.mnuCalTables[index], &QAction::triggered, this, [this, index] {
-            BusyScope busy(*this);
-            mnuCalTables_Click(index);
-        });
-    }
 }
 
-void frmMain::mnuCalTables_Click(int index)
+void CalTransfers::mnuCalTables_Click(int index)
 {
-    const TransferLock lock(p.transfers, p, p.files, *this);
+    const TransferLock lock(p.transfers, p, p.files, window_);
     if (!lock.held())
         return;
     const PollPause pause(p, PollPause::Mode::On);
@@ -75,21 +74,21 @@ void frmMain::mnuCalTables_Click(int index)
     }
 }
 
-void frmMain::DownloadRfCalTable() { downloadCalTable(RfCalTable); }
+void CalTransfers::DownloadRfCalTable() { downloadCalTable(RfCalTable); }
 
-void frmMain::DownloadAtnCalTable() { downloadCalTable(AtnCalTable); }
+void CalTransfers::DownloadAtnCalTable() { downloadCalTable(AtnCalTable); }
 
-void frmMain::downloadCalTable(const CalTableKind& kind)
+void CalTransfers::downloadCalTable(const CalTableKind& kind)
 {
     const bool atn = &kind == &AtnCalTable;
     FileIO io(p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
-    const QString path = GetSaveAsFileName(kind.fileType);
+    const QString path = calFiles_.GetSaveAsFileName(kind.fileType);
     if (path.isEmpty())
         return;
     const ConnectionWatch connection(p);
     const ScopedLinkTimeout timeout(p.LinkObject, kind.timeout);
-    const StatusPanelScope status(*this);
+    const StatusPanelScope status(connection_);
     if (!(atn ? io.OpenAtnCalFile(path, false) : io.OpenRfCalFile(path, false)))
         return;
     const LogPaging link{p, p.transfers, connection};
@@ -97,7 +96,7 @@ void frmMain::downloadCalTable(const CalTableKind& kind)
     if (atn) {
         letTransferEventsRun(p);
         if (SendUnitCommand(p, QStringLiteral("YAL"), true)) {
-            DisplayStatusMsg(QString::fromLatin1(kind.retrievingText));
+            connection_.DisplayStatusMsg(QString::fromLatin1(kind.retrievingText));
             const UnitIdentity& id = p.unit.id;
             result = DownloadAtnCalEntries(
                 link, io, FirstAtnLevelTenths(id.IsTwtaUnit, p.unit.config.LcBucInstalled, id.UnitModelCode));
@@ -105,12 +104,12 @@ void frmMain::downloadCalTable(const CalTableKind& kind)
             result = PagingResult::Stopped;
         }
     } else {
-        DisplayStatusMsg(QString::fromLatin1(kind.retrievingText));
+        connection_.DisplayStatusMsg(QString::fromLatin1(kind.retrievingText));
         letTransferEventsRun(p);
         result = DownloadRfCalEntries(link, io);
     }
     if (LinkLostUnder(link))
-        dropLinkLostInTransfer();
+        logs_.dropLinkLostInTransfer();
     if (result == PagingResult::Read && !io.CloseFile())
         result = PagingResult::Failed;   // the file could not be written whole: the old one stays
     io.Discard();
@@ -123,19 +122,19 @@ void frmMain::downloadCalTable(const CalTableKind& kind)
     }
 }
 
-void frmMain::UploadRfCalTable()
+void CalTransfers::UploadRfCalTable()
 {
     const CalTableKind& kind = RfCalTable;
     FileIO io(p.platform.clock);
-    const StatusPanelScope status(*this);
-    const QString path = GetFileNameToOpen(kind.fileType);
+    const StatusPanelScope status(connection_);
+    const QString path = calFiles_.GetFileNameToOpen(kind.fileType);
     if (path.isEmpty())
         return;
     const ConnectionWatch connection(p);
     const ScopedLinkTimeout timeout(p.LinkObject, kind.timeout);
     if (!io.OpenRfCalFile(path, true))
         return;
-    DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
+    connection_.DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
     letTransferEventsRun(p);
     const LogPaging link{p, p.transfers, connection};
     if (!SendUnitCommand(p, QString::fromLatin1(kind.beginCommand), false)) {
@@ -148,15 +147,15 @@ void frmMain::UploadRfCalTable()
     finishCalUpload(kind, UploadRfCalEntries(link, io), true, link);
 }
 
-void frmMain::UploadAtnCalTable()
+void CalTransfers::UploadAtnCalTable()
 {
     const CalTableKind& kind = AtnCalTable;
     const UnitIdentity& id = p.unit.id;
     const bool beginSave =
         TakesAtnBeginSave(id.IsTwtaUnit, id.UnitModelCode, id.FirmwareVersion100, id.boxes.txtCplDate);
     FileIO io(p.platform.clock);
-    const StatusPanelScope status(*this);
-    const QString path = GetFileNameToOpen(kind.fileType);
+    const StatusPanelScope status(connection_);
+    const QString path = calFiles_.GetFileNameToOpen(kind.fileType);
     if (path.isEmpty())
         return;
     const ConnectionWatch connection(p);
@@ -172,15 +171,15 @@ void frmMain::UploadAtnCalTable()
         calBox(p.platform.prompts, QStringLiteral("Unable To Open Cal File"), "Atten Cal Table Upload Failure");
         SendUnitCommand(p, QString::fromLatin1(kind.abortCommand), false);
         if (LinkLostUnder(link))
-            dropLinkLostInTransfer();
+            logs_.dropLinkLostInTransfer();
         return;
     }
-    DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
+    connection_.DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
     letTransferEventsRun(p);
     finishCalUpload(kind, UploadAtnCalEntries(link, io), beginSave, link);
 }
 
-void frmMain::finishCalUpload(const CalTableKind& kind, const UploadResult& result, bool save, const LogPaging& link)
+void CalTransfers::finishCalUpload(const CalTableKind& kind, const UploadResult& result, bool save, const LogPaging& link)
 {
     bool done = false;
     switch (result.outcome) {
@@ -202,7 +201,7 @@ void frmMain::finishCalUpload(const CalTableKind& kind, const UploadResult& resu
         break;
     }
     if (LinkLostUnder(link))
-        dropLinkLostInTransfer();
+        logs_.dropLinkLostInTransfer();
     if (p.conn.ShuttingDown)
         return;
     calBox(p.platform.prompts, QString::fromLatin1(done ? "Upload Done" : "Upload Failed"), kind.uploadTitle,

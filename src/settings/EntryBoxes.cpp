@@ -1,7 +1,12 @@
 // The main window's entry boxes: the keys each takes, what Enter and leaving the box send,
 // and the trip rows' editing flags that keep the poll's read-back off a row being edited.
 #include "app/Program.h"
-#include "app/frmMain.h"
+#include "settings/EntryBoxes.h"
+#include "ui/frmMainUi.h"
+#include "link/BusyScope.h"
+#include "settings/LevelSetters.h"
+#include "settings/UnitClock.h"
+#include "status/EntryBoxState.h"
 #include "commands/RemoteMessage.h"
 #include "link/DeferredActions.h"
 #include "link/Transaction.h"
@@ -40,45 +45,33 @@ bool sendParameter(Program& p, levels::ParamBox box, const QString& text, bool r
 
 }   // namespace
 
-void frmMain::whenLinkFree(std::function<void()> action)
+// The four spin controls: each click steps the box beside it and sends the new value.
+#include "app/Program.h"
+#include "commands/RemoteMessage.h"
+#include "link/Transaction.h"
+#include "settings/LevelEntry.h"
+#include "ui/UpDown.h"
+#include <QCheckBox>
+#include <QLineEdit>
+
+EntryBoxes::EntryBoxes(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels, UnitClock& unitClock, EntryBoxState& entryState)
+    : p(p), window_(window), busy_(busy), levels_(levels), unitClock_(unitClock), entryState_(entryState), ui{.txtFdBm = controls.txtFdBm, .txtFCnt = controls.txtFCnt, .txtRdBm = controls.txtRdBm, .txtRCnt = controls.txtRCnt, .txtAtnDB = controls.txtAtnDB, .txtAtnCnt = controls.txtAtnCnt, .txtTemp = controls.txtTemp, .chkConstPwr = controls.chkConstPwr, .txtConstLvl = controls.txtConstLvl, .cmbFhiTripType = controls.cmbFhiTripType, .txtFhiLvl = controls.txtFhiLvl, .cmbFloTripType = controls.cmbFloTripType, .txtFloLvl = controls.txtFloLvl, .cmbRhiTripType = controls.cmbRhiTripType, .txtRhiLvl = controls.txtRhiLvl, .txtHelixV = controls.txtHelixV, .txtHelixI = controls.txtHelixI, .txtHeaterV = controls.txtHeaterV, .txtHelix2I = controls.txtHelix2I, .txtAnodeV = controls.txtAnodeV, .txtCathI = controls.txtCathI, .txtCS1 = controls.txtCS1, .txtCS3 = controls.txtCS3, .txtCS2 = controls.txtCS2, .txtCS4 = controls.txtCS4, .txtPSHours = controls.txtPSHours, .txtXmtHours = controls.txtXmtHours, .txtLinAmp = controls.txtLinAmp, .txtLinPhase = controls.txtLinPhase, .txtFrmRev = controls.txtFrmRev, .txtCplDate = controls.txtCplDate, .txtPN = controls.txtPN, .txtSN = controls.txtSN, .txtDateTime = controls.txtDateTime, .txtAdr = controls.txtAdr}
 {
-    // The window may be gone by the time a kept action runs.
-    RunWhenLinkFree(p, [self = QPointer<frmMain>(this), action = std::move(action)] {
-        if (self)
-            action();
-    });
 }
 
-void frmMain::actOnEntry(QLineEdit* box, std::function<void()> action)
+void EntryBoxes::actOnEntry(QLineEdit* box, std::function<void()> action)
 {
     // Kept for later, the entry is sent as the operator left it, not as a poll wrote it since.
-    whenLinkFree([box, text = box->text(), action = std::move(action)] {
+    WhenLinkFree(p, window_, [box, text = box->text(), action = std::move(action)] {
         if (box->text() != text)
             box->setText(text);
         action();
     });
 }
 
-void frmMain::ClearEntryFlags()
+EntryBoxes::EntryBox EntryBoxes::tripRow(QLineEdit* level, QComboBox* type, bool& editing, void (LevelSetters::*send)())
 {
-    EnterHandled = {};
-    FhiTripEditing = FloTripEditing = RhiTripEditing = false;
-    entryEdits_.endAll();
-}
-
-bool frmMain::FillEntryBox(QLineEdit* box, const QString& text) { return entryEdits_.fill(box, text); }
-
-bool frmMain::FillPowerBox(QLineEdit* box, const QString& text, float dBm)
-{
-    if (entryEdits_.editing(box))
-        return false;
-    WritePowerBox(box, text, dBm);
-    return true;
-}
-
-frmMain::EntryBox frmMain::tripRow(QLineEdit* level, QComboBox* type, bool& editing, void (frmMain::*send)())
-{
-    auto sendTrip = [this, send] { (this->*send)(); };
+    auto sendTrip = [this, send] { (levels_.*send)(); };
     return {level,
             [] { return entry::Keys::Decimal; },
             true,
@@ -94,7 +87,7 @@ frmMain::EntryBox frmMain::tripRow(QLineEdit* level, QComboBox* type, bool& edit
             sendTrip};
 }
 
-frmMain::EntryBox frmMain::parameterRow(QLineEdit* box, levels::ParamBox param, bool& enterFlag)
+EntryBoxes::EntryBox EntryBoxes::parameterRow(QLineEdit* box, levels::ParamBox param, bool& enterFlag)
 {
     return {box,
             [] { return entry::Keys::Digits; },
@@ -104,14 +97,14 @@ frmMain::EntryBox frmMain::parameterRow(QLineEdit* box, levels::ParamBox param, 
             [this, param](const QString& text) { sendParameter(p, param, text, false); }};
 }
 
-frmMain::EntryBox frmMain::atnCountRow()
+EntryBoxes::EntryBox EntryBoxes::atnCountRow()
 {
     // The downlink attenuation box is the LLDP-capable family's only.
     const auto lldp = [this] { return p.unit.id.LldpFirmware; };
     return {ui.txtAtnCnt,
             [lldp] { return lldp() ? entry::Keys::Decimal : entry::Keys::None; },
             true,
-            &EnterHandled.txtAtnCnt,
+            &entryState_.EnterHandled.txtAtnCnt,
             [this, lldp](const QString& text) {
                 if (!lldp() || !sendParameter(p, levels::ParamBox::AtnCnt, text, true))
                     return false;
@@ -124,27 +117,27 @@ frmMain::EntryBox frmMain::atnCountRow()
             }};
 }
 
-frmMain::EntryBox frmMain::addressRow()
+EntryBoxes::EntryBox EntryBoxes::addressRow()
 {
     return {ui.txtAdr,
             [] { return entry::Keys::Letters; },
             false,
-            &EnterHandled.txtAdr,
+            &entryState_.EnterHandled.txtAdr,
             [this](const QString&) {
-                SetUnitAddress();   // sets the box's Enter flag itself
+                unitClock_.SetUnitAddress();   // sets the box's Enter flag itself
                 return false;
             },
             [this](const QString& text) {
                 // Only a letter the operator changed: passing through the box must not rewrite
                 // the unit's RS-485 record nor move the link's address.
-                if (text != adrLetter_) {
-                    SetUnitAddress();
-                    EnterHandled.txtAdr = false;
+                if (text != unitClock_.adrLetter) {
+                    unitClock_.SetUnitAddress();
+                    entryState_.EnterHandled.txtAdr = false;
                 }
             }};
 }
 
-void frmMain::buildEntryBoxes()
+void EntryBoxes::buildEntryBoxes()
 {
     const auto fixed = [](entry::Keys k) { return [k] { return k; }; };
     const auto hours = [this](const QString&) {
@@ -155,27 +148,27 @@ void frmMain::buildEntryBoxes()
         return false;
     };
     entryBoxes_ = {
-        {ui.txtAtnDB, fixed(entry::Keys::Decimal), true, &EnterHandled.txtAtnDB,
+        {ui.txtAtnDB, fixed(entry::Keys::Decimal), true, &entryState_.EnterHandled.txtAtnDB,
          [this](const QString&) {
-             SetAtndB();
+             levels_.SetAtndB();
              return true;
          },
-         [this](const QString&) { SetAtndB(); }},
-        {ui.txtConstLvl, fixed(entry::Keys::Decimal), true, &EnterHandled.txtConstLvl,
+         [this](const QString&) { levels_.SetAtndB(); }},
+        {ui.txtConstLvl, fixed(entry::Keys::Decimal), true, &entryState_.EnterHandled.txtConstLvl,
          [this](const QString& text) {
              if (!text.isEmpty())
-                 SetConstPwr(levels::LevelValue(text));
+                 levels_.SetConstPwr(levels::LevelValue(text));
              return !text.isEmpty();
          },
          [this](const QString& text) {
              if (!text.isEmpty() && ui.chkConstPwr->isChecked())
-                 SetConstPwr(levels::LevelValue(text));
+                 levels_.SetConstPwr(levels::LevelValue(text));
          }},
-        tripRow(ui.txtFhiLvl, ui.cmbFhiTripType, FhiTripEditing, &frmMain::SetFwdHiTrip),
-        tripRow(ui.txtFloLvl, ui.cmbFloTripType, FloTripEditing, &frmMain::SetFwdLoTrip),
-        tripRow(ui.txtRhiLvl, ui.cmbRhiTripType, RhiTripEditing, &frmMain::SetRevHiTrip),
-        parameterRow(ui.txtLinAmp, levels::ParamBox::LinAmp, EnterHandled.txtLinAmp),
-        parameterRow(ui.txtLinPhase, levels::ParamBox::LinPhase, EnterHandled.txtLinPhase),
+        tripRow(ui.txtFhiLvl, ui.cmbFhiTripType, entryState_.FhiTripEditing, &LevelSetters::SetFwdHiTrip),
+        tripRow(ui.txtFloLvl, ui.cmbFloTripType, entryState_.FloTripEditing, &LevelSetters::SetFwdLoTrip),
+        tripRow(ui.txtRhiLvl, ui.cmbRhiTripType, entryState_.RhiTripEditing, &LevelSetters::SetRevHiTrip),
+        parameterRow(ui.txtLinAmp, levels::ParamBox::LinAmp, entryState_.EnterHandled.txtLinAmp),
+        parameterRow(ui.txtLinPhase, levels::ParamBox::LinPhase, entryState_.EnterHandled.txtLinPhase),
         atnCountRow(),
         // The hour meters send on Enter only.
         {ui.txtPSHours, fixed(entry::Keys::Digits), true, nullptr, hours, nullptr},
@@ -184,11 +177,11 @@ void frmMain::buildEntryBoxes()
     };
 }
 
-void frmMain::connectEntryBoxes()
+void EntryBoxes::connectEntryBoxes()
 {
     buildEntryBoxes();
     for (const EntryBox& row : entryBoxes_) {
-        entryEdits_.track(row.box);
+        entryState_.edits.track(row.box);
         EntryBoxEvents::install(row.box, {
                                              [this, &row](QKeyEvent& key) { return entryKeyDiscarded(row, key); },
                                              [&row](Qt::FocusReason) {
@@ -208,7 +201,7 @@ void frmMain::connectEntryBoxes()
                                                       *row.tripEditing = false;
                                               },
                                           });
-            connect(list, &QComboBox::activated, this, [this, &row] { tripTypeChosen(row); });
+            QObject::connect(list, &QComboBox::activated, &window_, [this, &row] { tripTypeChosen(row); });
         }
     }
     // Boxes that only show what the unit reports take no typing and no paste.
@@ -219,18 +212,18 @@ void frmMain::connectEntryBoxes()
         box->setReadOnly(true);
 }
 
-bool frmMain::entryKeyDiscarded(const EntryBox& row, QKeyEvent& key)
+bool EntryBoxes::entryKeyDiscarded(const EntryBox& row, QKeyEvent& key)
 {
     QLineEdit* box = row.box;
     if (key.key() == Qt::Key_Escape) {
-        entryEdits_.cancel(box);   // the unit's value again, and the poll fills the box once more
+        entryState_.edits.cancel(box);   // the unit's value again, and the poll fills the box once more
         return true;
     }
     const std::optional<QChar> typedKey = entry::TypedChar(key);
     if (!typedKey)
         return false;   // Delete and the other editing keys work as in any box, in local mode too
     if (*typedKey == QLatin1Char('\r'))
-        entryEdits_.end(box);
+        entryState_.edits.end(box);
     if (row.remoteGuard && !p.conn.RemoteMode) {
         // The key still goes into the box; leaving the box then sends nothing.
         if (p.platform.prompts)
@@ -260,12 +253,12 @@ bool frmMain::entryKeyDiscarded(const EntryBox& row, QKeyEvent& key)
     return true;
 }
 
-void frmMain::entryBoxLeft(const EntryBox& row, Qt::FocusReason reason)
+void EntryBoxes::entryBoxLeft(const EntryBox& row, Qt::FocusReason reason)
 {
     // A box disabled, hidden or cleared under the focus was not left by the operator.
-    if (!entry::LeavesBox(reason) || !row.box->isEnabled() || !row.box->isVisibleTo(this))
+    if (!entry::LeavesBox(reason) || !row.box->isEnabled() || !row.box->isVisibleTo(&window_))
         return;
-    entryEdits_.end(row.box);
+    entryState_.edits.end(row.box);
     if (row.tripEditing) {
         *row.tripEditing = false;
         return;
@@ -283,18 +276,18 @@ void frmMain::entryBoxLeft(const EntryBox& row, Qt::FocusReason reason)
     });
 }
 
-void frmMain::entryBoxEnter(const EntryBox& row)
+void EntryBoxes::entryBoxEnter(const EntryBox& row)
 {
     if (row.enter(row.box->text()) && row.enterFlag)
         *row.enterFlag = true;
 }
 
-void frmMain::tripTypeChosen(const EntryBox& row)
+void EntryBoxes::tripTypeChosen(const EntryBox& row)
 {
     if (p.conn.FormUpdating)
         return;
     QComboBox* list = row.tripType;
-    whenLinkFree([this, &row, list, chosen = list->currentIndex()] {
+    WhenLinkFree(p, window_, [this, &row, list, chosen = list->currentIndex()] {
         if (list->currentIndex() != chosen) {
             FormUpdatingGuard hold(p.conn.FormUpdating);
             list->setCurrentIndex(chosen);
@@ -305,5 +298,61 @@ void frmMain::tripTypeChosen(const EntryBox& row)
             return;
         }
         row.sendTrip();
+    });
+}
+
+void EntryBoxes::UpDown1_UpClick() { stepSpinControl(1, true); }
+
+void EntryBoxes::UpDown1_DownClick() { stepSpinControl(1, false); }
+
+void EntryBoxes::UpDown2_UpClick() { stepSpinControl(2, true); }
+
+void EntryBoxes::UpDown2_DownClick() { stepSpinControl(2, false); }
+
+void EntryBoxes::UpDown3_UpClick() { stepSpinControl(3, true); }
+
+void EntryBoxes::UpDown3_DownClick() { stepSpinControl(3, false); }
+
+void EntryBoxes::UpDown4_UpClick() { stepSpinControl(4, true); }
+
+void EntryBoxes::UpDown4_DownClick() { stepSpinControl(4, false); }
+
+void EntryBoxes::stepSpinControl(int control, bool up)
+{
+    // The downlink attenuation exists on the LLDP-capable family only: elsewhere the
+    // arrows do nothing, not even the remote box.
+    if (control == 2 && !p.unit.id.LldpFirmware)
+        return;
+    WhenLinkFree(p, window_, [this, control, up] {
+        if (!p.conn.RemoteMode) {
+            if (p.platform.prompts)
+                ShowNotInRemoteMsg(*p.platform.prompts);
+            return;
+        }
+        switch (control) {
+        case 1:
+            if (ui.chkConstPwr->isChecked()) {
+                levels_.SetConstPwr(levels::ConstPowerStep(ui.txtConstLvl->text(), up));
+            } else if (const auto text =
+                           levels::AttenuationStep(ui.txtAtnDB->text(), up, p.unit.config.MaxAttenuation)) {
+                ui.txtAtnDB->setText(*text);
+                levels_.SetAtndB();
+            }
+            break;
+        case 2:
+            if (const auto text = levels::DownlinkStep(ui.txtAtnCnt->text(), up)) {
+                ui.txtAtnCnt->setText(*text);
+                SendUnitCommand(p, QStringLiteral("P/") + *text, false);
+            }
+            break;
+        default: {
+            QLineEdit* box = control == 3 ? ui.txtLinAmp : ui.txtLinPhase;
+            if (const auto text = levels::LinearizerStep(box->text(), up)) {
+                box->setText(*text);
+                SendUnitCommand(p, (control == 3 ? QStringLiteral("PZ") : QStringLiteral("Pz")) + *text, false);
+            }
+            break;
+        }
+        }
     });
 }

@@ -1,0 +1,116 @@
+#pragma once
+// The main window's entry boxes and spin controls: one row per box says how it takes keys,
+// what Enter sends and what leaving it sends.
+
+#include "settings/LevelEntry.h"
+#include "ui/EntryKeys.h"
+#include <QString>
+#include <functional>
+#include <vector>
+
+class EntryBoxState;
+class QKeyEvent;
+class HandlerDepth;
+class LevelSetters;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+class UnitClock;
+struct Program;
+struct frmMainUi;
+
+class EntryBoxes {
+public:
+    // The controls it reads and writes.
+    struct Controls {
+        QLineEdit* txtFdBm = nullptr;
+        QLineEdit* txtFCnt = nullptr;
+        QLineEdit* txtRdBm = nullptr;
+        QLineEdit* txtRCnt = nullptr;
+        QLineEdit* txtAtnDB = nullptr;
+        QLineEdit* txtAtnCnt = nullptr;
+        QLineEdit* txtTemp = nullptr;
+        QCheckBox* chkConstPwr = nullptr;
+        QLineEdit* txtConstLvl = nullptr;
+        QComboBox* cmbFhiTripType = nullptr;
+        QLineEdit* txtFhiLvl = nullptr;
+        QComboBox* cmbFloTripType = nullptr;
+        QLineEdit* txtFloLvl = nullptr;
+        QComboBox* cmbRhiTripType = nullptr;
+        QLineEdit* txtRhiLvl = nullptr;
+        QLineEdit* txtHelixV = nullptr;
+        QLineEdit* txtHelixI = nullptr;
+        QLineEdit* txtHeaterV = nullptr;
+        QLineEdit* txtHelix2I = nullptr;
+        QLineEdit* txtAnodeV = nullptr;
+        QLineEdit* txtCathI = nullptr;
+        QLineEdit* txtCS1 = nullptr;
+        QLineEdit* txtCS3 = nullptr;
+        QLineEdit* txtCS2 = nullptr;
+        QLineEdit* txtCS4 = nullptr;
+        QLineEdit* txtPSHours = nullptr;
+        QLineEdit* txtXmtHours = nullptr;
+        QLineEdit* txtLinAmp = nullptr;
+        QLineEdit* txtLinPhase = nullptr;
+        QLineEdit* txtFrmRev = nullptr;
+        QLineEdit* txtCplDate = nullptr;
+        QLineEdit* txtPN = nullptr;
+        QLineEdit* txtSN = nullptr;
+        QLineEdit* txtDateTime = nullptr;
+        QLineEdit* txtAdr = nullptr;
+    };
+    EntryBoxes(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels,
+               UnitClock& unitClock, EntryBoxState& entryState);
+
+    // Builds the rows and puts each box's key and focus rules on it; once.
+    void connectEntryBoxes();
+
+    // The spin controls next to the attenuation and linearizer boxes.
+    void UpDown1_UpClick();
+    void UpDown1_DownClick();
+    void UpDown2_UpClick();
+    void UpDown2_DownClick();
+    void UpDown3_UpClick();
+    void UpDown3_DownClick();
+    void UpDown4_UpClick();
+    void UpDown4_DownClick();
+
+private:
+    Program& p;
+    QWidget& window_;
+    HandlerDepth& busy_;
+    LevelSetters& levels_;
+    UnitClock& unitClock_;
+    EntryBoxState& entryState_;
+    Controls ui;
+
+    struct EntryBox {
+        QLineEdit* box;
+        std::function<entry::Keys()> keys;   // asked at each key: the family can change
+        bool remoteGuard;                    // typing in local mode shows "Not in Remote Mode"
+        bool* enterFlag;                     // none for the boxes that send on Enter only
+        // What Enter sends for the box's text; true when sent, which sets the Enter flag.
+        std::function<bool(const QString& text)> enter;
+        // What leaving the box sends in remote mode (the boxes with an Enter flag).
+        std::function<void(const QString& text)> leave;
+        // A trip row's level box: its editing flag, its type list and the row's setter.
+        bool* tripEditing = nullptr;
+        QComboBox* tripType = nullptr;
+        std::function<void()> sendTrip;
+    };
+    std::vector<EntryBox> entryBoxes_;   // built once: the boxes' handlers keep their row
+
+    void buildEntryBoxes();
+    EntryBox tripRow(QLineEdit* level, QComboBox* type, bool& editing, void (LevelSetters::*send)());
+    EntryBox parameterRow(QLineEdit* box, levels::ParamBox param, bool& enterFlag);
+    EntryBox atnCountRow();
+    EntryBox addressRow();
+    bool entryKeyDiscarded(const EntryBox& row, QKeyEvent& key);
+    void entryBoxLeft(const EntryBox& row, Qt::FocusReason reason);
+    void entryBoxEnter(const EntryBox& row);
+    void tripTypeChosen(const EntryBox& row);
+    // Runs `action` once the link is free, with the box's text as it is now.
+    void actOnEntry(QLineEdit* box, std::function<void()> action);
+    void stepSpinControl(int control, bool up);
+};

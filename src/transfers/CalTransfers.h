@@ -1,0 +1,34 @@
+#pragma once
+// The calibration tables of the File menu: entries 0, 1, 4 and 5 of mnuCalTables, each holding
+// the poll and the transfer lock; a download writes its file whole or not at all and opens it in
+// the text editor, an upload is done only when the unit saved the table.
+
+class CalFileChoice;
+class LogDownloads;
+class QMainWindow;
+struct CalTableKind;
+struct LogPaging;
+struct UploadResult;
+class UnitConnection;
+struct Program;
+
+class CalTransfers {
+public:
+    CalTransfers(Program& p, QMainWindow& window, CalFileChoice& calFiles, UnitConnection& connection,
+                 LogDownloads& logs);
+
+    void mnuCalTables_Click(int index);
+    void DownloadRfCalTable();
+    void UploadRfCalTable();
+    void DownloadAtnCalTable();
+    void UploadAtnCalTable();
+
+private:
+    Program& p;
+    QMainWindow& window_;
+    CalFileChoice& calFiles_;
+    UnitConnection& connection_;
+    LogDownloads& logs_;
+    void downloadCalTable(const CalTableKind& kind);
+    void finishCalUpload(const CalTableKind& kind, const UploadResult& result, bool save, const LogPaging& link);
+};
