@@ -17,22 +17,23 @@ public:
     std::atomic<bool> refusing = false;
 };
 
-SettingsUnit::SettingsUnit(UnitLink link) : settings_(std::make_shared<Settings>())
+namespace {
+SimUnitProfile quickSspa()
 {
     SimUnitProfile profile = sspaProfile();
     profile.refuseAllUnknown();
-    if (link == UnitLink::Tcp) {
-        tcp_ = std::make_unique<TcpUnitProgram>(profile);
-        if (!tcp_->connected)
-            return;
-        unit_ = &tcp_->unit;
-        program_ = &tcp_->p();
-    } else {
-        serial_ = std::make_unique<SerialUnitProgram>(profile);
-        unit_ = &serial_->unit;
-        program_ = &serial_->p();
+    return profile;
+}
+}   // namespace
+
+SettingsUnit::SettingsUnit(UnitLink link) : settings_(std::make_shared<Settings>()), linked_(link, quickSspa())
+{
+    if (!linked_.ready())
+        return;
+    unit_ = linked_.unit;
+    program_ = linked_.program;
+    if (linked_.serial)
         BeginConnection(*program_, false);
-    }
     unit_->addFeature(settings_);
     program_->platform.prompts = &prompts;
     program_->conn.RemoteMode = true;

@@ -53,15 +53,9 @@ struct PortsUnit {
     {
         SimUnitProfile profile = sspaProfile();
         profile.refuseAllUnknown();
-        if (link == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile);
-            program = &serial->p();
-            unit = &serial->unit;
-        } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile);
-            program = &tcp->p();
-            unit = &tcp->unit;
-        }
+        linked = std::make_unique<UnitLinkProgram>(link, profile);
+        program = linked->program;
+        unit = linked->unit;
         program->platform.prompts = &prompts;
         unit->addFeature(ports);
         reportPorts(*program);
@@ -76,8 +70,7 @@ struct PortsUnit {
 
     FakePrompts prompts;
     std::shared_ptr<SimUnitPorts> ports = std::make_shared<SimUnitPorts>();
-    std::unique_ptr<SerialUnitProgram> serial;
-    std::unique_ptr<TcpUnitProgram> tcp;
+    std::unique_ptr<UnitLinkProgram> linked;
     Program* program = nullptr;
     SimUnit* unit = nullptr;
 };

@@ -40,15 +40,10 @@ struct NetUnit {
         SimUnitProfile profile = sspaProfile();
         for (const QByteArray& command : refused)
             profile.behaviour[command].kind = SimBehaviour::Nak;
-        if (link == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile);
-            program = &serial->p();
-            unit = &serial->unit;
-        } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile);
-            program = &tcp->p();
-            unit = &tcp->unit;
-        }
+        linked = std::make_unique<UnitLinkProgram>(link, profile);
+        program = linked->program;
+        unit = linked->unit;
+        tcp = linked->tcp.get();
         program->platform.prompts = &prompts;
         unit->addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         reportNetwork(*program);
@@ -76,10 +71,10 @@ struct NetUnit {
     }
 
     FakePrompts prompts;
-    std::unique_ptr<SerialUnitProgram> serial;
-    std::unique_ptr<TcpUnitProgram> tcp;
+    std::unique_ptr<UnitLinkProgram> linked;
     Program* program = nullptr;
     SimUnit* unit = nullptr;
+    TcpUnitProgram* tcp = nullptr;
     qint32 captionPort = 0;
 };
 

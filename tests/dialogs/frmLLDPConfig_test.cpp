@@ -51,15 +51,9 @@ struct LldpUnit {
     {
         SimUnitProfile profile = sspaProfile();
         profile.refuseAllUnknown();
-        if (link == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile);
-            program = &serial->p();
-            unit = &serial->unit;
-        } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile);
-            program = &tcp->p();
-            unit = &tcp->unit;
-        }
+        linked = std::make_unique<UnitLinkProgram>(link, profile);
+        program = linked->program;
+        unit = linked->unit;
         program->platform.prompts = &prompts;
         unit->addFeature(lldp);
         reportLldp(program->unit.config);
@@ -67,8 +61,7 @@ struct LldpUnit {
 
     FakePrompts prompts;
     std::shared_ptr<SimUnitLldp> lldp = std::make_shared<SimUnitLldp>();
-    std::unique_ptr<SerialUnitProgram> serial;
-    std::unique_ptr<TcpUnitProgram> tcp;
+    std::unique_ptr<UnitLinkProgram> linked;
     Program* program = nullptr;
     SimUnit* unit = nullptr;
 };
