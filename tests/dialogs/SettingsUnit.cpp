@@ -17,16 +17,8 @@ public:
     std::atomic<bool> refusing = false;
 };
 
-namespace {
-SimUnitProfile quickSspa()
-{
-    SimUnitProfile profile = sspaProfile();
-    profile.refuseAllUnknown();
-    return profile;
-}
-}   // namespace
-
-SettingsUnit::SettingsUnit(UnitLink link) : settings_(std::make_shared<Settings>()), linked_(link, quickSspa())
+SettingsUnit::SettingsUnit(UnitLink link)
+    : settings_(std::make_shared<Settings>()), linked_(link, QuickProfile(sspaProfile()))
 {
     if (!linked_.ready())
         return;

@@ -48,15 +48,9 @@ void reportPorts(Program& p)
 }
 
 // A program linked to the simulated unit that acknowledges the port commands.
-struct PortsUnit {
-    explicit PortsUnit(UnitLink link)
+struct PortsUnit : UnitLinkProgram {
+    explicit PortsUnit(UnitLink link) : UnitLinkProgram(link, QuickProfile(sspaProfile()))
     {
-        SimUnitProfile profile = sspaProfile();
-        profile.refuseAllUnknown();
-        linked = std::make_unique<UnitLinkProgram>(link, profile);
-        program = linked->program;
-        unit = linked->unit;
-        program->platform.prompts = &prompts;
         unit->addFeature(ports);
         reportPorts(*program);
     }
@@ -68,11 +62,7 @@ struct PortsUnit {
         return all;
     }
 
-    FakePrompts prompts;
     std::shared_ptr<SimUnitPorts> ports = std::make_shared<SimUnitPorts>();
-    std::unique_ptr<UnitLinkProgram> linked;
-    Program* program = nullptr;
-    SimUnit* unit = nullptr;
 };
 
 // Shows the dialog through the modal seam; `operate` plays the operator, then Close.

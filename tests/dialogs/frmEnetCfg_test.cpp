@@ -34,17 +34,9 @@ void reportNetwork(Program& p)
 
 // A program linked to the simulated unit that takes every network setting but those
 // listed in `refused`.
-struct NetUnit {
-    NetUnit(UnitLink link, const QByteArrayList& refused = {})
+struct NetUnit : UnitLinkProgram {
+    NetUnit(UnitLink link, const QByteArrayList& refused = {}) : UnitLinkProgram(link, refusing(refused))
     {
-        SimUnitProfile profile = sspaProfile();
-        for (const QByteArray& command : refused)
-            profile.behaviour[command].kind = SimBehaviour::Nak;
-        linked = std::make_unique<UnitLinkProgram>(link, profile);
-        program = linked->program;
-        unit = linked->unit;
-        tcp = linked->tcp.get();
-        program->platform.prompts = &prompts;
         unit->addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         reportNetwork(*program);
     }
@@ -70,11 +62,14 @@ struct NetUnit {
         return program->platform.prompts->runModal(dialog);
     }
 
-    FakePrompts prompts;
-    std::unique_ptr<UnitLinkProgram> linked;
-    Program* program = nullptr;
-    SimUnit* unit = nullptr;
-    TcpUnitProgram* tcp = nullptr;
+    static SimUnitProfile refusing(const QByteArrayList& refused)
+    {
+        SimUnitProfile profile = sspaProfile();
+        for (const QByteArray& command : refused)
+            profile.behaviour[command].kind = SimBehaviour::Nak;
+        return profile;
+    }
+
     qint32 captionPort = 0;
 };
 

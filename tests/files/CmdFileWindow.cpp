@@ -2,15 +2,8 @@
 #include "support/SimUnitAcknowledge.h"
 #include <QDir>
 
-namespace {
-SimUnitProfile prepared(SimUnitProfile profile)
-{
-    profile.refuseAllUnknown();
-    return profile;
-}
-}   // namespace
-
-CmdFileWindow::CmdFileWindow(UnitLink link, const SimUnitProfile& profile) : LinkedMainWindow(link, prepared(profile))
+CmdFileWindow::CmdFileWindow(UnitLink link, const SimUnitProfile& profile)
+    : LinkedMainWindow(link, QuickProfile(profile))
 {
     unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
 }

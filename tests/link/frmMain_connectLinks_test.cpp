@@ -10,19 +10,11 @@
 
 namespace {
 
-// The profile quick to refuse what it does not know: the first read after connecting asks
-// for all.
-SimUnitProfile quickTwta()
-{
-    SimUnitProfile profile = twtaProfile();
-    profile.refuseAllUnknown();
-    return profile;
-}
-
 // The main window with "Use Ethernet" stored and the target on loopback: the simulated
 // unit's port, or one where nothing listens any more.
 struct TcpWindow : LinkedMainWindow {
-    explicit TcpWindow(bool unitListening) : LinkedMainWindow(UnitLink::Tcp, quickTwta())
+    explicit TcpWindow(bool unitListening)
+        : LinkedMainWindow(UnitLink::Tcp, QuickProfile(twtaProfile()))   // the first read asks for all
     {
         if (!unitListening)
             tcpSim.stopListening();

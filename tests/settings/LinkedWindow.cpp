@@ -6,12 +6,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-SimUnitProfile QuickProfile(SimUnitProfile profile)
-{
-    profile.refuseAllUnknown();
-    return profile;
-}
-
 LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l), linked(l, profile)
 {
     if (!linked.ready())

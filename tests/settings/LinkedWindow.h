@@ -45,6 +45,3 @@ private:
 
 // The box of a setting the window refuses while the unit is not in remote mode.
 inline const QString notRemote = QStringLiteral("Communication Error: Not in Remote Mode");
-
-// The profile with every unknown command refused at once, so a first read is quick.
-SimUnitProfile QuickProfile(SimUnitProfile profile);

@@ -81,6 +81,13 @@ UnitLinkProgram::UnitLinkProgram(UnitLink link, const SimUnitProfile& profile)
         program = &serial->p();
         unit = &serial->unit;
     }
+    program->platform.prompts = &prompts;
+}
+
+SimUnitProfile QuickProfile(SimUnitProfile profile)
+{
+    profile.refuseAllUnknown();
+    return profile;
 }
 
 void RunOverLink(UnitLink link, const SimUnitProfile& profile, const std::function<void(Program&)>& body)

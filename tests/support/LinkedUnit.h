@@ -55,13 +55,17 @@ struct TcpUnitProgram : LoopbackTcpProgram {
 enum class UnitLink { Fake, Serial, Tcp };
 const char* UnitLinkName(UnitLink link);   // "FakeLink", "Serial", "Tcp"
 
-// A program on the serial or the TCP link (not Fake) to a unit answering by `profile`;
-// not ready when TCP did not connect (a test failure is added).
+// The profile with every unknown command refused at once, so a first read is quick.
+SimUnitProfile QuickProfile(SimUnitProfile profile);
+
+// A program on the serial or the TCP link (not Fake) to a unit answering by `profile`, its
+// boxes going to `prompts`; not ready when TCP did not connect (a test failure is added).
 struct UnitLinkProgram {
     UnitLinkProgram(UnitLink link, const SimUnitProfile& profile);
     bool ready() const { return !tcp || tcp->connected; }
     Program& p() { return *program; }
 
+    FakePrompts prompts;
     std::unique_ptr<SerialUnitProgram> serial;
     std::unique_ptr<TcpUnitProgram> tcp;
     Program* program = nullptr;

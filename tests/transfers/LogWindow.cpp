@@ -5,15 +5,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-namespace {
-SimUnitProfile quick(SimUnitProfile profile)
-{
-    profile.refuseAllUnknown();
-    return profile;
-}
-}   // namespace
-
-LogWindow::LogWindow(UnitLink link, SimUnitProfile profile) : LinkedMainWindow(link, quick(std::move(profile)))
+LogWindow::LogWindow(UnitLink link, SimUnitProfile profile) : LinkedMainWindow(link, QuickProfile(std::move(profile)))
 {
     unit.addFeature(logs);
     onSent = [this](const QByteArray& bytes, bool tcp) { record(bytes, tcp); };
