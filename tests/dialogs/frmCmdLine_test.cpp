@@ -41,15 +41,9 @@ protected:
         profile.set("px?", "px?12.5");
         profile.set("LONG", "LONG" + QByteArray(235, '7'));   // shown with 11 framing characters
         profile.refuseAllUnknown();
-        if (GetParam() == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile);
-            program = &serial->p();
-            unit = &serial->unit;
-        } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile);
-            program = &tcp->p();
-            unit = &tcp->unit;
-        }
+        linked = std::make_unique<UnitLinkProgram>(GetParam(), profile);
+        program = linked->program;
+        unit = linked->unit;
         program->platform.prompts = &prompts;
         console = std::make_unique<frmCmdLine>(*program);
         console->show();
@@ -68,8 +62,7 @@ protected:
     }
 
     FakePrompts prompts;
-    std::unique_ptr<SerialUnitProgram> serial;
-    std::unique_ptr<TcpUnitProgram> tcp;
+    std::unique_ptr<UnitLinkProgram> linked;
     Program* program = nullptr;
     SimUnit* unit = nullptr;
     std::unique_ptr<frmCmdLine> console;

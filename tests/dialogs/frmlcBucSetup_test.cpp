@@ -391,14 +391,9 @@ TEST(frmlcBucSetup, AgainstTheSimulatedUnit)
         SimUnitProfile profile = sspaProfile();
         profile.behaviour["PBCP?"].delayMs = link == UnitLink::Tcp ? 150 : 0;
         FakePrompts prompts;
-        std::unique_ptr<SerialUnitProgram> serial;
-        std::unique_ptr<TcpUnitProgram> tcp;
-        if (link == UnitLink::Serial)
-            serial = std::make_unique<SerialUnitProgram>(profile);
-        else
-            tcp = std::make_unique<TcpUnitProgram>(profile);
-        Program& p = serial ? serial->p() : tcp->p();
-        SimUnit& unit = serial ? serial->unit : tcp->unit;
+        UnitLinkProgram linked(link, profile);
+        Program& p = linked.p();
+        SimUnit& unit = *linked.unit;
         p.platform.prompts = &prompts;
         unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         reportBuc(p);
