@@ -19,6 +19,7 @@
 #include "support/SimUnitLogs.h"
 #include "support/SimUnitTcpThread.h"
 #include "support/UnitFrames.h"
+#include "transfers/CalTransfers.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -275,7 +276,7 @@ bool calDownload(benchmark::State& state, Window& t, bool atn, const QByteArrayL
     const QString path = t.folders.dataFolder() + (atn ? "/atn.txt" : "/rf.txt");
     return transfer<Window>(state, t, expected, wallMs, [&](Window& w) {
         w.prompts().fileAnswers << path;
-        w.window->mnuCalTables_Click(atn ? 4 : 0);
+        w.window->calTables().mnuCalTables_Click(atn ? 4 : 0);
         return QFile::exists(path);
     });
 }

@@ -17,6 +17,7 @@
 #include "support/LinkedMainWindow.h"
 #include "support/LinkedUnit.h"
 #include "support/SimUnitTcpThread.h"
+#include "link/UnitConnection.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -184,7 +185,7 @@ double closeLatency(bool overTcp, int afterMs)
     profile.refuseAllUnknown();
     LinkedMainWindow t(overTcp ? UnitLink::Tcp : UnitLink::Serial, profile);
     if (overTcp) {
-        t.w().btnConnect_Click();
+        t.w().connection().btnConnect_Click();
         if (t.w().ui.btnConnect->text() != "Disconnect")
             return -1;
         t.w().Timer1.stop();
@@ -207,12 +208,12 @@ double closeLatency(bool overTcp, int afterMs)
         QCoreApplication::postEvent(window, new QCloseEvent);
     });
     {
-        frmMain::BusyScope busy(t.w());
+        BusyScope busy(t.w().handlerDepth());
         if (overTcp) {
             t.w().Timer1_Timer();
         } else {
             t.w().ui.mnuPollEn->setChecked(false);   // no saved address: the search probes
-            t.w().btnConnect_Click();
+            t.w().connection().btnConnect_Click();
         }
     }
     operatorThread.join();

@@ -15,6 +15,7 @@
 #include "dialogs/frmlcBucSetup.h"
 #include "link/Transaction.h"
 #include "support/MainWindowProgram.h"
+#include "status/FeatureReads.h"
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -100,7 +101,7 @@ void run(const QByteArrayList& pieces)
     BeginConnection(t.p(), false);
     t.w().FirstTimeRead();
     t.w().Timer1.stop();
-    t.w().InitLLDP();
+    t.w().features().InitLLDP();
     t.p().conn.RemoteMode = true;
     openEach(t);
 }

@@ -80,6 +80,9 @@ public:
     CalTransfers& calTables() { return *calTables_; }
     MenuDialogRunner& menuDialogs() { return *menuDialogs_; }
 
+    // Held by the handlers that let events run while they wait (BusyScope).
+    HandlerDepth& handlerDepth() { return busy_; }
+
 signals:
     void unloaded();   // Form_Unload has run: the program ends
 

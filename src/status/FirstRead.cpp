@@ -121,12 +121,15 @@ void FirstRead::addIdentificationSteps(std::vector<FirstReadStep>& steps)
         steps.end(),
         {
             {"FormUpdating", [this] { p.conn.FormUpdating = true; }},
-            {"InitDataDirectory", [this] { ::InitDataDirectory(*p.platform.folders, *p.platform.prompts); }},
+            {"InitDataDirectory", [this] {
+                 if (p.platform.folders && p.platform.prompts)
+                     ::InitDataDirectory(*p.platform.folders, *p.platform.prompts);
+             }},
             {"DisplayWatts", [this] { p.display.DisplayWatts = ui.mnuWatts->text() == QLatin1String("Display dBm"); }},
             {"DetermineUnitType", [this] { DetermineUnitType(p); }},
             // This unit's processor family, before anything below tests it.
             {"SetUnitPICProcessorOption", [this] { SetUnitPICProcessorOption(p); }},
-            {"features_.InitLLDP", [this] { features_.InitLLDP(); }},
+            {"InitLLDP", [this] { features_.InitLLDP(); }},
             {"MinAtnCount",
              [this, &id, &c] {
                  c.MinAtnCount = firstread::MinAtnCountFor(id.FirmwareVersion100, p.unit.flags.PicProcessorUnit,
@@ -138,9 +141,9 @@ void FirstRead::addIdentificationSteps(std::vector<FirstReadStep>& steps)
                  if (id.UnitModelCode == 6613)
                      p.LinkObject.setMsgTimeout(6.0f);
              }},
-            {"bands_.UpdateSubBands", [this] { bands_.UpdateSubBands(); }},
-            {"features_.InitTempComp", [this] { features_.InitTempComp(); }},
-            {"features_.InitUnitCfg", [this] { features_.InitUnitCfg(); }},
+            {"UpdateSubBands", [this] { bands_.UpdateSubBands(); }},
+            {"InitTempComp", [this] { features_.InitTempComp(); }},
+            {"InitUnitCfg", [this] { features_.InitUnitCfg(); }},
             {"ReadADCScalers",
              [this, &id, &c] {
                  if (id.UnitModelCode == 7428)
@@ -156,8 +159,8 @@ void FirstRead::addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps)
     steps.insert(
         steps.end(),
         {
-            {"features_.InitPowerLimit", [this] { features_.InitPowerLimit(); }},
-            {"features_.InitFactoryTripLevels", [this] { features_.InitFactoryTripLevels(); }},
+            {"InitPowerLimit", [this] { features_.InitPowerLimit(); }},
+            {"InitFactoryTripLevels", [this] { features_.InitFactoryTripLevels(); }},
             {"AtnRange",
              [this, &c] {
                  c.AtnRangeText = ReadAttenuatorRange(p);
@@ -165,8 +168,8 @@ void FirstRead::addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps)
                  c.MaxCalTempText = c.AtnRangeSupported ? ReadMaxCalTemperature(p) : QString();
                  c.MinCalTempText = c.AtnRangeSupported ? ReadMinCalTemperature(p) : QString();
              }},
-            {"powerUnits_.CheckInputDriverPwrSupport", [this] { powerUnits_.CheckInputDriverPwrSupport(); }},
-            {"layout_.InitDisplay", [this] { layout_.InitDisplay(); }},
+            {"CheckInputDriverPwrSupport", [this] { powerUnits_.CheckInputDriverPwrSupport(); }},
+            {"InitDisplay", [this] { layout_.InitDisplay(); }},
             {"StartupMode", [this, &c] { c.StartupMode = ReadStartupConfig(p); }},
             {"MaxSysPrimePower",
              [this, &c] {
@@ -176,7 +179,7 @@ void FirstRead::addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps)
             {"DbmLevelsSupported", [this] { p.unit.id.DbmLevelsSupported = CanUsedBmTripLevels(p); }},
             {Events, [this] { p.platform.clock->processEvents(); }},
             {"MaxAttenuation", [this, &c] { c.MaxAttenuation = firstread::MaxAttenuationFrom(ReadMaxAttenuation(p)); }},
-            {"readings_.UpdateRFFrequency", [this] { readings_.UpdateRFFrequency(); }},
+            {"UpdateRFFrequency", [this] { readings_.UpdateRFFrequency(); }},
             {Events, [this] { p.platform.clock->processEvents(); }},
         });
 }
@@ -212,15 +215,15 @@ void FirstRead::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
                  c.ExtIlokLatchRead = extIlok >= 0;
              }},
             {"SetProjectSpecificValues", [this] { SetProjectSpecificValues(p); }},
-            {"readings_.InitDCVInParameters", [this] { readings_.InitDCVInParameters(); }},
+            {"InitDCVInParameters", [this] { readings_.InitDCVInParameters(); }},
             {"txtDateTime", [this] { ui.txtDateTime->setText(ReadUnitDateTime(p)); }},
-            {"readings_.UpdateAtn", [this] { readings_.UpdateAtn(); }},
-            {"features_.UpdateUnitGain", [this] { features_.UpdateUnitGain(); }},
+            {"UpdateAtn", [this] { readings_.UpdateAtn(); }},
+            {"UpdateUnitGain", [this] { features_.UpdateUnitGain(); }},
             {"HasAmc", [this, &c] { c.HasAmc = ReadFloatSupplyYCI(p) >= 0; }},
-            {"features_.UpdateAMCParameters", [this] { features_.UpdateAMCParameters(); }},
-            {"readings_.UpdateCurrentSense", [this] { readings_.UpdateCurrentSense(); }},
-            {"readings_.UpdateFwdRF", [this] { readings_.UpdateFwdRF(); }},
-            {"readings_.UpdateRevRF", [this] { readings_.UpdateRevRF(); }},
+            {"UpdateAMCParameters", [this] { features_.UpdateAMCParameters(); }},
+            {"UpdateCurrentSense", [this] { readings_.UpdateCurrentSense(); }},
+            {"UpdateFwdRF", [this] { readings_.UpdateFwdRF(); }},
+            {"UpdateRevRF", [this] { readings_.UpdateRevRF(); }},
             // The summary panel and RemoteMode before the first poll, from a whole word only.
             {"SummaryStatus",
              [this] {
@@ -231,7 +234,7 @@ void FirstRead::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
             // Units without the extended alarm bytes are polled with the legacy query.
             {"LegacyStatusQuery", [this] { p.unit.id.LegacyStatusQuery = ReadSingleStatusWord(p, 2).isEmpty(); }},
             {Events, [this] { p.platform.clock->processEvents(); }},
-            {"readings_.UpdateHours", [this] { readings_.UpdateHours(); }},
+            {"UpdateHours", [this] { readings_.UpdateHours(); }},
         });
 }
 
@@ -239,14 +242,14 @@ void FirstRead::addPortAndBandSteps(std::vector<FirstReadStep>& steps)
 {
     steps.insert(steps.end(),
                  {
-                     {"features_.InitPowerSaveParameters", [this] { features_.InitPowerSaveParameters(); }},
-                     {"features_.InitCom1Settings", [this] { features_.InitCom1Settings(); }},
-                     {"features_.InitCom2Settings", [this] { features_.InitCom2Settings(); }},
+                     {"InitPowerSaveParameters", [this] { features_.InitPowerSaveParameters(); }},
+                     {"InitCom1Settings", [this] { features_.InitCom1Settings(); }},
+                     {"InitCom2Settings", [this] { features_.InitCom2Settings(); }},
                      {"txtAdr", [this] { entryState_.FillEntryBox(ui.txtAdr, p.unit.config.Rs485Address); }},
                      {Events, [this] { p.platform.clock->processEvents(); }},
-                     {"bands_.InitcmbRfBand", [this] { bands_.InitcmbRfBand(); }},
-                     {"features_.InitRFBand", [this] { features_.InitRFBand(); }},
-                     {"features_.InitBandParameters",
+                     {"InitcmbRfBand", [this] { bands_.InitcmbRfBand(); }},
+                     {"InitRFBand", [this] { features_.InitRFBand(); }},
+                     {"InitBandParameters",
                       [this] { features_.InitBandParameters(static_cast<qint16>(qMax(0, ui.cmbRfBand->currentIndex() + 1))); }},
                      {Events, [this] { p.platform.clock->processEvents(); }},
                  });
@@ -281,8 +284,8 @@ void FirstRead::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
              [this] {
                  ui.lblUnitTempType->setText(p.unit.id.IsTwtaUnit ? QStringLiteral("TWTA") : QStringLiteral("SSPA"));
              }},
-            {"readings_.UpdateTemperature", [this] { readings_.UpdateTemperature(); }},
-            {"features_.UpdateRFIStatus", [this] { features_.UpdateRFIStatus(); }},
+            {"UpdateTemperature", [this] { readings_.UpdateTemperature(); }},
+            {"UpdateRFIStatus", [this] { features_.UpdateRFIStatus(); }},
             {Events, [this] { p.platform.clock->processEvents(); }},
             {"ConstPowerLevel",
              [this] {
@@ -293,8 +296,8 @@ void FirstRead::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
                      entryState_.FillPowerBox(ui.txtConstLvl, firstread::ConstPowerLevelText(level, p.display.DisplayWatts),
                                   static_cast<float>(conv::Val(level)));
              }},
-            {"features_.InitRFTripLevels", [this] { features_.InitRFTripLevels(); }},
-            {"features_.InitReverseRFOffset", [this] { features_.InitReverseRFOffset(); }},
+            {"InitRFTripLevels", [this] { features_.InitRFTripLevels(); }},
+            {"InitReverseRFOffset", [this] { features_.InitReverseRFOffset(); }},
             {"PsVset",
              [this, &c] {
                  const PSVsetReply v = ReadPSVsetValue(p, -1);
@@ -312,17 +315,17 @@ void FirstRead::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
 void FirstRead::addClosingSteps(std::vector<FirstReadStep>& steps)
 {
     steps.insert(steps.end(), {
-                                  {"readings_.UpdateHelixHeater",
+                                  {"UpdateHelixHeater",
                                    [this] {
                                        if (p.unit.id.IsTwtaUnit)
                                            readings_.UpdateHelixHeater();
                                    }},
-                                  {"features_.InitLCBuc", [this] { features_.InitLCBuc(); }},
+                                  {"InitLCBuc", [this] { features_.InitLCBuc(); }},
                                   {Events, [this] { p.platform.clock->processEvents(); }},
-                                  {"features_.InitCurrentSenseParams", [this] { features_.InitCurrentSenseParams(); }},
-                                  {"features_.InitEnetParams", [this] { features_.InitEnetParams(); }},
+                                  {"InitCurrentSenseParams", [this] { features_.InitCurrentSenseParams(); }},
+                                  {"InitEnetParams", [this] { features_.InitEnetParams(); }},
                                   {Events, [this] { p.platform.clock->processEvents(); }},
-                                  {"readings_.UpdateCathodeCurrent", [this] { readings_.UpdateCathodeCurrent(); }},
+                                  {"UpdateCathodeCurrent", [this] { readings_.UpdateCathodeCurrent(); }},
                                   {"LEDMode",
                                    [this] {
                                        const qint16 mode = ReadLEDMode(p);

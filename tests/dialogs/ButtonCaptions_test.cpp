@@ -1,4 +1,5 @@
 // Every dialog's buttons keep their captions clear of their edges at 100% and 200%.
+#include "transfers/LogDownloads.h"
 #include "app/frmMain.h"
 #include "dialogs/FrmPowerSave.h"
 #include "dialogs/frmAbout.h"
@@ -40,8 +41,8 @@ TEST(DialogButtons, EveryCaptionKeepsClearOfItsButtonsEdgesAtBothScales)
     dialogs.emplace_back(std::make_unique<frmlcBucSetup>(t.p()));
     dialogs.emplace_back(std::make_unique<FrmPowerSave>(t.p()));
     dialogs.emplace_back(std::make_unique<frmCom>(t.p()));
-    dialogs.emplace_back(std::make_unique<frmLogs>(t.p(), w));
-    dialogs.emplace_back(std::make_unique<frmTrendLogs>(t.p(), w));
+    dialogs.emplace_back(std::make_unique<frmLogs>(t.p(), w.logs()));
+    dialogs.emplace_back(std::make_unique<frmTrendLogs>(t.p(), w.logs()));
     dialogs.emplace_back(std::make_unique<frmCalFactors>(t.p()));
     for (const auto& d : dialogs) {
         d->adjustSize();

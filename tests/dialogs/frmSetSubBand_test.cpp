@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 #include "dialogs/frmSetSubBand.h"
 #include "status/QStringPrint.h"
+#include "app/MenuDialogRunner.h"
 #include <QLabel>
 #include <QAccessible>
 #include <QRadioButton>
@@ -136,7 +137,7 @@ TEST(frmSetSubBand, TheLabelsDoubleClickSendsTheChosenSubBand)
                 option(static_cast<frmSetSubBand&>(d), c.clicked)->click();
                 return d.result();
             };
-            w.lblSBandFrq_DblClick();
+            w.menuDialogs().lblSBandFrq_DblClick();
             EXPECT_EQ(u.prompts.modalRuns, 1);
             EXPECT_FALSE(pollDuring);
             EXPECT_TRUE(w.Timer1.isActive());

@@ -4,6 +4,7 @@
 #include "files/CmdFileSections.h"
 #include "files/FileIO.h"
 #include "support/MainWindowProgram.h"
+#include "files/CmdFileActions.h"
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ TEST(CmdFileFrame, TheWritersRunInTheirFixedOrder)
     };
     MainWindowProgram t;
     QStringList ran;
-    t.w().onCmdFileSection = [&](const char* name) { ran << name; };
+    t.w().cmdFile().onCmdFileSection = [&](const char* name) { ran << name; };
     ASSERT_TRUE(t.w().SaveCmdFile(t.tmp.filePath("cfg.txt")));
     EXPECT_EQ(ran, expected);
 }
@@ -92,7 +93,7 @@ TEST(CmdFileFrame, AFailingWriterDoesNotStopTheOthersAndTheHookCan)
     MainWindowProgram t;
     FileIO io;
     ASSERT_TRUE(io.OpenCSVFile(t.tmp.filePath("s.txt"), false));
-    CmdFileContext c{t.p(), t.w(), io};
+    CmdFileContext c{t.p(), t.w().ui, io};
     const CmdFileSection table[] = {{"first", first}, {"failing", failing}, {"last", last}};
     calls.clear();
     EXPECT_FALSE(RunCmdFileSections(c, table, nullptr));
@@ -111,7 +112,7 @@ TEST(CmdFileFrame, UnitValuesNeverCarryControlCharacters)
     MainWindowProgram t;
     FileIO io;
     ASSERT_TRUE(io.OpenCSVFile(t.tmp.filePath("v.txt"), false));
-    CmdFileContext c{t.p(), t.w(), io};
+    CmdFileContext c{t.p(), t.w().ui, io};
     c.Comment("#Serial Number: ", "T10\r\n452\x03");
     c.Command("YK", "7436005");
     c.Command("PEN", "My\rUnit");

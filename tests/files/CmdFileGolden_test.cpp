@@ -3,6 +3,8 @@
 // round trip of a saved file into a fresh unit of the same profile.
 #include "CmdFileWindow.h"
 #include "files/CmdFileReplay.h"
+#include "files/CmdFileActions.h"
+#include "settings/SettingMenus.h"
 #include <QDir>
 #include <QLocale>
 #include <QPushButton>
@@ -177,7 +179,7 @@ TEST_P(CmdFileGolden, ASavedFileReplaysExactlyIntoAFreshUnitAndSavesAgainTheSame
     ASSERT_TRUE(t.connect());
     t.unit.clearCommands();
     t.prompts.fileAnswers << folder.filePath("first/Cfg.txt");
-    t.w().mnuLoadFile_Click();
+    t.w().cmdFile().mnuLoadFile_Click();
     for (const auto& box : t.prompts.boxes)
         ADD_FAILURE() << box.title.toStdString() << ": " << box.text.toStdString();
     // The replay sent the file's commands in order; the reconnect's first read follows.
@@ -215,11 +217,11 @@ TEST(CmdFileUnitState, TheRestoreToggleIsRecordedAsTheUnitAcknowledgedIt)
     CmdFileWindow t(UnitLink::Serial, twtaProfile());
     t.unit.editProfile([](SimUnitProfile& p) { p.behaviour["PBA1"].kind = SimBehaviour::Nak; });
     ASSERT_TRUE(t.connect());
-    t.w().mnuAutoHVDisable_Click();   // "PBA0" acknowledged
+    t.w().settingMenus().mnuAutoHVDisable_Click();   // "PBA0" acknowledged
     QStringList lines = fileLines(t.save(t.tmp.filePath("a"), "Cfg.txt"));
     EXPECT_TRUE(lines.contains("#Xmit Restore: Disabled"));
     EXPECT_TRUE(lines.contains("PBA0"));
-    t.w().mnuAutoHVDisable_Click();   // "PBA1" refused: the unit stays as it was
+    t.w().settingMenus().mnuAutoHVDisable_Click();   // "PBA1" refused: the unit stays as it was
     lines = fileLines(t.save(t.tmp.filePath("b"), "Cfg.txt"));
     EXPECT_TRUE(lines.contains("PBA0"));
     EXPECT_FALSE(lines.contains("PBA1"));

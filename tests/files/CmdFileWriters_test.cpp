@@ -29,7 +29,7 @@ protected:
         {
             FileIO io;
             EXPECT_TRUE(io.OpenCSVFile(path, false));
-            CmdFileContext c{t.p(), w, io};
+            CmdFileContext c{t.p(), w.ui, io};
             t.commands.clear();
             writer(c);
             EXPECT_TRUE(io.CloseFile());

@@ -16,6 +16,7 @@
 #include "support/SimUnitSerial.h"
 #include "support/SimUnitTcp.h"
 #include "app/frmMain.h"
+#include "files/CmdFileActions.h"
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -80,7 +81,7 @@ TEST_P(Replay, SendsExactlyTheCommandLinesThenReconnects)
     const QString path = t.file("mixed.txt", kMixedFile);
     t.prompts.fileAnswers << path;
     const bool advancedBefore = t.w().ui.mnuAdvSrch->isEnabled();
-    t.w().mnuLoadFile_Click();
+    t.w().cmdFile().mnuLoadFile_Click();
     for (const auto& box : t.prompts.boxes)
         ADD_FAILURE() << box.title.toStdString() << ": " << box.text.toStdString();
     EXPECT_EQ(t.replayed(kMixedCommands), kMixedCommands);
@@ -119,7 +120,7 @@ TEST(ReplayCases, NothingIsSentInLocalModeForCommentsOnlyOrAControlCharacter)
     const QString good = t.file("mixed.txt", kMixedFile);
     t.p().conn.RemoteMode = false;
     t.prompts.fileAnswers << good;
-    t.w().mnuLoadFile_Click();
+    t.w().cmdFile().mnuLoadFile_Click();
     ASSERT_EQ(t.prompts.boxes.size(), 1);
     EXPECT_EQ(t.prompts.boxes[0].text, "Not in Remote Mode");
     EXPECT_TRUE(t.unit.commands().isEmpty());   // nothing sent, no reconnect
@@ -130,7 +131,7 @@ TEST(ReplayCases, NothingIsSentInLocalModeForCommentsOnlyOrAControlCharacter)
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
 
     t.prompts.fileAnswers << t.file("ctl.txt", "K5\r\n#ok\x03\r\nPX1\x03\r\nPX0\r\n");
-    t.w().mnuLoadFile_Click();
+    t.w().cmdFile().mnuLoadFile_Click();
     ASSERT_EQ(t.prompts.boxes.size(), 1);
     EXPECT_EQ(t.prompts.boxes[0].title, "Load Cfg File");
     EXPECT_EQ(t.prompts.boxes[0].text, "Line 3 holds a control character; nothing was sent.");
@@ -162,7 +163,7 @@ TEST(ReplayCases, AFileThatCannotBeReadShowsOneBoxAndSendsNothing)
         SCOPED_TRACE(path.toStdString());
         t.prompts.boxes.clear();
         t.prompts.fileAnswers << path;
-        t.w().mnuLoadFile_Click();
+        t.w().cmdFile().mnuLoadFile_Click();
         ASSERT_EQ(t.prompts.boxes.size(), 1);
         EXPECT_EQ(t.prompts.boxes[0].title, "File Error");
         EXPECT_EQ(t.prompts.boxes[0].text, "The file could not be read:\n" + path);
@@ -177,7 +178,7 @@ TEST(ReplayCases, CancelStopsBeforeTheNextLineAndTheReconnectFollows)
     ReplayWindow t(UnitLink::Serial);
     t.progress.cancelAtValue = 2;
     t.prompts.fileAnswers << t.file("mixed.txt", kMixedFile);
-    t.w().mnuLoadFile_Click();
+    t.w().cmdFile().mnuLoadFile_Click();
     EXPECT_EQ(t.replayed(kMixedCommands), kMixedCommands.mid(0, 2));
     EXPECT_TRUE(t.unit.commands().contains("YT"));
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
@@ -188,7 +189,7 @@ TEST(ReplayCases, ADroppedConnectionStopsTheReplayWithoutReconnecting)
     ReplayWindow t(UnitLink::Tcp);
     t.unit.editProfile([](SimUnitProfile& profile) { profile.behaviour["K5"].kind = SimBehaviour::DropConnection; });
     t.prompts.fileAnswers << t.file("mixed.txt", kMixedFile);
-    t.w().mnuLoadFile_Click();
+    t.w().cmdFile().mnuLoadFile_Click();
     EXPECT_FALSE(t.unit.commands().contains("PX1"));
     EXPECT_FALSE(t.unit.commands().contains("YT"));
     QStringList texts;
@@ -233,7 +234,7 @@ TEST(SaveMenu, ProposesFreeNamesInTheDataFolderAndOpensTheSavedFile)
     QDir().mkpath(t.folders.dataFolder());
     const QString first = t.folders.dataFolder() + "/12345Cfg.txt";
     t.prompts.fileAnswers << first;
-    t.w().mnuSaveAs_Click();
+    t.w().cmdFile().mnuSaveAs_Click();
     ASSERT_EQ(t.prompts.fileFolders.size(), 1);
     EXPECT_EQ(t.prompts.fileFolders[0], t.folders.dataFolder());
     EXPECT_EQ(t.prompts.fileProposed[0], "12345Cfg.txt");
@@ -246,7 +247,7 @@ TEST(SaveMenu, ProposesFreeNamesInTheDataFolderAndOpensTheSavedFile)
                                   "#  Command File: 12345Cfg.txt\r\n#  Created: 3/14/26 3:09:26 PM\r\n"))
         << header.toStdString();
 
-    t.w().mnuSaveAs_Click();   // cancelled: nothing happens
+    t.w().cmdFile().mnuSaveAs_Click();   // cancelled: nothing happens
     EXPECT_EQ(t.prompts.fileProposed[1], "12345Cfg1.txt");
     EXPECT_EQ(t.shell.opened.size(), 1);
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
@@ -258,7 +259,7 @@ TEST(SaveMenu, AFileThatCannotBeWrittenShowsOneBoxAndOpensNothing)
     WriteFileBytes(t.tmp.filePath("blocker"), "x");
     const QString path = t.tmp.filePath("blocker/cfg.txt");
     t.prompts.fileAnswers << path;
-    t.w().mnuSaveAs_Click();
+    t.w().cmdFile().mnuSaveAs_Click();
     ASSERT_EQ(t.prompts.boxes.size(), 1);
     EXPECT_EQ(t.prompts.boxes[0].title, "File Error");
     EXPECT_TRUE(t.prompts.boxes[0].text.contains(path));
@@ -270,12 +271,12 @@ TEST(SaveMenu, AConnectionLostDuringTheSaveKeepsTheOldFile)
     SaveWindow t;
     const QString path = t.tmp.filePath("cfg.txt");
     WriteFileBytes(path, "old\r\n");
-    t.w().onCmdFileSection = [&](const char* name) {
+    t.w().cmdFile().onCmdFileSection = [&](const char* name) {
         if (QByteArray(name) == "SaveAttenuation")
             ++t.p().txn.ConnectionId;   // the connection ends under the save
     };
     t.prompts.fileAnswers << path;
-    t.w().mnuSaveAs_Click();
+    t.w().cmdFile().mnuSaveAs_Click();
     ASSERT_EQ(t.prompts.boxes.size(), 1);
     EXPECT_EQ(t.prompts.boxes[0].text, "Connection lost; the configuration file was not saved.");
     EXPECT_EQ(ReadFileBytes(path), "old\r\n");

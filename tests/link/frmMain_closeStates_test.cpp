@@ -6,6 +6,7 @@
 #include "support/MainWindowProgram.h"
 #include "support/SimUnitProfile.h"
 #include "support/UnitFrames.h"
+#include "link/UnitConnection.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -80,12 +81,12 @@ struct ClosingWindow : MainWindowProgram {
                     events();
             };
         }
-        w().btnConnect_Click();
+        w().connection().btnConnect_Click();
     }
     // A poll tick as the timer runs it.
     void pollTick()
     {
-        frmMain::BusyScope busy(w());
+        BusyScope busy(w().handlerDepth());
         w().Timer1_Timer();
     }
 
@@ -123,7 +124,7 @@ TEST(CloseInEveryState, NothingMoreIsSentAndTheWindowUnloadsAtOnce)
              t.replies.clear();
              t.w().ui.mnuPollEn->setChecked(false);
              t.atEvents = [&t] { t.closeNow(); };
-             t.w().btnConnect_Click();
+             t.w().connection().btnConnect_Click();
          }},
         {"first read over serial", false,
          [](ClosingWindow& t) {
@@ -172,7 +173,7 @@ TEST(CloseInEveryState, APollOnASilentUnitEndsWithinThreeSecondsOverTheRealLinks
         SimUnitProfile profile = twtaProfile();
         profile.refuseAllUnknown();
         LinkedMainWindow t(overTcp ? UnitLink::Tcp : UnitLink::Serial, profile);
-        t.w().btnConnect_Click();
+        t.w().connection().btnConnect_Click();
         ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
         t.w().Timer1.stop();
         t.unit.editProfile([](SimUnitProfile& p) {
@@ -192,7 +193,7 @@ TEST(CloseInEveryState, APollOnASilentUnitEndsWithinThreeSecondsOverTheRealLinks
             t.w().close();
         });
         {
-            frmMain::BusyScope busy(t.w());   // as the poll timer runs the tick
+            BusyScope busy(t.w().handlerDepth());   // as the poll timer runs the tick
             t.w().Timer1_Timer();
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 20000));
@@ -209,7 +210,7 @@ TEST(CloseInEveryState, ACloseRequestEndsASerialWaitAtOnce)
     SimUnitProfile profile = twtaProfile();
     profile.refuseAllUnknown();
     LinkedMainWindow t(UnitLink::Serial, profile);
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
     t.w().Timer1.stop();
     t.w().show();
@@ -229,7 +230,7 @@ TEST(CloseInEveryState, ACloseRequestEndsASerialWaitAtOnce)
         QCoreApplication::postEvent(window, new QCloseEvent);
     });
     {
-        frmMain::BusyScope busy(t.w());
+        BusyScope busy(t.w().handlerDepth());
         t.w().Timer1_Timer();
     }
     operatorThread.join();

@@ -2,6 +2,8 @@
 // loopback, and the serial search on a pseudo-terminal.
 #include "support/LinkedMainWindow.h"
 #include "support/UnitFrames.h"
+#include "link/UnitConnection.h"
+#include "settings/SettingMenus.h"
 #include <QAction>
 #include <QPushButton>
 #include <QTest>
@@ -27,7 +29,7 @@ TEST(ConnectOverTcp, ConnectsPollsAndDisconnects)
 {
     TcpWindow t(true);
     ASSERT_EQ(t.socket.remoteHost(), "127.0.0.1");
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
     EXPECT_EQ(t.sim.connectionsAccepted, 1);
     EXPECT_EQ(t.socket.state(), ITcpSocket::Connected);
@@ -41,7 +43,7 @@ TEST(ConnectOverTcp, ConnectsPollsAndDisconnects)
     EXPECT_TRUE(t.w().ui.btnConnect->isEnabled());
 
     // Unticking "Use Ethernet" now changes the next connect only: the poll stays on TCP.
-    t.w().mnuUseEnet_Click();
+    t.w().settingMenus().mnuUseEnet_Click();
     ASSERT_FALSE(t.p().conn.UseEnet);
     t.unit.clearCommands();
     t.w().Timer1_Timer();
@@ -50,7 +52,7 @@ TEST(ConnectOverTcp, ConnectsPollsAndDisconnects)
     EXPECT_EQ(t.p().conn.PollRetriesLeft, 2);
     EXPECT_TRUE(t.serial.written.isEmpty());
 
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     EXPECT_EQ(t.socket.state(), ITcpSocket::Closed);
     EXPECT_FALSE(t.p().txn.LinkUp);
     EXPECT_FALSE(t.w().Timer1.isActive());
@@ -62,7 +64,7 @@ TEST(ConnectOverTcp, ConnectsPollsAndDisconnects)
 TEST(ConnectOverTcp, ARefusedConnectionShowsOneBoxAndLeavesConnectUsable)
 {
     TcpWindow t(false);
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     QTest::qWait(100);   // a late socket error event would show its box now
     ASSERT_EQ(t.prompts.boxes.size(), 1);
     EXPECT_EQ(t.prompts.boxes[0].text, "Unable to Connect to Unit");
@@ -91,7 +93,7 @@ TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
     {
         frmMain& w = t.w();
         ASSERT_FALSE(serial.isOpen());
-        w.btnConnect_Click();   // "A" goes unanswered for 0.6 s, then "B" answers
+        w.connection().btnConnect_Click();   // "A" goes unanswered for 0.6 s, then "B" answers
         EXPECT_TRUE(prompts.boxes.isEmpty());
         EXPECT_EQ(p.LinkObject.DeviceAddress(), "B");
         EXPECT_EQ(p.LinkObject.CommSettings(), "9600,N,8,1");
@@ -108,7 +110,7 @@ TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
         w.Timer1_Timer();
         ASSERT_FALSE(unit.commands().isEmpty());
         EXPECT_EQ(unit.commands().first(), "?!#(");
-        w.btnConnect_Click();
+        w.connection().btnConnect_Click();
         EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
         EXPECT_FALSE(w.Timer1.isActive());
         EXPECT_FALSE(p.txn.LinkUp);

@@ -9,6 +9,9 @@
 #include "support/SimUnitProfile.h"
 #include "support/TcpTestProgram.h"
 #include "support/UnitFrames.h"
+#include "link/TargetMenus.h"
+#include "link/UnitConnection.h"
+#include "settings/SettingMenus.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
@@ -80,7 +83,7 @@ TEST(ConnectSearch, CoversItsAddressRangeOverTheTwelveLineSettings)
 {
     struct Case {
         const char* name;
-        void (frmMain::*start)();
+        void (UnitConnection::*start)();
         char unitAddress;
         int unitSetting;   // index into the line settings
         bool found;
@@ -88,16 +91,16 @@ TEST(ConnectSearch, CoversItsAddressRangeOverTheTwelveLineSettings)
     };
     const QStringList& s = UnitSearch::LineSettings();
     const Case cases[] = {
-        {"Connect, B on the second setting", &frmMain::btnConnect_Click, 'B', 1, true, searchProbes('C', 2, 'B')},
-        {"Extended Search, E", &frmMain::mnuExtSrch_Click, 'E', 0, true, searchProbes('F', 1, 'E')},
-        {"Advanced Search, Z on the last setting", &frmMain::mnuAdvSrch_Click, 'Z', 11, true,
+        {"Connect, B on the second setting", &UnitConnection::btnConnect_Click, 'B', 1, true, searchProbes('C', 2, 'B')},
+        {"Extended Search, E", &UnitConnection::mnuExtSrch_Click, 'E', 0, true, searchProbes('F', 1, 'E')},
+        {"Advanced Search, Z on the last setting", &UnitConnection::mnuAdvSrch_Click, 'Z', 11, true,
          searchProbes('Z', 12, 'Z')},
-        {"Connect, E is out of reach", &frmMain::mnuConnect_Click, 'E', 0, false, searchProbes('C', 12)},
+        {"Connect, E is out of reach", &UnitConnection::mnuConnect_Click, 'E', 0, false, searchProbes('C', 12)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SerialUnitWindow t(c.unitAddress, s.at(c.unitSetting));
-        (t.w().*c.start)();
+        (t.w().connection().*c.start)();
         EXPECT_EQ(t.probes, c.probes);
         const OVLink& link = t.p().LinkObject;
         EXPECT_FLOAT_EQ(link.MsgTimeout(), 2.0f);   // back from the probes' 0.6 s
@@ -134,7 +137,7 @@ TEST(ConnectSearch, ShowsEachTryInTheStatusBarWhileTheButtonReadsTerminate)
     SerialUnitWindow t('B', "19200,N,8,1");
     QStringList captions;
     t.duringEvents = [&] { captions << t.w().ui.btnConnect->text(); };
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     // The search's rounds of events; the first read after the find lets events run too.
     EXPECT_EQ(t.statusLines.mid(0, 5), QStringList({"Searching: A, 9600,N,8,1", "Searching: B, 9600,N,8,1",
                                                     "Searching: C, 9600,N,8,1", "", "Searching: A, 19200,N,8,1"}));
@@ -144,8 +147,8 @@ TEST(ConnectSearch, ShowsEachTryInTheStatusBarWhileTheButtonReadsTerminate)
 TEST(ConnectSearch, TerminateStopsAfterTheCurrentAddress)
 {
     SerialUnitWindow t('B', "19200,N,8,1");
-    t.duringEvents = [&] { t.w().btnConnect_Click(); };
-    t.w().btnConnect_Click();
+    t.duringEvents = [&] { t.w().connection().btnConnect_Click(); };
+    t.w().connection().btnConnect_Click();
     EXPECT_EQ(t.probes, QList<Probe>({{'A', "9600,N,8,1"}}));
     ASSERT_EQ(t.prompts.boxes.size(), 1);
     EXPECT_EQ(t.prompts.boxes[0].text, "Unit Not Found");
@@ -160,11 +163,11 @@ TEST(ConnectSearch, AStaleTerminateRequestDoesNotEndTheNextConnect)
         SCOPED_TRACE(singleAddress ? "single address" : "search");
         SerialUnitWindow t('B', "9600,N,8,1");
         if (singleAddress) {
-            t.w().mnuPollEn_Click();
+            t.w().settingMenus().mnuPollEn_Click();
             t.p().conn.PollAddress = 'B';
         }
         t.p().conn.AbortScan = true;
-        t.w().btnConnect_Click();
+        t.w().connection().btnConnect_Click();
         EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
         EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "B");
         EXPECT_TRUE(t.p().txn.LinkUp);
@@ -175,12 +178,12 @@ TEST(ConnectSearch, ConnectRequestsDuringASearchDoNotStartAnother)
 {
     SerialUnitWindow t('B', "19200,N,8,1");
     t.duringEvents = [&] {
-        t.w().mnuConnect_Click();
-        t.w().mnuExtSrch_Click();
-        t.w().mnuAdvSrch_Click();
-        t.w().ConnectToUnit();
+        t.w().connection().mnuConnect_Click();
+        t.w().connection().mnuExtSrch_Click();
+        t.w().connection().mnuAdvSrch_Click();
+        t.w().connection().ConnectToUnit();
     };
-    t.w().mnuConnect_Click();
+    t.w().connection().mnuConnect_Click();
     EXPECT_EQ(t.probes, searchProbes('C', 2, 'B'));
     EXPECT_FALSE(t.p().conn.ExtendedSearch);
     EXPECT_FALSE(t.p().conn.AdvancedSearch);
@@ -198,9 +201,9 @@ TEST(ConnectSearch, KeepsTheSerialPortChosenWhileItRuns)
             t.p().linkDialogs.ComDialogSettings = "38400,E,7,1";   // OK in the dialog
             return 1;
         };
-        t.w().mnuComPort_Click(1);
+        t.w().targets().mnuComPort_Click(1);
     };
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     ASSERT_EQ(t.prompts.boxes.size(), 1);
     EXPECT_EQ(t.p().LinkObject.PortNumber(), 2);
     EXPECT_EQ(t.p().LinkObject.CommSettings(), "38400,E,7,1");
@@ -210,7 +213,7 @@ TEST(ConnectSearch, KeepsTheSerialPortChosenWhileItRuns)
 TEST(ConnectSearch, TheAddressInTheUnitsReplyIsTaken)
 {
     SerialUnitWindow t('B', "9600,N,8,1", true);
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     EXPECT_EQ(t.probes, QList<Probe>({{'A', "9600,N,8,1"}}));
     EXPECT_EQ(t.p().LinkObject.DeviceAddress(), "B");
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
@@ -225,7 +228,7 @@ TEST(ConnectSearch, KeepsToTheSerialLineWhenUseEthernetIsTickedMeanwhile)
         if (!std::exchange(ticked, true))
             t.w().ui.mnuUseEnet->trigger();
     };
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     EXPECT_EQ(t.probes, searchProbes('C', 2, 'B'));
     EXPECT_TRUE(t.tcp.sent.isEmpty());
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
@@ -236,7 +239,7 @@ TEST(ConnectSearch, KeepsToTheSerialLineWhenUseEthernetIsTickedMeanwhile)
 TEST(ConnectSearch, ASearchStartedWhileConnectedStopsThePollFirst)
 {
     SerialUnitWindow t('A', "9600,N,8,1");
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     ASSERT_TRUE(t.w().Timer1.isActive());
     // Ticking and unticking "Poll Single Address " enables "Advanced Search" again.
     t.w().ui.mnuPollEn->trigger();
@@ -291,7 +294,7 @@ TEST(ConnectOverTcpWait, UntickingUseEthernetMeanwhileStillReadsTheUnitOverTcp)
     TcpConnectWindow c;
     c.w.ui.mnuUseEnet->setChecked(true);
     c.atConnect = [&] { c.w.ui.mnuUseEnet->trigger(); };
-    c.w.btnConnect_Click();
+    c.w.connection().btnConnect_Click();
     EXPECT_FALSE(c.t.p().conn.UseEnet);
     EXPECT_TRUE(c.t.p().conn.FirstReadDone);
     EXPECT_TRUE(c.t.p().txn.ConnectedOverEnet);
@@ -304,7 +307,7 @@ TEST(ConnectOverTcpWait, AStaleTerminateRequestDoesNotEndTheFirstRead)
 {
     TcpConnectWindow c;
     c.t.p().conn.AbortScan = true;
-    c.w.btnConnect_Click();
+    c.w.connection().btnConnect_Click();
     EXPECT_TRUE(c.t.p().conn.FirstReadDone);
     EXPECT_EQ(c.w.ui.btnConnect->text(), "Disconnect");
     EXPECT_TRUE(c.t.prompts.boxes.isEmpty());
@@ -314,7 +317,7 @@ TEST(ConnectOverTcpWait, ASocketThatDropsAfterTheFirstReadEndsThatConnection)
 {
     TcpConnectWindow c;
     c.afterConnect = [&] { c.t.tcp.st = ITcpSocket::Closing; };   // the unit closed it as the read ended
-    c.w.btnConnect_Click();
+    c.w.connection().btnConnect_Click();
     // The connection was made: it ends as a dropped poll does, without a box.
     EXPECT_TRUE(c.t.prompts.boxes.isEmpty());
     EXPECT_FALSE(c.t.p().txn.LinkUp);
@@ -335,10 +338,10 @@ TEST(ConnectSingleAddress, ProbesOnlyThePollAddressWithTheSavedSettings)
         SCOPED_TRACE(c.unitAddress);
         SerialUnitWindow t(c.unitAddress, "19200,E,7,1");
         t.p().LinkObject.setCommSettings("19200,E,7,1");
-        t.w().mnuPollEn_Click();
+        t.w().settingMenus().mnuPollEn_Click();
         t.p().conn.PollAddress = 'K';
         t.p().conn.ExtendedSearch = true;
-        t.w().mnuConnect_Click();
+        t.w().connection().mnuConnect_Click();
         EXPECT_EQ(t.probes, QList<Probe>({{'K', "19200,E,7,1"}}));
         EXPECT_EQ(t.timeouts, QList<float>({2.0f}));
         EXPECT_FALSE(t.p().conn.ExtendedSearch);
@@ -351,10 +354,10 @@ TEST(ConnectSingleAddress, ProbesOnlyThePollAddressWithTheSavedSettings)
 TEST(ConnectDisconnect, TheButtonStopsPollingAndLeavesTheSerialPortOpen)
 {
     SerialUnitWindow t('A', "9600,N,8,1");
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
     EXPECT_FALSE(t.w().ui.mnuConnect->isEnabled());
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
     EXPECT_FALSE(t.w().Timer1.isActive());
     EXPECT_FALSE(t.p().txn.LinkUp);
@@ -366,7 +369,7 @@ TEST(ConnectDisconnect, TheButtonStopsPollingAndLeavesTheSerialPortOpen)
 
     // Connecting again searches anew.
     t.probes.clear();
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     EXPECT_EQ(t.probes, QList<Probe>({{'A', "9600,N,8,1"}}));
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
 }
@@ -374,13 +377,13 @@ TEST(ConnectDisconnect, TheButtonStopsPollingAndLeavesTheSerialPortOpen)
 TEST(ConnectDisconnect, DisconnectFromUnitAlsoClosesThePort)
 {
     SerialUnitWindow t('A', "9600,N,8,1");
-    t.w().mnuPollEn_Click();   // single address: the search menus stay disabled
-    t.w().btnConnect_Click();
+    t.w().settingMenus().mnuPollEn_Click();   // single address: the search menus stay disabled
+    t.w().connection().btnConnect_Click();
     ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
     t.p().conn.FirstReadDone = true;
     t.p().conn.EnetFirstReadPending = true;
     const qint64 before = t.clock.msNow();
-    t.w().DisconnectFromUnit();
+    t.w().connection().DisconnectFromUnit();
     EXPECT_FALSE(t.serial.open);
     EXPECT_FALSE(t.w().Timer1.isActive());
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");

@@ -4,6 +4,8 @@
 #include "link/Transaction.h"
 #include "platform/QtSettingsStore.h"
 #include "support/MainWindowProgram.h"
+#include "link/UnitConnection.h"
+#include "settings/SettingMenus.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -98,11 +100,11 @@ TEST(Startup, SettingsChangedInARunComeBackAtTheNextStart)
         t.w().Form_Load();
         t.p().LinkObject.setPortNumber(3);
         t.p().LinkObject.setCommSettings("19200,E,7,1");
-        t.w().mnuPollEn_Click();
+        t.w().settingMenus().mnuPollEn_Click();
         t.prompts.inputAnswers << "K";
-        t.w().mnuPollAdrs_Click();
-        t.w().mnuUseEnet_Click();
-        t.w().mnuWatts_Click();
+        t.w().settingMenus().mnuPollAdrs_Click();
+        t.w().settingMenus().mnuUseEnet_Click();
+        t.w().settingMenus().mnuWatts_Click();
         t.tcp.setRemoteHost("127.0.0.7");   // as the address entry or the locator sets it
         t.tcp.setRemotePort(2101);
         t.p().display.RrfFloor = 30.5f;
@@ -153,7 +155,7 @@ TEST(Shutdown, NothingIsSentOrReopenedOnceUnloaded)
     t.replies["?!#("] = "?" + QByteArray(12, '@');
     t.replies["?!#9"] = "?" + QByteArray(9, '@');
     t.w().Form_Load();
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
     ASSERT_TRUE(t.serial.open);
     QSignalSpy unloaded(&t.w(), &frmMain::unloaded);
@@ -186,7 +188,7 @@ TEST(Shutdown, ClosingDuringASearchClosesOnceTheSearchHasReturned)
         closedInside = unloaded.count() > 0;
         enabledInside = t.w().isEnabled();
     };
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     EXPECT_FALSE(closedInside);
     EXPECT_FALSE(enabledInside);              // no new click can start anything meanwhile
     EXPECT_EQ(probes, 1);                     // the search ended at once
@@ -210,7 +212,7 @@ TEST(Shutdown, ACloseDuringATcpReplyWaitEndsTheWaitAtOnce)
     t.clock.onProcessEvents = [&] { t.w().close(); };
     const qint64 start = t.clock.msNow();
     {
-        frmMain::BusyScope busy(t.w());   // as a poll tick holds it
+        BusyScope busy(t.w().handlerDepth());   // as a poll tick holds it
         EXPECT_FALSE(SendUnitCommand(t.p(), "?!#("));
         EXPECT_EQ(unloaded.count(), 0);
     }

@@ -11,6 +11,7 @@
 #include "support/SimUnitTcp.h"
 #include "support/TcpTestProgram.h"
 #include "app/frmMain.h"
+#include "link/TargetMenus.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -118,7 +119,7 @@ TEST_F(TargetFixture, CurrentPortUnchangedOrCancelledLeavesEverything)
         w.ui.mnuCom->setTitle(QString());
         w.ui.mnuComPort[c.index]->trigger();
         EXPECT_EQ(script.seenSettings, c.proposed);
-        EXPECT_FALSE(w.ConfigPort(c.index + 1));
+        EXPECT_FALSE(w.targets().ConfigPort(c.index + 1));
         EXPECT_EQ(t.p().LinkObject.PortNumber(), 1);
         EXPECT_EQ(t.p().LinkObject.CommSettings(), QStringLiteral("19200,E,7,1"));
         EXPECT_EQ(checkedPorts(w), QStringLiteral("x........."));
@@ -133,10 +134,10 @@ TEST_F(TargetFixture, NewSettingsOnTheCurrentPortTakeEffect)
         d.ui.Option5->setChecked(true);
         d.btnOK_Click();
     };
-    EXPECT_TRUE(w.SetupSerialPort(1));
+    EXPECT_TRUE(w.targets().SetupSerialPort(1));
     EXPECT_EQ(t.p().LinkObject.CommSettings(), QStringLiteral("57600,N,7,1"));
-    EXPECT_FALSE(w.SetupSerialPort(11));
-    EXPECT_FALSE(w.SetupSerialPort(0));
+    EXPECT_FALSE(w.targets().SetupSerialPort(11));
+    EXPECT_FALSE(w.targets().SetupSerialPort(0));
 }
 
 TEST_F(TargetFixture, ScanShowsTheEntriesOfThePortsThatExist)
@@ -243,7 +244,7 @@ TEST_F(TargetFixture, PickWhileDisconnectedStoresTheTargetAndConnectsOnlyOverEth
         t.tcp.connects = 0;
         w.ui.mnuUseEnet->setChecked(useEnet);
         script.locate = pick(1, "40000");
-        w.mnuLocateIP_Click();
+        w.targets().mnuLocateIP_Click();
         EXPECT_EQ(t.p().conn.UnitIPAddress, QStringLiteral("127.0.0.3"));
         EXPECT_EQ(t.p().conn.EnetPort, 40000);
         EXPECT_EQ(t.tcp.host, QStringLiteral("127.0.0.3"));
@@ -260,7 +261,7 @@ TEST_F(TargetFixture, PickWhileConnectedStopsThePollAndReconnects)
     t.tcp.stateAfterConnect = ITcpSocket::Connected;
     w.Timer1.start();
     script.locate = pick(0);
-    w.mnuLocateIP_Click();
+    w.targets().mnuLocateIP_Click();
     EXPECT_FALSE(w.Timer1.isActive());
     EXPECT_GE(t.tcp.closes, 1);
     EXPECT_EQ(t.tcp.connects, 1);
@@ -288,7 +289,7 @@ TEST_F(TargetFixture, PickWhileAConnectionIsUpOnAnotherSocketStateAlsoStopsThePo
         w.ui.mnuUseEnet->setChecked(true);
         w.Timer1.start();
         script.locate = pick(0);
-        w.mnuLocateIP_Click();
+        w.targets().mnuLocateIP_Click();
         EXPECT_FALSE(w.Timer1.isActive());
         EXPECT_FALSE(t.p().conn.FirstReadDone);   // the window was cleared: the connect event reads anew
         EXPECT_FALSE(t.p().txn.LinkUp);
@@ -309,7 +310,7 @@ TEST_F(TargetFixture, FailedReconnectLeavesTheWindowAsADroppedLink)
     h.tcpLinkDropped = [this] { t.calls << "dropped"; };
     w.Timer1.start();
     script.locate = pick(0);
-    w.mnuLocateIP_Click();
+    w.targets().mnuLocateIP_Click();
     EXPECT_FALSE(w.Timer1.isActive());
     EXPECT_EQ(t.tcp.st, ITcpSocket::Closed);
     EXPECT_EQ(t.calls, (QStringList{"timer off", "clear and disable", "caption Connect", "dropped"}));
@@ -348,7 +349,7 @@ TEST(LocateAndConnectOnLoopback, PickedUnitIsConnected)
     script.locate = pick(0, QString::number(server.port()));
     t.prompts.modal = [&](QDialog& d) { return script.run(d, p); };
 
-    w.mnuLocateIP_Click();
+    w.targets().mnuLocateIP_Click();
     EXPECT_EQ(lan.requestsHeard(), 1);
     EXPECT_EQ(p.conn.UnitIPAddress, QStringLiteral("127.0.0.2"));
     EXPECT_EQ(tcp.remoteHost(), QStringLiteral("127.0.0.2"));
@@ -358,7 +359,7 @@ TEST(LocateAndConnectOnLoopback, PickedUnitIsConnected)
     EXPECT_EQ(calls, (QStringList{"tick", "timer on"}));
 
     w.Timer1.start();
-    w.mnuLocateIP_Click();
+    w.targets().mnuLocateIP_Click();
     EXPECT_EQ(tcp.state(), ITcpSocket::Connected);
     EXPECT_EQ(server.connectionsAccepted, 2);
     tcp.close();

@@ -1,5 +1,6 @@
 #include "LinkedWindow.h"
 #include "link/Transaction.h"
+#include "status/WindowStates.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +25,7 @@ LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l), linked
     BeginConnection(p(), link == UnitLink::Tcp);
     w().FirstTimeRead();
     EXPECT_TRUE(p().conn.FirstReadDone) << "the first read did not run through";
-    w().ShowConnectedWindow();
+    w().states().ShowConnectedWindow();
     w().Timer1.stop();
     EXPECT_TRUE(prompts.boxes.isEmpty()) << "the first read showed a box";
     clearLogs();

@@ -5,6 +5,10 @@
 #include "link/Transaction.h"
 #include "ui/FormUpdatingGuard.h"
 #include "status/QStringPrint.h"
+#include "status/PollLoop.h"
+#include "status/PowerUnits.h"
+#include "status/Readings.h"
+#include "status/WindowLayout.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -25,7 +29,7 @@ void startCase(ControlsWindow& c)
     frmMain& w = u.w();
     Program& p = u.p();
     if (p.display.DisplayWatts)
-        w.DisplayTodBm();
+        w.powerUnits().DisplayTodBm();
     p.conn.RemoteMode = true;
     p.conn.FormUpdating = false;
     p.unit.id.DbmLevelsSupported = true;
@@ -44,7 +48,7 @@ void startCase(ControlsWindow& c)
     w.ui.Label36->hide();
     w.ui.txtFdBm->setText("45.5");
     w.ui.txtConstLvl->clear();
-    w.EnableConstPwrInput();
+    w.layout().EnableConstPwrInput();
     w.Timer1.stop();
     u.unit().editProfile([](SimUnitProfile& profile) {
         profile.set("G?", "G47.5");
@@ -273,7 +277,7 @@ std::vector<ControlCase> transmitterCases(const QByteArrayList& readings)
     const auto ui = [](ControlsWindow& c) -> frmMainUi& { return c.u.w().ui; };
     const auto on = [ui](ControlsWindow& c) { click(ui(c).chkPS); };
     const auto startedOn = [ui](ControlsWindow& c) { tick(c.u, ui(c).chkPS); };
-    const auto startedOff = [](ControlsWindow& c) { c.u.w().DisableConstPwrInput(); };
+    const auto startedOff = [](ControlsWindow& c) { c.u.w().layout().DisableConstPwrInput(); };
     const auto inputs = [ui](bool enabled) {
         return [ui, enabled](ControlsWindow& c) {
             EXPECT_EQ(ui(c).chkConstPwr->isEnabled(), enabled);
@@ -407,7 +411,7 @@ TEST_P(CommandControlsOverLink, RfFrequencyTypedIsSentAndReadBack)
             if (k.refused)
                 p.behaviour["TF14250"].kind = SimBehaviour::Nak;
         });
-        c.u.w().UpdateRFFrequency();
+        c.u.w().readings().UpdateRFFrequency();
         c.u.p().conn.RemoteMode = !k.local;
         c.u.clearLogs();
         c.u.prompts.inputAnswers = {k.answer};
@@ -454,7 +458,7 @@ TEST_P(CommandControlsOverLink, FirstReadAndPollsFillTheControlsWithoutASetting)
         EXPECT_TRUE(c.u.prompts.boxes.isEmpty());
     };
     EXPECT_EQ(ui.cmbRfBand->currentIndex(), 1);   // the first read's band
-    EXPECT_TRUE(c.u.w().UpdateStatus());
+    EXPECT_TRUE(c.u.w().poll().UpdateStatus());
     expectShown(true, 1, 0, 3, 1);
     ASSERT_TRUE(c.u.p().conn.RemoteMode);
     // The unit changes everything back (standby, switches at A / B, configuration 1) and
@@ -468,8 +472,8 @@ TEST_P(CommandControlsOverLink, FirstReadAndPollsFillTheControlsWithoutASetting)
         p.set(".?P54", ".P54 0");
     });
     for (int tick = 0; tick < 2; ++tick) {
-        c.u.w().ReadingsTickCount = tick == 0 ? 100 : 0;
-        EXPECT_TRUE(c.u.w().UpdateStatus());
+        c.u.w().poll().ReadingsTickCount = tick == 0 ? 100 : 0;
+        EXPECT_TRUE(c.u.w().poll().UpdateStatus());
     }
     expectShown(false, 0, 1, 1, 1);
     EXPECT_FALSE(ui.chkRFI->isChecked());
@@ -491,7 +495,7 @@ TEST(CommandControlsOverTcp, AControlUsedDuringAPollWaitActsOnceAfterTheReply)
         click(c.u.w().ui.chkRFI);
         QTest::keyClick(c.u.w().ui.cmbWgSw2, Qt::Key_Down);
     });
-    EXPECT_TRUE(c.u.w().UpdateStatus());   // the poll refills both controls meanwhile
+    EXPECT_TRUE(c.u.w().poll().UpdateStatus());   // the poll refills both controls meanwhile
     EXPECT_TRUE(QTest::qWaitFor([&] { return c.u.unit().commands().contains("U2"); }, 3000));
     QTest::qWait(50);
     const QByteArrayList log = c.u.unit().commands();

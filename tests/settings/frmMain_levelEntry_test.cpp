@@ -6,6 +6,16 @@
 #include "status/QStringPrint.h"
 #include "support/EditingKeys.h"
 #include "ui/UpDown.h"
+#include "settings/EntryBoxes.h"
+#include "settings/LevelSetters.h"
+#include "settings/SettingMenus.h"
+#include "status/EntryBoxState.h"
+#include "status/FeatureReads.h"
+#include "status/PollLoop.h"
+#include "status/PowerUnits.h"
+#include "status/Readings.h"
+#include "status/WindowLayout.h"
+#include "status/WindowStates.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,7 +39,7 @@ void caseUnit(LinkedWindow& u)
     frmMain& w = u.w();
     Program& p = u.p();
     if (p.display.DisplayWatts)
-        w.DisplayTodBm();
+        w.powerUnits().DisplayTodBm();
     p.unit.id.DbmLevelsSupported = true;
     p.unit.id.LldpFirmware = false;
     p.unit.config.BandMinPower = 35.0f;
@@ -52,7 +62,7 @@ void caseUnit(LinkedWindow& u)
         profile.set("?HLR", "?F40.0F12.0A45.0");
         profile.behaviour["G?"] = SimBehaviour{};
     });
-    w.EnableConstPwrInput();
+    w.layout().EnableConstPwrInput();
 }
 
 // The state every case starts from: the unit above, the count box hidden, every entry box
@@ -67,7 +77,7 @@ void startCase(LinkedWindow& u)
                          w.ui.txtRhiLvl, w.ui.txtLinAmp, w.ui.txtLinPhase, w.ui.txtPSHours, w.ui.txtXmtHours})
         b->clear();
     u.leave();
-    w.ClearEntryFlags();
+    w.entryState().ClearEntryFlags();
     u.clearLogs();
 }
 
@@ -100,7 +110,7 @@ struct LevelCase {
     std::function<void(LinkedWindow&)> act = nullptr;   // in place of typing
 };
 
-void watts(LinkedWindow& u) { u.w().DisplayToWatts(); }
+void watts(LinkedWindow& u) { u.w().powerUnits().DisplayToWatts(); }
 void noDbmLevels(LinkedWindow& u) { u.p().unit.id.DbmLevelsSupported = false; }
 void constPowerOn(LinkedWindow& u)
 {
@@ -369,8 +379,8 @@ std::vector<LevelCase> levelCases()
          "1.0",
          nullptr,
          [](LinkedWindow& u) {
-             u.w().UpDown2_UpClick();
-             u.w().UpDown2_DownClick();
+             u.w().entries().UpDown2_UpClick();
+             u.w().entries().UpDown2_DownClick();
          }},
         {"amplitude up",
          "txtLinAmp",
@@ -417,7 +427,7 @@ std::vector<LevelCase> levelCases()
          {},
          "4095",
          nullptr,
-         [](LinkedWindow& u) { u.w().SetAtnCount(); }},
+         [](LinkedWindow& u) { u.w().levels().SetAtnCount(); }},
         {"count too high",
          "txtAtnCnt",
          "4096",
@@ -426,7 +436,7 @@ std::vector<LevelCase> levelCases()
          {},
          "2048",
          nullptr,
-         [](LinkedWindow& u) { u.w().SetAtnCount(); }},
+         [](LinkedWindow& u) { u.w().levels().SetAtnCount(); }},
         {"count below the minimum",
          "txtAtnCnt",
          "2047",
@@ -435,7 +445,7 @@ std::vector<LevelCase> levelCases()
          {},
          "2048",
          [](LinkedWindow& u) { u.p().unit.config.MinAtnCount = 2048; },
-         [](LinkedWindow& u) { u.w().SetAtnCount(); }},
+         [](LinkedWindow& u) { u.w().levels().SetAtnCount(); }},
         {"go to power",
          "txtConstLvl",
          "45",
@@ -444,7 +454,7 @@ std::vector<LevelCase> levelCases()
          {},
          "45",
          nullptr,
-         [](LinkedWindow& u) { EXPECT_TRUE(u.w().GoToPower(45.0f)); }},
+         [](LinkedWindow& u) { EXPECT_TRUE(u.w().levels().GoToPower(45.0f)); }},
         {"go to power in watts",
          "txtConstLvl",
          "20",
@@ -453,7 +463,7 @@ std::vector<LevelCase> levelCases()
          {},
          "20",
          watts,
-         [](LinkedWindow& u) { EXPECT_TRUE(u.w().GoToPower(20.0f)); }},
+         [](LinkedWindow& u) { EXPECT_TRUE(u.w().levels().GoToPower(20.0f)); }},
         {"go to power out of band",
          "txtConstLvl",
          "20",
@@ -462,7 +472,7 @@ std::vector<LevelCase> levelCases()
          {"Range Error: " + dbmRange.arg("36.0", "49.0"), "Range Error - GoTo Power: " + dbmRange.arg("36.0", "49.0")},
          "20",
          nullptr,
-         [](LinkedWindow& u) { EXPECT_FALSE(u.w().GoToPower(20.0f)); }},
+         [](LinkedWindow& u) { EXPECT_FALSE(u.w().levels().GoToPower(20.0f)); }},
     };
 }
 
@@ -521,9 +531,9 @@ TEST_P(LevelEntryOverLink, LocalModeShowsTheRemoteBoxAndSendsNothing)
                             "\x40\x40\x40\x40"
                             "\x40\x40\x40\x40");
     });
-    ASSERT_TRUE(u.w().UpdateStatus());
+    ASSERT_TRUE(u.w().poll().UpdateStatus());
     ASSERT_FALSE(u.p().conn.RemoteMode);
-    u.w().EnableConstPwrInput();
+    u.w().layout().EnableConstPwrInput();
     constPowerOn(u);
     for (const char* name : {"txtAtnDB", "txtConstLvl", "txtFhiLvl", "txtFloLvl", "txtRhiLvl", "txtLinAmp",
                              "txtLinPhase", "txtAtnCnt", "txtPSHours", "txtXmtHours"}) {
@@ -560,8 +570,8 @@ TEST_P(LevelEntryOverLink, LocalModeShowsTheRemoteBoxAndSendsNothing)
     }
     u.p().unit.id.LldpFirmware = false;
     u.clearLogs();
-    u.w().UpDown2_UpClick();
-    u.w().UpDown2_DownClick();
+    u.w().entries().UpDown2_UpClick();
+    u.w().entries().UpDown2_DownClick();
     EXPECT_TRUE(u.boxes().isEmpty());
 }
 
@@ -579,13 +589,13 @@ TEST_P(LevelEntryOverLink, ATripRowBeingEditedKeepsItsTextWhileTheOthersAreReadB
     EXPECT_EQ(ui.txtFhiLvl->text(), "40.0");
     EXPECT_EQ(ui.txtRhiLvl->text(), "45.0");
     EXPECT_EQ(ui.txtFloLvl->text(), "36");   // as typed: the row has the focus
-    EXPECT_TRUE(u.w().FloTripEditing);
+    EXPECT_TRUE(u.w().entryState().FloTripEditing);
     // The row's list keeps the row being edited too.
     u.focus(ui.cmbFloTripType);
-    EXPECT_TRUE(u.w().FloTripEditing);
+    EXPECT_TRUE(u.w().entryState().FloTripEditing);
     u.leave();
-    EXPECT_FALSE(u.w().FloTripEditing);
-    u.w().InitRFTripLevels();
+    EXPECT_FALSE(u.w().entryState().FloTripEditing);
+    u.w().features().InitRFTripLevels();
     EXPECT_EQ(ui.txtFloLvl->text(), "36.0");
 
     // Choosing a type sends the row's level with it; an empty level sends nothing.
@@ -615,9 +625,9 @@ TEST_P(LevelEntryOverLink, NoSendWhenTheFocusGoesToABoxAPopupOrAwayWithTheWindow
     }
     EXPECT_TRUE(u.unit().commands().isEmpty());
     // The window disabled with the focus in the box.
-    u.w().DisableForm();
+    u.w().states().DisableForm();
     EXPECT_TRUE(u.unit().commands().isEmpty());
-    u.w().EnableForm();
+    u.w().states().EnableForm();
     // A range box opened by Enter closes without a send either.
     enter(u, "txtLinAmp", "4096\r");
     QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
@@ -634,12 +644,12 @@ TEST_P(LevelEntryOverLink, FirstReadPollsAndDisplaySwitchesSendNoSetting)
     // The focus in a box the poll refills, the poll's readings and clock ticks, both units.
     u.focus(box(u, "txtAtnDB"));
     for (int tick = 0; tick < 3; ++tick) {
-        u.w().ReadingsTickCount = tick == 0 ? 100 : 0;
-        u.w().ClockTickCount = tick == 1 ? 100 : 0;
-        EXPECT_TRUE(u.w().UpdateStatus());
+        u.w().poll().ReadingsTickCount = tick == 0 ? 100 : 0;
+        u.w().poll().ClockTickCount = tick == 1 ? 100 : 0;
+        EXPECT_TRUE(u.w().poll().UpdateStatus());
     }
-    u.w().mnuWatts_Click();
-    u.w().mnuWatts_Click();
+    u.w().settingMenus().mnuWatts_Click();
+    u.w().settingMenus().mnuWatts_Click();
     EXPECT_TRUE(u.levels->settingsReceived().isEmpty());
     EXPECT_TRUE(u.prompts.boxes.isEmpty());
 }
@@ -679,9 +689,9 @@ TEST_P(LevelEntryOverLink, ABoxBeingEditedKeepsItsTextThroughThePollAndAFirstRea
         b->setText("1");
         enter(u, c.boxName, QString("\b") + c.typed);
         for (int tick = 0; tick < 2; ++tick) {
-            u.w().ReadingsTickCount = tick == 0 ? 100 : 0;
-            u.w().ClockTickCount = tick == 1 ? 100 : 0;
-            ASSERT_TRUE(u.w().UpdateStatus());
+            u.w().poll().ReadingsTickCount = tick == 0 ? 100 : 0;
+            u.w().poll().ClockTickCount = tick == 1 ? 100 : 0;
+            ASSERT_TRUE(u.w().poll().UpdateStatus());
             EXPECT_EQ(b->text(), c.typed) << "tick " << tick;
         }
         u.w().FirstTimeRead();
@@ -727,7 +737,7 @@ TEST_P(LevelEntryOverLink, EditingKeysWorkInEveryBoxInBothModes)
         }
     }
     u.p().conn.RemoteMode = true;
-    u.w().ClearEntryFlags();
+    u.w().entryState().ClearEntryFlags();
 }
 
 // Esc drops what the operator typed: the box shows the unit's value and the poll fills it
@@ -738,21 +748,21 @@ TEST_P(LevelEntryOverLink, EscOrLeavingWithoutSendingGivesTheBoxBackToThePoll)
     ASSERT_TRUE(u.ready());
     startCase(u);
     QLineEdit* att = box(u, "txtAtnDB");
-    u.w().UpdateAtn();
+    u.w().readings().UpdateAtn();
     ASSERT_EQ(att->text(), "10.5");
     enter(u, "txtAtnDB", "3");
-    u.w().UpdateAtn();
+    u.w().readings().UpdateAtn();
     EXPECT_EQ(att->text(), "10.53");
     QTest::keyClick(att, Qt::Key_Escape);
     EXPECT_EQ(att->text(), "10.5");
     EXPECT_TRUE(att->hasFocus());
     u.unit().editProfile([](SimUnitProfile& profile) { profile.set("?A", "?11.0"); });
-    u.w().UpdateAtn();
+    u.w().readings().UpdateAtn();
     EXPECT_EQ(att->text(), "11.0");
 
     QLineEdit* hours = box(u, "txtPSHours");
     enter(u, "txtPSHours", "9\t");
-    u.w().UpdateHours();
+    u.w().readings().UpdateHours();
     EXPECT_EQ(hours->text(), "12345");
     for (const QByteArray& sent : u.unit().commands())
         EXPECT_FALSE(sent.startsWith("YH"));   // an hour meter sends on Enter only
@@ -773,7 +783,7 @@ TEST(LevelEntryOverTcp, ASettingEnteredDuringAPollWaitIsSentOnceAfterTheReply)
         u.type("12\r");
         u.leave();
     });
-    EXPECT_TRUE(u.w().UpdateStatus());
+    EXPECT_TRUE(u.w().poll().UpdateStatus());
     EXPECT_FALSE(u.unit().commands().contains("K12"));   // not nested in the poll
     EXPECT_TRUE(QTest::qWaitFor([&] { return u.unit().commands().contains("K12"); }, 3000));
     QTest::qWait(50);
@@ -799,10 +809,10 @@ TEST(LevelEntryOverTcp, TypingDuringThePollsWaitForTheAttenuationKeepsTheTypedTe
     });
     u.focus(att);
     QTimer::singleShot(50, [&] { u.type("\b\b\b\b13"); });
-    u.w().ReadingsTickCount = 100;
-    EXPECT_TRUE(u.w().UpdateStatus());
+    u.w().poll().ReadingsTickCount = 100;
+    EXPECT_TRUE(u.w().poll().UpdateStatus());
     EXPECT_TRUE(QTest::qWaitFor([&] { return att->text() == "13"; }, 3000)) << att->text().toStdString();
-    u.w().UpdateAtn();   // the next readings tick
+    u.w().readings().UpdateAtn();   // the next readings tick
     EXPECT_EQ(att->text(), "13");
     u.clearLogs();
     u.leave();

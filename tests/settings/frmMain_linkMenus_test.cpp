@@ -4,6 +4,8 @@
 #include "link/TargetEntries.h"
 #include "link/Transaction.h"
 #include "support/MainWindowProgram.h"
+#include "link/UnitConnection.h"
+#include "settings/SettingMenus.h"
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -44,7 +46,7 @@ TEST(UseEthernetMenu, ALiveSerialConnectionKeepsItsLinkUntilTheNextConnect)
     t.replies["?!#9"] = "?" + QByteArray(9, '@');
     t.tcp.st = ITcpSocket::Connected;
     t.w().Form_Load();
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
 
     t.w().ui.mnuUseEnet->trigger();
@@ -55,7 +57,7 @@ TEST(UseEthernetMenu, ALiveSerialConnectionKeepsItsLinkUntilTheNextConnect)
     EXPECT_TRUE(t.tcp.sent.isEmpty());
 
     // Disconnecting ends the serial connection; the socket is left alone.
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     EXPECT_EQ(t.tcp.closes, 0);
     EXPECT_FALSE(t.w().ui.mnuExtSrch->isEnabled());
     EXPECT_FALSE(t.w().ui.mnuAdvSrch->isEnabled());
@@ -107,7 +109,7 @@ TEST(PollAddressMenu, TakesOneAddressCharacterAndRefusesTheRest)
     }
     // An empty answer (or Cancel) changes nothing and says nothing.
     MainWindowProgram t;
-    t.w().mnuPollAdrs_Click();
+    t.w().settingMenus().mnuPollAdrs_Click();
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
     EXPECT_EQ(t.p().conn.PollAddress, 65);
 }

@@ -5,6 +5,7 @@
 #include "app/MenuDialogs.h"
 #include "support/MainWindowProgram.h"
 #include "support/SimUnitProfile.h"
+#include "app/MenuDialogRunner.h"
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
@@ -52,7 +53,7 @@ struct MenuWindow {
         if (pollOn)
             w().Timer1.start();
         for (int row = 0; row < MenuDialogCount; ++row)
-            w().menuDialogs.registerFactory(static_cast<MenuDialog>(row), [this](Program&, frmMain& window) {
+            w().menuDialogs().menuDialogs.registerFactory(static_cast<MenuDialog>(row), [this](Program&, frmMain& window) {
                 ++made;
                 return std::make_unique<QDialog>(&window);
             });
@@ -114,7 +115,7 @@ TEST(MenuDialogs, ADialogNotMadeOrClosedAtOncePutsBothBack)
     for (const Entry& e : {Entries[0], Entries[2], Entries[6]}) {
         SCOPED_TRACE(e.name);
         MenuWindow m(false);
-        m.w().menuDialogs.registerFactory(e.row, [](Program&, frmMain&) { return std::unique_ptr<QDialog>(); });
+        m.w().menuDialogs().menuDialogs.registerFactory(e.row, [](Program&, frmMain&) { return std::unique_ptr<QDialog>(); });
         m.open(e);
         EXPECT_EQ(m.t.prompts.modalRuns, 0);
         EXPECT_EQ(m.w().Timer1.isActive(), e.poll == Poll::On);
@@ -131,7 +132,7 @@ TEST(MenuDialogs, ADialogNotMadeOrClosedAtOncePutsBothBack)
 TEST(MenuDialogs, AnEntryWithoutADialogDoesNothing)
 {
     MenuWindow m(true);
-    m.w().menuDialogs.registerFactory(MenuDialog::PLog, nullptr);
+    m.w().menuDialogs().menuDialogs.registerFactory(MenuDialog::PLog, nullptr);
     m.t.commands.clear();
     m.open(Entries[10]);
     EXPECT_EQ(m.t.prompts.modalRuns, 0);
@@ -231,7 +232,7 @@ TEST(MenuDialogs, TheConsoleIsShownBesideTheWindowAndOnlyOnce)
     m.w().ui.mnuCmdLine->trigger();
     EXPECT_EQ(m.made, 1);
     EXPECT_EQ(m.t.prompts.modalRuns, 0);
-    QWidget* console = m.w().menuDialogs.kept(MenuDialog::CmdLine);
+    QWidget* console = m.w().menuDialogs().menuDialogs.kept(MenuDialog::CmdLine);
     ASSERT_NE(console, nullptr);
     EXPECT_TRUE(console->isVisible());
     EXPECT_TRUE(m.w().Timer1.isActive());

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "link/Transaction.h"
 #include "support/MainWindowProgram.h"
+#include "app/MenuDialogRunner.h"
 #include <QAction>
 #include <QDialog>
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ TEST(OptionDialogEntries, EachEntryOpensItsDialogWithThePollOffAndPutsThePollBac
                 return d.result();
             };
             if (!e.caption)
-                t.w().lblSBandFrq_DblClick();
+                t.w().menuDialogs().lblSBandFrq_DblClick();
             for (QAction* a : t.w().findChildren<QAction*>())
                 if (e.caption && a->text() == e.caption)
                     a->trigger();

@@ -5,6 +5,9 @@
 #include "link/Transaction.h"
 #include "support/FakeShell.h"
 #include "support/MainWindowProgram.h"
+#include "app/MenuDialogRunner.h"
+#include "status/PollLoop.h"
+#include "status/WindowStates.h"
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
@@ -136,7 +139,7 @@ TEST(SettingMenusOverTcp, AnEntryUsedDuringAPollWaitActsOnceAfterTheReply)
     u.w().ui.mnuGainBal->setEnabled(true);
     heater->setChecked(false);
     bool dialogOpenedInWait = false;
-    u.w().menuDialogs.registerFactory(MenuDialog::GainBal, [&](Program& p, frmMain& w) {
+    u.w().menuDialogs().menuDialogs.registerFactory(MenuDialog::GainBal, [&](Program& p, frmMain& w) {
         dialogOpenedInWait = TransactionInFlight(p);
         return std::make_unique<QDialog>(&w);
     });
@@ -145,7 +148,7 @@ TEST(SettingMenusOverTcp, AnEntryUsedDuringAPollWaitActsOnceAfterTheReply)
         heater->trigger();
         u.w().ui.mnuGainBal->trigger();
     });
-    EXPECT_TRUE(u.w().UpdateStatus());
+    EXPECT_TRUE(u.w().poll().UpdateStatus());
     EXPECT_TRUE(QTest::qWaitFor([&] { return u.prompts.modalRuns == 1; }, 3000));
     QTest::qWait(50);
     EXPECT_FALSE(dialogOpenedInWait);
@@ -373,9 +376,9 @@ TEST(MenuEntries, EveryEntryShownEnabledActsAndTheOthersStayDisabled)
         EXPECT_FALSE(ui.mnuAtnCal->isVisible());
         for (const QAction* a : notOffered)
             EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString() << " round " << round;
-        u.w().DisableForm();
-        u.w().EnableForm();
-        u.w().ShowConnectedWindow();
+        u.w().states().DisableForm();
+        u.w().states().EnableForm();
+        u.w().states().ShowConnectedWindow();
         u.w().Timer1.stop();
     }
     for (QAction* a : {ui.mnuRack, ui.mnu2ndUmbilical}) {

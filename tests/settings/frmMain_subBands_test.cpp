@@ -3,6 +3,9 @@
 #include "support/SimUnitProfile.h"
 #include "support/TestProgram.h"
 #include "app/frmMain.h"
+#include "status/FeatureReads.h"
+#include "status/SubBands.h"
+#include "status/WindowStates.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -46,7 +49,7 @@ protected:
 TEST_F(SubBandsTest, MenuFromTheSubBandsTheUnitHas)
 {
     subBands({"21.75", "23.00", "     ", "31.55"}, "PBS431.55");
-    w.UpdateSubBands();
+    w.bands().UpdateSubBands();
     EXPECT_EQ(config().SubBandCount, 3);
     EXPECT_EQ(config().SubBandFreqs[3], "");
     EXPECT_EQ(config().SubBandFreqs[4], "31.55");
@@ -66,7 +69,7 @@ TEST_F(SubBandsTest, MenuFromTheSubBandsTheUnitHas)
 TEST_F(SubBandsTest, NoCurrentFrequencyHidesTheMenuAndNoSubBandsAtAllToo)
 {
     subBands({"14.00", "14.25"}, "PBS20.00");
-    w.UpdateSubBands();
+    w.bands().UpdateSubBands();
     EXPECT_EQ(config().CurrentSubBand, 0);
     for (int n = 1; n <= 8; ++n)
         EXPECT_FALSE(item(n)->isChecked()) << n;
@@ -76,7 +79,7 @@ TEST_F(SubBandsTest, NoCurrentFrequencyHidesTheMenuAndNoSubBandsAtAllToo)
 
     subBands({}, "PBS214.25");
     t.commands.clear();
-    w.UpdateSubBands();
+    w.bands().UpdateSubBands();
     EXPECT_FALSE(menuShown());
     EXPECT_EQ(config().SubBandCount, 0);
     EXPECT_EQ(t.commands, QByteArrayList({"PBS1?"}));   // nothing more is asked
@@ -85,12 +88,12 @@ TEST_F(SubBandsTest, NoCurrentFrequencyHidesTheMenuAndNoSubBandsAtAllToo)
 TEST_F(SubBandsTest, NoItemKeepsTheFrequencyOfAnEarlierUnit)
 {
     subBands({"14.00", "14.25"}, "PBS114.00");
-    w.UpdateSubBands();
-    w.ClearForm();   // disconnected: no item left to choose
+    w.bands().UpdateSubBands();
+    w.states().ClearForm();   // disconnected: no item left to choose
     for (int n = 1; n <= 8; ++n)
         EXPECT_FALSE(item(n)->isVisible()) << n;
     subBands({"     ", "29.50"}, "PBS229.50");   // the next unit has no sub-band 1
-    w.UpdateSubBands();
+    w.bands().UpdateSubBands();
     EXPECT_FALSE(item(1)->isVisible());
     EXPECT_EQ(item(1)->text(), "#1   ");
     EXPECT_TRUE(item(2)->isVisible());
@@ -119,7 +122,7 @@ TEST_F(SubBandsTest, RfBandList)
                 t.replies.remove(command);
         }
         t.p().conn.FormUpdating = false;
-        w.InitcmbRfBand();
+        w.bands().InitcmbRfBand();
         QStringList listed;
         for (int i = 0; i < w.ui.cmbRfBand->count(); ++i)
             listed << w.ui.cmbRfBand->itemText(i);
@@ -138,7 +141,7 @@ TEST_F(SubBandsTest, RfBandList)
 TEST_F(SubBandsTest, ChoosingSubBand6SendsItWaitsThenReadsItsValues)
 {
     subBands({"14.00", "14.25", "14.50", "14.75", "15.00", "15.25"}, "PBS114.00");
-    w.UpdateSubBands();
+    w.bands().UpdateSubBands();
     t.p().unit.id.LldpFirmware = true;
     t.commands.clear();
     qint64 sentAt = -1, gainBalanceAt = -1;
@@ -174,7 +177,7 @@ TEST_F(SubBandsTest, ChoosingSubBand6SendsItWaitsThenReadsItsValues)
 TEST_F(SubBandsTest, ThePollFollowsASubBandChangeAtTheUnit)
 {
     subBands({"14.00", "14.25"}, "PBS114.00");
-    w.UpdateSubBands();
+    w.bands().UpdateSubBands();
     struct Step {
         const char* current;   // "PBS?" reply; nullptr: unanswered
         qint16 expected;
@@ -187,7 +190,7 @@ TEST_F(SubBandsTest, ThePollFollowsASubBandChangeAtTheUnit)
         else
             t.replies.remove("PBS?");
         t.commands.clear();
-        w.UpdateCurrentSubBand();
+        w.bands().UpdateCurrentSubBand();
         EXPECT_EQ(config().CurrentSubBand, s.expected) << s.current;
         EXPECT_EQ(t.commands.contains("PG?"), s.reReads) << s.current;
         for (int n = 1; n <= 2; ++n)
@@ -197,13 +200,13 @@ TEST_F(SubBandsTest, ThePollFollowsASubBandChangeAtTheUnit)
 
     w.ui.mnuSubBands->menuAction()->setVisible(false);   // a unit without sub-bands
     t.commands.clear();
-    w.UpdateCurrentSubBand();
+    w.bands().UpdateCurrentSubBand();
     EXPECT_TRUE(t.commands.isEmpty());
 }
 
 TEST_F(SubBandsTest, GainBalanceAndUnitGain)
 {
-    w.UpdateGainBalance();
+    w.features().UpdateGainBalance();
     EXPECT_TRUE(w.ui.mnuGainBal->isVisible());
     EXPECT_TRUE(w.ui.mnuGainBal->isEnabled());
     EXPECT_TRUE(config().GainBalanceEnabled);
@@ -214,18 +217,18 @@ TEST_F(SubBandsTest, GainBalanceAndUnitGain)
     t.replies.remove("PG?");
     t.replies.remove("PBCG?");
     t.commands.clear();
-    w.UpdateGainBalance();
+    w.features().UpdateGainBalance();
     EXPECT_FALSE(w.ui.mnuGainBal->isVisible());
     EXPECT_FALSE(config().GainBalanceEnabled);
     EXPECT_EQ(t.commands, QByteArrayList({"PG?", "PBCG?"}));
     EXPECT_FALSE(config().HasIfGainBalance);
 
     t.replies["PBJ?"] = "PBJ1 3.5";
-    EXPECT_TRUE(w.UpdateUnitGain());
+    EXPECT_TRUE(w.features().UpdateUnitGain());
     EXPECT_TRUE(config().UnitGainEnabled);
     EXPECT_EQ(config().UnitGainValue, "3.5");
     t.replies.remove("PBJ?");
-    EXPECT_FALSE(w.UpdateUnitGain());
+    EXPECT_FALSE(w.features().UpdateUnitGain());
     EXPECT_FALSE(config().HasUnitGain);
     EXPECT_FALSE(config().UnitGainEnabled);
 }
@@ -234,10 +237,10 @@ TEST_F(SubBandsTest, SubBandValuesOfModel7436)
 {
     t.p().unit.id.UnitModelCode = 7436;
     config().TempCoefText = "old";
-    w.LoadSubBandParameters();
+    w.bands().LoadSubBandParameters();
     EXPECT_EQ(config().TempCoefText, "0.015");
     EXPECT_EQ(config().PsVsetValue, 1250);
     t.replies.remove("YB?");
-    w.LoadSubBandParameters();
+    w.bands().LoadSubBandParameters();
     EXPECT_EQ(config().TempCoefText, "0.015");   // an empty answer keeps it
 }

@@ -9,6 +9,9 @@
 #include "support/UnitFrames.h"
 #include <QCheckBox>
 #include "link/Transaction.h"
+#include "settings/UnitClock.h"
+#include "status/FeatureReads.h"
+#include "status/PollLoop.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -205,7 +208,7 @@ TEST_P(UnitClockOverLink, AddressBoxSendsTheLetterAndTheLinkFollowsIt)
             p.behaviour["XR?"] = SimBehaviour{};
             p.behaviour["?!#("] = SimBehaviour{};
         });
-        c.u.w().InitCom2Settings();
+        c.u.w().features().InitCom2Settings();
         box->setText(c.u.p().unit.config.Rs485Address);   // as the first read fills it
         ASSERT_EQ(box->text(), "B");
         if (k.setup)
@@ -224,7 +227,7 @@ TEST_P(UnitClockOverLink, AddressBoxSendsTheLetterAndTheLinkFollowsIt)
         // The next poll goes to that letter, and the unit, moved or not, answers it.
         c.u.p().conn.RemoteMode = true;
         c.u.clearLogs();
-        EXPECT_TRUE(c.u.w().UpdateStatus());
+        EXPECT_TRUE(c.u.w().poll().UpdateStatus());
         EXPECT_EQ(c.u.unit().commands().value(0), "?!#(");
         c.u.leave();
     }
@@ -294,7 +297,7 @@ TEST(UnitClockOverSerial, AResetUnitIsProbedUntilItAnswersAgain)
     BeginConnection(t.p(), false);
     t.p().conn.RemoteMode = true;
     const qint64 start = t.clock.msNow();
-    w.Command7_Click();
+    w.unitClock().Command7_Click();
     const qint64 ms = t.clock.msNow() - start;
     EXPECT_EQ(t.commands, QByteArrayList({"%2026/03/14,15:09", "~", "1", "1"}));   // the fake wall clock
     EXPECT_GE(ms, 4300);                                                           // 3 s, a probe's time-out, 1 s

@@ -6,6 +6,7 @@
 #include "support/LinkedMainWindow.h"
 #include "support/TcpTestProgram.h"
 #include "support/UnitFrames.h"
+#include "link/UnitConnection.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
@@ -110,7 +111,7 @@ TEST(FirstReadLinkLoss, ASilentOrClosedLinkEndsTheReadDisconnected)
     const auto fallsSilentAt = [](auto& t, int before, SimBehaviour::Kind then) {
         t.p().LinkObject.setMsgTimeout(0.3f);
         t.unit.addFeature(std::make_shared<FallsSilent>(before, then));
-        t.w().btnConnect_Click();
+        t.w().connection().btnConnect_Click();
         expectDisconnected(t);
         // The command it fell silent on, two more unanswered, and the status query.
         EXPECT_GT(t.unit.commands().size(), before);
@@ -145,7 +146,7 @@ TEST(FirstReadLinkLoss, AUnitSilentOnTenQueriesButAnsweringTheStatusQueryIsRead)
         SCOPED_TRACE("serial");   // each unanswered query waits 0.3 s on the fake clock
         FakeLineWindow t(profile);
         t.p().LinkObject.setMsgTimeout(0.3f);
-        t.w().btnConnect_Click();
+        t.w().connection().btnConnect_Click();
         EXPECT_TRUE(t.p().conn.FirstReadDone);
         EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
         EXPECT_TRUE(t.p().txn.LinkUp);

@@ -3,6 +3,7 @@
 // commands each step sent.
 #include "support/TestProgram.h"
 #include "app/frmMain.h"
+#include "status/FirstRead.h"
 #include <QByteArrayList>
 #include <QList>
 #include <functional>
@@ -24,7 +25,7 @@ inline QList<StepCommands> RecordFirstRead(TestProgram& t, frmMain& w,
             steps.last().commands = t.commands.mid(from);
         from = t.commands.size();
     };
-    w.onFirstReadStep = [&](const char* name) {
+    w.firstRead().onFirstReadStep = [&](const char* name) {
         closeLast();
         steps.append({QString::fromLatin1(name), {}});
         if (atEachStep)
@@ -32,6 +33,6 @@ inline QList<StepCommands> RecordFirstRead(TestProgram& t, frmMain& w,
     };
     w.FirstTimeRead();
     closeLast();
-    w.onFirstReadStep = nullptr;
+    w.firstRead().onFirstReadStep = nullptr;
     return steps;
 }

@@ -8,6 +8,9 @@
 #include "support/TestProgram.h"
 #include "ui/Twips.h"
 #include "app/frmMain.h"
+#include "status/StatusPanels.h"
+#include "status/WindowLayout.h"
+#include "status/WindowStates.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,23 +42,23 @@ struct WindowOnUnit {
 
     WindowOnUnit()
     {
-        w.InitFaultsAlarms();   // the window as the program starts it
-        w.ClearForm();
-        w.DisableForm();
+        w.panels().InitFaultsAlarms();   // the window as the program starts it
+        w.states().ClearForm();
+        w.states().DisableForm();
     }
 
     // Disconnects from whatever unit was there, then identifies and lays out the unit
     // answering `replies`, as a connection's first read does.
     void connect(const QMap<QByteArray, QByteArray>& replies, bool dualTwta = false, bool monitorDcInput = false)
     {
-        w.ClearForm();
-        w.DisableForm();
+        w.states().ClearForm();
+        w.states().DisableForm();
         t.replies = replies;
         DetermineUnitType(t.p());
         t.p().unit.config.DualTwtaUnit = dualTwta;
         t.p().unit.config.MonitorDCVInput = monitorDcInput;
-        w.InitDisplay();
-        w.EnableForm();
+        w.layout().InitDisplay();
+        w.states().EnableForm();
     }
 
     bool sent(const char* command) const { return t.commands.contains(command); }

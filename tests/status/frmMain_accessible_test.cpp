@@ -2,6 +2,10 @@
 // value and says what it stands for; a list reads its choice and is labelled by its caption.
 #include "WindowFixture.h"
 #include "support/MainWindowProgram.h"
+#include "link/UnitConnection.h"
+#include "status/Readings.h"
+#include "status/StatusPanels.h"
+#include "status/SubBands.h"
 #include <QAccessible>
 #include <QStatusBar>
 #include <gtest/gtest.h>
@@ -45,7 +49,7 @@ TEST(WindowAccessible, TheStatusMessageIsReadDuringASearch)
             t.p().conn.AbortScan = true;   // one try is enough
         }
     };
-    t.w().btnConnect_Click();
+    t.w().connection().btnConnect_Click();
     EXPECT_EQ(during.name, "Searching: A, 9600,N,8,1");
     EXPECT_EQ(during.text, "Searching: A, 9600,N,8,1");
     EXPECT_EQ(during.description, "Status message");
@@ -55,9 +59,9 @@ TEST(WindowAccessible, ValueLabelsAreReadByTheirValue)
 {
     WindowOnUnit tw;
     tw.connect(Scripted(twtaProfile(), {{"QEC", "QEC06M;"}, {"PBS?", "PBS314.50"}}));
-    tw.w.UpdateRFFrequency();
-    tw.w.UpdateSubBands();
-    tw.w.SetSummaryStatus(QStringLiteral("H@J@"));   // standby, local
+    tw.w.readings().UpdateRFFrequency();
+    tw.w.bands().UpdateSubBands();
+    tw.w.panels().SetSummaryStatus(QStringLiteral("H@J@"));   // standby, local
     const frmMainUi& u = tw.w.ui;
     expectReadAs(u.Label31, "Standby", "Transmitter state");
     expectReadAs(u.Label33, "Local", "Remote or local");
@@ -65,7 +69,7 @@ TEST(WindowAccessible, ValueLabelsAreReadByTheirValue)
     expectReadAs(u.lblSBandFrq, "#3   14.50 GHz", "Current sub-band");
     expectReadAs(u.lblTWTLife, "06 Months", "Tube service life");
 
-    tw.w.SetSummaryStatus(QStringLiteral("T@@@"));   // on, remote: the new values are read
+    tw.w.panels().SetSummaryStatus(QStringLiteral("T@@@"));   // on, remote: the new values are read
     expectReadAs(u.Label31, "HV On", "Transmitter state");
     expectReadAs(u.Label33, "Remote", "Remote or local");
 }
@@ -74,7 +78,7 @@ TEST(WindowAccessible, WaveguideSwitchListsReadTheirPositionAndCaption)
 {
     WindowOnUnit tw;
     tw.connect(Scripted(sspaProfile()));
-    tw.w.SetAutoModeSumStatus(0x4A);   // switch 1 at B, switch 2 at A
+    tw.w.panels().SetAutoModeSumStatus(0x4A);   // switch 1 at B, switch 2 at A
     struct Case {
         QComboBox* list;
         const char* position;

@@ -4,6 +4,9 @@
 #include "support/SimUnitProfile.h"
 #include "support/TestProgram.h"
 #include "app/frmMain.h"
+#include "status/EntryBoxState.h"
+#include "status/FeatureReads.h"
+#include "status/PowerUnits.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,7 +49,7 @@ TEST_F(FeatureReadsTest, TripLevelsFillTypeAndLevelInTheDisplayUnit)
     for (const Case& k : cases) {
         t.replies["?HLR"] = k.reply;
         t.p().display.DisplayWatts = k.watts;
-        w.InitRFTripLevels();
+        w.features().InitRFTripLevels();
         const QComboBox* types[] = {w.ui.cmbFhiTripType, w.ui.cmbFloTripType, w.ui.cmbRhiTripType};
         const QLineEdit* levels[] = {w.ui.txtFhiLvl, w.ui.txtFloLvl, w.ui.txtRhiLvl};
         for (int i = 0; i < 3; ++i) {
@@ -64,9 +67,9 @@ TEST_F(FeatureReadsTest, TripLevelsHoldFormUpdatingAndLeaveTheRowBeingEdited)
     w.ui.cmbRhiTripType->setCurrentIndex(1);
     w.ui.txtRhiLvl->setText(QStringLiteral("3"));
     seen.clear();
-    w.RhiTripEditing = true;
+    w.entryState().RhiTripEditing = true;
     t.replies["?HLR"] = "?A47.0F10.0A45.0";
-    w.InitRFTripLevels();
+    w.features().InitRFTripLevels();
     EXPECT_EQ(seen, QList<bool>({true, true}));   // both forward boxes, under the flag
     EXPECT_FALSE(t.p().conn.FormUpdating);        // put back, not merely cleared
     EXPECT_EQ(w.ui.cmbRhiTripType->currentIndex(), 1);
@@ -74,24 +77,24 @@ TEST_F(FeatureReadsTest, TripLevelsHoldFormUpdatingAndLeaveTheRowBeingEdited)
     EXPECT_EQ(w.ui.txtFhiLvl->text(), QStringLiteral("47.0"));
 
     t.p().conn.FormUpdating = true;
-    w.InitRFTripLevels();
+    w.features().InitRFTripLevels();
     EXPECT_TRUE(t.p().conn.FormUpdating);
     EXPECT_EQ(t.commands, QByteArrayList({"?HLR", "?HLR"}));   // filling the boxes sends nothing
 
     // Unanswered: nothing changes.
     t.replies.remove("?HLR");
     w.ui.txtFhiLvl->setText(QStringLiteral("kept"));
-    w.InitRFTripLevels();
+    w.features().InitRFTripLevels();
     EXPECT_EQ(w.ui.txtFhiLvl->text(), QStringLiteral("kept"));
 }
 
 TEST_F(FeatureReadsTest, ATripLevelShownInWattsComesBackAsItsDbm)
 {
     t.replies["?HLR"] = "?F10.0F47.0F20.0";
-    w.InitRFTripLevels();
-    w.DisplayToWatts();
+    w.features().InitRFTripLevels();
+    w.powerUnits().DisplayToWatts();
     EXPECT_EQ(w.ui.txtFhiLvl->text(), QStringLiteral("0.0"));
-    w.DisplayTodBm();
+    w.powerUnits().DisplayTodBm();
     EXPECT_EQ(w.ui.txtFhiLvl->text(), QStringLiteral("10.0"));
     EXPECT_EQ(w.ui.txtFloLvl->text(), QStringLiteral("47.0"));
     EXPECT_EQ(w.ui.txtRhiLvl->text(), QStringLiteral("20.0"));
@@ -125,7 +128,7 @@ TEST_F(FeatureReadsTest, RfInhibitRefreshNeverSendsAndKeepsTheBoxWhenUnanswered)
         }
         seen.clear();
         t.commands.clear();
-        w.UpdateRFIStatus();
+        w.features().UpdateRFIStatus();
         EXPECT_EQ(w.ui.chkRFI->isChecked(), k.after) << k.model;
         EXPECT_EQ(t.commands, k.asked ? QByteArrayList({".?P54"}) : QByteArrayList()) << k.model;
         EXPECT_TRUE(seen.isEmpty() || seen == QList<bool>({true})) << k.model;
@@ -161,7 +164,7 @@ TEST_F(FeatureReadsTest, ConfigurationWordSetsTheFlagsAndNothingSurvivesFromTheL
         if (k.reply)
             t.replies["YM?"] = k.reply;
         t.commands.clear();
-        w.InitUnitCfg();
+        w.features().InitUnitCfg();
         EXPECT_EQ(id().OptionWord, k.word) << k.model << k.reply;
         EXPECT_EQ(c().DualTwtaUnit, k.dual) << k.model;
         EXPECT_EQ(c().MultiBandUnit, k.multi) << k.model;
@@ -183,7 +186,7 @@ TEST_F(FeatureReadsTest, NetworkSettingsOfAUnitWithAUsableAddress)
         m->setVisible(false);
     id().UnitModelCode = 7467;
     t.p().conn.EnetPort = 2001;
-    w.InitEnetParams();
+    w.features().InitEnetParams();
     for (QAction* m : {w.ui.mnuUseEnet, w.ui.mnuEnetCfg, w.ui.mnuEthPort, w.ui.mnuOpenWebpage})
         EXPECT_TRUE(m->isVisible()) << m->objectName().toStdString();
     EXPECT_FALSE(w.ui.mnuOpenWebpage->isEnabled());
@@ -212,7 +215,7 @@ TEST_F(FeatureReadsTest, AnAddressThatIsNoDottedQuadIsNotTaken)
         w.ui.mnuEnetCfg->setVisible(false);
         socket.host = QStringLiteral("127.0.0.9");
         t.commands.clear();
-        w.InitEnetParams();
+        w.features().InitEnetParams();
         EXPECT_FALSE(w.ui.mnuEnetCfg->isVisible()) << reply;
         EXPECT_EQ(t.p().conn.UnitIPAddress, QStringLiteral("127.0.0.9")) << reply;
         EXPECT_EQ(t.commands, QByteArrayList({"PEI?"})) << reply;
@@ -225,7 +228,7 @@ TEST_F(FeatureReadsTest, AnAddressThatIsNoDottedQuadIsNotTaken)
     // Over TCP the captions are left as they are.
     t.p().conn.UseEnet = true;
     w.ui.mnuEthPort->setText(QStringLiteral("Ethernet Port:2000"));
-    w.InitEnetParams();
+    w.features().InitEnetParams();
     EXPECT_EQ(w.ui.mnuEthPort->text(), QStringLiteral("Ethernet Port:2000"));
 }
 
@@ -253,7 +256,7 @@ TEST_F(FeatureReadsTest, PowerLimitMenuAndValues)
             t.replies["POO?"] = k.poo;
         c() = UnitConfig();
         t.commands.clear();
-        w.InitPowerLimit();
+        w.features().InitPowerLimit();
         EXPECT_EQ(w.ui.mnuMaxPwrLvl->isVisible(), k.valid) << k.po;
         EXPECT_EQ(c().MaxPowerLimitEnabled, k.enabled) << k.po;
         EXPECT_EQ(c().MaxPowerLimitValue, QString::fromLatin1(k.value)) << k.po;
@@ -269,7 +272,7 @@ TEST_F(FeatureReadsTest, TemperatureCoefficientsGoToTheirSubBand)
     t.replies["YB?"] = "YB0.015";
     t.replies["YB?1"] = "YB-0.02 dB/C";
     t.replies["YB?2"] = "YB+0.03 dB/C";
-    w.InitTempComp();
+    w.features().InitTempComp();
     EXPECT_TRUE(c().TempCompRead);
     EXPECT_EQ(c().TempCoefText, QStringLiteral("0.015"));
     EXPECT_FALSE(c().TempCoefIsAttnTemp);
@@ -281,7 +284,7 @@ TEST_F(FeatureReadsTest, TemperatureCoefficientsGoToTheirSubBand)
     t.replies.clear();
     c().SubBandCount = 0;
     t.commands.clear();
-    w.InitTempComp();
+    w.features().InitTempComp();
     EXPECT_EQ(c().TempCoefText, QStringLiteral("0.075"));
     EXPECT_EQ(c().SubBandTempCoefs[1], QString());
     EXPECT_EQ(t.commands, QByteArrayList({"YB?", "YB?1"}));   // sub-band 1 is always asked
@@ -290,13 +293,13 @@ TEST_F(FeatureReadsTest, TemperatureCoefficientsGoToTheirSubBand)
 TEST_F(FeatureReadsTest, FactoryTripsReverseOffsetAndCurrentSense)
 {
     use(sspaProfile());
-    w.InitFactoryTripLevels();
+    w.features().InitFactoryTripLevels();
     EXPECT_EQ(c().FactoryFwdTripLevel, QStringLiteral("52.0"));
     EXPECT_EQ(c().FactoryRevTripLevel, QStringLiteral("45.0"));
     EXPECT_EQ(c().FwdTripMargin, QString());
-    w.InitReverseRFOffset();
+    w.features().InitReverseRFOffset();
     EXPECT_FLOAT_EQ(c().ReverseRFOffset, -1.5f);
-    w.InitCurrentSenseParams();
+    w.features().InitCurrentSenseParams();
     EXPECT_FLOAT_EQ(c().CurrentSenseGain, 2.5f);
     EXPECT_FLOAT_EQ(c().CurrentSenseResistor, 0.05f);
 
@@ -304,17 +307,17 @@ TEST_F(FeatureReadsTest, FactoryTripsReverseOffsetAndCurrentSense)
     t.replies.remove("PR?");          // the offset query answers " 0" for no reply
     t.replies[".?P92"] = ".P92 x1";   // not a number: the gain stays
     t.replies[".?P93"] = ".P93 x1";
-    w.InitFactoryTripLevels();
+    w.features().InitFactoryTripLevels();
     EXPECT_EQ(c().FactoryRevTripLevel, QStringLiteral("0.0"));
-    w.InitReverseRFOffset();
+    w.features().InitReverseRFOffset();
     EXPECT_FLOAT_EQ(c().ReverseRFOffset, 0.0f);
-    w.InitCurrentSenseParams();
+    w.features().InitCurrentSenseParams();
     EXPECT_FLOAT_EQ(c().CurrentSenseGain, 2.5f);
     EXPECT_FLOAT_EQ(c().CurrentSenseResistor, 0.0f);
 
     t.replies.clear();
     t.commands.clear();
-    w.InitFactoryTripLevels();
+    w.features().InitFactoryTripLevels();
     EXPECT_EQ(c().FactoryFwdTripLevel, QStringLiteral("0.0"));
     EXPECT_EQ(c().FwdTripMargin, QString());
     EXPECT_EQ(t.commands, QByteArrayList({"YFTF?"}));
@@ -323,8 +326,8 @@ TEST_F(FeatureReadsTest, FactoryTripsReverseOffsetAndCurrentSense)
 TEST_F(FeatureReadsTest, UnitSerialPorts)
 {
     use(twtaProfile());
-    w.InitCom1Settings();
-    w.InitCom2Settings();
+    w.features().InitCom1Settings();
+    w.features().InitCom2Settings();
     EXPECT_EQ(c().Com1Baud, 9600);
     EXPECT_EQ(c().Com1Parity, QStringLiteral("N"));
     EXPECT_EQ(c().Com1DataBits, 8);
@@ -338,8 +341,8 @@ TEST_F(FeatureReadsTest, UnitSerialPorts)
     EXPECT_EQ(c().Rs485Protocol, QStringLiteral("OBMIP"));
 
     t.replies.clear();
-    w.InitCom1Settings();
-    w.InitCom2Settings();
+    w.features().InitCom1Settings();
+    w.features().InitCom2Settings();
     EXPECT_EQ(c().Com1Baud, 0);
     EXPECT_EQ(c().Com1Parity, QStringLiteral("*"));
     EXPECT_EQ(c().Com2StopBits, 0);
@@ -358,7 +361,7 @@ TEST_F(FeatureReadsTest, RfBandSelectsTheLastEqualEntryUnderTheFlag)
     t.replies["T?"] = "TKu, 14.250";
     QList<bool> seen;
     QObject::connect(w.ui.cmbRfBand, &QComboBox::currentIndexChanged, [&] { seen.append(t.p().conn.FormUpdating); });
-    w.InitRFBand();
+    w.features().InitRFBand();
     EXPECT_EQ(w.ui.cmbRfBand->currentIndex(), 2);
     EXPECT_EQ(c().CurrentBandText, QStringLiteral("Ku"));
     EXPECT_TRUE(w.ui.cmbRfBand->isHidden());
@@ -366,7 +369,7 @@ TEST_F(FeatureReadsTest, RfBandSelectsTheLastEqualEntryUnderTheFlag)
 
     t.replies["T?"] = "TC, 6.0";
     c().MultiBandUnit = true;
-    w.InitRFBand();
+    w.features().InitRFBand();
     EXPECT_EQ(w.ui.cmbRfBand->currentIndex(), 2);
     EXPECT_EQ(c().CurrentBandText, QStringLiteral("Ku"));
     EXPECT_FALSE(w.ui.cmbRfBand->isHidden());
@@ -377,35 +380,35 @@ TEST_F(FeatureReadsTest, BandParametersTakeBandOneForAnyOtherNumber)
     w.ui.cmbRfBand->addItems({"Ku", "Ka"});
     for (const qint16 band : {qint16(0), qint16(5), qint16(-3)}) {
         c().CurrentBandText = QStringLiteral("old");
-        w.InitBandParameters(band);   // the unit is silent: the default limits
+        w.features().InitBandParameters(band);   // the unit is silent: the default limits
         EXPECT_EQ(c().CurrentBandText, QStringLiteral("Ku")) << band;
         EXPECT_FLOAT_EQ(c().BandMaxPower, 50.0f);
         EXPECT_FLOAT_EQ(c().BandMinPower, 0.1f);
     }
-    w.InitBandParameters(4);
+    w.features().InitBandParameters(4);
     EXPECT_EQ(c().CurrentBandText, QString());
     use(twtaProfile());
     id().FirmwareVersion100 = 534;
     id().UnitModelCode = 6316;
-    w.InitBandParameters(1);
+    w.features().InitBandParameters(1);
     EXPECT_FLOAT_EQ(c().BandMaxPower, 46.5f);
     EXPECT_FLOAT_EQ(c().BandMinPower, 10.0f);
 }
 
 TEST_F(FeatureReadsTest, UpConverterPowerSaveAndLldpMenus)
 {
-    w.InitLCBuc();
+    w.features().InitLCBuc();
     EXPECT_FALSE(w.ui.mnulcBucSetup->isVisible());
     EXPECT_EQ(t.commands, QByteArrayList({"PBCA?"}));
-    w.InitPowerSaveParameters();
+    w.features().InitPowerSaveParameters();
     EXPECT_FALSE(w.ui.mnuPowerSave->isVisible());
     EXPECT_EQ(c().PowerSaveMode, -1);
-    w.InitLLDP();   // not the LLDP firmware: nothing asked
+    w.features().InitLLDP();   // not the LLDP firmware: nothing asked
     EXPECT_EQ(t.commands.size(), 3);
 
     use(sspaProfile());
     id().OptionWord = 0x400;
-    w.InitLCBuc();
+    w.features().InitLCBuc();
     EXPECT_TRUE(w.ui.mnulcBucSetup->isVisible());
     EXPECT_FLOAT_EQ(c().LcBucAtten, 10.5f);
     EXPECT_FLOAT_EQ(c().LcBucMaxAtten, 30.0f);
@@ -414,22 +417,22 @@ TEST_F(FeatureReadsTest, UpConverterPowerSaveAndLldpMenus)
     EXPECT_FLOAT_EQ(c().LcBucOffset, 1.5f);
     EXPECT_TRUE(c().LcBucInstalled);
     EXPECT_FALSE(sent("PBCI?"));
-    w.InitPowerSaveParameters();
+    w.features().InitPowerSaveParameters();
     EXPECT_TRUE(w.ui.mnuPowerSave->isVisible());
     EXPECT_EQ(c().PowerSaveMode, 1);
     EXPECT_EQ(c().PowerSaveLevel, 5);
 
     id().LldpFirmware = true;
-    w.InitLLDP();
+    w.features().InitLLDP();
     EXPECT_TRUE(w.ui.mnuLLDPCfg->isVisible());
     EXPECT_EQ(c().LldpHostName, QStringLiteral("unit-a"));
     t.replies.clear();
     w.ui.mnuLLDPCfg->setVisible(false);
-    w.InitLLDP();   // shown whether or not the unit answered
+    w.features().InitLLDP();   // shown whether or not the unit answered
     EXPECT_TRUE(w.ui.mnuLLDPCfg->isVisible());
     EXPECT_EQ(c().LldpHostName, QStringLiteral("unit-a"));
 
-    w.InitLCBuc();   // a unit whose up-converter does not answer never keeps the last one's
+    w.features().InitLCBuc();   // a unit whose up-converter does not answer never keeps the last one's
     EXPECT_FALSE(w.ui.mnulcBucSetup->isVisible());
     EXPECT_FALSE(c().LcBucInstalled);
 }
@@ -437,15 +440,15 @@ TEST_F(FeatureReadsTest, UpConverterPowerSaveAndLldpMenus)
 TEST_F(FeatureReadsTest, FloatSupplySettingsUpToTheFirstEmptyField)
 {
     t.replies["YCD?"] = "YCD6.3;0.8;1.5;2.25";
-    w.UpdateAMCParameters();
+    w.features().UpdateAMCParameters();
     EXPECT_FALSE(sent("YCD?"));   // no float supply
     c().HasAmc = true;
-    w.UpdateAMCParameters();
+    w.features().UpdateAMCParameters();
     FloatSupplyValues& f = t.p().unit.readings.FloatSupplySettings;
     EXPECT_EQ(f.HeaterVoltage, QStringLiteral("6.3"));
     EXPECT_EQ(f.FocusElectrodeOn, QStringLiteral("2.25"));
     t.replies["YCD?"] = "YCD6.4;;1.6;2.5";
-    w.UpdateAMCParameters();
+    w.features().UpdateAMCParameters();
     EXPECT_EQ(f.HeaterVoltage, QStringLiteral("6.4"));
     EXPECT_EQ(f.HeaterCurrent, QStringLiteral("0.8"));
     EXPECT_EQ(f.FocusElectrodeOff, QStringLiteral("1.5"));

@@ -5,6 +5,10 @@
 #include "support/MainWindowProgram.h"
 #include "support/SimUnitProfile.h"
 #include "support/TcpTestProgram.h"
+#include "link/UnitConnection.h"
+#include "status/FirstRead.h"
+#include "status/PollLoop.h"
+#include "status/WindowLayout.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -170,7 +174,7 @@ std::shared_ptr<qsizetype> AtPause(TestProgram& t, frmMain& w, int n, std::funct
     auto sent = std::make_shared<qsizetype>(-1);
     auto pauses = std::make_shared<int>(0);
     auto now = std::make_shared<bool>(false);
-    w.onFirstReadStep = [=](const char* step) { *now = QLatin1String(step) == "Events" && ++*pauses == n; };
+    w.firstRead().onFirstReadStep = [=](const char* step) { *now = QLatin1String(step) == "Events" && ++*pauses == n; };
     t.clock.onProcessEvents = [=, &t] {
         if (!*now)
             return;
@@ -241,7 +245,7 @@ TEST(FirstRead, ValuesTakenFromTheUnitsAnswers)
          [](TestProgram& t, frmMain& w) {
              EXPECT_TRUE(t.p().unit.id.LegacyStatusQuery);
              t.commands.clear();
-             w.UpdateStatus();
+             w.poll().UpdateStatus();
              EXPECT_EQ(t.commands.value(0), "?!#9");
          }},
         {"model 6613 waits 6 s for every later reply",
@@ -363,7 +367,7 @@ TEST(FirstRead, ADisconnectEndsItAtItsNextStepWithoutFurtherCommands)
     BeginConnection(t.p(), false);
     frmMain w{t.p()};
     w.ui.btnConnect->setText("Disconnect");
-    const auto sentBeforeDisconnect = AtPause(t, w, 3, [&] { w.btnConnect_Click(); });
+    const auto sentBeforeDisconnect = AtPause(t, w, 3, [&] { w.connection().btnConnect_Click(); });
     w.FirstTimeRead();
     ASSERT_GT(*sentBeforeDisconnect, 0);
     EXPECT_EQ(t.commands.size(), *sentBeforeDisconnect);
@@ -471,8 +475,8 @@ TEST(FirstRead, TheConnectButtonPressedDuringTheReadEndsItAndDisconnects)
     t.replies = twtaProfile().replies;
     frmMain& w = t.w();
     w.ui.mnuPollEn->setChecked(true);   // the single-address road: no search before the read
-    const auto sentAtPress = AtPause(t, w, 2, [&] { w.btnConnect_Click(); });
-    w.btnConnect_Click();
+    const auto sentAtPress = AtPause(t, w, 2, [&] { w.connection().btnConnect_Click(); });
+    w.connection().btnConnect_Click();
     ASSERT_GT(*sentAtPress, 0);
     EXPECT_EQ(t.commands.size(), *sentAtPress);   // nothing more was asked
     EXPECT_EQ(w.ui.btnConnect->text(), "Connect");
@@ -493,7 +497,7 @@ TEST(FirstRead, OverTcpTheConstantPowerInputsFollowTheTransmitter)
         frmMain w{t.p()};
         t.tcp.onConnect();
         w.Timer1.stop();
-        EXPECT_EQ(w.IsTxOn(), on);
+        EXPECT_EQ(w.layout().IsTxOn(), on);
         EXPECT_EQ(w.ui.chkConstPwr->isEnabled(), on) << "transmitter " << on;
         EXPECT_EQ(w.ui.txtConstLvl->isEnabled(), on) << "transmitter " << on;
     }
@@ -517,9 +521,9 @@ TEST(FirstRead, OverTcpTheConnectButtonStopsASlowRead)
             enabledAtPress = w.ui.btnConnect->isEnabled();
             w.ui.btnConnect->click();   // a disabled button takes no click
             // Nor do the connect menus start anything inside the read.
-            w.mnuConnect_Click();
-            w.mnuExtSrch_Click();
-            w.mnuAdvSrch_Click();
+            w.connection().mnuConnect_Click();
+            w.connection().mnuExtSrch_Click();
+            w.connection().mnuAdvSrch_Click();
         });
         bool connectEventRan = false;
         const auto events = t.clock.onProcessEvents;
@@ -533,7 +537,7 @@ TEST(FirstRead, OverTcpTheConnectButtonStopsASlowRead)
             t.tcp.deliverNext();
         };
         if (fromConnectButton) {
-            w.btnConnect_Click();
+            w.connection().btnConnect_Click();
         } else {
             t.tcp.connectToRemote();
             t.clock.processEvents();
@@ -569,10 +573,10 @@ TEST(FirstRead, OperatorInputIsHandledBetweenTwoCommandsOfAStep)
     t.clock.onProcessEvents = [&] {
         if (!pressed && t.commands.value(t.commands.size() - 1) == "YGHI?") {
             pressed = true;
-            w.btnConnect_Click();
+            w.connection().btnConnect_Click();
         }
     };
-    w.btnConnect_Click();
+    w.connection().btnConnect_Click();
     ASSERT_TRUE(pressed);
     EXPECT_EQ(t.commands.last(), "YGHI?");
     EXPECT_EQ(w.ui.btnConnect->text(), "Connect");

@@ -5,6 +5,9 @@
 #include "WindowFixture.h"
 #include "status/IndicatorList.h"
 #include "ui/IndicatorListArea.h"
+#include "status/Readings.h"
+#include "status/StatusPanels.h"
+#include "status/SubBands.h"
 #include <QCoreApplication>
 #include <QResizeEvent>
 #include <gtest/gtest.h>
@@ -50,11 +53,11 @@ std::vector<Unit> units()
 void connectAndFill(WindowOnUnit& w, const Unit& u)
 {
     w.connect(u.replies, u.dualTwta, u.monitorDcInput);
-    w.w.UpdateRFFrequency();
-    w.w.UpdateSubBands();
-    w.w.SetSummaryStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));
-    w.w.SetFaultStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));
-    w.w.SetAlarmStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));
+    w.w.readings().UpdateRFFrequency();
+    w.w.bands().UpdateSubBands();
+    w.w.panels().SetSummaryStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));
+    w.w.panels().SetFaultStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));
+    w.w.panels().SetAlarmStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));
 }
 
 bool shownIn(const QWidget* w, const QWidget* window) { return !w->isHidden() && w->isVisibleTo(window); }

@@ -1,5 +1,8 @@
 #include "WindowFixture.h"
 #include "ui/UpDown.h"
+#include "status/WindowLayout.h"
+#include "status/WindowStates.h"
+#include "status/SubBands.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -128,7 +131,7 @@ TEST(WindowLayout, AUnitWithoutSubBandsKeepsNoSubBandCaptionOfTheUnitBefore)
                           {"tube again", &fourSubBands}};
     auto connectWithSubBands = [](WindowOnUnit& w, const QMap<QByteArray, QByteArray>& replies) {
         w.connect(replies);
-        w.w.UpdateSubBands();   // as the first read builds the menu
+        w.w.bands().UpdateSubBands();   // as the first read builds the menu
     };
     WindowOnUnit one;
     for (const Step& s : steps) {
@@ -147,8 +150,8 @@ TEST(WindowLayout, AUnitWithoutSubBandsKeepsNoSubBandCaptionOfTheUnitBefore)
                 captions << line.left(line.lastIndexOf('\'') + 1);
         return captions.join('\n');
     };
-    one.w.ClearForm();
-    one.w.DisableForm();
+    one.w.states().ClearForm();
+    one.w.states().DisableForm();
     WindowOnUnit fresh;
     EXPECT_EQ(SnapshotDifference(menuCaptions(one.w), menuCaptions(fresh.w)), "");
     EXPECT_EQ(one.w.ui.mnuSubB1->text(), "#1   ");
@@ -221,7 +224,7 @@ TEST(WindowLayout, TubeUnitEdgeCases)
         tw.w.ui.mnuAutoHVDisable->setChecked(true);
         tw.t.replies = Scripted(twtaProfile(), c.changes);
         DetermineUnitType(tw.t.p());
-        tw.w.InitDisplay();
+        tw.w.layout().InitDisplay();
         const frmMainUi& u = tw.w.ui;
         EXPECT_EQ(u.mnuFullFaultLog->isVisible(), c.fullFaultLogMenu) << c.name;
         EXPECT_EQ(tw.t.p().unit.features.FullFaultLogSize, c.fullFaultLogSize) << c.name;
@@ -315,13 +318,13 @@ TEST(WindowLayout, SolidStateModelsWithoutRfBandOrConstantPowerFrame)
 TEST(WindowLayout, ConstantPowerInputsAndTransmitterState)
 {
     WindowOnUnit tw;
-    tw.w.EnableConstPwrInput();
+    tw.w.layout().EnableConstPwrInput();
     EXPECT_TRUE(tw.w.ui.chkConstPwr->isEnabled());
     EXPECT_TRUE(tw.w.ui.txtConstLvl->isEnabled());
-    tw.w.DisableConstPwrInput();
+    tw.w.layout().DisableConstPwrInput();
     EXPECT_FALSE(tw.w.ui.chkConstPwr->isEnabled());
     EXPECT_FALSE(tw.w.ui.txtConstLvl->isEnabled());
-    EXPECT_FALSE(tw.w.IsTxOn());
+    EXPECT_FALSE(tw.w.layout().IsTxOn());
     tw.w.ui.chkPS->setChecked(true);
-    EXPECT_TRUE(tw.w.IsTxOn());
+    EXPECT_TRUE(tw.w.layout().IsTxOn());
 }

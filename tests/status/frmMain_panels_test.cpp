@@ -8,6 +8,8 @@
 #include "ui/TextColour.h"
 #include "ui/Twips.h"
 #include "app/frmMain.h"
+#include "link/UnitConnection.h"
+#include "status/StatusPanels.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -26,7 +28,7 @@ protected:
     TestProgram t;
     frmMain w{t.p()};
 
-    void SetUp() override { w.InitFaultsAlarms(); }
+    void SetUp() override { w.panels().InitFaultsAlarms(); }
 
     void twta(qint32 model = 4817)
     {
@@ -73,7 +75,7 @@ protected:
 TEST_F(PanelsTest, FaultRowsStandInTheirFrameInTheirColour)
 {
     twta();
-    w.SetFaultStatus(QStringLiteral("A@@A"));
+    w.panels().SetFaultStatus(QStringLiteral("A@@A"));
     EXPECT_EQ(shown(listLabels()), (QList<QLabel*>{w.ui.FaultAbit[0], w.ui.FaultDbit[0]}));
     EXPECT_EQ(inFrame(w.ui.FaultAbit[0], w.ui.Frame28), QPoint(120, 240));
     EXPECT_EQ(inFrame(w.ui.FaultDbit[0], w.ui.Frame28), QPoint(120, 240 + 195));
@@ -81,13 +83,13 @@ TEST_F(PanelsTest, FaultRowsStandInTheirFrameInTheirColour)
     EXPECT_EQ(TextColour(w.ui.AlarmCbit[4]), qRgb(255, 0, 0));
 
     // All clear: only "No Faults", in row 0, in the window's own colour.
-    w.SetFaultStatus(QStringLiteral("@@@@"));
+    w.panels().SetFaultStatus(QStringLiteral("@@@@"));
     EXPECT_EQ(shown(listLabels()), QList<QLabel*>{w.ui.NoFaults});
     EXPECT_EQ(inFrame(w.ui.NoFaults, w.ui.Frame28), QPoint(120, 240));
     EXPECT_NE(TextColour(w.ui.NoFaults), qRgb(255, 0, 0));
 
     // A field too short to decode leaves the list as it is.
-    w.SetFaultStatus(QStringLiteral("AAA"));
+    w.panels().SetFaultStatus(QStringLiteral("AAA"));
     EXPECT_EQ(shown(listLabels()), QList<QLabel*>{w.ui.NoFaults});
 }
 
@@ -109,11 +111,11 @@ TEST_F(PanelsTest, EveryIndicatorNameFitsItsLabelAlsoBesideTheScrollBar)
         t.p().unit.id.UnitModelCode = u.model;
         t.p().unit.id.LldpFirmware = u.lldp;
         t.p().unit.config.DualTwtaUnit = u.dualTwta;
-        w.InitFaultNames();
-        w.InitAlarmNames();
+        w.panels().InitFaultNames();
+        w.panels().InitAlarmNames();
         // Every row taken, so both lists scroll and their bars cover part of each row.
-        w.SetFaultStatus(QStringLiteral("\x7f\x43\x7f\x7f"));
-        w.SetAlarmStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));
+        w.panels().SetFaultStatus(QStringLiteral("\x7f\x43\x7f\x7f"));
+        w.panels().SetAlarmStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));
         ASSERT_TRUE(w.ui.FaultList->verticalScrollBar()->isVisible());
         ASSERT_TRUE(w.ui.AlarmList->verticalScrollBar()->isVisible());
         for (IndicatorListArea* area : {w.ui.FaultList, w.ui.AlarmList}) {
@@ -131,13 +133,13 @@ TEST_F(PanelsTest, AlarmRowsAndTheEmptyAlarmField)
 {
     sspa();
     t.p().unit.id.LldpFirmware = true;
-    w.SetAlarmStatus(QStringLiteral("@G@@"));
+    w.panels().SetAlarmStatus(QStringLiteral("@G@@"));
     EXPECT_EQ(shown(listLabels()), (QList<QLabel*>{w.ui.AlarmBbit[0], w.ui.AlarmBbit[1], w.ui.AlarmBbit[2]}));
     for (int bit = 0; bit < 3; ++bit)
         EXPECT_EQ(inFrame(w.ui.AlarmBbit[bit], w.ui.Frame26), QPoint(120, 240 + 195 * bit));
-    w.SetAlarmStatus(QString());
+    w.panels().SetAlarmStatus(QString());
     EXPECT_EQ(shown(listLabels()).size(), 3);
-    w.SetAlarmStatus(QStringLiteral("@@@@"));
+    w.panels().SetAlarmStatus(QStringLiteral("@@@@"));
     EXPECT_EQ(shown(listLabels()), QList<QLabel*>{w.ui.NoAlarms});
     EXPECT_EQ(inFrame(w.ui.NoAlarms, w.ui.Frame26), QPoint(120, 240));
 }
@@ -147,7 +149,7 @@ TEST_F(PanelsTest, ALongListScrollsAndRowsZeroToEightStayInPlace)
     w.show();
     sspa();
     IndicatorListArea* area = w.ui.FaultList;
-    w.SetFaultStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));   // 15 rows
+    w.panels().SetFaultStatus(QStringLiteral("\x7f\x7f\x7f\x7f"));   // 15 rows
     const QList<QLabel*> order = {w.ui.FaultAbit[5], w.ui.FaultAbit[4], w.ui.FaultAbit[3], w.ui.FaultAbit[2],
                                   w.ui.FaultAbit[1], w.ui.FaultAbit[0], w.ui.FaultBbit[5], w.ui.FaultBbit[4],
                                   w.ui.FaultBbit[3], w.ui.FaultBbit[2], w.ui.FaultBbit[1], w.ui.FaultBbit[0],
@@ -168,7 +170,7 @@ TEST_F(PanelsTest, ALongListScrollsAndRowsZeroToEightStayInPlace)
     EXPECT_TRUE(inSight(order.last()));
 
     // A short list needs no scroll bar, and shows from the top again.
-    w.SetFaultStatus(QStringLiteral("A@@@"));
+    w.panels().SetFaultStatus(QStringLiteral("A@@@"));
     EXPECT_FALSE(area->verticalScrollBar()->isVisible());
     EXPECT_EQ(inFrame(w.ui.FaultAbit[0], w.ui.Frame28), QPoint(120, 240));
 }
@@ -199,7 +201,7 @@ TEST_F(PanelsTest, ATwtaShowingAFaultRefreshesRfInhibitSilently)
         }
         t.p().unit.id.IsTwtaUnit = c.twta;
         t.p().unit.id.UnitModelCode = c.model;
-        w.SetFaultStatus(c.field);
+        w.panels().SetFaultStatus(c.field);
         EXPECT_EQ(t.commands, c.sent);
         EXPECT_EQ(w.ui.chkRFI->isChecked(), c.ticked);
         EXPECT_FALSE(t.p().conn.FormUpdating);
@@ -211,7 +213,7 @@ TEST(Panels, ADisconnectDuringTheRfInhibitRefreshLeavesTheClearedWindowHeld)
     TcpTestProgram t;
     BeginConnection(t.p(), true);
     frmMain w{t.p()};
-    w.InitFaultsAlarms();
+    w.panels().InitFaultsAlarms();
     t.p().unit.id.IsTwtaUnit = true;
     t.p().unit.id.UnitModelCode = 4817;
     t.p().conn.FirstReadDone = true;
@@ -223,10 +225,10 @@ TEST(Panels, ADisconnectDuringTheRfInhibitRefreshLeavesTheClearedWindowHeld)
         t.tcp.deliverNext();
         if (!disconnected && t.commands.contains(".?P54")) {
             disconnected = true;
-            w.btnConnect_Click();   // the operator disconnects while the read waits
+            w.connection().btnConnect_Click();   // the operator disconnects while the read waits
         }
     };
-    w.SetFaultStatus(QStringLiteral("A@@A"));
+    w.panels().SetFaultStatus(QStringLiteral("A@@A"));
     ASSERT_TRUE(disconnected);
     ASSERT_FALSE(t.p().conn.FirstReadDone);
     // As the clearing left it: the handlers of the cleared window stay silent.
@@ -283,7 +285,7 @@ TEST_F(PanelsTest, SummaryPanelFromATableOfWordsSendsNothing)
     for (const PanelSummaryCase& c : cases) {
         SCOPED_TRACE(c.what);
         t.p().unit.id.IsTwtaUnit = c.twta;
-        w.SetSummaryStatus(c.field);
+        w.panels().SetSummaryStatus(c.field);
         QStringList captions;
         for (QLabel* l : shown(summaryLabels()))
             captions << l->text();
@@ -314,10 +316,10 @@ TEST_F(PanelsTest, SummaryPanelFromATableOfWordsSendsNothing)
 TEST_F(PanelsTest, SummaryFieldOfAnotherLengthChangesNothing)
 {
     t.p().unit.id.IsTwtaUnit = true;
-    w.SetSummaryStatus(Field({0x54, 0x40, 0x40, 0x40}));
+    w.panels().SetSummaryStatus(Field({0x54, 0x40, 0x40, 0x40}));
     ASSERT_TRUE(t.p().conn.RemoteMode);
-    w.SetSummaryStatus(QStringLiteral("@@@"));
-    w.SetSummaryStatus(QStringLiteral("@@@@@"));
+    w.panels().SetSummaryStatus(QStringLiteral("@@@"));
+    w.panels().SetSummaryStatus(QStringLiteral("@@@@@"));
     EXPECT_TRUE(t.p().conn.RemoteMode);
     EXPECT_EQ(w.ui.Label33->text(), QStringLiteral("Remote"));
     EXPECT_TRUE(w.ui.chkPS->isChecked());
@@ -326,24 +328,24 @@ TEST_F(PanelsTest, SummaryFieldOfAnotherLengthChangesNothing)
 TEST_F(PanelsTest, SummaryPanelPutsBackTheFormUpdatingItFound)
 {
     t.p().conn.FormUpdating = true;   // the first read holds it through the panel
-    w.SetSummaryStatus(QStringLiteral("@@@@"));
+    w.panels().SetSummaryStatus(QStringLiteral("@@@@"));
     EXPECT_TRUE(t.p().conn.FormUpdating);
 }
 
 TEST_F(PanelsTest, ClearingHidesEveryStatusLabelAndKeepsTheRest)
 {
     twta();
-    w.SetSummaryStatus(Field({0x4F, 0x71, 0x7D, 0x62}));
-    w.SetFaultStatus(QStringLiteral("\x7f\x41\x40\x40"));
-    w.SetAlarmStatus(QStringLiteral("@@@@"));
+    w.panels().SetSummaryStatus(Field({0x4F, 0x71, 0x7D, 0x62}));
+    w.panels().SetFaultStatus(QStringLiteral("\x7f\x41\x40\x40"));
+    w.panels().SetAlarmStatus(QStringLiteral("@@@@"));
     ASSERT_FALSE(shown(summaryLabels()).isEmpty());
     ASSERT_FALSE(shown(listLabels()).isEmpty());
     const QPoint where = w.ui.FaultAbit[0]->pos();
     const QString caption = w.ui.Label31->text();
     t.commands.clear();   // the fault list's RF-inhibit read
 
-    w.ClearSummaryStatus();
-    w.ClearFaultStatus();
+    w.panels().ClearSummaryStatus();
+    w.panels().ClearFaultStatus();
     EXPECT_TRUE(shown(summaryLabels()).isEmpty());
     EXPECT_TRUE(shown(listLabels()).isEmpty());
     EXPECT_TRUE(t.p().conn.RemoteMode);
@@ -361,13 +363,13 @@ TEST_F(PanelsTest, TwtaThenSspaLeavesNoTwtaCaptionOnTheSspa)
 {
     twta(4471);
     t.p().unit.config.DualTwtaUnit = false;
-    w.InitFaultNames();
+    w.panels().InitFaultNames();
     EXPECT_EQ(w.ui.FaultAbit[5]->text(), QStringLiteral("Helix Arc Latch"));
     EXPECT_EQ(w.ui.FaultCbit[2]->text(), QStringLiteral("24V Present"));
     EXPECT_EQ(w.ui.FaultDbit[4]->text(), QStringLiteral("Up Converter"));
 
     sspa();
-    w.InitFaultNames();
+    w.panels().InitFaultNames();
     EXPECT_EQ(w.ui.FaultAbit[5]->text(), QStringLiteral("Fault A bit 5"));
     EXPECT_EQ(w.ui.FaultCbit[2]->text(), QStringLiteral("Fault C bit 2"));
     EXPECT_EQ(w.ui.FaultDbit[0]->text(), QStringLiteral("Fault D bit 0"));
@@ -378,7 +380,7 @@ TEST_F(PanelsTest, TwtaThenSspaLeavesNoTwtaCaptionOnTheSspa)
 TEST_F(PanelsTest, AlarmNamesOnTheLabels)
 {
     t.p().unit.id.UnitModelCode = 4471;
-    w.InitAlarmNames();
+    w.panels().InitAlarmNames();
     EXPECT_EQ(w.ui.AlarmAbit[2]->text(), QStringLiteral("TLT Alarm"));
     EXPECT_EQ(w.ui.AlarmAbit[1]->text(), QString());
     EXPECT_EQ(w.ui.AlarmDbit[2]->text(), QStringLiteral("Chk Fins"));

@@ -3,6 +3,10 @@
 #include "support/SimUnitProfile.h"
 #include "support/TcpTestProgram.h"
 #include "app/frmMain.h"
+#include "link/UnitConnection.h"
+#include "status/PollLoop.h"
+#include "status/Readings.h"
+#include "status/WindowStates.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -25,7 +29,7 @@ template <class T> struct Connected {
         w.ui.mnuConnect->setEnabled(false);
         w.ui.mnuExtSrch->setEnabled(false);
         w.ui.mnuAdvSrch->setEnabled(false);
-        w.EnableForm();
+        w.states().EnableForm();
         t.p().conn.PollRetriesLeft = 2;
         w.Timer1.start();
         t.commands.clear();
@@ -129,8 +133,8 @@ TEST(Poll, TheThirdFailedPollInARowDropsTheLink)
         EXPECT_FALSE(c.t.p().conn.FirstReadDone);
         EXPECT_FALSE(c.t.p().conn.EnetFirstReadPending);
         EXPECT_FALSE(c.t.p().txn.LinkUp);
-        EXPECT_EQ(c.w.ClockTickCount, 0);
-        EXPECT_EQ(c.w.ReadingsTickCount, 1);   // kept
+        EXPECT_EQ(c.w.poll().ClockTickCount, 0);
+        EXPECT_EQ(c.w.poll().ReadingsTickCount, 1);   // kept
         EXPECT_TRUE(c.t.prompts.boxes.isEmpty());
     }
 }
@@ -180,11 +184,11 @@ TEST(Poll, APollRunningWhenDisconnectIsPressedWritesNothingIntoTheClearedWindow)
 {
     Connected<TcpTestProgram> c(true);
     c.t.p().conn.FirstReadDone = true;
-    c.w.ClockTickCount = 20;   // the next answered poll reads the clock
+    c.w.poll().ClockTickCount = 20;   // the next answered poll reads the clock
     c.t.clock.onProcessEvents = [&] {
         c.t.tcp.deliverNext();   // the reply is already in when the operator disconnects
         if (c.t.commands.last() == "?%" && c.t.p().txn.LinkUp)
-            c.w.btnConnect_Click();   // reads "Disconnect"
+            c.w.connection().btnConnect_Click();   // reads "Disconnect"
     };
     c.tick();
     EXPECT_EQ(c.t.commands.last(), "?%");   // nothing sent after it
@@ -198,7 +202,7 @@ TEST(Poll, HourMetersAndDCInput)
     SerialConnected c;
     c.t.replies["?M"] = "?-00012";   // six characters only: a value below 0 is the way out of range
     c.t.replies.remove("?N");
-    c.w.UpdateHours();
+    c.w.readings().UpdateHours();
     EXPECT_EQ(c.w.ui.txtPSHours->text(), "12345");   // out of range: kept
     EXPECT_EQ(c.w.ui.txtXmtHours->text(), "321");    // unanswered: kept
 
@@ -213,7 +217,7 @@ TEST(Poll, HourMetersAndDCInput)
         c.t.p().unit.id.FirmwareVersion100 = k.fw100;
         c.t.p().unit.flags.PicProcessorUnit = k.pic;
         c.t.replies["PBDV?"] = "PBDV48.2";
-        c.w.UpdateDCVIn();
+        c.w.readings().UpdateDCVIn();
         EXPECT_EQ(c.t.commands.contains("PBDV?"), k.reads) << k.model << " " << k.fw100;
         EXPECT_EQ(c.w.ui.txtCS2->text(), k.reads ? "48.2" : "") << k.model;
     }

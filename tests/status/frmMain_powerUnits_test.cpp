@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "support/TestProgram.h"
 #include "app/frmMain.h"
+#include "status/PowerUnits.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -20,13 +21,13 @@ protected:
 
 TEST_F(PowerUnitsTest, SwitchingRelabelsAndConvertsTheBoxesAndBack)
 {
-    w.WritePowerBox(w.ui.txtFdBm, QStringLiteral("47.0"), 47.0f);
-    w.WritePowerBox(w.ui.txtRdBm, QStringLiteral("< 20.0"), 20.0f);
-    w.WritePowerBox(w.ui.txtConstLvl, QStringLiteral("10.0"), 10.0f);
+    w.powerUnits().WritePowerBox(w.ui.txtFdBm, QStringLiteral("47.0"), 47.0f);
+    w.powerUnits().WritePowerBox(w.ui.txtRdBm, QStringLiteral("< 20.0"), 20.0f);
+    w.powerUnits().WritePowerBox(w.ui.txtConstLvl, QStringLiteral("10.0"), 10.0f);
     w.ui.txtFhiLvl->setText(QStringLiteral("47.0"));   // typed by the operator
     w.ui.txtFCnt->setText(QStringLiteral("12"));       // a forward count, not a drive power
 
-    w.DisplayToWatts();
+    w.powerUnits().DisplayToWatts();
     EXPECT_TRUE(t.p().display.DisplayWatts);
     for (QLabel* l : unitLabels())
         EXPECT_EQ(l->text(), QStringLiteral("Watts")) << l->objectName().toStdString();
@@ -38,7 +39,7 @@ TEST_F(PowerUnitsTest, SwitchingRelabelsAndConvertsTheBoxesAndBack)
     EXPECT_EQ(w.ui.txtRhiLvl->text(), QString());
     EXPECT_EQ(w.ui.txtFCnt->text(), QStringLiteral("12"));
 
-    w.DisplayTodBm();
+    w.powerUnits().DisplayTodBm();
     EXPECT_FALSE(t.p().display.DisplayWatts);
     for (QLabel* l : unitLabels())
         EXPECT_EQ(l->text(), QStringLiteral("dBm")) << l->objectName().toStdString();
@@ -52,14 +53,14 @@ TEST_F(PowerUnitsTest, SwitchingRelabelsAndConvertsTheBoxesAndBack)
 TEST_F(PowerUnitsTest, TheDrivePowerBoxConvertsOnlyWhileItShowsDrivePower)
 {
     t.p().unit.id.UnitModelCode = 7436;
-    EXPECT_TRUE(w.CheckInputDriverPwrSupport());
+    EXPECT_TRUE(w.powerUnits().CheckInputDriverPwrSupport());
     EXPECT_FALSE(w.ui.txtFCnt->isHidden());
     EXPECT_EQ(w.ui.Label6->text(), QStringLiteral("dBm"));
     w.ui.txtFCnt->setText(QStringLiteral("0.5"));
-    w.DisplayToWatts();
+    w.powerUnits().DisplayToWatts();
     EXPECT_EQ(w.ui.txtFCnt->text(), QStringLiteral("0.001122"));
     w.ui.txtFCnt->clear();
-    w.DisplayTodBm();
+    w.powerUnits().DisplayTodBm();
     EXPECT_EQ(w.ui.txtFCnt->text(), QString());
     EXPECT_EQ(w.ui.Label6->text(), QStringLiteral("dBm"));
 }
@@ -67,24 +68,24 @@ TEST_F(PowerUnitsTest, TheDrivePowerBoxConvertsOnlyWhileItShowsDrivePower)
 TEST_F(PowerUnitsTest, ATextWrittenInTheOtherUnitConvertsFromItsOwnNumber)
 {
     t.p().unit.id.UnitModelCode = 7436;
-    w.CheckInputDriverPwrSupport();
+    w.powerUnits().CheckInputDriverPwrSupport();
     w.ui.txtFCnt->setText(QStringLiteral("0.5"));   // the drive power in dBm
-    w.DisplayToWatts();
-    w.DisplayTodBm();
+    w.powerUnits().DisplayToWatts();
+    w.powerUnits().DisplayTodBm();
     ASSERT_EQ(w.ui.txtFCnt->text(), QStringLiteral("0.5"));
     w.ui.txtFCnt->clear();   // a poll without an answer
-    w.DisplayToWatts();
+    w.powerUnits().DisplayToWatts();
     w.ui.txtFCnt->setText(QStringLiteral("0.5"));   // the next poll: 0.5 W
-    w.DisplayTodBm();
+    w.powerUnits().DisplayTodBm();
     EXPECT_EQ(w.ui.txtFCnt->text(), QStringLiteral("26.99"));
 
     // A level the program wrote in watts, cleared and typed again in dBm.
-    w.DisplayToWatts();
-    w.WritePowerBox(w.ui.txtConstLvl, QStringLiteral("50.1"), 47.0f);
+    w.powerUnits().DisplayToWatts();
+    w.powerUnits().WritePowerBox(w.ui.txtConstLvl, QStringLiteral("50.1"), 47.0f);
     w.ui.txtConstLvl->clear();
-    w.DisplayTodBm();
+    w.powerUnits().DisplayTodBm();
     w.ui.txtConstLvl->setText(QStringLiteral("50.1"));
-    w.DisplayToWatts();
+    w.powerUnits().DisplayToWatts();
     EXPECT_EQ(w.ui.txtConstLvl->text(), QStringLiteral("102.3"));
 }
 
@@ -107,7 +108,7 @@ TEST_F(PowerUnitsTest, DrivePowerBoxFollowsTheUnitAndTheDisplayUnit)
         t.p().unit.id.FirmwarePartNo = QString::fromLatin1(c.firmware);
         t.p().unit.id.UnitModelCode = c.model;
         t.p().display.DisplayWatts = c.watts;
-        EXPECT_EQ(w.CheckInputDriverPwrSupport(), c.shown) << c.firmware;
+        EXPECT_EQ(w.powerUnits().CheckInputDriverPwrSupport(), c.shown) << c.firmware;
         EXPECT_EQ(t.p().display.DrivePowerShown, c.shown);
         EXPECT_EQ(w.ui.txtFCnt->isHidden(), !c.shown);
         EXPECT_EQ(w.ui.Label6->isHidden(), !c.shown);
@@ -115,8 +116,8 @@ TEST_F(PowerUnitsTest, DrivePowerBoxFollowsTheUnitAndTheDisplayUnit)
     }
     // Clearing the window turns the display off whatever the unit was.
     t.p().unit.id.UnitModelCode = 7467;
-    w.CheckInputDriverPwrSupport();
-    w.DisplayDrivePower(false);
+    w.powerUnits().CheckInputDriverPwrSupport();
+    w.powerUnits().DisplayDrivePower(false);
     EXPECT_TRUE(t.p().display.DrivePowerSupported);
     EXPECT_FALSE(t.p().display.DrivePowerShown);
     EXPECT_TRUE(w.ui.txtFCnt->isHidden());

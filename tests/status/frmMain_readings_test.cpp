@@ -1,6 +1,9 @@
 #include "WindowFixture.h"
 #include "link/Transaction.h"
 #include "support/TcpTestProgram.h"
+#include "link/UnitConnection.h"
+#include "status/PowerUnits.h"
+#include "status/Readings.h"
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -10,7 +13,7 @@ struct ReadingCase {
     const char* name;
     QByteArray command;
     const char* reply;   // nullptr: unanswered
-    void (frmMain::*update)();
+    void (Readings::*update)();
     QLineEdit* frmMainUi::*box;
     const char* dBm;     // the box's text in the dBm display ("old": unchanged)
     const char* watts;   // ... in the watts display
@@ -25,7 +28,7 @@ struct ReadingWindow : WindowOnUnit {
         if (c.reply)
             t.replies[c.command] = c.reply;
         (w.ui.*c.box)->setText("old");
-        (w.*c.update)();
+        (w.readings().*c.update)();
     }
     QString shown(const ReadingCase& c) { return (w.ui.*c.box)->text(); }
 };
@@ -33,7 +36,7 @@ struct ReadingWindow : WindowOnUnit {
 
 TEST(PolledReadings, EachReadingFillsItsBoxInDbmAndInWatts)
 {
-    using F = frmMain;
+    using F = Readings;
     using U = frmMainUi;
     const ReadingCase cases[] = {
         {"forward", "?P", "?65.2", &F::UpdateFwdRF, &U::txtFdBm, "65.2", "3311.3"},
@@ -74,7 +77,7 @@ TEST(PolledReadings, ReversePowerUnderRangeWithTheBandMinimum)
         for (const bool inWatts : {false, true}) {
             ReadingWindow rw;
             rw.t.p().unit.config.BandMinPower = bandMin;
-            rw.run({"", "?Q", "?<5.0", &frmMain::UpdateRevRF, &frmMainUi::txtRdBm, "", ""}, inWatts);
+            rw.run({"", "?Q", "?<5.0", &Readings::UpdateRevRF, &frmMainUi::txtRdBm, "", ""}, inWatts);
             EXPECT_EQ(rw.w.ui.txtRdBm->text(), inWatts ? watts : dBm) << bandMin;
         }
     }
@@ -84,11 +87,11 @@ TEST(PolledReadings, WrittenPowerSwitchesUnitsFromItsUnroundedValue)
 {
     ReadingWindow rw;
     rw.t.replies["?P"] = "?10.04";
-    rw.w.UpdateFwdRF();
+    rw.w.readings().UpdateFwdRF();
     EXPECT_EQ(rw.w.ui.txtFdBm->text(), "10.0");
-    rw.w.DisplayToWatts();
+    rw.w.powerUnits().DisplayToWatts();
     EXPECT_EQ(rw.w.ui.txtFdBm->text(), "0.0");
-    rw.w.DisplayTodBm();
+    rw.w.powerUnits().DisplayTodBm();
     EXPECT_EQ(rw.w.ui.txtFdBm->text(), "10.0");
 }
 
@@ -97,16 +100,16 @@ TEST(PolledReadings, DrivePowerBoxWhileShown)
     ReadingWindow rw;
     rw.t.replies["?P"] = "?65.2";
     rw.w.ui.txtFCnt->setText("old");
-    rw.w.UpdateFwdRF();
+    rw.w.readings().UpdateFwdRF();
     EXPECT_EQ(rw.w.ui.txtFCnt->text(), "old");   // not shown: not asked for
     EXPECT_FALSE(rw.sent("?S"));
 
     rw.t.p().display.DrivePowerShown = true;
     rw.t.replies["?S"] = "?<-12.5";
-    rw.w.UpdateFwdRF();
+    rw.w.readings().UpdateFwdRF();
     EXPECT_EQ(rw.w.ui.txtFCnt->text(), "<-12.5");
     rw.t.replies.remove("?S");
-    rw.w.UpdateFwdRF();
+    rw.w.readings().UpdateFwdRF();
     EXPECT_EQ(rw.w.ui.txtFCnt->text(), "");   // the drive power is emptied when unanswered
 }
 
@@ -133,7 +136,7 @@ TEST(PolledReadings, TemperatureBoxesBySensors)
         rw.t.p().display.InletTempShown = c.inletShown;
         rw.t.replies[c.command] = c.reply;
         rw.w.ui.txtTemp2->setText("old");
-        rw.w.UpdateTemperature();
+        rw.w.readings().UpdateTemperature();
         EXPECT_EQ(rw.w.ui.txtTemp->text(), c.txtTemp) << c.name;
         EXPECT_EQ(rw.w.ui.txtTemp2->text(), c.txtTemp2) << c.name;
     }
@@ -177,7 +180,7 @@ TEST(PolledReadings, HelixAndHeater)
         const frmMainUi& u = rw.w.ui;
         for (QLineEdit* b : {u.txtHelixV, u.txtHelixI, u.txtHeaterV, u.txtHelix2I})
             b->setText("old");
-        rw.w.UpdateHelixHeater();
+        rw.w.readings().UpdateHelixHeater();
         EXPECT_EQ(QStringList({u.txtHelixV->text(), u.txtHelixI->text(), u.txtHeaterV->text(), u.txtHelix2I->text()}),
                   c.boxes)
             << c.name;
@@ -189,17 +192,17 @@ TEST(PolledReadings, CathodeCurrentWhileEnabled)
     ReadingWindow rw;
     rw.t.replies["?C"] = "? 340";
     rw.t.replies["PBFA?"] = "PBFA1200";
-    rw.w.UpdateCathodeCurrent();
+    rw.w.readings().UpdateCathodeCurrent();
     EXPECT_TRUE(rw.t.commands.isEmpty());   // monitoring off: nothing asked
 
     rw.t.p().unit.cathode.CathodeCurrentEnabled = true;
-    rw.w.UpdateCathodeCurrent();
+    rw.w.readings().UpdateCathodeCurrent();
     EXPECT_EQ(rw.w.ui.txtCathI->text(), "340");
     EXPECT_EQ(rw.w.ui.txtAnodeV->text(), "1200");
     EXPECT_EQ(rw.t.p().unit.cathode.AnodeVoltage, 1200);
 
     rw.t.replies.clear();   // no answer: the boxes and the kept voltage stay
-    rw.w.UpdateCathodeCurrent();
+    rw.w.readings().UpdateCathodeCurrent();
     EXPECT_EQ(rw.w.ui.txtCathI->text(), "340");
     EXPECT_EQ(rw.w.ui.txtAnodeV->text(), "1200");
     EXPECT_EQ(rw.t.p().unit.cathode.AnodeVoltage, 1200);
@@ -230,7 +233,7 @@ TEST(PolledReadings, CurrentSenseOnlyOnOlderSolidStateUnits)
         id.UnitModelCode = c.model;
         id.FirmwareVersion100 = c.firmware100;
         rw.t.replies["?IiJj"] = "? 1.2 3.4 5.6 7.8";
-        rw.w.UpdateCurrentSense();
+        rw.w.readings().UpdateCurrentSense();
         EXPECT_EQ(rw.sent("?IiJj"), c.read) << c.name;
         const frmMainUi& u = rw.w.ui;
         const QStringList shown = {u.txtCS1->text(), u.txtCS2->text(), u.txtCS3->text(), u.txtCS4->text()};
@@ -243,14 +246,14 @@ TEST(PolledReadings, RfFrequencyLabels)
 {
     ReadingWindow rw;
     rw.t.replies["TF?"] = "TF14250";
-    rw.w.UpdateRFFrequency();
+    rw.w.readings().UpdateRFFrequency();
     EXPECT_EQ(rw.w.ui.lblRFFrqVal->text(), "14250 MHz");
     EXPECT_FALSE(rw.w.ui.lblRFFrq->isHidden());
     EXPECT_FALSE(rw.w.ui.lblRFFrqVal->isHidden());
     EXPECT_EQ(rw.t.p().unit.readings.RfFrequencyText, "14250");
 
     rw.t.replies.clear();
-    rw.w.UpdateRFFrequency();
+    rw.w.readings().UpdateRFFrequency();
     EXPECT_TRUE(rw.w.ui.lblRFFrq->isHidden());
     EXPECT_TRUE(rw.w.ui.lblRFFrqVal->isHidden());
     EXPECT_EQ(rw.t.p().unit.readings.RfFrequencyText, "");
@@ -260,12 +263,12 @@ TEST(PolledReadings, DcInputValuesAtTheFirstRead)
 {
     ReadingWindow rw;
     rw.t.replies = sspaProfile().replies;
-    rw.w.InitDCVInParameters();
+    rw.w.readings().InitDCVInParameters();
     EXPECT_TRUE(rw.t.commands.isEmpty());   // only on units monitoring their DC input
 
     rw.t.p().unit.config.MonitorDCVInput = true;
     rw.t.replies.remove("PBDFH?");
-    rw.w.InitDCVInParameters();
+    rw.w.readings().InitDCVInParameters();
     const UnitReadings& r = rw.t.p().unit.readings;
     EXPECT_EQ(QStringList({r.DCVInAlarmLowLimit, r.DCVInAlarmHighLimit, r.DCVInFaultLowLimit, r.DCVInFaultHighLimit,
                            r.DCVInRatio}),
@@ -278,11 +281,11 @@ TEST(PolledReadings, AttenuationAsksForTheDownlinkCountOnTheNetworkDiscoveryFami
     ReadingWindow rw;
     rw.t.replies = sspaProfile().replies;
     rw.w.ui.txtAtnCnt->setText("0512");
-    rw.w.UpdateAtn();
+    rw.w.readings().UpdateAtn();
     EXPECT_FALSE(rw.sent("?/"));
     rw.t.p().unit.id.LldpFirmware = true;
     rw.t.replies["?/"] = "?0300";
-    rw.w.UpdateAtn();
+    rw.w.readings().UpdateAtn();
     EXPECT_TRUE(rw.sent("?/"));
     EXPECT_EQ(rw.w.ui.txtAtnCnt->text(), "0512");   // the poll shows it nowhere
     EXPECT_EQ(rw.w.ui.txtAtnDB->text(), "10.5");
@@ -293,18 +296,18 @@ TEST(PolledReadings, ADisconnectWhileAReadingWaitsLeavesTheClearedWindowEmpty)
     struct Case {
         const char* name;
         QByteArray command;   // the operator disconnects while this query waits
-        void (frmMain::*update)();
+        void (Readings::*update)();
         QLineEdit* frmMainUi::*box;
     };
     const Case cases[] = {
-        {"forward", "?P", &frmMain::UpdateFwdRF, &frmMainUi::txtFdBm},
-        {"drive power", "?S", &frmMain::UpdateFwdRF, &frmMainUi::txtFCnt},
-        {"reverse", "?Q", &frmMain::UpdateRevRF, &frmMainUi::txtRdBm},
-        {"attenuation", "?A", &frmMain::UpdateAtn, &frmMainUi::txtAtnDB},
-        {"temperature", "?T", &frmMain::UpdateTemperature, &frmMainUi::txtTemp},
-        {"heater current", "PHI?", &frmMain::UpdateHelixHeater, &frmMainUi::txtHelix2I},
-        {"anode voltage", "PBFA?", &frmMain::UpdateCathodeCurrent, &frmMainUi::txtAnodeV},
-        {"current sense", "?IiJj", &frmMain::UpdateCurrentSense, &frmMainUi::txtCS1},
+        {"forward", "?P", &Readings::UpdateFwdRF, &frmMainUi::txtFdBm},
+        {"drive power", "?S", &Readings::UpdateFwdRF, &frmMainUi::txtFCnt},
+        {"reverse", "?Q", &Readings::UpdateRevRF, &frmMainUi::txtRdBm},
+        {"attenuation", "?A", &Readings::UpdateAtn, &frmMainUi::txtAtnDB},
+        {"temperature", "?T", &Readings::UpdateTemperature, &frmMainUi::txtTemp},
+        {"heater current", "PHI?", &Readings::UpdateHelixHeater, &frmMainUi::txtHelix2I},
+        {"anode voltage", "PBFA?", &Readings::UpdateCathodeCurrent, &frmMainUi::txtAnodeV},
+        {"current sense", "?IiJj", &Readings::UpdateCurrentSense, &frmMainUi::txtCS1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -335,10 +338,10 @@ TEST(PolledReadings, ADisconnectWhileAReadingWaitsLeavesTheClearedWindowEmpty)
             t.tcp.deliverNext();   // the answer is in when the operator disconnects
             if (!disconnected && t.commands.contains(c.command)) {
                 disconnected = true;
-                w.btnConnect_Click();
+                w.connection().btnConnect_Click();
             }
         };
-        (w.*c.update)();
+        (w.readings().*c.update)();
         ASSERT_TRUE(disconnected);
         EXPECT_EQ((w.ui.*c.box)->text(), "");
         EXPECT_EQ(t.commands.last(), c.command);   // nothing asked after it
@@ -356,9 +359,9 @@ TEST(PolledReadings, ADisconnectWhileTheFrequencyWaitsLeavesItsLabelsHidden)
     t.clock.onProcessEvents = [&] {
         t.tcp.deliverNext();
         if (t.p().txn.LinkUp)
-            w.btnConnect_Click();
+            w.connection().btnConnect_Click();
     };
-    w.UpdateRFFrequency();
+    w.readings().UpdateRFFrequency();
     EXPECT_FALSE(t.p().txn.LinkUp);
     EXPECT_TRUE(w.ui.lblRFFrqVal->isHidden());
     EXPECT_EQ(w.ui.lblRFFrqVal->text(), "");

@@ -1,5 +1,8 @@
+#include "files/DataFolders.h"
 #include "WindowFixture.h"
 #include "ui/UpDown.h"
+#include "status/EntryBoxState.h"
+#include "status/WindowStates.h"
 #include <QFileInfo>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -33,7 +36,7 @@ TEST(WindowStates, ClearFormLeavesNoUnitValueShown)
     connectAndPoll(u);
     ASSERT_EQ(u.w.ui.Label2->text(), "FBDC");
     u.t.commands.clear();
-    u.w.ClearForm();
+    u.w.states().ClearForm();
     const frmMainUi& ui = u.w.ui;
     EXPECT_TRUE(u.t.commands.isEmpty());   // clearing sends nothing
     EXPECT_EQ(u.w.windowTitle(), "Tubamon Utility");
@@ -77,7 +80,7 @@ TEST(WindowStates, ClearFormLeavesNoUnitValueShown)
     EXPECT_EQ(p.unit.config.MaxPowerFaultLevel, "-1");
     EXPECT_EQ(p.unit.config.Com1Parity, " ");
 
-    u.w.ClearForm();   // a second clearing (the reboot path) changes nothing further
+    u.w.states().ClearForm();   // a second clearing (the reboot path) changes nothing further
     EXPECT_EQ(u.w.windowTitle(), "Tubamon Utility");
 }
 
@@ -107,15 +110,15 @@ TEST(WindowStates, DisableThenEnable)
     ui.cmbRfBand->setEnabled(true);
     ui.mnuAutoClrBUC->setChecked(true);
     u.t.p().unit.config.EnableMaskReply2 = 77;
-    u.w.EnterHandled.txtAtnDB = true;
-    u.w.EnterHandled.txtAdr = true;
-    u.w.FloTripEditing = true;
+    u.w.entryState().EnterHandled.txtAtnDB = true;
+    u.w.entryState().EnterHandled.txtAdr = true;
+    u.w.entryState().FloTripEditing = true;
 
-    u.w.DisableForm();
+    u.w.states().DisableForm();
     EXPECT_EQ(u.t.p().unit.config.EnableMaskReply2, 0);
-    EXPECT_FALSE(u.w.EnterHandled.txtAtnDB);
-    EXPECT_FALSE(u.w.EnterHandled.txtAdr);
-    EXPECT_FALSE(u.w.FloTripEditing);
+    EXPECT_FALSE(u.w.entryState().EnterHandled.txtAtnDB);
+    EXPECT_FALSE(u.w.entryState().EnterHandled.txtAdr);
+    EXPECT_FALSE(u.w.entryState().FloTripEditing);
     EXPECT_FALSE(ui.mnuAutoClrBUC->isChecked());
     for (QWidget* w :
          std::initializer_list<QWidget*>{ui.txtPN, ui.txtAtnDB, ui.UpDown1, ui.UpDown4, ui.cmbRfBand, ui.chkPS,
@@ -126,7 +129,7 @@ TEST(WindowStates, DisableThenEnable)
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_TRUE(ui.mnuUseEnet->isEnabled());
 
-    u.w.EnableForm();
+    u.w.states().EnableForm();
     for (QWidget* w : std::initializer_list<QWidget*>{ui.txtPN, ui.txtAtnDB, ui.UpDown1, ui.UpDown4, ui.chkPS,
                                                       ui.chkRFI, ui.cmbRhiTripType, ui.Command7, ui.btnFaultReset})
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
@@ -164,7 +167,7 @@ TEST(WindowStates, EnableFormConditions)
         u.t.p().display.CathodeDisplayModel = c.cathodeDisplayModel;
         ui.mnuUseEnet->setEnabled(c.useEnetEnabled);
         ui.mnuUseEnet->setVisible(c.useEnetVisible);
-        u.w.EnableForm();
+        u.w.states().EnableForm();
         EXPECT_EQ(ui.mnuTrendLogs->isVisible(), c.cathodeDisplayModel) << c.name;
         EXPECT_EQ(ui.mnuEnetCfg->isEnabled(), c.useEnetEnabled && c.useEnetVisible) << c.name;
         EXPECT_EQ(faultLog->isEnabled(), c.faultLogVisible) << c.name;
@@ -174,9 +177,9 @@ TEST(WindowStates, EnableFormConditions)
 TEST(WindowStates, DataFolderIsCreatedOnce)
 {
     WindowOnUnit u;
-    u.w.InitDataDirectory();
+    InitDataDirectory(*u.t.p().platform.folders, *u.t.p().platform.prompts);
     EXPECT_TRUE(QFileInfo(u.t.folders.dataFolder()).isDir());
     EXPECT_TRUE(u.t.prompts.boxes.isEmpty());
-    u.w.InitDataDirectory();
+    InitDataDirectory(*u.t.p().platform.folders, *u.t.p().platform.prompts);
     EXPECT_TRUE(u.t.prompts.boxes.isEmpty());
 }

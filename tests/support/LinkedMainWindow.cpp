@@ -1,4 +1,5 @@
 #include "support/LinkedMainWindow.h"
+#include "link/UnitConnection.h"
 #include <QAction>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ void LinkedMainWindow::storeLink(bool searchAddresses)
 
 bool LinkedMainWindow::connect()
 {
-    w().btnConnect_Click();
+    w().connection().btnConnect_Click();
     w().Timer1.stop();
     const bool connected = w().ui.btnConnect->text() == "Disconnect";
     EXPECT_TRUE(connected);

@@ -5,6 +5,7 @@
 #include "LogWindow.h"
 #include "status/QStringPrint.h"
 #include "support/SimUnitCalTables.h"
+#include "transfers/CalTransfers.h"
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -125,7 +126,7 @@ TEST_P(CalTablesOverLink, DownloadsWriteTheGoldenFilesWithTheirCommandsAndTimeOu
         t.p().LinkObject.setMsgTimeout(2.5f);
         const QString path = t.choose(c.golden);
 
-        t.w().mnuCalTables_Click(c.menu);
+        t.w().calTables().mnuCalTables_Click(c.menu);
 
         const QByteArrayList sent = t.commands();
         ASSERT_EQ(sent.size(), c.count);
@@ -170,7 +171,7 @@ TEST_P(CalTablesOverLink, FirstAttenuatorLevelAndRepliesWithoutEchoOrEtx)
         t.p().unit.config.LcBucInstalled = u.lcBuc;
         t.clearLogs();
         const QString path = t.choose("atn.txt");
-        t.w().mnuCalTables_Click(4);
+        t.w().calTables().mnuCalTables_Click(4);
         ASSERT_EQ(t.commands().size(), 602);   // "NO ENTRY" throughout: every level read
         EXPECT_EQ(t.commands()[1], u.first);
         // Only the markers, one per whole dB.
@@ -187,7 +188,7 @@ TEST_P(CalTablesOverLink, FirstAttenuatorLevelAndRepliesWithoutEchoOrEtx)
     t.cal->setTable('F', rf);
     t.clearLogs();
     const QString path = t.choose("rf.txt");
-    t.w().mnuCalTables_Click(0);
+    t.w().calTables().mnuCalTables_Click(0);
     QByteArray expected = "[00.0 dBm]\r\n";
     for (int k = 1; k <= 10; ++k) {
         if (k == 10)
@@ -201,7 +202,7 @@ TEST_P(CalTablesOverLink, FirstAttenuatorLevelAndRepliesWithoutEchoOrEtx)
     t.cal->setTable('F', {});
     t.clearLogs();
     const QString empty = t.choose("empty.txt");
-    t.w().mnuCalTables_Click(0);
+    t.w().calTables().mnuCalTables_Click(0);
     EXPECT_EQ(t.commands().size(), 769);
     EXPECT_EQ(body(ReadBytes(empty)), "");
     EXPECT_EQ(t.boxes(), QStringList{"Rf Cal Table Download: Download Done"});
@@ -247,7 +248,7 @@ TEST_P(CalTablesOverLink, AFailedOrCancelledDownloadLeavesNoFileAndTheOlderOneAs
         writeFile(path, older);
         t.w().Timer1.start();
 
-        t.w().mnuCalTables_Click(c.menu);
+        t.w().calTables().mnuCalTables_Click(c.menu);
 
         EXPECT_EQ(t.commands().last(), c.last);
         EXPECT_EQ(ReadBytes(path), older);
@@ -410,7 +411,7 @@ TEST_P(CalTablesOverLink, UploadsSendTheEntryLinesAndCloseWithSaveOrAbort)
             writeFile(path, c.file);
         t.p().LinkObject.setMsgTimeout(2.5f);
 
-        t.w().mnuCalTables_Click(c.menu);
+        t.w().calTables().mnuCalTables_Click(c.menu);
 
         EXPECT_EQ(t.commands(), c.commands);
         for (const SentCommand& s : t.sent)
@@ -457,7 +458,7 @@ TEST_P(CalTablesOverLink, AttenuatorBeginAndSaveByFirmwareDateVersionAndModel)
         t.cal->setTable('A', {{}, c.beginSave});
         t.clearLogs();
         writeFile(t.choose("atn.txt"), "0.5 dB Entry#0005\r\n");
-        t.w().mnuCalTables_Click(5);
+        t.w().calTables().mnuCalTables_Click(5);
         const QByteArrayList bracketed = {"YAI", "YAF0.5 0005", "YAS"};
         EXPECT_EQ(t.commands(), c.beginSave ? bracketed : QByteArrayList{"YAF0.5 0005"});
         EXPECT_EQ(t.boxes(), QStringList{"Atten Cal Table Upload: Upload Done"});
@@ -478,7 +479,7 @@ TEST_P(CalTablesOverLink, CancelOrALostLinkStopsAnUploadAfterTheLine)
         else
             t.progress.cancelAtValue = 2;
         writeFile(t.choose("rf.txt"), file);
-        t.w().mnuCalTables_Click(1);
+        t.w().calTables().mnuCalTables_Click(1);
         const QByteArrayList sent = {"YFI", "YFF1.0 0001", "YFF2.0 0002"};
         // Cancel sends the abort; a lost link nothing more.
         EXPECT_EQ(t.commands(), drop ? sent : sent + QByteArrayList{"YFA"});
@@ -504,13 +505,13 @@ TEST_P(CalTablesOverLink, ATableDownloadedUploadedIntoAnotherUnitAndDownloadedAg
         from.cal->setTable(kind, {CalEntries(25, 400)});
         into.cal->setTable(kind, {CalEntries(0, 3)});   // an older table, replaced by the save
         const QString first = from.choose("first.txt");
-        from.w().mnuCalTables_Click(menu);
+        from.w().calTables().mnuCalTables_Click(menu);
         into.prompts.fileAnswers << first;
-        into.w().mnuCalTables_Click(menu + 1);
+        into.w().calTables().mnuCalTables_Click(menu + 1);
         EXPECT_EQ(into.boxes().last(), QString(menu == 0 ? "RF" : "Atten") + " Cal Table Upload: Upload Done");
         EXPECT_EQ(into.cal->writes(kind).size(), 376);
         const QString second = into.choose("second.txt");
-        into.w().mnuCalTables_Click(menu);
+        into.w().calTables().mnuCalTables_Click(menu);
         const QByteArray body1 = body(ReadBytes(first));
         EXPECT_EQ(body1.count("Entry#"), 376);
         EXPECT_EQ(body(ReadBytes(second)), body1);
