@@ -66,7 +66,8 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
             p.unit.config, [&w](qint16 n) { w.SetCurrentSubBand(n); }, &w);
     });
 
-    r.registerFactory(MenuDialog::PLog, [](Program& p, frmMain& w) { return std::make_unique<frmLogs>(p, w.logs(), &w); });
+    r.registerFactory(MenuDialog::PLog,
+                      [](Program& p, frmMain& w) { return std::make_unique<frmLogs>(p, w.logs(), &w); });
 
     r.registerFactory(MenuDialog::TrendLogs,
                       [](Program& p, frmMain& w) { return std::make_unique<frmTrendLogs>(p, w.logs(), &w); });

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <optional>
 
-
 MenuDialogRunner::MenuDialogRunner(Program& p, frmMain& window, FeatureReads& features)
     : p(p), window_(window), features_(features)
 {

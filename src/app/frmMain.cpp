@@ -27,10 +27,12 @@
 #include "link/DeferredActions.h"
 
 frmMain::frmMain(Program& program, QWidget* parent)
-    : QMainWindow(parent),
-      p(program),
+    : QMainWindow(parent), p(program),
       // Closed from the event loop, once every handler frame has unwound.
-      busy_([this] { QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection); })
+      busy_([this] {
+          QMetaObject::invokeMethod(
+              this, [this] { close(); }, Qt::QueuedConnection);
+      })
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tubamon Utility"));

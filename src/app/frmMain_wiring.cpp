@@ -27,7 +27,6 @@
 #include "ui/EntryBoxEvents.h"
 #include "link/DeferredActions.h"
 
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,7 +64,6 @@ void onDoubleClick(QLabel* label, std::function<void()> action)
 }
 
 }   // namespace
-
 
 void frmMain::connectTargetMenus()
 {
@@ -132,8 +130,9 @@ void frmMain::connectUnitClock()
     // outside the focus change under way.
     EntryBoxEvents::install(ui.txtDateTime, {nullptr, nullptr, [this](Qt::FocusReason reason) {
                                                  if (entry::LeavesBox(reason))
-                                                     QMetaObject::invokeMethod(this, [this] { unitClock_->txtDateTime_Validate(); },
-                                                                               Qt::QueuedConnection);
+                                                     QMetaObject::invokeMethod(
+                                                         this, [this] { unitClock_->txtDateTime_Validate(); },
+                                                         Qt::QueuedConnection);
                                              }});
 }
 
@@ -141,8 +140,7 @@ void frmMain::connectSettingMenus()
 {
     // Each entry acts once the command waiting for its TCP reply has ended.
     const auto act = [this](QAction* entry, std::function<void()> handler) {
-        connect(entry, &QAction::triggered, this,
-                [this, handler] { whenLinkFree(handler); });
+        connect(entry, &QAction::triggered, this, [this, handler] { whenLinkFree(handler); });
     };
     // A checkable entry has flipped its own mark before the signal: the mark goes back at
     // once, and only an acknowledged command changes it.

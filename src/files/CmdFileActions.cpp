@@ -35,7 +35,10 @@ void fileErrorBox(IPrompts* prompts, const char* what, const QString& path)
 }   // namespace
 
 CmdFileActions::CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1, UnitConnection& connection)
-    : p(p), window_(controls), Timer1(Timer1), connection_(connection), ui{.txtSN = controls.txtSN, .btnConnect = controls.btnConnect, .mnuConnect = controls.mnuConnect, .mnuAdvSrch = controls.mnuAdvSrch}
+    : p(p), window_(controls), Timer1(Timer1), connection_(connection), ui{.txtSN = controls.txtSN,
+                                                                           .btnConnect = controls.btnConnect,
+                                                                           .mnuConnect = controls.mnuConnect,
+                                                                           .mnuAdvSrch = controls.mnuAdvSrch}
 {
 }
 

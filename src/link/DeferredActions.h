@@ -25,8 +25,8 @@ public:
 
 private:
     friend void RunWhenLinkFree(LinkContext& p, std::function<void()> action);
-// The same for an action of a window: a kept action does nothing once `window` is gone.
-void WhenLinkFree(LinkContext& p, QObject& window, std::function<void()> action);
+    // The same for an action of a window: a kept action does nothing once `window` is gone.
+    void WhenLinkFree(LinkContext& p, QObject& window, std::function<void()> action);
     friend void LinkFreed(LinkContext& p);
     std::shared_ptr<Queue> queue_;
 };

@@ -31,8 +31,16 @@ void setTcpTarget(LinkContext& p)
 }
 }   // namespace
 
-TargetMenus::TargetMenus(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1, std::function<void()> clearForm)
-    : p(p), window_(window), Timer1(Timer1), clearForm_(std::move(clearForm)), ui{.mnuAdvSrch = controls.mnuAdvSrch, .mnuCom = controls.mnuCom, .mnuComPort = controls.mnuComPort, .mnuPollEn = controls.mnuPollEn, .mnuPollAdrs = controls.mnuPollAdrs, .mnuUseEnet = controls.mnuUseEnet, .mnuEnterIP = controls.mnuEnterIP, .mnuEthPort = controls.mnuEthPort}
+TargetMenus::TargetMenus(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1,
+                         std::function<void()> clearForm)
+    : p(p), window_(window), Timer1(Timer1), clearForm_(std::move(clearForm)), ui{.mnuAdvSrch = controls.mnuAdvSrch,
+                                                                                  .mnuCom = controls.mnuCom,
+                                                                                  .mnuComPort = controls.mnuComPort,
+                                                                                  .mnuPollEn = controls.mnuPollEn,
+                                                                                  .mnuPollAdrs = controls.mnuPollAdrs,
+                                                                                  .mnuUseEnet = controls.mnuUseEnet,
+                                                                                  .mnuEnterIP = controls.mnuEnterIP,
+                                                                                  .mnuEthPort = controls.mnuEthPort}
 {
 }
 

@@ -24,13 +24,14 @@ public:
         QAction* mnuEnterIP = nullptr;
         QAction* mnuEthPort = nullptr;
     };
-    TargetMenus(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1, std::function<void()> clearForm);
+    TargetMenus(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1,
+                std::function<void()> clearForm);
     void mnuComPort_Click(int index);   // entry index 0..9 of mnuComPort
     bool SetupSerialPort(int portNumber);
     void ClearComChecks();
     bool ConfigPort(int portNumber);   // true when the port or its settings changed
-    void BuildComPortList();    // shows the COM entries of the ports that exist
-    void mnuPortScan_Click();   // "Scan for Serial Ports"
+    void BuildComPortList();           // shows the COM entries of the ports that exist
+    void mnuPortScan_Click();          // "Scan for Serial Ports"
     void mnuEnterIP_Click();
     void mnuEthPort_Click();
     void mnuLocateIP_Click();

@@ -44,9 +44,16 @@ void clearSearchFlags(ConnectionState& c)
 }
 }   // namespace
 
-UnitConnection::UnitConnection(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1, HandlerDepth& busy,
-                               WindowSteps steps)
-    : p(p), window_(window), Timer1(Timer1), busy_(busy), steps_(std::move(steps)), ui{.btnConnect = controls.btnConnect, .sbStatusBarPanel1 = controls.sbStatusBarPanel1, .mnuConnect = controls.mnuConnect, .mnuExtSrch = controls.mnuExtSrch, .mnuAdvSrch = controls.mnuAdvSrch, .mnuPollEn = controls.mnuPollEn, .mnuUseEnet = controls.mnuUseEnet}
+UnitConnection::UnitConnection(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1,
+                               HandlerDepth& busy, WindowSteps steps)
+    : p(p), window_(window), Timer1(Timer1), busy_(busy),
+      steps_(std::move(steps)), ui{.btnConnect = controls.btnConnect,
+                                   .sbStatusBarPanel1 = controls.sbStatusBarPanel1,
+                                   .mnuConnect = controls.mnuConnect,
+                                   .mnuExtSrch = controls.mnuExtSrch,
+                                   .mnuAdvSrch = controls.mnuAdvSrch,
+                                   .mnuPollEn = controls.mnuPollEn,
+                                   .mnuUseEnet = controls.mnuUseEnet}
 {
 }
 

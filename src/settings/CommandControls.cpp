@@ -28,8 +28,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CommandControls::CommandControls(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels, FeatureReads& features, WindowLayout& layout, Readings& readings)
-    : p(p), window_(window), busy_(busy), levels_(levels), features_(features), layout_(layout), readings_(readings), ui{.Label31 = controls.Label31, .Label35 = controls.Label35, .Label36 = controls.Label36, .txtFdBm = controls.txtFdBm, .chkConstPwr = controls.chkConstPwr, .txtConstLvl = controls.txtConstLvl, .cmbRfBand = controls.cmbRfBand, .lblRFFrqVal = controls.lblRFFrqVal, .chkPS = controls.chkPS, .chkRFI = controls.chkRFI, .cmbWgSw1 = controls.cmbWgSw1, .cmbWgSw2 = controls.cmbWgSw2, .chkAutoMode = controls.chkAutoMode, .cmbWgCfg = controls.cmbWgCfg}
+CommandControls::CommandControls(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy,
+                                 LevelSetters& levels, FeatureReads& features, WindowLayout& layout, Readings& readings)
+    : p(p), window_(window), busy_(busy), levels_(levels), features_(features), layout_(layout),
+      readings_(readings), ui{.Label31 = controls.Label31,
+                              .Label35 = controls.Label35,
+                              .Label36 = controls.Label36,
+                              .txtFdBm = controls.txtFdBm,
+                              .chkConstPwr = controls.chkConstPwr,
+                              .txtConstLvl = controls.txtConstLvl,
+                              .cmbRfBand = controls.cmbRfBand,
+                              .lblRFFrqVal = controls.lblRFFrqVal,
+                              .chkPS = controls.chkPS,
+                              .chkRFI = controls.chkRFI,
+                              .cmbWgSw1 = controls.cmbWgSw1,
+                              .cmbWgSw2 = controls.cmbWgSw2,
+                              .chkAutoMode = controls.chkAutoMode,
+                              .cmbWgCfg = controls.cmbWgCfg}
 {
 }
 
@@ -95,11 +110,12 @@ void CommandControls::refreshAfterTransmitter()
     const PollPause pause(p, PollPause::Mode::On);
     const ConnectionWatch connection(p);
     PauseSeconds(*p.platform.clock, 1);
-    RunWhileConnected(connection, {
-                                      [&] { p.unit.id.IsTwtaUnit ? readings_.UpdateHelixHeater() : readings_.UpdateCurrentSense(); },
-                                      [&] { readings_.UpdateRFPower(); },
-                                      [&] { features_.UpdateRFIStatus(); },
-                                  });
+    RunWhileConnected(
+        connection, {
+                        [&] { p.unit.id.IsTwtaUnit ? readings_.UpdateHelixHeater() : readings_.UpdateCurrentSense(); },
+                        [&] { readings_.UpdateRFPower(); },
+                        [&] { features_.UpdateRFIStatus(); },
+                    });
 }
 
 void CommandControls::chkConstPwr_Click()

@@ -35,7 +35,8 @@ public:
         QCheckBox* chkAutoMode = nullptr;
         QComboBox* cmbWgCfg = nullptr;
     };
-    CommandControls(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels, FeatureReads& features, WindowLayout& layout, Readings& readings);
+    CommandControls(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels,
+                    FeatureReads& features, WindowLayout& layout, Readings& readings);
     // Each runs on every change of its control, also when code makes it, as the
     // status panels rely on; each does nothing while FormUpdating is set.
     void chkPS_Click();

@@ -46,16 +46,46 @@ bool sendParameter(Program& p, levels::ParamBox box, const QString& text, bool r
 }   // namespace
 
 // The four spin controls: each click steps the box beside it and sends the new value.
-#include "app/Program.h"
-#include "commands/RemoteMessage.h"
-#include "link/Transaction.h"
-#include "settings/LevelEntry.h"
 #include "ui/UpDown.h"
-#include <QCheckBox>
-#include <QLineEdit>
 
-EntryBoxes::EntryBoxes(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels, UnitClock& unitClock, EntryBoxState& entryState)
-    : p(p), window_(window), busy_(busy), levels_(levels), unitClock_(unitClock), entryState_(entryState), ui{.txtFdBm = controls.txtFdBm, .txtFCnt = controls.txtFCnt, .txtRdBm = controls.txtRdBm, .txtRCnt = controls.txtRCnt, .txtAtnDB = controls.txtAtnDB, .txtAtnCnt = controls.txtAtnCnt, .txtTemp = controls.txtTemp, .chkConstPwr = controls.chkConstPwr, .txtConstLvl = controls.txtConstLvl, .cmbFhiTripType = controls.cmbFhiTripType, .txtFhiLvl = controls.txtFhiLvl, .cmbFloTripType = controls.cmbFloTripType, .txtFloLvl = controls.txtFloLvl, .cmbRhiTripType = controls.cmbRhiTripType, .txtRhiLvl = controls.txtRhiLvl, .txtHelixV = controls.txtHelixV, .txtHelixI = controls.txtHelixI, .txtHeaterV = controls.txtHeaterV, .txtHelix2I = controls.txtHelix2I, .txtAnodeV = controls.txtAnodeV, .txtCathI = controls.txtCathI, .txtCS1 = controls.txtCS1, .txtCS3 = controls.txtCS3, .txtCS2 = controls.txtCS2, .txtCS4 = controls.txtCS4, .txtPSHours = controls.txtPSHours, .txtXmtHours = controls.txtXmtHours, .txtLinAmp = controls.txtLinAmp, .txtLinPhase = controls.txtLinPhase, .txtFrmRev = controls.txtFrmRev, .txtCplDate = controls.txtCplDate, .txtPN = controls.txtPN, .txtSN = controls.txtSN, .txtDateTime = controls.txtDateTime, .txtAdr = controls.txtAdr}
+EntryBoxes::EntryBoxes(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels,
+                       UnitClock& unitClock, EntryBoxState& entryState)
+    : p(p), window_(window), busy_(busy), levels_(levels), unitClock_(unitClock),
+      entryState_(entryState), ui{.txtFdBm = controls.txtFdBm,
+                                  .txtFCnt = controls.txtFCnt,
+                                  .txtRdBm = controls.txtRdBm,
+                                  .txtRCnt = controls.txtRCnt,
+                                  .txtAtnDB = controls.txtAtnDB,
+                                  .txtAtnCnt = controls.txtAtnCnt,
+                                  .txtTemp = controls.txtTemp,
+                                  .chkConstPwr = controls.chkConstPwr,
+                                  .txtConstLvl = controls.txtConstLvl,
+                                  .cmbFhiTripType = controls.cmbFhiTripType,
+                                  .txtFhiLvl = controls.txtFhiLvl,
+                                  .cmbFloTripType = controls.cmbFloTripType,
+                                  .txtFloLvl = controls.txtFloLvl,
+                                  .cmbRhiTripType = controls.cmbRhiTripType,
+                                  .txtRhiLvl = controls.txtRhiLvl,
+                                  .txtHelixV = controls.txtHelixV,
+                                  .txtHelixI = controls.txtHelixI,
+                                  .txtHeaterV = controls.txtHeaterV,
+                                  .txtHelix2I = controls.txtHelix2I,
+                                  .txtAnodeV = controls.txtAnodeV,
+                                  .txtCathI = controls.txtCathI,
+                                  .txtCS1 = controls.txtCS1,
+                                  .txtCS3 = controls.txtCS3,
+                                  .txtCS2 = controls.txtCS2,
+                                  .txtCS4 = controls.txtCS4,
+                                  .txtPSHours = controls.txtPSHours,
+                                  .txtXmtHours = controls.txtXmtHours,
+                                  .txtLinAmp = controls.txtLinAmp,
+                                  .txtLinPhase = controls.txtLinPhase,
+                                  .txtFrmRev = controls.txtFrmRev,
+                                  .txtCplDate = controls.txtCplDate,
+                                  .txtPN = controls.txtPN,
+                                  .txtSN = controls.txtSN,
+                                  .txtDateTime = controls.txtDateTime,
+                                  .txtAdr = controls.txtAdr}
 {
 }
 

@@ -34,7 +34,16 @@ void rangeBox(Program& p, const QString& text, const QString& title)
 }   // namespace
 
 LevelSetters::LevelSetters(Program& p, const frmMainUi& controls, FeatureReads& features, PowerUnits& powerUnits)
-    : p(p), features_(features), powerUnits_(powerUnits), ui{.txtAtnDB = controls.txtAtnDB, .txtAtnCnt = controls.txtAtnCnt, .chkConstPwr = controls.chkConstPwr, .txtConstLvl = controls.txtConstLvl, .cmbFhiTripType = controls.cmbFhiTripType, .txtFhiLvl = controls.txtFhiLvl, .cmbFloTripType = controls.cmbFloTripType, .txtFloLvl = controls.txtFloLvl, .cmbRhiTripType = controls.cmbRhiTripType, .txtRhiLvl = controls.txtRhiLvl}
+    : p(p), features_(features), powerUnits_(powerUnits), ui{.txtAtnDB = controls.txtAtnDB,
+                                                             .txtAtnCnt = controls.txtAtnCnt,
+                                                             .chkConstPwr = controls.chkConstPwr,
+                                                             .txtConstLvl = controls.txtConstLvl,
+                                                             .cmbFhiTripType = controls.cmbFhiTripType,
+                                                             .txtFhiLvl = controls.txtFhiLvl,
+                                                             .cmbFloTripType = controls.cmbFloTripType,
+                                                             .txtFloLvl = controls.txtFloLvl,
+                                                             .cmbRhiTripType = controls.cmbRhiTripType,
+                                                             .txtRhiLvl = controls.txtRhiLvl}
 {
 }
 

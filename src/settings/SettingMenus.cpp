@@ -20,19 +20,29 @@ constexpr quint16 AutoClearBucBit = 512;   // bit 9 of the unit configuration wo
 
 // The main window's menu entries that change how the program itself works: the link
 // choice, the single poll address and the power display unit.
-#include "app/Program.h"
 #include "link/TargetEntries.h"
-#include "platform/Prompts.h"
-#include <QAction>
 #include <QPushButton>
 
-SettingMenus::SettingMenus(Program& p, const frmMainUi& controls, QWidget& window, UnitConnection& connection, SubBands& bands, PowerUnits& powerUnits)
-    : p(p), window_(window), connection_(connection), bands_(bands), powerUnits_(powerUnits), ui{.btnConnect = controls.btnConnect, .mnuAdvSrch = controls.mnuAdvSrch, .mnuPollEn = controls.mnuPollEn, .mnuPollAdrs = controls.mnuPollAdrs, .mnuUseEnet = controls.mnuUseEnet, .mnuHeaterState = controls.mnuHeaterState, .mnuHtrStby = controls.mnuHtrStby, .mnuLEDMode = controls.mnuLEDMode, .mnuRfiInvert = controls.mnuRfiInvert, .mnuAutoHVDisable = controls.mnuAutoHVDisable, .mnuAutoClrBUC = controls.mnuAutoClrBUC, .mnuWatts = controls.mnuWatts}
+SettingMenus::SettingMenus(Program& p, const frmMainUi& controls, QWidget& window, UnitConnection& connection,
+                           SubBands& bands, PowerUnits& powerUnits)
+    : p(p), window_(window), connection_(connection), bands_(bands),
+      powerUnits_(powerUnits), ui{.btnConnect = controls.btnConnect,
+                                  .mnuAdvSrch = controls.mnuAdvSrch,
+                                  .mnuPollEn = controls.mnuPollEn,
+                                  .mnuPollAdrs = controls.mnuPollAdrs,
+                                  .mnuUseEnet = controls.mnuUseEnet,
+                                  .mnuHeaterState = controls.mnuHeaterState,
+                                  .mnuHtrStby = controls.mnuHtrStby,
+                                  .mnuLEDMode = controls.mnuLEDMode,
+                                  .mnuRfiInvert = controls.mnuRfiInvert,
+                                  .mnuAutoHVDisable = controls.mnuAutoHVDisable,
+                                  .mnuAutoClrBUC = controls.mnuAutoClrBUC,
+                                  .mnuWatts = controls.mnuWatts}
 {
 }
 
 void SettingMenus::toggleSetting(QAction* entry, bool remoteTest, const std::function<QString(bool tick)>& command,
-                            const std::function<void(bool tick)>& acknowledged)
+                                 const std::function<void(bool tick)>& acknowledged)
 {
     if (remoteTest && !p.conn.RemoteMode) {
         ShowNotInRemoteMsg(*p.platform.prompts);

@@ -29,7 +29,8 @@ public:
         QAction* mnuAutoClrBUC = nullptr;
         QAction* mnuWatts = nullptr;
     };
-    SettingMenus(Program& p, const frmMainUi& controls, QWidget& window, UnitConnection& connection, SubBands& bands, PowerUnits& powerUnits);
+    SettingMenus(Program& p, const frmMainUi& controls, QWidget& window, UnitConnection& connection, SubBands& bands,
+                 PowerUnits& powerUnits);
     // A toggle's mark changes only when the unit acknowledged its command.
     void mnuHeaterState_Click();
     void mnuHtrStby_Click();

@@ -29,8 +29,12 @@ constexpr int ResetProbes = 10;
 
 }   // namespace
 
-UnitClock::UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, EntryBoxState& entryState)
-    : p(p), window_(window), busy_(busy), entryState_(entryState), ui{.chkPS = controls.chkPS, .chkRFI = controls.chkRFI, .txtDateTime = controls.txtDateTime, .txtAdr = controls.txtAdr}
+UnitClock::UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy,
+                     EntryBoxState& entryState)
+    : p(p), window_(window), busy_(busy), entryState_(entryState), ui{.chkPS = controls.chkPS,
+                                                                      .chkRFI = controls.chkRFI,
+                                                                      .txtDateTime = controls.txtDateTime,
+                                                                      .txtAdr = controls.txtAdr}
 {
 }
 

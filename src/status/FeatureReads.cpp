@@ -18,7 +18,6 @@
 #include "status/FeatureReads.h"
 #include "commands/EnetOctets.h"
 #include "commands/SubBandQueries.h"
-#include "commands/BucQueries.h"
 #include "ui/frmMainUi.h"
 #include "status/EntryBoxState.h"
 #include <QAction>
@@ -27,21 +26,6 @@
 #include <QLineEdit>
 
 using namespace SsaCmds;
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
 
 namespace {
 // Baud, parity, data bits and stop bits of one unit port from ReplyFields 0 to 3;
@@ -63,7 +47,27 @@ void takePortSettings(Program& p, bool answered, qint32& baud, QString& parity, 
 }   // namespace
 
 FeatureReads::FeatureReads(Program& p, const frmMainUi& controls, EntryBoxState& entryState)
-    : p(p), entryState_(entryState), ui{.cmbRfBand = controls.cmbRfBand, .chkRFI = controls.chkRFI, .cmbFhiTripType = controls.cmbFhiTripType, .txtFhiLvl = controls.txtFhiLvl, .cmbFloTripType = controls.cmbFloTripType, .txtFloLvl = controls.txtFloLvl, .cmbRhiTripType = controls.cmbRhiTripType, .txtRhiLvl = controls.txtRhiLvl, .mnuUseEnet = controls.mnuUseEnet, .mnuEnterIP = controls.mnuEnterIP, .mnuEthPort = controls.mnuEthPort, .mnuOpenWebpage = controls.mnuOpenWebpage, .mnuEnetCfg = controls.mnuEnetCfg, .mnuLLDPCfg = controls.mnuLLDPCfg, .mnulcBucSetup = controls.mnulcBucSetup, .mnuGainBal = controls.mnuGainBal, .mnuMaxPwrLvl = controls.mnuMaxPwrLvl, .mnuPowerSave = controls.mnuPowerSave, .mnuAutoClrBUC = controls.mnuAutoClrBUC, .mnuRack = controls.mnuRack, .mnu2ndUmbilical = controls.mnu2ndUmbilical}
+    : p(p), entryState_(entryState), ui{.cmbRfBand = controls.cmbRfBand,
+                                        .chkRFI = controls.chkRFI,
+                                        .cmbFhiTripType = controls.cmbFhiTripType,
+                                        .txtFhiLvl = controls.txtFhiLvl,
+                                        .cmbFloTripType = controls.cmbFloTripType,
+                                        .txtFloLvl = controls.txtFloLvl,
+                                        .cmbRhiTripType = controls.cmbRhiTripType,
+                                        .txtRhiLvl = controls.txtRhiLvl,
+                                        .mnuUseEnet = controls.mnuUseEnet,
+                                        .mnuEnterIP = controls.mnuEnterIP,
+                                        .mnuEthPort = controls.mnuEthPort,
+                                        .mnuOpenWebpage = controls.mnuOpenWebpage,
+                                        .mnuEnetCfg = controls.mnuEnetCfg,
+                                        .mnuLLDPCfg = controls.mnuLLDPCfg,
+                                        .mnulcBucSetup = controls.mnulcBucSetup,
+                                        .mnuGainBal = controls.mnuGainBal,
+                                        .mnuMaxPwrLvl = controls.mnuMaxPwrLvl,
+                                        .mnuPowerSave = controls.mnuPowerSave,
+                                        .mnuAutoClrBUC = controls.mnuAutoClrBUC,
+                                        .mnuRack = controls.mnuRack,
+                                        .mnu2ndUmbilical = controls.mnu2ndUmbilical}
 {
 }
 

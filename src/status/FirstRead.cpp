@@ -41,8 +41,24 @@ namespace {
 constexpr const char* Events = "Events";
 }
 
-FirstRead::FirstRead(Program& p, const frmMainUi& controls, UnitConnection& connection, EntryBoxState& entryState, PowerUnits& powerUnits, Readings& readings, FeatureReads& features, StatusPanels& panels, WindowLayout& layout, SubBands& bands, std::function<void()> dropLostLink)
-    : p(p), connection_(connection), entryState_(entryState), powerUnits_(powerUnits), readings_(readings), features_(features), panels_(panels), layout_(layout), bands_(bands), dropLostLink_(std::move(dropLostLink)), ui{.lblUnitTempType = controls.lblUnitTempType, .Label12 = controls.Label12, .txtTemp2 = controls.txtTemp2, .Label14 = controls.Label14, .txtConstLvl = controls.txtConstLvl, .btnGoToPwr = controls.btnGoToPwr, .cmbRfBand = controls.cmbRfBand, .txtDateTime = controls.txtDateTime, .txtAdr = controls.txtAdr, .mnuPsVset = controls.mnuPsVset, .mnuLEDMode = controls.mnuLEDMode, .mnuWgArcTest = controls.mnuWgArcTest, .mnuWatts = controls.mnuWatts}
+FirstRead::FirstRead(Program& p, const frmMainUi& controls, UnitConnection& connection, EntryBoxState& entryState,
+                     PowerUnits& powerUnits, Readings& readings, FeatureReads& features, StatusPanels& panels,
+                     WindowLayout& layout, SubBands& bands, std::function<void()> dropLostLink)
+    : p(p), connection_(connection), entryState_(entryState), powerUnits_(powerUnits), readings_(readings),
+      features_(features), panels_(panels), layout_(layout), bands_(bands),
+      dropLostLink_(std::move(dropLostLink)), ui{.lblUnitTempType = controls.lblUnitTempType,
+                                                 .Label12 = controls.Label12,
+                                                 .txtTemp2 = controls.txtTemp2,
+                                                 .Label14 = controls.Label14,
+                                                 .txtConstLvl = controls.txtConstLvl,
+                                                 .btnGoToPwr = controls.btnGoToPwr,
+                                                 .cmbRfBand = controls.cmbRfBand,
+                                                 .txtDateTime = controls.txtDateTime,
+                                                 .txtAdr = controls.txtAdr,
+                                                 .mnuPsVset = controls.mnuPsVset,
+                                                 .mnuLEDMode = controls.mnuLEDMode,
+                                                 .mnuWgArcTest = controls.mnuWgArcTest,
+                                                 .mnuWatts = controls.mnuWatts}
 {
 }
 
@@ -121,7 +137,8 @@ void FirstRead::addIdentificationSteps(std::vector<FirstReadStep>& steps)
         steps.end(),
         {
             {"FormUpdating", [this] { p.conn.FormUpdating = true; }},
-            {"InitDataDirectory", [this] {
+            {"InitDataDirectory",
+             [this] {
                  if (p.platform.folders && p.platform.prompts)
                      ::InitDataDirectory(*p.platform.folders, *p.platform.prompts);
              }},
@@ -240,19 +257,20 @@ void FirstRead::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
 
 void FirstRead::addPortAndBandSteps(std::vector<FirstReadStep>& steps)
 {
-    steps.insert(steps.end(),
-                 {
-                     {"InitPowerSaveParameters", [this] { features_.InitPowerSaveParameters(); }},
-                     {"InitCom1Settings", [this] { features_.InitCom1Settings(); }},
-                     {"InitCom2Settings", [this] { features_.InitCom2Settings(); }},
-                     {"txtAdr", [this] { entryState_.FillEntryBox(ui.txtAdr, p.unit.config.Rs485Address); }},
-                     {Events, [this] { p.platform.clock->processEvents(); }},
-                     {"InitcmbRfBand", [this] { bands_.InitcmbRfBand(); }},
-                     {"InitRFBand", [this] { features_.InitRFBand(); }},
-                     {"InitBandParameters",
-                      [this] { features_.InitBandParameters(static_cast<qint16>(qMax(0, ui.cmbRfBand->currentIndex() + 1))); }},
-                     {Events, [this] { p.platform.clock->processEvents(); }},
-                 });
+    steps.insert(
+        steps.end(),
+        {
+            {"InitPowerSaveParameters", [this] { features_.InitPowerSaveParameters(); }},
+            {"InitCom1Settings", [this] { features_.InitCom1Settings(); }},
+            {"InitCom2Settings", [this] { features_.InitCom2Settings(); }},
+            {"txtAdr", [this] { entryState_.FillEntryBox(ui.txtAdr, p.unit.config.Rs485Address); }},
+            {Events, [this] { p.platform.clock->processEvents(); }},
+            {"InitcmbRfBand", [this] { bands_.InitcmbRfBand(); }},
+            {"InitRFBand", [this] { features_.InitRFBand(); }},
+            {"InitBandParameters",
+             [this] { features_.InitBandParameters(static_cast<qint16>(qMax(0, ui.cmbRfBand->currentIndex() + 1))); }},
+            {Events, [this] { p.platform.clock->processEvents(); }},
+        });
 }
 
 void FirstRead::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
@@ -293,8 +311,9 @@ void FirstRead::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
                      return;
                  const QString level = ReadConstPowerLevel(p);
                  if (!level.isEmpty())
-                     entryState_.FillPowerBox(ui.txtConstLvl, firstread::ConstPowerLevelText(level, p.display.DisplayWatts),
-                                  static_cast<float>(conv::Val(level)));
+                     entryState_.FillPowerBox(ui.txtConstLvl,
+                                              firstread::ConstPowerLevelText(level, p.display.DisplayWatts),
+                                              static_cast<float>(conv::Val(level)));
              }},
             {"InitRFTripLevels", [this] { features_.InitRFTripLevels(); }},
             {"InitReverseRFOffset", [this] { features_.InitReverseRFOffset(); }},

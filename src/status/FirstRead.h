@@ -37,7 +37,9 @@ public:
         QAction* mnuWgArcTest = nullptr;
         QAction* mnuWatts = nullptr;
     };
-    FirstRead(Program& p, const frmMainUi& controls, UnitConnection& connection, EntryBoxState& entryState, PowerUnits& powerUnits, Readings& readings, FeatureReads& features, StatusPanels& panels, WindowLayout& layout, SubBands& bands, std::function<void()> dropLostLink);
+    FirstRead(Program& p, const frmMainUi& controls, UnitConnection& connection, EntryBoxState& entryState,
+              PowerUnits& powerUnits, Readings& readings, FeatureReads& features, StatusPanels& panels,
+              WindowLayout& layout, SubBands& bands, std::function<void()> dropLostLink);
     void FirstTimeRead();
     // Called with each step's name before the step runs (diagnostics and tests).
     std::function<void(const char* step)> onFirstReadStep;

@@ -25,9 +25,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-
-PollLoop::PollLoop(Program& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead, WindowStates& states, StatusPanels& panels, Readings& readings, FeatureReads& features, SubBands& bands)
-    : p(p), Timer1(Timer1), firstRead_(firstRead), states_(states), panels_(panels), readings_(readings), features_(features), bands_(bands), ui{.txtDateTime = controls.txtDateTime, .btnConnect = controls.btnConnect, .mnuConnect = controls.mnuConnect, .mnuExtSrch = controls.mnuExtSrch, .mnuAdvSrch = controls.mnuAdvSrch, .mnuPollEn = controls.mnuPollEn}
+PollLoop::PollLoop(Program& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead, WindowStates& states,
+                   StatusPanels& panels, Readings& readings, FeatureReads& features, SubBands& bands)
+    : p(p), Timer1(Timer1), firstRead_(firstRead), states_(states), panels_(panels), readings_(readings),
+      features_(features), bands_(bands), ui{.txtDateTime = controls.txtDateTime,
+                                             .btnConnect = controls.btnConnect,
+                                             .mnuConnect = controls.mnuConnect,
+                                             .mnuExtSrch = controls.mnuExtSrch,
+                                             .mnuAdvSrch = controls.mnuAdvSrch,
+                                             .mnuPollEn = controls.mnuPollEn}
 {
 }
 

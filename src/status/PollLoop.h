@@ -26,7 +26,8 @@ public:
         QAction* mnuAdvSrch = nullptr;
         QAction* mnuPollEn = nullptr;
     };
-    PollLoop(Program& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead, WindowStates& states, StatusPanels& panels, Readings& readings, FeatureReads& features, SubBands& bands);
+    PollLoop(Program& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead, WindowStates& states,
+             StatusPanels& panels, Readings& readings, FeatureReads& features, SubBands& bands);
     void Timer1_Timer();
     // One poll; true when the status query was answered.
     bool UpdateStatus();

@@ -7,7 +7,20 @@
 using PowerDisplay::BoxFormat;
 
 PowerUnits::PowerUnits(Program& p, const frmMainUi& controls)
-    : p(p), ui{.txtFdBm = controls.txtFdBm, .Label5 = controls.Label5, .txtFCnt = controls.txtFCnt, .Label6 = controls.Label6, .txtRdBm = controls.txtRdBm, .Label8 = controls.Label8, .txtConstLvl = controls.txtConstLvl, .Label64 = controls.Label64, .txtFhiLvl = controls.txtFhiLvl, .Label67 = controls.Label67, .txtFloLvl = controls.txtFloLvl, .Label69 = controls.Label69, .txtRhiLvl = controls.txtRhiLvl, .Label71 = controls.Label71}
+    : p(p), ui{.txtFdBm = controls.txtFdBm,
+               .Label5 = controls.Label5,
+               .txtFCnt = controls.txtFCnt,
+               .Label6 = controls.Label6,
+               .txtRdBm = controls.txtRdBm,
+               .Label8 = controls.Label8,
+               .txtConstLvl = controls.txtConstLvl,
+               .Label64 = controls.Label64,
+               .txtFhiLvl = controls.txtFhiLvl,
+               .Label67 = controls.Label67,
+               .txtFloLvl = controls.txtFloLvl,
+               .Label69 = controls.Label69,
+               .txtRhiLvl = controls.txtRhiLvl,
+               .Label71 = controls.Label71}
 {
 }
 

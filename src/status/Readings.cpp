@@ -14,9 +14,7 @@
 #include "ui/Twips.h"
 #include "status/Readings.h"
 #include "status/PollRules.h"
-#include "commands/PolledQueries.h"
 #include "commands/StatusQueries.h"
-#include "link/ConnectionWatch.h"
 #include "ui/frmMainUi.h"
 #include "status/PowerUnits.h"
 #include "status/EntryBoxState.h"
@@ -38,7 +36,34 @@ void write(QLineEdit* box, const std::optional<QString>& text)
 // disconnected unit shows no reading.
 
 Readings::Readings(Program& p, const frmMainUi& controls, PowerUnits& powerUnits, EntryBoxState& entryState)
-    : p(p), powerUnits_(powerUnits), entryState_(entryState), ui{.txtFdBm = controls.txtFdBm, .txtFCnt = controls.txtFCnt, .txtRdBm = controls.txtRdBm, .txtAtnDB = controls.txtAtnDB, .txtTemp = controls.txtTemp, .txtTemp2 = controls.txtTemp2, .Frame20 = controls.Frame20, .lblRFFrq = controls.lblRFFrq, .lblRFFrqVal = controls.lblRFFrqVal, .txtHelixV = controls.txtHelixV, .txtHelixI = controls.txtHelixI, .txtHeaterV = controls.txtHeaterV, .txtHelix2I = controls.txtHelix2I, .txtAnodeV = controls.txtAnodeV, .txtCathI = controls.txtCathI, .Frame14 = controls.Frame14, .Label21 = controls.Label21, .txtCS1 = controls.txtCS1, .txtCS3 = controls.txtCS3, .Label25 = controls.Label25, .Label22 = controls.Label22, .txtCS2 = controls.txtCS2, .Label26 = controls.Label26, .txtCS4 = controls.txtCS4, .Label28 = controls.Label28, .txtPSHours = controls.txtPSHours, .txtXmtHours = controls.txtXmtHours, .mnuISense = controls.mnuISense}
+    : p(p), powerUnits_(powerUnits), entryState_(entryState), ui{.txtFdBm = controls.txtFdBm,
+                                                                 .txtFCnt = controls.txtFCnt,
+                                                                 .txtRdBm = controls.txtRdBm,
+                                                                 .txtAtnDB = controls.txtAtnDB,
+                                                                 .txtTemp = controls.txtTemp,
+                                                                 .txtTemp2 = controls.txtTemp2,
+                                                                 .Frame20 = controls.Frame20,
+                                                                 .lblRFFrq = controls.lblRFFrq,
+                                                                 .lblRFFrqVal = controls.lblRFFrqVal,
+                                                                 .txtHelixV = controls.txtHelixV,
+                                                                 .txtHelixI = controls.txtHelixI,
+                                                                 .txtHeaterV = controls.txtHeaterV,
+                                                                 .txtHelix2I = controls.txtHelix2I,
+                                                                 .txtAnodeV = controls.txtAnodeV,
+                                                                 .txtCathI = controls.txtCathI,
+                                                                 .Frame14 = controls.Frame14,
+                                                                 .Label21 = controls.Label21,
+                                                                 .txtCS1 = controls.txtCS1,
+                                                                 .txtCS3 = controls.txtCS3,
+                                                                 .Label25 = controls.Label25,
+                                                                 .Label22 = controls.Label22,
+                                                                 .txtCS2 = controls.txtCS2,
+                                                                 .Label26 = controls.Label26,
+                                                                 .txtCS4 = controls.txtCS4,
+                                                                 .Label28 = controls.Label28,
+                                                                 .txtPSHours = controls.txtPSHours,
+                                                                 .txtXmtHours = controls.txtXmtHours,
+                                                                 .mnuISense = controls.mnuISense}
 {
 }
 

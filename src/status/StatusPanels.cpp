@@ -56,7 +56,33 @@ void selectEntry(QComboBox* box, int entry)
 }   // namespace
 
 StatusPanels::StatusPanels(Program& p, const frmMainUi& controls, FeatureReads& features)
-    : p(p), features_(features), ui{.Label31 = controls.Label31, .Label32 = controls.Label32, .Label33 = controls.Label33, .Label34 = controls.Label34, .Label35 = controls.Label35, .Label36 = controls.Label36, .Label13 = controls.Label13, .lblSBUCWarmup = controls.lblSBUCWarmup, .lbllcBucDrive = controls.lbllcBucDrive, .NoFaults = controls.NoFaults, .FaultAbit = controls.FaultAbit, .FaultBbit = controls.FaultBbit, .FaultCbit = controls.FaultCbit, .FaultDbit = controls.FaultDbit, .AlarmAbit = controls.AlarmAbit, .AlarmBbit = controls.AlarmBbit, .AlarmCbit = controls.AlarmCbit, .AlarmDbit = controls.AlarmDbit, .NoAlarms = controls.NoAlarms, .FaultList = controls.FaultList, .AlarmList = controls.AlarmList, .chkConstPwr = controls.chkConstPwr, .chkPS = controls.chkPS, .cmbWgSw1 = controls.cmbWgSw1, .cmbWgSw2 = controls.cmbWgSw2, .chkAutoMode = controls.chkAutoMode, .cmbWgCfg = controls.cmbWgCfg}
+    : p(p), features_(features), ui{.Label31 = controls.Label31,
+                                    .Label32 = controls.Label32,
+                                    .Label33 = controls.Label33,
+                                    .Label34 = controls.Label34,
+                                    .Label35 = controls.Label35,
+                                    .Label36 = controls.Label36,
+                                    .Label13 = controls.Label13,
+                                    .lblSBUCWarmup = controls.lblSBUCWarmup,
+                                    .lbllcBucDrive = controls.lbllcBucDrive,
+                                    .NoFaults = controls.NoFaults,
+                                    .FaultAbit = controls.FaultAbit,
+                                    .FaultBbit = controls.FaultBbit,
+                                    .FaultCbit = controls.FaultCbit,
+                                    .FaultDbit = controls.FaultDbit,
+                                    .AlarmAbit = controls.AlarmAbit,
+                                    .AlarmBbit = controls.AlarmBbit,
+                                    .AlarmCbit = controls.AlarmCbit,
+                                    .AlarmDbit = controls.AlarmDbit,
+                                    .NoAlarms = controls.NoAlarms,
+                                    .FaultList = controls.FaultList,
+                                    .AlarmList = controls.AlarmList,
+                                    .chkConstPwr = controls.chkConstPwr,
+                                    .chkPS = controls.chkPS,
+                                    .cmbWgSw1 = controls.cmbWgSw1,
+                                    .cmbWgSw2 = controls.cmbWgSw2,
+                                    .chkAutoMode = controls.chkAutoMode,
+                                    .cmbWgCfg = controls.cmbWgCfg}
 {
 }
 
@@ -100,7 +126,7 @@ void StatusPanels::placeRow(QWidget* label, int row, bool keepLeft)
 }
 
 void StatusPanels::applyList(const status::ListDecoding& d, const std::array<std::array<QLabel*, 6>, 4>& bytes,
-                        QLabel* emptyRow, IndicatorListArea* area)
+                             QLabel* emptyRow, IndicatorListArea* area)
 {
     if (!d.applies)
         return;

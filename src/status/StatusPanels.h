@@ -46,8 +46,14 @@ public:
         QComboBox* cmbWgSw2 = nullptr;
         QCheckBox* chkAutoMode = nullptr;
         QComboBox* cmbWgCfg = nullptr;
-        std::array<std::array<QLabel*, 6>, 4> faultBytes() const { return {FaultAbit, FaultBbit, FaultCbit, FaultDbit}; }
-        std::array<std::array<QLabel*, 6>, 4> alarmBytes() const { return {AlarmAbit, AlarmBbit, AlarmCbit, AlarmDbit}; }
+        std::array<std::array<QLabel*, 6>, 4> faultBytes() const
+        {
+            return {FaultAbit, FaultBbit, FaultCbit, FaultDbit};
+        }
+        std::array<std::array<QLabel*, 6>, 4> alarmBytes() const
+        {
+            return {AlarmAbit, AlarmBbit, AlarmCbit, AlarmDbit};
+        }
     };
     StatusPanels(Program& p, const frmMainUi& controls, FeatureReads& features);
     void InitFaultsAlarms();

@@ -7,7 +7,7 @@
 #include "app/Program.h"
 #include "link/Transaction.h"
 #include "platform/Clock.h"
-#include "settings/BandLists.h"
+#include "status/BandLists.h"
 #include "ui/FormUpdatingGuard.h"
 #include "ui/FitText.h"
 #include "status/SubBands.h"
@@ -20,8 +20,15 @@
 #include <QLabel>
 #include <QMenu>
 
-SubBands::SubBands(Program& p, const frmMainUi& controls, QWidget& window, FeatureReads& features, Readings& readings, WindowLayout& layout)
-    : p(p), window_(window), features_(features), readings_(readings), layout_(layout), ui{.cmbRfBand = controls.cmbRfBand, .lblSband = controls.lblSband, .lblSBandFrq = controls.lblSBandFrq, .mnuSubBands = controls.mnuSubBands, .mnuSubB = {controls.mnuSubB1, controls.mnuSubB2, controls.mnuSubB3, controls.mnuSubB4, controls.mnuSubB5, controls.mnuSubB6, controls.mnuSubB7, controls.mnuSubB8}}
+SubBands::SubBands(Program& p, const frmMainUi& controls, QWidget& window, FeatureReads& features, Readings& readings,
+                   WindowLayout& layout)
+    : p(p), window_(window), features_(features), readings_(readings),
+      layout_(layout), ui{.cmbRfBand = controls.cmbRfBand,
+                          .lblSband = controls.lblSband,
+                          .lblSBandFrq = controls.lblSBandFrq,
+                          .mnuSubBands = controls.mnuSubBands,
+                          .mnuSubB = {controls.mnuSubB1, controls.mnuSubB2, controls.mnuSubB3, controls.mnuSubB4,
+                                      controls.mnuSubB5, controls.mnuSubB6, controls.mnuSubB7, controls.mnuSubB8}}
 {
 }
 

@@ -23,7 +23,8 @@ public:
         std::array<QAction*, 8> mnuSubB{};   // items 1 to 8
         QAction* subBandItem(int n) const { return n >= 1 && n <= 8 ? mnuSubB[static_cast<size_t>(n - 1)] : nullptr; }
     };
-    SubBands(Program& p, const frmMainUi& controls, QWidget& window, FeatureReads& features, Readings& readings, WindowLayout& layout);
+    SubBands(Program& p, const frmMainUi& controls, QWidget& window, FeatureReads& features, Readings& readings,
+             WindowLayout& layout);
     void InitcmbRfBand();
     void UpdateSubBands();
     void UpdateCurrentSubBand();

@@ -52,8 +52,50 @@ void letEventsRun(Program& p)
 }
 }   // namespace
 
-WindowLayout::WindowLayout(Program& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings, EntryBoxState& entryState, QWidget& window)
-    : p(p), panels_(panels), readings_(readings), entryState_(entryState), window_(window), ui{.Label31 = controls.Label31, .Label2 = controls.Label2, .txtAtnCnt = controls.txtAtnCnt, .UpDown2 = controls.UpDown2, .chkConstPwr = controls.chkConstPwr, .txtConstLvl = controls.txtConstLvl, .Frame27 = controls.Frame27, .chkPS = controls.chkPS, .Frame30 = controls.Frame30, .Label85 = controls.Label85, .Label86 = controls.Label86, .Label88 = controls.Label88, .Label90 = controls.Label90, .Label9 = controls.Label9, .txtHelix2I = controls.txtHelix2I, .Label10 = controls.Label10, .Label18 = controls.Label18, .txtAnodeV = controls.txtAnodeV, .Label37 = controls.Label37, .Label38 = controls.Label38, .txtCathI = controls.txtCathI, .Label39 = controls.Label39, .Frame14 = controls.Frame14, .lblTWTSrvc = controls.lblTWTSrvc, .lblTWTLife = controls.lblTWTLife, .Label19 = controls.Label19, .Label20 = controls.Label20, .txtFrmRev = controls.txtFrmRev, .txtCplDate = controls.txtCplDate, .txtPN = controls.txtPN, .txtSN = controls.txtSN, .mnuFullFaultLog = controls.mnuFullFaultLog, .mnuPLog = controls.mnuPLog, .mnuCalFactor = controls.mnuCalFactor, .mnuAmpCom = controls.mnuAmpCom, .mnuReturnLoss = controls.mnuReturnLoss, .mnuISense = controls.mnuISense, .mnuHeaterState = controls.mnuHeaterState, .mnuHtrStby = controls.mnuHtrStby, .mnuRfiInvert = controls.mnuRfiInvert, .mnuAutoHVDisable = controls.mnuAutoHVDisable}
+WindowLayout::WindowLayout(Program& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings,
+                           EntryBoxState& entryState, QWidget& window)
+    : p(p), panels_(panels), readings_(readings), entryState_(entryState),
+      window_(window), ui{.Label31 = controls.Label31,
+                          .Label2 = controls.Label2,
+                          .txtAtnCnt = controls.txtAtnCnt,
+                          .UpDown2 = controls.UpDown2,
+                          .chkConstPwr = controls.chkConstPwr,
+                          .txtConstLvl = controls.txtConstLvl,
+                          .Frame27 = controls.Frame27,
+                          .chkPS = controls.chkPS,
+                          .Frame30 = controls.Frame30,
+                          .Label85 = controls.Label85,
+                          .Label86 = controls.Label86,
+                          .Label88 = controls.Label88,
+                          .Label90 = controls.Label90,
+                          .Label9 = controls.Label9,
+                          .txtHelix2I = controls.txtHelix2I,
+                          .Label10 = controls.Label10,
+                          .Label18 = controls.Label18,
+                          .txtAnodeV = controls.txtAnodeV,
+                          .Label37 = controls.Label37,
+                          .Label38 = controls.Label38,
+                          .txtCathI = controls.txtCathI,
+                          .Label39 = controls.Label39,
+                          .Frame14 = controls.Frame14,
+                          .lblTWTSrvc = controls.lblTWTSrvc,
+                          .lblTWTLife = controls.lblTWTLife,
+                          .Label19 = controls.Label19,
+                          .Label20 = controls.Label20,
+                          .txtFrmRev = controls.txtFrmRev,
+                          .txtCplDate = controls.txtCplDate,
+                          .txtPN = controls.txtPN,
+                          .txtSN = controls.txtSN,
+                          .mnuFullFaultLog = controls.mnuFullFaultLog,
+                          .mnuPLog = controls.mnuPLog,
+                          .mnuCalFactor = controls.mnuCalFactor,
+                          .mnuAmpCom = controls.mnuAmpCom,
+                          .mnuReturnLoss = controls.mnuReturnLoss,
+                          .mnuISense = controls.mnuISense,
+                          .mnuHeaterState = controls.mnuHeaterState,
+                          .mnuHtrStby = controls.mnuHtrStby,
+                          .mnuRfiInvert = controls.mnuRfiInvert,
+                          .mnuAutoHVDisable = controls.mnuAutoHVDisable}
 {
 }
 

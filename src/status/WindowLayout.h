@@ -61,7 +61,8 @@ public:
         QAction* mnuRfiInvert = nullptr;
         QAction* mnuAutoHVDisable = nullptr;
     };
-    WindowLayout(Program& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings, EntryBoxState& entryState, QWidget& window);
+    WindowLayout(Program& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings,
+                 EntryBoxState& entryState, QWidget& window);
     void InitDisplay();
     void InitDisplayForTWTAUnit();
     void InitTWTEOLParameters();

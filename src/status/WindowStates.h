@@ -123,7 +123,8 @@ public:
         QAction* mnuSumFltTest = nullptr;
         QAction* mnuWatts = nullptr;
     };
-    WindowStates(Program& p, const frmMainUi& controls, WindowLayout& layout, StatusPanels& panels, PowerUnits& powerUnits, SubBands& bands, EntryBoxState& entryState, QWidget& window);
+    WindowStates(Program& p, const frmMainUi& controls, WindowLayout& layout, StatusPanels& panels,
+                 PowerUnits& powerUnits, SubBands& bands, EntryBoxState& entryState, QWidget& window);
     void ClearForm();
     void DisableForm();
     void EnableForm();

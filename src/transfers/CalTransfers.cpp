@@ -45,7 +45,8 @@ void letTransferEventsRun(Program& p)
 }
 }   // namespace
 
-CalTransfers::CalTransfers(Program& p, QMainWindow& window, CalFileChoice& calFiles, UnitConnection& connection, LogDownloads& logs)
+CalTransfers::CalTransfers(Program& p, QMainWindow& window, CalFileChoice& calFiles, UnitConnection& connection,
+                           LogDownloads& logs)
     : p(p), window_(window), calFiles_(calFiles), connection_(connection), logs_(logs)
 {
 }
@@ -179,7 +180,8 @@ void CalTransfers::UploadAtnCalTable()
     finishCalUpload(kind, UploadAtnCalEntries(link, io), beginSave, link);
 }
 
-void CalTransfers::finishCalUpload(const CalTableKind& kind, const UploadResult& result, bool save, const LogPaging& link)
+void CalTransfers::finishCalUpload(const CalTableKind& kind, const UploadResult& result, bool save,
+                                   const LogPaging& link)
 {
     bool done = false;
     switch (result.outcome) {

@@ -6,26 +6,17 @@
 #include "transfers/LogDownload.h"
 
 // The main window's parameter-log download: one log into its file in the data folder.
-#include "app/Program.h"
-#include "transfers/LogDownload.h"
 #include "transfers/ParamLogPaging.h"
 
 // The main window's trend-log download: the records asked for into the log's file in the
 // data folder.
-#include "app/Program.h"
-#include "transfers/LogDownload.h"
 
 // The main window's download entries and what the downloads share of the window.
-#include "app/Program.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
-#include "transfers/LogDownload.h"
 #include <QAction>
 
-LogDownloads::LogDownloads(Program& p, QMainWindow& window, PollLoop& poll)
-    : p(p), window_(window), poll_(poll)
-{
-}
+LogDownloads::LogDownloads(Program& p, QMainWindow& window, PollLoop& poll) : p(p), window_(window), poll_(poll) {}
 
 void LogDownloads::mnuDnldFltLog_Click() { GetFaultLog(100, true); }
 

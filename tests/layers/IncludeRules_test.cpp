@@ -33,16 +33,29 @@ TEST(IncludeRules, PlantedIncludesAgainstTheLayersAreFound)
         {"src/link/OVLink.cpp", "#include \"link/OVLink.h\"\n  #  include \"status/PollRules.h\"\n"},
         {"src/commands/QueryRule.cpp", "#include \"app/Program.h\"\n"},
         {"src/ui/frmMainUi.cpp", "#include \"ui/Twips.h\"\n#include \"app/frmMain.h\"\n"},
-        // allowed: a link window file may include ui/ and app/; the subsystems above are free
+        // a window file has no exemption: the link's dialogs see the link's context only
         {"src/link/frmCom.cpp", "#include \"app/Program.h\"\n#include \"ui/frmComUi.h\"\n"},
-        {"src/status/frmMain_poll.cpp", "#include \"app/frmMain.h\"\n#include \"files/FileIO.h\"\n"},
+        {"src/status/PollLoop.cpp", "#include \"app/frmMain.h\"\n#include \"files/FileIO.h\"\n"},
+        // sibling subsystems: settings builds on status, never the other way round
+        {"src/status/SubBands.cpp", "#include \"settings/LevelSetters.h\"\n"},
+        {"src/settings/LevelSetters.cpp", "#include \"status/PowerUnits.h\"\n#include \"app/Program.h\"\n"},
         {"src/transfers/LogPaging.cpp", "#include \"files/FileIO.h\"\n#include \"app/Program.h\"\n"},
-        {"src/transfers/frmMain_log.cpp", "#include \"app/frmMain.h\"\n#include \"status/PollRules.h\"\n"},
+        {"src/transfers/LogDownloads.cpp", "#include \"app/frmMain.h\"\n#include \"settings/UnitClock.h\"\n"},
+        {"src/dialogs/frmGainBal.cpp", "#include \"status/SubBands.h\"\n#include \"ui/frmGainBalUi.h\"\n"},
+        {"src/extra/Tool.cpp", "#include \"platform/Clock.h\"\n"},
     };
     const QStringList expected = {
-        "src/platform/Clock.h: link/OVLink.h",        "src/link/OVLink.cpp: status/PollRules.h",
-        "src/commands/QueryRule.cpp: app/Program.h",  "src/ui/frmMainUi.cpp: app/frmMain.h",
-        "src/transfers/LogPaging.cpp: app/Program.h", "src/transfers/frmMain_log.cpp: status/PollRules.h",
+        "src/platform/Clock.h: link/OVLink.h",
+        "src/link/OVLink.cpp: status/PollRules.h",
+        "src/commands/QueryRule.cpp: app/Program.h",
+        "src/ui/frmMainUi.cpp: app/frmMain.h",
+        "src/link/frmCom.cpp: app/Program.h",
+        "src/status/PollLoop.cpp: app/frmMain.h",
+        "src/status/SubBands.cpp: settings/LevelSetters.h",
+        "src/transfers/LogDownloads.cpp: app/frmMain.h",
+        "src/transfers/LogDownloads.cpp: settings/UnitClock.h",
+        "src/dialogs/frmGainBal.cpp: status/SubBands.h",
+        "src/extra/Tool.cpp: platform/Clock.h",
     };
     EXPECT_EQ(layers::IncludeViolations(planted), expected);
 }

@@ -91,7 +91,8 @@ TEST(ConnectSearch, CoversItsAddressRangeOverTheTwelveLineSettings)
     };
     const QStringList& s = UnitSearch::LineSettings();
     const Case cases[] = {
-        {"Connect, B on the second setting", &UnitConnection::btnConnect_Click, 'B', 1, true, searchProbes('C', 2, 'B')},
+        {"Connect, B on the second setting", &UnitConnection::btnConnect_Click, 'B', 1, true,
+         searchProbes('C', 2, 'B')},
         {"Extended Search, E", &UnitConnection::mnuExtSrch_Click, 'E', 0, true, searchProbes('F', 1, 'E')},
         {"Advanced Search, Z on the last setting", &UnitConnection::mnuAdvSrch_Click, 'Z', 11, true,
          searchProbes('Z', 12, 'Z')},

@@ -53,10 +53,11 @@ struct MenuWindow {
         if (pollOn)
             w().Timer1.start();
         for (int row = 0; row < MenuDialogCount; ++row)
-            w().menuDialogs().menuDialogs.registerFactory(static_cast<MenuDialog>(row), [this](Program&, frmMain& window) {
-                ++made;
-                return std::make_unique<QDialog>(&window);
-            });
+            w().menuDialogs().menuDialogs.registerFactory(static_cast<MenuDialog>(row),
+                                                          [this](Program&, frmMain& window) {
+                                                              ++made;
+                                                              return std::make_unique<QDialog>(&window);
+                                                          });
         t.prompts.modal = [this](QDialog&) {
             pollDuring = w().Timer1.isActive();
             timeoutDuring = t.p().LinkObject.MsgTimeout();
@@ -115,7 +116,8 @@ TEST(MenuDialogs, ADialogNotMadeOrClosedAtOncePutsBothBack)
     for (const Entry& e : {Entries[0], Entries[2], Entries[6]}) {
         SCOPED_TRACE(e.name);
         MenuWindow m(false);
-        m.w().menuDialogs().menuDialogs.registerFactory(e.row, [](Program&, frmMain&) { return std::unique_ptr<QDialog>(); });
+        m.w().menuDialogs().menuDialogs.registerFactory(e.row,
+                                                        [](Program&, frmMain&) { return std::unique_ptr<QDialog>(); });
         m.open(e);
         EXPECT_EQ(m.t.prompts.modalRuns, 0);
         EXPECT_EQ(m.w().Timer1.isActive(), e.poll == Poll::On);

@@ -1,4 +1,4 @@
-#include "settings/BandLists.h"
+#include "status/BandLists.h"
 #include "platform/Conventions.h"
 
 namespace bands {
