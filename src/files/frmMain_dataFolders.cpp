@@ -3,8 +3,4 @@
 #include "app/Program.h"
 #include "app/frmMain.h"
 
-void frmMain::InitDataDirectory()
-{
-    if (p.platform.folders && p.platform.prompts)
-        ::InitDataDirectory(*p.platform.folders, *p.platform.prompts);
-}
+void frmMain::InitDataDirectory() { ::InitDataDirectory(p.platform.folders, p.platform.prompts); }

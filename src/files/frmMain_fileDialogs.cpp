@@ -7,7 +7,7 @@
 namespace {
 CalDialogContext dialogContext(Program& p, const frmMainUi& ui)
 {
-    return {*p.platform.prompts, *p.platform.folders, p.files, ui.txtPN->text(), ui.txtSN->text()};
+    return {p.platform.prompts, p.platform.folders, p.files, ui.txtPN->text(), ui.txtSN->text()};
 }
 }   // namespace
 
@@ -15,16 +15,12 @@ QString frmMain::GetUnitFolderName() const { return BuildUnitFileName(ui.txtPN->
 
 QString frmMain::GetFileNameToOpen(qint16 fileType)
 {
-    if (!p.platform.prompts || !p.platform.folders)
-        return QString();
     CalDialogContext c = dialogContext(p, ui);
     return ::GetFileNameToOpen(c, fileType);
 }
 
 QString frmMain::GetSaveAsFileName(qint16 fileType)
 {
-    if (!p.platform.prompts || !p.platform.folders)
-        return QString();
     CalDialogContext c = dialogContext(p, ui);
     return ::GetSaveAsFileName(c, fileType);
 }

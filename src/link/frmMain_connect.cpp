@@ -115,7 +115,7 @@ void frmMain::ConnectToUnit()
         unitFoundOnSerialLine();
         return;
     }
-    p.platform.prompts->message(QStringLiteral("Unit Not Found"), QStringLiteral("Connect"), PromptIcon::Exclamation);
+    p.platform.prompts.message(QStringLiteral("Unit Not Found"), QStringLiteral("Connect"), PromptIcon::Exclamation);
     ui.btnConnect->setText(caption);
     for (QAction* a : {ui.mnuConnect, ui.mnuAdvSrch, ui.mnuExtSrch})
         a->setEnabled(true);
@@ -139,8 +139,8 @@ void frmMain::connectOverTcp()
         // An operator who stopped the first read is not told that the unit failed, nor is one
         // whose connection was made and then lost: the window ends as after a dropped poll.
         if (!firstReadStopped_ && !p.conn.ConnectionMadeInWait)
-            p.platform.prompts->message(QStringLiteral("Unable to Connect to Unit"),
-                                        QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
+            p.platform.prompts.message(QStringLiteral("Unable to Connect to Unit"),
+                                       QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
         ::CloseConnection(p);
         ui.mnuConnect->setEnabled(true);
     }
@@ -181,8 +181,7 @@ bool frmMain::UnitFoundOnSerialPort()
             found = true;
             break;
         }
-        if (p.platform.clock)
-            p.platform.clock->processEvents();
+        p.platform.clock.processEvents();
         if (p.conn.AbortScan)
             break;
     }
@@ -222,8 +221,7 @@ void frmMain::DisconnectFromUnit()
     p.conn.FirstReadDone = false;
     disconnectWindow();
     repaint();
-    if (p.platform.clock)
-        p.platform.clock->sleepMs(1000);
+    p.platform.clock.sleepMs(1000);
     ClearForm();
 }
 

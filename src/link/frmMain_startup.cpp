@@ -127,7 +127,7 @@ void frmMain::InitDefaultComPort()
 {
     const UserSettings::Values stored = UserSettings::Read(p.platform.settings);
     OVLink& link = p.LinkObject;
-    link.setCommControl(p.platform.serial);
+    link.setCommControl(&p.platform.serial);
     link.setCheckAddress(false);
     link.setMsgTimeout(2.0f);
     link.setDeviceAddress(QStringLiteral("A"));
@@ -148,13 +148,11 @@ void frmMain::InitDefaultComPort()
 
     p.conn.UnitIPAddress = stored.UseIP;
     p.conn.EnetPort = stored.EthPort;
-    ITcpSocket* socket = p.platform.tcp;
-    if (socket) {
-        socket->setRemoteHost(p.conn.UnitIPAddress);
-        socket->setRemotePort(p.conn.EnetPort);
-    }
-    ui.mnuEthPort->setText(EthernetPortCaption(socket ? socket->remotePort() : p.conn.EnetPort));
-    ui.mnuEnterIP->setText(IPAddressCaption(socket ? socket->remoteHost() : p.conn.UnitIPAddress));
+    ITcpSocket& socket = p.platform.tcp;
+    socket.setRemoteHost(p.conn.UnitIPAddress);
+    socket.setRemotePort(p.conn.EnetPort);
+    ui.mnuEthPort->setText(EthernetPortCaption(socket.remotePort()));
+    ui.mnuEnterIP->setText(IPAddressCaption(socket.remoteHost()));
 
     p.conn.UseEnet = stored.UseEnet;
     if (p.conn.UseEnet)
@@ -174,7 +172,7 @@ void frmMain::Form_Unload()
         if (*it != this && (*it)->isVisible())
             (*it)->close();
 
-    ITcpSocket* socket = p.platform.tcp;
+    ITcpSocket& socket = p.platform.tcp;
     UserSettings::Values v;
     v.CurrentPort = p.LinkObject.PortNumber();
     v.ComSettings = p.LinkObject.CommSettings();
@@ -182,16 +180,13 @@ void frmMain::Form_Unload()
     v.RrfFloor = p.display.RrfFloor;
     v.PollAddress = p.conn.PollAddress;
     v.UseEnet = p.conn.UseEnet;
-    v.UseIP = socket ? socket->remoteHost() : p.conn.UnitIPAddress;
-    v.EthPort = socket ? socket->remotePort() : p.conn.EnetPort;
+    v.UseIP = socket.remoteHost();
+    v.EthPort = socket.remotePort();
     v.PollStatus = ui.mnuPollEn->isChecked();
-    if (p.platform.settings)
-        UserSettings::Write(*p.platform.settings, v, p.files.CalFilePath);
+    UserSettings::Write(p.platform.settings, v, p.files.CalFilePath);
 
     p.LinkObject.setOpenPort(false);
-    if (socket)
-        socket->close();
-    if (p.platform.clock)
-        p.platform.clock->processEvents();
+    socket.close();
+    p.platform.clock.processEvents();
     emit unloaded();
 }

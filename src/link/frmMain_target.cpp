@@ -21,10 +21,8 @@ bool isPortNumber(int n) { return n >= 1 && n <= PortCount; }
 
 void setTcpTarget(Program& p)
 {
-    if (ITcpSocket* socket = p.platform.tcp) {
-        socket->setRemoteHost(p.conn.UnitIPAddress);
-        socket->setRemotePort(p.conn.EnetPort);
-    }
+    p.platform.tcp.setRemoteHost(p.conn.UnitIPAddress);
+    p.platform.tcp.setRemotePort(p.conn.EnetPort);
 }
 }   // namespace
 
@@ -74,7 +72,7 @@ bool frmMain::ConfigPort(int portNumber)
     dlg.ComDialogSettings = portNumber == link.PortNumber() ? link.CommSettings() : DefaultComSettings;
     {
         frmCom dialog(p, this);
-        p.platform.prompts->runModal(dialog);
+        p.platform.prompts.runModal(dialog);
     }
     const QString chosen = dlg.ComDialogSettings;
     if (chosen.isEmpty() || (chosen == link.CommSettings() && portNumber == link.PortNumber()))
@@ -95,53 +93,48 @@ void frmMain::mnuPortScan_Click() { BuildComPortList(); }
 
 void frmMain::mnuEnterIP_Click()
 {
-    ITcpSocket* socket = p.platform.tcp;
-    const QString answer =
-        p.platform.prompts->input(QStringLiteral("Enter IP Address (xxx.xxx.xxx.xxx)"), QStringLiteral("IP Address"),
-                                  socket ? socket->remoteHost() : p.conn.UnitIPAddress);
+    ITcpSocket& socket = p.platform.tcp;
+    const QString answer = p.platform.prompts.input(QStringLiteral("Enter IP Address (xxx.xxx.xxx.xxx)"),
+                                                    QStringLiteral("IP Address"), socket.remoteHost());
     if (answer.isEmpty())
         return;
     if (!IsIPAddressEntry(answer)) {
-        p.platform.prompts->message(QStringLiteral("Invalid Address"), QStringLiteral("Format Error"),
-                                    PromptIcon::Exclamation);
+        p.platform.prompts.message(QStringLiteral("Invalid Address"), QStringLiteral("Format Error"),
+                                   PromptIcon::Exclamation);
         return;
     }
     const QString address = answer.trimmed();
-    if (socket)
-        socket->setRemoteHost(address);
+    socket.setRemoteHost(address);
     p.conn.UnitIPAddress = address;
     ui.mnuEnterIP->setText(IPAddressCaption(address));
 }
 
 void frmMain::mnuEthPort_Click()
 {
-    ITcpSocket* socket = p.platform.tcp;
-    const QString answer = p.platform.prompts->input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
-                                                     QStringLiteral("Ethernet Port"),
-                                                     QString::number(socket ? socket->remotePort() : p.conn.EnetPort));
+    ITcpSocket& socket = p.platform.tcp;
+    const QString answer =
+        p.platform.prompts.input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
+                                 QStringLiteral("Ethernet Port"), QString::number(socket.remotePort()));
     const std::optional<qint32> port = EthernetPortEntry(answer);
     if (!port) {
-        p.platform.prompts->message(QStringLiteral("Value out of range"), QStringLiteral("Ethernet Port Error"),
-                                    PromptIcon::Exclamation);
+        p.platform.prompts.message(QStringLiteral("Value out of range"), QStringLiteral("Ethernet Port Error"),
+                                   PromptIcon::Exclamation);
         return;
     }
     p.conn.EnetPort = *port;
-    if (socket)
-        socket->setRemotePort(*port);
+    socket.setRemotePort(*port);
     ui.mnuEthPort->setText(EthernetPortCaption(*port));
 }
 
 void frmMain::mnuLocateIP_Click()
 {
-    if (!p.platform.udp)
-        return;
     repaint();
     LinkDialogState& located = p.linkDialogs;
     located.LocatedTcpPort = 2000;
     located.LocatedIPAddress.clear();
     {
         frmLocateIP dialog(p, this);
-        p.platform.prompts->runModal(dialog);
+        p.platform.prompts.runModal(dialog);
     }
     if (located.LocatedIPAddress.isEmpty())
         return;
@@ -150,11 +143,11 @@ void frmMain::mnuLocateIP_Click()
     ui.mnuEnterIP->setText(IPAddressCaption(p.conn.UnitIPAddress));
     ui.mnuEthPort->setText(EthernetPortCaption(p.conn.EnetPort));
 
-    ITcpSocket* socket = p.platform.tcp;
+    ITcpSocket& socket = p.platform.tcp;
     const bool willConnect = ui.mnuUseEnet->isChecked();
     // A connection that is up counts as connected also when the socket does not read 7: a
     // serial one ("Use Ethernet" ticked since), or a TCP one the unit has just closed.
-    if (socket && (socket->state() == ITcpSocket::Connected || (p.txn.LinkUp && willConnect))) {
+    if (socket.state() == ITcpSocket::Connected || (p.txn.LinkUp && willConnect)) {
         // No poll may run against the old unit, nor before the new unit's first read.
         Timer1.stop();
         CloseConnection(p);

@@ -40,11 +40,7 @@ void frmMain::connectCommandControls()
     connectUnitClock();
 }
 
-void frmMain::showNotInRemote()
-{
-    if (p.platform.prompts)
-        ShowNotInRemoteMsg(*p.platform.prompts);
-}
+void frmMain::showNotInRemote() { ShowNotInRemoteMsg(p.platform.prompts); }
 
 void frmMain::checkBoxClicked(QCheckBox* box, std::function<void(bool tick)> send)
 {
@@ -107,7 +103,7 @@ void frmMain::refreshAfterTransmitter()
     BusyScope busy(*this);
     const PollPause pause(p, PollPause::Mode::On);
     const ConnectionWatch connection(p);
-    PauseSeconds(*p.platform.clock, 1);
+    PauseSeconds(p.platform.clock, 1);
     RunWhileConnected(connection, {
                                       [&] { p.unit.id.IsTwtaUnit ? UpdateHelixHeater() : UpdateCurrentSense(); },
                                       [&] { UpdateRFPower(); },
@@ -208,10 +204,8 @@ void frmMain::lblRFFrqVal_DblClick()
 {
     // Sent in local mode too.
     whenLinkFree([this] {
-        if (!p.platform.prompts)
-            return;
-        const QString answer = p.platform.prompts->input(QStringLiteral("Enter new Frequency in MHz:"),
-                                                         QStringLiteral("RF Frequency"), ui.lblRFFrqVal->text());
+        const QString answer = p.platform.prompts.input(QStringLiteral("Enter new Frequency in MHz:"),
+                                                        QStringLiteral("RF Frequency"), ui.lblRFFrqVal->text());
         const auto frequency = controls::RfFrequencyEntry(answer);
         if (!frequency)
             return;

@@ -21,9 +21,8 @@ namespace {
 
 void parameterRangeBox(Program& p)
 {
-    if (p.platform.prompts)
-        p.platform.prompts->message(QStringLiteral("Value out of range."), QStringLiteral("Parameter Range Error"),
-                                    PromptIcon::Exclamation);
+    p.platform.prompts.message(QStringLiteral("Value out of range."), QStringLiteral("Parameter Range Error"),
+                               PromptIcon::Exclamation);
 }
 
 }   // namespace
@@ -156,8 +155,7 @@ bool frmMain::entryKeyDiscarded(QLineEdit* box, entry::Keys keys, bool remoteGua
         entryEdits_.end(box);
     if (remoteGuard && !p.conn.RemoteMode) {
         // The key still goes into the box; leaving the box then sends nothing.
-        if (p.platform.prompts)
-            ShowNotInRemoteMsg(*p.platform.prompts);
+        ShowNotInRemoteMsg(p.platform.prompts);
         return false;
     }
     const QChar typed = *typedKey;
@@ -292,8 +290,7 @@ void frmMain::tripTypeChosen(QComboBox* list)
             list->setCurrentIndex(chosen);
         }
         if (!p.conn.RemoteMode) {
-            if (p.platform.prompts)
-                ShowNotInRemoteMsg(*p.platform.prompts);
+            ShowNotInRemoteMsg(p.platform.prompts);
             return;
         }
         if (list == ui.cmbFhiTripType)

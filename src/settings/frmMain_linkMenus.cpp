@@ -31,7 +31,7 @@ void frmMain::mnuPollEn_Click()
 
 void frmMain::mnuPollAdrs_Click()
 {
-    IPrompts& prompts = *p.platform.prompts;
+    IPrompts& prompts = p.platform.prompts;
     const QString answer = prompts.input(QStringLiteral("Enter Unit Address (A-Z)"), QStringLiteral("Unit Address"),
                                          QString(QChar(p.conn.PollAddress)));
     if (answer.isEmpty())

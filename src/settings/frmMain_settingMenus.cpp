@@ -54,7 +54,7 @@ void frmMain::toggleSetting(QAction* entry, bool remoteTest, const std::function
                             const std::function<void(bool tick)>& acknowledged)
 {
     if (remoteTest && !p.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p.platform.prompts);
+        ShowNotInRemoteMsg(p.platform.prompts);
         return;
     }
     const bool tick = !entry->isChecked();
@@ -110,7 +110,7 @@ void frmMain::mnuAutoClrBUC_Click()
 
 void frmMain::mnuReturnLoss_Click()
 {
-    IPrompts& prompts = *p.platform.prompts;
+    IPrompts& prompts = p.platform.prompts;
     if (!p.conn.RemoteMode) {
         ShowNotInRemoteMsg(prompts);
         return;
@@ -151,19 +151,18 @@ void frmMain::mnuOpenWebpage_Click()
     // Only four numbers 0 to 255 reach the shell, in their plain decimal form.
     const std::optional<QString> address = conv::DecimalIPv4(p.conn.UnitIPAddress);
     if (!address) {
-        p.platform.prompts->message(QStringLiteral("Invalid IP Address"), QStringLiteral("IP Address Error"),
-                                    PromptIcon::Exclamation);
+        p.platform.prompts.message(QStringLiteral("Invalid IP Address"), QStringLiteral("IP Address Error"),
+                                   PromptIcon::Exclamation);
         return;
     }
-    if (p.platform.shell)
-        p.platform.shell->open(QStringLiteral("http://") + *address);
+    p.platform.shell.open(QStringLiteral("http://") + *address);
 }
 
 void frmMain::mnuModelCfgPN_Click()
 {
-    p.platform.prompts->message(QStringLiteral("Model Config Part Number and Revision: \r\n\r\n") +
-                                    p.unit.id.ModelCfgPartNo,
-                                QStringLiteral("Model Config File"), PromptIcon::None, PromptButtons::Ok);
+    p.platform.prompts.message(QStringLiteral("Model Config Part Number and Revision: \r\n\r\n") +
+                                   p.unit.id.ModelCfgPartNo,
+                               QStringLiteral("Model Config File"), PromptIcon::None, PromptButtons::Ok);
 }
 
 void frmMain::mnuFileExit_Click() { close(); }   // the close runs Form_Unload, which saves the settings

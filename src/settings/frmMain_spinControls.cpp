@@ -37,8 +37,7 @@ void frmMain::stepSpinControl(int control, bool up)
         return;
     whenLinkFree([this, control, up] {
         if (!p.conn.RemoteMode) {
-            if (p.platform.prompts)
-                ShowNotInRemoteMsg(*p.platform.prompts);
+            ShowNotInRemoteMsg(p.platform.prompts);
             return;
         }
         switch (control) {

@@ -146,8 +146,7 @@ void frmMain::SetCurrentSubBand(qint16 n)
     checkSubBandItem(n);
     SendUnitCommand(p, QStringLiteral("PBS") + QString::number(n));
     runPendingEvents();
-    if (p.platform.clock)
-        p.platform.clock->sleepMs(200);
+    p.platform.clock.sleepMs(200);
     runPendingEvents();
     // The poll finds the new sub-band and re-reads once more; CurrentSubBand is left to it.
     const bool lldp = p.unit.id.LldpFirmware;

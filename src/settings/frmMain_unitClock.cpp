@@ -47,9 +47,8 @@ void frmMain::txtDateTime_Validate()
     QLineEdit* box = ui.txtDateTime;
     if (box->text().isEmpty() || conv::IsDateTime(box->text()) || !box->isEnabled() || !box->isVisibleTo(this))
         return;
-    if (p.platform.prompts)
-        p.platform.prompts->message(QStringLiteral("Invalid Date & Time."), QStringLiteral("Data Error"),
-                                    PromptIcon::Exclamation);
+    p.platform.prompts.message(QStringLiteral("Invalid Date & Time."), QStringLiteral("Data Error"),
+                               PromptIcon::Exclamation);
     box->setFocus(Qt::OtherFocusReason);   // the focus stays in the box
 }
 
@@ -63,15 +62,13 @@ void frmMain::Command7_Click()
         const UnitIdentity& id = p.unit.id;
         const bool transmitting = ui.chkPS->checkState() == Qt::Checked && ui.chkRFI->checkState() == Qt::Unchecked;
         if (transmitting && !id.LldpFirmware && !id.OduBucUnit) {
-            if (!p.platform.prompts)
-                return;   // no one to ask: no reset
-            const PromptAnswer answer = p.platform.prompts->message(
+            const PromptAnswer answer = p.platform.prompts.message(
                 QStringLiteral("This will reset the unit and \r\ntake it offline"), QStringLiteral("Reset Unit?"),
                 PromptIcon::Exclamation, PromptButtons::OkCancelDefaultCancel);
             if (answer != PromptAnswer::Ok)
                 return;
         }
-        ui.txtDateTime->setText(controls::UnitClockText(p.platform.clock->localDateTime()));
+        ui.txtDateTime->setText(controls::UnitClockText(p.platform.clock.localDateTime()));
         SetDateTime();
     });
 }
@@ -89,7 +86,7 @@ void frmMain::SetDateTime()
     // The poll runs afterwards, reset or not, while the connection this began on lasts.
     const PollPause pause(p, PollPause::Mode::On);
     const ConnectionWatch connection(p);
-    IClock& clock = *p.platform.clock;
+    IClock& clock = p.platform.clock;
     SendUnitCommand(p, QStringLiteral("%") + text);
     clock.sleepMs(100);
     if (p.unit.id.LldpFirmware || p.unit.id.OduBucUnit)

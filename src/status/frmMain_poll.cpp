@@ -20,11 +20,7 @@
 namespace {
 }
 
-void frmMain::runPendingEvents()
-{
-    if (p.platform.clock)
-        p.platform.clock->processEvents();
-}
+void frmMain::runPendingEvents() { p.platform.clock.processEvents(); }
 
 void frmMain::Timer1_Timer()
 {

@@ -16,10 +16,9 @@
 #include <QAction>
 
 namespace {
-void calBox(IPrompts* prompts, const QString& text, const char* title, PromptIcon icon = PromptIcon::Exclamation)
+void calBox(IPrompts& prompts, const QString& text, const char* title, PromptIcon icon = PromptIcon::Exclamation)
 {
-    if (prompts)
-        prompts->message(text, QString::fromLatin1(title), icon);
+    prompts.message(text, QString::fromLatin1(title), icon);
 }
 
 // Clears the status panel on every way out.
@@ -41,11 +40,7 @@ bool linkLostUnder(const Program& p, const LogPaging& link)
     return p.txn.LinkUp && !link.connection.ended() && LinkLost(link);
 }
 
-void letTransferEventsRun(Program& p)
-{
-    if (p.platform.clock)
-        p.platform.clock->processEvents();
-}
+void letTransferEventsRun(Program& p) { p.platform.clock.processEvents(); }
 }   // namespace
 
 void frmMain::connectCalTableMenus()
@@ -89,7 +84,7 @@ void frmMain::DownloadAtnCalTable() { downloadCalTable(AtnCalTable); }
 void frmMain::downloadCalTable(const CalTableKind& kind)
 {
     const bool atn = &kind == &AtnCalTable;
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
     const QString path = GetSaveAsFileName(kind.fileType);
     if (path.isEmpty())
@@ -125,15 +120,14 @@ void frmMain::downloadCalTable(const CalTableKind& kind)
         calBox(p.platform.prompts, QStringLiteral("Download Failed"), kind.downloadTitle);
     } else if (result == PagingResult::Read) {
         calBox(p.platform.prompts, QStringLiteral("Download Done"), kind.downloadTitle, PromptIcon::Information);
-        if (p.platform.shell)
-            ShellOpen(*p.platform.shell, path);
+        ShellOpen(p.platform.shell, path);
     }
 }
 
 void frmMain::UploadRfCalTable()
 {
     const CalTableKind& kind = RfCalTable;
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     const StatusPanelScope status(*this);
     const QString path = GetFileNameToOpen(kind.fileType);
     if (path.isEmpty())
@@ -161,7 +155,7 @@ void frmMain::UploadAtnCalTable()
     const UnitIdentity& id = p.unit.id;
     const bool beginSave =
         TakesAtnBeginSave(id.IsTwtaUnit, id.UnitModelCode, id.FirmwareVersion100, id.boxes.txtCplDate);
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     const StatusPanelScope status(*this);
     const QString path = GetFileNameToOpen(kind.fileType);
     if (path.isEmpty())

@@ -13,10 +13,9 @@
 #include "transfers/TransferLock.h"
 
 namespace {
-void faultLogBox(IPrompts* prompts, const char* text)
+void faultLogBox(IPrompts& prompts, const char* text)
 {
-    if (prompts)
-        prompts->message(QString::fromLatin1(text), QString::fromLatin1(FaultLogTitle), PromptIcon::Exclamation);
+    prompts.message(QString::fromLatin1(text), QString::fromLatin1(FaultLogTitle), PromptIcon::Exclamation);
 }
 }   // namespace
 
@@ -32,8 +31,7 @@ QString frmMain::GetFaultLog(int depth, bool openInEditor)
     const PollPause pause(p, PollPause::Mode::On);
     const ConnectionWatch connection(p);
     const LogTableScope table(p.transfers.FaultLogLines, FaultLogSlots);
-    if (p.platform.clock)
-        p.platform.clock->processEvents();
+    p.platform.clock.processEvents();
     p.files.FaultLogQF = HasQFFaultLog(p);
     LogPaging paging{p, p.transfers, connection};
     const PagingResult result = p.files.FaultLogQF ? GetFaultLogQF(paging, depth) : GetFaultLogLegacy(paging, depth);
@@ -53,16 +51,14 @@ bool frmMain::SaveFaultLogFile(bool openInEditor)
         faultLogBox(p.platform.prompts, "Empty Faultlog Table");
         return false;
     }
-    if (!p.platform.folders)
-        return false;
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
-    const QString path = p.platform.folders->dataFolder() + QLatin1Char('/') + FaultLogFileName(p.unit.id.UnitSerialNo);
+    const QString path = p.platform.folders.dataFolder() + QLatin1Char('/') + FaultLogFileName(p.unit.id.UnitSerialNo);
     if (!io.OpenFltLogFile(path, false, p.files.FaultLogQF))
         return false;
     if (!WriteTableLines(io, lines))
         return false;
-    if (openInEditor && p.platform.shell)
-        ShellOpen(*p.platform.shell, path);
+    if (openInEditor)
+        ShellOpen(p.platform.shell, path);
     return true;
 }

@@ -11,16 +11,15 @@
 #include "transfers/TransferLock.h"
 
 namespace {
-void paramLogBox(IPrompts* prompts, const char* text)
+void paramLogBox(IPrompts& prompts, const char* text)
 {
-    if (prompts)
-        prompts->message(QString::fromLatin1(text), QString::fromLatin1(ParamLogTitle), PromptIcon::Exclamation);
+    prompts.message(QString::fromLatin1(text), QString::fromLatin1(ParamLogTitle), PromptIcon::Exclamation);
 }
 
 // Writes the table up to its first empty slot; true when the file was written whole.
 bool writeParamLogFile(const Program& p, const QString& path)
 {
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
     return io.OpenParamLogFile(path, false) && WriteTableLines(io, p.transfers.ParamLogLines);
 }
@@ -29,7 +28,7 @@ bool writeParamLogFile(const Program& p, const QString& path)
 QString frmMain::GetParameterLogFile(int type)
 {
     const ParamLogType* log = ParamLogTypeOf(type);
-    if (!log || !p.platform.folders)
+    if (!log)
         return QString();
     const TransferLock lock(p.transfers, p, p.files, *this);
     if (!lock.held())
@@ -50,7 +49,7 @@ QString frmMain::GetParameterLogFile(int type)
         return QString();
     }
     QString name = QString::fromLatin1(log->fileName);
-    if (!writeParamLogFile(p, p.platform.folders->dataFolder() + QLatin1Char('/') + name))
+    if (!writeParamLogFile(p, p.platform.folders.dataFolder() + QLatin1Char('/') + name))
         return QString();
     return name;
 }

@@ -15,7 +15,7 @@ namespace {
 // Writes the table up to its first empty slot; true when the file was written whole.
 bool writeTrendLogFile(const Program& p, const QString& path)
 {
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
     return io.OpenTrendLogFile(path, false) && WriteTableLines(io, p.transfers.TrendLogLines);
 }
@@ -23,8 +23,6 @@ bool writeTrendLogFile(const Program& p, const QString& path)
 
 QString frmMain::GetTrendLogFile(bool longTerm, int count)
 {
-    if (!p.platform.folders)
-        return QString();
     const TransferLock lock(p.transfers, p, p.files, *this);
     if (!lock.held())
         return QString();
@@ -35,13 +33,13 @@ QString frmMain::GetTrendLogFile(bool longTerm, int count)
     const PagingResult result = GetTrendLog(paging, longTerm, count);
     if (p.txn.LinkUp && !connection.ended() && LinkLost(paging))
         dropLinkLostInTransfer();
-    if (result == PagingResult::Failed && p.platform.prompts)
-        p.platform.prompts->message(QStringLiteral("Download Failed"), QString::fromLatin1(TrendLogTitle),
-                                    PromptIcon::Exclamation);
+    if (result == PagingResult::Failed)
+        p.platform.prompts.message(QStringLiteral("Download Failed"), QString::fromLatin1(TrendLogTitle),
+                                   PromptIcon::Exclamation);
     if (result != PagingResult::Read)
         return QString();
     QString name = TrendLogFileName(p.unit.id.UnitSerialNo);
-    if (!writeTrendLogFile(p, p.platform.folders->dataFolder() + QLatin1Char('/') + name))
+    if (!writeTrendLogFile(p, p.platform.folders.dataFolder() + QLatin1Char('/') + name))
         return QString();
     return name;
 }

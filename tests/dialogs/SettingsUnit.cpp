@@ -22,19 +22,18 @@ SettingsUnit::SettingsUnit(UnitLink link) : settings_(std::make_shared<Settings>
     SimUnitProfile profile = sspaProfile();
     profile.refuseAllUnknown();
     if (link == UnitLink::Tcp) {
-        tcp_ = std::make_unique<TcpUnitProgram>(profile);
+        tcp_ = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
         if (!tcp_->connected)
             return;
         unit_ = &tcp_->unit;
         program_ = &tcp_->p();
     } else {
-        serial_ = std::make_unique<SerialUnitProgram>(profile);
+        serial_ = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
         unit_ = &serial_->unit;
         program_ = &serial_->p();
         BeginConnection(*program_, false);
     }
     unit_->addFeature(settings_);
-    program_->platform.prompts = &prompts;
     program_->conn.RemoteMode = true;
 }
 
@@ -80,7 +79,7 @@ bool SettingsUnit::showDialog(QDialog& dialog, const std::function<void(QDialog&
         operate(d);
         return d.result();
     };
-    program_->platform.prompts->runModal(dialog);
+    program_->platform.prompts.runModal(dialog);
     QObject::disconnect(c);
     prompts.modal = nullptr;
     return closed;

@@ -54,15 +54,14 @@ struct PortsUnit {
         SimUnitProfile profile = sspaProfile();
         profile.refuseAllUnknown();
         if (link == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile);
+            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
             program = &serial->p();
             unit = &serial->unit;
         } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile);
+            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
             program = &tcp->p();
             unit = &tcp->unit;
         }
-        program->platform.prompts = &prompts;
         unit->addFeature(ports);
         reportPorts(*program);
     }
@@ -93,7 +92,7 @@ int showAndOperate(Program& p, FakePrompts& prompts, const QString& address,
         f.ui.Command1->click();
         return f.result();
     };
-    return p.platform.prompts->runModal(dialog);
+    return p.platform.prompts.runModal(dialog);
 }
 
 }   // namespace

@@ -42,15 +42,14 @@ protected:
         profile.set("LONG", "LONG" + QByteArray(235, '7'));   // shown with 11 framing characters
         profile.refuseAllUnknown();
         if (GetParam() == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile);
+            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
             program = &serial->p();
             unit = &serial->unit;
         } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile);
+            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
             program = &tcp->p();
             unit = &tcp->unit;
         }
-        program->platform.prompts = &prompts;
         console = std::make_unique<frmCmdLine>(*program);
         console->show();
         console->activateWindow();

@@ -41,15 +41,14 @@ struct NetUnit {
         for (const QByteArray& command : refused)
             profile.behaviour[command].kind = SimBehaviour::Nak;
         if (link == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile);
+            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
             program = &serial->p();
             unit = &serial->unit;
         } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile);
+            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
             program = &tcp->p();
             unit = &tcp->unit;
         }
-        program->platform.prompts = &prompts;
         unit->addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         reportNetwork(*program);
     }
@@ -72,7 +71,7 @@ struct NetUnit {
             f.ui.cmdOK->click();
             return f.result();
         };
-        return program->platform.prompts->runModal(dialog);
+        return program->platform.prompts.runModal(dialog);
     }
 
     FakePrompts prompts;
@@ -407,7 +406,7 @@ TEST(frmEnetCfg, CancelSendsNothingAndKeepsEveryValue)
         return f.result();
     };
     n.prompts.boxes.clear();
-    EXPECT_EQ(n.program->platform.prompts->runModal(dialog), QDialog::Rejected);
+    EXPECT_EQ(n.program->platform.prompts.runModal(dialog), QDialog::Rejected);
     QApplication::processEvents();
     EXPECT_TRUE(n.sent().isEmpty());
     const UnitConfig& c = n.program->unit.config;

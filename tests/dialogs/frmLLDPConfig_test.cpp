@@ -52,15 +52,14 @@ struct LldpUnit {
         SimUnitProfile profile = sspaProfile();
         profile.refuseAllUnknown();
         if (link == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile);
+            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
             program = &serial->p();
             unit = &serial->unit;
         } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile);
+            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
             program = &tcp->p();
             unit = &tcp->unit;
         }
-        program->platform.prompts = &prompts;
         unit->addFeature(lldp);
         reportLldp(program->unit.config);
     }
@@ -82,7 +81,7 @@ int showAndOperate(Program& p, FakePrompts& prompts, const std::function<void(fr
         operate(f);
         return f.result();
     };
-    return p.platform.prompts->runModal(dialog);
+    return p.platform.prompts.runModal(dialog);
 }
 
 // As showAndOperate, then OK.

@@ -394,12 +394,11 @@ TEST(frmlcBucSetup, AgainstTheSimulatedUnit)
         std::unique_ptr<SerialUnitProgram> serial;
         std::unique_ptr<TcpUnitProgram> tcp;
         if (link == UnitLink::Serial)
-            serial = std::make_unique<SerialUnitProgram>(profile);
+            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
         else
-            tcp = std::make_unique<TcpUnitProgram>(profile);
+            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
         Program& p = serial ? serial->p() : tcp->p();
         SimUnit& unit = serial ? serial->unit : tcp->unit;
-        p.platform.prompts = &prompts;
         unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         reportBuc(p);
         frmlcBucSetup d(p);

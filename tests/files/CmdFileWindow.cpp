@@ -26,16 +26,8 @@ CmdFileWindow::CmdFileWindow(CmdFileLink link, const SimUnitProfile& profile) : 
         serialSim.mapPort(store, 3);
         store.setText("Settings", "CurrentPort", "3");
     }
-    Platform pf;
-    pf.serial = &serial;
-    pf.tcp = &socket;
-    pf.clock = &clock;
-    pf.prompts = &prompts;
-    pf.settings = &store;
-    pf.shell = &shell;
-    pf.folders = &folders;
-    pf.progress = &progress;
-    program = std::make_unique<Program>(pf);
+    program = std::make_unique<Program>(
+        fakes.platform({.serial = &serial, .tcp = &socket, .clock = &clock, .settings = &store}));
     window = std::make_unique<frmMain>(*program);
 }
 

@@ -10,9 +10,7 @@
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtTcpSocket.h"
-#include "support/FakeProgress.h"
-#include "support/FakePrompts.h"
-#include "support/FakeShell.h"
+#include "support/FakePlatform.h"
 #include "support/MemorySettingsStore.h"
 #include "support/SimUnit.h"
 #include "support/SimUnitSerial.h"
@@ -56,11 +54,12 @@ struct CmdFileWindow {
     QtSerialControl serial{&store};
     QtTcpSocket socket;
     FixedDateClock clock;
-    FakePrompts prompts;
-    FakeShell shell;
-    FakeProgress progress;
-    QTemporaryDir tmp;
-    Folders folders{tmp.filePath("data"), tmp.filePath("home")};
+    FakePlatform fakes;   // prompts, shell, indicator and folders; the rest unused
+    FakePrompts& prompts = fakes.prompts;
+    FakeShell& shell = fakes.shell;
+    FakeProgress& progress = fakes.progress;
+    QTemporaryDir& tmp = fakes.tmp;
+    const Folders& folders = fakes.folders;
     std::unique_ptr<Program> program;
     std::unique_ptr<frmMain> window;
 };

@@ -4,7 +4,7 @@
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtTcpSocket.h"
-#include "support/FakePrompts.h"
+#include "support/FakePlatform.h"
 #include "support/FakeSerialControl.h"
 #include "support/MemorySettingsStore.h"
 #include "support/SimUnitSerial.h"
@@ -45,13 +45,8 @@ struct TcpWindow {
         store.setText("Settings", "UseEnet", "True");
         store.setText("Settings", "UseIP", "127.0.0.1");
         store.setText("Settings", "EthPort", QString::number(port));
-        Platform pf;
-        pf.serial = &serial;
-        pf.tcp = &socket;
-        pf.clock = &clock;
-        pf.prompts = &prompts;
-        pf.settings = &store;
-        program = std::make_unique<Program>(pf);
+        program = std::make_unique<Program>(fakes.platform(
+            {.serial = &serial, .tcp = &socket, .clock = &clock, .prompts = &prompts, .settings = &store}));
         window = std::make_unique<frmMain>(*program);
         w().Form_Load();
     }
@@ -71,6 +66,7 @@ struct TcpWindow {
     QtTcpSocket socket;
     QtClock clock;
     FakePrompts prompts;
+    FakePlatform fakes;   // the services the window needs none of
     std::unique_ptr<Program> program;
     std::unique_ptr<frmMain> window;
 };
@@ -143,12 +139,8 @@ TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
     QtSerialControl serial(&store);
     QtClock clock;
     FakePrompts prompts;
-    Platform pf;
-    pf.serial = &serial;
-    pf.clock = &clock;
-    pf.prompts = &prompts;
-    pf.settings = &store;
-    Program p(pf);
+    FakePlatform fakes;
+    Program p(fakes.platform({.serial = &serial, .clock = &clock, .prompts = &prompts, .settings = &store}));
     {
         frmMain w(p);
         w.Form_Load();

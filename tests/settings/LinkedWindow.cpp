@@ -15,15 +15,14 @@ SimUnitProfile QuickProfile(SimUnitProfile profile)
 LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l)
 {
     if (link == UnitLink::Tcp) {
-        tcp = std::make_unique<TcpUnitProgram>(profile);
+        tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
         if (!tcp->connected)
             return;
     } else {
-        serial = std::make_unique<SerialUnitProgram>(profile);
+        serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
     }
     unit().addFeature(controls);   // first: it watches the constant-power level the next one answers
     unit().addFeature(levels);
-    p().platform.prompts = &prompts;
     if (serial)
         serial->store.setText("Settings", "CurrentPort", "3");   // the port that leads to the unit
     window = std::make_unique<frmMain>(p());

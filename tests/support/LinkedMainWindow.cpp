@@ -5,25 +5,23 @@
 
 LinkedMainWindow::LinkedMainWindow(bool overTcp, const SimUnitProfile& profile) : unit(profile)
 {
-    Platform pf;
-    pf.clock = &clock;
-    pf.prompts = &prompts;
-    pf.settings = &store;
-    pf.tcp = &socket;
     if (overTcp) {
         EXPECT_TRUE(tcpSim.listen());
         store.setText("Settings", "UseEnet", "True");
         store.setText("Settings", "UseIP", "127.0.0.1");
         store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
-        pf.serial = &noSerial;
     } else {
         EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
         serialSim.mapPort(store, 3);
         store.setText("Settings", "CurrentPort", "3");
         store.setText("Settings", "PollStatus", "1");
-        pf.serial = &serial;
     }
-    program = std::make_unique<Program>(pf);
+    program =
+        std::make_unique<Program>(fakes.platform({.serial = overTcp ? static_cast<ISerialControl*>(&noSerial) : &serial,
+                                                  .tcp = &socket,
+                                                  .clock = &clock,
+                                                  .prompts = &prompts,
+                                                  .settings = &store}));
     window = std::make_unique<frmMain>(*program);
     w().Form_Load();
     // Only a connected window reads "Disconnect" on its button when it enables its unit

@@ -6,9 +6,7 @@
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtTcpSocket.h"
-#include "support/FakePrompts.h"
-#include "support/FakeSerialControl.h"
-#include "support/MemorySettingsStore.h"
+#include "support/FakePlatform.h"
 #include "support/SimUnitSerial.h"
 #include "support/SimUnitTcp.h"
 #include "app/frmMain.h"
@@ -29,6 +27,7 @@ struct LinkedMainWindow {
     QtTcpSocket socket;
     QtClock clock;
     FakePrompts prompts;
+    FakePlatform fakes;   // the services the window needs none of
     std::unique_ptr<Program> program;
     std::unique_ptr<frmMain> window;
     std::unique_ptr<QObject> watcher;

@@ -22,16 +22,8 @@ LogWindow::LogWindow(LogLink l, SimUnitProfile profile) : link(l)
         serialSim.mapPort(store, 3);
         store.setText("Settings", "CurrentPort", "3");
     }
-    Platform pf;
-    pf.serial = &serial;
-    pf.tcp = &socket;
-    pf.clock = &clock;
-    pf.prompts = &prompts;
-    pf.settings = &store;
-    pf.shell = &shell;
-    pf.folders = &folders;
-    pf.progress = &progress;
-    program = std::make_unique<Program>(pf);
+    program = std::make_unique<Program>(
+        fakes.platform({.serial = &serial, .tcp = &socket, .clock = &clock, .settings = &store}));
     window = std::make_unique<frmMain>(*program);
 }
 

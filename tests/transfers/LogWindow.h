@@ -11,9 +11,7 @@
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtTcpSocket.h"
-#include "support/FakeProgress.h"
-#include "support/FakePrompts.h"
-#include "support/FakeShell.h"
+#include "support/FakePlatform.h"
 #include "support/MemorySettingsStore.h"
 #include "support/RecordingLinks.h"
 #include "support/SimUnit.h"
@@ -81,11 +79,12 @@ struct LogWindow {
     RecordingSerial serial{realSerial, [this](const QByteArray& bytes) { record(bytes, false); }};
     RecordingTcp socket{realSocket, [this](const QByteArray& bytes) { record(bytes, true); }};
     LogTestClock clock;
-    FakePrompts prompts;
-    FakeShell shell;
-    FakeProgress progress;
-    QTemporaryDir tmp;
-    Folders folders{tmp.filePath("data"), tmp.filePath("home")};
+    FakePlatform fakes;   // prompts, shell, indicator and folders; the rest unused
+    FakePrompts& prompts = fakes.prompts;
+    FakeShell& shell = fakes.shell;
+    FakeProgress& progress = fakes.progress;
+    QTemporaryDir& tmp = fakes.tmp;
+    const Folders& folders = fakes.folders;
     std::unique_ptr<Program> program;
     std::unique_ptr<frmMain> window;
 
