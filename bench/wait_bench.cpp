@@ -182,7 +182,7 @@ double closeLatency(bool overTcp, int afterMs)
 {
     SimUnitProfile profile = twtaProfile();
     profile.refuseAllUnknown();
-    LinkedMainWindow t(overTcp, profile);
+    LinkedMainWindow t(overTcp ? UnitLink::Tcp : UnitLink::Serial, profile);
     if (overTcp) {
         t.w().btnConnect_Click();
         if (t.w().ui.btnConnect->text() != "Disconnect")

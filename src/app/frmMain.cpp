@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
-#include "settings/EntryBoxEvents.h"
+#include "ui/EntryBoxEvents.h"
 
 frmMain::frmMain(Program& program, QWidget* parent) : QMainWindow(parent), p(program)
 {

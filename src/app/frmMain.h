@@ -6,7 +6,7 @@
 #include "status/IndicatorList.h"
 #include "status/PowerDisplay.h"
 #include "status/SummaryDecode.h"
-#include "settings/MenuDialogs.h"
+#include "app/MenuDialogs.h"
 #include "ui/EntryEdits.h"
 #include "ui/frmMainUi.h"
 #include <QMainWindow>
@@ -27,6 +27,7 @@ enum class ParamBox;
 }
 
 struct CalTableKind;
+struct LogDownloadContext;
 struct LogPaging;
 struct Program;
 struct UploadResult;
@@ -82,7 +83,6 @@ public:
     private:
         frmMain& w_;
     };
-    bool connectRunning() const { return connectRunning_; }
 
     // ===== status: first read, poll, panels, layout, readings, window states (status/frmMain_*.cpp) =====
 
@@ -224,23 +224,9 @@ public:
     void mnuWatts_Click();
 
     // Menu entries that open a dialog (settings/frmMain_menuDialogs.cpp). Each runs its
-    // entry's rules of settings/MenuDialogs.h with the dialog registered in menuDialogs.
+    // entry's rules of app/MenuDialogs.h with the dialog registered in menuDialogs.
     menus::MenuDialogRegistry menuDialogs;
     void RunMenuDialog(MenuDialog row);
-    void mnuEnetCfg_Click();
-    void mnuLLDPCfg_Click();
-    void mnuAmpCom_Click();
-    void mnulcBucSetup_Click();
-    void mnuGainBal_Click();
-    void mnuMaxPwrLvl_Click();
-    void mnuStartupCfg_Click();
-    void mnuTempTripLevels_Click();
-    void mnuPowerSave_Click();
-    void mnuPLog_Click();
-    void mnuTrendLogs_Click();
-    void mnuCalFactor_Click();
-    void mnuCmdLine_Click();
-    void mnuHelpAbout_Click();
     void lblSBandFrq_DblClick();
     void lbllcBucDrive_DblClick();
 
@@ -256,14 +242,6 @@ public:
     void mnuReboot_Click();
     void mnuWgArcTest_Click();
     void mnuSumFltTest_Click();
-    void mnuSubB1_Click() { mnuSubB_Click(1); }
-    void mnuSubB2_Click() { mnuSubB_Click(2); }
-    void mnuSubB3_Click() { mnuSubB_Click(3); }
-    void mnuSubB4_Click() { mnuSubB_Click(4); }
-    void mnuSubB5_Click() { mnuSubB_Click(5); }
-    void mnuSubB6_Click() { mnuSubB_Click(6); }
-    void mnuSubB7_Click() { mnuSubB_Click(7); }
-    void mnuSubB8_Click() { mnuSubB_Click(8); }
     void mnuOpenWebpage_Click();
     void mnuModelCfgPN_Click();
     void mnuFileExit_Click();
@@ -349,8 +327,6 @@ public:
     QString GetFaultLog(int depth, bool openInEditor);
     void mnuDnldFltLog_Click();     // "Short Fault Log"
     void mnuFullFaultLog_Click();   // "Full Fault Log"
-    // Writes FaultLogLines up to the first empty slot; true when the file was written whole.
-    bool SaveFaultLogFile(bool openInEditor);
 
     // Parameter logs (transfers/frmMain_paramLog.cpp). Downloads log `type` (0 10-minute,
     // 1 hourly, 2 daily, 3 monthly, 4 cathode current) into its file in the data folder; the
@@ -482,15 +458,31 @@ private:
     void whenLinkFree(std::function<void()> action);
     void actOnEntry(QLineEdit* box, std::function<void()> action);
     EntryEdits entryEdits_;   // the operator's edits of the entry boxes
-    bool* enterFlag(QLineEdit* box);
-    bool* tripEditingFlag(QWidget* control);
-    bool entryKeyDiscarded(QLineEdit* box, entry::Keys keys, bool remoteGuard, QKeyEvent& key);
-    void entryBoxFocused(QLineEdit* box);
-    void entryBoxLeft(QLineEdit* box, Qt::FocusReason reason);
-    void entryBoxEnter(QLineEdit* box);
-    void entryBoxLeaveSend(QLineEdit* box);
-    std::optional<levels::ParamBox> parameterBox(QLineEdit* box) const;
-    void tripTypeChosen(QComboBox* list);
+    // One row per entry box: everything in which the boxes differ.
+    struct EntryBox {
+        QLineEdit* box;
+        std::function<entry::Keys()> keys;   // asked at each key: the family can change
+        bool remoteGuard;                    // typing in local mode shows "Not in Remote Mode"
+        bool* enterFlag;                     // none for the boxes that send on Enter only
+        // What Enter sends for the box's text; true when sent, which sets the Enter flag.
+        std::function<bool(const QString& text)> enter;
+        // What leaving the box sends in remote mode (the boxes with an Enter flag).
+        std::function<void(const QString& text)> leave;
+        // A trip row's level box: its editing flag, its type list and the row's setter.
+        bool* tripEditing = nullptr;
+        QComboBox* tripType = nullptr;
+        std::function<void()> sendTrip;
+    };
+    std::vector<EntryBox> entryBoxes_;   // built once: the boxes' handlers keep their row
+    void buildEntryBoxes();
+    EntryBox tripRow(QLineEdit* level, QComboBox* type, bool& editing, void (frmMain::*send)());
+    EntryBox parameterRow(QLineEdit* box, levels::ParamBox param, bool& enterFlag);
+    EntryBox atnCountRow();
+    EntryBox addressRow();
+    bool entryKeyDiscarded(const EntryBox& row, QKeyEvent& key);
+    void entryBoxLeft(const EntryBox& row, Qt::FocusReason reason);
+    void entryBoxEnter(const EntryBox& row);
+    void tripTypeChosen(const EntryBox& row);
     void setTripRow(int row);
     void stepSpinControl(int control, bool up);
     // files: the File menu's command-file entries
@@ -499,6 +491,8 @@ private:
     // unit gone (the TCP connection closed or the serial device vanished)
     void connectTransferMenus();
     void dropLinkLostInTransfer();
+    // What the log downloads run on: the program, this window and dropLinkLostInTransfer.
+    LogDownloadContext logDownloadContext();
     // transfers: the calibration tables
     void connectCalTableMenus();
     void downloadCalTable(const CalTableKind& kind);

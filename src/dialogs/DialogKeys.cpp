@@ -1,6 +1,6 @@
 #include "dialogs/DialogKeys.h"
-#include "settings/EntryBoxEvents.h"
-#include "settings/EntryKeys.h"
+#include "ui/EntryBoxEvents.h"
+#include "ui/EntryKeys.h"
 #include <QAbstractButton>
 #include <QKeyEvent>
 

@@ -4,7 +4,7 @@
 #include "dialogs/DialogKeys.h"
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
-#include "settings/EntryKeys.h"
+#include "ui/EntryKeys.h"
 #include "ui/UnitValueBox.h"
 #include <QCheckBox>
 #include <QLineEdit>

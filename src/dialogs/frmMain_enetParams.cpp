@@ -1,4 +1,4 @@
-#include "dialogs/EnetOctets.h"
+#include "commands/EnetOctets.h"
 #include "app/Program.h"
 #include "app/frmMain.h"
 

@@ -5,7 +5,7 @@
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
-#include "settings/EntryKeys.h"
+#include "ui/EntryKeys.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>

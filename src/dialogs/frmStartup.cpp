@@ -3,7 +3,7 @@
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
 #include "link/Transaction.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -23,7 +23,7 @@ QList<QAbstractButton*> frmStartup::options() const { return {ui.optNorm, ui.opt
 
 void frmStartup::Form_Load()
 {
-    FormUpdatingGuard guard(p_.conn);
+    FormUpdatingGuard guard(p_.conn.FormUpdating);
     const qint16 mode = p_.unit.config.StartupMode;
     if (mode < 0) {
         // Not reported: nothing but "Normal" can be shown.

@@ -3,7 +3,7 @@
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
 #include "link/Transaction.h"
-#include "settings/EntryKeys.h"
+#include "ui/EntryKeys.h"
 #include "ui/UnitValueBox.h"
 #include <QCheckBox>
 #include <QLineEdit>

@@ -172,7 +172,6 @@ bool FileIO::OpenFileOfKind(const QString& fileName, int kind, bool forReading, 
                 line.chop(1);
         next_ = 0;
         reading_ = true;
-        path_ = fileName;
         return true;
     }
     auto writer = std::make_unique<QSaveFile>(fileName);
@@ -180,7 +179,6 @@ bool FileIO::OpenFileOfKind(const QString& fileName, int kind, bool forReading, 
         return false;
     writer_ = std::move(writer);
     writeFailed_ = false;
-    path_ = fileName;
     WriteHeader(BareFileName(fileName), kind, noColumnEntry);
     return true;
 }
@@ -234,7 +232,6 @@ bool FileIO::CloseFile()
     lines_.clear();
     next_ = 0;
     reading_ = false;
-    path_.clear();
     return ok;
 }
 

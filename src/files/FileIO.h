@@ -67,23 +67,13 @@ public:
     // Open for writing and every write so far succeeded.
     bool WriteOk() const { return writer_ && !writeFailed_; }
     // The path of the open file ("" none).
-    QString OpenPath() const { return path_; }
 
-    qint16 ProjectID() const { return projectId_; }
     void setProjectID(qint16 v) { projectId_ = v; }
-    QString ModelCfgPartNumber() const { return modelCfgPn_; }
     void setModelCfgPartNumber(const QString& v) { modelCfgPn_ = v; }
-    QString FWPartNumber() const { return fwPn_; }
     void setFWPartNumber(const QString& v) { fwPn_ = v; }
-    QString UnitSerialNumber() const { return serial_; }
     void setUnitSerialNumber(const QString& v) { serial_ = v; }
-    bool TWTAUnit() const { return twta_; }
     void setTWTAUnit(bool v) { twta_ = v; }
-    bool KPAUnit() const { return kpa_; }
-    void setKPAUnit(bool v) { kpa_ = v; }
-    bool UseParamLog() const { return useParamLog_; }
     void setUseParamLog(bool v) { useParamLog_ = v; }
-    QString CurrentRFBand() const { return rfBand_; }
     void setCurrentRFBand(const QString& v) { rfBand_ = v; }
 
     // Pure pieces, public for their tests.
@@ -104,14 +94,12 @@ private:
     QByteArrayList lines_;   // the file read, line by line
     qsizetype next_ = 0;
     bool reading_ = false;
-    QString path_;
 
     qint16 projectId_ = 0;
     QString modelCfgPn_;
     QString fwPn_;
     QString serial_;
     bool twta_ = true;
-    bool kpa_ = false;
     bool useParamLog_ = false;
     QString rfBand_;
 };

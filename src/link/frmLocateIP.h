@@ -30,7 +30,6 @@ public:
     void udpSock_DataArrival(int bytes);
     void udpSock_Error(const IUdpSocket::ErrorEvent& error);
 
-    const std::array<Entry, locator::TableSize>& replyTable() const { return table_; }
     qint16 replyCount() const { return replyCount_; }
 
 protected:

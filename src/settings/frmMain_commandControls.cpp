@@ -12,9 +12,9 @@
 #include "link/Transaction.h"
 #include "platform/Prompts.h"
 #include "settings/ControlCommands.h"
-#include "settings/EntryBoxEvents.h"
+#include "ui/EntryBoxEvents.h"
 #include "settings/LevelEntry.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "status/SummaryDecode.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,12 +50,12 @@ void frmMain::checkBoxClicked(QCheckBox* box, std::function<void(bool tick)> sen
     whenLinkFree([this, box, tick, send = std::move(send)] {
         // Kept for later, the box acts as the operator left it, not as a poll wrote it since.
         if (box->isChecked() != tick) {
-            FormUpdatingGuard hold(p.conn);
+            FormUpdatingGuard hold(p.conn.FormUpdating);
             box->setChecked(tick);
         }
         if (!p.conn.RemoteMode) {
             showNotInRemote();
-            FormUpdatingGuard hold(p.conn);
+            FormUpdatingGuard hold(p.conn.FormUpdating);
             box->setChecked(!tick);
             return;
         }
@@ -72,7 +72,7 @@ void frmMain::listChosen(QComboBox* list, std::function<void(const QString& entr
         if (chosen < 0 || chosen >= list->count())
             return;
         if (list->currentIndex() != chosen) {
-            FormUpdatingGuard hold(p.conn);
+            FormUpdatingGuard hold(p.conn.FormUpdating);
             list->setCurrentIndex(chosen);
         }
         if (!p.conn.RemoteMode) {

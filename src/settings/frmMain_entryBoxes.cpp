@@ -7,10 +7,10 @@
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
-#include "settings/EntryBoxEvents.h"
-#include "settings/EntryKeys.h"
+#include "ui/EntryBoxEvents.h"
+#include "ui/EntryKeys.h"
 #include "settings/LevelEntry.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -23,6 +23,18 @@ void parameterRangeBox(Program& p)
 {
     p.platform.prompts.message(QStringLiteral("Value out of range."), QStringLiteral("Parameter Range Error"),
                                PromptIcon::Exclamation);
+}
+
+// Sends a parameter box's command when its entry is one; Enter also tells a value out of range.
+bool sendParameter(Program& p, levels::ParamBox box, const QString& text, bool rangeBox)
+{
+    const levels::ParamEntry e = levels::ParamCommand(box, text);
+    if (e.kind == levels::ParamEntry::OutOfRange && rangeBox)
+        parameterRangeBox(p);
+    if (e.kind != levels::ParamEntry::Send)
+        return false;
+    SendUnitCommand(p, e.command, false);
+    return true;
 }
 
 }   // namespace
@@ -63,76 +75,140 @@ bool frmMain::FillPowerBox(QLineEdit* box, const QString& text, float dBm)
     return true;
 }
 
-bool* frmMain::enterFlag(QLineEdit* box)
+frmMain::EntryBox frmMain::tripRow(QLineEdit* level, QComboBox* type, bool& editing, void (frmMain::*send)())
 {
-    if (box == ui.txtAtnDB)
-        return &EnterHandled.txtAtnDB;
-    if (box == ui.txtAtnCnt)
-        return &EnterHandled.txtAtnCnt;
-    if (box == ui.txtConstLvl)
-        return &EnterHandled.txtConstLvl;
-    if (box == ui.txtLinAmp)
-        return &EnterHandled.txtLinAmp;
-    if (box == ui.txtLinPhase)
-        return &EnterHandled.txtLinPhase;
-    if (box == ui.txtAdr)
-        return &EnterHandled.txtAdr;
-    return nullptr;
+    auto sendTrip = [this, send] { (this->*send)(); };
+    return {level,
+            [] { return entry::Keys::Decimal; },
+            true,
+            nullptr,
+            [sendTrip](const QString& text) {
+                if (!text.isEmpty())
+                    sendTrip();
+                return false;
+            },
+            nullptr,   // a trip row's level is sent by Enter only
+            &editing,
+            type,
+            sendTrip};
 }
 
-bool* frmMain::tripEditingFlag(QWidget* control)
+frmMain::EntryBox frmMain::parameterRow(QLineEdit* box, levels::ParamBox param, bool& enterFlag)
 {
-    if (control == ui.txtFhiLvl || control == ui.cmbFhiTripType)
-        return &FhiTripEditing;
-    if (control == ui.txtFloLvl || control == ui.cmbFloTripType)
-        return &FloTripEditing;
-    if (control == ui.txtRhiLvl || control == ui.cmbRhiTripType)
-        return &RhiTripEditing;
-    return nullptr;
+    return {box,
+            [] { return entry::Keys::Digits; },
+            true,
+            &enterFlag,
+            [this, param](const QString& text) { return sendParameter(p, param, text, true); },
+            [this, param](const QString& text) { sendParameter(p, param, text, false); }};
+}
+
+frmMain::EntryBox frmMain::atnCountRow()
+{
+    // The downlink attenuation box is the LLDP-capable family's only.
+    const auto lldp = [this] { return p.unit.id.LldpFirmware; };
+    return {ui.txtAtnCnt,
+            [lldp] { return lldp() ? entry::Keys::Decimal : entry::Keys::None; },
+            true,
+            &EnterHandled.txtAtnCnt,
+            [this, lldp](const QString& text) {
+                if (!lldp() || !sendParameter(p, levels::ParamBox::AtnCnt, text, true))
+                    return false;
+                ui.txtAtnCnt->setText(conv::FormatNumber(conv::Val(text), QStringLiteral("#0.0")));
+                return true;
+            },
+            [this, lldp](const QString& text) {
+                if (lldp())
+                    sendParameter(p, levels::ParamBox::AtnCnt, text, false);
+            }};
+}
+
+frmMain::EntryBox frmMain::addressRow()
+{
+    return {ui.txtAdr,
+            [] { return entry::Keys::Letters; },
+            false,
+            &EnterHandled.txtAdr,
+            [this](const QString&) {
+                SetUnitAddress();   // sets the box's Enter flag itself
+                return false;
+            },
+            [this](const QString& text) {
+                // Only a letter the operator changed: passing through the box must not rewrite
+                // the unit's RS-485 record nor move the link's address.
+                if (text != adrLetter_) {
+                    SetUnitAddress();
+                    EnterHandled.txtAdr = false;
+                }
+            }};
+}
+
+void frmMain::buildEntryBoxes()
+{
+    const auto fixed = [](entry::Keys k) { return [k] { return k; }; };
+    const auto hours = [this](const QString&) {
+        if (const auto command = levels::HoursCommand(ui.txtPSHours->text(), ui.txtXmtHours->text()))
+            SendUnitCommand(p, *command, false);
+        else
+            parameterRangeBox(p);
+        return false;
+    };
+    entryBoxes_ = {
+        {ui.txtAtnDB, fixed(entry::Keys::Decimal), true, &EnterHandled.txtAtnDB,
+         [this](const QString&) {
+             SetAtndB();
+             return true;
+         },
+         [this](const QString&) { SetAtndB(); }},
+        {ui.txtConstLvl, fixed(entry::Keys::Decimal), true, &EnterHandled.txtConstLvl,
+         [this](const QString& text) {
+             if (!text.isEmpty())
+                 SetConstPwr(levels::LevelValue(text));
+             return !text.isEmpty();
+         },
+         [this](const QString& text) {
+             if (!text.isEmpty() && ui.chkConstPwr->isChecked())
+                 SetConstPwr(levels::LevelValue(text));
+         }},
+        tripRow(ui.txtFhiLvl, ui.cmbFhiTripType, FhiTripEditing, &frmMain::SetFwdHiTrip),
+        tripRow(ui.txtFloLvl, ui.cmbFloTripType, FloTripEditing, &frmMain::SetFwdLoTrip),
+        tripRow(ui.txtRhiLvl, ui.cmbRhiTripType, RhiTripEditing, &frmMain::SetRevHiTrip),
+        parameterRow(ui.txtLinAmp, levels::ParamBox::LinAmp, EnterHandled.txtLinAmp),
+        parameterRow(ui.txtLinPhase, levels::ParamBox::LinPhase, EnterHandled.txtLinPhase),
+        atnCountRow(),
+        // The hour meters send on Enter only.
+        {ui.txtPSHours, fixed(entry::Keys::Digits), true, nullptr, hours, nullptr},
+        {ui.txtXmtHours, fixed(entry::Keys::Digits), true, nullptr, hours, nullptr},
+        addressRow(),
+    };
 }
 
 void frmMain::connectEntryBoxes()
 {
-    struct Box {
-        QLineEdit* box;
-        std::function<entry::Keys()> keys;
-        bool remoteGuard;
-    };
-    const auto fixed = [](entry::Keys k) { return [k] { return k; }; };
-    const Box boxes[] = {
-        {ui.txtAtnDB, fixed(entry::Keys::Decimal), true},
-        {ui.txtConstLvl, fixed(entry::Keys::Decimal), true},
-        {ui.txtFhiLvl, fixed(entry::Keys::Decimal), true},
-        {ui.txtFloLvl, fixed(entry::Keys::Decimal), true},
-        {ui.txtRhiLvl, fixed(entry::Keys::Decimal), true},
-        {ui.txtLinAmp, fixed(entry::Keys::Digits), true},
-        {ui.txtLinPhase, fixed(entry::Keys::Digits), true},
-        {ui.txtAtnCnt, [this] { return p.unit.id.LldpFirmware ? entry::Keys::Decimal : entry::Keys::None; }, true},
-        {ui.txtPSHours, fixed(entry::Keys::Digits), true},
-        {ui.txtXmtHours, fixed(entry::Keys::Digits), true},
-        {ui.txtAdr, fixed(entry::Keys::Letters), false},
-    };
-    for (const Box& b : boxes) {
-        QLineEdit* box = b.box;
-        entryEdits_.track(box);
-        EntryBoxEvents::install(box, {
-                                         [this, box, keys = b.keys, guard = b.remoteGuard](QKeyEvent& key) {
-                                             return entryKeyDiscarded(box, keys(), guard, key);
-                                         },
-                                         [this, box](Qt::FocusReason) { entryBoxFocused(box); },
-                                         [this, box](Qt::FocusReason reason) { entryBoxLeft(box, reason); },
-                                     });
+    buildEntryBoxes();
+    for (const EntryBox& row : entryBoxes_) {
+        entryEdits_.track(row.box);
+        EntryBoxEvents::install(row.box, {
+                                             [this, &row](QKeyEvent& key) { return entryKeyDiscarded(row, key); },
+                                             [&row](Qt::FocusReason) {
+                                                 if (row.tripEditing)
+                                                     *row.tripEditing = true;
+                                             },
+                                             [this, &row](Qt::FocusReason reason) { entryBoxLeft(row, reason); },
+                                         });
     }
-    for (QComboBox* list : {ui.cmbFhiTripType, ui.cmbFloTripType, ui.cmbRhiTripType}) {
-        EntryBoxEvents::install(list, {
-                                          nullptr,
-                                          [this, list](Qt::FocusReason) { *tripEditingFlag(list) = true; },
-                                          [this, list](Qt::FocusReason reason) {
-                                              if (entry::LeavesBox(reason) && list->isEnabled())
-                                                  *tripEditingFlag(list) = false;
-                                          },
-                                      });
-        connect(list, &QComboBox::activated, this, [this, list] { tripTypeChosen(list); });
+    for (const EntryBox& row : entryBoxes_) {
+        if (QComboBox* list = row.tripType) {
+            EntryBoxEvents::install(list, {
+                                              nullptr,
+                                              [&row](Qt::FocusReason) { *row.tripEditing = true; },
+                                              [&row, list](Qt::FocusReason reason) {
+                                                  if (entry::LeavesBox(reason) && list->isEnabled())
+                                                      *row.tripEditing = false;
+                                              },
+                                          });
+            connect(list, &QComboBox::activated, this, [this, &row] { tripTypeChosen(row); });
+        }
     }
     // Boxes that only show what the unit reports take no typing and no paste.
     for (QLineEdit* box :
@@ -142,8 +218,9 @@ void frmMain::connectEntryBoxes()
         box->setReadOnly(true);
 }
 
-bool frmMain::entryKeyDiscarded(QLineEdit* box, entry::Keys keys, bool remoteGuard, QKeyEvent& key)
+bool frmMain::entryKeyDiscarded(const EntryBox& row, QKeyEvent& key)
 {
+    QLineEdit* box = row.box;
     if (key.key() == Qt::Key_Escape) {
         entryEdits_.cancel(box);   // the unit's value again, and the poll fills the box once more
         return true;
@@ -153,151 +230,77 @@ bool frmMain::entryKeyDiscarded(QLineEdit* box, entry::Keys keys, bool remoteGua
         return false;   // Delete and the other editing keys work as in any box, in local mode too
     if (*typedKey == QLatin1Char('\r'))
         entryEdits_.end(box);
-    if (remoteGuard && !p.conn.RemoteMode) {
+    if (row.remoteGuard && !p.conn.RemoteMode) {
         // The key still goes into the box; leaving the box then sends nothing.
         ShowNotInRemoteMsg(p.platform.prompts);
         return false;
     }
+    // An edit after Enter is sent again when the box is left.
+    const auto edited = [&row] {
+        if (row.enterFlag)
+            *row.enterFlag = false;
+    };
     const QChar typed = *typedKey;
-    switch (entry::FilterKey(keys, typed)) {
+    switch (entry::FilterKey(row.keys(), typed)) {
     case entry::KeyAction::Pass:
-        // An edit after Enter is sent again when the box is left.
-        if (bool* flag = enterFlag(box))
-            *flag = false;
+        edited();
         return false;
     case entry::KeyAction::Discard:
         return true;
     case entry::KeyAction::Upper:
-        if (bool* flag = enterFlag(box))
-            *flag = false;
+        edited();
         box->insert(typed.toUpper());
         return true;
     case entry::KeyAction::Enter:
-        actOnEntry(box, [this, box] { entryBoxEnter(box); });
+        actOnEntry(box, [this, &row] { entryBoxEnter(row); });
         return true;
     }
     return true;
 }
 
-void frmMain::entryBoxFocused(QLineEdit* box)
-{
-    if (bool* editing = tripEditingFlag(box))
-        *editing = true;
-}
-
-void frmMain::entryBoxLeft(QLineEdit* box, Qt::FocusReason reason)
+void frmMain::entryBoxLeft(const EntryBox& row, Qt::FocusReason reason)
 {
     // A box disabled, hidden or cleared under the focus was not left by the operator.
-    if (!entry::LeavesBox(reason) || !box->isEnabled() || !box->isVisibleTo(this))
+    if (!entry::LeavesBox(reason) || !row.box->isEnabled() || !row.box->isVisibleTo(this))
         return;
-    entryEdits_.end(box);
-    if (bool* editing = tripEditingFlag(box)) {
-        *editing = false;   // a trip row's level is sent by Enter only
+    entryEdits_.end(row.box);
+    if (row.tripEditing) {
+        *row.tripEditing = false;
         return;
     }
-    if (p.conn.FormUpdating)
+    if (p.conn.FormUpdating || !row.enterFlag)
         return;
-    if (!enterFlag(box))
-        return;   // the hour meters send on Enter only
     // The flag is looked at when the action runs: an Enter kept for later sets it first.
-    actOnEntry(box, [this, box] {
-        bool* flag = enterFlag(box);
-        if (*flag) {
-            *flag = false;
+    actOnEntry(row.box, [this, &row] {
+        if (*row.enterFlag) {
+            *row.enterFlag = false;
             return;
         }
-        if (p.conn.RemoteMode)
-            entryBoxLeaveSend(box);
+        if (p.conn.RemoteMode && row.leave)
+            row.leave(row.box->text());
     });
 }
 
-void frmMain::entryBoxEnter(QLineEdit* box)
+void frmMain::entryBoxEnter(const EntryBox& row)
 {
-    const QString text = box->text();
-    if (box == ui.txtAtnDB) {
-        SetAtndB();
-        EnterHandled.txtAtnDB = true;
-    } else if (box == ui.txtConstLvl) {
-        if (text.isEmpty())
-            return;
-        SetConstPwr(levels::LevelValue(text));
-        EnterHandled.txtConstLvl = true;
-    } else if (box == ui.txtFhiLvl || box == ui.txtFloLvl || box == ui.txtRhiLvl) {
-        if (text.isEmpty())
-            return;
-        box == ui.txtFhiLvl ? SetFwdHiTrip() : box == ui.txtFloLvl ? SetFwdLoTrip() : SetRevHiTrip();
-    } else if (box == ui.txtAdr) {
-        SetUnitAddress();   // sets the box's Enter flag itself
-    } else if (box == ui.txtPSHours || box == ui.txtXmtHours) {
-        if (const auto command = levels::HoursCommand(ui.txtPSHours->text(), ui.txtXmtHours->text()))
-            SendUnitCommand(p, *command, false);
-        else
-            parameterRangeBox(p);
-    } else if (const auto param = parameterBox(box)) {
-        const levels::ParamEntry e = levels::ParamCommand(*param, text);
-        if (e.kind == levels::ParamEntry::OutOfRange)
-            parameterRangeBox(p);
-        if (e.kind != levels::ParamEntry::Send)
-            return;
-        SendUnitCommand(p, e.command, false);
-        *enterFlag(box) = true;
-        if (box == ui.txtAtnCnt)
-            box->setText(conv::FormatNumber(conv::Val(text), QStringLiteral("#0.0")));
-    }
+    if (row.enter(row.box->text()) && row.enterFlag)
+        *row.enterFlag = true;
 }
 
-void frmMain::entryBoxLeaveSend(QLineEdit* box)
-{
-    const QString text = box->text();
-    if (box == ui.txtAtnDB) {
-        SetAtndB();
-    } else if (box == ui.txtConstLvl) {
-        if (!text.isEmpty() && ui.chkConstPwr->isChecked())
-            SetConstPwr(levels::LevelValue(text));
-    } else if (box == ui.txtAdr) {
-        // Only a letter the operator changed: passing through the box must not rewrite the
-        // unit's RS-485 record nor move the link's address.
-        if (text != adrLetter_) {
-            SetUnitAddress();
-            EnterHandled.txtAdr = false;
-        }
-    } else if (const auto param = parameterBox(box)) {
-        const levels::ParamEntry e = levels::ParamCommand(*param, text);
-        if (e.kind == levels::ParamEntry::Send)
-            SendUnitCommand(p, e.command, false);
-    }
-}
-
-std::optional<levels::ParamBox> frmMain::parameterBox(QLineEdit* box) const
-{
-    if (box == ui.txtLinAmp)
-        return levels::ParamBox::LinAmp;
-    if (box == ui.txtLinPhase)
-        return levels::ParamBox::LinPhase;
-    // The downlink attenuation box is the LLDP-capable family's only.
-    if (box == ui.txtAtnCnt && p.unit.id.LldpFirmware)
-        return levels::ParamBox::AtnCnt;
-    return std::nullopt;
-}
-
-void frmMain::tripTypeChosen(QComboBox* list)
+void frmMain::tripTypeChosen(const EntryBox& row)
 {
     if (p.conn.FormUpdating)
         return;
-    whenLinkFree([this, list, chosen = list->currentIndex()] {
+    QComboBox* list = row.tripType;
+    whenLinkFree([this, &row, list, chosen = list->currentIndex()] {
         if (list->currentIndex() != chosen) {
-            FormUpdatingGuard hold(p.conn);
+            FormUpdatingGuard hold(p.conn.FormUpdating);
             list->setCurrentIndex(chosen);
         }
         if (!p.conn.RemoteMode) {
             ShowNotInRemoteMsg(p.platform.prompts);
             return;
         }
-        if (list == ui.cmbFhiTripType)
-            SetFwdHiTrip();
-        else if (list == ui.cmbFloTripType)
-            SetFwdLoTrip();
-        else
-            SetRevHiTrip();
+        row.sendTrip();
     });
 }

@@ -10,7 +10,7 @@
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
 #include "settings/LevelEntry.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "status/ReadingFormat.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,7 +65,7 @@ bool frmMain::SetConstPwr(float level)
     if (value < 0.0f) {
         if (ui.chkConstPwr->isChecked()) {
             // Unticked without its click handler sending anything: constant power stays on at the unit.
-            FormUpdatingGuard hold(p.conn);
+            FormUpdatingGuard hold(p.conn.FormUpdating);
             ui.chkConstPwr->setChecked(false);
         }
         return false;

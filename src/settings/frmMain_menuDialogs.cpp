@@ -6,7 +6,7 @@
 #include "link/ConnectionWatch.h"
 #include "link/PollPause.h"
 #include "platform/Prompts.h"
-#include "settings/MenuDialogs.h"
+#include "app/MenuDialogs.h"
 #include "app/frmMain.h"
 #include <QAction>
 #include <QDialog>
@@ -60,22 +60,8 @@ void frmMain::connectDialogMenus()
     onDoubleClick(ui.lbllcBucDrive, [this] { lbllcBucDrive_DblClick(); });
 }
 
-void frmMain::mnuEnetCfg_Click() { RunMenuDialog(MenuDialog::EnetCfg); }
-void frmMain::mnuLLDPCfg_Click() { RunMenuDialog(MenuDialog::LLDPCfg); }
-void frmMain::mnuAmpCom_Click() { RunMenuDialog(MenuDialog::AmpCom); }
-void frmMain::mnulcBucSetup_Click() { RunMenuDialog(MenuDialog::lcBucSetup); }
-void frmMain::mnuGainBal_Click() { RunMenuDialog(MenuDialog::GainBal); }
-void frmMain::mnuMaxPwrLvl_Click() { RunMenuDialog(MenuDialog::MaxPwrLvl); }
-void frmMain::mnuStartupCfg_Click() { RunMenuDialog(MenuDialog::StartupCfg); }
-void frmMain::mnuTempTripLevels_Click() { RunMenuDialog(MenuDialog::TempTripLevels); }
-void frmMain::mnuPowerSave_Click() { RunMenuDialog(MenuDialog::PowerSave); }
-void frmMain::mnuPLog_Click() { RunMenuDialog(MenuDialog::PLog); }
-void frmMain::mnuTrendLogs_Click() { RunMenuDialog(MenuDialog::TrendLogs); }
-void frmMain::mnuCalFactor_Click() { RunMenuDialog(MenuDialog::CalFactor); }
-void frmMain::mnuCmdLine_Click() { RunMenuDialog(MenuDialog::CmdLine); }
-void frmMain::mnuHelpAbout_Click() { RunMenuDialog(MenuDialog::HelpAbout); }
 void frmMain::lblSBandFrq_DblClick() { RunMenuDialog(MenuDialog::SetSubBand); }
-void frmMain::lbllcBucDrive_DblClick() { mnulcBucSetup_Click(); }
+void frmMain::lbllcBucDrive_DblClick() { RunMenuDialog(MenuDialog::lcBucSetup); }
 
 void frmMain::RunMenuDialog(MenuDialog row)
 {

@@ -8,7 +8,7 @@
 #include "link/Transaction.h"
 #include "platform/Clock.h"
 #include "settings/BandLists.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "ui/FitText.h"
 #include "app/frmMain.h"
 #include <QAction>
@@ -19,7 +19,7 @@
 void frmMain::InitcmbRfBand()
 {
     // Filling the list moves its selection; that must never choose a band at the unit.
-    FormUpdatingGuard guard(p.conn);
+    FormUpdatingGuard guard(p.conn.FormUpdating);
     UnitConfig& c = p.unit.config;
     ui.cmbRfBand->clear();
     // A band this unit does not name never keeps the name of the unit connected before.

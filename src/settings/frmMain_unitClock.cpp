@@ -13,8 +13,8 @@
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
 #include "settings/ControlCommands.h"
-#include "settings/EntryBoxEvents.h"
-#include "settings/EntryKeys.h"
+#include "ui/EntryBoxEvents.h"
+#include "ui/EntryKeys.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>

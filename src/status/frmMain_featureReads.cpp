@@ -14,7 +14,7 @@
 #include "platform/Conventions.h"
 #include "platform/TcpSocket.h"
 #include "status/FeatureDecode.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "app/frmMain.h"
 #include <QAction>
 #include <QCheckBox>
@@ -89,7 +89,7 @@ void frmMain::UpdateRFIStatus()
     const auto inhibited = ReadRFInhibitState(p);
     if (!inhibited)
         return;
-    FormUpdatingGuard hold(p.conn);
+    FormUpdatingGuard hold(p.conn.FormUpdating);
     ui.chkRFI->setChecked(*inhibited);
 }
 
@@ -242,7 +242,7 @@ void frmMain::InitRFBand()
     const int entry = FeatureDecode::LastEqualEntry(entries, band);
     if (entry < 0)
         return;
-    FormUpdatingGuard hold(p.conn);
+    FormUpdatingGuard hold(p.conn.FormUpdating);
     ui.cmbRfBand->setCurrentIndex(entry);
     c.CurrentBandText = band;
 }
@@ -257,7 +257,7 @@ void frmMain::InitRFTripLevels()
     if (!GetRFTripLevels(p))
         return;
     const std::array<QString, 3> fields = {p.ReplyFields[0], p.ReplyFields[1], p.ReplyFields[2]};
-    FormUpdatingGuard hold(p.conn);
+    FormUpdatingGuard hold(p.conn.FormUpdating);
     struct Row {
         bool editing;
         QComboBox* type;

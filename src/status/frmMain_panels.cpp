@@ -6,7 +6,7 @@
 #include "status/FaultAlarmNames.h"
 #include "ui/FitText.h"
 #include "status/FaultDecode.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "ui/IndicatorListArea.h"
 #include "ui/TextColour.h"
 #include "ui/Twips.h"
@@ -157,7 +157,7 @@ void frmMain::applyFaults(const status::FaultDecoding& d)
     const ConnectionWatch connection(p);
     {
         // The box follows the unit; its handler must not send the change back.
-        FormUpdatingGuard hold(p.conn);
+        FormUpdatingGuard hold(p.conn.FormUpdating);
         UpdateRFIStatus();
     }
     // A window cleared while the read waited stays held, as the clearing left it, until
@@ -215,7 +215,7 @@ void frmMain::applySummary(const status::SummaryDecoding& d, const QString& fiel
     if (!d.applies)
         return;   // not a 4-character field: nothing changes
     // The check boxes and lists written here send nothing while the guard holds.
-    FormUpdatingGuard hold(p.conn);
+    FormUpdatingGuard hold(p.conn.FormUpdating);
     for (status::SummaryLabel l : d.hidden)
         summaryLabel(l)->hide();
     for (size_t row = 0; row < d.rows.size(); ++row) {
@@ -240,7 +240,7 @@ void frmMain::applySummary(const status::SummaryDecoding& d, const QString& fiel
 void frmMain::SetAutoModeSumStatus(int byteC)
 {
     const status::AutoModeDecoding d = status::DecodeAutoModeByte(byteC);
-    FormUpdatingGuard hold(p.conn);
+    FormUpdatingGuard hold(p.conn.FormUpdating);
     if (d.cmbWgSw2)
         selectEntry(ui.cmbWgSw2, *d.cmbWgSw2);
     ui.chkAutoMode->setChecked(d.chkAutoMode);

@@ -13,6 +13,8 @@ bool LinkLost(const LogPaging& c)
     return !CurrentTransport(c.p).isOpen();
 }
 
+bool LinkLostUnder(const LogPaging& c) { return c.p.txn.LinkUp && !c.connection.ended() && LinkLost(c); }
+
 std::optional<PagingResult> AfterPage(const LogPaging& c, const ProgressScope& progress,
                                       const std::optional<int>& count, int stored)
 {

@@ -27,6 +27,9 @@ enum class PagingResult {
 // The connection ended, the unit closed the TCP connection, or the serial device vanished:
 // nothing more may be sent.
 bool LinkLost(const LogPaging& c);
+// The unit was lost under a transfer on a connection still counted as up: the window is to be
+// reset as the next command would find it.
+bool LinkLostUnder(const LogPaging& c);
 // After each page: Stopped when the window is closing or the operator pressed Cancel,
 // Failed when the page's transaction failed (no count) or the link was lost; nothing
 // while the paging goes on. Shows `stored` on the indicator first.

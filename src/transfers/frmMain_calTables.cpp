@@ -33,13 +33,6 @@ private:
     frmMain& w_;
 };
 
-// The unit was lost under a transfer on a connection still counted as up: the window is
-// reset as the next command would find it.
-bool linkLostUnder(const Program& p, const LogPaging& link)
-{
-    return p.txn.LinkUp && !link.connection.ended() && LinkLost(link);
-}
-
 void letTransferEventsRun(Program& p) { p.platform.clock.processEvents(); }
 }   // namespace
 
@@ -111,7 +104,7 @@ void frmMain::downloadCalTable(const CalTableKind& kind)
         letTransferEventsRun(p);
         result = DownloadRfCalEntries(link, io);
     }
-    if (linkLostUnder(p, link))
+    if (LinkLostUnder(link))
         dropLinkLostInTransfer();
     if (result == PagingResult::Read && !io.CloseFile())
         result = PagingResult::Failed;   // the file could not be written whole: the old one stays
@@ -172,7 +165,7 @@ void frmMain::UploadAtnCalTable()
     if (!io.OpenAtnCalFile(path, true)) {
         calBox(p.platform.prompts, QStringLiteral("Unable To Open Cal File"), "Atten Cal Table Upload Failure");
         SendUnitCommand(p, QString::fromLatin1(kind.abortCommand), false);
-        if (linkLostUnder(p, link))
+        if (LinkLostUnder(link))
             dropLinkLostInTransfer();
         return;
     }
@@ -202,7 +195,7 @@ void frmMain::finishCalUpload(const CalTableKind& kind, const UploadResult& resu
     case UploadResult::Ended:
         break;
     }
-    if (linkLostUnder(p, link))
+    if (LinkLostUnder(link))
         dropLinkLostInTransfer();
     if (p.conn.ShuttingDown)
         return;

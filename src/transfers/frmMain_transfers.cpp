@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "link/TcpConnection.h"
 #include "link/Transaction.h"
+#include "transfers/LogDownload.h"
 #include <QAction>
 
 void frmMain::connectTransferMenus()
@@ -26,4 +27,9 @@ void frmMain::dropLinkLostInTransfer()
         ResetDroppedTcpLink(p);
     else
         dropLostLink();
+}
+
+LogDownloadContext frmMain::logDownloadContext()
+{
+    return {p, p.files, p.transfers, *this, [this] { dropLinkLostInTransfer(); }};
 }

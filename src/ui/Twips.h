@@ -25,7 +25,6 @@ inline void SetGeometry(QWidget* w, int left, int top, int width, int height)
 // Moves a control inside its parent, keeping its size (the Top / Left of the original forms).
 inline void Move(QWidget* w, int left, int top) { w->move(ToPixels(left), ToPixels(top)); }
 inline void SetTop(QWidget* w, int top) { w->move(w->x(), ToPixels(top)); }
-inline void SetLeft(QWidget* w, int left) { w->move(ToPixels(left), w->y()); }
 inline int Top(const QWidget* w) { return FromPixels(w->y()); }
 inline int Left(const QWidget* w) { return FromPixels(w->x()); }
 inline int Width(const QWidget* w) { return FromPixels(w->width()); }

@@ -208,8 +208,6 @@ void expectEach(const std::function<void(TestProgram&)>& script,
     }
 }
 
-enum class Link { Fake, Serial, Tcp };
-
 // Runs every query on `p`, each from a clean reply table and configuration.
 void expectProfileValues(Program& p, const SimUnitProfile& profile)
 {
@@ -240,40 +238,22 @@ void refuseUnknownCommands(SimUnitProfile& profile)
 // Each query returns the profile's value over the scripted fake line, the serial line of a
 // pseudo-terminal and a loopback TCP connection; what a profile does not know gives the
 // default.
-class ConfigQueriesOverLinks : public testing::TestWithParam<std::tuple<Link, bool>> {};
+class ConfigQueriesOverLinks : public testing::TestWithParam<std::tuple<UnitLink, bool>> {};
 
 TEST_P(ConfigQueriesOverLinks, ReturnTheProfilesValues)
 {
     const auto [link, tube] = GetParam();
     SimUnitProfile profile = tube ? twtaProfile() : sspaProfile();
     refuseUnknownCommands(profile);
-    switch (link) {
-    case Link::Fake: {
-        TestProgram t;
-        t.replies = profile.replies;
-        expectProfileValues(t.p(), profile);
-        break;
-    }
-    case Link::Serial: {
-        SerialUnitProgram s(profile);
-        expectProfileValues(s.p(), profile);
-        break;
-    }
-    case Link::Tcp: {
-        TcpUnitProgram s(profile);
-        ASSERT_TRUE(s.connected);
-        expectProfileValues(s.p(), profile);
-        break;
-    }
-    }
+    RunOverLink(link, profile, [&profile](Program& p) { expectProfileValues(p, profile); });
 }
 
 INSTANTIATE_TEST_SUITE_P(ProfilesAndLinks, ConfigQueriesOverLinks,
-                         testing::Combine(testing::Values(Link::Fake, Link::Serial, Link::Tcp), testing::Bool()),
+                         testing::Combine(testing::Values(UnitLink::Fake, UnitLink::Serial, UnitLink::Tcp),
+                                          testing::Bool()),
                          [](const auto& info) {
-                             const Link link = std::get<0>(info.param);
-                             const char* name = link == Link::Fake ? "Fake" : link == Link::Serial ? "Serial" : "Tcp";
-                             return std::string(name) + (std::get<1>(info.param) ? "Twta" : "Sspa");
+                             return std::string(UnitLinkName(std::get<0>(info.param))) +
+                                    (std::get<1>(info.param) ? "Twta" : "Sspa");
                          });
 
 TEST(ConfigQueries, UnansweredOrRefusedGiveTheDefaults)

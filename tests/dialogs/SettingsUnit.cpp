@@ -17,22 +17,15 @@ public:
     std::atomic<bool> refusing = false;
 };
 
-SettingsUnit::SettingsUnit(UnitLink link) : settings_(std::make_shared<Settings>())
+SettingsUnit::SettingsUnit(UnitLink link)
+    : settings_(std::make_shared<Settings>()), linked_(link, QuickProfile(sspaProfile()), {.prompts = &prompts})
 {
-    SimUnitProfile profile = sspaProfile();
-    profile.refuseAllUnknown();
-    if (link == UnitLink::Tcp) {
-        tcp_ = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-        if (!tcp_->connected)
-            return;
-        unit_ = &tcp_->unit;
-        program_ = &tcp_->p();
-    } else {
-        serial_ = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-        unit_ = &serial_->unit;
-        program_ = &serial_->p();
+    if (!linked_.ready())
+        return;
+    unit_ = linked_.unit;
+    program_ = linked_.program;
+    if (linked_.serial)
         BeginConnection(*program_, false);
-    }
     unit_->addFeature(settings_);
     program_->conn.RemoteMode = true;
 }

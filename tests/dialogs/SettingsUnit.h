@@ -40,8 +40,7 @@ private:
 
     class Settings;
     std::shared_ptr<Settings> settings_;
-    std::unique_ptr<SerialUnitProgram> serial_;
-    std::unique_ptr<TcpUnitProgram> tcp_;
+    UnitLinkProgram linked_;
     SimUnit* unit_ = nullptr;
     Program* program_ = nullptr;
 };

@@ -48,20 +48,9 @@ void reportPorts(Program& p)
 }
 
 // A program linked to the simulated unit that acknowledges the port commands.
-struct PortsUnit {
-    explicit PortsUnit(UnitLink link)
+struct PortsUnit : UnitLinkProgram {
+    explicit PortsUnit(UnitLink link) : UnitLinkProgram(link, QuickProfile(sspaProfile()))
     {
-        SimUnitProfile profile = sspaProfile();
-        profile.refuseAllUnknown();
-        if (link == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-            program = &serial->p();
-            unit = &serial->unit;
-        } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-            program = &tcp->p();
-            unit = &tcp->unit;
-        }
         unit->addFeature(ports);
         reportPorts(*program);
     }
@@ -73,12 +62,7 @@ struct PortsUnit {
         return all;
     }
 
-    FakePrompts prompts;
     std::shared_ptr<SimUnitPorts> ports = std::make_shared<SimUnitPorts>();
-    std::unique_ptr<SerialUnitProgram> serial;
-    std::unique_ptr<TcpUnitProgram> tcp;
-    Program* program = nullptr;
-    SimUnit* unit = nullptr;
 };
 
 // Shows the dialog through the modal seam; `operate` plays the operator, then Close.

@@ -41,15 +41,9 @@ protected:
         profile.set("px?", "px?12.5");
         profile.set("LONG", "LONG" + QByteArray(235, '7'));   // shown with 11 framing characters
         profile.refuseAllUnknown();
-        if (GetParam() == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-            program = &serial->p();
-            unit = &serial->unit;
-        } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-            program = &tcp->p();
-            unit = &tcp->unit;
-        }
+        linked = std::make_unique<UnitLinkProgram>(GetParam(), profile, PlatformOverrides{.prompts = &prompts});
+        program = linked->program;
+        unit = linked->unit;
         console = std::make_unique<frmCmdLine>(*program);
         console->show();
         console->activateWindow();
@@ -67,8 +61,7 @@ protected:
     }
 
     FakePrompts prompts;
-    std::unique_ptr<SerialUnitProgram> serial;
-    std::unique_ptr<TcpUnitProgram> tcp;
+    std::unique_ptr<UnitLinkProgram> linked;
     Program* program = nullptr;
     SimUnit* unit = nullptr;
     std::unique_ptr<frmCmdLine> console;

@@ -34,21 +34,9 @@ void reportNetwork(Program& p)
 
 // A program linked to the simulated unit that takes every network setting but those
 // listed in `refused`.
-struct NetUnit {
-    NetUnit(UnitLink link, const QByteArrayList& refused = {})
+struct NetUnit : UnitLinkProgram {
+    NetUnit(UnitLink link, const QByteArrayList& refused = {}) : UnitLinkProgram(link, refusing(refused))
     {
-        SimUnitProfile profile = sspaProfile();
-        for (const QByteArray& command : refused)
-            profile.behaviour[command].kind = SimBehaviour::Nak;
-        if (link == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-            program = &serial->p();
-            unit = &serial->unit;
-        } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-            program = &tcp->p();
-            unit = &tcp->unit;
-        }
         unit->addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         reportNetwork(*program);
     }
@@ -74,11 +62,14 @@ struct NetUnit {
         return program->platform.prompts.runModal(dialog);
     }
 
-    FakePrompts prompts;
-    std::unique_ptr<SerialUnitProgram> serial;
-    std::unique_ptr<TcpUnitProgram> tcp;
-    Program* program = nullptr;
-    SimUnit* unit = nullptr;
+    static SimUnitProfile refusing(const QByteArrayList& refused)
+    {
+        SimUnitProfile profile = sspaProfile();
+        for (const QByteArray& command : refused)
+            profile.behaviour[command].kind = SimBehaviour::Nak;
+        return profile;
+    }
+
     qint32 captionPort = 0;
 };
 

@@ -46,30 +46,14 @@ QStringList redBoxes(const frmLLDPConfig& d)
 }
 
 // A program linked to the simulated unit, which keeps the LLDP settings it is sent.
-struct LldpUnit {
-    explicit LldpUnit(UnitLink link)
+struct LldpUnit : UnitLinkProgram {
+    explicit LldpUnit(UnitLink link) : UnitLinkProgram(link, QuickProfile(sspaProfile()))
     {
-        SimUnitProfile profile = sspaProfile();
-        profile.refuseAllUnknown();
-        if (link == UnitLink::Serial) {
-            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-            program = &serial->p();
-            unit = &serial->unit;
-        } else {
-            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-            program = &tcp->p();
-            unit = &tcp->unit;
-        }
         unit->addFeature(lldp);
         reportLldp(program->unit.config);
     }
 
-    FakePrompts prompts;
     std::shared_ptr<SimUnitLldp> lldp = std::make_shared<SimUnitLldp>();
-    std::unique_ptr<SerialUnitProgram> serial;
-    std::unique_ptr<TcpUnitProgram> tcp;
-    Program* program = nullptr;
-    SimUnit* unit = nullptr;
 };
 
 // Shows the dialog through the modal seam; `operate` plays the operator.

@@ -391,14 +391,9 @@ TEST(frmlcBucSetup, AgainstTheSimulatedUnit)
         SimUnitProfile profile = sspaProfile();
         profile.behaviour["PBCP?"].delayMs = link == UnitLink::Tcp ? 150 : 0;
         FakePrompts prompts;
-        std::unique_ptr<SerialUnitProgram> serial;
-        std::unique_ptr<TcpUnitProgram> tcp;
-        if (link == UnitLink::Serial)
-            serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-        else
-            tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-        Program& p = serial ? serial->p() : tcp->p();
-        SimUnit& unit = serial ? serial->unit : tcp->unit;
+        UnitLinkProgram linked(link, profile, {.prompts = &prompts});
+        Program& p = linked.p();
+        SimUnit& unit = *linked.unit;
         unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         reportBuc(p);
         frmlcBucSetup d(p);

@@ -94,20 +94,20 @@ std::vector<GoldenCase> goldenCases()
 QByteArray expectedFile(const char* name, const CmdFileWindow& t)
 {
     QByteArray bytes = GoldenFile(name);
-    if (t.link == CmdFileLink::Tcp)
+    if (t.link == UnitLink::Tcp)
         bytes.replace("#Ethernet Port No.: 2000\r\n",
                       "#Ethernet Port No.: " + QByteArray::number(t.tcpSim.port()) + "\r\n");
     return bytes;
 }
 
 // On a mismatch, the file as written is left in TUBAMON_CMDFILE_DUMP (when set) to compare.
-void dump(const char* name, CmdFileLink link, const QByteArray& bytes)
+void dump(const char* name, UnitLink link, const QByteArray& bytes)
 {
     const QByteArray folder = qgetenv("TUBAMON_CMDFILE_DUMP");
     if (folder.isEmpty())
         return;
     QDir().mkpath(QString::fromLocal8Bit(folder));
-    QFile f(QString::fromLocal8Bit(folder) + "/" + (link == CmdFileLink::Tcp ? "tcp_" : "pty_") + name);
+    QFile f(QString::fromLocal8Bit(folder) + "/" + (link == UnitLink::Tcp ? "tcp_" : "pty_") + name);
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
 }
@@ -136,7 +136,7 @@ struct EnglishLocale {
     ~EnglishLocale() { QLocale::setDefault(QLocale::system()); }
 };
 
-class CmdFileGolden : public ::testing::TestWithParam<std::tuple<int, CmdFileLink>> {};
+class CmdFileGolden : public ::testing::TestWithParam<std::tuple<int, UnitLink>> {};
 }   // namespace
 
 TEST_P(CmdFileGolden, TheSavedFileEqualsItsGoldenAndOnlyQueriesAreSent)
@@ -160,7 +160,7 @@ TEST_P(CmdFileGolden, ASavedFileReplaysExactlyIntoAFreshUnitAndSavesAgainTheSame
 {
     const EnglishLocale english;
     const GoldenCase c = goldenCases()[static_cast<size_t>(std::get<0>(GetParam()))];
-    const CmdFileLink link = std::get<1>(GetParam());
+    const UnitLink link = std::get<1>(GetParam());
     QTemporaryDir folder;
     QByteArray first;
     QByteArray firstPort;
@@ -187,24 +187,22 @@ TEST_P(CmdFileGolden, ASavedFileReplaysExactlyIntoAFreshUnitAndSavesAgainTheSame
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
     t.w().Timer1.stop();
     // Over TCP each unit listens on its own port, which the file records.
-    if (link == CmdFileLink::Tcp)
+    if (link == UnitLink::Tcp)
         first.replace("#Ethernet Port No.: " + firstPort + "\r\n",
                       "#Ethernet Port No.: " + QByteArray::number(t.tcpSim.port()) + "\r\n");
     EXPECT_EQ(t.save(folder.filePath("second"), "Cfg.txt").toStdString(), first.toStdString());
 }
 
 namespace {
-std::string caseName(const ::testing::TestParamInfo<std::tuple<int, CmdFileLink>>& info)
+std::string caseName(const ::testing::TestParamInfo<std::tuple<int, UnitLink>>& info)
 {
     static const std::array<const char*, 5> names{"Twta", "Sspa", "OlderSspa", "SspaUnanswered", "Model7428"};
-    return std::string(names[static_cast<size_t>(std::get<0>(info.param))]) +
-           (std::get<1>(info.param) == CmdFileLink::Tcp ? "Tcp" : "Pty");
+    return std::string(names[static_cast<size_t>(std::get<0>(info.param))]) + UnitLinkName(std::get<1>(info.param));
 }
 }   // namespace
 
 INSTANTIATE_TEST_SUITE_P(Profiles, CmdFileGolden,
-                         ::testing::Combine(::testing::Range(0, 5),
-                                            ::testing::Values(CmdFileLink::Pty, CmdFileLink::Tcp)),
+                         ::testing::Combine(::testing::Range(0, 5), ::testing::Values(UnitLink::Serial, UnitLink::Tcp)),
                          caseName);
 
 namespace {
@@ -214,7 +212,7 @@ QStringList fileLines(const QByteArray& file) { return QString::fromLatin1(file)
 TEST(CmdFileUnitState, TheRestoreToggleIsRecordedAsTheUnitAcknowledgedIt)
 {
     const EnglishLocale english;
-    CmdFileWindow t(CmdFileLink::Pty, twtaProfile());
+    CmdFileWindow t(UnitLink::Serial, twtaProfile());
     t.unit.editProfile([](SimUnitProfile& p) { p.behaviour["PBA1"].kind = SimBehaviour::Nak; });
     ASSERT_TRUE(t.connect());
     t.w().mnuAutoHVDisable_Click();   // "PBA0" acknowledged
@@ -235,7 +233,7 @@ TEST(CmdFileUnitState, UpConverterSettingsNotAnsweredAtConnectAreRecordedOnly)
     profile.set("PBCA?", "PBCA10.5");
     profile.set("PBCN?", "PBCN30");
     profile.set("PBCO?", "PBCO1.5");
-    CmdFileWindow t(CmdFileLink::Pty, profile);   // neither "PBCS?" nor "PBCM?" answered
+    CmdFileWindow t(UnitLink::Serial, profile);   // neither "PBCS?" nor "PBCM?" answered
     ASSERT_TRUE(t.connect());
     const QStringList lines = fileLines(t.save(t.tmp.filePath("a"), "Cfg.txt"));
     const qsizetype at = lines.indexOf("#BUC Installed");

@@ -27,11 +27,9 @@
 #include <memory>
 
 namespace {
-enum class Link { Serial, Tcp };
-
 // The main window connected to the simulated unit, which acknowledges every setting.
 struct ReplayWindow : CmdFileWindow {
-    explicit ReplayWindow(Link link) : CmdFileWindow(link == Link::Tcp ? CmdFileLink::Tcp : CmdFileLink::Pty, profile())
+    explicit ReplayWindow(UnitLink link) : CmdFileWindow(link, profile())
     {
         connect();
         EXPECT_TRUE(prompts.boxes.isEmpty());
@@ -73,7 +71,7 @@ const QByteArray kMixedFile = "#################################################
                               "PX1\r\n";
 const QByteArrayList kMixedCommands = {" #x", "   ", "K5", "PX1"};
 
-class Replay : public ::testing::TestWithParam<Link> {};
+class Replay : public ::testing::TestWithParam<UnitLink> {};
 }   // namespace
 
 TEST_P(Replay, SendsExactlyTheCommandLinesThenReconnects)
@@ -93,7 +91,7 @@ TEST_P(Replay, SendsExactlyTheCommandLinesThenReconnects)
     EXPECT_TRUE(t.unit.commands().contains("YT"));
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
     EXPECT_TRUE(t.p().txn.LinkUp);
-    if (GetParam() == Link::Tcp) {
+    if (GetParam() == UnitLink::Tcp) {
         EXPECT_EQ(t.w().ui.mnuAdvSrch->isEnabled(), advancedBefore);
     }
 }
@@ -112,12 +110,12 @@ TEST_P(Replay, RefusedLinesAreAllSentNamedAndFollowedByTheReconnect)
     EXPECT_TRUE(t.unit.commands().contains("PX1"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, Replay, ::testing::Values(Link::Serial, Link::Tcp),
-                         [](const auto& info) { return info.param == Link::Serial ? "Pty" : "Tcp"; });
+INSTANTIATE_TEST_SUITE_P(Links, Replay, ::testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const auto& info) { return UnitLinkName(info.param); });
 
 TEST(ReplayCases, NothingIsSentInLocalModeForCommentsOnlyOrAControlCharacter)
 {
-    ReplayWindow t(Link::Tcp);
+    ReplayWindow t(UnitLink::Tcp);
     const QString good = t.file("mixed.txt", kMixedFile);
     t.p().conn.RemoteMode = false;
     t.prompts.fileAnswers << good;
@@ -143,7 +141,7 @@ TEST(ReplayCases, NothingIsSentInLocalModeForCommentsOnlyOrAControlCharacter)
 // A file saved with a byte-order mark replays its commands alone.
 TEST(ReplayCases, AByteOrderMarkIsNeverSent)
 {
-    ReplayWindow t(Link::Serial);
+    ReplayWindow t(UnitLink::Serial);
     EXPECT_TRUE(t.w().LoadCmdFile(t.file("bom.txt", "\xef\xbb\xbf" + kMixedFile)));
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
     EXPECT_EQ(t.unit.commands(), kMixedCommands);
@@ -153,7 +151,7 @@ TEST(ReplayCases, AByteOrderMarkIsNeverSent)
 // reconnect.
 TEST(ReplayCases, AFileThatCannotBeReadShowsOneBoxAndSendsNothing)
 {
-    ReplayWindow t(Link::Tcp);
+    ReplayWindow t(UnitLink::Tcp);
     const QString unreadable = t.file("unreadable.txt", "K5\r\n");
     QFile::setPermissions(unreadable, QFileDevice::WriteOwner);
     QDir(t.tmp.path()).mkdir("folder.txt");
@@ -176,7 +174,7 @@ TEST(ReplayCases, AFileThatCannotBeReadShowsOneBoxAndSendsNothing)
 
 TEST(ReplayCases, CancelStopsBeforeTheNextLineAndTheReconnectFollows)
 {
-    ReplayWindow t(Link::Serial);
+    ReplayWindow t(UnitLink::Serial);
     t.progress.cancelAtValue = 2;
     t.prompts.fileAnswers << t.file("mixed.txt", kMixedFile);
     t.w().mnuLoadFile_Click();
@@ -187,7 +185,7 @@ TEST(ReplayCases, CancelStopsBeforeTheNextLineAndTheReconnectFollows)
 
 TEST(ReplayCases, ADroppedConnectionStopsTheReplayWithoutReconnecting)
 {
-    ReplayWindow t(Link::Tcp);
+    ReplayWindow t(UnitLink::Tcp);
     t.unit.editProfile([](SimUnitProfile& profile) { profile.behaviour["K5"].kind = SimBehaviour::DropConnection; });
     t.prompts.fileAnswers << t.file("mixed.txt", kMixedFile);
     t.w().mnuLoadFile_Click();
@@ -204,7 +202,7 @@ TEST(ReplayCases, ADroppedConnectionStopsTheReplayWithoutReconnecting)
 
 TEST(ReplayCases, ASecondLoadDuringAReplaySendsNothing)
 {
-    ReplayWindow t(Link::Tcp);
+    ReplayWindow t(UnitLink::Tcp);
     const QString other = t.file("other.txt", "ZZ1\r\n");
     bool nested = true;
     QTimer::singleShot(0, t.window.get(), [&] { nested = t.w().LoadCmdFile(other); });

@@ -171,7 +171,7 @@ TEST(CloseInEveryState, APollOnASilentUnitEndsWithinThreeSecondsOverTheRealLinks
         SCOPED_TRACE(overTcp ? "loopback TCP" : "pseudo-terminal");
         SimUnitProfile profile = twtaProfile();
         profile.refuseAllUnknown();
-        LinkedMainWindow t(overTcp, profile);
+        LinkedMainWindow t(overTcp ? UnitLink::Tcp : UnitLink::Serial, profile);
         t.w().btnConnect_Click();
         ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
         t.w().Timer1.stop();
@@ -208,7 +208,7 @@ TEST(CloseInEveryState, ACloseRequestEndsASerialWaitAtOnce)
 {
     SimUnitProfile profile = twtaProfile();
     profile.refuseAllUnknown();
-    LinkedMainWindow t(false, profile);
+    LinkedMainWindow t(UnitLink::Serial, profile);
     t.w().btnConnect_Click();
     ASSERT_EQ(t.w().ui.btnConnect->text(), "Disconnect");
     t.w().Timer1.stop();

@@ -1,74 +1,26 @@
 // Connecting through the main window on the real links: TCP to the simulated unit on
 // loopback, and the serial search on a pseudo-terminal.
-#include "app/Program.h"
-#include "platform/QtClock.h"
-#include "platform/QtSerialControl.h"
-#include "platform/QtTcpSocket.h"
-#include "support/FakePlatform.h"
-#include "support/FakeSerialControl.h"
-#include "support/MemorySettingsStore.h"
-#include "support/SimUnitSerial.h"
-#include "support/SimUnitTcp.h"
+#include "support/LinkedMainWindow.h"
 #include "support/UnitFrames.h"
-#include "app/frmMain.h"
 #include <QAction>
 #include <QPushButton>
-#include <QTcpServer>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-// A loopback port with nothing listening on it.
-quint16 unusedLoopbackPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
-}
-
 // The main window with "Use Ethernet" stored and the target on loopback: the simulated
-// unit's port, or one where nothing listens.
-struct TcpWindow {
+// unit's port, or one where nothing listens any more.
+struct TcpWindow : LinkedMainWindow {
     explicit TcpWindow(bool unitListening)
+        : LinkedMainWindow(UnitLink::Tcp, QuickProfile(twtaProfile()))   // the first read asks for all
     {
-        quint16 port = 0;
-        if (unitListening) {
-            EXPECT_TRUE(sim.listen());
-            port = sim.port();
-        } else {
-            port = unusedLoopbackPort();
-        }
-        store.setText("Settings", "UseEnet", "True");
-        store.setText("Settings", "UseIP", "127.0.0.1");
-        store.setText("Settings", "EthPort", QString::number(port));
-        program = std::make_unique<Program>(fakes.platform(
-            {.serial = &serial, .tcp = &socket, .clock = &clock, .prompts = &prompts, .settings = &store}));
-        window = std::make_unique<frmMain>(*program);
-        w().Form_Load();
+        if (!unitListening)
+            tcpSim.stopListening();
     }
-    ~TcpWindow() { window.reset(); }
-    Program& p() { return *program; }
-    frmMain& w() { return *window; }
-
-    // Quick to refuse what it does not know: the first read after connecting asks for all.
-    SimUnit unit{[] {
-        SimUnitProfile profile = twtaProfile();
-        profile.refuseAllUnknown();
-        return profile;
-    }()};
-    SimUnitTcp sim{unit};
-    MemorySettingsStore store;
-    FakeSerialControl serial;
-    QtTcpSocket socket;
-    QtClock clock;
-    FakePrompts prompts;
-    FakePlatform fakes;   // the services the window needs none of
-    std::unique_ptr<Program> program;
-    std::unique_ptr<frmMain> window;
+    SimUnitTcp& sim = tcpSim;
+    FakeSerialControl& serial = noSerial;
 };
 
 TEST(ConnectOverTcp, ConnectsPollsAndDisconnects)
@@ -130,20 +82,14 @@ TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
     SimUnitProfile profile = twtaProfile();
     profile.address = 'B';
     profile.refuseAllUnknown();   // the first read after the find asks for everything
-    SimUnit unit(profile);
-    SimUnitSerial sim(unit);
-    ASSERT_TRUE(sim.start()) << sim.errorText().toStdString();
-    MemorySettingsStore store;
-    sim.mapPort(store, 3);
-    store.setText("Settings", "CurrentPort", "3");
-    QtSerialControl serial(&store);
-    QtClock clock;
-    FakePrompts prompts;
-    FakePlatform fakes;
-    Program p(fakes.platform({.serial = &serial, .clock = &clock, .prompts = &prompts, .settings = &store}));
+    LinkedMainWindow t(UnitLink::Serial, profile, true);
+    SimUnit& unit = t.unit;
+    SimUnitSerial& sim = t.serialSim;
+    QtSerialControl& serial = t.realSerial;
+    FakePrompts& prompts = t.prompts;
+    Program& p = t.p();
     {
-        frmMain w(p);
-        w.Form_Load();
+        frmMain& w = t.w();
         ASSERT_FALSE(serial.isOpen());
         w.btnConnect_Click();   // "A" goes unanswered for 0.6 s, then "B" answers
         EXPECT_TRUE(prompts.boxes.isEmpty());
@@ -167,7 +113,6 @@ TEST(ConnectOverPty, TheSearchFindsTheUnitAtItsAddress)
         EXPECT_FALSE(w.Timer1.isActive());
         EXPECT_FALSE(p.txn.LinkUp);
     }
-    p.LinkObject.setOpenPort(false);
 }
 
 }   // namespace

@@ -1,4 +1,4 @@
-#include "settings/EntryKeys.h"
+#include "ui/EntryKeys.h"
 #include "settings/LevelEntry.h"
 #include "status/QStringPrint.h"
 #include <gtest/gtest.h>

@@ -6,25 +6,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-SimUnitProfile QuickProfile(SimUnitProfile profile)
+LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l), linked(l, profile, {.prompts = &prompts})
 {
-    profile.refuseAllUnknown();
-    return profile;
-}
-
-LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l)
-{
-    if (link == UnitLink::Tcp) {
-        tcp = std::make_unique<TcpUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-        if (!tcp->connected)
-            return;
-    } else {
-        serial = std::make_unique<SerialUnitProgram>(profile, PlatformOverrides{.prompts = &prompts});
-    }
+    if (!linked.ready())
+        return;
     unit().addFeature(controls);   // first: it watches the constant-power level the next one answers
     unit().addFeature(levels);
-    if (serial)
-        serial->store.setText("Settings", "CurrentPort", "3");   // the port that leads to the unit
+    if (linked.serial)
+        linked.serial->store.setText("Settings", "CurrentPort", "3");   // the port that leads to the unit
     window = std::make_unique<frmMain>(p());
     w().Form_Load();
     w().show();
@@ -41,9 +30,6 @@ LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l)
 }
 
 LinkedWindow::~LinkedWindow() { window.reset(); }
-
-Program& LinkedWindow::p() { return tcp ? tcp->p() : serial->p(); }
-SimUnit& LinkedWindow::unit() { return tcp ? tcp->unit : serial->unit; }
 
 QStringList LinkedWindow::boxes() const
 {

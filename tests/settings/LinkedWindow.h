@@ -16,8 +16,8 @@ struct LinkedWindow {
     LinkedWindow(UnitLink link, SimUnitProfile profile);
     ~LinkedWindow();
 
-    Program& p();
-    SimUnit& unit();
+    Program& p() { return linked.p(); }
+    SimUnit& unit() { return *linked.unit; }
     frmMain& w() { return *window; }
     bool ready() const { return ready_; }
 
@@ -36,8 +36,7 @@ struct LinkedWindow {
     std::shared_ptr<SimUnitControls> controls = std::make_shared<SimUnitControls>();
     std::shared_ptr<SimUnitLevels> levels = std::make_shared<SimUnitLevels>();
     UnitLink link;
-    std::unique_ptr<SerialUnitProgram> serial;
-    std::unique_ptr<TcpUnitProgram> tcp;
+    UnitLinkProgram linked;
     std::unique_ptr<frmMain> window;
 
 private:
@@ -46,6 +45,3 @@ private:
 
 // The box of a setting the window refuses while the unit is not in remote mode.
 inline const QString notRemote = QStringLiteral("Communication Error: Not in Remote Mode");
-
-// The profile with every unknown command refused at once, so a first read is quick.
-SimUnitProfile QuickProfile(SimUnitProfile profile);

@@ -3,7 +3,7 @@
 // over the pseudo-terminal and loopback TCP.
 #include "ControlsWindow.h"
 #include "link/Transaction.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "status/QStringPrint.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,7 +32,7 @@ void startCase(ControlsWindow& c)
     p.unit.config.BandMinPower = 35.0f;
     p.unit.config.BandMaxPower = 49.0f;
     {
-        FormUpdatingGuard hold(p.conn);
+        FormUpdatingGuard hold(p.conn.FormUpdating);
         for (QCheckBox* box : {w.ui.chkPS, w.ui.chkRFI, w.ui.chkConstPwr, w.ui.chkAutoMode})
             box->setChecked(false);
         for (QComboBox* list : {w.ui.cmbWgCfg, w.ui.cmbWgSw1, w.ui.cmbWgSw2, w.ui.cmbRfBand})
@@ -60,7 +60,7 @@ void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton);
 void choose(QComboBox* list, int entry) { list->setCurrentIndex(entry); }
 void tick(LinkedWindow& u, QCheckBox* box)
 {
-    FormUpdatingGuard hold(u.p().conn);
+    FormUpdatingGuard hold(u.p().conn.FormUpdating);
     box->setChecked(true);
 }
 void refuse(LinkedWindow& u, const QByteArray& command)
@@ -128,7 +128,7 @@ std::vector<ControlCase> controlCases()
          {"U1"},
          {},
          [ui](ControlsWindow& c) {
-             FormUpdatingGuard hold(c.u.p().conn);
+             FormUpdatingGuard hold(c.u.p().conn.FormUpdating);
              ui(c).cmbWgSw1->setCurrentIndex(1);
          }},
         {"switch 2 to B", [ui](ControlsWindow& c) { choose(ui(c).cmbWgSw2, 1); }, {"U2"}},
@@ -137,7 +137,7 @@ std::vector<ControlCase> controlCases()
          {"U3"},
          {},
          [ui](ControlsWindow& c) {
-             FormUpdatingGuard hold(c.u.p().conn);
+             FormUpdatingGuard hold(c.u.p().conn.FormUpdating);
              ui(c).cmbWgSw2->setCurrentIndex(1);
          }},
         {"fault reset with the poll off around it",

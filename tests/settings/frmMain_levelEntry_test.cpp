@@ -2,7 +2,7 @@
 // simulated unit, over the pseudo-terminal and over loopback TCP.
 #include "LinkedWindow.h"
 #include "link/Transaction.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "status/QStringPrint.h"
 #include "support/EditingKeys.h"
 #include "ui/UpDown.h"
@@ -39,7 +39,7 @@ void caseUnit(LinkedWindow& u)
     p.unit.flags.CommandCSupported = true;
     p.conn.RemoteMode = true;
     {
-        FormUpdatingGuard hold(p.conn);
+        FormUpdatingGuard hold(p.conn.FormUpdating);
         w.ui.chkConstPwr->setChecked(false);
         w.ui.cmbFhiTripType->setCurrentIndex(1);
         w.ui.cmbFloTripType->setCurrentIndex(1);
@@ -104,7 +104,7 @@ void watts(LinkedWindow& u) { u.w().DisplayToWatts(); }
 void noDbmLevels(LinkedWindow& u) { u.p().unit.id.DbmLevelsSupported = false; }
 void constPowerOn(LinkedWindow& u)
 {
-    FormUpdatingGuard hold(u.p().conn);
+    FormUpdatingGuard hold(u.p().conn.FormUpdating);
     u.w().ui.chkConstPwr->setChecked(true);
 }
 void tripType(QComboBox* list, int index) { list->setCurrentIndex(index); }

@@ -2,7 +2,7 @@
 // around each dialog, with a stub dialog registered for every entry.
 #include "app/Program.h"
 #include "link/Transaction.h"
-#include "settings/MenuDialogs.h"
+#include "app/MenuDialogs.h"
 #include "support/MainWindowProgram.h"
 #include "support/SimUnitProfile.h"
 #include <QAction>

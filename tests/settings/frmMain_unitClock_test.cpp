@@ -3,7 +3,7 @@
 // and loopback TCP.
 #include "ControlsWindow.h"
 #include "link/PollPause.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "status/QStringPrint.h"
 #include "support/TestProgram.h"
 #include "support/UnitFrames.h"
@@ -28,7 +28,7 @@ void startClockCase(ControlsWindow& c)
     p.unit.id.LldpFirmware = false;
     p.unit.id.OduBucUnit = false;
     {
-        FormUpdatingGuard hold(p.conn);
+        FormUpdatingGuard hold(p.conn.FormUpdating);
         u.w().ui.chkPS->setChecked(false);
         u.w().ui.chkRFI->setChecked(false);
     }
@@ -55,7 +55,7 @@ QByteArrayList probes(int n) { return QByteArrayList(n, "1"); }
 
 void transmitting(ControlsWindow& c)
 {
-    FormUpdatingGuard hold(c.u.p().conn);
+    FormUpdatingGuard hold(c.u.p().conn.FormUpdating);
     c.u.w().ui.chkPS->setChecked(true);
 }
 
@@ -84,7 +84,7 @@ TEST_P(UnitClockOverLink, NowSetsTheClockAndResetsTheUnitWhereThatIsDone)
         {"RF inhibited: not asked",
          [&](ControlsWindow& c) {
              transmitting(c);
-             FormUpdatingGuard hold(c.u.p().conn);
+             FormUpdatingGuard hold(c.u.p().conn.FormUpdating);
              c.u.w().ui.chkRFI->setChecked(true);
          },
          {},

@@ -122,7 +122,7 @@ TEST(FirstReadLinkLoss, ASilentOrClosedLinkEndsTheReadDisconnected)
             // Over the serial line the connect probe comes first.
             const int before = static_cast<int>(k - 1) + (overTcp ? 0 : 1);
             if (overTcp) {
-                LinkedMainWindow t(true, profile);
+                LinkedMainWindow t(UnitLink::Tcp, profile);
                 fallsSilentAt(t, before, SimBehaviour::DropConnection);
             } else {
                 FakeLineWindow t(profile);   // the time-outs on the fake clock

@@ -1,5 +1,5 @@
 #include "app/Program.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "support/FakeTcpSocket.h"
 #include "support/SimUnitProfile.h"
 #include "support/TestProgram.h"
@@ -118,7 +118,7 @@ TEST_F(FeatureReadsTest, RfInhibitRefreshNeverSendsAndKeepsTheBoxWhenUnanswered)
         if (k.reply)
             t.replies[".?P54"] = k.reply;
         {
-            FormUpdatingGuard hold(t.p().conn);   // set up without the box's own handler
+            FormUpdatingGuard hold(t.p().conn.FormUpdating);   // set up without the box's own handler
             w.ui.chkRFI->setChecked(k.before);
         }
         seen.clear();

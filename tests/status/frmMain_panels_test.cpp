@@ -1,6 +1,6 @@
 #include "app/Program.h"
 #include "status/DecodeText.h"
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
 #include "link/Transaction.h"
 #include "support/TcpTestProgram.h"
 #include "support/TestProgram.h"
@@ -194,7 +194,7 @@ TEST_F(PanelsTest, ATwtaShowingAFaultRefreshesRfInhibitSilently)
         SCOPED_TRACE(c.what);
         t.commands.clear();
         {
-            FormUpdatingGuard clear(t.p().conn);   // untick without a handler running
+            FormUpdatingGuard clear(t.p().conn.FormUpdating);   // untick without a handler running
             w.ui.chkRFI->setChecked(false);
         }
         t.p().unit.id.IsTwtaUnit = c.twta;

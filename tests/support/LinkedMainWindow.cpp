@@ -3,25 +3,12 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-LinkedMainWindow::LinkedMainWindow(bool overTcp, const SimUnitProfile& profile) : unit(profile)
+LinkedMainWindow::LinkedMainWindow(UnitLink l, const SimUnitProfile& profile, bool searchAddresses)
+    : link(l), unit(profile)
 {
-    if (overTcp) {
-        EXPECT_TRUE(tcpSim.listen());
-        store.setText("Settings", "UseEnet", "True");
-        store.setText("Settings", "UseIP", "127.0.0.1");
-        store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
-    } else {
-        EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
-        serialSim.mapPort(store, 3);
-        store.setText("Settings", "CurrentPort", "3");
-        store.setText("Settings", "PollStatus", "1");
-    }
-    program =
-        std::make_unique<Program>(fakes.platform({.serial = overTcp ? static_cast<ISerialControl*>(&noSerial) : &serial,
-                                                  .tcp = &socket,
-                                                  .clock = &clock,
-                                                  .prompts = &prompts,
-                                                  .settings = &store}));
+    storeLink(searchAddresses);
+    program = std::make_unique<Program>(
+        fakes.platform({.serial = &serial, .tcp = &socket, .clock = &clock, .settings = &store}));
     window = std::make_unique<frmMain>(*program);
     w().Form_Load();
     // Only a connected window reads "Disconnect" on its button when it enables its unit
@@ -37,4 +24,38 @@ LinkedMainWindow::~LinkedMainWindow()
     watcher.reset();
     window.reset();
     program->LinkObject.setOpenPort(false);
+}
+
+// The one place a window's link is chosen: the settings an operator would have saved.
+void LinkedMainWindow::storeLink(bool searchAddresses)
+{
+    if (link == UnitLink::Tcp) {
+        EXPECT_TRUE(tcpSim.listen());
+        store.setText("Settings", "UseEnet", "True");
+        store.setText("Settings", "UseIP", "127.0.0.1");
+        store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
+    } else {
+        EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
+        serialSim.mapPort(store, 3);
+        store.setText("Settings", "CurrentPort", "3");
+        if (!searchAddresses)
+            store.setText("Settings", "PollStatus", "1");
+    }
+}
+
+bool LinkedMainWindow::connect()
+{
+    w().btnConnect_Click();
+    w().Timer1.stop();
+    const bool connected = w().ui.btnConnect->text() == "Disconnect";
+    EXPECT_TRUE(connected);
+    return connected;
+}
+
+QStringList LinkedMainWindow::boxes() const
+{
+    QStringList out;
+    for (const FakePrompts::Box& b : prompts.boxes)
+        out << b.title + ": " + b.text;
+    return out;
 }

@@ -69,25 +69,38 @@ const char* UnitLinkName(UnitLink link)
     return "";
 }
 
+// The one place a program's link is chosen.
+UnitLinkProgram::UnitLinkProgram(UnitLink link, const SimUnitProfile& profile, const PlatformOverrides& with)
+{
+    PlatformOverrides boxes = with;
+    if (!boxes.prompts)
+        boxes.prompts = &prompts;
+    if (link == UnitLink::Tcp) {
+        tcp = std::make_unique<TcpUnitProgram>(profile, boxes);
+        program = &tcp->p();
+        unit = &tcp->unit;
+    } else {
+        serial = std::make_unique<SerialUnitProgram>(profile, boxes);
+        program = &serial->p();
+        unit = &serial->unit;
+    }
+}
+
+SimUnitProfile QuickProfile(SimUnitProfile profile)
+{
+    profile.refuseAllUnknown();
+    return profile;
+}
+
 void RunOverLink(UnitLink link, const SimUnitProfile& profile, const std::function<void(Program&)>& body)
 {
-    switch (link) {
-    case UnitLink::Fake: {
+    if (link == UnitLink::Fake) {
         TestProgram t;
         t.replies = profile.replies;
         body(t.p());
-        break;
+        return;
     }
-    case UnitLink::Serial: {
-        SerialUnitProgram s(profile);
-        body(s.p());
-        break;
-    }
-    case UnitLink::Tcp: {
-        TcpUnitProgram s(profile);
-        if (s.connected)
-            body(s.p());
-        break;
-    }
-    }
+    UnitLinkProgram u(link, profile);
+    if (u.ready())
+        body(u.p());
 }

@@ -69,9 +69,28 @@ struct TcpUnitProgram : LoopbackTcpProgram {
     SimUnitTcp sim{unit};
 };
 
-// The three links a query can be tested over.
+// The three links a test runs over: the scripted fake line, a pseudo-terminal or loopback TCP.
 enum class UnitLink { Fake, Serial, Tcp };
 const char* UnitLinkName(UnitLink link);   // "FakeLink", "Serial", "Tcp"
+
+// The profile with every unknown command refused at once, so a first read is quick.
+SimUnitProfile QuickProfile(SimUnitProfile profile);
+
+// A program on the serial or the TCP link (not Fake) to a unit answering by `profile`, its
+// boxes going to `prompts`; not ready when TCP did not connect (a test failure is added).
+struct UnitLinkProgram {
+    // `with.prompts`, when given, takes the boxes in place of `prompts`.
+    UnitLinkProgram(UnitLink link, const SimUnitProfile& profile, const PlatformOverrides& with = {});
+    bool ready() const { return !tcp || tcp->connected; }
+    Program& p() { return *program; }
+
+    FakePrompts prompts;
+    std::unique_ptr<SerialUnitProgram> serial;
+    std::unique_ptr<TcpUnitProgram> tcp;
+    Program* program = nullptr;
+    SimUnit* unit = nullptr;
+};
+
 // Runs `body` on a program whose link (the scripted fake line, a pseudo-terminal or a
 // loopback TCP connection) leads to a unit answering by `profile`.
 void RunOverLink(UnitLink link, const SimUnitProfile& profile, const std::function<void(Program&)>& body);

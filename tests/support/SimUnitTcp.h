@@ -25,6 +25,7 @@ public:
     quint16 port() const { return server_.serverPort(); }
     // Ends every connection from the unit's side.
     void dropConnections();
+    void stopListening() { server_.close(); }   // its port refuses connections from here on
     int openConnections() const { return static_cast<int>(buffers_.size()); }
 
     QByteArrayList requests;   // raw request blocks, in order

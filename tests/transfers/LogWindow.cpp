@@ -5,41 +5,15 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-const char* LogLinkName(LogLink link) { return link == LogLink::Pty ? "Pty" : "Tcp"; }
-
-LogWindow::LogWindow(LogLink l, SimUnitProfile profile) : link(l)
+LogWindow::LogWindow(UnitLink link, SimUnitProfile profile) : LinkedMainWindow(link, QuickProfile(std::move(profile)))
 {
-    profile.refuseAllUnknown();
-    unit.setProfile(profile);
     unit.addFeature(logs);
-    if (link == LogLink::Tcp) {
-        EXPECT_TRUE(tcpSim.listen());
-        store.setText("Settings", "UseEnet", "True");
-        store.setText("Settings", "UseIP", "127.0.0.1");
-        store.setText("Settings", "EthPort", QString::number(tcpSim.port()));
-    } else {
-        EXPECT_TRUE(serialSim.start()) << serialSim.errorText().toStdString();
-        serialSim.mapPort(store, 3);
-        store.setText("Settings", "CurrentPort", "3");
-    }
-    program = std::make_unique<Program>(
-        fakes.platform({.serial = &serial, .tcp = &socket, .clock = &clock, .settings = &store}));
-    window = std::make_unique<frmMain>(*program);
-}
-
-LogWindow::~LogWindow()
-{
-    window.reset();
-    p().LinkObject.setOpenPort(false);
+    onSent = [this](const QByteArray& bytes, bool tcp) { record(bytes, tcp); };
 }
 
 bool LogWindow::connect()
 {
-    w().Form_Load();
-    w().btnConnect_Click();
-    w().Timer1.stop();
-    const bool connected = w().ui.btnConnect->text() == "Disconnect";
-    EXPECT_TRUE(connected);
+    const bool connected = LinkedMainWindow::connect();
     EXPECT_TRUE(prompts.boxes.isEmpty());
     QDir().mkpath(folders.dataFolder());
     clearLogs();
@@ -70,14 +44,6 @@ QByteArrayList LogWindow::commands() const
     QByteArrayList out;
     for (const SentCommand& s : sent)
         out << s.command;
-    return out;
-}
-
-QStringList LogWindow::boxes() const
-{
-    QStringList out;
-    for (const FakePrompts::Box& b : prompts.boxes)
-        out << b.title + ": " + b.text;
     return out;
 }
 

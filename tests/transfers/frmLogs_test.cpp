@@ -71,14 +71,14 @@ QStringList dataFiles(const LogWindow& t, const char* pattern)
     return QDir(t.folders.dataFolder()).entryList({pattern}, QDir::Files, QDir::Name);
 }
 
-class LogsDialog : public ::testing::TestWithParam<LogLink> {};
+class LogsDialog : public ::testing::TestWithParam<UnitLink> {};
 }   // namespace
 
 TEST(frmLogs, BoxesSelectAllAndOkWithNothingTicked)
 {
     for (const bool cathode : {false, true}) {
         SCOPED_TRACE(cathode ? "cathode-current monitoring" : "no cathode-current monitoring");
-        LogWindow t(LogLink::Tcp, twtaProfile());
+        LogWindow t(UnitLink::Tcp, twtaProfile());
         ASSERT_TRUE(t.connect());
         t.p().unit.cathode.CathodeCurrentEnabled = cathode;
         const Opened o = openLogs(t, [&](frmLogs& d) {
@@ -231,12 +231,12 @@ TEST_P(LogsDialog, CancelOrClosingMidDownloadStopsAfterThePage)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, LogsDialog, ::testing::Values(LogLink::Pty, LogLink::Tcp),
-                         [](const auto& info) { return LogLinkName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Links, LogsDialog, ::testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const auto& info) { return UnitLinkName(info.param); });
 
 TEST(frmLogs, ATcpDropMidDownloadFailsThatLogAndStartsNoOther)
 {
-    LogWindow t(LogLink::Tcp, twtaProfile());
+    LogWindow t(UnitLink::Tcp, twtaProfile());
     ASSERT_TRUE(t.connect());
     serveAllLogs(t);
     t.unit.editProfile([](SimUnitProfile& profile) { profile.behaviour["4H10"].kind = SimBehaviour::DropConnection; });

@@ -18,7 +18,7 @@ using Table = SimUnitCalTables::Table;
 using Form = SimUnitCalTables::Form;
 
 struct CalWindow : LogWindow {
-    CalWindow(LogLink link, SimUnitProfile profile = twtaProfile()) : LogWindow(link, std::move(profile))
+    CalWindow(UnitLink link, SimUnitProfile profile = twtaProfile()) : LogWindow(link, std::move(profile))
     {
         unit.addFeature(cal);
     }
@@ -63,7 +63,7 @@ QByteArray body(const QByteArray& file)
     return at < 0 ? QByteArray("<no header>") : file.mid(at + rule.size());
 }
 
-class CalTablesOverLink : public ::testing::TestWithParam<LogLink> {};
+class CalTablesOverLink : public ::testing::TestWithParam<UnitLink> {};
 }   // namespace
 
 TEST_P(CalTablesOverLink, DownloadsWriteTheGoldenFilesWithTheirCommandsAndTimeOuts)
@@ -253,7 +253,7 @@ TEST_P(CalTablesOverLink, AFailedOrCancelledDownloadLeavesNoFileAndTheOlderOneAs
         EXPECT_EQ(ReadBytes(path), older);
         EXPECT_EQ(QDir(t.tmp.path()).entryList(QDir::Files), QStringList{"table.txt"});   // nothing left aside
         QStringList boxes = t.boxes();
-        if (c.command == "YAL" && GetParam() == LogLink::Pty) {
+        if (c.command == "YAL" && GetParam() == UnitLink::Serial) {
             // The transaction's own box comes first on the serial line.
             ASSERT_FALSE(boxes.isEmpty());
             EXPECT_TRUE(boxes.takeFirst().startsWith("Communication Error: "));
@@ -316,7 +316,7 @@ TEST(CalTablesClose, ClosingTheWindowEndsATransferWithoutBoxFileOrAbort)
 {
     for (const int menu : {0, 1}) {
         SCOPED_TRACE(menu);
-        CalWindow t(LogLink::Tcp);
+        CalWindow t(UnitLink::Tcp);
         ASSERT_TRUE(t.connect());
         t.cal->setTable('F', {CalEntries(0, 100)});
         const QString path = t.choose("rf.txt");
@@ -517,5 +517,5 @@ TEST_P(CalTablesOverLink, ATableDownloadedUploadedIntoAnotherUnitAndDownloadedAg
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, CalTablesOverLink, ::testing::Values(LogLink::Pty, LogLink::Tcp),
-                         [](const auto& info) { return LogLinkName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Links, CalTablesOverLink, ::testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const auto& info) { return UnitLinkName(info.param); });

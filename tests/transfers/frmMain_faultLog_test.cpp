@@ -92,7 +92,7 @@ std::vector<FaultCase> faultCases()
     };
 }
 
-class FaultLogOverLink : public ::testing::TestWithParam<LogLink> {};
+class FaultLogOverLink : public ::testing::TestWithParam<UnitLink> {};
 }   // namespace
 
 TEST_P(FaultLogOverLink, CommandsTimeOutsFileAndBoxesOfBothPagings)
@@ -258,7 +258,7 @@ TEST_P(FaultLogOverLink, ADownloadInsideARestoringPauseLeavesThePollOff)
 
 TEST(FaultLogClose, ClosingTheWindowEndsTheDownloadWithoutBoxOrFile)
 {
-    LogWindow t(LogLink::Tcp, twtaProfile());
+    LogWindow t(UnitLink::Tcp, twtaProfile());
     ASSERT_TRUE(t.connect());
     t.logs->setFaultLog(paged(25));
     t.clock.onProcessEvents = [&] {
@@ -277,7 +277,7 @@ TEST(FaultLogClose, ClosingTheWindowEndsTheDownloadWithoutBoxOrFile)
 TEST(FaultLogFiles, EntriesFollowTheHeaderOfEachColumnEntryByteForByte)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    LogWindow t(LogLink::Pty, twtaProfile());
+    LogWindow t(UnitLink::Serial, twtaProfile());
     ASSERT_TRUE(t.connect());
     const QByteArrayList entries = {
         "0001 HV ON    47.5  2.1 10.5 5120 250.3 6.30 35 0 260314 150926",
@@ -310,8 +310,8 @@ TEST(FaultLogFiles, EntriesFollowTheHeaderOfEachColumnEntryByteForByte)
     QLocale::setDefault(QLocale::system());
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, FaultLogOverLink, ::testing::Values(LogLink::Pty, LogLink::Tcp),
-                         [](const auto& info) { return LogLinkName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Links, FaultLogOverLink, ::testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const auto& info) { return UnitLinkName(info.param); });
 
 // ---- on the fake serial line, with the fake clock ----
 

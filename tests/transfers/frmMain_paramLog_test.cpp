@@ -53,7 +53,7 @@ std::vector<ParamCase> paramCases()
     };
 }
 
-class ParamLogOverLink : public ::testing::TestWithParam<LogLink> {};
+class ParamLogOverLink : public ::testing::TestWithParam<UnitLink> {};
 }   // namespace
 
 TEST_P(ParamLogOverLink, PagesTimeOutsFileAndBoxesOfEachLog)
@@ -133,13 +133,13 @@ TEST_P(ParamLogOverLink, ALostLinkOrCancelLeavesNoFileAndTheOlderOneAsItWas)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, ParamLogOverLink, ::testing::Values(LogLink::Pty, LogLink::Tcp),
-                         [](const auto& info) { return LogLinkName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Links, ParamLogOverLink, ::testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const auto& info) { return UnitLinkName(info.param); });
 
 TEST(ParamLogFiles, TenMinuteAndCathodeLogsByteForByte)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    LogWindow t(LogLink::Tcp, twtaProfile());
+    LogWindow t(UnitLink::Tcp, twtaProfile());
     ASSERT_TRUE(t.connect());
     t.p().unit.features.HasParamLog = true;
     t.logs->setParamLog("4P", {{"001  47.5  2.1 10.5 5120 250.3 6.30 35 0 260314 150000",
@@ -158,7 +158,7 @@ TEST(ParamLogFiles, TenMinuteAndCathodeLogsByteForByte)
 // one row of its sheet.
 TEST(ParamLogFiles, ALineHoldingLineEndsIsOneLineOfTheFileAndOneRowOfTheSheet)
 {
-    LogWindow t(LogLink::Pty, twtaProfile());
+    LogWindow t(UnitLink::Serial, twtaProfile());
     ASSERT_TRUE(t.connect());
     const QByteArrayList lines = {" 47.5\r\n2.1 10.5\n35 E 251211 103000", " 47.4 2.5 10.5 36 D 251211 104000"};
     t.logs->setParamLog("4P", {lines});

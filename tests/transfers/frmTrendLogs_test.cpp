@@ -44,7 +44,7 @@ void choose(frmTrendLogs& d, bool longTerm, const QString& range)
 
 QByteArray endRecord() { return QByteArray("---- end of log ").leftJustified(200, '-'); }
 
-class TrendLogs : public ::testing::TestWithParam<LogLink> {};
+class TrendLogs : public ::testing::TestWithParam<UnitLink> {};
 }   // namespace
 
 TEST(TrendRecordCount, RecordsOfEachRange)
@@ -63,7 +63,7 @@ TEST(TrendRecordCount, RecordsOfEachRange)
 
 TEST(frmTrendLogs, ListsOptionsCancelAndNoRange)
 {
-    LogWindow t(LogLink::Tcp, twtaProfile());
+    LogWindow t(UnitLink::Tcp, twtaProfile());
     ASSERT_TRUE(t.connect());
     EXPECT_TRUE(openTrendLogs(t, [](frmTrendLogs& d) {
         EXPECT_EQ(d.windowTitle(), "Trend Logs");
@@ -238,15 +238,15 @@ TEST_P(TrendLogs, CancelDuringTheDownloadStopsAfterThePage)
     EXPECT_TRUE(t.w().Timer1.isActive());
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, TrendLogs, ::testing::Values(LogLink::Pty, LogLink::Tcp),
-                         [](const auto& info) { return LogLinkName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Links, TrendLogs, ::testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const auto& info) { return UnitLinkName(info.param); });
 
 TEST(TrendLogFiles, TwtaAndSspaLogsByteForByte)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     for (const bool twta : {true, false}) {
         SCOPED_TRACE(twta ? "TWTA" : "SSPA");
-        LogWindow t(LogLink::Tcp, twta ? twtaProfile() : sspaProfile());
+        LogWindow t(UnitLink::Tcp, twta ? twtaProfile() : sspaProfile());
         ASSERT_TRUE(t.connect());
         t.logs->setTrendLog("4TS", {TrendRecords(2, "2603141500 0000 47.5 35 2.10 5.12 6.30 10.5") << endRecord()});
         EXPECT_TRUE(openTrendLogs(t, [](frmTrendLogs& d) {
@@ -263,7 +263,7 @@ TEST(TrendLogFiles, TwtaAndSspaLogsByteForByte)
 // A record holding line ends (the serial line carries any byte) is one line of its file.
 TEST(TrendLogFiles, ARecordHoldingLineEndsIsOneLineOfTheFile)
 {
-    LogWindow t(LogLink::Pty, twtaProfile());
+    LogWindow t(UnitLink::Serial, twtaProfile());
     ASSERT_TRUE(t.connect());
     QByteArrayList records = TrendRecords(2);
     records[0].replace(20, 8, "\r\nA\r\nB\r\n");

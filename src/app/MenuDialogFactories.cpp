@@ -16,7 +16,7 @@
 #include "link/TargetEntries.h"
 #include "transfers/frmLogs.h"
 #include "transfers/frmTrendLogs.h"
-#include "settings/MenuDialogs.h"
+#include "app/MenuDialogs.h"
 #include "transfers/frmCalFactors.h"
 #include "app/frmMain.h"
 #include <QAction>

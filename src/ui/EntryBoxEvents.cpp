@@ -1,4 +1,4 @@
-#include "settings/EntryBoxEvents.h"
+#include "ui/EntryBoxEvents.h"
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>

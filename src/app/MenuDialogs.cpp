@@ -1,4 +1,4 @@
-#include "settings/MenuDialogs.h"
+#include "app/MenuDialogs.h"
 
 namespace menus {
 namespace {

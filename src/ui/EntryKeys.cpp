@@ -1,4 +1,4 @@
-#include "settings/EntryKeys.h"
+#include "ui/EntryKeys.h"
 #include <QKeyEvent>
 
 namespace entry {

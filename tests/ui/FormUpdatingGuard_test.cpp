@@ -1,4 +1,5 @@
-#include "status/FormUpdatingGuard.h"
+#include "ui/FormUpdatingGuard.h"
+#include "link/ConnectionState.h"
 #include <gtest/gtest.h>
 
 TEST(FormUpdatingGuard, SetsTheFlagAndPutsBackTheSavedValue)
@@ -7,10 +8,10 @@ TEST(FormUpdatingGuard, SetsTheFlagAndPutsBackTheSavedValue)
         ConnectionState conn;
         conn.FormUpdating = before;
         {
-            FormUpdatingGuard outer(conn);
+            FormUpdatingGuard outer(conn.FormUpdating);
             EXPECT_TRUE(conn.FormUpdating);
             {
-                FormUpdatingGuard inner(conn);
+                FormUpdatingGuard inner(conn.FormUpdating);
                 conn.FormUpdating = false;   // a handler inside clears it
             }
             EXPECT_TRUE(conn.FormUpdating);   // the inner guard restores what it found

@@ -1,4 +1,4 @@
-#include "dialogs/EnetOctets.h"
+#include "commands/EnetOctets.h"
 #include "platform/Conventions.h"
 
 namespace {
