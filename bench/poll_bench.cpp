@@ -83,7 +83,6 @@ double serialWireMs(int bytes, int baud) { return bytes * 10.0 * 1000.0 / baud; 
 struct SerialWindow {
     SerialWindow(const SimUnitProfile& profile, int baud) : link(profile)
     {
-        p().platform.prompts = &prompts;
         p().LinkObject.setCommSettings(QStringLiteral("%1,N,8,1").arg(baud));
         window = std::make_unique<frmMain>(p());
         ok = SendUnitCommand(p(), "1");   // opens the port
@@ -96,7 +95,7 @@ struct SerialWindow {
 
     SerialUnitProgram link;
     SimUnit& unit = link.unit;
-    FakePrompts prompts;
+    FakePrompts& prompts = link.fakes.prompts;
     std::unique_ptr<frmMain> window;
     bool ok = false;
 };

@@ -85,8 +85,6 @@ struct SerialWindow {
     SerialWindow(const SimUnitProfile& profile, std::shared_ptr<SimUnitFeature> feature, int baud) : link(profile)
     {
         unit.addFeature(std::move(feature));
-        p().platform.prompts = &prompts_;
-        p().platform.folders = &folders;
         p().LinkObject.setCommSettings(QStringLiteral("%1,N,8,1").arg(baud));
         window = std::make_unique<frmMain>(p());
         ok = SendUnitCommand(p(), "1");   // opens the port
@@ -96,14 +94,12 @@ struct SerialWindow {
     }
     ~SerialWindow() { window.reset(); }
     Program& p() { return link.p(); }
-    FakePrompts& prompts() { return prompts_; }
+    FakePrompts& prompts() { return link.fakes.prompts; }
 
     SerialUnitProgram link;
     SimUnit& unit = link.unit;
+    const Folders& folders = link.fakes.folders;
     qint64 serviceBefore = 0;   // the unit's service time before the download
-    FakePrompts prompts_;
-    QTemporaryDir tmp;
-    Folders folders{tmp.filePath("data"), tmp.filePath("home")};
     std::unique_ptr<frmMain> window;
     bool ok = false;
 };
@@ -113,7 +109,6 @@ struct TcpWindow {
     TcpWindow(const SimUnitProfile& profile, std::shared_ptr<SimUnitFeature> feature) : unit(profile)
     {
         unit.addFeature(std::move(feature));
-        link.p().platform.folders = &folders;
         window = std::make_unique<frmMain>(link.p());
         link.p().hooks.runPollTick = [] {};
         ok = link.connectTo(sim.port());
@@ -127,8 +122,7 @@ struct TcpWindow {
     SimUnit unit;
     SimUnitTcpThread sim{unit};
     LoopbackTcpProgram link;
-    QTemporaryDir tmp;
-    Folders folders{tmp.filePath("data"), tmp.filePath("home")};
+    const Folders& folders = link.fakes.folders;
     std::unique_ptr<frmMain> window;
     bool ok = false;
 };

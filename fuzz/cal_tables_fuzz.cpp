@@ -90,7 +90,7 @@ void roundTrip(CalUnit& u, bool rf, const QByteArrayList& table)
     const ConnectionWatch connection(p);
     const LogPaging c{p, p.transfers, connection};
     {
-        FileIO out(p.platform.clock);
+        FileIO out(&p.platform.clock);
         if (!(rf ? out.OpenRfCalFile(path, false) : out.OpenAtnCalFile(path, false)))
             return;
         const PagingResult read = rf ? DownloadRfCalEntries(c, out) : DownloadAtnCalEntries(c, out, -40);

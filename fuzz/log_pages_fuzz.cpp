@@ -22,7 +22,7 @@ namespace {
 
 struct LogWindow {
     MainWindowProgram t;
-    FakeShell shell;
+    FakeShell& shell = t.shell;
     QByteArrayList pages;   // the replies still to give, in order
 };
 
@@ -30,7 +30,6 @@ LogWindow& window()
 {
     static LogWindow& w = *[] {
         auto* made = new LogWindow;
-        made->t.p().platform.shell = &made->shell;
         QDir().mkpath(made->t.folders.dataFolder());
         made->t.serial.responder = [made](const QByteArray& frame) {
             char address = 0;
@@ -81,7 +80,7 @@ QString storable(QString text)
 void checkExport(LogWindow& w, const QString& name)
 {
     Program& p = w.t.p();
-    const QString path = p.platform.folders->dataFolder() + u'/' + name;
+    const QString path = p.platform.folders.dataFolder() + u'/' + name;
     const int type = GetLogType(name, p.unit.id.UnitSerialNo);
     const QString csv = ReadLogFileAsCsv(path, type, p.unit.id);
     const QString book = ExportLogsToExcel(p, {name});
@@ -120,7 +119,7 @@ void download(const QByteArrayList& pieces)
     const QString name = kind < 5    ? QString::fromLatin1(paramNames[kind])
                          : kind == 5 ? FaultLogFileName(p.unit.id.UnitSerialNo)
                                      : TrendLogFileName(p.unit.id.UnitSerialNo);
-    const QString path = p.platform.folders->dataFolder() + u'/' + name;
+    const QString path = p.platform.folders.dataFolder() + u'/' + name;
     const QByteArray older = "older\r\n";
     {
         QFile f(path);

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         file.write(fuzz::bytes(data, size));
     }
     QtSettingsStore store(path);
-    const UserSettings::Values values = UserSettings::Read(&store);
+    const UserSettings::Values values = UserSettings::Read(store);
     UserSettings::Write(store, values, QString());
     return 0;
 }

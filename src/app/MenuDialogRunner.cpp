@@ -44,7 +44,7 @@ void MenuDialogRunner::showMenuDialog(MenuDialog row)
         return;
     }
     if (rule.remoteTest && !p.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p.platform.prompts);
+        ShowNotInRemoteMsg(p.platform.prompts);
         return;
     }
     if (rule.steps & ClearEnetSettingsChanged)
@@ -58,7 +58,7 @@ void MenuDialogRunner::showMenuDialog(MenuDialog row)
         pause.emplace(p, rule.poll == PollMode::On ? PollPause::Mode::On : PollPause::Mode::Restore);
     const std::unique_ptr<QWidget> window = make(p, window_);
     if (auto* dialog = qobject_cast<QDialog*>(window.get()))
-        p.platform.prompts->runModal(*dialog);
+        p.platform.prompts.runModal(*dialog);
     // The after-steps read only from the unit that was connected when the dialog opened.
     if (p.txn.ConnectionId == connectionAtClick)
         runAfterDialogSteps(rule.steps);

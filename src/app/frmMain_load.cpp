@@ -128,7 +128,7 @@ void frmMain::Form_Unload()
         if (*it != this && (*it)->isVisible())
             (*it)->close();
 
-    ITcpSocket* socket = p.platform.tcp;
+    ITcpSocket& socket = p.platform.tcp;
     UserSettings::Values v;
     v.CurrentPort = p.LinkObject.PortNumber();
     v.ComSettings = p.LinkObject.CommSettings();
@@ -136,16 +136,13 @@ void frmMain::Form_Unload()
     v.RrfFloor = p.display.RrfFloor;
     v.PollAddress = p.conn.PollAddress;
     v.UseEnet = p.conn.UseEnet;
-    v.UseIP = socket ? socket->remoteHost() : p.conn.UnitIPAddress;
-    v.EthPort = socket ? socket->remotePort() : p.conn.EnetPort;
+    v.UseIP = socket.remoteHost();
+    v.EthPort = socket.remotePort();
     v.PollStatus = ui.mnuPollEn->isChecked();
-    if (p.platform.settings)
-        UserSettings::Write(*p.platform.settings, v, p.files.CalFilePath);
+    UserSettings::Write(p.platform.settings, v, p.files.CalFilePath);
 
     p.LinkObject.setOpenPort(false);
-    if (socket)
-        socket->close();
-    if (p.platform.clock)
-        p.platform.clock->processEvents();
+    socket.close();
+    p.platform.clock.processEvents();
     emit unloaded();
 }

@@ -28,17 +28,16 @@ int main(int argc, char** argv)
     QtSystemInfoTool sysInfo;
     Folders folders;
 
-    Platform pf;
-    pf.serial = &serial;
-    pf.clock = &clock;
-    pf.prompts = &prompts;
-    pf.settings = &settings;
-    pf.shell = &shell;
-    pf.tcp = &tcp;
-    pf.udp = &udp;
-    pf.folders = &folders;
-    pf.progress = &progress;
-    pf.sysInfo = &sysInfo;
+    const Platform pf{.serial = serial,
+                      .tcp = tcp,
+                      .clock = clock,
+                      .prompts = prompts,
+                      .settings = settings,
+                      .shell = shell,
+                      .folders = folders,
+                      .udp = udp,
+                      .progress = progress,
+                      .sysInfo = sysInfo};
     Program program(pf);
 
     // Showing the main window loads it (settings, link, menus); closing it unloads it

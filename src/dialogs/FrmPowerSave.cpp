@@ -30,8 +30,8 @@ void FrmPowerSave::Form_Load()
 void FrmPowerSave::OKButton_Click()
 {
     if (!p_.conn.RemoteMode)
-        p_.platform.prompts->message(QStringLiteral("Not in Remote Mode!"), QStringLiteral("NOT REMOTE MODE"),
-                                     PromptIcon::Exclamation);
+        p_.platform.prompts.message(QStringLiteral("Not in Remote Mode!"), QStringLiteral("NOT REMOTE MODE"),
+                                    PromptIcon::Exclamation);
     else
         sendChanges();
     accept();

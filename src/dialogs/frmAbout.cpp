@@ -11,7 +11,7 @@ const QStringList DesktopTools = {QStringLiteral("hardinfo"), QStringLiteral("ki
                                   QStringLiteral("gnome-system-monitor")};
 }   // namespace
 
-frmAbout::frmAbout(IPrompts* prompts, ISystemInfoTool* tool, QWidget* owner)
+frmAbout::frmAbout(IPrompts& prompts, ISystemInfoTool& tool, QWidget* owner)
     : QDialog(owner), prompts_(prompts), tool_(tool)
 {
     ui.setupUi(this);
@@ -33,7 +33,7 @@ void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 void frmAbout::StartSysInfo()
 {
     const QString path = toolPath();
-    if (path.isEmpty() || !tool_->startDetached(path))
+    if (path.isEmpty() || !tool_.startDetached(path))
         showUnavailable();
 }
 
@@ -41,8 +41,6 @@ void frmAbout::StartSysInfo()
 // "" when there is none.
 QString frmAbout::toolPath()
 {
-    if (!tool_)
-        return {};
     QString value;
     if (GetKeyValue(RegistryRoot::LocalMachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
                     QStringLiteral("PATH"), value))
@@ -50,15 +48,15 @@ QString frmAbout::toolPath()
     if (GetKeyValue(RegistryRoot::LocalMachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
                     QStringLiteral("MSINFO"), value)) {
         QString exe = value + QStringLiteral("\\MSINFO32.EXE");
-        if (tool_->fileExists(exe))
+        if (tool_.fileExists(exe))
             return exe;
     }
-    return tool_->findProgram(DesktopTools);
+    return tool_.findProgram(DesktopTools);
 }
 
 bool frmAbout::GetKeyValue(RegistryRoot, const QString& keyPath, const QString& valueName, QString& value)
 {
-    if (!tool_ || !tool_->registryString(keyPath, valueName, value)) {
+    if (!tool_.registryString(keyPath, valueName, value)) {
         value.clear();
         return false;
     }
@@ -70,7 +68,6 @@ bool frmAbout::GetKeyValue(RegistryRoot, const QString& keyPath, const QString& 
 
 void frmAbout::showUnavailable()
 {
-    if (prompts_)
-        prompts_->message(QStringLiteral("System Information Is Unavailable At This Time"), QStringLiteral("Tubamon"),
-                          PromptIcon::None);
+    prompts_.message(QStringLiteral("System Information Is Unavailable At This Time"), QStringLiteral("Tubamon"),
+                     PromptIcon::None);
 }

@@ -12,7 +12,7 @@ class frmAbout : public QDialog {
 public:
     enum class RegistryRoot { LocalMachine };
 
-    frmAbout(IPrompts* prompts, ISystemInfoTool* tool, QWidget* owner = nullptr);
+    frmAbout(IPrompts& prompts, ISystemInfoTool& tool, QWidget* owner = nullptr);
 
     frmAboutUi ui;
 
@@ -26,6 +26,6 @@ private:
     QString toolPath();
     void showUnavailable();
 
-    IPrompts* prompts_;
-    ISystemInfoTool* tool_;
+    IPrompts& prompts_;
+    ISystemInfoTool& tool_;
 };

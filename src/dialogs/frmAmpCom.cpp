@@ -118,13 +118,13 @@ void frmAmpCom::chkOBMIP_Click()
 bool frmAmpCom::readyToSet(std::initializer_list<const QComboBox*> lists)
 {
     if (!p_.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p_.platform.prompts);
+        ShowNotInRemoteMsg(p_.platform.prompts);
         return false;
     }
     for (const QComboBox* list : lists) {
         if (list->currentIndex() < 0) {
-            p_.platform.prompts->message(QStringLiteral("Settings Incomplete."), QStringLiteral("Port Setting Error"),
-                                         PromptIcon::Exclamation);
+            p_.platform.prompts.message(QStringLiteral("Settings Incomplete."), QStringLiteral("Port Setting Error"),
+                                        PromptIcon::Exclamation);
             return false;
         }
     }

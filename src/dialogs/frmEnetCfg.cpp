@@ -157,8 +157,8 @@ bool frmEnetCfg::IsRangeError(qint64 value)
 {
     if (value >= 0 && value <= 255)
         return false;
-    p_.platform.prompts->message(QStringLiteral("Value out of Range (0 - 255)"), QStringLiteral("Range Error"),
-                                 PromptIcon::Exclamation);
+    p_.platform.prompts.message(QStringLiteral("Value out of Range (0 - 255)"), QStringLiteral("Range Error"),
+                                PromptIcon::Exclamation);
     return true;
 }
 
@@ -166,8 +166,8 @@ bool frmEnetCfg::IsPortRangeError(qint64 value)
 {
     if (value >= 1 && value <= 65535)
         return false;
-    p_.platform.prompts->message(QStringLiteral("Value out of Range (1 - 65535)"), QStringLiteral("Range Error"),
-                                 PromptIcon::Exclamation);
+    p_.platform.prompts.message(QStringLiteral("Value out of Range (1 - 65535)"), QStringLiteral("Range Error"),
+                                PromptIcon::Exclamation);
     return true;
 }
 
@@ -247,8 +247,7 @@ void frmEnetCfg::SendData()
         const auto port = qint32(boxValue(ui.txtPort));
         if (send(QStringLiteral("PEP") + QString::number(port), ok)) {
             p_.conn.EnetPort = port;
-            if (ITcpSocket* socket = p_.platform.tcp)
-                socket->setRemotePort(port);
+            p_.platform.tcp.setRemotePort(port);
             if (portChanged_)
                 portChanged_(port);
         }
@@ -265,7 +264,7 @@ void frmEnetCfg::applySettings()
         SendUnitCommand(p_, QStringLiteral("PES"), true);
         return;
     }
-    const PromptAnswer answer = p_.platform.prompts->message(
+    const PromptAnswer answer = p_.platform.prompts.message(
         QStringLiteral("Unit must be reset for new \r\nparameters to take effect!\r\n\r\nReset Now?"),
         QStringLiteral("Ethernet Configuration"), PromptIcon::Question, PromptButtons::YesNo);
     if (answer != PromptAnswer::Yes)

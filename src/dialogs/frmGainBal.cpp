@@ -29,7 +29,7 @@ void frmGainBal::Form_Load()
 bool frmGainBal::Text1_KeyPress(QChar typed)
 {
     if (!p_.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p_.platform.prompts);
+        ShowNotInRemoteMsg(p_.platform.prompts);
         return true;
     }
     // No minus sign, and Enter does nothing here.

@@ -49,7 +49,7 @@ void frmPwrLimit::Form_Load()
 bool frmPwrLimit::Text1_KeyPress(QChar typed)
 {
     if (!p_.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p_.platform.prompts);
+        ShowNotInRemoteMsg(p_.platform.prompts);
         return false;   // the key is still typed
     }
     return entry::FilterKey(entry::Keys::Decimal, typed) != entry::KeyAction::Pass;

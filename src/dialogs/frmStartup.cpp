@@ -47,7 +47,7 @@ void frmStartup::choose(qint16 mode)
         return;
     if (mode != shown_) {
         if (!p_.conn.RemoteMode) {
-            ShowNotInRemoteMsg(*p_.platform.prompts);
+            ShowNotInRemoteMsg(p_.platform.prompts);
         } else if (SendUnitCommand(p_, QStringLiteral("PX") + QString::number(mode))) {
             p_.unit.config.StartupMode = mode;
             shown_ = mode;

@@ -49,7 +49,7 @@ bool frmTempLimits::txtAlrmTripLvl_KeyPress(QChar typed) { return tripLevelKey(t
 bool frmTempLimits::tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)())
 {
     if (!p_.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p_.platform.prompts);
+        ShowNotInRemoteMsg(p_.platform.prompts);
         return true;
     }
     const entry::KeyAction action = entry::FilterKey(entry::Keys::Digits, typed);

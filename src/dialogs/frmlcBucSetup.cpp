@@ -106,7 +106,7 @@ bool frmlcBucSetup::attenuationKey(const QKeyEvent& key)
 bool frmlcBucSetup::IsValidKey(QChar typed)
 {
     if (!p_.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p_.platform.prompts);
+        ShowNotInRemoteMsg(p_.platform.prompts);
         return false;
     }
     const char16_t c = typed.unicode();
@@ -143,7 +143,7 @@ void frmlcBucSetup::txtlcBucA_LostFocus()
     if (text.isEmpty() || float(conv::Val(text)) == c.LcBucAtten || text == buc::AttenuationText(c.LcBucAtten))
         return;
     if (!p_.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p_.platform.prompts);
+        ShowNotInRemoteMsg(p_.platform.prompts);
         return;
     }
     ui.txtlcBucA->setText(buc::AttenuationText(buc::LeftAttenuation(conv::Val(text), c.LcBucMaxAtten)));
@@ -159,7 +159,7 @@ void frmlcBucSetup::stepAttenuation(bool up)
 {
     whenLinkFree([this, up] {
         if (!p_.conn.RemoteMode) {
-            ShowNotInRemoteMsg(*p_.platform.prompts);
+            ShowNotInRemoteMsg(p_.platform.prompts);
             return;
         }
         // The stored value moves only when the unit takes the step: a refused step is not

@@ -8,7 +8,7 @@
 namespace {
 CalDialogContext dialogContext(Program& p, const QLineEdit& txtPN, const QLineEdit& txtSN)
 {
-    return {*p.platform.prompts, *p.platform.folders, p.files, txtPN.text(), txtSN.text()};
+    return {p.platform.prompts, p.platform.folders, p.files, txtPN.text(), txtSN.text()};
 }
 }   // namespace
 
@@ -21,16 +21,12 @@ QString CalFileChoice::GetUnitFolderName() const { return BuildUnitFileName(ui.t
 
 QString CalFileChoice::GetFileNameToOpen(qint16 fileType)
 {
-    if (!p.platform.prompts || !p.platform.folders)
-        return QString();
     CalDialogContext c = dialogContext(p, *ui.txtPN, *ui.txtSN);
     return ::GetFileNameToOpen(c, fileType);
 }
 
 QString CalFileChoice::GetSaveAsFileName(qint16 fileType)
 {
-    if (!p.platform.prompts || !p.platform.folders)
-        return QString();
     CalDialogContext c = dialogContext(p, *ui.txtPN, *ui.txtSN);
     return ::GetSaveAsFileName(c, fileType);
 }

@@ -26,11 +26,10 @@
 namespace {
 const QString kLoadTitle = QStringLiteral("Load Cfg File");
 
-void fileErrorBox(IPrompts* prompts, const char* what, const QString& path)
+void fileErrorBox(IPrompts& prompts, const char* what, const QString& path)
 {
-    if (prompts)
-        prompts->message(QStringLiteral("The file could not be %1:\n").arg(QLatin1String(what)) + path,
-                         QStringLiteral("File Error"), PromptIcon::Exclamation);
+    prompts.message(QStringLiteral("The file could not be %1:\n").arg(QLatin1String(what)) + path,
+                    QStringLiteral("File Error"), PromptIcon::Exclamation);
 }
 }   // namespace
 
@@ -49,7 +48,7 @@ bool CmdFileActions::SaveCmdFile(const QString& path)
     if (path.isEmpty() || p.files.CmdFileBusy || TransactionInFlight(p))
         return false;
     BusyFlag busy(p.files.CmdFileBusy);
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
     if (!io.OpenCmdFile(path, false)) {
         fileErrorBox(p.platform.prompts, "written", path);
@@ -64,9 +63,8 @@ bool CmdFileActions::SaveCmdFile(const QString& path)
     });
     if (connection.ended()) {
         io.Discard();
-        if (p.platform.prompts)
-            p.platform.prompts->message(QStringLiteral("Connection lost; the configuration file was not saved."),
-                                        QStringLiteral("Save Unit Cfg"), PromptIcon::Exclamation);
+        p.platform.prompts.message(QStringLiteral("Connection lost; the configuration file was not saved."),
+                                   QStringLiteral("Save Unit Cfg"), PromptIcon::Exclamation);
         return false;
     }
     if (!io.CloseFile()) {
@@ -82,8 +80,7 @@ bool CmdFileActions::LoadCmdFile(const QString& path)
         return false;
     BusyFlag busy(p.files.CmdFileBusy);
     if (!p.conn.RemoteMode) {
-        if (p.platform.prompts)
-            ShowNotInRemoteMsg(*p.platform.prompts);
+        ShowNotInRemoteMsg(p.platform.prompts);
         return false;
     }
     QStringList lines;
@@ -99,8 +96,7 @@ bool CmdFileActions::LoadCmdFile(const QString& path)
     }
     const ReplayPlan plan = PlanReplay(lines);
     if (plan.controlCharLine > 0) {
-        if (p.platform.prompts)
-            p.platform.prompts->message(ControlCharText(plan.controlCharLine), kLoadTitle, PromptIcon::Exclamation);
+        p.platform.prompts.message(ControlCharText(plan.controlCharLine), kLoadTitle, PromptIcon::Exclamation);
         return false;
     }
     if (plan.commands.isEmpty())
@@ -112,7 +108,7 @@ bool CmdFileActions::LoadCmdFile(const QString& path)
     int lastLine = 0;
     {
         const int total = static_cast<int>(plan.commands.size());
-        const ProgressScope progress(p.platform.progress, kLoadTitle, total);
+        const ProgressScope progress(*p.progressInUse, kLoadTitle, total);
         for (const ReplayLine& line : plan.commands) {
             if (connection.ended() || progress.cancelled())
                 break;
@@ -125,45 +121,43 @@ bool CmdFileActions::LoadCmdFile(const QString& path)
             if (!ok)
                 refused.append(line);
             progress.setValue(sent);
-            if (p.platform.clock)
-                PauseMilliseconds(*p.platform.clock, 1);
+            PauseMilliseconds(p.platform.clock, 1);
         }
     }
     if (connection.ended()) {
-        if (p.platform.prompts)
-            p.platform.prompts->message(ReplayLostText(lastLine), kLoadTitle, PromptIcon::Exclamation);
+        p.platform.prompts.message(ReplayLostText(lastLine), kLoadTitle, PromptIcon::Exclamation);
         return false;
     }
-    if (!refused.isEmpty() && p.platform.prompts)
-        p.platform.prompts->message(RefusedLinesText(refused, sent), kLoadTitle, PromptIcon::Exclamation);
+    if (!refused.isEmpty())
+        p.platform.prompts.message(RefusedLinesText(refused, sent), kLoadTitle, PromptIcon::Exclamation);
     return sent > 0;
 }
 
 void CmdFileActions::mnuSaveAs_Click()
 {
-    if (p.files.CmdFileBusy || !p.platform.prompts || !p.platform.folders)
+    if (p.files.CmdFileBusy)
         return;
-    const QString folder = p.files.DialogFolder.isEmpty() ? p.platform.folders->dataFolder() : p.files.DialogFolder;
+    const QString folder = p.files.DialogFolder.isEmpty() ? p.platform.folders.dataFolder() : p.files.DialogFolder;
     const QString proposed =
         GetFreeTxtFileName(folder + QLatin1Char('/') + SafeFileNamePart(ui.txtSN->text()) + QStringLiteral("Cfg"));
-    const QString path = p.platform.prompts->saveFile(
+    const QString path = p.platform.prompts.saveFile(
         QStringLiteral("Save As"), folder, QString::fromLatin1(kTextFileFilter), QFileInfo(proposed).fileName());
     if (path.isEmpty())
         return;
     p.files.DialogFileName = path;
-    if (SaveCmdFile(path) && p.platform.shell)
-        ShellOpen(*p.platform.shell, path);
+    if (SaveCmdFile(path))
+        ShellOpen(p.platform.shell, path);
 }
 
 void CmdFileActions::mnuLoadFile_Click()
 {
-    if (p.files.CmdFileBusy || !p.platform.prompts || !p.platform.folders)
+    if (p.files.CmdFileBusy)
         return;
-    QString folder = p.files.DialogFolder.isEmpty() ? p.platform.folders->dataFolder() : p.files.DialogFolder;
+    QString folder = p.files.DialogFolder.isEmpty() ? p.platform.folders.dataFolder() : p.files.DialogFolder;
     if (!p.files.DialogFileName.isEmpty())
         folder = QFileInfo(p.files.DialogFileName).absolutePath();
     const QString path =
-        p.platform.prompts->openFile(QStringLiteral("Open"), folder, QString::fromLatin1(kTextFileFilter));
+        p.platform.prompts.openFile(QStringLiteral("Open"), folder, QString::fromLatin1(kTextFileFilter));
     if (path.isEmpty())
         return;
     p.files.DialogFileName = path;

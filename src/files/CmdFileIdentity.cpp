@@ -53,8 +53,7 @@ bool SavePartNumber(CmdFileContext& c)
     if (partNumber.isEmpty())
         return true;
     // A part number of another form shows ValidatePartNumber's warning while the file is written.
-    IPrompts* prompts = c.p.platform.prompts;
-    const QString validated = prompts ? ValidatePartNumber(*prompts, partNumber) : QString();
+    const QString validated = ValidatePartNumber(c.p.platform.prompts, partNumber);
     c.Write(PartNumberLines(partNumber, validated));
     return true;
 }

@@ -21,17 +21,18 @@ class IUdpSocket;
 class IProgress;
 class ISystemInfoTool;
 
+// Every service is there: a program or test that needs none of one gives a stand-in.
 struct Platform {
-    ISerialControl* serial = nullptr;
-    ITcpSocket* tcp = nullptr;
-    IClock* clock = nullptr;
-    IPrompts* prompts = nullptr;
-    ISettingsStore* settings = nullptr;
-    IShell* shell = nullptr;
-    const Folders* folders = nullptr;
-    IUdpSocket* udp = nullptr;            // the unit locator's socket
-    IProgress* progress = nullptr;        // the long transfers' indicator with Cancel
-    ISystemInfoTool* sysInfo = nullptr;   // the About box's system-information tool
+    ISerialControl& serial;
+    ITcpSocket& tcp;
+    IClock& clock;
+    IPrompts& prompts;
+    ISettingsStore& settings;
+    IShell& shell;
+    const Folders& folders;
+    IUdpSocket& udp;            // the unit locator's socket
+    IProgress& progress;        // the long transfers' indicator with Cancel
+    ISystemInfoTool& sysInfo;   // the About box's system-information tool
 };
 
 // What the link needs of the main window, without including it.
@@ -55,6 +56,8 @@ struct LinkContext {
     LinkContext& operator=(const LinkContext&) = delete;
 
     Platform platform;
+    // The long transfers' indicator: the platform's, or a dialog's in its place (ProgressInPlace).
+    IProgress* progressInUse = &platform.progress;
     OVLink LinkObject;
     SerialTransport serialTransport{LinkObject};
     TcpTransport tcpTransport{*this};

@@ -81,7 +81,7 @@ QString FormatPower(float dBm, bool displayWatts)
 
 double SingleAsWritten(float f) { return asWritten(f); }
 
-bool ComPortExists(const ISettingsStore* store, int n) { return serialPortExists(store, n); }
+bool ComPortExists(const ISettingsStore& store, int n) { return serialPortExists(&store, n); }
 
 std::optional<qint32> DateToUnixSeconds(const QDateTime& d)
 {

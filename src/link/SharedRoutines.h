@@ -38,7 +38,7 @@ QString FormatPower(float dBm, bool displayWatts);
 double SingleAsWritten(float f);
 
 // The PC serial port COMn exists (see serialPortExists).
-bool ComPortExists(const ISettingsStore* store, int n);
+bool ComPortExists(const ISettingsStore& store, int n);
 
 // Seconds since 1970-01-01 00:00 of the date and time as written (no time-zone shift);
 // nothing for an invalid date or one outside the signed 32-bit range.

@@ -24,10 +24,8 @@ bool isPortNumber(int n) { return n >= 1 && n <= PortCount; }
 
 void setTcpTarget(LinkContext& p)
 {
-    if (ITcpSocket* socket = p.platform.tcp) {
-        socket->setRemoteHost(p.conn.UnitIPAddress);
-        socket->setRemotePort(p.conn.EnetPort);
-    }
+    p.platform.tcp.setRemoteHost(p.conn.UnitIPAddress);
+    p.platform.tcp.setRemotePort(p.conn.EnetPort);
 }
 }   // namespace
 
@@ -75,7 +73,7 @@ bool TargetMenus::ConfigPort(int portNumber)
     dlg.ComDialogSettings = portNumber == link.PortNumber() ? link.CommSettings() : DefaultComSettings;
     {
         frmCom dialog(p, &window_);
-        p.platform.prompts->runModal(dialog);
+        p.platform.prompts.runModal(dialog);
     }
     const QString chosen = dlg.ComDialogSettings;
     if (chosen.isEmpty() || (chosen == link.CommSettings() && portNumber == link.PortNumber()))
@@ -96,53 +94,48 @@ void TargetMenus::mnuPortScan_Click() { BuildComPortList(); }
 
 void TargetMenus::mnuEnterIP_Click()
 {
-    ITcpSocket* socket = p.platform.tcp;
-    const QString answer =
-        p.platform.prompts->input(QStringLiteral("Enter IP Address (xxx.xxx.xxx.xxx)"), QStringLiteral("IP Address"),
-                                  socket ? socket->remoteHost() : p.conn.UnitIPAddress);
+    ITcpSocket& socket = p.platform.tcp;
+    const QString answer = p.platform.prompts.input(QStringLiteral("Enter IP Address (xxx.xxx.xxx.xxx)"),
+                                                    QStringLiteral("IP Address"), socket.remoteHost());
     if (answer.isEmpty())
         return;
     if (!IsIPAddressEntry(answer)) {
-        p.platform.prompts->message(QStringLiteral("Invalid Address"), QStringLiteral("Format Error"),
-                                    PromptIcon::Exclamation);
+        p.platform.prompts.message(QStringLiteral("Invalid Address"), QStringLiteral("Format Error"),
+                                   PromptIcon::Exclamation);
         return;
     }
     const QString address = answer.trimmed();
-    if (socket)
-        socket->setRemoteHost(address);
+    socket.setRemoteHost(address);
     p.conn.UnitIPAddress = address;
     ui.mnuEnterIP->setText(IPAddressCaption(address));
 }
 
 void TargetMenus::mnuEthPort_Click()
 {
-    ITcpSocket* socket = p.platform.tcp;
-    const QString answer = p.platform.prompts->input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
-                                                     QStringLiteral("Ethernet Port"),
-                                                     QString::number(socket ? socket->remotePort() : p.conn.EnetPort));
+    ITcpSocket& socket = p.platform.tcp;
+    const QString answer =
+        p.platform.prompts.input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
+                                 QStringLiteral("Ethernet Port"), QString::number(socket.remotePort()));
     const std::optional<qint32> port = EthernetPortEntry(answer);
     if (!port) {
-        p.platform.prompts->message(QStringLiteral("Value out of range"), QStringLiteral("Ethernet Port Error"),
-                                    PromptIcon::Exclamation);
+        p.platform.prompts.message(QStringLiteral("Value out of range"), QStringLiteral("Ethernet Port Error"),
+                                   PromptIcon::Exclamation);
         return;
     }
     p.conn.EnetPort = *port;
-    if (socket)
-        socket->setRemotePort(*port);
+    socket.setRemotePort(*port);
     ui.mnuEthPort->setText(EthernetPortCaption(*port));
 }
 
 void TargetMenus::mnuLocateIP_Click()
 {
-    if (!p.platform.udp)
-        return;
     window_.repaint();
     LinkDialogState& located = p.linkDialogs;
     located.LocatedTcpPort = 2000;
     located.LocatedIPAddress.clear();
     {
         frmLocateIP dialog(p, &window_);
-        p.platform.prompts->runModal(dialog);
+        p.platform.prompts.runModal(dialog);
     }
     if (located.LocatedIPAddress.isEmpty())
         return;
@@ -151,11 +144,11 @@ void TargetMenus::mnuLocateIP_Click()
     ui.mnuEnterIP->setText(IPAddressCaption(p.conn.UnitIPAddress));
     ui.mnuEthPort->setText(EthernetPortCaption(p.conn.EnetPort));
 
-    ITcpSocket* socket = p.platform.tcp;
+    ITcpSocket& socket = p.platform.tcp;
     const bool willConnect = ui.mnuUseEnet->isChecked();
     // A connection that is up counts as connected also when the socket does not read 7: a
     // serial one ("Use Ethernet" ticked since), or a TCP one the unit has just closed.
-    if (socket && (socket->state() == ITcpSocket::Connected || (p.txn.LinkUp && willConnect))) {
+    if (socket.state() == ITcpSocket::Connected || (p.txn.LinkUp && willConnect)) {
         // No poll may run against the old unit, nor before the new unit's first read.
         Timer1.stop();
         CloseConnection(p);
@@ -175,7 +168,7 @@ void TargetMenus::InitDefaultComPort()
 {
     const UserSettings::Values stored = UserSettings::Read(p.platform.settings);
     OVLink& link = p.LinkObject;
-    link.setCommControl(p.platform.serial);
+    link.setCommControl(&p.platform.serial);
     link.setCheckAddress(false);
     link.setMsgTimeout(2.0f);
     link.setDeviceAddress(QStringLiteral("A"));
@@ -196,13 +189,11 @@ void TargetMenus::InitDefaultComPort()
 
     p.conn.UnitIPAddress = stored.UseIP;
     p.conn.EnetPort = stored.EthPort;
-    ITcpSocket* socket = p.platform.tcp;
-    if (socket) {
-        socket->setRemoteHost(p.conn.UnitIPAddress);
-        socket->setRemotePort(p.conn.EnetPort);
-    }
-    ui.mnuEthPort->setText(EthernetPortCaption(socket ? socket->remotePort() : p.conn.EnetPort));
-    ui.mnuEnterIP->setText(IPAddressCaption(socket ? socket->remoteHost() : p.conn.UnitIPAddress));
+    ITcpSocket& socket = p.platform.tcp;
+    socket.setRemoteHost(p.conn.UnitIPAddress);
+    socket.setRemotePort(p.conn.EnetPort);
+    ui.mnuEthPort->setText(EthernetPortCaption(socket.remotePort()));
+    ui.mnuEnterIP->setText(IPAddressCaption(socket.remoteHost()));
 
     p.conn.UseEnet = stored.UseEnet;
     if (p.conn.UseEnet)

@@ -20,27 +20,23 @@ template <class Signature, class... Args> void callHook(const std::function<Sign
 
 bool OpenConnection(LinkContext& p)
 {
-    ITcpSocket* socket = p.platform.tcp;
-    if (!socket || !p.platform.clock)
-        return false;
+    ITcpSocket& socket = p.platform.tcp;
     CloseConnection(p);
-    socket->connectToRemote();
+    socket.connectToRemote();
     for (int i = 0; i < ConnectPauses; ++i) {
-        PauseMilliseconds(*p.platform.clock, 50);
-        if (socket->state() == ITcpSocket::Connected || p.conn.ShuttingDown)
+        PauseMilliseconds(p.platform.clock, 50);
+        if (socket.state() == ITcpSocket::Connected || p.conn.ShuttingDown)
             break;
     }
-    return socket->state() == ITcpSocket::Connected;
+    return socket.state() == ITcpSocket::Connected;
 }
 
 bool CloseConnection(LinkContext& p)
 {
-    ITcpSocket* socket = p.platform.tcp;
-    if (!socket)
-        return false;
-    socket->close();
+    ITcpSocket& socket = p.platform.tcp;
+    socket.close();
     for (int i = 0; i < CloseReads; ++i) {
-        if (socket->state() == ITcpSocket::Closed)
+        if (socket.state() == ITcpSocket::Closed)
             return true;
     }
     return false;
@@ -50,7 +46,7 @@ void sckTcp_Connect(LinkContext& p)
 {
     // A connect that is running keeps to its own link: a serial search has no TCP first read.
     const bool overEnet = p.txn.Connecting ? p.txn.ConnectingOverEnet : p.conn.UseEnet;
-    if (!overEnet || !p.platform.tcp || p.platform.tcp->state() != ITcpSocket::Connected)
+    if (!overEnet || p.platform.tcp.state() != ITcpSocket::Connected)
         return;
     BeginConnection(p, true);
     if (p.conn.ConnectWaitRunning)
@@ -60,21 +56,16 @@ void sckTcp_Connect(LinkContext& p)
     callHook(p.hooks.setPollTimer, true);
 }
 
-void sckTcp_DataArrival(LinkContext& p)
-{
-    if (p.platform.tcp)
-        p.tcpTransport.dataArrived(p.platform.tcp->readAll());
-}
+void sckTcp_DataArrival(LinkContext& p) { p.tcpTransport.dataArrived(p.platform.tcp.readAll()); }
 
 void sckTcp_Error(LinkContext& p, const ITcpSocket::ErrorEvent& error)
 {
     const QString text = QStringLiteral("Error No.: ") + QString::number(error.number) + "\r\n" +
                          QStringLiteral("Descr: ") + error.description + "\r\n" + QStringLiteral("Scode: ") +
                          QString::number(error.scode) + "\r\n" + QStringLiteral("Source: ") + error.source + "\r\n";
-    if (p.platform.prompts && !p.conn.ConnectWaitRunning)
-        p.platform.prompts->message(text, QStringLiteral("TCP/IP Socket Error"), PromptIcon::Exclamation);
-    if (p.platform.tcp)
-        p.platform.tcp->close();
+    if (!p.conn.ConnectWaitRunning)
+        p.platform.prompts.message(text, QStringLiteral("TCP/IP Socket Error"), PromptIcon::Exclamation);
+    p.platform.tcp.close();
     EndConnection(p);
     callHook(p.hooks.setPollTimer, false);
     callHook(p.hooks.clearAndDisableWindow);
@@ -87,12 +78,10 @@ void sckTcp_Error(LinkContext& p, const ITcpSocket::ErrorEvent& error)
 
 void ConnectTcpSocketEvents(LinkContext& p)
 {
-    ITcpSocket* socket = p.platform.tcp;
-    if (!socket)
-        return;
-    socket->onConnect = [&p] { sckTcp_Connect(p); };
-    socket->onDataArrival = [&p] { sckTcp_DataArrival(p); };
-    socket->onError = [&p](const ITcpSocket::ErrorEvent& e) { sckTcp_Error(p, e); };
+    ITcpSocket& socket = p.platform.tcp;
+    socket.onConnect = [&p] { sckTcp_Connect(p); };
+    socket.onDataArrival = [&p] { sckTcp_DataArrival(p); };
+    socket.onError = [&p](const ITcpSocket::ErrorEvent& e) { sckTcp_Error(p, e); };
 }
 
 void ResetDroppedTcpLink(LinkContext& p)

@@ -37,14 +37,12 @@ bool TcpTransport::exchange(QChar address, const QString& command)
     // A late fragment of an earlier reply is never glued on, and the rest of an earlier
     // over-long line is not dropped from this reply.
     resetReceive();
-    ITcpSocket* socket = p_.platform.tcp;
-    if (!socket || !p_.platform.clock)
-        return false;
+    ITcpSocket& socket = p_.platform.tcp;
     bool ok = false;
-    const int state = socket->state();
+    const int state = socket.state();
     if (state == ITcpSocket::Connected) {
-        const qint64 deadline = p_.platform.clock->msNow() + ReplyWaitMs;
-        ok = socket->send(requestBlock(address, command)) && awaitReply(*socket, deadline);
+        const qint64 deadline = p_.platform.clock.msNow() + ReplyWaitMs;
+        ok = socket.send(requestBlock(address, command)) && awaitReply(socket, deadline);
     } else if (foundDropped(state)) {
         ResetDroppedTcpLink(p_);
     }
@@ -56,7 +54,7 @@ bool TcpTransport::exchange(QChar address, const QString& command)
 // socket leaves the connected state or 15 s have passed.
 bool TcpTransport::awaitReply(ITcpSocket& socket, qint64 deadline)
 {
-    IClock& clock = *p_.platform.clock;
+    IClock& clock = p_.platform.clock;
     for (;;) {
         if (lineReady_) {
             reply_ = line_;
@@ -89,8 +87,8 @@ void TcpTransport::resetReceive()
 
 bool TcpTransport::isOpen() const
 {
-    const ITcpSocket* socket = p_.platform.tcp;
-    return socket && socket->state() == ITcpSocket::Connected;
+    const ITcpSocket& socket = p_.platform.tcp;
+    return socket.state() == ITcpSocket::Connected;
 }
 
 void TcpTransport::dataArrived(const QByteArray& bytes)

@@ -24,8 +24,8 @@ bool exchange(LinkContext& p, UnitTransport& link, const QString& command, bool 
     if (link.exchange(p.LinkObject.DeviceAddress().at(0), command))
         return true;
     const QString error = link.errorText();
-    if (showError && !error.isEmpty() && p.platform.prompts)
-        p.platform.prompts->message(error, QStringLiteral("Communication Error"), PromptIcon::Exclamation);
+    if (showError && !error.isEmpty())
+        p.platform.prompts.message(error, QStringLiteral("Communication Error"), PromptIcon::Exclamation);
     return false;
 }
 }   // namespace
@@ -100,18 +100,16 @@ void EndConnection(LinkContext& p)
 
 bool CloseEnetConnection(LinkContext& p)
 {
-    ITcpSocket* socket = p.platform.tcp;
-    IClock* clock = p.platform.clock;
-    if (!socket || !clock)
-        return false;
-    const qint64 start = clock->msNow();
-    socket->close();
+    ITcpSocket& socket = p.platform.tcp;
+    IClock& clock = p.platform.clock;
+    const qint64 start = clock.msNow();
+    socket.close();
     for (;;) {
-        if (socket->state() == ITcpSocket::Closed)
+        if (socket.state() == ITcpSocket::Closed)
             return true;
-        if (clock->msNow() - start > CloseWaitMs)
+        if (clock.msNow() - start > CloseWaitMs)
             return false;
-        clock->waitForEvents(SocketCloseCheckMs, true);
+        clock.waitForEvents(SocketCloseCheckMs, true);
     }
 }
 

@@ -131,7 +131,7 @@ void UnitConnection::ConnectToUnit()
         unitFoundOnSerialLine();
         return;
     }
-    p.platform.prompts->message(QStringLiteral("Unit Not Found"), QStringLiteral("Connect"), PromptIcon::Exclamation);
+    p.platform.prompts.message(QStringLiteral("Unit Not Found"), QStringLiteral("Connect"), PromptIcon::Exclamation);
     ui.btnConnect->setText(caption);
     for (QAction* a : {ui.mnuConnect, ui.mnuAdvSrch, ui.mnuExtSrch})
         a->setEnabled(true);
@@ -155,8 +155,8 @@ void UnitConnection::connectOverTcp()
         // An operator who stopped the first read is not told that the unit failed, nor is one
         // whose connection was made and then lost: the window ends as after a dropped poll.
         if (!firstReadStopped_ && !p.conn.ConnectionMadeInWait)
-            p.platform.prompts->message(QStringLiteral("Unable to Connect to Unit"),
-                                        QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
+            p.platform.prompts.message(QStringLiteral("Unable to Connect to Unit"),
+                                       QStringLiteral("Ethernet Communication Error"), PromptIcon::Exclamation);
         ::CloseConnection(p);
         ui.mnuConnect->setEnabled(true);
     }
@@ -197,8 +197,7 @@ bool UnitConnection::UnitFoundOnSerialPort()
             found = true;
             break;
         }
-        if (p.platform.clock)
-            p.platform.clock->processEvents();
+        p.platform.clock.processEvents();
         if (p.conn.AbortScan)
             break;
     }
@@ -238,8 +237,7 @@ void UnitConnection::DisconnectFromUnit()
     p.conn.FirstReadDone = false;
     disconnectWindow();
     window_.repaint();
-    if (p.platform.clock)
-        p.platform.clock->sleepMs(1000);
+    p.platform.clock.sleepMs(1000);
     steps_.clearForm();
 }
 

@@ -54,8 +54,7 @@ QString FindUnitAddress(LinkContext& p, const QString& settings, int low, int hi
             answered = true;
             break;
         }
-        if (p.platform.clock)
-            p.platform.clock->processEvents();
+        p.platform.clock.processEvents();
         if (p.conn.AbortScan)
             break;
     }

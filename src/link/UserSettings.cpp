@@ -53,13 +53,11 @@ bool IsUsableComSettings(const QString& text)
 
 QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
-Values Read(const ISettingsStore* store)
+Values Read(const ISettingsStore& store)
 {
     Values v;
-    if (!store)
-        return v;
-    const auto text = [store](const char* key, const QString& def) {
-        return store->getText(Section, QString::fromLatin1(key), def);
+    const auto text = [&store](const char* key, const QString& def) {
+        return store.getText(Section, QString::fromLatin1(key), def);
     };
     v.CurrentPort = within<qint16>(LeadingInteger(text("CurrentPort", QStringLiteral("1"))), 1, 10, DefaultPort);
     const QString com = text("ComSettings", DefaultComSettings);

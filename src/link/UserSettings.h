@@ -42,8 +42,8 @@ std::optional<float> Single(const QString& text);
 bool IsUsableComSettings(const QString& text);
 
 // The stored values, each falling back to its default when it is absent, cannot be converted
-// or lies outside its range. Without a store: the defaults.
-Values Read(const ISettingsStore* store);
+// or lies outside its range.
+Values Read(const ISettingsStore& store);
 // Writes the values in the order of the shut-down; "FilePath" only when calFilePath is not
 // empty (a calibration folder was chosen in this run).
 void Write(ISettingsStore& store, const Values& values, const QString& calFilePath);

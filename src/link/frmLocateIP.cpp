@@ -14,7 +14,7 @@ const QString BroadcastAddress = QStringLiteral("255.255.255.255");
 const QString SearchComplete = QStringLiteral("Search Complete");
 }   // namespace
 
-frmLocateIP::frmLocateIP(LinkContext& p, QWidget* parent) : QDialog(parent), p_(p), udpSock_(*p.platform.udp)
+frmLocateIP::frmLocateIP(LinkContext& p, QWidget* parent) : QDialog(parent), p_(p), udpSock_(p.platform.udp)
 {
     ui.setupUi(this);
     connect(ui.btnSearch, &QPushButton::clicked, this, &frmLocateIP::btnSearch_Click);
@@ -72,8 +72,8 @@ void frmLocateIP::Search()
         return;
     }
     for (int round = 0; round < 5; ++round) {
-        p_.platform.clock->sleepMs(100);
-        p_.platform.clock->processEvents();
+        p_.platform.clock.sleepMs(100);
+        p_.platform.clock.processEvents();
         if (replyCount_ == 99)
             break;
     }
@@ -131,5 +131,5 @@ bool frmLocateIP::eventFilter(QObject* watched, QEvent* event)
 
 void frmLocateIP::showBox(const QString& text, const QString& title)
 {
-    p_.platform.prompts->message(text, title, PromptIcon::Exclamation, PromptButtons::Ok);
+    p_.platform.prompts.message(text, title, PromptIcon::Exclamation, PromptButtons::Ok);
 }

@@ -19,31 +19,18 @@ public:
 // Shows the indicator for its lifetime, so it is closed on every way out.
 class ProgressScope {
 public:
-    ProgressScope(IProgress* progress, const QString& title, int maximum) : progress_(progress)
+    ProgressScope(IProgress& progress, const QString& title, int maximum) : progress_(progress)
     {
-        if (progress_)
-            progress_->begin(title, maximum);
+        progress_.begin(title, maximum);
     }
-    ~ProgressScope()
-    {
-        if (progress_)
-            progress_->end();
-    }
+    ~ProgressScope() { progress_.end(); }
     ProgressScope(const ProgressScope&) = delete;
     ProgressScope& operator=(const ProgressScope&) = delete;
 
-    void setText(const QString& text) const
-    {
-        if (progress_)
-            progress_->setText(text);
-    }
-    void setValue(int value) const
-    {
-        if (progress_)
-            progress_->setValue(value);
-    }
-    bool cancelled() const { return progress_ && progress_->cancelled(); }
+    void setText(const QString& text) const { progress_.setText(text); }
+    void setValue(int value) const { progress_.setValue(value); }
+    bool cancelled() const { return progress_.cancelled(); }
 
 private:
-    IProgress* progress_;
+    IProgress& progress_;
 };

@@ -60,7 +60,7 @@ void CommandControls::checkBoxClicked(QCheckBox* box, std::function<void(bool ti
             box->setChecked(tick);
         }
         if (!p.conn.RemoteMode) {
-            ShowNotInRemoteMsg(*p.platform.prompts);
+            ShowNotInRemoteMsg(p.platform.prompts);
             FormUpdatingGuard hold(p.conn.FormUpdating);
             box->setChecked(!tick);
             return;
@@ -82,7 +82,7 @@ void CommandControls::listChosen(QComboBox* list, std::function<void(const QStri
             list->setCurrentIndex(chosen);
         }
         if (!p.conn.RemoteMode) {
-            ShowNotInRemoteMsg(*p.platform.prompts);   // the list keeps the operator's entry
+            ShowNotInRemoteMsg(p.platform.prompts);   // the list keeps the operator's entry
             return;
         }
         send(list->itemText(chosen));
@@ -109,7 +109,7 @@ void CommandControls::refreshAfterTransmitter()
     BusyScope busy(busy_);
     const PollPause pause(p, PollPause::Mode::On);
     const ConnectionWatch connection(p);
-    PauseSeconds(*p.platform.clock, 1);
+    PauseSeconds(p.platform.clock, 1);
     RunWhileConnected(
         connection, {
                         [&] { p.unit.id.IsTwtaUnit ? readings_.UpdateHelixHeater() : readings_.UpdateCurrentSense(); },
@@ -181,7 +181,7 @@ void CommandControls::btnFaultReset_Click()
 {
     WhenLinkFree(p, window_, [this] {
         if (!p.conn.RemoteMode) {
-            ShowNotInRemoteMsg(*p.platform.prompts);
+            ShowNotInRemoteMsg(p.platform.prompts);
             return;
         }
         const PollPause pause(p, PollPause::Mode::On);
@@ -195,7 +195,7 @@ void CommandControls::btnGoToPwr_Click()
         return;
     WhenLinkFree(p, window_, [this] {
         if (!p.conn.RemoteMode) {
-            ShowNotInRemoteMsg(*p.platform.prompts);
+            ShowNotInRemoteMsg(p.platform.prompts);
             return;
         }
         // Nothing to drive while the transmitter is not up, a fault is shown or RF is inhibited.
@@ -211,9 +211,7 @@ void CommandControls::lblRFFrqVal_DblClick()
 {
     // Sent in local mode too.
     WhenLinkFree(p, window_, [this] {
-        if (!p.platform.prompts)
-            return;
-        const QString answer = p.platform.prompts->input(QStringLiteral("Enter new Frequency in MHz:"),
+        const QString answer = p.platform.prompts.input(QStringLiteral("Enter new Frequency in MHz:"),
                                                          QStringLiteral("RF Frequency"), ui.lblRFFrqVal->text());
         const auto frequency = controls::RfFrequencyEntry(answer);
         if (!frequency)

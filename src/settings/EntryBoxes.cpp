@@ -26,9 +26,8 @@ namespace {
 
 void parameterRangeBox(Program& p)
 {
-    if (p.platform.prompts)
-        p.platform.prompts->message(QStringLiteral("Value out of range."), QStringLiteral("Parameter Range Error"),
-                                    PromptIcon::Exclamation);
+    p.platform.prompts.message(QStringLiteral("Value out of range."), QStringLiteral("Parameter Range Error"),
+                               PromptIcon::Exclamation);
 }
 
 // Sends a parameter box's command when its entry is one; Enter also tells a value out of range.
@@ -256,8 +255,7 @@ bool EntryBoxes::entryKeyDiscarded(const EntryBox& row, QKeyEvent& key)
         entryState_.edits.end(box);
     if (row.remoteGuard && !p.conn.RemoteMode) {
         // The key still goes into the box; leaving the box then sends nothing.
-        if (p.platform.prompts)
-            ShowNotInRemoteMsg(*p.platform.prompts);
+        ShowNotInRemoteMsg(p.platform.prompts);
         return false;
     }
     // An edit after Enter is sent again when the box is left.
@@ -323,8 +321,7 @@ void EntryBoxes::tripTypeChosen(const EntryBox& row)
             list->setCurrentIndex(chosen);
         }
         if (!p.conn.RemoteMode) {
-            if (p.platform.prompts)
-                ShowNotInRemoteMsg(*p.platform.prompts);
+            ShowNotInRemoteMsg(p.platform.prompts);
             return;
         }
         row.sendTrip();
@@ -355,8 +352,7 @@ void EntryBoxes::stepSpinControl(int control, bool up)
         return;
     WhenLinkFree(p, window_, [this, control, up] {
         if (!p.conn.RemoteMode) {
-            if (p.platform.prompts)
-                ShowNotInRemoteMsg(*p.platform.prompts);
+            ShowNotInRemoteMsg(p.platform.prompts);
             return;
         }
         switch (control) {

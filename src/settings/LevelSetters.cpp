@@ -27,8 +27,7 @@ bool dbmMode(const Program& p) { return levels::DbmMode(p.unit.id.DbmLevelsSuppo
 
 void rangeBox(Program& p, const QString& text, const QString& title)
 {
-    if (p.platform.prompts)
-        p.platform.prompts->message(text, title, PromptIcon::Exclamation);
+    p.platform.prompts.message(text, title, PromptIcon::Exclamation);
 }
 
 }   // namespace

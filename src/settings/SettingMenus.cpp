@@ -45,7 +45,7 @@ void SettingMenus::toggleSetting(QAction* entry, bool remoteTest, const std::fun
                                  const std::function<void(bool tick)>& acknowledged)
 {
     if (remoteTest && !p.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p.platform.prompts);
+        ShowNotInRemoteMsg(p.platform.prompts);
         return;
     }
     const bool tick = !entry->isChecked();
@@ -101,7 +101,7 @@ void SettingMenus::mnuAutoClrBUC_Click()
 
 void SettingMenus::mnuReturnLoss_Click()
 {
-    IPrompts& prompts = *p.platform.prompts;
+    IPrompts& prompts = p.platform.prompts;
     if (!p.conn.RemoteMode) {
         ShowNotInRemoteMsg(prompts);
         return;
@@ -142,17 +142,16 @@ void SettingMenus::mnuOpenWebpage_Click()
     // Only four numbers 0 to 255 reach the shell, in their plain decimal form.
     const std::optional<QString> address = conv::DecimalIPv4(p.conn.UnitIPAddress);
     if (!address) {
-        p.platform.prompts->message(QStringLiteral("Invalid IP Address"), QStringLiteral("IP Address Error"),
+        p.platform.prompts.message(QStringLiteral("Invalid IP Address"), QStringLiteral("IP Address Error"),
                                     PromptIcon::Exclamation);
         return;
     }
-    if (p.platform.shell)
-        p.platform.shell->open(QStringLiteral("http://") + *address);
+    p.platform.shell.open(QStringLiteral("http://") + *address);
 }
 
 void SettingMenus::mnuModelCfgPN_Click()
 {
-    p.platform.prompts->message(QStringLiteral("Model Config Part Number and Revision: \r\n\r\n") +
+    p.platform.prompts.message(QStringLiteral("Model Config Part Number and Revision: \r\n\r\n") +
                                     p.unit.id.ModelCfgPartNo,
                                 QStringLiteral("Model Config File"), PromptIcon::None, PromptButtons::Ok);
 }
@@ -187,7 +186,7 @@ void SettingMenus::mnuPollEn_Click()
 
 void SettingMenus::mnuPollAdrs_Click()
 {
-    IPrompts& prompts = *p.platform.prompts;
+    IPrompts& prompts = p.platform.prompts;
     const QString answer = prompts.input(QStringLiteral("Enter Unit Address (A-Z)"), QStringLiteral("Unit Address"),
                                          QString(QChar(p.conn.PollAddress)));
     if (answer.isEmpty())

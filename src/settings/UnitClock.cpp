@@ -43,9 +43,8 @@ void UnitClock::txtDateTime_Validate()
     QLineEdit* box = ui.txtDateTime;
     if (box->text().isEmpty() || conv::IsDateTime(box->text()) || !box->isEnabled() || !box->isVisibleTo(&window_))
         return;
-    if (p.platform.prompts)
-        p.platform.prompts->message(QStringLiteral("Invalid Date & Time."), QStringLiteral("Data Error"),
-                                    PromptIcon::Exclamation);
+    p.platform.prompts.message(QStringLiteral("Invalid Date & Time."), QStringLiteral("Data Error"),
+                               PromptIcon::Exclamation);
     box->setFocus(Qt::OtherFocusReason);   // the focus stays in the box
 }
 
@@ -53,21 +52,19 @@ void UnitClock::Command7_Click()
 {
     WhenLinkFree(p, window_, [this] {
         if (!p.conn.RemoteMode) {
-            ShowNotInRemoteMsg(*p.platform.prompts);
+            ShowNotInRemoteMsg(p.platform.prompts);
             return;
         }
         const UnitIdentity& id = p.unit.id;
         const bool transmitting = ui.chkPS->checkState() == Qt::Checked && ui.chkRFI->checkState() == Qt::Unchecked;
         if (transmitting && !id.LldpFirmware && !id.OduBucUnit) {
-            if (!p.platform.prompts)
-                return;   // no one to ask: no reset
-            const PromptAnswer answer = p.platform.prompts->message(
+            const PromptAnswer answer = p.platform.prompts.message(
                 QStringLiteral("This will reset the unit and \r\ntake it offline"), QStringLiteral("Reset Unit?"),
                 PromptIcon::Exclamation, PromptButtons::OkCancelDefaultCancel);
             if (answer != PromptAnswer::Ok)
                 return;
         }
-        ui.txtDateTime->setText(controls::UnitClockText(p.platform.clock->localDateTime()));
+        ui.txtDateTime->setText(controls::UnitClockText(p.platform.clock.localDateTime()));
         SetDateTime();
     });
 }
@@ -75,7 +72,7 @@ void UnitClock::Command7_Click()
 void UnitClock::SetDateTime()
 {
     if (!p.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p.platform.prompts);
+        ShowNotInRemoteMsg(p.platform.prompts);
         return;
     }
     const QString text = ui.txtDateTime->text();
@@ -85,7 +82,7 @@ void UnitClock::SetDateTime()
     // The poll runs afterwards, reset or not, while the connection this began on lasts.
     const PollPause pause(p, PollPause::Mode::On);
     const ConnectionWatch connection(p);
-    IClock& clock = *p.platform.clock;
+    IClock& clock = p.platform.clock;
     SendUnitCommand(p, QStringLiteral("%") + text);
     clock.sleepMs(100);
     if (p.unit.id.LldpFirmware || p.unit.id.OduBucUnit)
@@ -108,7 +105,7 @@ void UnitClock::SetDateTime()
 void UnitClock::SetUnitAddress()
 {
     if (!p.conn.RemoteMode) {
-        ShowNotInRemoteMsg(*p.platform.prompts);
+        ShowNotInRemoteMsg(p.platform.prompts);
         return;
     }
     const QString text = ui.txtAdr->text();

@@ -143,15 +143,14 @@ void FeatureReads::UpdateRFIStatus()
 
 void FeatureReads::InitEnetParams()
 {
-    ITcpSocket* socket = p.platform.tcp;
+    ITcpSocket& socket = p.platform.tcp;
     UnitConfig& c = p.unit.config;
     const QString address = GetIPAddress(p);
     c.UnitAddressRead = FeatureDecode::IsUsableUnitAddress(address);
     if (c.UnitAddressRead) {
         for (QAction* menu : {ui.mnuUseEnet, ui.mnuEnetCfg, ui.mnuEthPort, ui.mnuOpenWebpage})
             menu->setVisible(true);
-        if (socket)
-            socket->setRemoteHost(address);
+        socket.setRemoteHost(address);
         p.conn.UnitIPAddress = address;
         const QString mask = GetNetMask(p);
         c.UnitNetMask = FeatureDecode::IsUsableUnitAddress(mask) ? mask : QStringLiteral("255.255.255.0");
@@ -173,13 +172,11 @@ void FeatureReads::InitEnetParams()
     if (p.conn.UseEnet)
         return;
     // Over the serial line the menus show the target a TCP connection would use.
-    if (socket) {
-        if (!p.conn.UnitIPAddress.isEmpty())
-            socket->setRemoteHost(p.conn.UnitIPAddress);
-        socket->setRemotePort(p.conn.EnetPort);
-    }
-    const QString host = socket ? socket->remoteHost() : p.conn.UnitIPAddress;
-    const int port = socket ? socket->remotePort() : p.conn.EnetPort;
+    if (!p.conn.UnitIPAddress.isEmpty())
+        socket.setRemoteHost(p.conn.UnitIPAddress);
+    socket.setRemotePort(p.conn.EnetPort);
+    const QString host = socket.remoteHost();
+    const int port = socket.remotePort();
     ui.mnuEnterIP->setText(QStringLiteral("IP Address:    ") + host);
     ui.mnuEthPort->setText(FeatureDecode::EthernetPortCaption(port));
 }

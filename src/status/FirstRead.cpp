@@ -104,7 +104,7 @@ bool FirstRead::stopFirstReadIfAsked()
 
 void FirstRead::betweenFirstReadCommands()
 {
-    p.platform.clock->processEvents();
+    p.platform.clock.processEvents();
     stopFirstReadIfAsked();
 }
 
@@ -139,8 +139,7 @@ void FirstRead::addIdentificationSteps(std::vector<FirstReadStep>& steps)
             {"FormUpdating", [this] { p.conn.FormUpdating = true; }},
             {"InitDataDirectory",
              [this] {
-                 if (p.platform.folders && p.platform.prompts)
-                     ::InitDataDirectory(*p.platform.folders, *p.platform.prompts);
+                 ::InitDataDirectory(p.platform.folders, p.platform.prompts);
              }},
             {"DisplayWatts", [this] { p.display.DisplayWatts = ui.mnuWatts->text() == QLatin1String("Display dBm"); }},
             {"DetermineUnitType", [this] { DetermineUnitType(p); }},
@@ -194,10 +193,10 @@ void FirstRead::addLimitAndLayoutSteps(std::vector<FirstReadStep>& steps)
                      c.MaxSysPrimePower = ReadMaxSystemPrimePower(p);
              }},
             {"DbmLevelsSupported", [this] { p.unit.id.DbmLevelsSupported = CanUsedBmTripLevels(p); }},
-            {Events, [this] { p.platform.clock->processEvents(); }},
+            {Events, [this] { p.platform.clock.processEvents(); }},
             {"MaxAttenuation", [this, &c] { c.MaxAttenuation = firstread::MaxAttenuationFrom(ReadMaxAttenuation(p)); }},
             {"UpdateRFFrequency", [this] { readings_.UpdateRFFrequency(); }},
-            {Events, [this] { p.platform.clock->processEvents(); }},
+            {Events, [this] { p.platform.clock.processEvents(); }},
         });
 }
 
@@ -221,7 +220,7 @@ void FirstRead::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
                  c.AlarmEnableMaskRead = ReadAlarmEnableMask(p);
                  c.AlarmEnableMask = c.AlarmEnableMaskRead ? c.EnableMaskReply : 0;
              }},
-            {Events, [this] { p.platform.clock->processEvents(); }},
+            {Events, [this] { p.platform.clock.processEvents(); }},
             {"Latches",
              [this, &c] {
                  const qint16 lowLine = ReadLowLineLatched(p);
@@ -250,7 +249,7 @@ void FirstRead::addMaskAndReadingSteps(std::vector<FirstReadStep>& steps)
              }},
             // Units without the extended alarm bytes are polled with the legacy query.
             {"LegacyStatusQuery", [this] { p.unit.id.LegacyStatusQuery = ReadSingleStatusWord(p, 2).isEmpty(); }},
-            {Events, [this] { p.platform.clock->processEvents(); }},
+            {Events, [this] { p.platform.clock.processEvents(); }},
             {"UpdateHours", [this] { readings_.UpdateHours(); }},
         });
 }
@@ -264,12 +263,12 @@ void FirstRead::addPortAndBandSteps(std::vector<FirstReadStep>& steps)
             {"InitCom1Settings", [this] { features_.InitCom1Settings(); }},
             {"InitCom2Settings", [this] { features_.InitCom2Settings(); }},
             {"txtAdr", [this] { entryState_.FillEntryBox(ui.txtAdr, p.unit.config.Rs485Address); }},
-            {Events, [this] { p.platform.clock->processEvents(); }},
+            {Events, [this] { p.platform.clock.processEvents(); }},
             {"InitcmbRfBand", [this] { bands_.InitcmbRfBand(); }},
             {"InitRFBand", [this] { features_.InitRFBand(); }},
             {"InitBandParameters",
              [this] { features_.InitBandParameters(static_cast<qint16>(qMax(0, ui.cmbRfBand->currentIndex() + 1))); }},
-            {Events, [this] { p.platform.clock->processEvents(); }},
+            {Events, [this] { p.platform.clock.processEvents(); }},
         });
 }
 
@@ -304,7 +303,7 @@ void FirstRead::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
              }},
             {"UpdateTemperature", [this] { readings_.UpdateTemperature(); }},
             {"UpdateRFIStatus", [this] { features_.UpdateRFIStatus(); }},
-            {Events, [this] { p.platform.clock->processEvents(); }},
+            {Events, [this] { p.platform.clock.processEvents(); }},
             {"ConstPowerLevel",
              [this] {
                  if (p.unit.id.UnitModelCode == -1)
@@ -327,7 +326,7 @@ void FirstRead::addTemperatureAndLevelSteps(std::vector<FirstReadStep>& steps)
                      ui.mnuPsVset->setEnabled(true);
                  ui.mnuPsVset->setVisible(has);
              }},
-            {Events, [this] { p.platform.clock->processEvents(); }},
+            {Events, [this] { p.platform.clock.processEvents(); }},
         });
 }
 
@@ -340,10 +339,10 @@ void FirstRead::addClosingSteps(std::vector<FirstReadStep>& steps)
                                            readings_.UpdateHelixHeater();
                                    }},
                                   {"InitLCBuc", [this] { features_.InitLCBuc(); }},
-                                  {Events, [this] { p.platform.clock->processEvents(); }},
+                                  {Events, [this] { p.platform.clock.processEvents(); }},
                                   {"InitCurrentSenseParams", [this] { features_.InitCurrentSenseParams(); }},
                                   {"InitEnetParams", [this] { features_.InitEnetParams(); }},
-                                  {Events, [this] { p.platform.clock->processEvents(); }},
+                                  {Events, [this] { p.platform.clock.processEvents(); }},
                                   {"UpdateCathodeCurrent", [this] { readings_.UpdateCathodeCurrent(); }},
                                   {"LEDMode",
                                    [this] {
@@ -360,7 +359,7 @@ void FirstRead::addClosingSteps(std::vector<FirstReadStep>& steps)
                                            p.unit.config.ObmipSupported = true;
                                    }},
                                   {"btnGoToPwr", [this] { ui.btnGoToPwr->setEnabled(true); }},
-                                  {Events, [this] { p.platform.clock->processEvents(); }},
+                                  {Events, [this] { p.platform.clock.processEvents(); }},
                                   {"FirstReadDone",
                                    [this] {
                                        p.conn.FirstReadDone = true;

@@ -119,7 +119,7 @@ void SubBands::UpdateCurrentSubBand()
     checkSubBandItem(n);
     const bool model7467 = p.unit.id.UnitModelCode == 7467;
     const bool completed = RunWhileConnected(connection, {
-                                                             [this] { p.platform.clock->processEvents(); },
+                                                             [this] { p.platform.clock.processEvents(); },
                                                              [this] { LoadSubBandParameters(); },
                                                              [&] {
                                                                  if (model7467)
@@ -161,10 +161,9 @@ void SubBands::SetCurrentSubBand(qint16 n)
     ClearSubBands();
     checkSubBandItem(n);
     SendUnitCommand(p, QStringLiteral("PBS") + QString::number(n));
-    p.platform.clock->processEvents();
-    if (p.platform.clock)
-        p.platform.clock->sleepMs(200);
-    p.platform.clock->processEvents();
+    p.platform.clock.processEvents();
+    p.platform.clock.sleepMs(200);
+    p.platform.clock.processEvents();
     // The poll finds the new sub-band and re-reads once more; CurrentSubBand is left to it.
     const bool lldp = p.unit.id.LldpFirmware;
     RunWhileConnected(connection, {
@@ -198,11 +197,11 @@ void SubBands::LoadSubBandParameters()
     const ConnectionWatch connection(p);
     RunWhileConnected(connection, {
                                       [this] { features_.UpdateGainBalance(); },
-                                      [this] { p.platform.clock->processEvents(); },
+                                      [this] { p.platform.clock.processEvents(); },
                                       [this] { readings_.UpdateAtn(); },
-                                      [this] { p.platform.clock->processEvents(); },
+                                      [this] { p.platform.clock.processEvents(); },
                                       [this] { layout_.InitDLAtten(); },
-                                      [this] { p.platform.clock->processEvents(); },
+                                      [this] { p.platform.clock.processEvents(); },
                                       [this, &c] {
                                           if (p.unit.id.UnitModelCode != 7436)
                                               return;

@@ -45,11 +45,7 @@ void apply(QAction* menu, const layout::MenuDecision& d)
         menu->setChecked(*d.checked);
 }
 
-void letEventsRun(Program& p)
-{
-    if (p.platform.clock)
-        p.platform.clock->processEvents();
-}
+void letEventsRun(Program& p) { p.platform.clock.processEvents(); }
 }   // namespace
 
 WindowLayout::WindowLayout(Program& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings,

@@ -29,7 +29,7 @@ UploadResult uploadEntries(const LogPaging& c, FileIO& file, const CalTableKind&
     QStringList lines;
     while (!file.AtEndOfFile())
         lines << file.ReadNextLine();
-    const ProgressScope progress(c.p.platform.progress, QString::fromLatin1(kind.uploadTitle),
+    const ProgressScope progress(*c.p.progressInUse, QString::fromLatin1(kind.uploadTitle),
                                  static_cast<int>(lines.size()));
     const auto ended = [&c] { return c.p.conn.ShuttingDown || LinkLost(c); };
     bool sent = false;
@@ -58,7 +58,7 @@ UploadResult uploadEntries(const LogPaging& c, FileIO& file, const CalTableKind&
 PagingResult DownloadRfCalEntries(const LogPaging& c, FileIO& file)
 {
     const CalTableKind& kind = RfCalTable;
-    const ProgressScope progress(c.p.platform.progress, QString::fromLatin1(kind.downloadTitle), kind.levels);
+    const ProgressScope progress(*c.p.progressInUse, QString::fromLatin1(kind.downloadTitle), kind.levels);
     bool started = false;
     for (int k = 0; k < kind.levels; ++k) {
         const std::optional<QString> reply = readLevel(c, kind, k);
@@ -82,7 +82,7 @@ PagingResult DownloadRfCalEntries(const LogPaging& c, FileIO& file)
 PagingResult DownloadAtnCalEntries(const LogPaging& c, FileIO& file, int firstTenths)
 {
     const CalTableKind& kind = AtnCalTable;
-    const ProgressScope progress(c.p.platform.progress, QString::fromLatin1(kind.downloadTitle), kind.levels);
+    const ProgressScope progress(*c.p.progressInUse, QString::fromLatin1(kind.downloadTitle), kind.levels);
     bool started = false;   // an entry line has been written
     for (int k = 0; k < kind.levels; ++k) {
         const int tenths = firstTenths + k;

@@ -20,10 +20,9 @@
 #include <QAction>
 
 namespace {
-void calBox(IPrompts* prompts, const QString& text, const char* title, PromptIcon icon = PromptIcon::Exclamation)
+void calBox(IPrompts& prompts, const QString& text, const char* title, PromptIcon icon = PromptIcon::Exclamation)
 {
-    if (prompts)
-        prompts->message(text, QString::fromLatin1(title), icon);
+    prompts.message(text, QString::fromLatin1(title), icon);
 }
 
 // Clears the status panel on every way out.
@@ -38,11 +37,7 @@ private:
     UnitConnection& w_;
 };
 
-void letTransferEventsRun(Program& p)
-{
-    if (p.platform.clock)
-        p.platform.clock->processEvents();
-}
+void letTransferEventsRun(Program& p) { p.platform.clock.processEvents(); }
 }   // namespace
 
 CalTransfers::CalTransfers(Program& p, QMainWindow& window, CalFileChoice& calFiles, UnitConnection& connection,
@@ -82,7 +77,7 @@ void CalTransfers::DownloadAtnCalTable() { downloadCalTable(AtnCalTable); }
 void CalTransfers::downloadCalTable(const CalTableKind& kind)
 {
     const bool atn = &kind == &AtnCalTable;
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
     const QString path = calFiles_.GetSaveAsFileName(kind.fileType);
     if (path.isEmpty())
@@ -118,15 +113,14 @@ void CalTransfers::downloadCalTable(const CalTableKind& kind)
         calBox(p.platform.prompts, QStringLiteral("Download Failed"), kind.downloadTitle);
     } else if (result == PagingResult::Read) {
         calBox(p.platform.prompts, QStringLiteral("Download Done"), kind.downloadTitle, PromptIcon::Information);
-        if (p.platform.shell)
-            ShellOpen(*p.platform.shell, path);
+        ShellOpen(p.platform.shell, path);
     }
 }
 
 void CalTransfers::UploadRfCalTable()
 {
     const CalTableKind& kind = RfCalTable;
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     const StatusPanelScope status(connection_);
     const QString path = calFiles_.GetFileNameToOpen(kind.fileType);
     if (path.isEmpty())
@@ -154,7 +148,7 @@ void CalTransfers::UploadAtnCalTable()
     const UnitIdentity& id = p.unit.id;
     const bool beginSave =
         TakesAtnBeginSave(id.IsTwtaUnit, id.UnitModelCode, id.FirmwareVersion100, id.boxes.txtCplDate);
-    FileIO io(p.platform.clock);
+    FileIO io(&p.platform.clock);
     const StatusPanelScope status(connection_);
     const QString path = calFiles_.GetFileNameToOpen(kind.fileType);
     if (path.isEmpty())

@@ -24,15 +24,15 @@ private:
 // Puts `progress` in place of the program's indicator for its lifetime.
 class ProgressInPlace {
 public:
-    ProgressInPlace(Platform& platform, IProgress& progress) : platform_(platform), saved_(platform.progress)
+    ProgressInPlace(LinkContext& link, IProgress& progress) : link_(link), saved_(link.progressInUse)
     {
-        platform_.progress = &progress;
+        link_.progressInUse = &progress;
     }
-    ~ProgressInPlace() { platform_.progress = saved_; }
+    ~ProgressInPlace() { link_.progressInUse = saved_; }
     ProgressInPlace(const ProgressInPlace&) = delete;
     ProgressInPlace& operator=(const ProgressInPlace&) = delete;
 
 private:
-    Platform& platform_;
+    LinkContext& link_;
     IProgress* saved_;
 };

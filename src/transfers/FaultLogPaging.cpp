@@ -119,7 +119,7 @@ PagingResult GetFaultLogQF(LogPaging& c, int depth)
     if (!count || LinkLost(c))
         return PagingResult::Failed;
     const int wanted = qMin(qMax(depth, 100), *count);
-    const ProgressScope progress(c.p.platform.progress, QString::fromLatin1(FaultLogTitle), wanted);
+    const ProgressScope progress(*c.p.progressInUse, QString::fromLatin1(FaultLogTitle), wanted);
     const PageRead read = [&](int step, int& stored) {
         const std::optional<int> n = ReadFaultLogPageQF(c, step);
         stored = n.value_or(0);
@@ -135,7 +135,7 @@ PagingResult GetFaultLogLegacy(LogPaging& c, int depth)
 {
     const ScopedLinkTimeout timeout(c.p.LinkObject, FaultLogTimeout);
     const int wanted = qMax(depth, 100);
-    const ProgressScope progress(c.p.platform.progress, QString::fromLatin1(FaultLogTitle), wanted);
+    const ProgressScope progress(*c.p.progressInUse, QString::fromLatin1(FaultLogTitle), wanted);
     const PageRead read = [&](int step, int& stored) {
         std::optional<int> n = ReadFaultLogPageLegacy(c, step);
         // A unit may refuse the pages past its log's end: once the end line is stored such

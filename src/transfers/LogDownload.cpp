@@ -15,10 +15,9 @@
 #include "transfers/TrendLogPaging.h"
 
 namespace {
-void logBox(IPrompts* prompts, const char* text, const char* title)
+void logBox(IPrompts& prompts, const char* text, const char* title)
 {
-    if (prompts)
-        prompts->message(QString::fromLatin1(text), QString::fromLatin1(title), PromptIcon::Exclamation);
+    prompts.message(QString::fromLatin1(text), QString::fromLatin1(title), PromptIcon::Exclamation);
 }
 
 // Writes the table up to its first empty slot into the kind's file in the data folder; its
@@ -29,24 +28,20 @@ QString writeLogFile(const CommandContext& p, const LogDownloadKind& kind, const
         logBox(p.platform.prompts, kind.emptyText, kind.title);
         return QString();
     }
-    if (!p.platform.folders)
-        return QString();
     QString name = kind.fileName(p.unit.id.UnitSerialNo);
-    const QString path = p.platform.folders->dataFolder() + QLatin1Char('/') + name;
-    FileIO io(p.platform.clock);
+    const QString path = p.platform.folders.dataFolder() + QLatin1Char('/') + name;
+    FileIO io(&p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
     if (!kind.open(io, path) || !WriteTableLines(io, lines))
         return QString();
-    if (kind.openInEditor && p.platform.shell)
-        ShellOpen(*p.platform.shell, path);
+    if (kind.openInEditor)
+        ShellOpen(p.platform.shell, path);
     return name;
 }
 }   // namespace
 
 QString RunLogDownload(const LogDownloadContext& c, const LogDownloadKind& kind)
 {
-    if (kind.needsDataFolder && !c.p.platform.folders)
-        return QString();
     const TransferLock lock(c.transfers, c.p, c.files, c.window);
     if (!lock.held())
         return QString();
@@ -70,7 +65,6 @@ LogDownloadKind FaultLogDownload(FilesState& files, int depth, bool openInEditor
     return {FaultLogTitle,
             &TransfersState::FaultLogLines,
             FaultLogSlots,
-            false,
             [&files, depth](LogPaging& c) {
                 LetEventsRun(c);
                 files.FaultLogQF = HasQFFaultLog(c.p);
@@ -87,7 +81,6 @@ LogDownloadKind ParameterLogDownload(const ParamLogType& log, int type)
     return {ParamLogTitle,
             &TransfersState::ParamLogLines,
             log.tableSize,
-            true,
             [type](LogPaging& c) { return GetParameterLog(c, type); },
             "Empty Parameter log Table",
             [name = log.fileName](const QString&) { return QString::fromLatin1(name); },
@@ -100,7 +93,6 @@ LogDownloadKind TrendLogDownload(bool longTerm, int count)
     return {TrendLogTitle,
             &TransfersState::TrendLogLines,
             TrendLogKindOf(longTerm).tableSize,
-            true,
             [longTerm, count](LogPaging& c) { return GetTrendLog(c, longTerm, count); },
             nullptr,
             TrendLogFileName,

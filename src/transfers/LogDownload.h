@@ -29,7 +29,6 @@ struct LogDownloadKind {
     const char* title;                              // of the download's boxes
     QStringList TransfersState::*lines;             // the line table the paging fills
     int tableSize;                                  // the table's size while the download runs
-    bool needsDataFolder;                           // nothing starts without a data folder
     std::function<PagingResult(LogPaging&)> read;   // the whole paging
     const char* emptyText;                          // the box for a log read without lines; null: it is written empty
     std::function<QString(const QString& serialNo)> fileName;   // in the data folder

@@ -11,14 +11,13 @@
 namespace {
 QString dataPath(const CommandContext& p, const QString& name)
 {
-    return p.platform.folders->dataFolder() + QLatin1Char('/') + name;
+    return p.platform.folders.dataFolder() + QLatin1Char('/') + name;
 }
 
-void fileErrorBox(IPrompts* prompts, const WorkbookError& e)
+void fileErrorBox(IPrompts& prompts, const WorkbookError& e)
 {
-    if (prompts)
-        prompts->message(QStringLiteral("Error No.: ") + QString::number(e.number) + QStringLiteral("\r\n") + e.text,
-                         QStringLiteral("File Error"), PromptIcon::Exclamation);
+    prompts.message(QStringLiteral("Error No.: ") + QString::number(e.number) + QStringLiteral("\r\n") + e.text,
+                    QStringLiteral("File Error"), PromptIcon::Exclamation);
 }
 
 std::vector<logsheet::SheetLayout> logSheets(const CommandContext& p, const QStringList& names)
@@ -40,26 +39,22 @@ std::vector<logsheet::SheetLayout> logSheets(const CommandContext& p, const QStr
 
 void OpenLogsInNotepad(CommandContext& p, const QStringList& names)
 {
-    if (!p.platform.folders || !p.platform.shell)
-        return;
     for (const QString& name : names)
-        if (!name.isEmpty() && !ShellOpen(*p.platform.shell, dataPath(p, name)))
+        if (!name.isEmpty() && !ShellOpen(p.platform.shell, dataPath(p, name)))
             return;
 }
 
 QString ExportLogsToExcel(CommandContext& p, const QStringList& names)
 {
-    if (!p.platform.folders || !p.platform.shell)
-        return QString();
     const std::vector<logsheet::SheetLayout> sheets = logSheets(p, names);
     if (sheets.empty())
         return QString();
-    QString path = FreeWorkbookPath(p.platform.folders->dataFolder(), p.unit.id.UnitSerialNo);
+    QString path = FreeWorkbookPath(p.platform.folders.dataFolder(), p.unit.id.UnitSerialNo);
     if (const auto error = WriteWorkbook(path, sheets)) {
         fileErrorBox(p.platform.prompts, *error);
         return QString();
     }
-    if (!ShellOpen(*p.platform.shell, path)) {
+    if (!ShellOpen(p.platform.shell, path)) {
         fileErrorBox(p.platform.prompts,
                      {WorkbookNotOpenedError, QStringLiteral("No program opened the workbook ") + path});
         return QString();

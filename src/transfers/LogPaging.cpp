@@ -28,11 +28,7 @@ std::optional<PagingResult> AfterPage(const LogPaging& c, const ProgressScope& p
     return std::nullopt;
 }
 
-void LetEventsRun(const LogPaging& c)
-{
-    if (c.p.platform.clock)
-        c.p.platform.clock->processEvents();
-}
+void LetEventsRun(const LogPaging& c) { c.p.platform.clock.processEvents(); }
 
 bool StoreLine(QStringList& table, int index, const QString& line)
 {

@@ -59,7 +59,7 @@ PagingResult GetParameterLog(LogPaging& c, int type)
     const ScopedLinkTimeout timeout(c.p.LinkObject, ParamLogTimeout);
     const QString command = QString::fromLatin1(log->command);
     const int bound = qMin(log->lineBound, log->limit);
-    const ProgressScope progress(c.p.platform.progress, QString::fromLatin1(ParamLogTitle), bound);
+    const ProgressScope progress(*c.p.progressInUse, QString::fromLatin1(ParamLogTitle), bound);
     EndTableAt(c.t.ParamLogLines, 0);
     PageState s;
     for (int index = 0; index < log->limit && !s.finished; index += 10) {

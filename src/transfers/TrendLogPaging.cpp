@@ -58,7 +58,7 @@ PagingResult GetTrendLog(LogPaging& c, bool longTerm, int count)
     count = qBound(0, count, kind.maximum);
     const ScopedLinkTimeout timeout(c.p.LinkObject, TrendLogTimeout);
     const QString command = QString::fromLatin1(kind.command);
-    const ProgressScope progress(c.p.platform.progress, QString::fromLatin1(TrendLogTitle), count);
+    const ProgressScope progress(*c.p.progressInUse, QString::fromLatin1(TrendLogTitle), count);
     QStringList& table = c.t.TrendLogLines;
     EndTableAt(table, 0);
     int stored = 0;

@@ -13,13 +13,13 @@
 
 namespace {
 // Where the save dialog starts.
-QString startFolder(const Folders* folders)
+QString startFolder(const Folders& folders)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(folders);
     return QStringLiteral("C:\\temp");
 #else
-    return folders ? folders->dataFolder() : QString();
+    return folders.dataFolder();
 #endif
 }
 }   // namespace
@@ -60,16 +60,14 @@ void frmCalFactors::ShowCalFactorTable()
 
 QString frmCalFactors::GetCalFactorFileName()
 {
-    IPrompts* prompts = p_.platform.prompts;
-    if (!prompts)
-        return QString();
-    return prompts->saveFile(QStringLiteral("Save As"), startFolder(p_.platform.folders),
-                             QString::fromLatin1(kTextFileFilter), CalFactorFileName(p_.unit.id.UnitSerialNo));
+    return p_.platform.prompts.saveFile(QStringLiteral("Save As"), startFolder(p_.platform.folders),
+                                        QString::fromLatin1(kTextFileFilter),
+                                        CalFactorFileName(p_.unit.id.UnitSerialNo));
 }
 
 void frmCalFactors::btnSaveTable_Click()
 {
-    FileIO io(p_.platform.clock);
+    FileIO io(&p_.platform.clock);
     const QString path = GetCalFactorFileName();
     io.setUnitSerialNumber(CleanUnitValue(p_.unit.id.UnitSerialNo));
     if (!io.OpenCalFactorFile(path, false))
@@ -78,8 +76,7 @@ void frmCalFactors::btnSaveTable_Click()
         io.AddRecordLine(CalFactorFileLine(ui.txtCFFrq[i]->text(), ui.txtCFdB[i]->text()));
     if (!io.CloseFile())
         return;   // not written whole: the old file stays, the editor is not started
-    if (p_.platform.shell)
-        ShellOpen(*p_.platform.shell, path);
+    ShellOpen(p_.platform.shell, path);
 }
 
 void frmCalFactors::btnOK_Click() { accept(); }

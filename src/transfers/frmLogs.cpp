@@ -75,7 +75,7 @@ QStringList frmLogs::downloadTicked(bool& stopped)
 {
     downloading_ = true;
     enableInputs(false);
-    const ProgressInPlace inPlace(p_.platform, progress_);
+    const ProgressInPlace inPlace(p_, progress_);
     const ConnectionWatch connection(p_);
     QStringList names;
     const auto boxes = ui.logBoxes();

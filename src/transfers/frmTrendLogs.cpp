@@ -80,7 +80,7 @@ int frmTrendLogs::LongTermRecordCount() const { return ::LongTermRecordCount(ui.
 QString frmTrendLogs::SaveTrendLog()
 {
     ui.ProgressBar1->show();
-    const ProgressInPlace inPlace(p_.platform, progress_);
+    const ProgressInPlace inPlace(p_, progress_);
     return logs_.GetTrendLogFile(ui.optLongTermLog->isChecked(), TrendRecordCount);
 }
 

@@ -28,7 +28,7 @@ TEST(DialogButtons, EveryCaptionKeepsClearOfItsButtonsEdgesAtBothScales)
     t.p().unit.config.LcBucMode = 1;   // the up-converter's adjust button shown
     frmMain w(t.p());
     std::vector<std::unique_ptr<QWidget>> dialogs;
-    dialogs.emplace_back(std::make_unique<frmAbout>(nullptr, nullptr));
+    dialogs.emplace_back(std::make_unique<frmAbout>(t.prompts, t.sysInfo));
     dialogs.emplace_back(std::make_unique<frmAmpCom>(t.p(), QStringLiteral("A")));
     dialogs.emplace_back(std::make_unique<frmCmdLine>(t.p()));
     dialogs.emplace_back(std::make_unique<frmEnetCfg>(t.p()));

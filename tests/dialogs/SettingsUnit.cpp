@@ -18,7 +18,7 @@ public:
 };
 
 SettingsUnit::SettingsUnit(UnitLink link)
-    : settings_(std::make_shared<Settings>()), linked_(link, QuickProfile(sspaProfile()))
+    : settings_(std::make_shared<Settings>()), linked_(link, QuickProfile(sspaProfile()), {.prompts = &prompts})
 {
     if (!linked_.ready())
         return;
@@ -27,7 +27,6 @@ SettingsUnit::SettingsUnit(UnitLink link)
     if (linked_.serial)
         BeginConnection(*program_, false);
     unit_->addFeature(settings_);
-    program_->platform.prompts = &prompts;
     program_->conn.RemoteMode = true;
 }
 
@@ -73,7 +72,7 @@ bool SettingsUnit::showDialog(QDialog& dialog, const std::function<void(QDialog&
         operate(d);
         return d.result();
     };
-    program_->platform.prompts->runModal(dialog);
+    program_->platform.prompts.runModal(dialog);
     QObject::disconnect(c);
     prompts.modal = nullptr;
     return closed;

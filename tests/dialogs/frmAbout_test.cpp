@@ -22,7 +22,9 @@ const char* Unavailable = "System Information Is Unavailable At This Time";
 
 TEST(FrmAbout, LabelsShowTheReleaseAndTitle)
 {
-    frmAbout about(nullptr, nullptr);
+    FakePrompts prompts;
+    FakeSystemInfoTool tool;
+    frmAbout about(prompts, tool);
     EXPECT_EQ(about.ui.lblVersion->text(), "Version 1.0.328 (PN: 461-2097-113)");
     EXPECT_EQ(about.ui.lblTitle->text(), "Tubamon Utility (Tubamon)");
     EXPECT_EQ(about.ui.lblDescription->text(), "Description:  Controls and Configures Orvan High-Power Amplifiers.");
@@ -74,7 +76,7 @@ TEST(FrmAbout, SystemInformationToolStartedByItsPathOrTheBoxShown)
         tool.files = c.files;
         tool.programs = c.programs;
         tool.startSucceeds = c.startSucceeds;
-        frmAbout about(&prompts, &tool);
+        frmAbout about(prompts, tool);
         about.ui.cmdSysInfo->click();
         if (!c.started.isEmpty())
             EXPECT_EQ(tool.started, c.started);
@@ -94,7 +96,8 @@ TEST(FrmAbout, RegistryTextEndsAtItsFirstNul)
 {
     FakeSystemInfoTool tool;
     tool.registry[MsinfoKey] = QString("C:\\a.exe") + QChar(0) + "junk";
-    frmAbout about(nullptr, &tool);
+    FakePrompts prompts;
+    frmAbout about(prompts, tool);
     QString value;
     EXPECT_TRUE(about.GetKeyValue(frmAbout::RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
                                   "PATH", value));
@@ -107,7 +110,7 @@ TEST(FrmAbout, AltSPressesSystemInfoAndEscCloses)
 {
     FakePrompts prompts;
     FakeSystemInfoTool tool;
-    frmAbout about(&prompts, &tool);
+    frmAbout about(prompts, tool);
     about.show();
     EXPECT_EQ(about.ui.cmdSysInfo->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
     QTest::keyClick(&about, Qt::Key_Escape);
@@ -136,7 +139,9 @@ void expectCaptionsWhole(QWidget& window)
 
 TEST(FrmAbout, CaptionsWholeAtBothScales)
 {
-    frmAbout about(nullptr, nullptr);
+    FakePrompts prompts;
+    FakeSystemInfoTool tool;
+    frmAbout about(prompts, tool);
     expectCaptionsWhole(about);
     MainWindowProgram t;
     frmCmdLine console(t.p());
@@ -159,8 +164,6 @@ TEST(FrmAbout, CaptionsWholeAtBothScales)
 TEST(ConsoleAndAboutEntries, ShowTheirWindowsAndLeaveThePollRunning)
 {
     MainWindowProgram t;
-    FakeSystemInfoTool tool;
-    t.p().platform.sysInfo = &tool;
     frmMain& w = t.w();
     w.Timer1.start();
 

@@ -76,7 +76,7 @@ int showAndOperate(Program& p, FakePrompts& prompts, const QString& address,
         f.ui.Command1->click();
         return f.result();
     };
-    return p.platform.prompts->runModal(dialog);
+    return p.platform.prompts.runModal(dialog);
 }
 
 }   // namespace

@@ -41,10 +41,9 @@ protected:
         profile.set("px?", "px?12.5");
         profile.set("LONG", "LONG" + QByteArray(235, '7'));   // shown with 11 framing characters
         profile.refuseAllUnknown();
-        linked = std::make_unique<UnitLinkProgram>(GetParam(), profile);
+        linked = std::make_unique<UnitLinkProgram>(GetParam(), profile, PlatformOverrides{.prompts = &prompts});
         program = linked->program;
         unit = linked->unit;
-        program->platform.prompts = &prompts;
         console = std::make_unique<frmCmdLine>(*program);
         console->show();
         console->activateWindow();

@@ -59,7 +59,7 @@ struct NetUnit : UnitLinkProgram {
             f.ui.cmdOK->click();
             return f.result();
         };
-        return program->platform.prompts->runModal(dialog);
+        return program->platform.prompts.runModal(dialog);
     }
 
     static SimUnitProfile refusing(const QByteArrayList& refused)
@@ -397,7 +397,7 @@ TEST(frmEnetCfg, CancelSendsNothingAndKeepsEveryValue)
         return f.result();
     };
     n.prompts.boxes.clear();
-    EXPECT_EQ(n.program->platform.prompts->runModal(dialog), QDialog::Rejected);
+    EXPECT_EQ(n.program->platform.prompts.runModal(dialog), QDialog::Rejected);
     QApplication::processEvents();
     EXPECT_TRUE(n.sent().isEmpty());
     const UnitConfig& c = n.program->unit.config;

@@ -65,7 +65,7 @@ int showAndOperate(Program& p, FakePrompts& prompts, const std::function<void(fr
         operate(f);
         return f.result();
     };
-    return p.platform.prompts->runModal(dialog);
+    return p.platform.prompts.runModal(dialog);
 }
 
 // As showAndOperate, then OK.

@@ -391,10 +391,9 @@ TEST(frmlcBucSetup, AgainstTheSimulatedUnit)
         SimUnitProfile profile = sspaProfile();
         profile.behaviour["PBCP?"].delayMs = link == UnitLink::Tcp ? 150 : 0;
         FakePrompts prompts;
-        UnitLinkProgram linked(link, profile);
+        UnitLinkProgram linked(link, profile, {.prompts = &prompts});
         Program& p = linked.p();
         SimUnit& unit = *linked.unit;
-        p.platform.prompts = &prompts;
         unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         reportBuc(p);
         frmlcBucSetup d(p);

@@ -218,13 +218,10 @@ namespace {
 struct SaveWindow : MainWindowProgram {
     SaveWindow()
     {
-        program->platform.shell = &shell;
-        program->platform.folders = &folders;
         w().ui.txtSN->setText("12345");
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     ~SaveWindow() { QLocale::setDefault(QLocale::system()); }
-    FakeShell shell;
 };
 }   // namespace
 

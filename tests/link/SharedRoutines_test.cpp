@@ -134,9 +134,9 @@ TEST(SharedRoutines, ComPortExistsOnlyForACharacterDevice)
     store.setText("SerialPorts", "COM1", "/dev/null");
     store.setText("SerialPorts", "COM2", dir.path());
     store.setText("SerialPorts", "COM3", dir.filePath("missing"));
-    EXPECT_TRUE(ComPortExists(&store, 1));
-    EXPECT_FALSE(ComPortExists(&store, 2));
-    EXPECT_FALSE(ComPortExists(&store, 3));
+    EXPECT_TRUE(ComPortExists(store, 1));
+    EXPECT_FALSE(ComPortExists(store, 2));
+    EXPECT_FALSE(ComPortExists(store, 3));
 }
 
 TEST(SharedRoutines, DateToUnixSeconds)

@@ -5,7 +5,7 @@
 #include "link/Transaction.h"
 #include "platform/QtClock.h"
 #include "platform/QtTcpSocket.h"
-#include "support/FakePrompts.h"
+#include "support/FakePlatform.h"
 #include "support/SimUnitTcp.h"
 #include "support/UnitFrames.h"
 #include <QTimer>
@@ -16,11 +16,7 @@ namespace {
 struct SimTcp {
     SimTcp()
     {
-        Platform pf;
-        pf.clock = &clock;
-        pf.tcp = &socket;
-        pf.prompts = &prompts;
-        program = std::make_unique<Program>(pf);
+        program = std::make_unique<Program>(fakes.platform({.tcp = &socket, .clock = &clock, .prompts = &prompts}));
         p().LinkObject.setDeviceAddress("A");
         p().conn.UseEnet = true;
         ConnectTcpSocketEvents(p());
@@ -42,6 +38,7 @@ struct SimTcp {
     QtClock clock;
     QtTcpSocket socket;
     FakePrompts prompts;
+    FakePlatform fakes;   // the services the link needs none of
     std::unique_ptr<Program> program;
     SimUnit unit{twtaProfile()};
     SimUnitTcp server{unit};

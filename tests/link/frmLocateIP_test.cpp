@@ -26,7 +26,6 @@ QStringList listLines(const frmLocateIP& dlg)
 struct LocatorFixture : ::testing::Test {
     LocatorFixture()
     {
-        t.p().platform.udp = &udp;
         t.p().linkDialogs.LocatedTcpPort = 2000;
         t.p().linkDialogs.LocatedIPAddress.clear();
         t.clock.onProcessEvents = [this] {
@@ -44,7 +43,7 @@ struct LocatorFixture : ::testing::Test {
     }
 
     TestProgram t;
-    FakeUdpSocket udp;
+    FakeUdpSocket& udp = t.udp;
     QList<QPair<QString, QByteArray>> lan;
     std::unique_ptr<frmLocateIP> dlg;
 };
@@ -206,14 +205,13 @@ TEST(LocatorOnLoopback, UnitsOnTwoAddressesAreListedAndAShortReplyIgnored)
     ASSERT_TRUE(lan.addUnit("127.0.0.3", "ABCDEFGHOrvan SSPA 400W C-Band"));
     ASSERT_TRUE(lan.addUnit("127.0.0.4", "ABCDEFGHOrvan 123456"));   // 20 characters
 
-    TestProgram t;
-    QtClock clock;
-    t.p().platform.clock = &clock;
-    t.settings.setText("Locator", "BroadcastAddress", lan.listenAddress());
-    QtUdpSocket udp(&t.settings);
+    MemorySettingsStore settings;
+    settings.setText("Locator", "BroadcastAddress", lan.listenAddress());
+    QtUdpSocket udp(&settings);
     // Never let the request leave loopback.
-    ASSERT_TRUE(QHostAddress(QtUdpSocket::sendTarget(QtUdpSocket::Broadcast, &t.settings)).isLoopback());
-    t.p().platform.udp = &udp;
+    ASSERT_TRUE(QHostAddress(QtUdpSocket::sendTarget(QtUdpSocket::Broadcast, &settings)).isLoopback());
+    QtClock clock;
+    TestProgram t({.clock = &clock, .settings = &settings, .udp = &udp});
 
     frmLocateIP d(t.p());
     d.Timer1_Timer();

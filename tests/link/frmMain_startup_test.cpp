@@ -95,8 +95,7 @@ TEST(Startup, SettingsChangedInARunComeBackAtTheNextStart)
     const QString ini = dir.filePath("settings.ini");
     {
         QtSettingsStore store(ini);
-        MainWindowProgram t;
-        t.p().platform.settings = &store;
+        MainWindowProgram t({.settings = &store});
         t.w().Form_Load();
         t.p().LinkObject.setPortNumber(3);
         t.p().LinkObject.setCommSettings("19200,E,7,1");
@@ -115,8 +114,7 @@ TEST(Startup, SettingsChangedInARunComeBackAtTheNextStart)
     }
     QtSettingsStore store(ini);
     EXPECT_EQ(store.getText("Settings", "FilePath", ""), dir.filePath("cal"));
-    MainWindowProgram t;
-    t.p().platform.settings = &store;
+    MainWindowProgram t({.settings = &store});
     t.w().Form_Load();
     EXPECT_EQ(t.p().LinkObject.PortNumber(), 3);
     EXPECT_EQ(t.p().LinkObject.CommSettings(), "19200,E,7,1");
@@ -139,8 +137,7 @@ TEST(Startup, LineSettingsWrittenByHandWithoutQuotesAreRead)
     file.write("[Settings]\nComSettings=4800,O,7,1\nUseIP=127.0.0.1\n");
     file.close();
     QtSettingsStore store(ini);
-    MainWindowProgram t;
-    t.p().platform.settings = &store;
+    MainWindowProgram t({.settings = &store});
     t.w().Form_Load();
     EXPECT_EQ(t.p().LinkObject.CommSettings(), "4800,O,7,1");
     t.w().close();

@@ -66,7 +66,6 @@ QString checkedPorts(const frmMain& w)
 struct TargetFixture : ::testing::Test {
     TargetFixture()
     {
-        t.p().platform.udp = &udp;
         t.tcp.st = ITcpSocket::Closed;
         t.tcp.host = QStringLiteral("10.0.0.254");
         t.tcp.port = 2000;
@@ -85,7 +84,7 @@ struct TargetFixture : ::testing::Test {
     }
 
     TcpTestProgram t;
-    FakeUdpSocket udp;
+    FakeUdpSocket& udp = t.udp;
     QList<QPair<QString, QByteArray>> units{{"127.0.0.2", "ABCDEFGHOrvan TWTA 750W Ku-Band"},
                                             {"127.0.0.3", "ABCDEFGHOrvan SSPA 400W C-Band"}};
     QList<QPair<QString, QByteArray>> lan;
@@ -329,16 +328,14 @@ TEST(LocateAndConnectOnLoopback, PickedUnitIsConnected)
     SimUnitTcp server(unit);
     ASSERT_TRUE(server.listen(QHostAddress("127.0.0.2")));
 
-    TestProgram t;
+    MemorySettingsStore settings;
+    settings.setText("Locator", "BroadcastAddress", lan.listenAddress());
+    ASSERT_TRUE(QHostAddress(QtUdpSocket::sendTarget(QtUdpSocket::Broadcast, &settings)).isLoopback());
+    QtUdpSocket udp(&settings);
     QtClock clock;
     QtTcpSocket tcp;
-    t.settings.setText("Locator", "BroadcastAddress", lan.listenAddress());
-    ASSERT_TRUE(QHostAddress(QtUdpSocket::sendTarget(QtUdpSocket::Broadcast, &t.settings)).isLoopback());
-    QtUdpSocket udp(&t.settings);
+    TestProgram t({.tcp = &tcp, .clock = &clock, .settings = &settings, .udp = &udp});
     Program& p = t.p();
-    p.platform.clock = &clock;
-    p.platform.tcp = &tcp;
-    p.platform.udp = &udp;
     p.conn.UseEnet = true;
     frmMain w(p);   // installs the window's hooks and the socket's events
     QStringList calls;

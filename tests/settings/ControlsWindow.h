@@ -11,7 +11,7 @@ struct ControlsWindow {
     {
         if (!u.ready())
             return;
-        u.p().platform.clock = &clock;
+        (u.linked.tcp ? u.linked.tcp->clock : u.linked.serial->clock).to = &clock;
         u.p().LinkObject.setClock(&clock);
         u.w().Timer1.setInterval(600000);   // never fires by itself within a test
         const auto setTimer = u.p().hooks.setPollTimer;

@@ -7,13 +7,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l), linked(l, profile)
+LinkedWindow::LinkedWindow(UnitLink l, SimUnitProfile profile) : link(l), linked(l, profile, {.prompts = &prompts})
 {
     if (!linked.ready())
         return;
     unit().addFeature(controls);   // first: it watches the constant-power level the next one answers
     unit().addFeature(levels);
-    p().platform.prompts = &prompts;
     if (linked.serial)
         linked.serial->store.setText("Settings", "CurrentPort", "3");   // the port that leads to the unit
     window = std::make_unique<frmMain>(p());

@@ -167,10 +167,8 @@ struct ConnectedWindow : MainWindowProgram {
     {
         BeginConnection(p(), false);
         p().conn.RemoteMode = true;
-        p().platform.shell = &shell;
         w().Timer1.start();
     }
-    FakeShell shell;
 };
 
 TEST(AutoClearUpConverterMenu, ClearsAndSetsBitNineOfTheWholeWord)

@@ -19,9 +19,7 @@ class FeatureReadsTest : public ::testing::Test {
 protected:
     TestProgram t;
     frmMain w{t.p()};
-    FakeTcpSocket socket;
-
-    FeatureReadsTest() { t.p().platform.tcp = &socket; }
+    FakeTcpSocket& socket = t.tcp;
 
     void use(const SimUnitProfile& profile)
     {

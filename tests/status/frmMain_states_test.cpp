@@ -177,9 +177,9 @@ TEST(WindowStates, EnableFormConditions)
 TEST(WindowStates, DataFolderIsCreatedOnce)
 {
     WindowOnUnit u;
-    InitDataDirectory(*u.t.p().platform.folders, *u.t.p().platform.prompts);
+    InitDataDirectory(u.t.p().platform.folders, u.t.p().platform.prompts);
     EXPECT_TRUE(QFileInfo(u.t.folders.dataFolder()).isDir());
     EXPECT_TRUE(u.t.prompts.boxes.isEmpty());
-    InitDataDirectory(*u.t.p().platform.folders, *u.t.p().platform.prompts);
+    InitDataDirectory(u.t.p().platform.folders, u.t.p().platform.prompts);
     EXPECT_TRUE(u.t.prompts.boxes.isEmpty());
 }

@@ -8,16 +8,8 @@ LinkedMainWindow::LinkedMainWindow(UnitLink l, const SimUnitProfile& profile, bo
     : link(l), unit(profile)
 {
     storeLink(searchAddresses);
-    Platform pf;
-    pf.serial = &serial;
-    pf.tcp = &socket;
-    pf.clock = &clock;
-    pf.prompts = &prompts;
-    pf.settings = &store;
-    pf.shell = &shell;
-    pf.folders = &folders;
-    pf.progress = &progress;
-    program = std::make_unique<Program>(pf);
+    program = std::make_unique<Program>(
+        fakes.platform({.serial = &serial, .tcp = &socket, .clock = &clock, .settings = &store}));
     window = std::make_unique<frmMain>(*program);
     w().Form_Load();
     // Only a connected window reads "Disconnect" on its button when it enables its unit

@@ -11,12 +11,8 @@
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtTcpSocket.h"
-#include "support/FakeProgress.h"
-#include "support/FakePrompts.h"
-#include "support/FakeSerialControl.h"
-#include "support/FakeShell.h"
+#include "support/FakePlatform.h"
 #include "support/LinkedUnit.h"
-#include "support/MemorySettingsStore.h"
 #include "support/RecordingLinks.h"
 #include "support/SimUnitSerial.h"
 #include "support/SimUnitTcp.h"
@@ -71,11 +67,12 @@ struct LinkedMainWindow {
                            [this](const QByteArray& bytes) { sent(bytes, false); }};
     RecordingTcp socket{realSocket, [this](const QByteArray& bytes) { sent(bytes, true); }};
     FixedDateClock clock;
-    FakePrompts prompts;
-    FakeShell shell;
-    FakeProgress progress;
-    QTemporaryDir tmp;
-    Folders folders{tmp.filePath("data"), tmp.filePath("home")};
+    FakePlatform fakes;   // prompts, shell, indicator and folders; the rest unused
+    FakePrompts& prompts = fakes.prompts;
+    FakeShell& shell = fakes.shell;
+    FakeProgress& progress = fakes.progress;
+    QTemporaryDir& tmp = fakes.tmp;
+    const Folders& folders = fakes.folders;
     std::unique_ptr<Program> program;
     std::unique_ptr<frmMain> window;
     std::unique_ptr<QObject> watcher;

@@ -3,16 +3,16 @@
 #include "support/TestProgram.h"
 #include <gtest/gtest.h>
 
-SerialUnitProgram::SerialUnitProgram(const SimUnitProfile& profile) : unit(profile)
+SerialUnitProgram::SerialUnitProgram(const SimUnitProfile& profile, const PlatformOverrides& with) : unit(profile)
 {
     if (!sim.start())
         ADD_FAILURE() << "no pseudo-terminal: " << sim.errorText().toStdString();
     sim.mapPort(store, 3);
-    Platform pf;
-    pf.serial = &serial;
-    pf.clock = &clock;
-    pf.settings = &store;
-    program = std::make_unique<Program>(pf);
+    PlatformOverrides links = with;
+    links.serial = &serial;
+    links.clock = &clock;
+    links.settings = &store;
+    program = std::make_unique<Program>(fakes.platform(links));
     OVLink& link = program->LinkObject;
     link.setCheckAddress(false);
     link.setMsgTimeout(2.0f);   // answers end the wait at once; a loaded machine may be slow
@@ -23,13 +23,12 @@ SerialUnitProgram::SerialUnitProgram(const SimUnitProfile& profile) : unit(profi
 
 SerialUnitProgram::~SerialUnitProgram() { program->LinkObject.setOpenPort(false); }
 
-LoopbackTcpProgram::LoopbackTcpProgram()
+LoopbackTcpProgram::LoopbackTcpProgram(const PlatformOverrides& with)
 {
-    Platform pf;
-    pf.clock = &clock;
-    pf.tcp = &socket;
-    pf.prompts = &prompts;
-    program = std::make_unique<Program>(pf);
+    PlatformOverrides links = with;
+    links.tcp = &socket;
+    links.clock = &clock;
+    program = std::make_unique<Program>(fakes.platform(links));
     program->LinkObject.setDeviceAddress("A");
     program->conn.UseEnet = true;
     ConnectTcpSocketEvents(*program);
@@ -45,7 +44,8 @@ bool LoopbackTcpProgram::connectTo(quint16 port)
     return connected;
 }
 
-TcpUnitProgram::TcpUnitProgram(const SimUnitProfile& profile) : unit(profile)
+TcpUnitProgram::TcpUnitProgram(const SimUnitProfile& profile, const PlatformOverrides& with)
+    : LoopbackTcpProgram(with), unit(profile)
 {
     program->hooks.runPollTick = [] {};
     if (!sim.listen()) {
@@ -70,18 +70,20 @@ const char* UnitLinkName(UnitLink link)
 }
 
 // The one place a program's link is chosen.
-UnitLinkProgram::UnitLinkProgram(UnitLink link, const SimUnitProfile& profile)
+UnitLinkProgram::UnitLinkProgram(UnitLink link, const SimUnitProfile& profile, const PlatformOverrides& with)
 {
+    PlatformOverrides boxes = with;
+    if (!boxes.prompts)
+        boxes.prompts = &prompts;
     if (link == UnitLink::Tcp) {
-        tcp = std::make_unique<TcpUnitProgram>(profile);
+        tcp = std::make_unique<TcpUnitProgram>(profile, boxes);
         program = &tcp->p();
         unit = &tcp->unit;
     } else {
-        serial = std::make_unique<SerialUnitProgram>(profile);
+        serial = std::make_unique<SerialUnitProgram>(profile, boxes);
         program = &serial->p();
         unit = &serial->unit;
     }
-    program->platform.prompts = &prompts;
 }
 
 SimUnitProfile QuickProfile(SimUnitProfile profile)

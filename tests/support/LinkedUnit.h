@@ -5,17 +5,33 @@
 #include "platform/QtClock.h"
 #include "platform/QtSerialControl.h"
 #include "platform/QtTcpSocket.h"
-#include "support/FakePrompts.h"
-#include "support/MemorySettingsStore.h"
+#include "support/FakePlatform.h"
 #include "support/SimUnit.h"
 #include "support/SimUnitSerial.h"
 #include "support/SimUnitTcp.h"
 #include <functional>
 #include <memory>
 
+// The real clock, or the one a test puts in its place once the program is linked.
+class RelayClock final : public IClock {
+public:
+    qint64 msNow() const override { return to->msNow(); }
+    void sleepMs(int ms) override { to->sleepMs(ms); }
+    void processEvents(bool excludeUserInput = false) override { to->processEvents(excludeUserInput); }
+    void waitForEvents(int maxMs, bool excludeUserInput = false) override
+    {
+        to->waitForEvents(maxMs, excludeUserInput);
+    }
+    void processWindowEvents() override { to->processWindowEvents(); }
+    QDateTime localDateTime() const override { return to->localDateTime(); }
+
+    QtClock real;
+    IClock* to = &real;
+};
+
 // The serial line of COM3 leads to the simulated unit; replies are awaited 0.2 s.
 struct SerialUnitProgram {
-    explicit SerialUnitProgram(const SimUnitProfile& profile);
+    explicit SerialUnitProgram(const SimUnitProfile& profile, const PlatformOverrides& with = {});
     ~SerialUnitProgram();
     Program& p() { return *program; }
 
@@ -23,7 +39,8 @@ struct SerialUnitProgram {
     SimUnitSerial sim{unit};
     MemorySettingsStore store;
     QtSerialControl serial{&store};
-    QtClock clock;
+    RelayClock clock;
+    FakePlatform fakes;   // the services the link needs none of
     std::unique_ptr<Program> program;
 };
 
@@ -31,21 +48,22 @@ struct SerialUnitProgram {
 // connects it to a loopback port (the connect event's first read runs only if a window has
 // put its hooks in by then).
 struct LoopbackTcpProgram {
-    LoopbackTcpProgram();
+    explicit LoopbackTcpProgram(const PlatformOverrides& with = {});
     ~LoopbackTcpProgram();
     Program& p() { return *program; }
     bool connectTo(quint16 port);
 
-    QtClock clock;
+    RelayClock clock;
     QtTcpSocket socket;
-    FakePrompts prompts;
+    FakePlatform fakes;   // the services the link needs none of
+    FakePrompts& prompts = fakes.prompts;
     std::unique_ptr<Program> program;
     bool connected = false;
 };
 
 // Connected over TCP to the simulated unit (the connect event's first read left out).
 struct TcpUnitProgram : LoopbackTcpProgram {
-    explicit TcpUnitProgram(const SimUnitProfile& profile);
+    explicit TcpUnitProgram(const SimUnitProfile& profile, const PlatformOverrides& with = {});
 
     SimUnit unit;
     SimUnitTcp sim{unit};
@@ -61,7 +79,8 @@ SimUnitProfile QuickProfile(SimUnitProfile profile);
 // A program on the serial or the TCP link (not Fake) to a unit answering by `profile`, its
 // boxes going to `prompts`; not ready when TCP did not connect (a test failure is added).
 struct UnitLinkProgram {
-    UnitLinkProgram(UnitLink link, const SimUnitProfile& profile);
+    // `with.prompts`, when given, takes the boxes in place of `prompts`.
+    UnitLinkProgram(UnitLink link, const SimUnitProfile& profile, const PlatformOverrides& with = {});
     bool ready() const { return !tcp || tcp->connected; }
     Program& p() { return *program; }
 

@@ -1,19 +1,16 @@
 #pragma once
 // The main window on a TestProgram: fake serial line and clock, fake prompts, settings in
 // memory, and a fake TCP socket that never leaves the process.
-#include "support/FakeTcpSocket.h"
 #include "support/TestProgram.h"
 #include "app/frmMain.h"
 #include <memory>
 
 struct MainWindowProgram : TestProgram {
-    MainWindowProgram()
+    explicit MainWindowProgram(const Overrides& with = {}) : TestProgram(with)
     {
-        program->platform.tcp = &tcp;
         window = std::make_unique<frmMain>(p());
     }
     frmMain& w() { return *window; }
 
-    FakeTcpSocket tcp;
     std::unique_ptr<frmMain> window;
 };

@@ -5,7 +5,6 @@
 TcpTestProgram::TcpTestProgram()
 {
     Program& pr = p();
-    pr.platform.tcp = &tcp;
     pr.conn.UseEnet = true;
     tcp.st = ITcpSocket::Connected;
     ConnectTcpSocketEvents(pr);

@@ -1,16 +1,9 @@
 #include "support/TestProgram.h"
 #include "support/UnitFrames.h"
 
-TestProgram::TestProgram()
+TestProgram::TestProgram(const Overrides& with)
 {
-    Platform pf;
-    pf.serial = &serial;
-    pf.clock = &clock;
-    pf.prompts = &prompts;
-    pf.settings = &settings;
-    pf.folders = &folders;
-    pf.progress = &progress;
-    program = std::make_unique<Program>(pf);
+    program = std::make_unique<Program>(platform(with));
     program->LinkObject.setCommSettings(QStringLiteral("9600,N,8,1"));
     program->LinkObject.setCheckAddress(false);
     program->LinkObject.setMsgTimeout(2.0f);

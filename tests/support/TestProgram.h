@@ -1,28 +1,16 @@
 #pragma once
 // A Program wired to fakes, with a scripted unit on the fake serial line: each command
 // is answered with the data the test put in `replies` (ACK frame), or not at all.
+// Every other service is a fake of FakePlatform, or the one the test names in `with`.
 #include "app/Program.h"
-#include "platform/Folders.h"
-#include "support/FakeClock.h"
-#include "support/FakeProgress.h"
-#include "support/FakePrompts.h"
-#include "support/FakeSerialControl.h"
-#include "support/MemorySettingsStore.h"
+#include "support/FakePlatform.h"
 #include <QByteArrayList>
 #include <QMap>
-#include <QTemporaryDir>
 #include <memory>
 
-struct TestProgram {
-    TestProgram();
+struct TestProgram : FakePlatform {
+    explicit TestProgram(const Overrides& with = {});
 
-    FakeClock clock;
-    FakeSerialControl serial{&clock};
-    FakePrompts prompts;
-    FakeProgress progress;
-    MemorySettingsStore settings;
-    QTemporaryDir tmp;   // files and folders of this test only
-    Folders folders{tmp.filePath("data"), tmp.filePath("home")};
     std::unique_ptr<Program> program;
     Program& p() { return *program; }
 

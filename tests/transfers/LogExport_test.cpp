@@ -17,7 +17,6 @@ namespace {
 struct ExportFixture {
     ExportFixture()
     {
-        t.p().platform.shell = &shell;
         t.p().unit.id.UnitSerialNo = "A1234";
         t.p().conn.UnitIPAddress = "127.0.0.1";
         QDir().mkpath(t.folders.dataFolder());
@@ -32,7 +31,7 @@ struct ExportFixture {
     QStringList files() const { return QDir(t.folders.dataFolder()).entryList(QDir::Files, QDir::Name); }
 
     TestProgram t;
-    FakeShell shell;
+    FakeShell& shell = t.shell;
 };
 
 const QByteArray HourlyLog = "#####\r\n#  Hourly\r\n#####\r\n\r\n"

@@ -3,6 +3,7 @@
 // has the state the window gave it, before or during the lock.
 #include "files/FilesState.h"
 #include "link/LinkContext.h"
+#include "support/FakePlatform.h"
 #include "transfers/TransferLock.h"
 #include "transfers/TransfersState.h"
 #include <QAction>
@@ -45,7 +46,8 @@ struct LockWindow {
     QPushButton *button, *buttonOff;
     int triggered = 0;
     TransfersState state;
-    LinkContext link{Platform{}};
+    FakePlatform fakes;
+    LinkContext link{fakes.platform()};
     FilesState files;
 };
 }   // namespace

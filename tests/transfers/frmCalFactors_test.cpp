@@ -40,10 +40,8 @@ struct CalFactorUnit : TestProgram {
     explicit CalFactorUnit(const QByteArray& table)
     {
         replies["QS?"] = "QS" + table;
-        p().platform.shell = &shell;
         p().unit.id.UnitSerialNo = "12345";
     }
-    FakeShell shell;
 };
 }   // namespace
 

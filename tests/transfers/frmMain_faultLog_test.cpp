@@ -337,7 +337,6 @@ struct FakeLineWindow : MainWindowProgram {
             return unitframes::serialReply(a.address, a.data,
                                            a.how.kind == SimBehaviour::Nak ? unitframes::NAK : unitframes::ACK);
         };
-        program->platform.shell = &shell;
         p().unit.id.UnitSerialNo = "T10452";
         BeginConnection(p(), false);
     }
