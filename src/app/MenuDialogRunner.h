@@ -1,8 +1,8 @@
 #pragma once
-#include "app/MenuDialogs.h"
 // The main window's entries that open a dialog: one routine runs each entry's rules (the
 // remote test, the link time-out, the poll, the steps around the dialog) and shows the dialog
 // its factory makes.
+#include "app/MenuDialogs.h"
 
 class FeatureReads;
 class frmMain;

@@ -1,6 +1,6 @@
 #pragma once
-#include <QString>
 // The calibration-table file dialogs on the unit's part and serial number boxes.
+#include <QString>
 
 class QLineEdit;
 struct Program;

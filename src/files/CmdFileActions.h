@@ -1,6 +1,7 @@
 #pragma once
-#include <QString>
 // The configuration command file of the connected unit: saving, replay and their File menu entries.
+#include <functional>
+#include <QString>
 
 class QAction;
 class QLineEdit;

@@ -1,7 +1,7 @@
 #pragma once
-#include <QString>
 // The main window's connection to the unit: the connect button and menus, the connect with
 // its three roads (TCP, one saved serial address, the serial search), and disconnecting.
+#include <QString>
 
 #include <functional>
 

@@ -212,7 +212,7 @@ void CommandControls::lblRFFrqVal_DblClick()
     // Sent in local mode too.
     WhenLinkFree(p, window_, [this] {
         const QString answer = p.platform.prompts.input(QStringLiteral("Enter new Frequency in MHz:"),
-                                                         QStringLiteral("RF Frequency"), ui.lblRFFrqVal->text());
+                                                        QStringLiteral("RF Frequency"), ui.lblRFFrqVal->text());
         const auto frequency = controls::RfFrequencyEntry(answer);
         if (!frequency)
             return;

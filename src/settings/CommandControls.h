@@ -1,7 +1,8 @@
 #pragma once
-#include <QString>
 // The one-shot command controls of the main window: the check boxes and lists the status
 // panels write, and the buttons.
+#include <functional>
+#include <QString>
 
 class FeatureReads;
 class HandlerDepth;

@@ -143,7 +143,7 @@ void SettingMenus::mnuOpenWebpage_Click()
     const std::optional<QString> address = conv::DecimalIPv4(p.conn.UnitIPAddress);
     if (!address) {
         p.platform.prompts.message(QStringLiteral("Invalid IP Address"), QStringLiteral("IP Address Error"),
-                                    PromptIcon::Exclamation);
+                                   PromptIcon::Exclamation);
         return;
     }
     p.platform.shell.open(QStringLiteral("http://") + *address);
@@ -152,8 +152,8 @@ void SettingMenus::mnuOpenWebpage_Click()
 void SettingMenus::mnuModelCfgPN_Click()
 {
     p.platform.prompts.message(QStringLiteral("Model Config Part Number and Revision: \r\n\r\n") +
-                                    p.unit.id.ModelCfgPartNo,
-                                QStringLiteral("Model Config File"), PromptIcon::None, PromptButtons::Ok);
+                                   p.unit.id.ModelCfgPartNo,
+                               QStringLiteral("Model Config File"), PromptIcon::None, PromptButtons::Ok);
 }
 
 void SettingMenus::mnuFileExit_Click() { window_.close(); }   // the close runs Form_Unload, which saves the settings

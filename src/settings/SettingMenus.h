@@ -1,7 +1,8 @@
 #pragma once
-#include <QString>
 // The setting toggles, unit actions and program entries of the menus, and the menus of the
 // link and the display. A toggle's mark changes only when the unit acknowledged its command.
+#include <functional>
+#include <QString>
 
 class PowerUnits;
 class QAction;

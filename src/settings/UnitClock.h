@@ -1,6 +1,6 @@
 #pragma once
-#include <QString>
 // The unit's clock and its device address.
+#include <QString>
 
 class EntryBoxState;
 class HandlerDepth;

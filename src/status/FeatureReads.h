@@ -1,5 +1,6 @@
 #pragma once
 // The reads of the unit's features at connect time and after a change of band or setting.
+#include <QtGlobal>
 
 class EntryBoxState;
 class QAction;

@@ -137,10 +137,7 @@ void FirstRead::addIdentificationSteps(std::vector<FirstReadStep>& steps)
         steps.end(),
         {
             {"FormUpdating", [this] { p.conn.FormUpdating = true; }},
-            {"InitDataDirectory",
-             [this] {
-                 ::InitDataDirectory(p.platform.folders, p.platform.prompts);
-             }},
+            {"InitDataDirectory", [this] { ::InitDataDirectory(p.platform.folders, p.platform.prompts); }},
             {"DisplayWatts", [this] { p.display.DisplayWatts = ui.mnuWatts->text() == QLatin1String("Display dBm"); }},
             {"DetermineUnitType", [this] { DetermineUnitType(p); }},
             // This unit's processor family, before anything below tests it.

@@ -1,6 +1,7 @@
 #pragma once
 // The poll: every tick of Timer1 sends the status query and refreshes the window; a connection
 // over TCP has its first read on its first tick; three failed polls in a row drop the link.
+#include <QtGlobal>
 
 class FeatureReads;
 class FirstRead;

@@ -1,7 +1,7 @@
 #pragma once
+// The power display unit (dBm or watts) of the main window's power boxes, and the drive-power box.
 #include "status/PowerDisplay.h"
 #include <QString>
-// The power display unit (dBm or watts) of the main window's power boxes, and the drive-power box.
 
 class QLabel;
 class QLineEdit;

@@ -1,17 +1,18 @@
 #pragma once
+// The summary, fault and alarm panels of the main window and the names of their rows.
 #include "status/FaultAlarmNames.h"
 #include "status/FaultDecode.h"
 #include "status/IndicatorList.h"
 #include "status/SummaryDecode.h"
 #include <QString>
 #include <array>
-// The summary, fault and alarm panels of the main window and the names of their rows.
 
 class FeatureReads;
 class IndicatorListArea;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QWidget;
 struct Program;
 struct frmMainUi;
 

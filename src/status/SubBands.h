@@ -1,5 +1,7 @@
 #pragma once
 // The RF band list, the sub-band menu and the values that depend on the sub-band.
+#include <array>
+#include <QtGlobal>
 
 class FeatureReads;
 class QComboBox;

@@ -1,5 +1,6 @@
 #pragma once
 // The main window's layout per unit family: which frames and boxes show and what they say.
+#include <array>
 
 class EntryBoxState;
 class QAction;

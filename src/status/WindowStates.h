@@ -1,5 +1,6 @@
 #pragma once
 // The main window's states: cleared, disabled, enabled, connected.
+#include <vector>
 #include <array>
 
 class EntryBoxState;

@@ -1,6 +1,8 @@
 #pragma once
 // The main window's log downloads: the fault log, the parameter logs and the trend logs.
 
+#include <QString>
+
 class PollLoop;
 class QMainWindow;
 struct LogDownloadContext;
