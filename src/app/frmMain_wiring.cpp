@@ -139,12 +139,12 @@ void frmMain::connectUnitClock()
 void frmMain::connectSettingMenus()
 {
     // Each entry acts once the command waiting for its TCP reply has ended.
-    const auto act = [this](QAction* entry, std::function<void()> handler) {
+    const auto act = [this](QAction* entry, const std::function<void()>& handler) {
         connect(entry, &QAction::triggered, this, [this, handler] { whenLinkFree(handler); });
     };
     // A checkable entry has flipped its own mark before the signal: the mark goes back at
     // once, and only an acknowledged command changes it.
-    const auto toggle = [this](QAction* entry, std::function<void()> handler) {
+    const auto toggle = [this](QAction* entry, const std::function<void()>& handler) {
         connect(entry, &QAction::triggered, this, [this, entry, handler](bool checked) {
             entry->setChecked(!checked);
             whenLinkFree(handler);
