@@ -2,8 +2,8 @@
 // The main window's entries that open a dialog: for each, whether remote mode is tested,
 // whether the link time-out is 2.0 s while it is open, what happens to the poll, and the
 // steps the main window runs before and after. The rules are data here and run by one
-// routine (frmMain::RunMenuDialog); the dialog of each entry comes from a factory its own
-// module registers (MenuDialogFactories.cpp). An entry without a factory does nothing.
+// routine (MenuDialogRunner::RunMenuDialog); the dialog of each entry comes from a factory
+// registered in MenuDialogFactories.cpp. An entry without a factory does nothing.
 #include <QPointer>
 #include <QWidget>
 #include <array>
