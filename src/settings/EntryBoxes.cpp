@@ -31,15 +31,14 @@ void parameterRangeBox(Program& p)
 }
 
 // Sends a parameter box's command when its entry is one; Enter also tells a value out of range.
-bool sendParameter(Program& p, levels::ParamBox box, const QString& text, bool rangeBox)
+levels::ParamEntry::Kind sendParameter(Program& p, levels::ParamBox box, const QString& text, bool rangeBox)
 {
     const levels::ParamEntry e = levels::ParamCommand(box, text);
     if (e.kind == levels::ParamEntry::OutOfRange && rangeBox)
         parameterRangeBox(p);
-    if (e.kind != levels::ParamEntry::Send)
-        return false;
-    SendUnitCommand(p, e.command, false);
-    return true;
+    if (e.kind == levels::ParamEntry::Send)
+        SendUnitCommand(p, e.command, false);
+    return e.kind;
 }
 
 }   // namespace
@@ -98,31 +97,22 @@ void EntryBoxes::actOnEntry(QLineEdit* box, std::function<void()> action)
     });
 }
 
-EntryBoxes::EntryBox EntryBoxes::tripRow(QLineEdit* level, QComboBox* type, bool& editing, void (LevelSetters::*send)())
+EntryBoxes::EntryBox EntryBoxes::tripRow(QLineEdit* level, QComboBox* type, bool& editing, bool (LevelSetters::*send)())
 {
-    auto sendTrip = [this, send] { (levels_.*send)(); };
-    return {level,
-            [] { return entry::Keys::Decimal; },
-            true,
-            nullptr,
-            [sendTrip](const QString& text) {
-                if (!text.isEmpty())
-                    sendTrip();
-                return false;
-            },
+    auto sendTrip = [this, send] { return (levels_.*send)(); };
+    return {level,    [] { return entry::Keys::Decimal; },
+            true,     [sendTrip](const QString& text) { return text.isEmpty() || sendTrip(); },
             nullptr,   // a trip row's level is sent by Enter only
-            &editing,
-            type,
+            &editing, type,
             sendTrip};
 }
 
-EntryBoxes::EntryBox EntryBoxes::parameterRow(QLineEdit* box, levels::ParamBox param, bool& enterFlag)
+EntryBoxes::EntryBox EntryBoxes::parameterRow(QLineEdit* box, levels::ParamBox param)
 {
-    return {box,
-            [] { return entry::Keys::Digits; },
-            true,
-            &enterFlag,
-            [this, param](const QString& text) { return sendParameter(p, param, text, true); },
+    return {box, [] { return entry::Keys::Digits; }, true,
+            [this, param](const QString& text) {
+                return sendParameter(p, param, text, true) != levels::ParamEntry::OutOfRange;
+            },
             [this, param](const QString& text) { sendParameter(p, param, text, false); }};
 }
 
@@ -130,15 +120,14 @@ EntryBoxes::EntryBox EntryBoxes::atnCountRow()
 {
     // The downlink attenuation box is the LLDP-capable family's only.
     const auto lldp = [this] { return p.unit.id.LldpFirmware; };
-    return {ui.txtAtnCnt,
-            [lldp] { return lldp() ? entry::Keys::Decimal : entry::Keys::None; },
-            true,
-            &entryState_.EnterHandled.txtAtnCnt,
+    return {ui.txtAtnCnt, [lldp] { return lldp() ? entry::Keys::Decimal : entry::Keys::None; }, true,
             [this, lldp](const QString& text) {
-                if (!lldp() || !sendParameter(p, levels::ParamBox::AtnCnt, text, true))
-                    return false;
-                ui.txtAtnCnt->setText(conv::FormatNumber(conv::Val(text), QStringLiteral("#0.0")));
-                return true;
+                if (!lldp())
+                    return true;
+                const auto sent = sendParameter(p, levels::ParamBox::AtnCnt, text, true);
+                if (sent == levels::ParamEntry::Send)
+                    ui.txtAtnCnt->setText(conv::FormatNumber(conv::Val(text), QStringLiteral("#0.0")));
+                return sent != levels::ParamEntry::OutOfRange;
             },
             [this, lldp](const QString& text) {
                 if (lldp())
@@ -148,21 +137,17 @@ EntryBoxes::EntryBox EntryBoxes::atnCountRow()
 
 EntryBoxes::EntryBox EntryBoxes::addressRow()
 {
-    return {ui.txtAdr,
-            [] { return entry::Keys::Letters; },
-            false,
-            &entryState_.EnterHandled.txtAdr,
-            [this](const QString&) {
-                unitClock_.SetUnitAddress();   // sets the box's Enter flag itself
-                return false;
+    const auto send = [this] { unitClock_.SetUnitAddress(); };
+    return {ui.txtAdr, [] { return entry::Keys::Letters; }, false,
+            [send](const QString&) {
+                send();
+                return true;
             },
-            [this](const QString& text) {
-                // Only a letter the operator changed: passing through the box must not rewrite
-                // the unit's RS-485 record nor move the link's address.
-                if (text != unitClock_.adrLetter) {
-                    unitClock_.SetUnitAddress();
-                    entryState_.EnterHandled.txtAdr = false;
-                }
+            [this, send](const QString& text) {
+                // Only a letter the operator changed: the same letter typed again must not
+                // rewrite the unit's RS-485 record.
+                if (text != unitClock_.adrLetter)
+                    send();
             }};
 }
 
@@ -170,25 +155,22 @@ void EntryBoxes::buildEntryBoxes()
 {
     const auto fixed = [](entry::Keys k) { return [k] { return k; }; };
     const auto hours = [this](const QString&) {
-        if (const auto command = levels::HoursCommand(ui.txtPSHours->text(), ui.txtXmtHours->text()))
+        const auto command = levels::HoursCommand(ui.txtPSHours->text(), ui.txtXmtHours->text());
+        if (command)
             SendUnitCommand(p, *command, false);
         else
             parameterRangeBox(p);
-        return false;
+        return command.has_value();
     };
     entryBoxes_ = {
-        {ui.txtAtnDB, fixed(entry::Keys::Decimal), true, &entryState_.EnterHandled.txtAtnDB,
+        {ui.txtAtnDB, fixed(entry::Keys::Decimal), true,
          [this](const QString&) {
              levels_.SetAtndB();
              return true;
          },
          [this](const QString&) { levels_.SetAtndB(); }},
-        {ui.txtConstLvl, fixed(entry::Keys::Decimal), true, &entryState_.EnterHandled.txtConstLvl,
-         [this](const QString& text) {
-             if (!text.isEmpty())
-                 levels_.SetConstPwr(levels::LevelValue(text));
-             return !text.isEmpty();
-         },
+        {ui.txtConstLvl, fixed(entry::Keys::Decimal), true,
+         [this](const QString& text) { return text.isEmpty() || levels_.SetConstPwr(levels::LevelValue(text)); },
          [this](const QString& text) {
              if (!text.isEmpty() && ui.chkConstPwr->isChecked())
                  levels_.SetConstPwr(levels::LevelValue(text));
@@ -196,12 +178,12 @@ void EntryBoxes::buildEntryBoxes()
         tripRow(ui.txtFhiLvl, ui.cmbFhiTripType, entryState_.FhiTripEditing, &LevelSetters::SetFwdHiTrip),
         tripRow(ui.txtFloLvl, ui.cmbFloTripType, entryState_.FloTripEditing, &LevelSetters::SetFwdLoTrip),
         tripRow(ui.txtRhiLvl, ui.cmbRhiTripType, entryState_.RhiTripEditing, &LevelSetters::SetRevHiTrip),
-        parameterRow(ui.txtLinAmp, levels::ParamBox::LinAmp, entryState_.EnterHandled.txtLinAmp),
-        parameterRow(ui.txtLinPhase, levels::ParamBox::LinPhase, entryState_.EnterHandled.txtLinPhase),
+        parameterRow(ui.txtLinAmp, levels::ParamBox::LinAmp),
+        parameterRow(ui.txtLinPhase, levels::ParamBox::LinPhase),
         atnCountRow(),
         // The hour meters send on Enter only.
-        {ui.txtPSHours, fixed(entry::Keys::Digits), true, nullptr, hours, nullptr},
-        {ui.txtXmtHours, fixed(entry::Keys::Digits), true, nullptr, hours, nullptr},
+        {ui.txtPSHours, fixed(entry::Keys::Digits), true, hours, nullptr},
+        {ui.txtXmtHours, fixed(entry::Keys::Digits), true, hours, nullptr},
         addressRow(),
     };
 }
@@ -243,27 +225,34 @@ void EntryBoxes::connectEntryBoxes()
 
 bool EntryBoxes::entryKeyDiscarded(const EntryBox& row, QKeyEvent& key)
 {
-    QLineEdit* box = row.box;
     if (key.key() == Qt::Key_Escape) {
-        entryState_.edits.cancel(box);   // the unit's value again, and the poll fills the box once more
+        entryState_.edits.cancel(row.box);   // the unit's value again, and the poll fills the box once more
+        followUnit(row);
         return true;
     }
-    const std::optional<QChar> typedKey = entry::TypedChar(key);
-    if (!typedKey)
-        return false;   // Delete and the other editing keys work as in any box, in local mode too
-    if (*typedKey == QLatin1Char('\r'))
-        entryState_.edits.end(box);
+    const std::optional<QChar> typed = entry::TypedChar(key);
+    // Delete and the other editing keys work as in any box, in local mode too.
+    return typed && typedKeyDiscarded(row, *typed);
+}
+
+bool EntryBoxes::typedKeyDiscarded(const EntryBox& row, QChar typed)
+{
+    QLineEdit* box = row.box;
+    if (typed == QLatin1Char('\r'))
+        entryState_.edits.end(box);   // Enter sends the box, whether typed into or not
     if (row.remoteGuard && !p.conn.RemoteMode) {
-        // The key still goes into the box; leaving the box then sends nothing.
         ShowNotInRemoteMsg(p.platform.prompts);
+        // The key still goes into the box, but as no edit: the poll fills the box again and
+        // leaving it sends nothing.
+        entryState_.edits.refuseKey(box);
+        followUnit(row);
         return false;
     }
-    // An edit after Enter is sent again when the box is left.
-    const auto edited = [&row] {
-        if (row.enterFlag)
-            *row.enterFlag = false;
+    const auto edited = [this, &row] {
+        entryState_.edits.takeKey(row.box);
+        if (row.tripEditing)
+            *row.tripEditing = true;
     };
-    const QChar typed = *typedKey;
     switch (entry::FilterKey(row.keys(), typed)) {
     case entry::KeyAction::Pass:
         edited();
@@ -286,28 +275,32 @@ void EntryBoxes::entryBoxLeft(const EntryBox& row, Qt::FocusReason reason)
     // A box disabled, hidden or cleared under the focus was not left by the operator.
     if (!entry::LeavesBox(reason) || !row.box->isEnabled() || !row.box->isVisibleTo(&window_))
         return;
-    entryState_.edits.end(row.box);
+    // Only an edit is sent: not a box the focus passed through, nor one after Enter, Esc or a
+    // refusal.
+    const bool edited = entryState_.edits.end(row.box);
     if (row.tripEditing) {
         *row.tripEditing = false;
         return;
     }
-    if (p.conn.FormUpdating || !row.enterFlag)
+    if (!edited || p.conn.FormUpdating || !row.leave)
         return;
-    // The flag is looked at when the action runs: an Enter kept for later sets it first.
     actOnEntry(row.box, [this, &row] {
-        if (*row.enterFlag) {
-            *row.enterFlag = false;
-            return;
-        }
-        if (p.conn.RemoteMode && row.leave)
+        if (p.conn.RemoteMode)
             row.leave(row.box->text());
     });
 }
 
 void EntryBoxes::entryBoxEnter(const EntryBox& row)
 {
-    if (row.enter(row.box->text()) && row.enterFlag)
-        *row.enterFlag = true;
+    if (!row.enter(row.box->text()))
+        followUnit(row);
+}
+
+void EntryBoxes::followUnit(const EntryBox& row)
+{
+    entryState_.edits.end(row.box);
+    if (row.tripEditing)
+        *row.tripEditing = false;
 }
 
 void EntryBoxes::tripTypeChosen(const EntryBox& row)
@@ -322,9 +315,11 @@ void EntryBoxes::tripTypeChosen(const EntryBox& row)
         }
         if (!p.conn.RemoteMode) {
             ShowNotInRemoteMsg(p.platform.prompts);
+            followUnit(row);   // the unit's type again at the next read-back
             return;
         }
-        row.sendTrip();
+        if (!row.sendTrip())
+            followUnit(row);
     });
 }
 

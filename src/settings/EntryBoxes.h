@@ -89,27 +89,30 @@ private:
         QLineEdit* box;
         std::function<entry::Keys()> keys;   // asked at each key: the family can change
         bool remoteGuard;                    // typing in local mode shows "Not in Remote Mode"
-        bool* enterFlag;                     // none for the boxes that send on Enter only
-        // What Enter sends for the box's text; true when sent, which sets the Enter flag.
+        // What Enter sends for the box's text; false when the program refused the value.
         std::function<bool(const QString& text)> enter;
-        // What leaving the box sends in remote mode (the boxes with an Enter flag).
+        // What leaving the box after an edit sends in remote mode; none for the boxes that
+        // send on Enter only.
         std::function<void(const QString& text)> leave;
         // A trip row's level box: its editing flag, its type list and the row's setter.
         bool* tripEditing = nullptr;
         QComboBox* tripType = nullptr;
-        std::function<void()> sendTrip;
+        std::function<bool()> sendTrip;
     };
     std::vector<EntryBox> entryBoxes_;   // built once: the boxes' handlers keep their row
 
     void buildEntryBoxes();
-    EntryBox tripRow(QLineEdit* level, QComboBox* type, bool& editing, void (LevelSetters::*send)());
-    EntryBox parameterRow(QLineEdit* box, levels::ParamBox param, bool& enterFlag);
+    EntryBox tripRow(QLineEdit* level, QComboBox* type, bool& editing, bool (LevelSetters::*send)());
+    EntryBox parameterRow(QLineEdit* box, levels::ParamBox param);
     EntryBox atnCountRow();
     EntryBox addressRow();
     bool entryKeyDiscarded(const EntryBox& row, QKeyEvent& key);
+    bool typedKeyDiscarded(const EntryBox& row, QChar typed);
     void entryBoxLeft(const EntryBox& row, Qt::FocusReason reason);
     void entryBoxEnter(const EntryBox& row);
     void tripTypeChosen(const EntryBox& row);
+    // The row's edit ended without the unit taking it: its box follows the unit again.
+    void followUnit(const EntryBox& row);
     // Runs `action` once the link is free, with the box's text as it is now.
     void actOnEntry(QLineEdit* box, std::function<void()> action);
     void stepSpinControl(int control, bool up);

@@ -107,7 +107,7 @@ bool LevelSetters::GoToPower(float level)
     return true;
 }
 
-void LevelSetters::setTripRow(int row)
+bool LevelSetters::setTripRow(int row)
 {
     const levels::TripRow which = static_cast<levels::TripRow>(row);
     QLineEdit* box = which == levels::TripRow::ForwardHigh  ? ui.txtFhiLvl
@@ -117,19 +117,20 @@ void LevelSetters::setTripRow(int row)
                       : which == levels::TripRow::ForwardLow ? ui.cmbFloTripType
                                                              : ui.cmbRhiTripType;
     if (box->text().isEmpty())
-        return;
+        return true;
     const float value = ConvertTripPower(levels::LevelValue(box->text()));
     if (value < 0.0f) {
         rangeBox(p, levels::TripRangeText(currentBand(p), p.display.DisplayWatts),
                  QStringLiteral("Range Error - Forward High RF Trip"));
-        return;
+        return false;
     }
     SendUnitCommand(p, levels::TripCommand(which, type->currentText(), dbmMode(p), value), false);
     features_.InitRFTripLevels();
+    return true;
 }
 
-void LevelSetters::SetFwdHiTrip() { setTripRow(static_cast<int>(levels::TripRow::ForwardHigh)); }
+bool LevelSetters::SetFwdHiTrip() { return setTripRow(static_cast<int>(levels::TripRow::ForwardHigh)); }
 
-void LevelSetters::SetFwdLoTrip() { setTripRow(static_cast<int>(levels::TripRow::ForwardLow)); }
+bool LevelSetters::SetFwdLoTrip() { return setTripRow(static_cast<int>(levels::TripRow::ForwardLow)); }
 
-void LevelSetters::SetRevHiTrip() { setTripRow(static_cast<int>(levels::TripRow::Reverse)); }
+bool LevelSetters::SetRevHiTrip() { return setTripRow(static_cast<int>(levels::TripRow::Reverse)); }

@@ -32,14 +32,15 @@ public:
     void SetAtnCount();
     bool SetConstPwr(float level);
     bool GoToPower(float level);
-    void SetFwdHiTrip();
-    void SetFwdLoTrip();
-    void SetRevHiTrip();
+    // Each sends its trip row; false when its level was refused (a range box was shown).
+    bool SetFwdHiTrip();
+    bool SetFwdLoTrip();
+    bool SetRevHiTrip();
 
 private:
     Program& p;
     FeatureReads& features_;
     PowerUnits& powerUnits_;
     Controls ui;
-    void setTripRow(int row);
+    bool setTripRow(int row);
 };

@@ -5,7 +5,6 @@
 #include "commands/RemoteMessage.h"
 #include "ui/frmMainUi.h"
 #include "link/BusyScope.h"
-#include "status/EntryBoxState.h"
 #include "commands/IndexedQueries.h"
 #include "commands/StatusQueries.h"
 #include "link/ConnectionWatch.h"
@@ -29,12 +28,11 @@ constexpr int ResetProbes = 10;
 
 }   // namespace
 
-UnitClock::UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy,
-                     EntryBoxState& entryState)
-    : p(p), window_(window), busy_(busy), entryState_(entryState), ui{.chkPS = controls.chkPS,
-                                                                      .chkRFI = controls.chkRFI,
-                                                                      .txtDateTime = controls.txtDateTime,
-                                                                      .txtAdr = controls.txtAdr}
+UnitClock::UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy)
+    : p(p), window_(window), busy_(busy), ui{.chkPS = controls.chkPS,
+                                             .chkRFI = controls.chkRFI,
+                                             .txtDateTime = controls.txtDateTime,
+                                             .txtAdr = controls.txtAdr}
 {
 }
 
@@ -117,5 +115,4 @@ void UnitClock::SetUnitAddress()
     // Also after a failed command: a unit that took it answers from the new letter only.
     p.LinkObject.setDeviceAddress(QString(*letter));
     adrLetter = text;
-    entryState_.EnterHandled.txtAdr = true;
 }

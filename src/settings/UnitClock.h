@@ -2,7 +2,6 @@
 // The unit's clock and its device address.
 #include <QString>
 
-class EntryBoxState;
 class HandlerDepth;
 class QCheckBox;
 class QLineEdit;
@@ -19,7 +18,7 @@ public:
         QLineEdit* txtDateTime = nullptr;
         QLineEdit* txtAdr = nullptr;
     };
-    UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, EntryBoxState& entryState);
+    UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy);
     void Command7_Click();
     void SetDateTime();
     void SetUnitAddress();
@@ -31,6 +30,5 @@ private:
     Program& p;
     QWidget& window_;
     HandlerDepth& busy_;
-    EntryBoxState& entryState_;
     Controls ui;
 };

@@ -3,7 +3,6 @@
 
 void EntryBoxState::ClearEntryFlags()
 {
-    EnterHandled = {};
     FhiTripEditing = FloTripEditing = RhiTripEditing = false;
     edits.endAll();
 }

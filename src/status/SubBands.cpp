@@ -158,13 +158,22 @@ void SubBands::SetCurrentSubBand(qint16 n)
     if (n < 1 || n > 8)
         return;   // no other sub-band command exists
     const ConnectionWatch connection(p);
+    const QString shown = ui.lblSBandFrq->text();
     ClearSubBands();
     checkSubBandItem(n);
-    SendUnitCommand(p, QStringLiteral("PBS") + QString::number(n));
+    if (SendUnitCommand(p, QStringLiteral("PBS") + QString::number(n))) {
+        // Taken: the label, the menu's mark and the choice dialog agree at once; the poll confirms it.
+        p.unit.config.CurrentSubBand = n;
+    } else {
+        // Refused: the window goes back to the sub-band the unit is on.
+        ClearSubBands();
+        if (const qint16 current = p.unit.config.CurrentSubBand; current >= 1 && current <= 8)
+            checkSubBandItem(current);
+        ui.lblSBandFrq->setText(shown);
+    }
     p.platform.clock.processEvents();
     p.platform.clock.sleepMs(200);
     p.platform.clock.processEvents();
-    // The poll finds the new sub-band and re-reads once more; CurrentSubBand is left to it.
     const bool lldp = p.unit.id.LldpFirmware;
     RunWhileConnected(connection, {
                                       [this] { LoadSubBandParameters(); },

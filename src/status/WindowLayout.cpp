@@ -254,8 +254,10 @@ void WindowLayout::InitHelixHeaterFrame()
         ui.Label9->setText(*c.Label9);
     if (c.Label10)
         ui.Label10->setText(*c.Label10);
+    // The second row's caption, box and unit go together: a unit shown alone reads as a value.
     ui.Label9->setVisible(c.secondRowShown);
     ui.txtHelix2I->setVisible(c.secondRowShown);
+    ui.Label10->setVisible(c.secondRowShown);
     ui.Frame30->show();
 }
 

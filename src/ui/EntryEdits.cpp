@@ -8,7 +8,9 @@ void EntryEdits::track(QLineEdit* box)
     // program makes reports textChanged alone.
     connect(box, &QLineEdit::textEdited, this, [this, box] {
         Box& b = boxes_[box];
-        b.editing = b.typing = true;
+        b.typing = true;
+        b.editing = !b.keyRefused;
+        b.keyRefused = false;
     });
     connect(box, &QLineEdit::textChanged, this, [this, box](const QString& text) {
         Box& b = boxes_[box];
@@ -16,7 +18,7 @@ void EntryEdits::track(QLineEdit* box)
             b.typing = false;
             return;
         }
-        b.editing = false;
+        b.editing = b.keyRefused = false;
         b.written = text;
     });
     connect(box, &QObject::destroyed, this, [this, box] { boxes_.remove(box); });
@@ -28,25 +30,45 @@ bool EntryEdits::editing(const QLineEdit* box) const
     return it != boxes_.constEnd() && it->editing;
 }
 
-void EntryEdits::end(QLineEdit* box)
+bool EntryEdits::end(QLineEdit* box)
 {
-    if (const auto it = boxes_.find(box); it != boxes_.end())
-        it->editing = false;
+    const auto it = boxes_.find(box);
+    if (it == boxes_.end())
+        return false;
+    const bool edited = it->editing;
+    it->editing = it->keyRefused = false;
+    return edited;
 }
 
 void EntryEdits::endAll()
 {
     for (Box& b : boxes_)
-        b.editing = false;
+        b.editing = b.keyRefused = false;
 }
 
 void EntryEdits::cancel(QLineEdit* box)
 {
     const auto it = boxes_.find(box);
-    if (it == boxes_.end() || !it->editing)
+    if (it == boxes_.end())
         return;
-    it->editing = false;
-    box->setText(it->written);
+    it->editing = it->keyRefused = false;
+    // Also a refused key's text, which is none of the unit's.
+    if (box->text() != it->written)
+        box->setText(it->written);
+}
+
+void EntryEdits::refuseKey(QLineEdit* box)
+{
+    if (const auto it = boxes_.find(box); it != boxes_.end()) {
+        it->editing = false;
+        it->keyRefused = true;
+    }
+}
+
+void EntryEdits::takeKey(QLineEdit* box)
+{
+    if (const auto it = boxes_.find(box); it != boxes_.end())
+        it->keyRefused = false;
 }
 
 bool EntryEdits::fill(QLineEdit* box, const QString& text)

@@ -208,7 +208,7 @@ std::vector<LevelCase> levelCases()
         {"attenuation typed again after Enter", "txtAtnDB", "", "12\r\t3\t", {"K12", "K123"}, {}, "123"},
         {"attenuation negative", "txtAtnDB", "-3", "\r", {"?A"}, {}, "10.5"},
         {"attenuation junk", "txtAtnDB", "1x2", "\r", {"?A"}, {}, "10.5"},
-        {"attenuation empty", "txtAtnDB", "", "\t", {"?A"}, {}, "10.5"},
+        {"attenuation passed through", "txtAtnDB", "", "\t", {}, {}, ""},
         // Linearizer, downlink attenuation, hour meters
         {"linearizer amplitude", "txtLinAmp", "", "4095\r", {"PZ4095"}, {}, "4095"},
         {"linearizer amplitude too high", "txtLinAmp", "", "4096\r\t", {}, {paramRange}, "4096"},

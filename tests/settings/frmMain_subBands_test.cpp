@@ -1,3 +1,4 @@
+#include "LinkedWindow.h"
 #include "app/Program.h"
 #include "link/Transaction.h"
 #include "support/SimUnitProfile.h"
@@ -10,6 +11,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -143,6 +146,7 @@ TEST_F(SubBandsTest, ChoosingSubBand6SendsItWaitsThenReadsItsValues)
     subBands({"14.00", "14.25", "14.50", "14.75", "15.00", "15.25"}, "PBS114.00");
     w.bands().UpdateSubBands();
     t.p().unit.id.LldpFirmware = true;
+    t.replies["PBS6"] = "";
     t.commands.clear();
     qint64 sentAt = -1, gainBalanceAt = -1;
     QString labelWhenSent;
@@ -167,7 +171,15 @@ TEST_F(SubBandsTest, ChoosingSubBand6SendsItWaitsThenReadsItsValues)
     // The network-discovery family re-reads its hour meters after the change.
     EXPECT_TRUE(t.commands.contains("?M"));
     EXPECT_EQ(config().PsVsetValue, 1250);
-    EXPECT_EQ(config().CurrentSubBand, 1);   // left to the next poll
+    EXPECT_EQ(config().CurrentSubBand, 6);   // taken: current at once, the poll confirms it
+
+    // A sub-band the unit refuses: the window goes back to the one it is on.
+    t.replies.remove("PBS2");
+    w.SetCurrentSubBand(2);
+    EXPECT_EQ(config().CurrentSubBand, 6);
+    EXPECT_TRUE(item(6)->isChecked());
+    EXPECT_FALSE(item(2)->isChecked());
+    EXPECT_EQ(w.ui.lblSBandFrq->text(), "#6   15.25 GHz");
 
     t.commands.clear();
     w.SetCurrentSubBand(9);
@@ -244,3 +256,51 @@ TEST_F(SubBandsTest, SubBandValuesOfModel7436)
     w.bands().LoadSubBandParameters();
     EXPECT_EQ(config().TempCoefText, "0.015");   // an empty answer keeps it
 }
+
+// A sub-band the unit took from the menu is current at once: the choice dialog marks it, and a
+// click on the sub-band before it goes back there.
+class SubBandChoiceOverLink : public testing::TestWithParam<UnitLink> {};
+
+TEST_P(SubBandChoiceOverLink, TheDialogMarksTheSubBandJustTakenAndGoesBackOnAClick)
+{
+    LinkedWindow u(GetParam(), QuickProfile(twtaProfile()));
+    ASSERT_TRUE(u.ready());
+    frmMain& w = u.w();
+    u.unit().editProfile([](SimUnitProfile& profile) { profile.set("PBS?", "PBS114.00"); });
+    w.bands().UpdateSubBands();
+    ASSERT_EQ(u.p().unit.config.CurrentSubBand, 1);
+
+    u.clearLogs();
+    w.ui.subBandItem(2)->trigger();
+    EXPECT_EQ(u.unit().commands().value(0), "PBS2");
+    EXPECT_EQ(w.ui.lblSBandFrq->text(), "#2   14.25 GHz");
+    EXPECT_EQ(u.p().unit.config.CurrentSubBand, 2);
+
+    int marked = -1;
+    u.prompts.modal = [&](QDialog& dialog) {
+        const auto options = dialog.findChildren<QRadioButton*>();
+        for (QRadioButton* option : options)
+            if (option->isChecked())
+                marked = option->objectName().section('_', 1).toInt() + 1;
+        QRadioButton* first = dialog.findChild<QRadioButton*>("optSelectedSB_0");
+        if (first)
+            QTest::mouseClick(first, Qt::LeftButton);
+        return dialog.result();
+    };
+    u.clearLogs();
+    QTest::mouseDClick(w.ui.lblSBandFrq, Qt::LeftButton);
+    EXPECT_EQ(marked, 2);
+    EXPECT_EQ(u.unit().commands().value(0), "PBS1");
+    EXPECT_EQ(w.ui.lblSBandFrq->text(), "#1   14.00 GHz");
+    EXPECT_TRUE(w.ui.subBandItem(1)->isChecked());
+    EXPECT_FALSE(w.ui.subBandItem(2)->isChecked());
+
+    // The poll confirms it: nothing changes and nothing is read again.
+    u.clearLogs();
+    w.bands().UpdateCurrentSubBand();
+    EXPECT_EQ(u.unit().commands(), QByteArrayList({"PBS?"}));
+    EXPECT_EQ(u.p().unit.config.CurrentSubBand, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, SubBandChoiceOverLink, testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const testing::TestParamInfo<UnitLink>& info) { return UnitLinkName(info.param); });

@@ -276,12 +276,14 @@ TEST(WindowLayout, HelixHeaterCaptionsByTubeCount)
     tw.connect(Scripted(twtaProfile(), {{"YT", "YTTWTA 672-7436-001"}, {"00", "07436-001/T3/5.34/Nov  2 2008"}}));
     EXPECT_TRUE(u.txtHelix2I->isHidden());
     EXPECT_TRUE(u.Label9->isHidden());
+    EXPECT_TRUE(u.Label10->isHidden());   // no unit without its value
 
     tw.connect(twta6316(), true);
     EXPECT_EQ(QStringList({u.Label85->text(), u.Label86->text(), u.Label88->text(), u.Label90->text(), u.Label9->text(),
                            u.Label10->text()}),
               QStringList({"Hlx1 V:", "Hlx1 I:", "Hlx2 V:", "kV", "Hlx2 I:", "mA"}));
     EXPECT_FALSE(u.txtHelix2I->isHidden());
+    EXPECT_FALSE(u.Label10->isHidden());
 }
 
 TEST(WindowLayout, RfInhibitInvertFollowsTheUnit)

@@ -4,6 +4,7 @@
 #include "status/EntryBoxState.h"
 #include "status/WindowStates.h"
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -110,14 +111,19 @@ TEST(WindowStates, DisableThenEnable)
     ui.cmbRfBand->setEnabled(true);
     ui.mnuAutoClrBUC->setChecked(true);
     u.t.p().unit.config.EnableMaskReply2 = 77;
-    u.w.entryState().EnterHandled.txtAtnDB = true;
-    u.w.entryState().EnterHandled.txtAdr = true;
+    // The operator's edits under way (the program's own writes are none).
+    for (QLineEdit* box : {ui.txtAtnDB, ui.txtAdr}) {
+        box->setText("1");
+        emit box->textEdited("12");
+        box->setText("12");
+        ASSERT_TRUE(u.w.entryState().edits.editing(box)) << box->objectName().toStdString();
+    }
     u.w.entryState().FloTripEditing = true;
 
     u.w.states().DisableForm();
     EXPECT_EQ(u.t.p().unit.config.EnableMaskReply2, 0);
-    EXPECT_FALSE(u.w.entryState().EnterHandled.txtAtnDB);
-    EXPECT_FALSE(u.w.entryState().EnterHandled.txtAdr);
+    EXPECT_FALSE(u.w.entryState().edits.editing(ui.txtAtnDB));
+    EXPECT_FALSE(u.w.entryState().edits.editing(ui.txtAdr));
     EXPECT_FALSE(u.w.entryState().FloTripEditing);
     EXPECT_FALSE(ui.mnuAutoClrBUC->isChecked());
     for (QWidget* w :

@@ -115,6 +115,14 @@ std::optional<SimAnswer> SimUnitControls::control(SimUnitProfile& profile, const
         }
         return std::nullopt;
     }
+    static const QRegularExpression subBand(QStringLiteral("^PBS([1-8])$"));
+    if (subBand.match(QString::fromLatin1(command)).hasMatch()) {
+        const QByteArray frequency = profile.replies.value(command + "?");   // "PBS214.25"
+        if (frequency.isEmpty())
+            return std::nullopt;
+        profile.set("PBS?", frequency);
+        return SimAnswer{};
+    }
     if (command == "~") {
         quietUntil_ = std::chrono::steady_clock::now() + silence_;
         refusalsLeft_ = refusals_;

@@ -3,6 +3,7 @@
 // off), RF inhibit ("I"/"J"), constant power off ("H"), the waveguide ("UA"/"UM",
 // "U0" to "U3", "PC" and a configuration digit), the RF frequency ("TF" and a number,
 // then read back by "TF?"), the band ("T" and a band name it lists, read back by "T?"),
+// the sub-band ("PBS" and a sub-band it lists, read back by "PBS?"),
 // the reset ("~") and the device address ("XR" wires, termination and letter, or "XA" and
 // a letter). Its summary status (and ".?P54") follow these commands and the constant
 // power level "G"/"GM" (which the level feature answers). After "~" it can stay quiet for
