@@ -100,90 +100,113 @@ void EntryBoxes::actOnEntry(QLineEdit* box, std::function<void()> action)
 EntryBoxes::EntryBox EntryBoxes::tripRow(QLineEdit* level, QComboBox* type, bool& editing, bool (LevelSetters::*send)())
 {
     auto sendTrip = [this, send] { return (levels_.*send)(); };
-    return {level,    [] { return entry::Keys::Decimal; },
-            true,     [sendTrip](const QString& text) { return text.isEmpty() || sendTrip(); },
-            nullptr,   // a trip row's level is sent by Enter only
-            &editing, type,
-            sendTrip};
+    return {.box = level,
+            .keys = [] { return entry::Keys::Decimal; },
+            .remoteGuard = true,
+            .enter = [sendTrip](const QString& text) { return text.isEmpty() || sendTrip(); },
+            .leave = nullptr,   // a trip row's level is sent by Enter only
+            .tripEditing = &editing,
+            .tripType = type,
+            .sendTrip = sendTrip};
 }
 
 EntryBoxes::EntryBox EntryBoxes::parameterRow(QLineEdit* box, levels::ParamBox param)
 {
-    return {box, [] { return entry::Keys::Digits; }, true,
-            [this, param](const QString& text) {
-                return sendParameter(p, param, text, true) != levels::ParamEntry::OutOfRange;
-            },
-            [this, param](const QString& text) { sendParameter(p, param, text, false); }};
+    return {.box = box,
+            .keys = [] { return entry::Keys::Digits; },
+            .remoteGuard = true,
+            .enter =
+                [this, param](const QString& text) {
+                    return sendParameter(p, param, text, true) != levels::ParamEntry::OutOfRange;
+                },
+            .leave = [this, param](const QString& text) { sendParameter(p, param, text, false); }};
 }
 
 EntryBoxes::EntryBox EntryBoxes::atnCountRow()
 {
     // The downlink attenuation box is the LLDP-capable family's only.
     const auto lldp = [this] { return p.unit.id.LldpFirmware; };
-    return {ui.txtAtnCnt, [lldp] { return lldp() ? entry::Keys::Decimal : entry::Keys::None; }, true,
-            [this, lldp](const QString& text) {
-                if (!lldp())
-                    return true;
-                const auto sent = sendParameter(p, levels::ParamBox::AtnCnt, text, true);
-                if (sent == levels::ParamEntry::Send)
-                    ui.txtAtnCnt->setText(conv::FormatNumber(conv::Val(text), QStringLiteral("#0.0")));
-                return sent != levels::ParamEntry::OutOfRange;
-            },
-            [this, lldp](const QString& text) {
-                if (lldp())
-                    sendParameter(p, levels::ParamBox::AtnCnt, text, false);
-            }};
+    return {.box = ui.txtAtnCnt,
+            .keys = [lldp] { return lldp() ? entry::Keys::Decimal : entry::Keys::None; },
+            .remoteGuard = true,
+            .enter =
+                [this, lldp](const QString& text) {
+                    if (!lldp())
+                        return true;
+                    const auto sent = sendParameter(p, levels::ParamBox::AtnCnt, text, true);
+                    if (sent == levels::ParamEntry::Send)
+                        ui.txtAtnCnt->setText(conv::FormatNumber(conv::Val(text), QStringLiteral("#0.0")));
+                    return sent != levels::ParamEntry::OutOfRange;
+                },
+            .leave =
+                [this, lldp](const QString& text) {
+                    if (lldp())
+                        sendParameter(p, levels::ParamBox::AtnCnt, text, false);
+                }};
 }
 
 EntryBoxes::EntryBox EntryBoxes::addressRow()
 {
-    const auto send = [this] { unitClock_.SetUnitAddress(); };
-    return {ui.txtAdr, [] { return entry::Keys::Letters; }, false,
-            [send](const QString&) {
-                send();
-                return true;
-            },
-            [this, send](const QString& text) {
-                // Only a letter the operator changed: the same letter typed again must not
-                // rewrite the unit's RS-485 record.
-                if (text != unitClock_.adrLetter)
-                    send();
-            }};
+    return {.box = ui.txtAdr,
+            .keys = [] { return entry::Keys::Letters; },
+            .remoteGuard = false,
+            .enter =
+                [this](const QString&) {
+                    unitClock_.SetUnitAddress();
+                    return true;
+                },
+            .leave =
+                [this](const QString& text) {
+                    // Only a letter the operator changed: the same letter typed again must not
+                    // rewrite the unit's RS-485 record.
+                    if (text != unitClock_.adrLetter)
+                        unitClock_.SetUnitAddress();
+                }};
 }
 
 void EntryBoxes::buildEntryBoxes()
 {
     const auto fixed = [](entry::Keys k) { return [k] { return k; }; };
-    const auto hours = [this](const QString&) {
-        const auto command = levels::HoursCommand(ui.txtPSHours->text(), ui.txtXmtHours->text());
-        if (command)
-            SendUnitCommand(p, *command, false);
-        else
-            parameterRangeBox(p);
-        return command.has_value();
+    // The hour meters send on Enter only, the same command from either box.
+    const auto hoursRow = [this, fixed](QLineEdit* box) {
+        return EntryBox{
+            .box = box, .keys = fixed(entry::Keys::Digits), .remoteGuard = true, .enter = [this](const QString&) {
+                const auto command = levels::HoursCommand(ui.txtPSHours->text(), ui.txtXmtHours->text());
+                if (command)
+                    SendUnitCommand(p, *command, false);
+                else
+                    parameterRangeBox(p);
+                return command.has_value();
+            }};
     };
     entryBoxes_ = {
-        {ui.txtAtnDB, fixed(entry::Keys::Decimal), true,
-         [this](const QString&) {
-             levels_.SetAtndB();
-             return true;
-         },
-         [this](const QString&) { levels_.SetAtndB(); }},
-        {ui.txtConstLvl, fixed(entry::Keys::Decimal), true,
-         [this](const QString& text) { return text.isEmpty() || levels_.SetConstPwr(levels::LevelValue(text)); },
-         [this](const QString& text) {
-             if (!text.isEmpty() && ui.chkConstPwr->isChecked())
-                 levels_.SetConstPwr(levels::LevelValue(text));
-         }},
+        {.box = ui.txtAtnDB,
+         .keys = fixed(entry::Keys::Decimal),
+         .remoteGuard = true,
+         .enter =
+             [this](const QString&) {
+                 levels_.SetAtndB();
+                 return true;
+             },
+         .leave = [this](const QString&) { levels_.SetAtndB(); }},
+        {.box = ui.txtConstLvl,
+         .keys = fixed(entry::Keys::Decimal),
+         .remoteGuard = true,
+         .enter =
+             [this](const QString& text) { return text.isEmpty() || levels_.SetConstPwr(levels::LevelValue(text)); },
+         .leave =
+             [this](const QString& text) {
+                 if (!text.isEmpty() && ui.chkConstPwr->isChecked())
+                     levels_.SetConstPwr(levels::LevelValue(text));
+             }},
         tripRow(ui.txtFhiLvl, ui.cmbFhiTripType, entryState_.FhiTripEditing, &LevelSetters::SetFwdHiTrip),
         tripRow(ui.txtFloLvl, ui.cmbFloTripType, entryState_.FloTripEditing, &LevelSetters::SetFwdLoTrip),
         tripRow(ui.txtRhiLvl, ui.cmbRhiTripType, entryState_.RhiTripEditing, &LevelSetters::SetRevHiTrip),
         parameterRow(ui.txtLinAmp, levels::ParamBox::LinAmp),
         parameterRow(ui.txtLinPhase, levels::ParamBox::LinPhase),
         atnCountRow(),
-        // The hour meters send on Enter only.
-        {ui.txtPSHours, fixed(entry::Keys::Digits), true, hours, nullptr},
-        {ui.txtXmtHours, fixed(entry::Keys::Digits), true, hours, nullptr},
+        hoursRow(ui.txtPSHours),
+        hoursRow(ui.txtXmtHours),
         addressRow(),
     };
 }
@@ -244,8 +267,8 @@ bool EntryBoxes::typedKeyDiscarded(const EntryBox& row, QChar typed)
         ShowNotInRemoteMsg(p.platform.prompts);
         // The key still goes into the box, but as no edit: the poll fills the box again and
         // leaving it sends nothing.
-        entryState_.edits.refuseKey(box);
         followUnit(row);
+        entryState_.edits.refuseKey(box);
         return false;
     }
     const auto edited = [this, &row] {

@@ -771,6 +771,159 @@ TEST_P(LevelEntryOverLink, EscOrLeavingWithoutSendingGivesTheBoxBackToThePoll)
 INSTANTIATE_TEST_SUITE_P(Links, LevelEntryOverLink, testing::Values(UnitLink::Serial, UnitLink::Tcp),
                          [](const testing::TestParamInfo<UnitLink>& info) { return UnitLinkName(info.param); });
 
+// How an edit of an entry box ends without the unit taking the value.
+enum class Ending { LocalRefusal, RangeRefusal, Esc, PassThrough };
+
+struct EditEndBox {
+    const char* name;
+    const char* outOfRange;    // typed with Enter, refused by a range box; nullptr: the box has no range
+    const char* edit;          // a real edit: "\t" leaves the box, "\r" is Enter
+    QByteArrayList sent;       // what the real edit sends
+    QByteArray query, reply;   // the unit's value changes to this reply...
+    const char* shown;         // ...which the box's next fill shows
+    std::function<void(LinkedWindow&)> fill;   // nullptr: the program never fills the box
+    std::function<void(LinkedWindow&)> setup = nullptr;
+    bool remoteGuard = true;
+};
+
+std::vector<EditEndBox> editEndBoxes()
+{
+    const auto atn = [](LinkedWindow& u) { u.w().readings().UpdateAtn(); };
+    const auto firstRead = [](LinkedWindow& u) { u.w().FirstTimeRead(); };
+    const auto trips = [](LinkedWindow& u) { u.w().features().InitRFTripLevels(); };
+    const auto hours = [](LinkedWindow& u) { u.w().readings().UpdateHours(); };
+    const QByteArray tripReply = "?F41.0F13.0A46.0";
+    return {
+        {"txtAtnDB", nullptr, "12\t", {"K12"}, "?A", "?8.5", "8.5", atn},
+        {"txtConstLvl", "30\r", "45\t", {"GM45.0", "G?"}, "G?", "G46.0", "46.0", firstRead, constPowerOn},
+        {"txtFhiLvl", "80\r", "47\r", {"MFM47.0", "?HLR"}, "?HLR", tripReply, "41.0", trips},
+        {"txtFloLvl", "99\r", "36\r", {"LFM36.0", "?HLR"}, "?HLR", tripReply, "13.0", trips},
+        {"txtRhiLvl", "20\r", "40.5\r", {"OAM40.5", "?HLR"}, "?HLR", tripReply, "46.0", trips},
+        {"txtLinAmp", "4096\r", "77\t", {"PZ77"}, "", "", nullptr, nullptr},
+        {"txtLinPhase", "4096\r", "12\t", {"Pz12"}, "", "", nullptr, nullptr},
+        {"txtAtnCnt",
+         "4096\r",
+         "7\t",
+         {"P/7"},
+         "?/",
+         "?0300",
+         "0300",
+         [](LinkedWindow& u) { u.w().layout().InitDLAtten(); },
+         lldp},
+        {"txtPSHours",
+         "1234567\r",
+         "123\r",
+         {"YH000123000046"},
+         "?M",
+         "?054321",
+         "54321",
+         hours,
+         [](LinkedWindow& u) { box(u, "txtXmtHours")->setText("46"); }},
+        {"txtXmtHours",
+         "1234567\r",
+         "46\r",
+         {"YH000123000046"},
+         "?N",
+         "?000999",
+         "999",
+         hours,
+         [](LinkedWindow& u) { box(u, "txtPSHours")->setText("123"); }},
+        // Last: its real edit moves the link to the new letter.
+        {"txtAdr", nullptr, "\bC\t", {"XR?", "XR21C"}, "XR?", "XR21D;OBMIP", "D", firstRead, nullptr, false},
+    };
+}
+
+// Ends an edit of the focused box the way the case says; nothing the unit did not take is sent.
+void endEdit(LinkedWindow& u, const EditEndBox& b, Ending ending)
+{
+    QLineEdit* target = box(u, b.name);
+    target->selectAll();   // what is typed takes the unit's value's place
+    switch (ending) {
+    case Ending::LocalRefusal:
+        u.p().conn.RemoteMode = false;
+        u.type("5");
+        u.p().conn.RemoteMode = true;   // the unit back in remote mode
+        EXPECT_EQ(u.boxes(), QStringList({notRemote}));
+        break;
+    case Ending::RangeRefusal:
+        u.type(b.outOfRange);
+        EXPECT_FALSE(u.boxes().isEmpty());   // the range box
+        break;
+    case Ending::Esc:
+        u.type("3");
+        QTest::keyClick(target, Qt::Key_Escape);
+        break;
+    case Ending::PassThrough:
+        u.leave();   // a trip row follows the focus: it is left alone while the focus is in it
+        break;
+    }
+}
+
+// Runs the box's fill and gives back what the box shows then; a first read's changes to the
+// unit's state are undone.
+QString fillBox(LinkedWindow& u, const EditEndBox& b)
+{
+    b.fill(u);
+    const QString shown = box(u, b.name)->text();
+    caseUnit(u);
+    if (b.setup)
+        b.setup(u);
+    return shown;
+}
+
+class EditEndsOverLink : public testing::TestWithParam<std::tuple<UnitLink, bool>> {};
+
+// After every way an edit ends without the unit taking it, the box follows the unit again with
+// the focus still in it, and leaving it sends nothing; a real edit is sent exactly once.
+TEST_P(EditEndsOverLink, ARefusedOrDroppedEditShowsTheUnitsValueAndSendsNothing)
+{
+    const auto [link, tube] = GetParam();
+    LinkedWindow u(link, QuickProfile(tube ? twtaProfile() : sspaProfile()));
+    ASSERT_TRUE(u.ready());
+    for (const EditEndBox& b : editEndBoxes()) {
+        for (const Ending ending : {Ending::LocalRefusal, Ending::RangeRefusal, Ending::Esc, Ending::PassThrough}) {
+            if ((ending == Ending::LocalRefusal && !b.remoteGuard) || (ending == Ending::RangeRefusal && !b.outOfRange))
+                continue;
+            SCOPED_TRACE(std::string(b.name) + ", ending " + std::to_string(static_cast<int>(ending)));
+            startCase(u);
+            if (b.setup)
+                b.setup(u);
+            if (b.fill)
+                fillBox(u, b);
+            if (!b.query.isEmpty())
+                u.unit().editProfile([&](SimUnitProfile& profile) {
+                    profile.set(b.query, b.reply);
+                    profile.behaviour[b.query] = SimBehaviour{};
+                });
+            u.clearLogs();
+            u.focus(box(u, b.name));
+            endEdit(u, b, ending);
+            EXPECT_TRUE(u.unit().commands().isEmpty());
+            if (b.fill)
+                EXPECT_EQ(fillBox(u, b), QString(b.shown));   // the focus still in the box, but for a pass
+            u.clearLogs();
+            u.focus(box(u, b.name));
+            u.leave();
+            EXPECT_TRUE(u.unit().commands().isEmpty());
+        }
+        SCOPED_TRACE(std::string(b.name) + ", a real edit");
+        startCase(u);
+        if (b.setup)
+            b.setup(u);
+        enter(u, b.name, b.edit);
+        u.focus(box(u, b.name));
+        u.leave();
+        EXPECT_EQ(u.unit().commands(), b.sent);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(LinksAndFamilies, EditEndsOverLink,
+                         testing::Combine(testing::Values(UnitLink::Serial, UnitLink::Tcp), testing::Bool()),
+                         [](const testing::TestParamInfo<std::tuple<UnitLink, bool>>& info) {
+                             return std::string(UnitLinkName(std::get<0>(info.param))) +
+                                    (std::get<1>(info.param) ? "Tube" : "SolidState");
+                         });
+
 TEST(LevelEntryOverTcp, ASettingEnteredDuringAPollWaitIsSentOnceAfterTheReply)
 {
     LinkedWindow u(UnitLink::Tcp, QuickProfile(twtaProfile()));
