@@ -899,8 +899,9 @@ TEST_P(EditEndsOverLink, ARefusedOrDroppedEditShowsTheUnitsValueAndSendsNothing)
             u.focus(box(u, b.name));
             endEdit(u, b, ending);
             EXPECT_TRUE(u.unit().commands().isEmpty());
-            if (b.fill)
+            if (b.fill) {
                 EXPECT_EQ(fillBox(u, b), QString(b.shown));   // the focus still in the box, but for a pass
+            }
             u.clearLogs();
             u.focus(box(u, b.name));
             u.leave();
