@@ -84,8 +84,8 @@ void frmMain::buildControllers()
     entries_ = std::make_unique<EntryBoxes>(p, ui, *this, busy_, *levels_, *unitClock_, *entryState_);
     controls_ = std::make_unique<CommandControls>(p, ui, *this, busy_, *levels_, *features_, *layout_, *readings_);
     settingMenus_ = std::make_unique<SettingMenus>(p, ui, *this, *connection_, *bands_, *powerUnits_);
-    cmdFile_ = std::make_unique<CmdFileActions>(p, ui, Timer1, *connection_);
-    calFiles_ = std::make_unique<CalFileChoice>(p, ui);
+    cmdFile_ = std::make_unique<CmdFileActions>(p, p.files, ui, Timer1, *connection_);
+    calFiles_ = std::make_unique<CalFileChoice>(p, p.files, ui);
     logs_ = std::make_unique<LogDownloads>(p, *this, *poll_);
     calTables_ = std::make_unique<CalTransfers>(p, *this, *calFiles_, *connection_, *logs_);
     menuDialogs_ = std::make_unique<MenuDialogRunner>(p, *this, *features_);
