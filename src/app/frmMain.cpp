@@ -66,7 +66,8 @@ void frmMain::buildControllers()
     panels_ = std::make_unique<StatusPanels>(p, ui, *features_);
     layout_ = std::make_unique<WindowLayout>(p, ui, *panels_, *readings_, *entryState_, *this);
     bands_ = std::make_unique<SubBands>(p, ui, *this, *features_, *readings_, *layout_);
-    states_ = std::make_unique<WindowStates>(p, ui, *layout_, *panels_, *powerUnits_, *bands_, *entryState_, *this);
+    states_ =
+        std::make_unique<WindowStates>(p, p.files, ui, *layout_, *panels_, *powerUnits_, *bands_, *entryState_, *this);
     targets_ = std::make_unique<TargetMenus>(p, ui, *this, Timer1, [this] { states_->ClearForm(); });
     connection_ = std::make_unique<UnitConnection>(p, ui, *this, Timer1, busy_,
                                                    UnitConnection::WindowSteps{
