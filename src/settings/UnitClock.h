@@ -7,7 +7,7 @@ class HandlerDepth;
 class QCheckBox;
 class QLineEdit;
 class QWidget;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class UnitClock {
@@ -19,7 +19,8 @@ public:
         QLineEdit* txtDateTime = nullptr;
         QLineEdit* txtAdr = nullptr;
     };
-    UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, EntryBoxState& entryState);
+    UnitClock(CommandContext& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy,
+              EntryBoxState& entryState);
     void Command7_Click();
     void SetDateTime();
     void SetUnitAddress();
@@ -28,7 +29,7 @@ public:
     QString adrLetter;   // txtAdr's letter as the window filled it or last sent it
 
 private:
-    Program& p;
+    CommandContext& p;
     QWidget& window_;
     HandlerDepth& busy_;
     EntryBoxState& entryState_;
