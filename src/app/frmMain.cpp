@@ -87,8 +87,8 @@ void frmMain::buildControllers()
     settingMenus_ = std::make_unique<SettingMenus>(p, ui, *this, *connection_, *bands_, *powerUnits_);
     cmdFile_ = std::make_unique<CmdFileActions>(p, p.files, ui, Timer1, *connection_);
     calFiles_ = std::make_unique<CalFileChoice>(p, p.files, ui);
-    logs_ = std::make_unique<LogDownloads>(p, *this, *poll_);
-    calTables_ = std::make_unique<CalTransfers>(p, *this, *calFiles_, *connection_, *logs_);
+    logs_ = std::make_unique<LogDownloads>(p, p.files, p.transfers, *this, *poll_);
+    calTables_ = std::make_unique<CalTransfers>(p, p.files, p.transfers, *this, *calFiles_, *connection_, *logs_);
     menuDialogs_ = std::make_unique<MenuDialogRunner>(p, *this, *features_);
 }
 
