@@ -59,7 +59,7 @@ void openEach(MainWindowProgram& t)
         check(t, d, d.ui.btnOK, "the LLDP dialog sends nothing without an edit");
     }
     {
-        frmEnetCfg d(p);
+        frmEnetCfg d(p, p.dialogs);
         check(t, d, d.ui.cmdOK, "the network dialog sends nothing without an edit");
     }
     {
@@ -87,7 +87,7 @@ void openEach(MainWindowProgram& t)
         check(t, d, d.ui.Command1, "the serial ports dialog sends nothing without Set");
     }
     {
-        frmlcBucSetup d(p);
+        frmlcBucSetup d(p, p.dialogs);
         check(t, d, d.ui.btnOk, "the up-converter dialog sends nothing without an edit");
     }
 }

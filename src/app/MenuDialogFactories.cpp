@@ -30,7 +30,7 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     r.registerFactory(MenuDialog::EnetCfg, [](Program& p, frmMain& w) {
         QAction* caption = w.ui.mnuEthPort;
         return std::make_unique<frmEnetCfg>(
-            p, [caption](qint32 port) { caption->setText(EthernetPortCaption(port)); }, &w);
+            p, p.dialogs, [caption](qint32 port) { caption->setText(EthernetPortCaption(port)); }, &w);
     });
 
     // "Serial Com": the RS-485 address comes from the main window's address box.
@@ -41,7 +41,7 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
                       [](Program& p, frmMain& w) { return std::make_unique<frmLLDPConfig>(p, &w); });
 
     r.registerFactory(MenuDialog::lcBucSetup,
-                      [](Program& p, frmMain& w) { return std::make_unique<frmlcBucSetup>(p, &w); });
+                      [](Program& p, frmMain& w) { return std::make_unique<frmlcBucSetup>(p, p.dialogs, &w); });
 
     // "Commandline": modeless; closing it unloads it, the next click makes a new one.
     r.registerFactory(MenuDialog::CmdLine, [](Program& p, frmMain& w) { return std::make_unique<frmCmdLine>(p, &w); });

@@ -48,7 +48,7 @@ void MenuDialogRunner::showMenuDialog(MenuDialog row)
         return;
     }
     if (rule.steps & ClearEnetSettingsChanged)
-        p.EnetSettingsChanged = false;
+        p.dialogs.EnetSettingsChanged = false;
     const quint64 connectionAtClick = p.txn.ConnectionId;
     std::optional<ScopedLinkTimeout> timeout;
     if (rule.linkTimeout2s)
@@ -76,7 +76,7 @@ void MenuDialogRunner::runAfterDialogSteps(unsigned steps)
                                               window_.repaint();
                                       },
                                       [&] {
-                                          if ((steps & InitEnetParamsWhenChanged) && p.EnetSettingsChanged)
+                                          if ((steps & InitEnetParamsWhenChanged) && p.dialogs.EnetSettingsChanged)
                                               features_.InitEnetParams();
                                       },
                                       [&] {

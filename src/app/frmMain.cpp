@@ -66,7 +66,8 @@ void frmMain::buildControllers()
     panels_ = std::make_unique<StatusPanels>(p, ui, *features_);
     layout_ = std::make_unique<WindowLayout>(p, ui, *panels_, *readings_, *entryState_, *this);
     bands_ = std::make_unique<SubBands>(p, ui, *this, *features_, *readings_, *layout_);
-    states_ = std::make_unique<WindowStates>(p, ui, *layout_, *panels_, *powerUnits_, *bands_, *entryState_, *this);
+    states_ =
+        std::make_unique<WindowStates>(p, p.files, ui, *layout_, *panels_, *powerUnits_, *bands_, *entryState_, *this);
     targets_ = std::make_unique<TargetMenus>(p, ui, *this, Timer1, [this] { states_->ClearForm(); });
     connection_ = std::make_unique<UnitConnection>(p, ui, *this, Timer1, busy_,
                                                    UnitConnection::WindowSteps{
@@ -84,10 +85,10 @@ void frmMain::buildControllers()
     entries_ = std::make_unique<EntryBoxes>(p, ui, *this, busy_, *levels_, *unitClock_, *entryState_);
     controls_ = std::make_unique<CommandControls>(p, ui, *this, busy_, *levels_, *features_, *layout_, *readings_);
     settingMenus_ = std::make_unique<SettingMenus>(p, ui, *this, *connection_, *bands_, *powerUnits_);
-    cmdFile_ = std::make_unique<CmdFileActions>(p, ui, Timer1, *connection_);
-    calFiles_ = std::make_unique<CalFileChoice>(p, ui);
-    logs_ = std::make_unique<LogDownloads>(p, *this, *poll_);
-    calTables_ = std::make_unique<CalTransfers>(p, *this, *calFiles_, *connection_, *logs_);
+    cmdFile_ = std::make_unique<CmdFileActions>(p, p.files, ui, Timer1, *connection_);
+    calFiles_ = std::make_unique<CalFileChoice>(p, p.files, ui);
+    logs_ = std::make_unique<LogDownloads>(p, p.files, p.transfers, *this, *poll_);
+    calTables_ = std::make_unique<CalTransfers>(p, p.files, p.transfers, *this, *calFiles_, *connection_, *logs_);
     menuDialogs_ = std::make_unique<MenuDialogRunner>(p, *this, *features_);
 }
 

@@ -1,5 +1,5 @@
 #include "dialogs/FrmPowerSave.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-FrmPowerSave::FrmPowerSave(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+FrmPowerSave::FrmPowerSave(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     ui.setupUi(this);
     connect(ui.OKButton, &QPushButton::clicked, this, &FrmPowerSave::OKButton_Click);

@@ -2,14 +2,14 @@
 #include "ui/FrmPowerSaveUi.h"
 #include <QDialog>
 
-struct Program;
+struct CommandContext;
 
 // The unit's power-save level 0 to 7 ("NP" + level) and mode ("N1", "N0"), sent by OK
 // when changed; the stored values follow what the unit accepted.
 class FrmPowerSave : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmPowerSave(Program& p, QWidget* parent = nullptr);
+    explicit FrmPowerSave(CommandContext& p, QWidget* parent = nullptr);
 
     FrmPowerSaveUi ui;
 
@@ -20,5 +20,5 @@ private:
     void Form_Load();
     void sendChanges();
 
-    Program& p_;
+    CommandContext& p_;
 };

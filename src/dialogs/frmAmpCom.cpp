@@ -1,5 +1,5 @@
 #include "dialogs/frmAmpCom.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/SerialPortCommands.h"
 #include "link/Transaction.h"
@@ -31,7 +31,7 @@ void selectNumber(QComboBox* list, qint64 value)
 
 }   // namespace
 
-frmAmpCom::frmAmpCom(Program& p, const QString& unitAddress, QWidget* parent)
+frmAmpCom::frmAmpCom(CommandContext& p, const QString& unitAddress, QWidget* parent)
     : QDialog(parent), p_(p), unitAddress_(unitAddress)
 {
     ui.setupUi(this);

@@ -2,7 +2,7 @@
 #include "ui/frmAmpComUi.h"
 #include <QDialog>
 
-struct Program;
+struct CommandContext;
 class QComboBox;
 
 // The unit's own serial ports: shows the port settings the main window read from the unit
@@ -11,7 +11,7 @@ class QComboBox;
 class frmAmpCom : public QDialog {
     Q_OBJECT
 public:
-    frmAmpCom(Program& p, const QString& unitAddress, QWidget* parent = nullptr);
+    frmAmpCom(CommandContext& p, const QString& unitAddress, QWidget* parent = nullptr);
 
     frmAmpComUi ui;
 
@@ -43,7 +43,7 @@ private:
     bool readyToSet(std::initializer_list<const QComboBox*> lists);
     static QString portCommand(const char* prefix, const PortLists& port);
 
-    Program& p_;
+    CommandContext& p_;
     QString unitAddress_;
     bool loading_ = false;   // the load fills the lists: the OpenBMIP box changes nothing
 };

@@ -1,5 +1,6 @@
 #include "dialogs/frmEnetCfg.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
+#include "dialogs/DialogsState.h"
 #include "link/Transaction.h"
 #include "platform/Prompts.h"
 #include "platform/TcpSocket.h"
@@ -40,10 +41,14 @@ bool isRealLeave(const QFocusEvent* event)
 
 }   // namespace
 
-bool EnetSettingsSent(const Program& p) { return p.EnetSettingsSentOn == p.txn.ConnectionId; }
+bool EnetSettingsSent(const CommandContext& p, const DialogsState& dialogs)
+{
+    return dialogs.EnetSettingsSentOn == p.txn.ConnectionId;
+}
 
-frmEnetCfg::frmEnetCfg(Program& p, std::function<void(qint32)> portChanged, QWidget* parent)
-    : QDialog(parent), p_(p), portChanged_(std::move(portChanged))
+frmEnetCfg::frmEnetCfg(CommandContext& p, DialogsState& dialogs, std::function<void(qint32)> portChanged,
+                       QWidget* parent)
+    : QDialog(parent), p_(p), dialogs_(dialogs), portChanged_(std::move(portChanged))
 {
     ui.setupUi(this);
     const auto digits = [this](int most) {
@@ -219,7 +224,7 @@ void frmEnetCfg::cmdCancel_Click() { reject(); }
 
 bool frmEnetCfg::send(const QString& command, bool& ok)
 {
-    p_.EnetSettingsSentOn = p_.txn.ConnectionId;
+    dialogs_.EnetSettingsSentOn = p_.txn.ConnectionId;
     ok = SendUnitCommand(p_, command, true);
     return ok;
 }
@@ -231,8 +236,8 @@ void frmEnetCfg::SendData()
     if (modeEdited_)
         send(QStringLiteral("PEO") + (dhcp ? QLatin1Char('1') : QLatin1Char('0')), ok);
     // Decided before the address commands: the main window reads the settings back.
-    p_.EnetSettingsChanged = groupChanged(IpGroup) || groupChanged(MaskGroup) || groupChanged(GatewayGroup) ||
-                             modeEdited_ || EnetSettingsSent(p_);
+    dialogs_.EnetSettingsChanged = groupChanged(IpGroup) || groupChanged(MaskGroup) || groupChanged(GatewayGroup) ||
+                                   modeEdited_ || EnetSettingsSent(p_, dialogs_);
     if (!dhcp && groupChanged(IpGroup)) {
         // The address goes out even after a failure; a failure before it still stops the rest.
         bool ipOk = true;
@@ -252,7 +257,7 @@ void frmEnetCfg::SendData()
                 portChanged_(port);
         }
     }
-    if (ok && EnetSettingsSent(p_) && !p_.unit.flags.EnetProcessorUnit)
+    if (ok && EnetSettingsSent(p_, dialogs_) && !p_.unit.flags.EnetProcessorUnit)
         applySettings();
 }
 

@@ -4,10 +4,11 @@
 #include <array>
 #include <functional>
 
-struct Program;
+struct CommandContext;
+struct DialogsState;
 
 // A setting of the network dialog was sent on the connection that is up now.
-bool EnetSettingsSent(const Program& p);
+bool EnetSettingsSent(const CommandContext& p, const DialogsState& dialogs);
 
 // The unit's own network settings: shows the address mode, the address, mask and gateway
 // octets, the TCP port and the MAC address the main window read, and on "OK" sends only
@@ -17,7 +18,8 @@ bool EnetSettingsSent(const Program& p);
 class frmEnetCfg : public QDialog {
     Q_OBJECT
 public:
-    frmEnetCfg(Program& p, std::function<void(qint32)> portChanged = {}, QWidget* parent = nullptr);
+    frmEnetCfg(CommandContext& p, DialogsState& dialogs, std::function<void(qint32)> portChanged = {},
+               QWidget* parent = nullptr);
 
     frmEnetCfgUi ui;
 
@@ -42,7 +44,8 @@ private:
     bool send(const QString& command, bool& ok);
     void applySettings();
 
-    Program& p_;
+    CommandContext& p_;
+    DialogsState& dialogs_;
     std::function<void(qint32)> portChanged_;
     std::array<bool, 12> octetEdited_{};
     bool modeEdited_ = false;

@@ -1,5 +1,5 @@
 #include "dialogs/frmGainBal.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
 #include "link/Transaction.h"
@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmGainBal::frmGainBal(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+frmGainBal::frmGainBal(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     ui.setupUi(this);
     dialogkeys::FilterTypedKeys(ui.Text1, [this](QChar typed) { return Text1_KeyPress(typed); });

@@ -2,14 +2,14 @@
 #include "ui/frmGainBalUi.h"
 #include <QDialog>
 
-struct Program;
+struct CommandContext;
 
 // The unit's gain balance: its value in dB ("PG" + value) and its enable ("PG1", "PG0"),
 // sent by Ok when changed; the stored values follow what the unit accepted.
 class frmGainBal : public QDialog {
     Q_OBJECT
 public:
-    explicit frmGainBal(Program& p, QWidget* parent = nullptr);
+    explicit frmGainBal(CommandContext& p, QWidget* parent = nullptr);
 
     frmGainBalUi ui;
 
@@ -21,5 +21,5 @@ public:
 private:
     void Form_Load();
 
-    Program& p_;
+    CommandContext& p_;
 };

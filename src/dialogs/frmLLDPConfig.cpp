@@ -1,5 +1,5 @@
 #include "dialogs/frmLLDPConfig.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "link/Transaction.h"
 #include "platform/Conventions.h"
 #include "ui/UnitValueBox.h"
@@ -82,7 +82,7 @@ void keepDigits(QLineEdit* box)
 
 }   // namespace
 
-frmLLDPConfig::frmLLDPConfig(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+frmLLDPConfig::frmLLDPConfig(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     ui.setupUi(this);
     for (QLineEdit* box : {ui.txtlldpTxTimer, ui.txtlldpHoldtime, ui.txtlldpReinitDelay, ui.txtlldpMED})

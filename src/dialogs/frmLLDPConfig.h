@@ -2,7 +2,7 @@
 #include "ui/frmLLDPConfigUi.h"
 #include <QDialog>
 
-struct Program;
+struct CommandContext;
 class QLineEdit;
 
 // The unit's LLDP agent: shows the LLDP values the main window read from the unit, checks
@@ -11,7 +11,7 @@ class QLineEdit;
 class frmLLDPConfig : public QDialog {
     Q_OBJECT
 public:
-    explicit frmLLDPConfig(Program& p, QWidget* parent = nullptr);
+    explicit frmLLDPConfig(CommandContext& p, QWidget* parent = nullptr);
 
     frmLLDPConfigUi ui;
 
@@ -39,5 +39,5 @@ private:
     void watchNumericBox(QLineEdit* box);
     void watchTextBox(QLineEdit* box);
 
-    Program& p_;
+    CommandContext& p_;
 };

@@ -1,5 +1,5 @@
 #include "dialogs/frmPwrLimit.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
 #include "link/SharedRoutines.h"
@@ -19,7 +19,7 @@ float numberIn(const QString& text) { return static_cast<float>(conv::Val(text))
 
 }   // namespace
 
-frmPwrLimit::frmPwrLimit(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+frmPwrLimit::frmPwrLimit(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     ui.setupUi(this);
     dialogkeys::FilterTypedKeys(

@@ -2,7 +2,7 @@
 #include "ui/frmPwrLimitUi.h"
 #include <QDialog>
 
-struct Program;
+struct CommandContext;
 
 // The unit's maximum RF power limit ("PO" + dBm), its fault level ("POO" + dB) and its
 // enable ("PO1", "PO0"), sent by OK when changed. The limit is shown and typed in the main
@@ -10,7 +10,7 @@ struct Program;
 class frmPwrLimit : public QDialog {
     Q_OBJECT
 public:
-    explicit frmPwrLimit(Program& p, QWidget* parent = nullptr);
+    explicit frmPwrLimit(CommandContext& p, QWidget* parent = nullptr);
 
     frmPwrLimitUi ui;
 
@@ -28,5 +28,5 @@ private:
     // The stored limit as the box shows it: in the display unit, to one decimal.
     double storedLimitShown() const;
 
-    Program& p_;
+    CommandContext& p_;
 };

@@ -1,5 +1,5 @@
 #include "dialogs/frmStartup.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
 #include "link/Transaction.h"
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-frmStartup::frmStartup(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+frmStartup::frmStartup(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     ui.setupUi(this);
     // Operator choices only: a click or Space. The arrow keys browse without choosing.

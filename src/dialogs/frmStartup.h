@@ -2,7 +2,7 @@
 #include "ui/frmStartupUi.h"
 #include <QDialog>
 
-struct Program;
+struct CommandContext;
 class QAbstractButton;
 
 // The transmitter state the unit takes at power-up: normal ("PX0"), off ("PX1") or on
@@ -10,7 +10,7 @@ class QAbstractButton;
 class frmStartup : public QDialog {
     Q_OBJECT
 public:
-    explicit frmStartup(Program& p, QWidget* parent = nullptr);
+    explicit frmStartup(CommandContext& p, QWidget* parent = nullptr);
 
     frmStartupUi ui;
 
@@ -26,6 +26,6 @@ private:
     // stored state's option again.
     void choose(qint16 mode);
 
-    Program& p_;
+    CommandContext& p_;
     int shown_ = -1;   // the option that stands for the stored state; -1 none
 };

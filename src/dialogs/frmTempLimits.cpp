@@ -1,5 +1,5 @@
 #include "dialogs/frmTempLimits.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
 #include "link/Transaction.h"
@@ -13,14 +13,14 @@ namespace {
 
 // Sends `first` + level, and `fallback` + level when the unit refuses it (none without a
 // fallback); true when the unit took either.
-bool sendLevel(Program& p, const QString& first, const QString& fallback, const QString& level)
+bool sendLevel(CommandContext& p, const QString& first, const QString& fallback, const QString& level)
 {
     return SendUnitCommand(p, first + level) || (!fallback.isEmpty() && SendUnitCommand(p, fallback + level));
 }
 
 }   // namespace
 
-frmTempLimits::frmTempLimits(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+frmTempLimits::frmTempLimits(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     ui.setupUi(this);
     dialogkeys::FilterTypedKeys(ui.txtFltTripLvl, [this](QChar typed) { return txtFltTripLvl_KeyPress(typed); });

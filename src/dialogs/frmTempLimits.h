@@ -2,7 +2,7 @@
 #include "ui/frmTempLimitsUi.h"
 #include <QDialog>
 
-struct Program;
+struct CommandContext;
 
 // The unit's temperature fault and alarm trip levels in °C and whether temperature faults
 // latch. A level is sent by Enter in its box or by OK when changed; the latch as it is
@@ -10,7 +10,7 @@ struct Program;
 class frmTempLimits : public QDialog {
     Q_OBJECT
 public:
-    explicit frmTempLimits(Program& p, QWidget* parent = nullptr);
+    explicit frmTempLimits(CommandContext& p, QWidget* parent = nullptr);
 
     frmTempLimitsUi ui;
 
@@ -27,6 +27,6 @@ private:
     void sendFaultLevel();
     void sendAlarmLevel();
 
-    Program& p_;
+    CommandContext& p_;
     bool restoringLatch_ = false;   // the latch box goes back to the stored state: nothing is sent
 };

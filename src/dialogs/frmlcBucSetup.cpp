@@ -1,5 +1,6 @@
 #include "dialogs/frmlcBucSetup.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
+#include "dialogs/DialogsState.h"
 #include "commands/BucQueries.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/BucAttenuation.h"
@@ -28,7 +29,8 @@ QString reading(double value) { return conv::FormatNumber(value, QStringLiteral(
 
 }   // namespace
 
-frmlcBucSetup::frmlcBucSetup(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+frmlcBucSetup::frmlcBucSetup(CommandContext& p, DialogsState& dialogs, QWidget* parent)
+    : QDialog(parent), p_(p), dialogs_(dialogs)
 {
     ui.setupUi(this);
     Timer1.setInterval(RefreshMs);
@@ -221,7 +223,7 @@ void frmlcBucSetup::UpdatelcBucIdeal()
 void frmlcBucSetup::UpdateTemperature()
 {
     // An up-converter without a sensor answers -60.0 or less: it is asked once a connection.
-    std::optional<quint64>& noSensor = p_.LcBucNoSensorConnection;
+    std::optional<quint64>& noSensor = dialogs_.LcBucNoSensorConnection;
     if (noSensor == p_.txn.ConnectionId)
         return;
     const float temperature = SsaCmds::ReadBucTemperature(p_);

@@ -4,7 +4,8 @@
 #include <QTimer>
 #include <functional>
 
-struct Program;
+struct CommandContext;
+struct DialogsState;
 class QKeyEvent;
 
 // The block up-converter's set-up: sets its IF attenuation (typed, stepped by 0.5 dB, or
@@ -14,7 +15,7 @@ class QKeyEvent;
 class frmlcBucSetup : public QDialog {
     Q_OBJECT
 public:
-    explicit frmlcBucSetup(Program& p, QWidget* parent = nullptr);
+    frmlcBucSetup(CommandContext& p, DialogsState& dialogs, QWidget* parent = nullptr);
     ~frmlcBucSetup() override;
 
     frmlcBucSetupUi ui;
@@ -46,7 +47,8 @@ private:
     // Runs an operator's action now, or once a reading in progress has its reply.
     void whenLinkFree(std::function<void()> action);
 
-    Program& p_;
+    CommandContext& p_;
+    DialogsState& dialogs_;
     bool installed_ = false;   // an up-converter is installed: the readings refresh
     bool ticking_ = false;     // a refresh is in progress
     bool closed_ = false;

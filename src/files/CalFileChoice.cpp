@@ -1,19 +1,20 @@
 // The main window's calibration-table file dialogs, on its part and serial number boxes.
-#include "app/Program.h"
+#include "link/LinkContext.h"
+#include "files/FilesState.h"
 #include "files/CalFileChoice.h"
 #include "ui/frmMainUi.h"
 #include "files/FileNames.h"
 #include <QLineEdit>
 
 namespace {
-CalDialogContext dialogContext(Program& p, const QLineEdit& txtPN, const QLineEdit& txtSN)
+CalDialogContext dialogContext(LinkContext& p, FilesState& files, const QLineEdit& txtPN, const QLineEdit& txtSN)
 {
-    return {p.platform.prompts, p.platform.folders, p.files, txtPN.text(), txtSN.text()};
+    return {p.platform.prompts, p.platform.folders, files, txtPN.text(), txtSN.text()};
 }
 }   // namespace
 
-CalFileChoice::CalFileChoice(Program& p, const frmMainUi& controls)
-    : p(p), ui{.txtPN = controls.txtPN, .txtSN = controls.txtSN}
+CalFileChoice::CalFileChoice(LinkContext& p, FilesState& files, const frmMainUi& controls)
+    : p(p), files_(files), ui{.txtPN = controls.txtPN, .txtSN = controls.txtSN}
 {
 }
 
@@ -21,12 +22,12 @@ QString CalFileChoice::GetUnitFolderName() const { return BuildUnitFileName(ui.t
 
 QString CalFileChoice::GetFileNameToOpen(qint16 fileType)
 {
-    CalDialogContext c = dialogContext(p, *ui.txtPN, *ui.txtSN);
+    CalDialogContext c = dialogContext(p, files_, *ui.txtPN, *ui.txtSN);
     return ::GetFileNameToOpen(c, fileType);
 }
 
 QString CalFileChoice::GetSaveAsFileName(qint16 fileType)
 {
-    CalDialogContext c = dialogContext(p, *ui.txtPN, *ui.txtSN);
+    CalDialogContext c = dialogContext(p, files_, *ui.txtPN, *ui.txtSN);
     return ::GetSaveAsFileName(c, fileType);
 }

@@ -3,7 +3,8 @@
 #include <QString>
 
 class QLineEdit;
-struct Program;
+struct FilesState;
+struct LinkContext;
 struct frmMainUi;
 
 class CalFileChoice {
@@ -13,13 +14,14 @@ public:
         QLineEdit* txtPN = nullptr;
         QLineEdit* txtSN = nullptr;
     };
-    CalFileChoice(Program& p, const frmMainUi& controls);
+    CalFileChoice(LinkContext& p, FilesState& files, const frmMainUi& controls);
     // the chosen path or "" on Cancel. File type 1 attenuator table, 2 forward RF power table.
     QString GetUnitFolderName() const;
     QString GetFileNameToOpen(qint16 fileType);
     QString GetSaveAsFileName(qint16 fileType);
 
 private:
-    Program& p;
+    LinkContext& p;
+    FilesState& files_;
     Controls ui;
 };

@@ -1,5 +1,6 @@
 // The main window's configuration command file: saving, replay and their File menu entries.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
+#include "files/FilesState.h"
 #include "files/CmdFileActions.h"
 #include "ui/frmMainUi.h"
 #include <QTimer>
@@ -33,11 +34,13 @@ void fileErrorBox(IPrompts& prompts, const char* what, const QString& path)
 }
 }   // namespace
 
-CmdFileActions::CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1, UnitConnection& connection)
-    : p(p), window_(controls), Timer1(Timer1), connection_(connection), ui{.txtSN = controls.txtSN,
-                                                                           .btnConnect = controls.btnConnect,
-                                                                           .mnuConnect = controls.mnuConnect,
-                                                                           .mnuAdvSrch = controls.mnuAdvSrch}
+CmdFileActions::CmdFileActions(CommandContext& p, FilesState& files, const frmMainUi& controls, QTimer& Timer1,
+                               UnitConnection& connection)
+    : p(p), files_(files), window_(controls), Timer1(Timer1),
+      connection_(connection), ui{.txtSN = controls.txtSN,
+                                  .btnConnect = controls.btnConnect,
+                                  .mnuConnect = controls.mnuConnect,
+                                  .mnuAdvSrch = controls.mnuAdvSrch}
 {
 }
 
@@ -45,9 +48,9 @@ bool CmdFileActions::SaveCmdFile(const QString& path)
 {
     // Never inside another save or replay, nor inside a transaction's wait (a menu click
     // then would send between that command and its reply).
-    if (path.isEmpty() || p.files.CmdFileBusy || TransactionInFlight(p))
+    if (path.isEmpty() || files_.CmdFileBusy || TransactionInFlight(p))
         return false;
-    BusyFlag busy(p.files.CmdFileBusy);
+    BusyFlag busy(files_.CmdFileBusy);
     FileIO io(&p.platform.clock);
     SetUnitHeaderProperties(io, p.unit);
     if (!io.OpenCmdFile(path, false)) {
@@ -76,9 +79,9 @@ bool CmdFileActions::SaveCmdFile(const QString& path)
 
 bool CmdFileActions::LoadCmdFile(const QString& path)
 {
-    if (p.files.CmdFileBusy || TransactionInFlight(p))
+    if (files_.CmdFileBusy || TransactionInFlight(p))
         return false;
-    BusyFlag busy(p.files.CmdFileBusy);
+    BusyFlag busy(files_.CmdFileBusy);
     if (!p.conn.RemoteMode) {
         ShowNotInRemoteMsg(p.platform.prompts);
         return false;
@@ -135,32 +138,32 @@ bool CmdFileActions::LoadCmdFile(const QString& path)
 
 void CmdFileActions::mnuSaveAs_Click()
 {
-    if (p.files.CmdFileBusy)
+    if (files_.CmdFileBusy)
         return;
-    const QString folder = p.files.DialogFolder.isEmpty() ? p.platform.folders.dataFolder() : p.files.DialogFolder;
+    const QString folder = files_.DialogFolder.isEmpty() ? p.platform.folders.dataFolder() : files_.DialogFolder;
     const QString proposed =
         GetFreeTxtFileName(folder + QLatin1Char('/') + SafeFileNamePart(ui.txtSN->text()) + QStringLiteral("Cfg"));
     const QString path = p.platform.prompts.saveFile(
         QStringLiteral("Save As"), folder, QString::fromLatin1(kTextFileFilter), QFileInfo(proposed).fileName());
     if (path.isEmpty())
         return;
-    p.files.DialogFileName = path;
+    files_.DialogFileName = path;
     if (SaveCmdFile(path))
         ShellOpen(p.platform.shell, path);
 }
 
 void CmdFileActions::mnuLoadFile_Click()
 {
-    if (p.files.CmdFileBusy)
+    if (files_.CmdFileBusy)
         return;
-    QString folder = p.files.DialogFolder.isEmpty() ? p.platform.folders.dataFolder() : p.files.DialogFolder;
-    if (!p.files.DialogFileName.isEmpty())
-        folder = QFileInfo(p.files.DialogFileName).absolutePath();
+    QString folder = files_.DialogFolder.isEmpty() ? p.platform.folders.dataFolder() : files_.DialogFolder;
+    if (!files_.DialogFileName.isEmpty())
+        folder = QFileInfo(files_.DialogFileName).absolutePath();
     const QString path =
         p.platform.prompts.openFile(QStringLiteral("Open"), folder, QString::fromLatin1(kTextFileFilter));
     if (path.isEmpty())
         return;
-    p.files.DialogFileName = path;
+    files_.DialogFileName = path;
     if (!LoadCmdFile(path))
         return;
     // Read the unit again, so that the window shows the values the replay set.

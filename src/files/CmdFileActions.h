@@ -8,7 +8,8 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class UnitConnection;
-struct Program;
+struct CommandContext;
+struct FilesState;
 struct frmMainUi;
 
 class CmdFileActions {
@@ -20,7 +21,8 @@ public:
         QAction* mnuConnect = nullptr;
         QAction* mnuAdvSrch = nullptr;
     };
-    CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1, UnitConnection& connection);
+    CmdFileActions(CommandContext& p, FilesState& files, const frmMainUi& controls, QTimer& Timer1,
+                   UnitConnection& connection);
     // Writes the file of the connected unit; true when it was written whole.
     bool SaveCmdFile(const QString& path);
     // Replays a file into the unit; true when at least one command line was sent.
@@ -31,7 +33,8 @@ public:
     std::function<void(const char* section)> onCmdFileSection;
 
 private:
-    Program& p;
+    CommandContext& p;
+    FilesState& files_;
     const frmMainUi& window_;
     QTimer& Timer1;
     UnitConnection& connection_;

@@ -1,6 +1,6 @@
 // Command-file sections: Everyday settings: attenuation, gain, linearizer, start-up and transmitter state,
 // RF inhibit, constant power, arc detector, network and prime power.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "ui/frmMainUi.h"
 #include "commands/ConfigProductQueries.h"
 #include "commands/LinearizerQueries.h"

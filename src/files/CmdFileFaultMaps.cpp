@@ -1,5 +1,5 @@
 // Command-file sections: Fault and alarm enables and bit maps.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "commands/OptionWord.h"
 #include "files/CmdFileLines.h"
 #include "files/CmdFileSections.h"

@@ -1,5 +1,5 @@
 // Command-file sections: The unit's identity: firmware, part, serial and model-configuration numbers.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "ui/frmMainUi.h"
 #include "commands/PartNumbers.h"
 #include "files/CmdFileLines.h"

@@ -1,5 +1,5 @@
 // Command-file sections: Limits, heater and supplies.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "ui/frmMainUi.h"
 #include "files/CmdFileLines.h"
 #include "files/CmdFileSections.h"

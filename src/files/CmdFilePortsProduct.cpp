@@ -1,5 +1,5 @@
 // Command-file sections: Serial ports, LED mode, scalers, digital pots, float supply and product ID.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "ui/frmMainUi.h"
 #include "commands/IndexedQueries.h"
 #include "files/CmdFileLines.h"

@@ -1,6 +1,6 @@
 // Command-file sections: RF set-up: bands, sub-bands, temperature compensation, waveguide, trip levels, supply
 // set value, configuration word and up-converter.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "ui/frmMainUi.h"
 #include "commands/LimitMaskQueries.h"
 #include "commands/LinearizerQueries.h"

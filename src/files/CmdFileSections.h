@@ -10,15 +10,15 @@
 #include <initializer_list>
 #include <span>
 
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 class FileIO;
 
-// What every section writer works on: the program (unit values, the link for the
+// What every section writer works on: the command context (unit values, the link for the
 // queries some sections make), the main window read-only (controls and check marks
 // some sections take their values from) and the open command file.
 struct CmdFileContext {
-    Program& p;
+    CommandContext& p;
     const frmMainUi& ui;   // the main window's controls, read only
     FileIO& file;
 

@@ -3,7 +3,7 @@
 // value, also one made by code; toggled and currentIndexChanged do the same here, so code
 // that writes these controls holds FormUpdating to keep them silent. The buttons and the
 // label act on the operator's click only.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "settings/CommandControls.h"
 #include "ui/frmMainUi.h"
 #include "link/BusyScope.h"
@@ -28,7 +28,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CommandControls::CommandControls(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy,
+CommandControls::CommandControls(CommandContext& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy,
                                  LevelSetters& levels, FeatureReads& features, WindowLayout& layout, Readings& readings)
     : p(p), window_(window), busy_(busy), levels_(levels), features_(features), layout_(layout),
       readings_(readings), ui{.Label31 = controls.Label31,

@@ -14,7 +14,7 @@ class QLineEdit;
 class QWidget;
 class Readings;
 class WindowLayout;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class CommandControls {
@@ -36,8 +36,8 @@ public:
         QCheckBox* chkAutoMode = nullptr;
         QComboBox* cmbWgCfg = nullptr;
     };
-    CommandControls(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels,
-                    FeatureReads& features, WindowLayout& layout, Readings& readings);
+    CommandControls(CommandContext& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy,
+                    LevelSetters& levels, FeatureReads& features, WindowLayout& layout, Readings& readings);
     // Each runs on every change of its control, also when code makes it, as the
     // status panels rely on; each does nothing while FormUpdating is set.
     void chkPS_Click();
@@ -54,7 +54,7 @@ public:
     void lblRFFrqVal_DblClick();
 
 private:
-    Program& p;
+    CommandContext& p;
     QWidget& window_;
     HandlerDepth& busy_;
     LevelSetters& levels_;

@@ -1,6 +1,6 @@
 // The main window's entry boxes: the keys each takes, what Enter and leaving the box send,
 // and the trip rows' editing flags that keep the poll's read-back off a row being edited.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "settings/EntryBoxes.h"
 #include "ui/frmMainUi.h"
 #include "link/BusyScope.h"
@@ -24,14 +24,14 @@
 
 namespace {
 
-void parameterRangeBox(Program& p)
+void parameterRangeBox(CommandContext& p)
 {
     p.platform.prompts.message(QStringLiteral("Value out of range."), QStringLiteral("Parameter Range Error"),
                                PromptIcon::Exclamation);
 }
 
 // Sends a parameter box's command when its entry is one; Enter also tells a value out of range.
-levels::ParamEntry::Kind sendParameter(Program& p, levels::ParamBox box, const QString& text, bool rangeBox)
+levels::ParamEntry::Kind sendParameter(CommandContext& p, levels::ParamBox box, const QString& text, bool rangeBox)
 {
     const levels::ParamEntry e = levels::ParamCommand(box, text);
     if (e.kind == levels::ParamEntry::OutOfRange && rangeBox)
@@ -46,8 +46,8 @@ levels::ParamEntry::Kind sendParameter(Program& p, levels::ParamBox box, const Q
 // The four spin controls: each click steps the box beside it and sends the new value.
 #include "ui/UpDown.h"
 
-EntryBoxes::EntryBoxes(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels,
-                       UnitClock& unitClock, EntryBoxState& entryState)
+EntryBoxes::EntryBoxes(CommandContext& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy,
+                       LevelSetters& levels, UnitClock& unitClock, EntryBoxState& entryState)
     : p(p), window_(window), busy_(busy), levels_(levels), unitClock_(unitClock),
       entryState_(entryState), ui{.txtFdBm = controls.txtFdBm,
                                   .txtFCnt = controls.txtFCnt,

@@ -17,7 +17,7 @@ class QComboBox;
 class QLineEdit;
 class QWidget;
 class UnitClock;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class EntryBoxes {
@@ -60,7 +60,7 @@ public:
         QLineEdit* txtDateTime = nullptr;
         QLineEdit* txtAdr = nullptr;
     };
-    EntryBoxes(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels,
+    EntryBoxes(CommandContext& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels,
                UnitClock& unitClock, EntryBoxState& entryState);
 
     // Builds the rows and puts each box's key and focus rules on it; once.
@@ -77,7 +77,7 @@ public:
     void UpDown4_DownClick();
 
 private:
-    Program& p;
+    CommandContext& p;
     QWidget& window_;
     HandlerDepth& busy_;
     LevelSetters& levels_;

@@ -1,7 +1,7 @@
 // The level setters: attenuation (dB and attenuator count), constant power, go-to power and
 // the three RF trip levels. Each turns the level in its box into one command; none tests
 // remote mode (their callers do).
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "settings/LevelSetters.h"
 #include "ui/frmMainUi.h"
 #include "status/FeatureReads.h"
@@ -21,18 +21,18 @@
 
 namespace {
 
-levels::Band currentBand(const Program& p) { return {p.unit.config.BandMinPower, p.unit.config.BandMaxPower}; }
+levels::Band currentBand(const CommandContext& p) { return {p.unit.config.BandMinPower, p.unit.config.BandMaxPower}; }
 
-bool dbmMode(const Program& p) { return levels::DbmMode(p.unit.id.DbmLevelsSupported, p.display.DisplayWatts); }
+bool dbmMode(const CommandContext& p) { return levels::DbmMode(p.unit.id.DbmLevelsSupported, p.display.DisplayWatts); }
 
-void rangeBox(Program& p, const QString& text, const QString& title)
+void rangeBox(CommandContext& p, const QString& text, const QString& title)
 {
     p.platform.prompts.message(text, title, PromptIcon::Exclamation);
 }
 
 }   // namespace
 
-LevelSetters::LevelSetters(Program& p, const frmMainUi& controls, FeatureReads& features, PowerUnits& powerUnits)
+LevelSetters::LevelSetters(CommandContext& p, const frmMainUi& controls, FeatureReads& features, PowerUnits& powerUnits)
     : p(p), features_(features), powerUnits_(powerUnits), ui{.txtAtnDB = controls.txtAtnDB,
                                                              .txtAtnCnt = controls.txtAtnCnt,
                                                              .chkConstPwr = controls.chkConstPwr,

@@ -7,7 +7,7 @@ class PowerUnits;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class LevelSetters {
@@ -25,7 +25,7 @@ public:
         QComboBox* cmbRhiTripType = nullptr;
         QLineEdit* txtRhiLvl = nullptr;
     };
-    LevelSetters(Program& p, const frmMainUi& controls, FeatureReads& features, PowerUnits& powerUnits);
+    LevelSetters(CommandContext& p, const frmMainUi& controls, FeatureReads& features, PowerUnits& powerUnits);
     // none tests remote mode, their callers do.
     float ConvertTripPower(float level);   // the value to send, or -1 (may show "Range Error")
     void SetAtndB();
@@ -38,7 +38,7 @@ public:
     bool SetRevHiTrip();
 
 private:
-    Program& p;
+    CommandContext& p;
     FeatureReads& features_;
     PowerUnits& powerUnits_;
     Controls ui;

@@ -1,6 +1,6 @@
 // The main window's menu entries that act at once: the unit setting toggles, the return
 // loss, the unit actions, the sub-band items and the program's own entries.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "link/PollPause.h"
 #include "link/Transaction.h"
@@ -23,7 +23,7 @@ constexpr quint16 AutoClearBucBit = 512;   // bit 9 of the unit configuration wo
 #include "link/TargetEntries.h"
 #include <QPushButton>
 
-SettingMenus::SettingMenus(Program& p, const frmMainUi& controls, QWidget& window, UnitConnection& connection,
+SettingMenus::SettingMenus(CommandContext& p, const frmMainUi& controls, QWidget& window, UnitConnection& connection,
                            SubBands& bands, PowerUnits& powerUnits)
     : p(p), window_(window), connection_(connection), bands_(bands),
       powerUnits_(powerUnits), ui{.btnConnect = controls.btnConnect,

@@ -10,7 +10,7 @@ class QPushButton;
 class QWidget;
 class SubBands;
 class UnitConnection;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class SettingMenus {
@@ -30,8 +30,8 @@ public:
         QAction* mnuAutoClrBUC = nullptr;
         QAction* mnuWatts = nullptr;
     };
-    SettingMenus(Program& p, const frmMainUi& controls, QWidget& window, UnitConnection& connection, SubBands& bands,
-                 PowerUnits& powerUnits);
+    SettingMenus(CommandContext& p, const frmMainUi& controls, QWidget& window, UnitConnection& connection,
+                 SubBands& bands, PowerUnits& powerUnits);
     // A toggle's mark changes only when the unit acknowledged its command.
     void mnuHeaterState_Click();
     void mnuHtrStby_Click();
@@ -56,7 +56,7 @@ public:
     void mnuSubB_Click(int n);   // sub-band item n (1 to 8)
 
 private:
-    Program& p;
+    CommandContext& p;
     QWidget& window_;
     UnitConnection& connection_;
     SubBands& bands_;

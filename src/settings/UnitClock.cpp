@@ -1,6 +1,6 @@
 // The unit's clock, set from the PC with "Now" (and the reset that follows on most units),
 // and the unit's RS-485 device address typed into its box.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "settings/UnitClock.h"
 #include "commands/RemoteMessage.h"
 #include "ui/frmMainUi.h"
@@ -28,7 +28,7 @@ constexpr int ResetProbes = 10;
 
 }   // namespace
 
-UnitClock::UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy)
+UnitClock::UnitClock(CommandContext& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy)
     : p(p), window_(window), busy_(busy), ui{.chkPS = controls.chkPS,
                                              .chkRFI = controls.chkRFI,
                                              .txtDateTime = controls.txtDateTime,

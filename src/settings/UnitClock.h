@@ -6,7 +6,7 @@ class HandlerDepth;
 class QCheckBox;
 class QLineEdit;
 class QWidget;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class UnitClock {
@@ -18,7 +18,7 @@ public:
         QLineEdit* txtDateTime = nullptr;
         QLineEdit* txtAdr = nullptr;
     };
-    UnitClock(Program& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy);
+    UnitClock(CommandContext& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy);
     void Command7_Click();
     void SetDateTime();
     void SetUnitAddress();
@@ -27,7 +27,7 @@ public:
     QString adrLetter;   // txtAdr's letter as the window filled it or last sent it
 
 private:
-    Program& p;
+    CommandContext& p;
     QWidget& window_;
     HandlerDepth& busy_;
     Controls ui;

@@ -10,7 +10,7 @@
 #include "commands/PolledQueries.h"
 #include "commands/QueryRule.h"
 #include "commands/TemperatureQueries.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Conventions.h"
 #include "platform/TcpSocket.h"
 #include "status/FeatureDecode.h"
@@ -30,7 +30,8 @@ using namespace SsaCmds;
 namespace {
 // Baud, parity, data bits and stop bits of one unit port from ReplyFields 0 to 3;
 // without an answer 0, "*", 0, 0.
-void takePortSettings(Program& p, bool answered, qint32& baud, QString& parity, qint16& dataBits, qint16& stopBits)
+void takePortSettings(CommandContext& p, bool answered, qint32& baud, QString& parity, qint16& dataBits,
+                      qint16& stopBits)
 {
     if (!answered) {
         baud = 0;
@@ -46,7 +47,7 @@ void takePortSettings(Program& p, bool answered, qint32& baud, QString& parity, 
 }
 }   // namespace
 
-FeatureReads::FeatureReads(Program& p, const frmMainUi& controls, EntryBoxState& entryState)
+FeatureReads::FeatureReads(CommandContext& p, const frmMainUi& controls, EntryBoxState& entryState)
     : p(p), entryState_(entryState), ui{.cmbRfBand = controls.cmbRfBand,
                                         .chkRFI = controls.chkRFI,
                                         .cmbFhiTripType = controls.cmbFhiTripType,

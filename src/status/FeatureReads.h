@@ -7,7 +7,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class FeatureReads {
@@ -36,7 +36,7 @@ public:
         QAction* mnuRack = nullptr;
         QAction* mnu2ndUmbilical = nullptr;
     };
-    FeatureReads(Program& p, const frmMainUi& controls, EntryBoxState& entryState);
+    FeatureReads(CommandContext& p, const frmMainUi& controls, EntryBoxState& entryState);
     void UpdateAMCParameters();
     void InitPowerSaveParameters();
     void InitLCBuc();
@@ -59,7 +59,7 @@ public:
     bool UpdateUnitGain();
 
 private:
-    Program& p;
+    CommandContext& p;
     EntryBoxState& entryState_;
     Controls ui;
 };

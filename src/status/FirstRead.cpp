@@ -12,7 +12,7 @@
 #include "commands/TemperatureQueries.h"
 #include "link/CommandWatch.h"
 #include "link/ConnectionWatch.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Conventions.h"
 #include "platform/BusyFlag.h"
 #include "status/FirstReadRules.h"
@@ -41,9 +41,9 @@ namespace {
 constexpr const char* Events = "Events";
 }
 
-FirstRead::FirstRead(Program& p, const frmMainUi& controls, UnitConnection& connection, EntryBoxState& entryState,
-                     PowerUnits& powerUnits, Readings& readings, FeatureReads& features, StatusPanels& panels,
-                     WindowLayout& layout, SubBands& bands, std::function<void()> dropLostLink)
+FirstRead::FirstRead(CommandContext& p, const frmMainUi& controls, UnitConnection& connection,
+                     EntryBoxState& entryState, PowerUnits& powerUnits, Readings& readings, FeatureReads& features,
+                     StatusPanels& panels, WindowLayout& layout, SubBands& bands, std::function<void()> dropLostLink)
     : p(p), connection_(connection), entryState_(entryState), powerUnits_(powerUnits), readings_(readings),
       features_(features), panels_(panels), layout_(layout), bands_(bands),
       dropLostLink_(std::move(dropLostLink)), ui{.lblUnitTempType = controls.lblUnitTempType,

@@ -16,7 +16,7 @@ class StatusPanels;
 class SubBands;
 class UnitConnection;
 class WindowLayout;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class FirstRead {
@@ -37,7 +37,7 @@ public:
         QAction* mnuWgArcTest = nullptr;
         QAction* mnuWatts = nullptr;
     };
-    FirstRead(Program& p, const frmMainUi& controls, UnitConnection& connection, EntryBoxState& entryState,
+    FirstRead(CommandContext& p, const frmMainUi& controls, UnitConnection& connection, EntryBoxState& entryState,
               PowerUnits& powerUnits, Readings& readings, FeatureReads& features, StatusPanels& panels,
               WindowLayout& layout, SubBands& bands, std::function<void()> dropLostLink);
     void FirstTimeRead();
@@ -46,7 +46,7 @@ public:
     bool running() const { return firstReadRunning_; }
 
 private:
-    Program& p;
+    CommandContext& p;
     UnitConnection& connection_;
     EntryBoxState& entryState_;
     PowerUnits& powerUnits_;

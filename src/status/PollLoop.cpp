@@ -7,7 +7,7 @@
 #include "commands/StatusQueries.h"
 #include "commands/SubBandQueries.h"
 #include "link/ConnectionWatch.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "link/Transaction.h"
 #include "platform/Clock.h"
 #include "platform/BusyFlag.h"
@@ -25,8 +25,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-PollLoop::PollLoop(Program& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead, WindowStates& states,
-                   StatusPanels& panels, Readings& readings, FeatureReads& features, SubBands& bands)
+PollLoop::PollLoop(CommandContext& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead,
+                   WindowStates& states, StatusPanels& panels, Readings& readings, FeatureReads& features,
+                   SubBands& bands)
     : p(p), Timer1(Timer1), firstRead_(firstRead), states_(states), panels_(panels), readings_(readings),
       features_(features), bands_(bands), ui{.txtDateTime = controls.txtDateTime,
                                              .btnConnect = controls.btnConnect,

@@ -13,7 +13,7 @@ class Readings;
 class StatusPanels;
 class SubBands;
 class WindowStates;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class PollLoop {
@@ -27,7 +27,7 @@ public:
         QAction* mnuAdvSrch = nullptr;
         QAction* mnuPollEn = nullptr;
     };
-    PollLoop(Program& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead, WindowStates& states,
+    PollLoop(CommandContext& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead, WindowStates& states,
              StatusPanels& panels, Readings& readings, FeatureReads& features, SubBands& bands);
     void Timer1_Timer();
     // One poll; true when the status query was answered.
@@ -40,7 +40,7 @@ public:
     void dropLostLink();
 
 private:
-    Program& p;
+    CommandContext& p;
     QTimer& Timer1;
     FirstRead& firstRead_;
     WindowStates& states_;

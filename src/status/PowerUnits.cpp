@@ -1,4 +1,4 @@
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "status/PowerUnits.h"
 #include "ui/frmMainUi.h"
 #include <QLabel>
@@ -6,7 +6,7 @@
 
 using PowerDisplay::BoxFormat;
 
-PowerUnits::PowerUnits(Program& p, const frmMainUi& controls)
+PowerUnits::PowerUnits(CommandContext& p, const frmMainUi& controls)
     : p(p), ui{.txtFdBm = controls.txtFdBm,
                .Label5 = controls.Label5,
                .txtFCnt = controls.txtFCnt,

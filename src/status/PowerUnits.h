@@ -5,7 +5,7 @@
 
 class QLabel;
 class QLineEdit;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class PowerUnits {
@@ -27,7 +27,7 @@ public:
         QLineEdit* txtRhiLvl = nullptr;
         QLabel* Label71 = nullptr;
     };
-    PowerUnits(Program& p, const frmMainUi& controls);
+    PowerUnits(CommandContext& p, const frmMainUi& controls);
     void DisplayToWatts();
     void DisplayTodBm();
     // Writes a power box with a text in the current display unit and remembers the unrounded
@@ -38,7 +38,7 @@ public:
     void DisplayDrivePower(bool enable);
 
 private:
-    Program& p;
+    CommandContext& p;
     Controls ui;
     void switchPowerUnits(bool toWatts);
     PowerDisplay::WrittenPowers writtenPowers_;

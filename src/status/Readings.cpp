@@ -7,7 +7,7 @@
 #include "commands/SubBandQueries.h"
 #include "commands/TemperatureQueries.h"
 #include "link/ConnectionWatch.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "status/FamilyLayout.h"
 #include "status/ReadingFormat.h"
 #include "ui/FrameArrangements.h"
@@ -35,7 +35,7 @@ void write(QLineEdit* box, const std::optional<QString>& text)
 // while a query waited (a disconnect over TCP runs meanwhile): the cleared window of a
 // disconnected unit shows no reading.
 
-Readings::Readings(Program& p, const frmMainUi& controls, PowerUnits& powerUnits, EntryBoxState& entryState)
+Readings::Readings(CommandContext& p, const frmMainUi& controls, PowerUnits& powerUnits, EntryBoxState& entryState)
     : p(p), powerUnits_(powerUnits), entryState_(entryState), ui{.txtFdBm = controls.txtFdBm,
                                                                  .txtFCnt = controls.txtFCnt,
                                                                  .txtRdBm = controls.txtRdBm,

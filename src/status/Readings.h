@@ -7,7 +7,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class Readings {
@@ -43,7 +43,7 @@ public:
         QLineEdit* txtXmtHours = nullptr;
         QAction* mnuISense = nullptr;
     };
-    Readings(Program& p, const frmMainUi& controls, PowerUnits& powerUnits, EntryBoxState& entryState);
+    Readings(CommandContext& p, const frmMainUi& controls, PowerUnits& powerUnits, EntryBoxState& entryState);
     void UpdateFwdRF();
     void UpdateRevRF();
     void UpdateRFPower();
@@ -62,7 +62,7 @@ public:
     void UpdateHours();
 
 private:
-    Program& p;
+    CommandContext& p;
     PowerUnits& powerUnits_;
     EntryBoxState& entryState_;
     Controls ui;

@@ -1,7 +1,7 @@
 // The summary, fault and alarm panels of the main window: the decoders say what each
 // status field shows, these members write it into the labels and boxes.
 #include "link/ConnectionWatch.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "status/AlarmDecode.h"
 #include "status/FaultAlarmNames.h"
 #include "ui/FitText.h"
@@ -20,7 +20,7 @@
 namespace {
 
 // The unit as the panels decode it, as a tube unit or as any other.
-status::PanelUnit panelUnit(const Program& p, bool asTwta)
+status::PanelUnit panelUnit(const CommandContext& p, bool asTwta)
 {
     const UnitIdentity& id = p.unit.id;
     return {asTwta, id.UnitModelCode, id.LldpFirmware, id.LegacyStatusQuery};
@@ -55,7 +55,7 @@ void selectEntry(QComboBox* box, int entry)
 
 }   // namespace
 
-StatusPanels::StatusPanels(Program& p, const frmMainUi& controls, FeatureReads& features)
+StatusPanels::StatusPanels(CommandContext& p, const frmMainUi& controls, FeatureReads& features)
     : p(p), features_(features), ui{.Label31 = controls.Label31,
                                     .Label32 = controls.Label32,
                                     .Label33 = controls.Label33,

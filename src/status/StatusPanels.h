@@ -13,7 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QWidget;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class StatusPanels {
@@ -56,7 +56,7 @@ public:
             return {AlarmAbit, AlarmBbit, AlarmCbit, AlarmDbit};
         }
     };
-    StatusPanels(Program& p, const frmMainUi& controls, FeatureReads& features);
+    StatusPanels(CommandContext& p, const frmMainUi& controls, FeatureReads& features);
     void InitFaultsAlarms();
     void InitFaultNames();
     void InitAlarmNames();
@@ -78,7 +78,7 @@ public:
     qint16 ListLeft = 0;
 
 private:
-    Program& p;
+    CommandContext& p;
     FeatureReads& features_;
     Controls ui;
     status::NameInputs nameInputs() const;

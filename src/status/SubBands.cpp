@@ -4,7 +4,7 @@
 #include "commands/SubBandQueries.h"
 #include "commands/TemperatureQueries.h"
 #include "link/ConnectionWatch.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "link/Transaction.h"
 #include "platform/Clock.h"
 #include "status/BandLists.h"
@@ -20,8 +20,8 @@
 #include <QLabel>
 #include <QMenu>
 
-SubBands::SubBands(Program& p, const frmMainUi& controls, QWidget& window, FeatureReads& features, Readings& readings,
-                   WindowLayout& layout)
+SubBands::SubBands(CommandContext& p, const frmMainUi& controls, QWidget& window, FeatureReads& features,
+                   Readings& readings, WindowLayout& layout)
     : p(p), window_(window), features_(features), readings_(readings),
       layout_(layout), ui{.cmbRfBand = controls.cmbRfBand,
                           .lblSband = controls.lblSband,

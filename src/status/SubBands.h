@@ -11,7 +11,7 @@ class QMenu;
 class QWidget;
 class Readings;
 class WindowLayout;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class SubBands {
@@ -25,7 +25,7 @@ public:
         std::array<QAction*, 8> mnuSubB{};   // items 1 to 8
         QAction* subBandItem(int n) const { return n >= 1 && n <= 8 ? mnuSubB[static_cast<size_t>(n - 1)] : nullptr; }
     };
-    SubBands(Program& p, const frmMainUi& controls, QWidget& window, FeatureReads& features, Readings& readings,
+    SubBands(CommandContext& p, const frmMainUi& controls, QWidget& window, FeatureReads& features, Readings& readings,
              WindowLayout& layout);
     void InitcmbRfBand();
     void UpdateSubBands();
@@ -35,7 +35,7 @@ public:
     void LoadSubBandParameters();
 
 private:
-    Program& p;
+    CommandContext& p;
     QWidget& window_;
     FeatureReads& features_;
     Readings& readings_;

@@ -8,7 +8,7 @@
 #include "commands/PolledQueries.h"
 #include "commands/ProjectSpecific.h"
 #include "commands/TemperatureQueries.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "platform/Clock.h"
 #include "platform/Conventions.h"
 #include "status/FamilyLayout.h"
@@ -45,10 +45,10 @@ void apply(QAction* menu, const layout::MenuDecision& d)
         menu->setChecked(*d.checked);
 }
 
-void letEventsRun(Program& p) { p.platform.clock.processEvents(); }
+void letEventsRun(CommandContext& p) { p.platform.clock.processEvents(); }
 }   // namespace
 
-WindowLayout::WindowLayout(Program& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings,
+WindowLayout::WindowLayout(CommandContext& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings,
                            EntryBoxState& entryState, QWidget& window)
     : p(p), panels_(panels), readings_(readings), entryState_(entryState),
       window_(window), ui{.Label31 = controls.Label31,

@@ -11,7 +11,7 @@ class QLineEdit;
 class Readings;
 class StatusPanels;
 class UpDown;
-struct Program;
+struct CommandContext;
 struct frmMainUi;
 
 class QWidget;
@@ -62,7 +62,7 @@ public:
         QAction* mnuRfiInvert = nullptr;
         QAction* mnuAutoHVDisable = nullptr;
     };
-    WindowLayout(Program& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings,
+    WindowLayout(CommandContext& p, const frmMainUi& controls, StatusPanels& panels, Readings& readings,
                  EntryBoxState& entryState, QWidget& window);
     void InitDisplay();
     void InitDisplayForTWTAUnit();
@@ -79,7 +79,7 @@ public:
     bool IsTxOn() const;
 
 private:
-    Program& p;
+    CommandContext& p;
     StatusPanels& panels_;
     Readings& readings_;
     EntryBoxState& entryState_;

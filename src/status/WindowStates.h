@@ -16,7 +16,8 @@ class StatusPanels;
 class SubBands;
 class UpDown;
 class WindowLayout;
-struct Program;
+struct CommandContext;
+struct FilesState;
 struct frmMainUi;
 
 class QWidget;
@@ -124,8 +125,9 @@ public:
         QAction* mnuSumFltTest = nullptr;
         QAction* mnuWatts = nullptr;
     };
-    WindowStates(Program& p, const frmMainUi& controls, WindowLayout& layout, StatusPanels& panels,
-                 PowerUnits& powerUnits, SubBands& bands, EntryBoxState& entryState, QWidget& window);
+    WindowStates(CommandContext& p, FilesState& files, const frmMainUi& controls, WindowLayout& layout,
+                 StatusPanels& panels, PowerUnits& powerUnits, SubBands& bands, EntryBoxState& entryState,
+                 QWidget& window);
     void ClearForm();
     void DisableForm();
     void EnableForm();
@@ -134,7 +136,8 @@ public:
     void ShowConnectedWindow();
 
 private:
-    Program& p;
+    CommandContext& p;
+    FilesState& files_;
     WindowLayout& layout_;
     StatusPanels& panels_;
     PowerUnits& powerUnits_;

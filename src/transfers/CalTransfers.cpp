@@ -1,6 +1,6 @@
 // The main window's calibration-table entries: the forward RF power and attenuator tables
 // read into a file and written back into the unit.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "transfers/CalTransfers.h"
 #include "ui/frmMainUi.h"
 #include "files/CalFileChoice.h"
@@ -37,18 +37,19 @@ private:
     UnitConnection& w_;
 };
 
-void letTransferEventsRun(Program& p) { p.platform.clock.processEvents(); }
+void letTransferEventsRun(CommandContext& p) { p.platform.clock.processEvents(); }
 }   // namespace
 
-CalTransfers::CalTransfers(Program& p, QMainWindow& window, CalFileChoice& calFiles, UnitConnection& connection,
-                           LogDownloads& logs)
-    : p(p), window_(window), calFiles_(calFiles), connection_(connection), logs_(logs)
+CalTransfers::CalTransfers(CommandContext& p, FilesState& files, TransfersState& transfers, QMainWindow& window,
+                           CalFileChoice& calFiles, UnitConnection& connection, LogDownloads& logs)
+    : p(p), files_(files), transfers_(transfers), window_(window), calFiles_(calFiles), connection_(connection),
+      logs_(logs)
 {
 }
 
 void CalTransfers::mnuCalTables_Click(int index)
 {
-    const TransferLock lock(p.transfers, p, p.files, window_);
+    const TransferLock lock(transfers_, p, files_, window_);
     if (!lock.held())
         return;
     const PollPause pause(p, PollPause::Mode::On);
@@ -87,7 +88,7 @@ void CalTransfers::downloadCalTable(const CalTableKind& kind)
     const StatusPanelScope status(connection_);
     if (!(atn ? io.OpenAtnCalFile(path, false) : io.OpenRfCalFile(path, false)))
         return;
-    const LogPaging link{p, p.transfers, connection};
+    const LogPaging link{p, transfers_, connection};
     PagingResult result = PagingResult::Failed;
     if (atn) {
         letTransferEventsRun(p);
@@ -131,7 +132,7 @@ void CalTransfers::UploadRfCalTable()
         return;
     connection_.DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
     letTransferEventsRun(p);
-    const LogPaging link{p, p.transfers, connection};
+    const LogPaging link{p, transfers_, connection};
     if (!SendUnitCommand(p, QString::fromLatin1(kind.beginCommand), false)) {
         if (p.conn.ShuttingDown || LinkLost(link))
             finishCalUpload(kind, {UploadResult::Ended}, true, link);
@@ -155,7 +156,7 @@ void CalTransfers::UploadAtnCalTable()
         return;
     const ConnectionWatch connection(p);
     const ScopedLinkTimeout timeout(p.LinkObject, kind.timeout);
-    const LogPaging link{p, p.transfers, connection};
+    const LogPaging link{p, transfers_, connection};
     if (beginSave)
         SendUnitCommand(p, QString::fromLatin1(kind.beginCommand), false);   // a refusal is not looked at
     if (p.conn.ShuttingDown || LinkLost(link)) {

@@ -10,12 +10,14 @@ struct CalTableKind;
 struct LogPaging;
 struct UploadResult;
 class UnitConnection;
-struct Program;
+struct CommandContext;
+struct FilesState;
+struct TransfersState;
 
 class CalTransfers {
 public:
-    CalTransfers(Program& p, QMainWindow& window, CalFileChoice& calFiles, UnitConnection& connection,
-                 LogDownloads& logs);
+    CalTransfers(CommandContext& p, FilesState& files, TransfersState& transfers, QMainWindow& window,
+                 CalFileChoice& calFiles, UnitConnection& connection, LogDownloads& logs);
 
     void mnuCalTables_Click(int index);
     void DownloadRfCalTable();
@@ -24,7 +26,9 @@ public:
     void UploadAtnCalTable();
 
 private:
-    Program& p;
+    CommandContext& p;
+    FilesState& files_;
+    TransfersState& transfers_;
     QMainWindow& window_;
     CalFileChoice& calFiles_;
     UnitConnection& connection_;

@@ -1,5 +1,5 @@
 // The main window's fault-log download: the two menu entries and the download.
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "transfers/LogDownloads.h"
 #include "ui/frmMainUi.h"
 #include "status/PollLoop.h"
@@ -16,7 +16,11 @@
 #include "link/Transaction.h"
 #include <QAction>
 
-LogDownloads::LogDownloads(Program& p, QMainWindow& window, PollLoop& poll) : p(p), window_(window), poll_(poll) {}
+LogDownloads::LogDownloads(CommandContext& p, FilesState& files, TransfersState& transfers, QMainWindow& window,
+                           PollLoop& poll)
+    : p(p), files_(files), transfers_(transfers), window_(window), poll_(poll)
+{
+}
 
 void LogDownloads::mnuDnldFltLog_Click() { GetFaultLog(100, true); }
 
@@ -24,7 +28,7 @@ void LogDownloads::mnuFullFaultLog_Click() { GetFaultLog(p.unit.features.FullFau
 
 QString LogDownloads::GetFaultLog(int depth, bool openInEditor)
 {
-    return RunLogDownload(logDownloadContext(), FaultLogDownload(p.files, depth, openInEditor));
+    return RunLogDownload(logDownloadContext(), FaultLogDownload(files_, depth, openInEditor));
 }
 
 QString LogDownloads::GetParameterLogFile(int type)
@@ -50,5 +54,5 @@ void LogDownloads::dropLinkLostInTransfer()
 
 LogDownloadContext LogDownloads::logDownloadContext()
 {
-    return {p, p.files, p.transfers, window_, [this] { dropLinkLostInTransfer(); }};
+    return {p, files_, transfers_, window_, [this] { dropLinkLostInTransfer(); }};
 }

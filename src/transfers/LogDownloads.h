@@ -6,11 +6,13 @@
 class PollLoop;
 class QMainWindow;
 struct LogDownloadContext;
-struct Program;
+struct CommandContext;
+struct FilesState;
+struct TransfersState;
 
 class LogDownloads {
 public:
-    LogDownloads(Program& p, QMainWindow& window, PollLoop& poll);
+    LogDownloads(CommandContext& p, FilesState& files, TransfersState& transfers, QMainWindow& window, PollLoop& poll);
 
     void mnuDnldFltLog_Click();     // "Short Fault Log"
     void mnuFullFaultLog_Click();   // "Full Fault Log"
@@ -30,7 +32,9 @@ public:
     void dropLinkLostInTransfer();
 
 private:
-    Program& p;
+    CommandContext& p;
+    FilesState& files_;
+    TransfersState& transfers_;
     QMainWindow& window_;
     PollLoop& poll_;
     LogDownloadContext logDownloadContext();

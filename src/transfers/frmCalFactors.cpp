@@ -1,5 +1,5 @@
 #include "transfers/frmCalFactors.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "commands/ConfigProductQueries.h"
 #include "files/CmdFileSections.h"
 #include "files/FileIO.h"
@@ -24,7 +24,7 @@ QString startFolder(const Folders& folders)
 }
 }   // namespace
 
-frmCalFactors::frmCalFactors(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+frmCalFactors::frmCalFactors(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     ui.setupUi(this);
     connect(ui.btnSaveTable, &QPushButton::clicked, this, &frmCalFactors::btnSaveTable_Click);

@@ -2,7 +2,7 @@
 #include "ui/frmCalFactorsUi.h"
 #include <QDialog>
 
-struct Program;
+struct CommandContext;
 
 // The unit's cal-factor table, as the unit reports it at load: a read-only view whose rows
 // can be saved to a text file, which then opens in the text editor. Sends nothing but the
@@ -10,7 +10,7 @@ struct Program;
 class frmCalFactors : public QDialog {
     Q_OBJECT
 public:
-    explicit frmCalFactors(Program& p, QWidget* parent = nullptr);
+    explicit frmCalFactors(CommandContext& p, QWidget* parent = nullptr);
 
     frmCalFactorsUi ui;
 
@@ -25,5 +25,5 @@ public:
 private:
     void Form_Load();
 
-    Program& p_;
+    CommandContext& p_;
 };

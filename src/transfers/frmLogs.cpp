@@ -1,5 +1,5 @@
 #include "transfers/frmLogs.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "transfers/LogDownloads.h"
 #include "link/ConnectionWatch.h"
 #include "transfers/LogExport.h"
@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
-frmLogs::frmLogs(Program& p, LogDownloads& logs, QWidget* parent) : QDialog(parent), p_(p), logs_(logs)
+frmLogs::frmLogs(CommandContext& p, LogDownloads& logs, QWidget* parent) : QDialog(parent), p_(p), logs_(logs)
 {
     ui.setupUi(this);
     connect(ui.chkAll, &QCheckBox::toggled, this, &frmLogs::chkAll_Click);

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 class LogDownloads;
-struct Program;
+struct CommandContext;
 
 // The log selection dialog: the ticked parameter logs and the fault log are downloaded one
 // after the other into their files, then shown in the text editor or as the sheets of one
@@ -14,7 +14,7 @@ struct Program;
 class frmLogs : public QDialog {
     Q_OBJECT
 public:
-    frmLogs(Program& p, LogDownloads& logs, QWidget* parent = nullptr);
+    frmLogs(CommandContext& p, LogDownloads& logs, QWidget* parent = nullptr);
 
     frmLogsUi ui;
     bool UseExcel = false;
@@ -34,7 +34,7 @@ private:
     QStringList downloadTicked(bool& stopped);
     void enableInputs(bool enabled);
 
-    Program& p_;
+    CommandContext& p_;
     LogDownloads& logs_;
     bool downloading_ = false;
     DialogProgress progress_;

@@ -1,5 +1,5 @@
 #include "transfers/frmTrendLogs.h"
-#include "app/Program.h"
+#include "commands/CommandContext.h"
 #include "transfers/LogDownloads.h"
 #include "transfers/LogExport.h"
 #include "transfers/TrendLogPaging.h"
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-frmTrendLogs::frmTrendLogs(Program& p, LogDownloads& logs, QWidget* parent)
+frmTrendLogs::frmTrendLogs(CommandContext& p, LogDownloads& logs, QWidget* parent)
     : QDialog(parent), p_(p), logs_(logs), progress_(nullptr)
 {
     ui.setupUi(this);

@@ -4,7 +4,7 @@
 #include <QDialog>
 
 class LogDownloads;
-struct Program;
+struct CommandContext;
 
 // The trend-log dialog: the short- or long-term log over the chosen range is downloaded
 // into its file, with the records stored on the dialog's bar, and opened in the text
@@ -13,7 +13,7 @@ struct Program;
 class frmTrendLogs : public QDialog {
     Q_OBJECT
 public:
-    frmTrendLogs(Program& p, LogDownloads& logs, QWidget* parent = nullptr);
+    frmTrendLogs(CommandContext& p, LogDownloads& logs, QWidget* parent = nullptr);
 
     frmTrendLogsUi ui;
     int TrendRecordCount = 0;
@@ -35,7 +35,7 @@ private:
     void FillRangeList();
     void enableInputs(bool enabled);
 
-    Program& p_;
+    CommandContext& p_;
     LogDownloads& logs_;
     bool downloading_ = false;
     DialogProgress progress_;

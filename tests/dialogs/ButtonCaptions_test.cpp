@@ -31,14 +31,14 @@ TEST(DialogButtons, EveryCaptionKeepsClearOfItsButtonsEdgesAtBothScales)
     dialogs.emplace_back(std::make_unique<frmAbout>(t.prompts, t.sysInfo));
     dialogs.emplace_back(std::make_unique<frmAmpCom>(t.p(), QStringLiteral("A")));
     dialogs.emplace_back(std::make_unique<frmCmdLine>(t.p()));
-    dialogs.emplace_back(std::make_unique<frmEnetCfg>(t.p()));
+    dialogs.emplace_back(std::make_unique<frmEnetCfg>(t.p(), t.p().dialogs));
     dialogs.emplace_back(std::make_unique<frmGainBal>(t.p()));
     dialogs.emplace_back(std::make_unique<frmLLDPConfig>(t.p()));
     dialogs.emplace_back(std::make_unique<frmPwrLimit>(t.p()));
     dialogs.emplace_back(std::make_unique<frmSetSubBand>(t.p().unit.config, nullptr));
     dialogs.emplace_back(std::make_unique<frmStartup>(t.p()));
     dialogs.emplace_back(std::make_unique<frmTempLimits>(t.p()));
-    dialogs.emplace_back(std::make_unique<frmlcBucSetup>(t.p()));
+    dialogs.emplace_back(std::make_unique<frmlcBucSetup>(t.p(), t.p().dialogs));
     dialogs.emplace_back(std::make_unique<FrmPowerSave>(t.p()));
     dialogs.emplace_back(std::make_unique<frmCom>(t.p()));
     dialogs.emplace_back(std::make_unique<frmLogs>(t.p(), w.logs()));

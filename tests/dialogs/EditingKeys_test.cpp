@@ -50,7 +50,7 @@ TEST(DialogEditingKeys, EveryEntryBoxInBothModes)
             expectEditingKeysWork(d, {{d.ui.txtFltTripLvl, "85"}, {d.ui.txtAlrmTripLvl, "75"}}, remote);
         }
         {
-            frmlcBucSetup d(t.p());
+            frmlcBucSetup d(t.p(), t.p().dialogs);
             expectEditingKeysWork(d, {{d.ui.txtlcBucA, "10.5"}}, remote);
         }
         EXPECT_TRUE(t.prompts.boxes.isEmpty());   // no key pressed here asks for remote mode

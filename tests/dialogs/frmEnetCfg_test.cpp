@@ -52,7 +52,7 @@ struct NetUnit : UnitLinkProgram {
     // Opens the dialog, lets `operate` edit it, then presses OK; the dialog's result.
     int okAfter(const std::function<void(frmEnetCfg&)>& operate)
     {
-        frmEnetCfg dialog(*program, [this](qint32 port) { captionPort = port; });
+        frmEnetCfg dialog(*program, program->dialogs, [this](qint32 port) { captionPort = port; });
         prompts.modal = [&](QDialog& d) {
             auto& f = static_cast<frmEnetCfg&>(d);
             operate(f);
@@ -103,13 +103,13 @@ TEST(frmEnetCfg, OpensWithTheUnitsValuesAndThePortRule)
         TestProgram t;
         reportNetwork(t.p());
         t.p().conn.EnetPort = c.port;
-        frmEnetCfg d(t.p());
+        frmEnetCfg d(t.p(), t.p().dialogs);
         EXPECT_EQ(d.ui.txtPort->text(), c.shown) << c.port;
         EXPECT_EQ(d.ui.txtPort->isEnabled(), c.editable) << c.port;
     }
     TestProgram t;
     reportNetwork(t.p());
-    frmEnetCfg d(t.p());
+    frmEnetCfg d(t.p(), t.p().dialogs);
     QStringList octets;
     for (QLineEdit* box : d.ui.octetBoxes())
         octets << box->text();
@@ -119,7 +119,7 @@ TEST(frmEnetCfg, OpensWithTheUnitsValuesAndThePortRule)
     EXPECT_EQ(d.windowTitle(), "Ethernet Configuration");
 
     t.p().unit.config.UnitDhcpEnabled = true;
-    frmEnetCfg dhcp(t.p());
+    frmEnetCfg dhcp(t.p(), t.p().dialogs);
     EXPECT_TRUE(dhcp.ui.optDhcp->isChecked());
     for (QLineEdit* box : dhcp.ui.octetBoxes())
         EXPECT_FALSE(box->isEnabled());
@@ -133,7 +133,7 @@ TEST(frmEnetCfg, TabOrderAndAccessibleNames)
 {
     TestProgram t;
     reportNetwork(t.p());
-    frmEnetCfg d(t.p());
+    frmEnetCfg d(t.p(), t.p().dialogs);
     QStringList order;
     QWidget* w = d.ui.txtIP1b;
     while (order.size() < 17) {
@@ -159,7 +159,7 @@ TEST(frmEnetCfg, KeysTakeDigitsAndTheDotMovesOn)
 {
     TestProgram t;
     reportNetwork(t.p());
-    frmEnetCfg d(t.p());
+    frmEnetCfg d(t.p(), t.p().dialogs);
     showActive(d);
     typeInto(d.ui.txtIP1b, "1a.");
     EXPECT_EQ(d.ui.txtIP1b->text(), "1");
@@ -199,7 +199,7 @@ TEST(frmEnetCfg, ABoxLeftOutOfRangeKeepsTheFocus)
         SCOPED_TRACE(std::string(c.box) + " " + c.value);
         TestProgram t;
         reportNetwork(t.p());
-        frmEnetCfg d(t.p());
+        frmEnetCfg d(t.p(), t.p().dialogs);
         showActive(d);
         auto* box = d.findChild<QLineEdit*>(c.box);
         typeInto(box, c.value);
@@ -228,7 +228,7 @@ TEST(frmEnetCfg, OkWithAValueOutOfRangeSendsNothingAndStaysOpen)
         EXPECT_EQ(n.prompts.boxes[0].title, "Range Error");
         EXPECT_TRUE(n.sent().isEmpty());
         EXPECT_EQ(n.program->unit.config.UnitNetMaskOctets[2], 255);
-        EXPECT_FALSE(n.program->EnetSettingsChanged);
+        EXPECT_FALSE(n.program->dialogs.EnetSettingsChanged);
     }
 }
 
@@ -322,7 +322,7 @@ TEST(frmEnetCfg, OkSendsWhatChangedThenTheApplyStep)
         n.program->unit.flags.EnetProcessorUnit = c.processorUnit;
         EXPECT_EQ(n.okAfter(c.edit), QDialog::Accepted);
         EXPECT_EQ(n.sent(), c.sent);
-        EXPECT_EQ(n.program->EnetSettingsChanged, c.changed);
+        EXPECT_EQ(n.program->dialogs.EnetSettingsChanged, c.changed);
         QStringList errors;
         for (const FakePrompts::Box& b : n.prompts.boxes)
             errors << b.title;
@@ -369,20 +369,20 @@ TEST(frmEnetCfg, TheApplyStepRepeatsOnlyOnTheConnectionThatWasSent)
     n.unit->clearCommands();
     n.okAfter([](frmEnetCfg&) {});   // nothing changed: the unit is told to apply again
     EXPECT_EQ(n.sent(), QStringList({"PES"}));
-    EXPECT_TRUE(n.program->EnetSettingsChanged);
+    EXPECT_TRUE(n.program->dialogs.EnetSettingsChanged);
 
     n.unit->clearCommands();
     BeginConnection(*n.program, false);   // another connection: this unit received nothing
     n.okAfter([](frmEnetCfg&) {});
     EXPECT_TRUE(n.sent().isEmpty());
-    EXPECT_FALSE(n.program->EnetSettingsChanged);
+    EXPECT_FALSE(n.program->dialogs.EnetSettingsChanged);
 }
 
 TEST(frmEnetCfg, CancelSendsNothingAndKeepsEveryValue)
 {
     NetUnit n(UnitLink::Serial);
-    n.program->EnetSettingsChanged = true;   // as the caller left it
-    frmEnetCfg dialog(*n.program);
+    n.program->dialogs.EnetSettingsChanged = true;   // as the caller left it
+    frmEnetCfg dialog(*n.program, n.program->dialogs);
     n.prompts.modal = [](QDialog& d) {
         auto& f = static_cast<frmEnetCfg&>(d);
         f.show();
@@ -405,8 +405,8 @@ TEST(frmEnetCfg, CancelSendsNothingAndKeepsEveryValue)
     EXPECT_EQ(c.UnitNetMaskOctets, (std::array<qint16, 4>{255, 255, 255, 0}));
     EXPECT_EQ(c.UnitGatewayOctets, (std::array<qint16, 4>{192, 168, 1, 1}));
     EXPECT_EQ(n.program->conn.EnetPort, 3000);
-    EXPECT_TRUE(n.program->EnetSettingsChanged);
-    frmEnetCfg again(*n.program);
+    EXPECT_TRUE(n.program->dialogs.EnetSettingsChanged);
+    frmEnetCfg again(*n.program, n.program->dialogs);
     EXPECT_EQ(again.ui.txtIP4b->text(), "20");
     EXPECT_EQ(again.ui.txtPort->text(), "3000");
 }

@@ -169,7 +169,7 @@ TEST(frmlcBucSetup, LeavingTheReportedAttenuationUntouchedSendsNothing)
         BucWindow t;
         reportBuc(t.p());
         t.p().unit.config.LcBucAtten = c.atten;
-        frmlcBucSetup d(t.p());
+        frmlcBucSetup d(t.p(), t.p().dialogs);
         EXPECT_EQ(d.ui.txtlcBucA->text(), c.shown);
         t.commands.clear();
         loseFocus(d.ui.txtlcBucA);
@@ -361,7 +361,7 @@ TEST(frmlcBucSetup, EveryControlIsNamedAndReachedByTab)
     TestProgram t;
     reportBuc(t.p());
     t.p().unit.config.LcBucInstalled = false;   // the timer runs while the window is shown
-    frmlcBucSetup d(t.p());
+    frmlcBucSetup d(t.p(), t.p().dialogs);
     for (QLineEdit* box : d.findChildren<QLineEdit*>())
         EXPECT_FALSE(box->accessibleName().isEmpty()) << box->objectName().toStdString();
     EXPECT_EQ(d.ui.txtlcBucPwr->accessibleName(), "IF input power");
@@ -396,7 +396,7 @@ TEST(frmlcBucSetup, AgainstTheSimulatedUnit)
         SimUnit& unit = *linked.unit;
         unit.addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         reportBuc(p);
-        frmlcBucSetup d(p);
+        frmlcBucSetup d(p, p.dialogs);
         d.Timer1.stop();   // the test runs the ticks
         type(d.ui.txtlcBucA, "\r");
         if (link == UnitLink::Tcp) {

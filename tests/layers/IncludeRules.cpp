@@ -4,16 +4,12 @@
 
 namespace layers {
 namespace {
-const QString ProgramHeader = QStringLiteral("app/Program.h");
-
-// What each folder of src/ may include: folders, and whether the program-wide state
-// (app/Program.h, the one header of app/ that the windows' subsystems see) is among them. The
+// What each folder of src/ may include; none below app/ sees a header of app/. The
 // windows' subsystems build on the link and the command module: the files lowest, the status
 // on the files, the settings and the transfers on the status, the dialogs on the link and the
 // commands alone; app/ composes them all. A folder not listed here may include nothing.
 struct FolderRule {
     QStringList folders;
-    bool program = false;
 };
 
 const QHash<QString, FolderRule>& rules()
@@ -26,23 +22,20 @@ const QHash<QString, FolderRule>& rules()
         // the main window use the layouts and ask the unit's status through the command module.
         {QStringLiteral("link"), {base + QStringList{QStringLiteral("ui")}}},
         {QStringLiteral("commands"), {base}},
-        {QStringLiteral("files"), {base + QStringList{QStringLiteral("files"), QStringLiteral("ui")}, true}},
+        {QStringLiteral("files"), {base + QStringList{QStringLiteral("files"), QStringLiteral("ui")}}},
         {QStringLiteral("status"),
-         {base + QStringList{QStringLiteral("files"), QStringLiteral("status"), QStringLiteral("ui")}, true}},
+         {base + QStringList{QStringLiteral("files"), QStringLiteral("status"), QStringLiteral("ui")}}},
         {QStringLiteral("settings"),
          {base + QStringList{QStringLiteral("files"), QStringLiteral("status"), QStringLiteral("settings"),
-                             QStringLiteral("ui")},
-          true}},
+                             QStringLiteral("ui")}}},
         {QStringLiteral("transfers"),
          {base + QStringList{QStringLiteral("files"), QStringLiteral("status"), QStringLiteral("transfers"),
-                             QStringLiteral("ui")},
-          true}},
-        {QStringLiteral("dialogs"), {base + QStringList{QStringLiteral("dialogs"), QStringLiteral("ui")}, true}},
+                             QStringLiteral("ui")}}},
+        {QStringLiteral("dialogs"), {base + QStringList{QStringLiteral("dialogs"), QStringLiteral("ui")}}},
         {QStringLiteral("app"),
          {base + QStringList{QStringLiteral("files"), QStringLiteral("status"), QStringLiteral("settings"),
                              QStringLiteral("transfers"), QStringLiteral("dialogs"), QStringLiteral("ui"),
-                             QStringLiteral("app")},
-          true}},
+                             QStringLiteral("app")}}},
     };
     return table;
 }
@@ -53,8 +46,6 @@ bool allowed(const QString& folder, const QString& header)
     if (rule == rules().constEnd())
         return false;
     const QString target = header.section(QLatin1Char('/'), 0, 0);
-    if (target == QLatin1String("app") && !rule->folders.contains(target))
-        return rule->program && header == ProgramHeader;
     return rule->folders.contains(target);
 }
 }   // namespace

@@ -52,6 +52,8 @@ TEST(IncludeRules, PlantedIncludesAgainstTheLayersAreFound)
         "src/link/frmCom.cpp: app/Program.h",
         "src/status/PollLoop.cpp: app/frmMain.h",
         "src/status/SubBands.cpp: settings/LevelSetters.h",
+        "src/settings/LevelSetters.cpp: app/Program.h",
+        "src/transfers/LogPaging.cpp: app/Program.h",
         "src/transfers/LogDownloads.cpp: app/frmMain.h",
         "src/transfers/LogDownloads.cpp: settings/UnitClock.h",
         "src/dialogs/frmGainBal.cpp: status/SubBands.h",

@@ -178,11 +178,11 @@ TEST(MenuDialogs, NetworkSettingsAreReadAgainOnlyAfterAChangeAndWithinTheShortTi
     for (const bool changed : {false, true}) {
         SCOPED_TRACE(changed ? "changed" : "unchanged");
         MenuWindow m(false);
-        m.t.p().EnetSettingsChanged = true;   // cleared before the dialog opens
-        m.t.replies.remove("PEI?");           // unanswered: the read waits out the time-out
+        m.t.p().dialogs.EnetSettingsChanged = true;   // cleared before the dialog opens
+        m.t.replies.remove("PEI?");                   // unanswered: the read waits out the time-out
         m.duringDialog = [&m, changed] {
-            EXPECT_FALSE(m.t.p().EnetSettingsChanged);
-            m.t.p().EnetSettingsChanged = changed;
+            EXPECT_FALSE(m.t.p().dialogs.EnetSettingsChanged);
+            m.t.p().dialogs.EnetSettingsChanged = changed;
         };
         m.t.commands.clear();
         const qint64 before = m.t.clock.msNow();
