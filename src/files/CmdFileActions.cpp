@@ -3,7 +3,6 @@
 #include "files/CmdFileActions.h"
 #include "ui/frmMainUi.h"
 #include <QTimer>
-#include "link/UnitConnection.h"
 #include "commands/RemoteMessage.h"
 #include "files/CmdFileReplay.h"
 #include "files/CmdFileSections.h"
@@ -33,11 +32,13 @@ void fileErrorBox(IPrompts& prompts, const char* what, const QString& path)
 }
 }   // namespace
 
-CmdFileActions::CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1, UnitConnection& connection)
-    : p(p), window_(controls), Timer1(Timer1), connection_(connection), ui{.txtSN = controls.txtSN,
-                                                                           .btnConnect = controls.btnConnect,
-                                                                           .mnuConnect = controls.mnuConnect,
-                                                                           .mnuAdvSrch = controls.mnuAdvSrch}
+CmdFileActions::CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1,
+                               std::function<void()> clickConnect)
+    : p(p), window_(controls), Timer1(Timer1),
+      clickConnect_(std::move(clickConnect)), ui{.txtSN = controls.txtSN,
+                                                 .btnConnect = controls.btnConnect,
+                                                 .mnuConnect = controls.mnuConnect,
+                                                 .mnuAdvSrch = controls.mnuAdvSrch}
 {
 }
 
@@ -172,5 +173,5 @@ void CmdFileActions::mnuLoadFile_Click()
         if (!p.conn.UseEnet)
             ui.mnuAdvSrch->setEnabled(true);
     }
-    connection_.btnConnect_Click();
+    clickConnect_();
 }

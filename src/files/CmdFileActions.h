@@ -7,7 +7,6 @@ class QAction;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class UnitConnection;
 struct Program;
 struct frmMainUi;
 
@@ -20,7 +19,8 @@ public:
         QAction* mnuConnect = nullptr;
         QAction* mnuAdvSrch = nullptr;
     };
-    CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1, UnitConnection& connection);
+    // clickConnect is the connect button's click, which reads the unit again after a replay.
+    CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1, std::function<void()> clickConnect);
     // Writes the file of the connected unit; true when it was written whole.
     bool SaveCmdFile(const QString& path);
     // Replays a file into the unit; true when at least one command line was sent.
@@ -34,6 +34,6 @@ private:
     Program& p;
     const frmMainUi& window_;
     QTimer& Timer1;
-    UnitConnection& connection_;
+    std::function<void()> clickConnect_;
     Controls ui;
 };

@@ -10,7 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/BusyFlag.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "ui/frmMainUi.h"
 #include <QTimer>
 #include "link/BusyScope.h"

@@ -11,7 +11,7 @@
 #include "support/SimUnitTcp.h"
 #include "support/TcpTestProgram.h"
 #include "app/frmMain.h"
-#include "link/TargetMenus.h"
+#include "settings/TargetMenus.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>

@@ -9,8 +9,8 @@
 #include "support/SimUnitProfile.h"
 #include "support/TcpTestProgram.h"
 #include "support/UnitFrames.h"
-#include "link/TargetMenus.h"
-#include "link/UnitConnection.h"
+#include "settings/TargetMenus.h"
+#include "status/UnitConnection.h"
 #include "settings/SettingMenus.h"
 #include <QAction>
 #include <QCheckBox>
