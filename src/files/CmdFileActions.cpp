@@ -17,7 +17,6 @@
 #include "platform/Folders.h"
 #include "platform/Progress.h"
 #include "platform/Prompts.h"
-#include <QAction>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,10 +34,7 @@ void fileErrorBox(IPrompts& prompts, const char* what, const QString& path)
 CmdFileActions::CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1,
                                std::function<void()> clickConnect)
     : p(p), window_(controls), Timer1(Timer1),
-      clickConnect_(std::move(clickConnect)), ui{.txtSN = controls.txtSN,
-                                                 .btnConnect = controls.btnConnect,
-                                                 .mnuConnect = controls.mnuConnect,
-                                                 .mnuAdvSrch = controls.mnuAdvSrch}
+      clickConnect_(std::move(clickConnect)), ui{.txtSN = controls.txtSN, .btnConnect = controls.btnConnect}
 {
 }
 
@@ -168,10 +164,7 @@ void CmdFileActions::mnuLoadFile_Click()
     if (ui.btnConnect->text() != ConnectCaption) {
         p.hooks.clearAndDisableWindow();
         Timer1.stop();
-        ui.btnConnect->setText(ConnectCaption);
-        ui.mnuConnect->setEnabled(true);
-        if (!p.conn.UseEnet)
-            ui.mnuAdvSrch->setEnabled(true);
+        p.hooks.showReadyToConnect(!p.conn.UseEnet);
     }
     clickConnect_();
 }

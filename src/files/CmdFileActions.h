@@ -3,7 +3,6 @@
 #include <functional>
 #include <QString>
 
-class QAction;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -16,8 +15,6 @@ public:
     struct Controls {
         QLineEdit* txtSN = nullptr;
         QPushButton* btnConnect = nullptr;
-        QAction* mnuConnect = nullptr;
-        QAction* mnuAdvSrch = nullptr;
     };
     // clickConnect is the connect button's click, which reads the unit again after a replay.
     CmdFileActions(Program& p, const frmMainUi& controls, QTimer& Timer1, std::function<void()> clickConnect);
