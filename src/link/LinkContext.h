@@ -45,7 +45,8 @@ struct WindowHooks {
     std::function<bool()> pollTimerActive;         // Timer1 is running
     std::function<void()> runPollTick;             // Timer1_Timer, once
     std::function<void()> clearAndDisableWindow;   // ClearForm, then DisableForm
-    // The connect button and menus ready for the next connect (UnitConnection::ShowReadyToConnect).
+    // The connect button and menus ready for the next connect: "Connect", the Connect menu on
+    // and, over the serial line unless one address is polled, the search menus.
     std::function<void(bool overSerial)> showReadyToConnect;
     std::function<void(bool)> enableConnectButton;   // btnConnect enabled
 };
