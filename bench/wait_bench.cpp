@@ -17,7 +17,7 @@
 #include "support/LinkedMainWindow.h"
 #include "support/LinkedUnit.h"
 #include "support/SimUnitTcpThread.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>

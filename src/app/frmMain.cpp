@@ -3,8 +3,8 @@
 #include "app/Program.h"
 #include "files/CalFileChoice.h"
 #include "files/CmdFileActions.h"
-#include "link/TargetMenus.h"
-#include "link/UnitConnection.h"
+#include "settings/TargetMenus.h"
+#include "status/UnitConnection.h"
 #include "platform/Clock.h"
 #include "settings/CommandControls.h"
 #include "settings/EntryBoxes.h"
@@ -85,7 +85,7 @@ void frmMain::buildControllers()
     entries_ = std::make_unique<EntryBoxes>(p, ui, *this, busy_, *levels_, *unitClock_, *entryState_);
     controls_ = std::make_unique<CommandControls>(p, ui, *this, busy_, *levels_, *features_, *layout_, *readings_);
     settingMenus_ = std::make_unique<SettingMenus>(p, ui, *this, *connection_, *bands_, *powerUnits_);
-    cmdFile_ = std::make_unique<CmdFileActions>(p, p.files, ui, Timer1, *connection_);
+    cmdFile_ = std::make_unique<CmdFileActions>(p, p.files, ui, Timer1, [this] { connection_->btnConnect_Click(); });
     calFiles_ = std::make_unique<CalFileChoice>(p, p.files, ui);
     logs_ = std::make_unique<LogDownloads>(p, p.files, p.transfers, *this, *poll_);
     calTables_ = std::make_unique<CalTransfers>(p, p.files, p.transfers, *this, *calFiles_, *connection_, *logs_);

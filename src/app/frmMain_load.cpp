@@ -11,8 +11,8 @@
 #include "app/MenuDialogRunner.h"
 #include "files/CalFileChoice.h"
 #include "files/CmdFileActions.h"
-#include "link/TargetMenus.h"
-#include "link/UnitConnection.h"
+#include "settings/TargetMenus.h"
+#include "status/UnitConnection.h"
 #include "settings/CommandControls.h"
 #include "settings/EntryBoxes.h"
 #include "settings/LevelSetters.h"
@@ -60,10 +60,8 @@ void frmMain::installLinkHooks()
         states_->ClearForm();
         states_->DisableForm();
     };
-    h.setConnectCaption = [this](const QString& caption) { ui.btnConnect->setText(caption); };
+    h.showReadyToConnect = [this](bool overSerial) { connection_->ShowReadyToConnect(overSerial); };
     h.enableConnectButton = [this](bool on) { ui.btnConnect->setEnabled(on); };
-    h.enableConnectMenu = [this](bool on) { ui.mnuConnect->setEnabled(on); };
-    h.tcpLinkDropped = [this] { ui.mnuConnect->setEnabled(true); };
     ConnectTcpSocketEvents(p);
 }
 

@@ -4,7 +4,6 @@
 #include "files/CmdFileActions.h"
 #include "ui/frmMainUi.h"
 #include <QTimer>
-#include "link/UnitConnection.h"
 #include "commands/RemoteMessage.h"
 #include "files/CmdFileReplay.h"
 #include "files/CmdFileSections.h"
@@ -19,7 +18,6 @@
 #include "platform/Folders.h"
 #include "platform/Progress.h"
 #include "platform/Prompts.h"
-#include <QAction>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,12 +33,9 @@ void fileErrorBox(IPrompts& prompts, const char* what, const QString& path)
 }   // namespace
 
 CmdFileActions::CmdFileActions(CommandContext& p, FilesState& files, const frmMainUi& controls, QTimer& Timer1,
-                               UnitConnection& connection)
+                               std::function<void()> clickConnect)
     : p(p), files_(files), window_(controls), Timer1(Timer1),
-      connection_(connection), ui{.txtSN = controls.txtSN,
-                                  .btnConnect = controls.btnConnect,
-                                  .mnuConnect = controls.mnuConnect,
-                                  .mnuAdvSrch = controls.mnuAdvSrch}
+      clickConnect_(std::move(clickConnect)), ui{.txtSN = controls.txtSN, .btnConnect = controls.btnConnect}
 {
 }
 
@@ -170,10 +165,7 @@ void CmdFileActions::mnuLoadFile_Click()
     if (ui.btnConnect->text() != ConnectCaption) {
         p.hooks.clearAndDisableWindow();
         Timer1.stop();
-        ui.btnConnect->setText(ConnectCaption);
-        ui.mnuConnect->setEnabled(true);
-        if (!p.conn.UseEnet)
-            ui.mnuAdvSrch->setEnabled(true);
+        p.hooks.showReadyToConnect(!p.conn.UseEnet);
     }
-    connection_.btnConnect_Click();
+    clickConnect_();
 }

@@ -3,11 +3,9 @@
 #include <functional>
 #include <QString>
 
-class QAction;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class UnitConnection;
 struct CommandContext;
 struct FilesState;
 struct frmMainUi;
@@ -18,11 +16,10 @@ public:
     struct Controls {
         QLineEdit* txtSN = nullptr;
         QPushButton* btnConnect = nullptr;
-        QAction* mnuConnect = nullptr;
-        QAction* mnuAdvSrch = nullptr;
     };
+    // clickConnect is the connect button's click, which reads the unit again after a replay.
     CmdFileActions(CommandContext& p, FilesState& files, const frmMainUi& controls, QTimer& Timer1,
-                   UnitConnection& connection);
+                   std::function<void()> clickConnect);
     // Writes the file of the connected unit; true when it was written whole.
     bool SaveCmdFile(const QString& path);
     // Replays a file into the unit; true when at least one command line was sent.
@@ -37,6 +34,6 @@ private:
     FilesState& files_;
     const frmMainUi& window_;
     QTimer& Timer1;
-    UnitConnection& connection_;
+    std::function<void()> clickConnect_;
     Controls ui;
 };

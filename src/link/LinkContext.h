@@ -41,13 +41,14 @@ struct WindowHooks {
     std::function<void()> tcpLinkDropped;
 
     // The window's parts of the TCP connection procedures (TcpConnection.h).
-    std::function<void(bool on)> setPollTimer;               // Timer1 on or off
-    std::function<bool()> pollTimerActive;                   // Timer1 is running
-    std::function<void()> runPollTick;                       // Timer1_Timer, once
-    std::function<void()> clearAndDisableWindow;             // ClearForm, then DisableForm
-    std::function<void(const QString&)> setConnectCaption;   // btnConnect's caption
-    std::function<void(bool)> enableConnectButton;           // btnConnect enabled
-    std::function<void(bool)> enableConnectMenu;             // mnuConnect enabled
+    std::function<void(bool on)> setPollTimer;     // Timer1 on or off
+    std::function<bool()> pollTimerActive;         // Timer1 is running
+    std::function<void()> runPollTick;             // Timer1_Timer, once
+    std::function<void()> clearAndDisableWindow;   // ClearForm, then DisableForm
+    // The connect button and menus ready for the next connect: "Connect", the Connect menu on
+    // and, over the serial line unless one address is polled, the search menus.
+    std::function<void(bool overSerial)> showReadyToConnect;
+    std::function<void(bool)> enableConnectButton;   // btnConnect enabled
 };
 
 struct LinkContext {

@@ -1,5 +1,4 @@
 #include "link/TcpConnection.h"
-#include "link/ConnectButton.h"
 #include "link/LinkContext.h"
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
@@ -69,9 +68,9 @@ void sckTcp_Error(LinkContext& p, const ITcpSocket::ErrorEvent& error)
     EndConnection(p);
     callHook(p.hooks.setPollTimer, false);
     callHook(p.hooks.clearAndDisableWindow);
-    callHook(p.hooks.setConnectCaption, ConnectCaption);
+    callHook(p.hooks.showReadyToConnect, false);
+    // The connect procedure switches the button off while it waits for the socket.
     callHook(p.hooks.enableConnectButton, true);
-    callHook(p.hooks.enableConnectMenu, true);
     p.conn.EnetFirstReadPending = false;
     p.conn.FirstReadDone = false;
 }
@@ -90,6 +89,6 @@ void ResetDroppedTcpLink(LinkContext& p)
     CloseEnetConnection(p);
     EndConnection(p);
     callHook(p.hooks.clearAndDisableWindow);
-    callHook(p.hooks.setConnectCaption, ConnectCaption);
+    callHook(p.hooks.showReadyToConnect, false);
     callHook(p.hooks.tcpLinkDropped);
 }

@@ -18,12 +18,13 @@ void sckTcp_Connect(LinkContext& p);
 // The socket's data event.
 void sckTcp_DataArrival(LinkContext& p);
 // The socket's error event: the "TCP/IP Socket Error" box (not while the connect procedure
-// waits for the socket: it reports the failure itself), then the window's reset to "Connect".
+// waits for the socket: it reports the failure itself), then the window's reset, ready to
+// connect again with the connect button on.
 void sckTcp_Error(LinkContext& p, const ITcpSocket::ErrorEvent& error);
 
 // Points the socket's events at the three handlers above.
 void ConnectTcpSocketEvents(LinkContext& p);
 
 // A command found the socket closed, closing or in error: stop polling, close the socket,
-// clear and disable the window, caption "Connect".
+// clear and disable the window, ready to connect again.
 void ResetDroppedTcpLink(LinkContext& p);

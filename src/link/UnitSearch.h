@@ -1,7 +1,7 @@
 #pragma once
 // The serial unit search: the line settings it walks, the addresses it tries and the probe
 // of one line setting. The main window's part (caption, status bar, Terminate) is in
-// link/UnitConnection.cpp.
+// status/UnitConnection.cpp.
 #include <QString>
 #include <QStringList>
 #include <functional>

@@ -9,7 +9,7 @@
 #include "platform/Shell.h"
 #include "settings/SettingMenus.h"
 #include "ui/frmMainUi.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "status/SubBands.h"
 #include "status/PowerUnits.h"
 #include <QAction>

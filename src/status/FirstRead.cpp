@@ -19,7 +19,7 @@
 #include "status/FirstRead.h"
 #include "platform/Clock.h"
 #include "ui/frmMainUi.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "status/EntryBoxState.h"
 #include "status/PowerUnits.h"
 #include "status/Readings.h"

@@ -2,7 +2,6 @@
 // connection over TCP has its first read on its first tick; three failed polls in a row
 // drop the link.
 #include "commands/IndexedQueries.h"
-#include "link/ConnectButton.h"
 #include "commands/PolledQueries.h"
 #include "commands/StatusQueries.h"
 #include "commands/SubBandQueries.h"
@@ -32,9 +31,7 @@ PollLoop::PollLoop(CommandContext& p, const frmMainUi& controls, QTimer& Timer1,
       features_(features), bands_(bands), ui{.txtDateTime = controls.txtDateTime,
                                              .btnConnect = controls.btnConnect,
                                              .mnuConnect = controls.mnuConnect,
-                                             .mnuExtSrch = controls.mnuExtSrch,
-                                             .mnuAdvSrch = controls.mnuAdvSrch,
-                                             .mnuPollEn = controls.mnuPollEn}
+                                             .mnuAdvSrch = controls.mnuAdvSrch}
 {
 }
 
@@ -149,13 +146,7 @@ void PollLoop::dropLostLink()
     states_.DisableForm();
     Timer1.stop();
     ClockTickCount = 0;
-    ui.btnConnect->setText(ConnectCaption);
-    ui.mnuConnect->setEnabled(true);
+    p.hooks.showReadyToConnect(overSerial);   // as after a Disconnect
     p.conn.EnetFirstReadPending = false;
     p.conn.FirstReadDone = false;
-    // As after a Disconnect: the searches are offered only when not polling one address.
-    if (overSerial && !ui.mnuPollEn->isChecked()) {
-        ui.mnuExtSrch->setEnabled(true);
-        ui.mnuAdvSrch->setEnabled(true);
-    }
 }

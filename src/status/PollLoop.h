@@ -23,9 +23,7 @@ public:
         QLineEdit* txtDateTime = nullptr;
         QPushButton* btnConnect = nullptr;
         QAction* mnuConnect = nullptr;
-        QAction* mnuExtSrch = nullptr;
         QAction* mnuAdvSrch = nullptr;
-        QAction* mnuPollEn = nullptr;
     };
     PollLoop(CommandContext& p, const frmMainUi& controls, QTimer& Timer1, FirstRead& firstRead, WindowStates& states,
              StatusPanels& panels, Readings& readings, FeatureReads& features, SubBands& bands);

@@ -4,7 +4,7 @@
 #include "transfers/CalTransfers.h"
 #include "ui/frmMainUi.h"
 #include "files/CalFileChoice.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "transfers/LogDownloads.h"
 #include "files/FileIO.h"
 #include "files/UnitFileHeader.h"

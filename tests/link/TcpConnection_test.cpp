@@ -50,7 +50,7 @@ TEST(TcpConnection, ErrorEventShowsTheBoxAndResetsTheWindow)
               "Error No.: 10061\r\nDescr: Connection refused\r\nScode: 7\r\nSource: sckTcp\r\n");
     EXPECT_EQ(t.prompts.boxes[0].icon, PromptIcon::Exclamation);
     EXPECT_EQ(t.tcp.closes, 1);
-    EXPECT_EQ(t.calls, QStringList({"timer off", "clear and disable", "caption Connect", "button on", "menu on"}));
+    EXPECT_EQ(t.calls, QStringList({"timer off", "clear and disable", "ready to connect", "button on"}));
     EXPECT_FALSE(t.p().conn.EnetFirstReadPending);
     EXPECT_FALSE(t.p().conn.FirstReadDone);
     EXPECT_FALSE(t.p().txn.LinkUp);

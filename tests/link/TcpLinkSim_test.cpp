@@ -23,7 +23,9 @@ struct SimTcp {
         p().hooks.runPollTick = [this] { calls << "tick"; };
         p().hooks.setPollTimer = [this](bool on) { calls << (on ? "timer on" : "timer off"); };
         p().hooks.clearAndDisableWindow = [this] { calls << "clear and disable"; };
-        p().hooks.setConnectCaption = [this](const QString& c) { calls << "caption " + c; };
+        p().hooks.showReadyToConnect = [this](bool overSerial) {
+            calls << (overSerial ? "ready to connect, searches" : "ready to connect");
+        };
         EXPECT_TRUE(server.listen());
         socket.setRemoteHost("127.0.0.1");
         socket.setRemotePort(server.port());
@@ -111,7 +113,7 @@ TEST(TcpLinkSim, UnitClosingTheConnectionIsClosingNotAnError)
     EXPECT_EQ(s.socket.state(), ITcpSocket::Closing);
     EXPECT_TRUE(s.calls.isEmpty());
     EXPECT_FALSE(SendUnitCommand(s.p(), "1"));   // the next command finds it dropped
-    EXPECT_EQ(s.calls, QStringList({"timer off", "clear and disable", "caption Connect"}));
+    EXPECT_EQ(s.calls, QStringList({"timer off", "clear and disable", "ready to connect"}));
     EXPECT_EQ(s.socket.state(), ITcpSocket::Closed);
     EXPECT_TRUE(s.prompts.boxes.isEmpty());
     EXPECT_EQ(s.unit.commands().size(), 1);
@@ -130,7 +132,7 @@ TEST(TcpLinkSim, RefusedConnectionRaisesTheSocketErrorBox)
     EXPECT_TRUE(s.prompts.boxes[0].text.startsWith("Error No.: 10061\r\nDescr: "))
         << s.prompts.boxes[0].text.toStdString();
     EXPECT_TRUE(s.prompts.boxes[0].text.endsWith("\r\nSource: sckTcp\r\n"));
-    EXPECT_EQ(s.calls, QStringList({"timer off", "clear and disable", "caption Connect"}));
+    EXPECT_EQ(s.calls, QStringList({"timer off", "clear and disable", "ready to connect"}));
 }
 
 TEST(TcpLinkSim, TimerTickDuringTheWaitSendsNothing)

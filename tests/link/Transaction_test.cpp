@@ -255,7 +255,7 @@ TEST(TcpTransaction, SocketNotConnected)
         EXPECT_TRUE(t.tcp.sent.isEmpty());
         EXPECT_TRUE(t.prompts.boxes.isEmpty());
         if (c.reset) {
-            EXPECT_EQ(t.calls, QStringList({"timer off", "clear and disable", "caption Connect", "dropped"}))
+            EXPECT_EQ(t.calls, QStringList({"timer off", "clear and disable", "ready to connect", "dropped"}))
                 << c.state;
             EXPECT_EQ(t.tcp.closes, 1);
             EXPECT_EQ(t.tcp.st, ITcpSocket::Closed);

@@ -6,7 +6,7 @@
 #include "support/MainWindowProgram.h"
 #include "support/SimUnitProfile.h"
 #include "support/UnitFrames.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>

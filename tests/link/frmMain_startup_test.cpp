@@ -4,7 +4,7 @@
 #include "link/Transaction.h"
 #include "platform/QtSettingsStore.h"
 #include "support/MainWindowProgram.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "settings/SettingMenus.h"
 #include <QAction>
 #include <QCheckBox>

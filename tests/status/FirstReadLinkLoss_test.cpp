@@ -6,7 +6,7 @@
 #include "support/LinkedMainWindow.h"
 #include "support/TcpTestProgram.h"
 #include "support/UnitFrames.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // value and says what it stands for; a list reads its choice and is labelled by its caption.
 #include "WindowFixture.h"
 #include "support/MainWindowProgram.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "status/Readings.h"
 #include "status/StatusPanels.h"
 #include "status/SubBands.h"

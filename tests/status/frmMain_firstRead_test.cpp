@@ -5,7 +5,7 @@
 #include "support/MainWindowProgram.h"
 #include "support/SimUnitProfile.h"
 #include "support/TcpTestProgram.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "status/FirstRead.h"
 #include "status/PollLoop.h"
 #include "status/WindowLayout.h"

@@ -8,7 +8,7 @@
 #include "ui/TextColour.h"
 #include "ui/Twips.h"
 #include "app/frmMain.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "status/StatusPanels.h"
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "support/SimUnitProfile.h"
 #include "support/TcpTestProgram.h"
 #include "app/frmMain.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "status/PollLoop.h"
 #include "status/Readings.h"
 #include "status/WindowStates.h"

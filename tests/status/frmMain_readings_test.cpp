@@ -1,7 +1,7 @@
 #include "WindowFixture.h"
 #include "link/Transaction.h"
 #include "support/TcpTestProgram.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "status/PowerUnits.h"
 #include "status/Readings.h"
 #include <QPushButton>

@@ -1,5 +1,5 @@
 #include "support/LinkedMainWindow.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include <QAction>
 #include <QPushButton>
 #include <gtest/gtest.h>

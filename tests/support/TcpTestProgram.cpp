@@ -26,7 +26,8 @@ TcpTestProgram::TcpTestProgram()
     h.setPollTimer = [this](bool on) { calls << (on ? "timer on" : "timer off"); };
     h.runPollTick = [this] { calls << "tick"; };
     h.clearAndDisableWindow = [this] { calls << "clear and disable"; };
-    h.setConnectCaption = [this](const QString& c) { calls << "caption " + c; };
+    h.showReadyToConnect = [this](bool overSerial) {
+        calls << (overSerial ? "ready to connect, searches" : "ready to connect");
+    };
     h.enableConnectButton = [this](bool on) { calls << (on ? "button on" : "button off"); };
-    h.enableConnectMenu = [this](bool on) { calls << (on ? "menu on" : "menu off"); };
 }

@@ -11,7 +11,7 @@
 #include "support/SimUnitTcp.h"
 #include "support/TcpTestProgram.h"
 #include "app/frmMain.h"
-#include "link/TargetMenus.h"
+#include "settings/TargetMenus.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -305,14 +305,16 @@ TEST_F(TargetFixture, FailedReconnectLeavesTheWindowAsADroppedLink)
     WindowHooks& h = t.p().hooks;
     h.setPollTimer = [this](bool on) { t.calls << (on ? "timer on" : "timer off"); };
     h.clearAndDisableWindow = [this] { t.calls << "clear and disable"; };
-    h.setConnectCaption = [this](const QString& c) { t.calls << "caption " + c; };
+    h.showReadyToConnect = [this](bool overSerial) {
+        t.calls << (overSerial ? "ready to connect, searches" : "ready to connect");
+    };
     h.tcpLinkDropped = [this] { t.calls << "dropped"; };
     w.Timer1.start();
     script.locate = pick(0);
     w.targets().mnuLocateIP_Click();
     EXPECT_FALSE(w.Timer1.isActive());
     EXPECT_EQ(t.tcp.st, ITcpSocket::Closed);
-    EXPECT_EQ(t.calls, (QStringList{"timer off", "clear and disable", "caption Connect", "dropped"}));
+    EXPECT_EQ(t.calls, (QStringList{"timer off", "clear and disable", "ready to connect", "dropped"}));
     EXPECT_EQ(t.p().conn.UnitIPAddress, QStringLiteral("127.0.0.2"));   // kept for the next connect
     EXPECT_TRUE(t.prompts.boxes.isEmpty());
 }

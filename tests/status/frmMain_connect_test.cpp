@@ -9,8 +9,8 @@
 #include "support/SimUnitProfile.h"
 #include "support/TcpTestProgram.h"
 #include "support/UnitFrames.h"
-#include "link/TargetMenus.h"
-#include "link/UnitConnection.h"
+#include "settings/TargetMenus.h"
+#include "status/UnitConnection.h"
 #include "settings/SettingMenus.h"
 #include <QAction>
 #include <QCheckBox>
@@ -327,6 +327,42 @@ TEST(ConnectOverTcpWait, ASocketThatDropsAfterTheFirstReadEndsThatConnection)
     EXPECT_FALSE(c.w.ui.chkPS->isEnabled());
     EXPECT_TRUE(c.w.ui.mnuConnect->isEnabled());
     EXPECT_TRUE(c.w.ui.btnConnect->isEnabled());
+}
+
+// The link ends a TCP connection on its own when a poll finds the socket closed and on the
+// socket's error event: either way the window is ready to connect again, and the search
+// menus, which the TCP road switched off, stay off.
+TEST(ConnectOverTcpEnds, TheLinkLeavesTheWindowReadyToConnect)
+{
+    struct Case {
+        const char* what;
+        std::function<void(TcpConnectWindow&)> end;
+    };
+    const Case cases[] = {
+        {"a poll finds the socket closed",
+         [](TcpConnectWindow& c) {
+             c.t.tcp.st = ITcpSocket::Closed;
+             c.w.Timer1_Timer();
+         }},
+        {"the socket's error event",
+         [](TcpConnectWindow& c) {
+             c.t.tcp.onError({10054, "Connection reset", 7, "sckTcp"});
+         }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        TcpConnectWindow c;
+        c.w.connection().btnConnect_Click();
+        ASSERT_EQ(c.w.ui.btnConnect->text(), "Disconnect");
+        k.end(c);
+        EXPECT_FALSE(c.t.p().txn.LinkUp);
+        EXPECT_FALSE(c.w.Timer1.isActive());
+        EXPECT_EQ(c.w.ui.btnConnect->text(), "Connect");
+        EXPECT_TRUE(c.w.ui.btnConnect->isEnabled());
+        EXPECT_TRUE(c.w.ui.mnuConnect->isEnabled());
+        EXPECT_FALSE(c.w.ui.mnuExtSrch->isEnabled());
+        EXPECT_FALSE(c.w.ui.mnuAdvSrch->isEnabled());
+    }
 }
 
 TEST(ConnectSingleAddress, ProbesOnlyThePollAddressWithTheSavedSettings)

@@ -1,6 +1,6 @@
 // The main window's choice of where the link goes: the PC serial port and its line
 // settings, the unit's IP address and TCP port, and the unit locator.
-#include "commands/CommandContext.h"
+#include "link/LinkContext.h"
 #include "link/UserSettings.h"
 #include "link/SharedRoutines.h"
 #include "link/TargetEntries.h"
@@ -10,7 +10,7 @@
 #include "link/frmLocateIP.h"
 #include "platform/Prompts.h"
 #include "platform/TcpSocket.h"
-#include "link/TargetMenus.h"
+#include "settings/TargetMenus.h"
 #include "ui/frmMainUi.h"
 #include <QTimer>
 #include <QAction>
@@ -29,7 +29,7 @@ void setTcpTarget(LinkContext& p)
 }
 }   // namespace
 
-TargetMenus::TargetMenus(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1,
+TargetMenus::TargetMenus(LinkContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1,
                          std::function<void()> clearForm)
     : p(p), window_(window), Timer1(Timer1), clearForm_(std::move(clearForm)), ui{.mnuAdvSrch = controls.mnuAdvSrch,
                                                                                   .mnuCom = controls.mnuCom,

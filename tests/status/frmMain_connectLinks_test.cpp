@@ -2,7 +2,7 @@
 // loopback, and the serial search on a pseudo-terminal.
 #include "support/LinkedMainWindow.h"
 #include "support/UnitFrames.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "settings/SettingMenus.h"
 #include <QAction>
 #include <QPushButton>

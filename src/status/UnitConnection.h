@@ -48,6 +48,10 @@ public:
     void DisplayStatusMsg(const QString& text);   // first panel of the status bar
     // Stops polling and leaves the window cleared, disabled and ready to connect again.
     void disconnectWindow();
+    // The connect button and menus ready for the next connect, whoever ended the last one:
+    // "Connect" and the Connect menu on; over the serial line, unless one address is polled,
+    // the search menus too.
+    void ShowReadyToConnect(bool overSerial);
     // The operator stopped the first read: the connection ends, and a TCP connect that was
     // waiting for it shows no failure.
     void stopFirstRead();

@@ -8,7 +8,7 @@ class QAction;
 class QMenu;
 class QTimer;
 class QWidget;
-struct CommandContext;
+struct LinkContext;
 struct frmMainUi;
 
 class TargetMenus {
@@ -24,7 +24,7 @@ public:
         QAction* mnuEnterIP = nullptr;
         QAction* mnuEthPort = nullptr;
     };
-    TargetMenus(CommandContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1,
+    TargetMenus(LinkContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1,
                 std::function<void()> clearForm);
     void mnuComPort_Click(int index);   // entry index 0..9 of mnuComPort
     bool SetupSerialPort(int portNumber);
@@ -38,7 +38,7 @@ public:
     void InitDefaultComPort();
 
 private:
-    CommandContext& p;
+    LinkContext& p;
     QWidget& window_;
     QTimer& Timer1;
     std::function<void()> clearForm_;

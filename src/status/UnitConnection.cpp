@@ -10,7 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/BusyFlag.h"
-#include "link/UnitConnection.h"
+#include "status/UnitConnection.h"
 #include "ui/frmMainUi.h"
 #include <QTimer>
 #include "link/BusyScope.h"
@@ -216,13 +216,18 @@ void UnitConnection::disconnectWindow()
     Timer1.stop();
     steps_.clearForm();
     steps_.disableForm();
-    ui.btnConnect->setText(ConnectCaption);
-    ui.mnuConnect->setEnabled(true);
+    ShowReadyToConnect(!p.conn.UseEnet);
     const bool overEnet = connectionOverEnet();
     EndConnection(p);
     if (overEnet)
         ::CloseConnection(p);
-    if (!p.conn.UseEnet && !ui.mnuPollEn->isChecked()) {
+}
+
+void UnitConnection::ShowReadyToConnect(bool overSerial)
+{
+    ui.btnConnect->setText(ConnectCaption);
+    ui.mnuConnect->setEnabled(true);
+    if (overSerial && !ui.mnuPollEn->isChecked()) {
         ui.mnuExtSrch->setEnabled(true);
         ui.mnuAdvSrch->setEnabled(true);
     }
