@@ -82,7 +82,7 @@ void frmMain::buildControllers()
     poll_ = std::make_unique<PollLoop>(p, ui, Timer1, *firstRead_, *states_, *panels_, *readings_, *features_, *bands_);
     levels_ = std::make_unique<LevelSetters>(p, ui, *features_, *powerUnits_);
     unitClock_ = std::make_unique<UnitClock>(p, ui, *this, busy_);
-    entries_ = std::make_unique<EntryBoxes>(p, ui, *this, busy_, *levels_, *unitClock_, *entryState_);
+    entries_ = std::make_unique<EntryBoxes>(p, ui, *this, *levels_, *unitClock_, *entryState_);
     controls_ = std::make_unique<CommandControls>(p, ui, *this, busy_, *levels_, *features_, *layout_, *readings_);
     settingMenus_ = std::make_unique<SettingMenus>(p, ui, *this, *connection_, *bands_, *powerUnits_);
     cmdFile_ = std::make_unique<CmdFileActions>(p, p.files, ui, Timer1, [this] { connection_->btnConnect_Click(); });

@@ -3,7 +3,6 @@
 #include "commands/CommandContext.h"
 #include "settings/EntryBoxes.h"
 #include "ui/frmMainUi.h"
-#include "link/BusyScope.h"
 #include "settings/LevelSetters.h"
 #include "settings/UnitClock.h"
 #include "status/EntryBoxState.h"
@@ -13,6 +12,7 @@
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
 #include "ui/EntryBoxEvents.h"
+#include "ui/UpDown.h"
 #include "ui/EntryKeys.h"
 #include "settings/LevelEntry.h"
 #include "ui/FormUpdatingGuard.h"
@@ -43,12 +43,9 @@ levels::ParamEntry::Kind sendParameter(CommandContext& p, levels::ParamBox box, 
 
 }   // namespace
 
-// The four spin controls: each click steps the box beside it and sends the new value.
-#include "ui/UpDown.h"
-
-EntryBoxes::EntryBoxes(CommandContext& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy,
-                       LevelSetters& levels, UnitClock& unitClock, EntryBoxState& entryState)
-    : p(p), window_(window), busy_(busy), levels_(levels), unitClock_(unitClock),
+EntryBoxes::EntryBoxes(CommandContext& p, const frmMainUi& controls, QWidget& window, LevelSetters& levels,
+                       UnitClock& unitClock, EntryBoxState& entryState)
+    : p(p), window_(window), levels_(levels), unitClock_(unitClock),
       entryState_(entryState), ui{.txtFdBm = controls.txtFdBm,
                                   .txtFCnt = controls.txtFCnt,
                                   .txtRdBm = controls.txtRdBm,

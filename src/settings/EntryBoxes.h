@@ -10,7 +10,6 @@
 
 class EntryBoxState;
 class QKeyEvent;
-class HandlerDepth;
 class LevelSetters;
 class QCheckBox;
 class QComboBox;
@@ -60,7 +59,7 @@ public:
         QLineEdit* txtDateTime = nullptr;
         QLineEdit* txtAdr = nullptr;
     };
-    EntryBoxes(CommandContext& p, const frmMainUi& controls, QWidget& window, HandlerDepth& busy, LevelSetters& levels,
+    EntryBoxes(CommandContext& p, const frmMainUi& controls, QWidget& window, LevelSetters& levels,
                UnitClock& unitClock, EntryBoxState& entryState);
 
     // Builds the rows and puts each box's key and focus rules on it; once.
@@ -79,7 +78,6 @@ public:
 private:
     CommandContext& p;
     QWidget& window_;
-    HandlerDepth& busy_;
     LevelSetters& levels_;
     UnitClock& unitClock_;
     EntryBoxState& entryState_;
