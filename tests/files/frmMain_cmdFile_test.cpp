@@ -195,7 +195,8 @@ TEST(ReplayCases, ADroppedConnectionStopsTheReplayWithoutReconnecting)
     QStringList texts;
     for (const auto& box : t.prompts.boxes)
         texts << box.text;
-    EXPECT_TRUE(texts.contains("Connection lost after line 9; the remaining lines were not sent."))
+    EXPECT_TRUE(texts.contains(
+        "Connection lost after command 3 of 4 (file line 9); the remaining commands were not sent."))
         << texts.join("|").toStdString();
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
     EXPECT_FALSE(t.p().txn.LinkUp);
