@@ -86,14 +86,16 @@ bool CmdFileActions::writeSections(FileIO& io)
     });
     if (connection.ended() || (watch && !watch->linkStillUp()))
         return false;
-    // A link found gone (the TCP connection closed, the serial device vanished) ends the
-    // connection as the next command would.
-    if (p.txn.LinkUp && !CurrentTransport(p).isOpen()) {
-        if (dropLostLink_)
-            dropLostLink_();
+    return !linkFoundGone() && !connection.ended();
+}
+
+bool CmdFileActions::linkFoundGone()
+{
+    if (!p.txn.LinkUp || CurrentTransport(p).isOpen())
         return false;
-    }
-    return !connection.ended();
+    if (dropLostLink_)
+        dropLostLink_();
+    return true;
 }
 
 bool CmdFileActions::LoadCmdFile(const QString& path)
@@ -147,7 +149,7 @@ bool CmdFileActions::replay(const QList<ReplayLine>& commands)
                 break;
             progress.setText(QStringLiteral("Sending line %1 of %2").arg(stop.sent + 1).arg(stop.total));
             const bool ok = SendUnitCommand(p, line.command, false);
-            if (connection.ended())
+            if (connection.ended() || linkFoundGone())
                 break;   // the line during which the loss was seen counts as not sent
             ++stop.sent;
             stop.lineNumber = line.lineNumber;

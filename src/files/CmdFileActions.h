@@ -39,6 +39,9 @@ private:
     // Runs the section writers into the open file; false when the link was lost at any of
     // their queries, the last included.
     bool writeSections(FileIO& io);
+    // The link is gone under a connection still counted as up (the TCP connection closed, the
+    // serial device vanished): the connection is ended as the next command would find it.
+    bool linkFoundGone();
     bool sendOtherModelFile(const CmdFileOrigin& origin);
     // Sends the commands in order; reports refused lines and where a loss or Cancel stopped it.
     bool replay(const QList<ReplayLine>& commands);
