@@ -18,6 +18,7 @@
 #include "app/frmMain.h"
 #include "status/QStringPrint.h"
 #include "files/CmdFileActions.h"
+#include "link/Transaction.h"
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -406,5 +407,40 @@ TEST_P(Replay, AReplayStoppedAtTheTenthCommandSaysHowFarItGot)
         EXPECT_EQ(t.boxes(), QStringList{text});
         EXPECT_EQ(t.progress.texts.last(), cancel ? "Sending line 10 of 12" : "Sending line 11 of 12");
         EXPECT_FALSE(t.unit.commands().contains("K12"));
+    }
+}
+
+// On the serial line a lost unit shows as time-outs: queries left unanswered at the save's
+// end are a question about the link. A unit that still answers the status query is there
+// (it is silent on queries it does not know) and the file is written; one that answers
+// nothing is lost, and nothing is written.
+TEST(SaveMenu, UnansweredQueriesAskAboutTheLinkBeforeTheFileIsClosed)
+{
+    for (const bool unitThere : {true, false}) {
+        SCOPED_TRACE(unitThere ? "status answered" : "nothing answered");
+        SaveWindow t;
+        BeginConnection(t.p(), false);
+        // The unit answers the save's queries up to its last, "PTW?".
+        t.replies = twtaProfile().replies;
+        t.replies.remove("PTW?");
+        if (!unitThere)
+            t.replies.remove("?!#(");
+        const QString path = t.tmp.filePath("cfg.txt");
+        WriteFileBytes(path, "old\r\n");
+        t.prompts.fileAnswers << path;
+        t.w().cmdFile().mnuSaveAs_Click();
+        EXPECT_EQ(t.commands.mid(t.commands.size() - 2), QByteArrayList({"PTW?", "?!#("}));
+        EXPECT_EQ(t.p().txn.LinkUp, unitThere);
+        if (unitThere) {
+            EXPECT_TRUE(t.prompts.boxes.isEmpty());
+            EXPECT_TRUE(ReadFileBytes(path).startsWith(QByteArray(60, '#')));
+            EXPECT_EQ(t.shell.opened, QStringList{path});
+        } else {
+            ASSERT_EQ(t.prompts.boxes.size(), 1);
+            EXPECT_EQ(t.prompts.boxes[0].text, "Connection lost; the configuration file was not saved.");
+            EXPECT_EQ(ReadFileBytes(path), "old\r\n");
+            EXPECT_TRUE(t.shell.opened.isEmpty());
+            EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+        }
     }
 }
