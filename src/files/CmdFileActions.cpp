@@ -77,7 +77,8 @@ bool CmdFileActions::writeSections(FileIO& io)
     // written.
     std::optional<CommandWatch> watch;
     if (p.txn.LinkUp)
-        watch.emplace(p, nullptr, [this] { return SsaCmds::StatusQueryAnswered(p); }, dropLostLink_);
+        watch.emplace(
+            p, nullptr, [this] { return SsaCmds::StatusQueryAnswered(p); }, dropLostLink_);
     CmdFileContext c{p, window_, io};
     RunCmdFileSections(c, CmdFileSections(), [&](const CmdFileSection& section) {
         if (onCmdFileSection)

@@ -43,7 +43,8 @@ QString ControlCharText(int lineNumber)
 
 QString ReplayLostText(const ReplayStop& stop)
 {
-    return QStringLiteral("Connection lost after command %1 of %2 (file line %3); the remaining commands were not sent.")
+    return QStringLiteral(
+               "Connection lost after command %1 of %2 (file line %3); the remaining commands were not sent.")
         .arg(stop.sent)
         .arg(stop.total)
         .arg(stop.lineNumber);

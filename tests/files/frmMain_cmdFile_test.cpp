@@ -197,8 +197,8 @@ TEST(ReplayCases, ADroppedConnectionStopsTheReplayWithoutReconnecting)
     QStringList texts;
     for (const auto& box : t.prompts.boxes)
         texts << box.text;
-    EXPECT_TRUE(texts.contains(
-        "Connection lost after command 2 of 4 (file line 7); the remaining commands were not sent."))
+    EXPECT_TRUE(
+        texts.contains("Connection lost after command 2 of 4 (file line 7); the remaining commands were not sent."))
         << texts.join("|").toStdString();
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
     EXPECT_FALSE(t.p().txn.LinkUp);
@@ -301,7 +301,8 @@ TEST_P(SaveCut, ALinkLostAtAnyQueryWritesNothingAndKeepsTheOldFile)
         SCOPED_TRACE(c.query.toStdString() + (c.oldFile ? " over an old file" : ""));
         CmdFileWindow t(GetParam(), twtaProfile());
         ASSERT_TRUE(t.connect());
-        t.unit.editProfile([&](SimUnitProfile& profile) { profile.behaviour[c.query].kind = SimBehaviour::DropConnection; });
+        t.unit.editProfile(
+            [&](SimUnitProfile& profile) { profile.behaviour[c.query].kind = SimBehaviour::DropConnection; });
         t.unit.clearCommands();
         const QString path = t.tmp.filePath("cfg.txt");
         const QByteArray old = "an older configuration\r\n";
@@ -313,7 +314,8 @@ TEST_P(SaveCut, ALinkLostAtAnyQueryWritesNothingAndKeepsTheOldFile)
 
         EXPECT_TRUE(t.unit.commands().contains(c.query));
         EXPECT_EQ(ReadFileBytes(path), c.oldFile ? old : QByteArray("<missing>"));
-        EXPECT_EQ(QDir(t.tmp.path()).entryList({"cfg*"}, QDir::Files), c.oldFile ? QStringList{"cfg.txt"} : QStringList{});
+        EXPECT_EQ(QDir(t.tmp.path()).entryList({"cfg*"}, QDir::Files),
+                  c.oldFile ? QStringList{"cfg.txt"} : QStringList{});
         EXPECT_TRUE(t.boxes().contains("Save Unit Cfg: Connection lost; the configuration file was not saved."))
             << t.boxes().join("|").toStdString();
         EXPECT_TRUE(t.shell.opened.isEmpty());
@@ -376,7 +378,8 @@ TEST_P(Replay, AFileOfAnotherModelIsSentOnlyAfterYes)
             ASSERT_EQ(t.prompts.boxes.size(), 1);
             const auto& box = t.prompts.boxes[0];
             EXPECT_EQ(box.text, "This file was saved from model 6250, serial 23101; the connected unit is model 6316, "
-                                "serial " + unitSerial + ". Send it anyway?");
+                                "serial " +
+                                    unitSerial + ". Send it anyway?");
             EXPECT_EQ(box.title, "Load Cfg File");
             EXPECT_EQ(box.icon, PromptIcon::Question);
             EXPECT_EQ(box.buttons, PromptButtons::YesNoDefaultNo);
@@ -397,7 +400,8 @@ TEST_P(Replay, AReplayStoppedAtTheTenthCommandSaysHowFarItGot)
         if (cancel)
             t.progress.cancelAtValue = 10;
         else
-            t.unit.editProfile([](SimUnitProfile& profile) { profile.behaviour["K11"].kind = SimBehaviour::DropConnection; });
+            t.unit.editProfile(
+                [](SimUnitProfile& profile) { profile.behaviour["K11"].kind = SimBehaviour::DropConnection; });
         t.w().LoadCmdFile(t.file("twelve.txt", file));
         // Line 14 holds the first command; each command follows its comment line.
         const QString text = cancel ? "Load Cfg File: Cancelled after command 10 of 12 (file line 32); the unit holds "

@@ -524,7 +524,8 @@ TEST_P(CalTablesOverLink, CancelOrALostLinkStopsAnUploadAfterTheLine)
         EXPECT_EQ(t.commands(), drop ? sent : sent + QByteArrayList{"YFA"});
         EXPECT_EQ(t.progress.titles, QStringList{"RF Cal Table Upload"});
         EXPECT_EQ(t.progress.maximum, 4);
-        EXPECT_EQ(t.boxes(), QStringList{drop ? "RF Cal Table Upload: Upload Failed" : "RF Cal Table Upload: Upload Cancelled"});
+        EXPECT_EQ(t.boxes(),
+                  QStringList{drop ? "RF Cal Table Upload: Upload Failed" : "RF Cal Table Upload: Upload Cancelled"});
         EXPECT_TRUE(t.cal->table('F').levels.isEmpty());
         EXPECT_EQ(t.w().Timer1.isActive(), !drop);
         EXPECT_EQ(t.w().ui.btnConnect->text(), drop ? "Connect" : "Disconnect");

@@ -153,8 +153,8 @@ TEST(ParamLogFiles, TenMinuteAndCathodeLogsByteForByte)
     t.p().unit.features.HasParamLog = true;
     t.logs->setParamLog("4P", {{"001  47.5  2.1 10.5 5120 250.3 6.30 35 0 260314 150000",
                                 "002  47.4  2.1 10.5 5118 250.1 6.30 36 0 260314 151000", "----- 260314 151026"}});
-    t.logs->setParamLog("4C", {{"2.51 5120 10452 11890 2603141500", "2.50 5118 10453 11891 2603141600",
-                                "----- 2603141626"}});
+    t.logs->setParamLog("4C",
+                        {{"2.51 5120 10452 11890 2603141500", "2.50 5118 10453 11891 2603141600", "----- 2603141626"}});
     EXPECT_EQ(t.w().GetParameterLogFile(0), "plog.txt");
     EXPECT_EQ(ReadBytes(t.dataFile("plog.txt")), GoldenBytes("plog.txt"));
     // Also without a serial number the cathode-current log has its header.

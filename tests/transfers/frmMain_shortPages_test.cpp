@@ -37,10 +37,14 @@ TEST_P(ShortPages, AShortPageOfEachLogFailsTheDownloadAndKeepsTheOlderFile)
          },
          [](frmMain& w) { return w.GetFaultLog(500, true); }, "T10452fltlog.txt", "QF50", "Faultlog Download"},
         {"10-minute log: 4P20 holds 5 lines",
-         [](SimUnitLogs& l) { l.setParamLog("4P", {paramLines(60), true, {{20, 5}}}); },
+         [](SimUnitLogs& l) {
+             l.setParamLog("4P", {paramLines(60), true, {{20, 5}}});
+         },
          [](frmMain& w) { return w.GetParameterLogFile(0); }, "plog.txt", "4P20", "Parameterlog Download"},
         {"short-term trend log: 4TS100 holds 7 and a half records",
-         [](SimUnitLogs& l) { l.setTrendLog("4TS", {TrendRecords(400), true, {{100, QByteArray(100, '.')}}, {{100, 7}}}); },
+         [](SimUnitLogs& l) {
+             l.setTrendLog("4TS", {TrendRecords(400), true, {{100, QByteArray(100, '.')}}, {{100, 7}}});
+         },
          [](frmMain& w) { return w.logs().GetTrendLogFile(false, 360); }, "T10452tlog.txt", "4TS100",
          "Trend log Download"},
     };
