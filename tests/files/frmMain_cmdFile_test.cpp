@@ -409,7 +409,8 @@ TEST_P(Replay, AReplayStoppedAtTheTenthCommandSaysHowFarItGot)
                                     : "Load Cfg File: Connection lost after command 10 of 12 (file line 32); the "
                                       "remaining commands were not sent.";
         EXPECT_EQ(t.boxes(), QStringList{text});
-        EXPECT_EQ(t.progress.texts.last(), cancel ? "Sending line 10 of 12" : "Sending line 11 of 12");
+        EXPECT_EQ(t.progress.texts.value(t.progress.texts.size() - 1),
+                  cancel ? "Sending line 10 of 12" : "Sending line 11 of 12");
         EXPECT_FALSE(t.unit.commands().contains("K12"));
     }
 }

@@ -11,8 +11,9 @@
 //  - the trend logs "4TS", "4TL": "<log><i>" answers (the echo and) the ten records from i
 //    on as they stand, and the page's tail when it has one.
 // A page may be cut short (fewer entries, lines or records than it should hold) to stand for a
-// unit that loses part of a page. A behaviour the profile gives a page's command (NAK, silence, a dropped connection or
-// a hang-up) shapes that page's answer, so that any page can fail.
+// unit that loses part of a page. A behaviour the profile gives a page's command (NAK,
+// silence, a dropped connection or a hang-up) shapes that page's answer, so that any page can
+// fail.
 #include "support/SimUnit.h"
 #include <QMap>
 #include <mutex>
