@@ -1,6 +1,7 @@
 #pragma once
 // The decisions of replaying a configuration command file: which lines are sent, the
-// refusal of a file holding control characters, and the report of refused lines.
+// refusal of a file holding control characters, the question before a file of another model,
+// and the reports of refused lines and of a replay that stopped early.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,7 @@ QString RefusedLinesText(const QList<ReplayLine>& refused, int sent);
 
 // "Line N holds a control character; nothing was sent."
 QString ControlCharText(int lineNumber);
+
 // Where a replay that stopped early got to: `sent` of `total` commands, the last of them on
 // file line `lineNumber`.
 struct ReplayStop {
