@@ -1,7 +1,8 @@
 // The calibration tables and the cal-factor table from a unit that reports anything. A
 // table's entries (the pieces after the first, over the serial line) are downloaded into
 // its file, and the file uploaded back: the unit receives the same writes its entries make,
-// one per entry that carries a value and an entry number, in order. The cal-factor reply
+// one per entry that carries a value and an entry number, in order, or none at all when an
+// entry may not be sent. The cal-factor reply
 // (the first piece after its first byte) is saved as its header and exactly ten lines.
 #include "FuzzInput.h"
 #include "files/FileIO.h"
@@ -59,18 +60,23 @@ CalUnit& unit()
     return u;
 }
 
-// The writes the entries make: an entry is one line of the file, its line ends blanks.
-QByteArrayList expectedWrites(const CalTableKind& kind, const QByteArrayList& entries)
+// The writes the entries make: an entry is one line of the file, its line ends blanks. An
+// entry that holds a control character or a level outside the table's keeps the whole file
+// from being sent.
+QByteArrayList expectedWrites(const CalTableKind& kind, const QByteArrayList& entries, double first, double last)
 {
     QByteArrayList writes;
     for (const QByteArray& entry : entries) {
         const QString line = QString::fromLatin1(entry).replace(u'\r', u' ').replace(u'\n', u' ');
+        if (!line.startsWith(u'#') && HasControlChar(line))
+            return {};
         const QString value = GetCalLineValue(line);
         const QString number = GetCalLineEntry(line);
         if (value.isEmpty() || number.isEmpty())
             continue;
-        if (HasControlChar(number))
-            break;   // the upload stops there and tells the line
+        const double level = value.toDouble();
+        if (level < first - 1e-9 || level > last + 1e-9)
+            return {};
         writes << QByteArray(kind.writeCommand) + value.toLatin1() + ' ' + number.toLatin1();
     }
     return writes;
@@ -99,8 +105,14 @@ void roundTrip(CalUnit& u, bool rf, const QByteArrayList& table)
     }
     FileIO in;
     FUZZ_CHECK(rf ? in.OpenRfCalFile(path, true) : in.OpenAtnCalFile(path, true), "the table's file reads back");
-    const UploadResult sent = rf ? UploadRfCalEntries(c, in) : UploadAtnCalEntries(c, in);
-    FUZZ_CHECK(u.writes == expectedWrites(kind, entries), "the upload sends the writes of the table's entries");
+    QStringList lines;
+    while (!in.AtEndOfFile())
+        lines << in.ReadNextLine();
+    const int firstTenths = rf ? 0 : -40;
+    const CalUploadPlan plan = PlanCalUpload(lines, kind, firstTenths, firstTenths + kind.levels - 1);
+    const UploadResult sent = UploadCalEntries(c, kind, plan, static_cast<int>(lines.size()));
+    FUZZ_CHECK(u.writes == expectedWrites(kind, entries, firstTenths / 10.0, (firstTenths + kind.levels - 1) / 10.0),
+               "the upload sends the writes of the table's entries, or nothing at all");
     FUZZ_CHECK(sent.outcome != UploadResult::Refused && sent.outcome != UploadResult::Ended,
                "a unit that takes every write sees the upload through");
 }

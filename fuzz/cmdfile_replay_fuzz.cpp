@@ -67,7 +67,11 @@ void replay(const QByteArray& file)
     t.p().conn.RemoteMode = true;
     t.commands.clear();
     t.prompts.boxes.clear();
+    t.prompts.answers = {PromptAnswer::Yes};   // a file naming another model is sent all the same
     const bool replayed = t.w().LoadCmdFile(path);
+    t.prompts.answers.clear();
+    // The question before a file of another model is no report of the replay.
+    t.prompts.boxes.removeIf([](const FakePrompts::Box& box) { return box.icon == PromptIcon::Question; });
     const std::optional<QByteArrayList> expected = commandLines(file);
     if (!expected) {
         FUZZ_CHECK(t.commands.isEmpty(), "a control character stops the replay before anything is sent");

@@ -85,7 +85,9 @@ void frmMain::buildControllers()
     entries_ = std::make_unique<EntryBoxes>(p, ui, *this, *levels_, *unitClock_, *entryState_);
     controls_ = std::make_unique<CommandControls>(p, ui, *this, busy_, *levels_, *features_, *layout_, *readings_);
     settingMenus_ = std::make_unique<SettingMenus>(p, ui, *this, *connection_, *bands_, *powerUnits_);
-    cmdFile_ = std::make_unique<CmdFileActions>(p, p.files, ui, Timer1, [this] { connection_->btnConnect_Click(); });
+    cmdFile_ = std::make_unique<CmdFileActions>(
+        p, p.files, ui, Timer1, [this] { connection_->btnConnect_Click(); },
+        [this] { logs_->dropLinkLostInTransfer(); });
     calFiles_ = std::make_unique<CalFileChoice>(p, p.files, ui);
     logs_ = std::make_unique<LogDownloads>(p, p.files, p.transfers, *this, *poll_);
     calTables_ = std::make_unique<CalTransfers>(p, p.files, p.transfers, *this, *calFiles_, *connection_, *logs_);

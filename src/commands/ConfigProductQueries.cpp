@@ -128,11 +128,13 @@ ProductIdRecord ReadProductId(CommandContext& p)
     return id;
 }
 
-QString ReadCalFactorText(CommandContext& p)
+QString ReadCalFactorText(CommandContext& p) { return QueryCalFactorText(p).value_or(QString()); }
+
+std::optional<QString> QueryCalFactorText(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("QS?"));
     if (!r || r->find(QStringLiteral("QS")) != 3)
-        return QString();
+        return std::nullopt;
     return r->upToEtx(5).value_or(QStringLiteral("0.0,0.0;"));
 }
 

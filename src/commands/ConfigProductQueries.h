@@ -2,6 +2,7 @@
 // Queries of the unit's configuration and product data, read once after connecting.
 #include "commands/UnitIdentity.h"
 #include <QString>
+#include <optional>
 
 struct CommandContext;
 
@@ -31,5 +32,8 @@ QString ReadMaxSystemPrimePower(CommandContext& p);
 ProductIdRecord ReadProductId(CommandContext& p);
 // "QS?": cal-factor table ("freq,dB;" pairs); "0.0,0.0;" for an empty table, "" unanswered.
 QString ReadCalFactorText(CommandContext& p);
+// The same, nothing when the table could not be read (refused, unanswered, the link cut or
+// no echo at its place).
+std::optional<QString> QueryCalFactorText(CommandContext& p);
 
 }   // namespace SsaCmds

@@ -27,6 +27,14 @@ bool QueryStatusWords(CommandContext& p)
     return true;
 }
 
+bool StatusQueryAnswered(CommandContext& p)
+{
+    const auto fields = p.ReplyFields;
+    const bool answered = QueryStatusWords(p);
+    p.ReplyFields = fields;
+    return answered;
+}
+
 qint16 ReadUnitStatusCode(CommandContext& p)
 {
     const auto r = Ask(p, QStringLiteral("1"));

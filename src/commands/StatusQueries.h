@@ -12,6 +12,10 @@ namespace SsaCmds {
 // word was taken; a field the reply is too short for keeps its previous entry.
 bool QueryStatusWords(CommandContext& p);
 
+// The unit answers the status query: the question a long read asks about the link when its
+// commands go unanswered. ReplyFields are left as they were.
+bool StatusQueryAnswered(CommandContext& p);
+
 // "1": -1 when unanswered or without its echo; else the low six bits of the two status
 // characters packed as c1 * 256 | c2 (0 .. 16191; a character not in the data counts as 0).
 qint16 ReadUnitStatusCode(CommandContext& p);

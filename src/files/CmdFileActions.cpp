@@ -5,13 +5,16 @@
 #include "ui/frmMainUi.h"
 #include <QTimer>
 #include "commands/RemoteMessage.h"
+#include "commands/StatusQueries.h"
 #include "files/CmdFileReplay.h"
 #include "files/CmdFileSections.h"
 #include "files/FileIO.h"
 #include "files/FileNames.h"
 #include "files/UnitFileHeader.h"
 #include "link/ConnectButton.h"
+#include "link/CommandWatch.h"
 #include "link/ConnectionWatch.h"
+#include "link/UnitTransport.h"
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
 #include "platform/BusyFlag.h"
@@ -21,6 +24,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 namespace {
 const QString kLoadTitle = QStringLiteral("Load Cfg File");
@@ -33,9 +37,9 @@ void fileErrorBox(IPrompts& prompts, const char* what, const QString& path)
 }   // namespace
 
 CmdFileActions::CmdFileActions(CommandContext& p, FilesState& files, const frmMainUi& controls, QTimer& Timer1,
-                               std::function<void()> clickConnect)
-    : p(p), files_(files), window_(controls), Timer1(Timer1),
-      clickConnect_(std::move(clickConnect)), ui{.txtSN = controls.txtSN, .btnConnect = controls.btnConnect}
+                               std::function<void()> clickConnect, std::function<void()> dropLostLink)
+    : p(p), files_(files), window_(controls), Timer1(Timer1), clickConnect_(std::move(clickConnect)),
+      dropLostLink_(std::move(dropLostLink)), ui{.txtSN = controls.txtSN, .btnConnect = controls.btnConnect}
 {
 }
 
@@ -52,14 +56,7 @@ bool CmdFileActions::SaveCmdFile(const QString& path)
         fileErrorBox(p.platform.prompts, "written", path);
         return false;
     }
-    const ConnectionWatch connection(p);
-    CmdFileContext c{p, window_, io};
-    RunCmdFileSections(c, CmdFileSections(), [&](const CmdFileSection& section) {
-        if (onCmdFileSection)
-            onCmdFileSection(section.name);
-        return !connection.ended();
-    });
-    if (connection.ended()) {
+    if (!writeSections(io)) {
         io.Discard();
         p.platform.prompts.message(QStringLiteral("Connection lost; the configuration file was not saved."),
                                    QStringLiteral("Save Unit Cfg"), PromptIcon::Exclamation);
@@ -69,6 +66,36 @@ bool CmdFileActions::SaveCmdFile(const QString& path)
         fileErrorBox(p.platform.prompts, "written", path);
         return false;
     }
+    return true;
+}
+
+bool CmdFileActions::writeSections(FileIO& io)
+{
+    const ConnectionWatch connection(p);
+    // Queries left unanswered are a question about the link, also at the save's last query: a
+    // unit that no longer answers ends the connection as failed polls do, and the file is not
+    // written.
+    std::optional<CommandWatch> watch;
+    if (p.txn.LinkUp)
+        watch.emplace(
+            p, nullptr, [this] { return SsaCmds::StatusQueryAnswered(p); }, dropLostLink_);
+    CmdFileContext c{p, window_, io};
+    RunCmdFileSections(c, CmdFileSections(), [&](const CmdFileSection& section) {
+        if (onCmdFileSection)
+            onCmdFileSection(section.name);
+        return !connection.ended();
+    });
+    if (connection.ended() || (watch && !watch->linkStillUp()))
+        return false;
+    return !linkFoundGone() && !connection.ended();
+}
+
+bool CmdFileActions::linkFoundGone()
+{
+    if (!p.txn.LinkUp || CurrentTransport(p).isOpen())
+        return false;
+    if (dropLostLink_)
+        dropLostLink_();
     return true;
 }
 
@@ -97,38 +124,51 @@ bool CmdFileActions::LoadCmdFile(const QString& path)
         p.platform.prompts.message(ControlCharText(plan.controlCharLine), kLoadTitle, PromptIcon::Exclamation);
         return false;
     }
-    if (plan.commands.isEmpty())
+    if (plan.commands.isEmpty() || !sendOtherModelFile(CmdFileOriginOf(lines)))
         return false;
+    return replay(plan.commands);
+}
 
+bool CmdFileActions::sendOtherModelFile(const CmdFileOrigin& origin)
+{
+    const QString question = OtherModelQuestion(origin, p.unit.id.UnitModelCode, p.unit.id.UnitSerialNo);
+    return question.isEmpty() || p.platform.prompts.message(question, kLoadTitle, PromptIcon::Question,
+                                                            PromptButtons::YesNoDefaultNo) == PromptAnswer::Yes;
+}
+
+bool CmdFileActions::replay(const QList<ReplayLine>& commands)
+{
     const ConnectionWatch connection(p);
     QList<ReplayLine> refused;
-    int sent = 0;
-    int lastLine = 0;
+    ReplayStop stop{0, static_cast<int>(commands.size()), 0};
+    bool cancelled = false;
     {
-        const int total = static_cast<int>(plan.commands.size());
-        const ProgressScope progress(*p.progressInUse, kLoadTitle, total);
-        for (const ReplayLine& line : plan.commands) {
-            if (connection.ended() || progress.cancelled())
+        const ProgressScope progress(*p.progressInUse, kLoadTitle, stop.total);
+        for (const ReplayLine& line : commands) {
+            cancelled = progress.cancelled();
+            if (connection.ended() || cancelled)
                 break;
-            progress.setText(QStringLiteral("Sending line %1 of %2").arg(sent + 1).arg(total));
+            progress.setText(QStringLiteral("Sending line %1 of %2").arg(stop.sent + 1).arg(stop.total));
             const bool ok = SendUnitCommand(p, line.command, false);
-            ++sent;
-            if (connection.ended())
+            if (connection.ended() || linkFoundGone())
                 break;   // the line during which the loss was seen counts as not sent
-            lastLine = line.lineNumber;
+            ++stop.sent;
+            stop.lineNumber = line.lineNumber;
             if (!ok)
                 refused.append(line);
-            progress.setValue(sent);
+            progress.setValue(stop.sent);
             PauseMilliseconds(p.platform.clock, 1);
         }
     }
     if (connection.ended()) {
-        p.platform.prompts.message(ReplayLostText(lastLine), kLoadTitle, PromptIcon::Exclamation);
+        p.platform.prompts.message(ReplayLostText(stop), kLoadTitle, PromptIcon::Exclamation);
         return false;
     }
     if (!refused.isEmpty())
-        p.platform.prompts.message(RefusedLinesText(refused, sent), kLoadTitle, PromptIcon::Exclamation);
-    return sent > 0;
+        p.platform.prompts.message(RefusedLinesText(refused, stop.sent), kLoadTitle, PromptIcon::Exclamation);
+    if (cancelled)
+        p.platform.prompts.message(ReplayCancelledText(stop), kLoadTitle, PromptIcon::Information);
+    return stop.sent > 0;
 }
 
 void CmdFileActions::mnuSaveAs_Click()

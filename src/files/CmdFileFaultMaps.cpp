@@ -168,7 +168,11 @@ QStringList SSPAAlarmMapLines(qint32 mask) { return mapLines(kAlarmTitle, kSspaA
 QStringList FaultEnableLines(const FaultMapUnit& u, qint32 mask, qint32 mask2, bool maskRead)
 {
     QStringList lines{QStringLiteral("#"), QStringLiteral("#Fault Enable Status")};
-    lines << (u.twta ? TWTAFaultMapLines(u, mask) : SSPAFaultMapLines(u, mask, mask2));
+    // A mask never read says so once, rather than listing every fault as disabled.
+    if (!maskRead)
+        lines << QStringLiteral("#Fault enables: not read from the unit");
+    else
+        lines << (u.twta ? TWTAFaultMapLines(u, mask) : SSPAFaultMapLines(u, mask, mask2));
     QString command = QStringLiteral("YIF") + QString::number(mask);
     if (u.hasMask2)
         command += QStringLiteral(",") + QString::number(mask2);
@@ -179,7 +183,10 @@ QStringList FaultEnableLines(const FaultMapUnit& u, qint32 mask, qint32 mask2, b
 QStringList AlarmEnableLines(bool twta, qint32 mask, bool maskRead)
 {
     QStringList lines{QStringLiteral("#"), QStringLiteral("#Alarm Enable Status")};
-    lines << (twta ? TWTAAlarmMapLines(mask) : SSPAAlarmMapLines(mask));
+    if (!maskRead)
+        lines << QStringLiteral("#Alarm enables: not read from the unit");
+    else
+        lines << (twta ? TWTAAlarmMapLines(mask) : SSPAAlarmMapLines(mask));
     return lines << LiveIf(maskRead, QStringLiteral("YIA") + QString::number(mask));
 }
 

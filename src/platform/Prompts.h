@@ -4,8 +4,9 @@
 class QDialog;
 
 enum class PromptIcon { None, Information, Exclamation, Critical, Question };
-// OkCancelDefaultCancel: OK and Cancel with Cancel the default button (Enter cancels).
-enum class PromptButtons { Ok, OkCancel, OkCancelDefaultCancel, YesNo, YesNoCancel };
+// OkCancelDefaultCancel: OK and Cancel with Cancel the default button (Enter cancels);
+// YesNoDefaultNo: Yes and No with No the default.
+enum class PromptButtons { Ok, OkCancel, OkCancelDefaultCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 // Message boxes, input boxes and file dialogs.

@@ -111,10 +111,7 @@ void FirstRead::betweenFirstReadCommands()
 bool FirstRead::statusQueryAnswered()
 {
     // The question leaves the reply fields as the step that asked it had them.
-    const auto fields = p.ReplyFields;
-    const bool answered = QueryStatusWords(p);
-    p.ReplyFields = fields;
-    return answered;
+    return StatusQueryAnswered(p);
 }
 
 std::vector<FirstRead::FirstReadStep> FirstRead::firstReadSteps()

@@ -24,35 +24,6 @@ std::optional<PagingResult> afterLevel(const LogPaging& c, const ProgressScope& 
     return AfterPage(c, progress, read ? std::optional<int>(0) : std::nullopt, k + 1);
 }
 
-UploadResult uploadEntries(const LogPaging& c, FileIO& file, const CalTableKind& kind)
-{
-    QStringList lines;
-    while (!file.AtEndOfFile())
-        lines << file.ReadNextLine();
-    const ProgressScope progress(*c.p.progressInUse, QString::fromLatin1(kind.uploadTitle),
-                                 static_cast<int>(lines.size()));
-    const auto ended = [&c] { return c.p.conn.ShuttingDown || LinkLost(c); };
-    bool sent = false;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString value = GetCalLineValue(lines[i]);
-        const QString entry = GetCalLineEntry(lines[i]);
-        if (!value.isEmpty() && !entry.isEmpty()) {
-            if (HasControlChar(entry))
-                return {UploadResult::ControlChar, i + 1};
-            const QString command = QString::fromLatin1(kind.writeCommand) + value + QLatin1Char(' ') + entry;
-            if (!SendUnitCommand(c.p, command, false))
-                return {ended() ? UploadResult::Ended : UploadResult::Refused};
-            sent = true;
-        }
-        LetEventsRun(c);
-        progress.setValue(i + 1);
-        if (ended())
-            return {UploadResult::Ended};
-        if (progress.cancelled())
-            return {UploadResult::Cancelled};
-    }
-    return {sent ? UploadResult::Sent : UploadResult::NothingSent};
-}
 }   // namespace
 
 PagingResult DownloadRfCalEntries(const LogPaging& c, FileIO& file)
@@ -104,6 +75,19 @@ PagingResult DownloadAtnCalEntries(const LogPaging& c, FileIO& file, int firstTe
     return PagingResult::Read;
 }
 
-UploadResult UploadRfCalEntries(const LogPaging& c, FileIO& file) { return uploadEntries(c, file, RfCalTable); }
-
-UploadResult UploadAtnCalEntries(const LogPaging& c, FileIO& file) { return uploadEntries(c, file, AtnCalTable); }
+UploadResult UploadCalEntries(const LogPaging& c, const CalTableKind& kind, const CalUploadPlan& plan, int fileLines)
+{
+    const ProgressScope progress(*c.p.progressInUse, QString::fromLatin1(kind.uploadTitle), fileLines);
+    const auto ended = [&c] { return c.p.conn.ShuttingDown || LinkLost(c); };
+    for (const CalWrite& write : plan.writes) {
+        if (!SendUnitCommand(c.p, write.command, false))
+            return {ended() ? UploadResult::Ended : UploadResult::Refused};
+        LetEventsRun(c);
+        progress.setValue(write.line);
+        if (ended())
+            return {UploadResult::Ended};
+        if (progress.cancelled())
+            return {UploadResult::Cancelled};
+    }
+    return {plan.writes.isEmpty() ? UploadResult::NothingSent : UploadResult::Sent};
+}

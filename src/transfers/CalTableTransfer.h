@@ -16,18 +16,17 @@ PagingResult DownloadRfCalEntries(const LogPaging& c, FileIO& file);
 // next "NO ENTRY".
 PagingResult DownloadAtnCalEntries(const LogPaging& c, FileIO& file, int firstTenths);
 
+struct CalUploadPlan;
+
 struct UploadResult {
     enum Outcome {
         Sent,          // every entry line sent, at least one
         NothingSent,   // the file holds no entry line
         Refused,       // a write command was refused or unanswered
-        ControlChar,   // `line` (from 1) holds a control character in its entry: not sent
         Cancelled,     // the operator pressed Cancel
         Ended,         // the link was lost or the window is closing: nothing more may be sent
     };
     Outcome outcome;
-    int line = 0;
 };
-// Sends write command & value & " " & entry for each line that carries both.
-UploadResult UploadRfCalEntries(const LogPaging& c, FileIO& file);
-UploadResult UploadAtnCalEntries(const LogPaging& c, FileIO& file);
+// Sends the plan's writes in order, the indicator at the file line of each (of `fileLines`).
+UploadResult UploadCalEntries(const LogPaging& c, const CalTableKind& kind, const CalUploadPlan& plan, int fileLines);

@@ -1,6 +1,8 @@
 #include "transfers/CalTables.h"
 #include "link/FrameChars.h"
+#include "files/CmdFileReplay.h"
 #include "platform/Conventions.h"
+#include <QLocale>
 
 const CalTableKind RfCalTable{
     "YFC",
@@ -15,6 +17,7 @@ const CalTableKind RfCalTable{
     "RF Cal Table Upload",
     "Retrieving RF Cal file...",
     "Sending RF Cal file...",
+    "RF Power Cal File",
 };
 
 const CalTableKind AtnCalTable{
@@ -30,6 +33,7 @@ const CalTableKind AtnCalTable{
     "Atten Cal Table Upload",
     "Retrieving Atn Cal File...",
     "Sending Atn Cal File...",
+    "Attenuator Cal File",
 };
 
 namespace {
@@ -112,4 +116,63 @@ bool HasControlChar(const QString& text)
         if (c.unicode() < 32 || c.unicode() == 127)
             return true;
     return false;
+}
+
+namespace {
+// The file's header (its leading "#" lines) names `title`: a title line is "#", blanks, the title.
+bool headerNames(const QString& line, const char* title)
+{
+    qsizetype i = 1;
+    while (i < line.size() && line[i] == QLatin1Char(' '))
+        ++i;
+    return line.mid(i).startsWith(QLatin1String(title));
+}
+
+QString levelRangeText(int firstTenths, int lastTenths)
+{
+    const auto dB = [](int tenths) { return conv::FormatNumber(tenths / 10.0, QStringLiteral("0.0")); };
+    return dB(firstTenths) + QStringLiteral(" to ") + dB(lastTenths);
+}
+
+bool levelInRange(const QString& value, int firstTenths, int lastTenths)
+{
+    bool ok = false;
+    const double tenths = QLocale::c().toDouble(value, &ok) * 10.0;
+    constexpr double slack = 1e-6;
+    return ok && tenths >= firstTenths - slack && tenths <= lastTenths + slack;
+}
+
+CalUploadPlan refused(int line, const QString& problem) { return {{}, line, problem}; }
+}   // namespace
+
+CalUploadPlan PlanCalUpload(const QStringList& lines, const CalTableKind& kind, int firstTenths, int lastTenths)
+{
+    const CalTableKind& other = &kind == &RfCalTable ? AtnCalTable : RfCalTable;
+    CalUploadPlan plan;
+    bool inHeader = true;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        const int number = i + 1;
+        const bool comment = line.startsWith(QLatin1Char('#'));
+        inHeader = inHeader && comment;
+        if (inHeader && headerNames(line, other.fileTitle))
+            return refused(number, QStringLiteral("Line %1: the file is an \"%2\", not an \"%3\"; nothing was sent.")
+                                       .arg(number)
+                                       .arg(QLatin1String(other.fileTitle), QLatin1String(kind.fileTitle)));
+        if (comment)
+            continue;
+        if (HasControlChar(line))
+            return refused(number, ControlCharText(number));
+        const QString value = GetCalLineValue(line);
+        const QString entry = GetCalLineEntry(line);
+        if (value.isEmpty() || entry.isEmpty())
+            continue;
+        if (!levelInRange(value, firstTenths, lastTenths))
+            return refused(number, QStringLiteral("Line %1: the level %2 dB is outside the table's levels, %3 dB; "
+                                                  "nothing was sent.")
+                                       .arg(number)
+                                       .arg(value, levelRangeText(firstTenths, lastTenths)));
+        plan.writes.append({number, QString::fromLatin1(kind.writeCommand) + value + QLatin1Char(' ') + entry});
+    }
+    return plan;
 }

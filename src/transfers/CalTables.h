@@ -2,7 +2,9 @@
 // The unit's calibration tables (forward RF power and attenuator): what the two kinds use
 // on the wire and in their files, the levels they are addressed by, and the pure pieces of
 // their files' lines.
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 struct CalTableKind {
@@ -18,6 +20,7 @@ struct CalTableKind {
     const char* uploadTitle;
     const char* retrievingText;   // the status panel while a download runs
     const char* sendingText;      // the status panel while an upload runs
+    const char* fileTitle;        // the title its file's header names
 };
 
 extern const CalTableKind RfCalTable;
@@ -58,3 +61,21 @@ QString GetCalLineEntry(const QString& line);
 bool IsCalLineNumber(const QString& text);
 // The text holds a control character (codes 0 to 31 or 127).
 bool HasControlChar(const QString& text);
+
+// One write of an upload: the file line it comes from (from 1) and the command.
+struct CalWrite {
+    int line;
+    QString command;
+};
+// What an upload of a table file sends, decided from the whole file before anything is sent:
+// the writes of its entry lines in order, or the first line that forbids the upload and why.
+struct CalUploadPlan {
+    QList<CalWrite> writes;
+    int badLine = 0;   // 0: the file may be sent
+    QString problem;   // the box naming the bad line
+};
+// A file is refused at the first line that holds a control character (comment lines aside),
+// whose header names the other table's file, or whose entry has a level outside
+// [firstTenths, lastTenths]. A file without a header is taken; lines that carry no entry
+// (a value before "dB" and an entry number) are skipped.
+CalUploadPlan PlanCalUpload(const QStringList& lines, const CalTableKind& kind, int firstTenths, int lastTenths);

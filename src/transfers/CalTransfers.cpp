@@ -18,6 +18,7 @@
 #include "transfers/CalTables.h"
 #include "transfers/TransferLock.h"
 #include <QAction>
+#include <optional>
 
 namespace {
 void calBox(IPrompts& prompts, const QString& text, const char* title, PromptIcon icon = PromptIcon::Exclamation)
@@ -38,6 +39,18 @@ private:
 };
 
 void letTransferEventsRun(CommandContext& p) { p.platform.clock.processEvents(); }
+
+// A table file read whole; nothing when it cannot be opened.
+std::optional<QStringList> readTableFile(const QString& path)
+{
+    FileIO io;
+    if (!io.OpenRfCalFile(path, true))   // read as it stands: the kind only picks a header to write
+        return std::nullopt;
+    QStringList lines;
+    while (!io.AtEndOfFile())
+        lines << io.ReadNextLine();
+    return lines;
+}
 }   // namespace
 
 CalTransfers::CalTransfers(CommandContext& p, FilesState& files, TransfersState& transfers, QMainWindow& window,
@@ -121,14 +134,17 @@ void CalTransfers::downloadCalTable(const CalTableKind& kind)
 void CalTransfers::UploadRfCalTable()
 {
     const CalTableKind& kind = RfCalTable;
-    FileIO io(&p.platform.clock);
     const StatusPanelScope status(connection_);
     const QString path = calFiles_.GetFileNameToOpen(kind.fileType);
     if (path.isEmpty())
         return;
     const ConnectionWatch connection(p);
     const ScopedLinkTimeout timeout(p.LinkObject, kind.timeout);
-    if (!io.OpenRfCalFile(path, true))
+    const std::optional<QStringList> lines = readTableFile(path);
+    if (!lines)
+        return;
+    const CalUploadPlan plan = PlanCalUpload(*lines, kind, 0, kind.levels - 1);
+    if (refuseUpload(kind, plan))
         return;
     connection_.DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
     letTransferEventsRun(p);
@@ -140,7 +156,7 @@ void CalTransfers::UploadRfCalTable()
             calBox(p.platform.prompts, QStringLiteral("Unable To Initialize Cal Table"), "RF Cal Table Upload Failure");
         return;
     }
-    finishCalUpload(kind, UploadRfCalEntries(link, io), true, link);
+    finishCalUpload(kind, UploadCalEntries(link, kind, plan, static_cast<int>(lines->size())), true, link);
 }
 
 void CalTransfers::UploadAtnCalTable()
@@ -149,7 +165,6 @@ void CalTransfers::UploadAtnCalTable()
     const UnitIdentity& id = p.unit.id;
     const bool beginSave =
         TakesAtnBeginSave(id.IsTwtaUnit, id.UnitModelCode, id.FirmwareVersion100, id.boxes.txtCplDate);
-    FileIO io(&p.platform.clock);
     const StatusPanelScope status(connection_);
     const QString path = calFiles_.GetFileNameToOpen(kind.fileType);
     if (path.isEmpty())
@@ -157,22 +172,47 @@ void CalTransfers::UploadAtnCalTable()
     const ConnectionWatch connection(p);
     const ScopedLinkTimeout timeout(p.LinkObject, kind.timeout);
     const LogPaging link{p, transfers_, connection};
+    const std::optional<QStringList> lines = readTableFile(path);
+    if (!lines) {
+        unopenedAtnFile(beginSave, link);
+        return;
+    }
+    const int first = FirstAtnLevelTenths(id.IsTwtaUnit, p.unit.config.LcBucInstalled, id.UnitModelCode);
+    const CalUploadPlan plan = PlanCalUpload(*lines, kind, first, first + kind.levels - 1);
+    if (refuseUpload(kind, plan))
+        return;
     if (beginSave)
         SendUnitCommand(p, QString::fromLatin1(kind.beginCommand), false);   // a refusal is not looked at
     if (p.conn.ShuttingDown || LinkLost(link)) {
         finishCalUpload(kind, {UploadResult::Ended}, beginSave, link);
         return;
     }
-    if (!io.OpenAtnCalFile(path, true)) {
-        calBox(p.platform.prompts, QStringLiteral("Unable To Open Cal File"), "Atten Cal Table Upload Failure");
-        SendUnitCommand(p, QString::fromLatin1(kind.abortCommand), false);
-        if (LinkLostUnder(link))
-            logs_.dropLinkLostInTransfer();
-        return;
-    }
     connection_.DisplayStatusMsg(QString::fromLatin1(kind.sendingText));
     letTransferEventsRun(p);
-    finishCalUpload(kind, UploadAtnCalEntries(link, io), beginSave, link);
+    finishCalUpload(kind, UploadCalEntries(link, kind, plan, static_cast<int>(lines->size())), beginSave, link);
+}
+
+void CalTransfers::unopenedAtnFile(bool beginSave, const LogPaging& link)
+{
+    const CalTableKind& kind = AtnCalTable;
+    if (beginSave)
+        SendUnitCommand(p, QString::fromLatin1(kind.beginCommand), false);
+    if (p.conn.ShuttingDown || LinkLost(link)) {
+        finishCalUpload(kind, {UploadResult::Ended}, beginSave, link);
+        return;
+    }
+    calBox(p.platform.prompts, QStringLiteral("Unable To Open Cal File"), "Atten Cal Table Upload Failure");
+    SendUnitCommand(p, QString::fromLatin1(kind.abortCommand), false);
+    if (LinkLostUnder(link))
+        logs_.dropLinkLostInTransfer();
+}
+
+bool CalTransfers::refuseUpload(const CalTableKind& kind, const CalUploadPlan& plan)
+{
+    if (plan.badLine == 0)
+        return false;
+    calBox(p.platform.prompts, plan.problem, kind.uploadTitle);
+    return true;
 }
 
 void CalTransfers::finishCalUpload(const CalTableKind& kind, const UploadResult& result, bool save,
@@ -184,10 +224,6 @@ void CalTransfers::finishCalUpload(const CalTableKind& kind, const UploadResult&
         // Done only when the unit has stored the table.
         done = !save || SendUnitCommand(p, QString::fromLatin1(kind.saveCommand), false);
         break;
-    case UploadResult::ControlChar:
-        calBox(p.platform.prompts, QStringLiteral("Line %1 of the file holds a control character.").arg(result.line),
-               kind.uploadTitle);
-        [[fallthrough]];
     case UploadResult::NothingSent:
     case UploadResult::Refused:
     case UploadResult::Cancelled:
@@ -201,6 +237,8 @@ void CalTransfers::finishCalUpload(const CalTableKind& kind, const UploadResult&
         logs_.dropLinkLostInTransfer();
     if (p.conn.ShuttingDown)
         return;
-    calBox(p.platform.prompts, QString::fromLatin1(done ? "Upload Done" : "Upload Failed"), kind.uploadTitle,
-           done ? PromptIcon::Information : PromptIcon::Exclamation);
+    const bool cancelled = result.outcome == UploadResult::Cancelled;
+    const char* text = done ? "Upload Done" : cancelled ? "Upload Cancelled" : "Upload Failed";
+    calBox(p.platform.prompts, QString::fromLatin1(text), kind.uploadTitle,
+           done || cancelled ? PromptIcon::Information : PromptIcon::Exclamation);
 }

@@ -7,6 +7,7 @@ class CalFileChoice;
 class LogDownloads;
 class QMainWindow;
 struct CalTableKind;
+struct CalUploadPlan;
 struct LogPaging;
 struct UploadResult;
 class UnitConnection;
@@ -34,5 +35,9 @@ private:
     UnitConnection& connection_;
     LogDownloads& logs_;
     void downloadCalTable(const CalTableKind& kind);
+    // A file that cannot be opened: the begin command where the unit takes it, the box, the abort.
+    void unopenedAtnFile(bool beginSave, const LogPaging& link);
+    // A file that may not be sent: its box; true then.
+    bool refuseUpload(const CalTableKind& kind, const CalUploadPlan& plan);
     void finishCalUpload(const CalTableKind& kind, const UploadResult& result, bool save, const LogPaging& link);
 };

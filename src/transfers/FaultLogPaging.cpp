@@ -66,8 +66,9 @@ std::optional<int> ReadFaultLogPageQF(LogPaging& c, int step)
     }
     if (!SendUnitCommand(c.p, QStringLiteral("QF") + QString::number(t.QFPageIndex), false))
         return std::nullopt;
+    const QString data = ReplyData(UnitReply(c.p));
     int stored = 0;
-    for (const QString& entry : QFPageEntries(ReplyData(UnitReply(c.p)))) {
+    for (const QString& entry : QFPageEntries(data)) {
         if (!StoreLine(t.FaultLogLines, t.QFStoredCount, entry))
             break;
         ++t.QFStoredCount;
@@ -75,6 +76,9 @@ std::optional<int> ReadFaultLogPageQF(LogPaging& c, int step)
         LetEventsRun(c);
     }
     EndTableAt(t.FaultLogLines, t.QFStoredCount);
+    // A page short of what the unit's own counts call for fails as a refused page does.
+    if (stored < QFPageExpected(data, t.QFPageIndex))
+        return std::nullopt;
     return stored;
 }
 

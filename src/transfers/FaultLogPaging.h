@@ -24,7 +24,8 @@ std::optional<int> GetFaultLogCount(CommandContext& p);
 
 // One page: step -1 asks for the first and starts the page state afresh; any other step
 // is added to the page index. The count of entries stored; nothing when the page's
-// transaction failed.
+// transaction failed, or when a paged ("QF") page holds fewer entries than its header's
+// counts call for.
 std::optional<int> ReadFaultLogPageQF(LogPaging& c, int step);
 std::optional<int> ReadFaultLogPageLegacy(LogPaging& c, int step);
 

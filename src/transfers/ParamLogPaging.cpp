@@ -23,11 +23,13 @@ struct PageState {
 };
 
 // Stores the lines of one answered page (reply copied as it came) and decides whether the
-// log ended with it.
-void readPage(LogPaging& c, const QString& command, const QString& reply, int bound, PageState& s)
+// log ended with it. False when the page is short: fewer lines than its place calls for
+// (ten, or what is left to the bound) without ending the log.
+bool readPage(LogPaging& c, const QString& command, const QString& reply, int bound, PageState& s)
 {
+    const int before = s.stored;
     if (reply.size() <= 5)
-        return;
+        return false;
     const QString data = ReplyData(reply);
     QStringList& table = c.t.ParamLogLines;
     for (const QString& line : BangLines(data, data.startsWith(command) ? command.size() : 0)) {
@@ -43,6 +45,7 @@ void readPage(LogPaging& c, const QString& command, const QString& reply, int bo
         s.finished = true;   // an empty page before any line: the log is empty
     else if (table.value(s.stored - 1).startsWith(QLatin1String("-----")))
         s.finished = true;
+    return s.finished || s.stored - before >= qMin(10, bound - before);
 }
 }   // namespace
 
@@ -66,10 +69,10 @@ PagingResult GetParameterLog(LogPaging& c, int type)
         const bool answered = SendUnitCommand(c.p, command + QString::number(index), false);
         const QString reply = UnitReply(c.p);
         LetEventsRun(c);
-        if (answered)
-            readPage(c, command, reply, bound, s);
+        // A short page would leave a gap in the log: it fails as a refused page does.
+        const bool whole = answered && readPage(c, command, reply, bound, s);
         EndTableAt(c.t.ParamLogLines, s.stored);
-        if (auto stop = AfterPage(c, progress, answered ? std::optional<int>(s.stored) : std::nullopt, s.stored))
+        if (auto stop = AfterPage(c, progress, whole ? std::optional<int>(s.stored) : std::nullopt, s.stored))
             return *stop;
     }
     return s.read ? PagingResult::Read : PagingResult::Failed;

@@ -23,6 +23,6 @@ inline constexpr const char* ParamLogTitle = "Parameterlog Download";
 
 // The whole paging of one log, under its time-out, with the progress indicator. Reaching the
 // log's limit or the line bound ends it as read; so does an answered page that ends on the
-// end line, or an empty page before any line was stored. Pages too short to hold data are
-// passed over.
+// end line, or an empty page before any line was stored. Any other page holding fewer than
+// ten lines (or what is left to the bound) fails the paging, as a refused page does.
 PagingResult GetParameterLog(LogPaging& c, int type);

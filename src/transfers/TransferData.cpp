@@ -43,3 +43,12 @@ int QFLogCount(const QString& data)
         return 0;
     return SsaCmds::DirectInteger(data.mid(first + 1, second - first - 1)).value_or(0);
 }
+
+int QFPageExpected(const QString& data, int index)
+{
+    constexpr int PageSize = 10;
+    const QStringList fields = data.split(QLatin1Char(';'));
+    const int onPage = fields.size() > 3 ? SsaCmds::DirectInteger(fields[2]).value_or(0) : 0;
+    const int left = QFLogCount(data) - index;
+    return qBound(0, qMax(onPage, qMin(left, PageSize)), PageSize);
+}

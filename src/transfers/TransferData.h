@@ -21,3 +21,8 @@ QStringList QFPageEntries(const QString& data);
 // The entry count the paged fault log reports ("QF0;<count>;..."): the whole number between
 // the first two ";"; 0 when either is missing or the text is no number.
 int QFLogCount(const QString& data);
+
+// The entries a paged fault-log reply "QF<i>;<count>;<n>;..." must hold by the unit's own
+// counts: its per-page count n, and no fewer than the log's count leaves from index i on
+// (at most ten). A field that is no number counts for nothing.
+int QFPageExpected(const QString& data, int index);

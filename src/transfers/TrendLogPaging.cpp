@@ -67,6 +67,7 @@ PagingResult GetTrendLog(LogPaging& c, bool longTerm, int count)
         const bool answered = SendUnitCommand(c.p, command + QString::number(index), false);
         const QString reply = UnitReply(c.p);
         LetEventsRun(c);
+        const int before = stored;
         if (answered && reply.size() > 6) {
             for (const QString& record : TrendPageRecords(ReplyData(reply), command)) {
                 if (stored >= count || !StoreLine(table, stored, record))
@@ -77,8 +78,11 @@ PagingResult GetTrendLog(LogPaging& c, bool longTerm, int count)
             read = true;
         }
         EndTableAt(table, stored);
-        finished = stored > 0 && table.value(stored - 1).startsWith(QLatin1String("----"));
-        if (auto stop = AfterPage(c, progress, answered ? std::optional<int>(stored) : std::nullopt, stored))
+        finished = stored > before && table.value(stored - 1).startsWith(QLatin1String("----"));
+        // A page of fewer whole records than its place calls for (ten, or what is left of the
+        // count) that does not end the log would leave a gap: it fails as a refused page does.
+        const bool whole = answered && (finished || stored - before >= qMin(10, count - before));
+        if (auto stop = AfterPage(c, progress, whole ? std::optional<int>(stored) : std::nullopt, stored))
             return *stop;
     }
     return read ? PagingResult::Read : PagingResult::Failed;

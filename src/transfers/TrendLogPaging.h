@@ -33,7 +33,8 @@ int LongTermRecordCount(const QString& range);
 QStringList TrendPageRecords(const QString& data, const QString& command);
 
 // The paging of `count` records (at most the kind's maximum) under its time-out, with the
-// progress indicator at the records stored after each page. Read when a page was answered
-// with data (it ran out of records, or the count was reached in it); Failed when no page
-// was, also for a count of 0, which sends nothing.
+// progress indicator at the records stored after each page. Read when the count was reached
+// or a page ended on the end record; Failed when a page was refused or held fewer whole
+// records than its place calls for without ending the log, and for a count of 0, which
+// sends nothing.
 PagingResult GetTrendLog(LogPaging& c, bool longTerm, int count);

@@ -49,7 +49,17 @@ void frmCalFactors::ClearCalFactorBoxes()
 
 void frmCalFactors::ShowCalFactorTable()
 {
-    const CalFactorRows rows = ParseCalFactorTable(SsaCmds::ReadCalFactorText(p_));
+    const std::optional<QString> text = SsaCmds::QueryCalFactorText(p_);
+    // A table that could not be read is no empty table: the operator is told, and nothing
+    // offers to save it.
+    tableRead_ = text.has_value();
+    ui.btnSaveTable->setEnabled(tableRead_);
+    if (!tableRead_) {
+        p_.platform.prompts.message(QStringLiteral("The cal-factor table could not be read from the unit."),
+                                    QStringLiteral("Cal Factors"), PromptIcon::Exclamation);
+        return;
+    }
+    const CalFactorRows rows = ParseCalFactorTable(*text);
     for (int i = 0; i < frmCalFactorsUi::Rows; ++i) {
         if (!rows[i])
             continue;
@@ -67,6 +77,8 @@ QString frmCalFactors::GetCalFactorFileName()
 
 void frmCalFactors::btnSaveTable_Click()
 {
+    if (!tableRead_)
+        return;
     FileIO io(&p_.platform.clock);
     const QString path = GetCalFactorFileName();
     io.setUnitSerialNumber(CleanUnitValue(p_.unit.id.UnitSerialNo));

@@ -6,7 +6,7 @@ struct CommandContext;
 
 // The unit's cal-factor table, as the unit reports it at load: a read-only view whose rows
 // can be saved to a text file, which then opens in the text editor. Sends nothing but the
-// table query.
+// table query; a table that could not be read is reported and cannot be saved.
 class frmCalFactors : public QDialog {
     Q_OBJECT
 public:
@@ -26,4 +26,5 @@ private:
     void Form_Load();
 
     CommandContext& p_;
+    bool tableRead_ = false;   // the unit's table was read: it may be saved
 };

@@ -89,6 +89,10 @@ void frmTrendLogs::btnOK_Click()
     if (downloading_)
         return;
     ComputeRecordCount();
+    if (TrendRecordCount <= 0) {
+        accept();   // no range chosen: nothing was asked for, so nothing failed
+        return;
+    }
     downloading_ = true;
     enableInputs(false);
     const QString name = SaveTrendLog();

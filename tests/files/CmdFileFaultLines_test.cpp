@@ -92,7 +92,8 @@ TEST(CmdFileFaultLines, SolidStateFaultMaps)
 
     FaultMapUnit noSecond = sspa;   // a second word this connection never received
     EXPECT_EQ(FaultEnableLines(noSecond, 5, 3, true).last(), "YIF5");
-    EXPECT_EQ(FaultEnableLines(noSecond, 0, 0, false).last(), "#YIF0");
+    EXPECT_EQ(FaultEnableLines(noSecond, 0, 0, false),
+              QStringList({"#", "#Fault Enable Status", "#Fault enables: not read from the unit", "#YIF0"}));
 }
 
 TEST(CmdFileFaultLines, AlarmMapsAndLatches)
@@ -102,10 +103,13 @@ TEST(CmdFileFaultLines, AlarmMapsAndLatches)
     EXPECT_EQ(bits(tube), QStringList({"0E", "1D", "2D", "3D", "4D", "5D", "6D", "7D", "9D", "10D", "11D", "12E"}));
     EXPECT_TRUE(tube.contains("#  11 -  Check Heatsink Fins: Disabled"));
     EXPECT_EQ(tube.last(), "YIA4097");
-    const QStringList sspa = AlarmEnableLines(false, 0x800, false);
+    const QStringList sspa = AlarmEnableLines(false, 0x800, true);
     EXPECT_EQ(bits(sspa), QStringList({"0D", "1D", "2D", "3D", "4D", "5D", "6D", "7D", "9D", "10D", "11E"}));
     EXPECT_TRUE(sspa.contains("#  11 -  DCV Input Alarm:     Enabled"));
-    EXPECT_EQ(sspa.last(), "#YIA2048");
+    EXPECT_EQ(sspa.last(), "YIA2048");
+    // A mask never read says so once instead of listing every bit, and is recorded only.
+    EXPECT_EQ(AlarmEnableLines(false, 0, false),
+              QStringList({"#", "#Alarm Enable Status", "#Alarm enables: not read from the unit", "#YIA0"}));
 
     EXPECT_EQ(LatchLines(true, true, false, true),
               QStringList({"#Ext Ilok Latched: Enabled", ".P212 1", "#Low Line Latched: Disabled", ".P151 0"}));

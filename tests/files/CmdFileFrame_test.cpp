@@ -142,7 +142,39 @@ TEST(CmdFileReplayPlan, CommandLinesAndTheirNumbers)
     EXPECT_EQ(bad.controlCharLine, 3);
     EXPECT_TRUE(bad.commands.isEmpty());
     EXPECT_EQ(ControlCharText(3), "Line 3 holds a control character; nothing was sent.");
-    EXPECT_EQ(ReplayLostText(12), "Connection lost after line 12; the remaining lines were not sent.");
+    EXPECT_EQ(ReplayLostText({10, 54, 41}),
+              "Connection lost after command 10 of 54 (file line 41); the remaining commands were not sent.");
+    EXPECT_EQ(ReplayCancelledText({10, 54, 41}),
+              "Cancelled after command 10 of 54 (file line 41); the unit holds the commands sent so far.");
+}
+
+TEST(CmdFileReplayPlan, AFileOfAnotherModelIsAskedAbout)
+{
+    const QStringList header = {"############################################################",
+                                "#               Amplifier Configuration File",
+                                "#  Firmware: 672-6250-001",
+                                "#  ModelCfg: 672-6250-201",
+                                "#Serial Number: 23101",
+                                "#YL23101",
+                                "YM33"};
+    const CmdFileOrigin origin = CmdFileOriginOf(header);
+    EXPECT_EQ(origin.model, 6250);
+    EXPECT_EQ(origin.serial, "23101");
+    const struct {
+        const char* name;
+        CmdFileOrigin file;
+        qint32 unitModel;
+        QString question;
+    } cases[] = {
+        {"another model", origin, 5700,
+         "This file was saved from model 6250, serial 23101; the connected unit is model 5700, serial 24057. "
+         "Send it anyway?"},
+        {"the same model, another serial", origin, 6250, ""},
+        {"no header", CmdFileOriginOf({"K5", "PX1"}), 5700, ""},
+        {"an empty firmware line", CmdFileOriginOf({"#  Firmware: ", "#Serial Number: 1"}), 5700, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OtherModelQuestion(c.file, c.unitModel, "24057"), c.question) << c.name;
 }
 
 // An editor's UTF-8 byte-order mark at the very start of the file is no part of its first

@@ -16,7 +16,9 @@
 #include "support/SimUnitSerial.h"
 #include "support/SimUnitTcp.h"
 #include "app/frmMain.h"
+#include "status/QStringPrint.h"
 #include "files/CmdFileActions.h"
+#include "link/Transaction.h"
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -195,7 +197,8 @@ TEST(ReplayCases, ADroppedConnectionStopsTheReplayWithoutReconnecting)
     QStringList texts;
     for (const auto& box : t.prompts.boxes)
         texts << box.text;
-    EXPECT_TRUE(texts.contains("Connection lost after line 9; the remaining lines were not sent."))
+    EXPECT_TRUE(
+        texts.contains("Connection lost after command 2 of 4 (file line 7); the remaining commands were not sent."))
         << texts.join("|").toStdString();
     EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
     EXPECT_FALSE(t.p().txn.LinkUp);
@@ -278,4 +281,171 @@ TEST(SaveMenu, AConnectionLostDuringTheSaveKeepsTheOldFile)
     EXPECT_EQ(t.prompts.boxes[0].text, "Connection lost; the configuration file was not saved.");
     EXPECT_EQ(ReadFileBytes(path), "old\r\n");
     EXPECT_TRUE(t.shell.opened.isEmpty());
+}
+
+// ---- the link lost at a save's query, on the real links ----
+
+namespace {
+class SaveCut : public ::testing::TestWithParam<UnitLink> {};
+}   // namespace
+
+// However the loss shows, at the first, a middle or the last of the save's queries: nothing
+// is written, an existing file stays byte for byte, and the box says so.
+TEST_P(SaveCut, ALinkLostAtAnyQueryWritesNothingAndKeepsTheOldFile)
+{
+    const struct {
+        QByteArray query;
+        bool oldFile;
+    } cases[] = {{".?P203", true}, {"PZ?2", false}, {"PTW?", true}, {"PTW?", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.query.toStdString() + (c.oldFile ? " over an old file" : ""));
+        CmdFileWindow t(GetParam(), twtaProfile());
+        ASSERT_TRUE(t.connect());
+        t.unit.editProfile(
+            [&](SimUnitProfile& profile) { profile.behaviour[c.query].kind = SimBehaviour::DropConnection; });
+        t.unit.clearCommands();
+        const QString path = t.tmp.filePath("cfg.txt");
+        const QByteArray old = "an older configuration\r\n";
+        if (c.oldFile)
+            WriteFileBytes(path, old);
+        t.prompts.fileAnswers << path;
+
+        t.w().cmdFile().mnuSaveAs_Click();
+
+        EXPECT_TRUE(t.unit.commands().contains(c.query));
+        EXPECT_EQ(ReadFileBytes(path), c.oldFile ? old : QByteArray("<missing>"));
+        EXPECT_EQ(QDir(t.tmp.path()).entryList({"cfg*"}, QDir::Files),
+                  c.oldFile ? QStringList{"cfg.txt"} : QStringList{});
+        EXPECT_TRUE(t.boxes().contains("Save Unit Cfg: Connection lost; the configuration file was not saved."))
+            << t.boxes().join("|").toStdString();
+        EXPECT_TRUE(t.shell.opened.isEmpty());
+        EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+        EXPECT_FALSE(t.p().txn.LinkUp);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, SaveCut, ::testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const auto& info) { return UnitLinkName(info.param); });
+
+// ---- a file of another model, and how far a replay got ----
+
+namespace {
+// A file saved from a unit of `firmware`'s model and serial `serial`, with comments between
+// its commands.
+QByteArray savedFrom(const QByteArray& firmware, const QByteArray& serial, const QByteArrayList& commands)
+{
+    QByteArray file = QByteArray(60, '#') + "\r\n#               Amplifier Configuration File\r\n#\r\n" +
+                      "#  Command File: " + serial + "Cfg.txt\r\n#  Created: 3/14/26 3:09:26 PM\r\n" +
+                      "#  Firmware: " + firmware + "\r\n#  ModelCfg: \r\n#\r\n" + QByteArray(60, '#') + "\r\n\r\n" +
+                      "#Serial Number: " + serial + "\r\n#YL" + serial + "\r\n";
+    for (const QByteArray& command : commands)
+        file += "#Setting\r\n" + command + "\r\n";
+    return file;
+}
+
+QByteArrayList numbered(int count)
+{
+    QByteArrayList commands;
+    for (int k = 1; k <= count; ++k)
+        commands << "K" + QByteArray::number(k);
+    return commands;
+}
+}   // namespace
+
+TEST_P(Replay, AFileOfAnotherModelIsSentOnlyAfterYes)
+{
+    const QByteArrayList commands = {"YM0", "K5", "PX1"};
+    const struct {
+        const char* name;
+        QByteArray firmware;
+        PromptAnswer answer;
+        bool asked;
+        bool sent;
+    } cases[] = {
+        {"another model, No", "672-6250-001", PromptAnswer::No, true, false},
+        {"another model, Yes", "672-6250-001", PromptAnswer::Yes, true, true},
+        {"the same model, another serial", "672-6316-001", PromptAnswer::No, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReplayWindow t(GetParam());
+        const QString unitSerial = t.p().unit.id.UnitSerialNo;
+        ASSERT_FALSE(unitSerial.isEmpty());
+        t.prompts.answers << c.answer;
+        EXPECT_EQ(t.w().LoadCmdFile(t.file("other.txt", savedFrom(c.firmware, "23101", commands))), c.sent);
+        EXPECT_EQ(t.unit.commands(), c.sent ? commands : QByteArrayList{});
+        if (c.asked) {
+            ASSERT_EQ(t.prompts.boxes.size(), 1);
+            const auto& box = t.prompts.boxes[0];
+            EXPECT_EQ(box.text, "This file was saved from model 6250, serial 23101; the connected unit is model 6316, "
+                                "serial " +
+                                    unitSerial + ". Send it anyway?");
+            EXPECT_EQ(box.title, "Load Cfg File");
+            EXPECT_EQ(box.icon, PromptIcon::Question);
+            EXPECT_EQ(box.buttons, PromptButtons::YesNoDefaultNo);
+        } else {
+            EXPECT_TRUE(t.prompts.boxes.isEmpty());
+        }
+    }
+}
+
+// A replay stopped after the tenth command of a file with comments counts in the progress'
+// own numbers, and names the file line of the last command sent.
+TEST_P(Replay, AReplayStoppedAtTheTenthCommandSaysHowFarItGot)
+{
+    const QByteArray file = savedFrom("672-6316-003", "T10452", numbered(12));
+    for (const bool cancel : {true, false}) {
+        SCOPED_TRACE(cancel ? "Cancel" : "link cut");
+        ReplayWindow t(GetParam());
+        if (cancel)
+            t.progress.cancelAtValue = 10;
+        else
+            t.unit.editProfile(
+                [](SimUnitProfile& profile) { profile.behaviour["K11"].kind = SimBehaviour::DropConnection; });
+        t.w().LoadCmdFile(t.file("twelve.txt", file));
+        // Line 14 holds the first command; each command follows its comment line.
+        const QString text = cancel ? "Load Cfg File: Cancelled after command 10 of 12 (file line 32); the unit holds "
+                                      "the commands sent so far."
+                                    : "Load Cfg File: Connection lost after command 10 of 12 (file line 32); the "
+                                      "remaining commands were not sent.";
+        EXPECT_EQ(t.boxes(), QStringList{text});
+        EXPECT_EQ(t.progress.texts.value(t.progress.texts.size() - 1),
+                  cancel ? "Sending line 10 of 12" : "Sending line 11 of 12");
+        EXPECT_FALSE(t.unit.commands().contains("K12"));
+    }
+}
+
+// On the serial line a lost unit shows as time-outs: queries left unanswered at the save's
+// end are a question about the link. A unit that still answers the status query is there
+// (it is silent on queries it does not know) and the file is written; one that answers
+// nothing is lost, and nothing is written.
+TEST(SaveMenu, UnansweredQueriesAskAboutTheLinkBeforeTheFileIsClosed)
+{
+    for (const bool unitThere : {true, false}) {
+        SCOPED_TRACE(unitThere ? "status answered" : "nothing answered");
+        SaveWindow t;
+        BeginConnection(t.p(), false);
+        // The unit answers the save's queries up to its last, "PTW?".
+        t.replies = twtaProfile().replies;
+        t.replies.remove("PTW?");
+        if (!unitThere)
+            t.replies.remove("?!#(");
+        const QString path = t.tmp.filePath("cfg.txt");
+        WriteFileBytes(path, "old\r\n");
+        t.prompts.fileAnswers << path;
+        t.w().cmdFile().mnuSaveAs_Click();
+        EXPECT_EQ(t.commands.mid(t.commands.size() - 2), QByteArrayList({"PTW?", "?!#("}));
+        EXPECT_EQ(t.p().txn.LinkUp, unitThere);
+        if (unitThere) {
+            EXPECT_TRUE(t.prompts.boxes.isEmpty());
+            EXPECT_TRUE(ReadFileBytes(path).startsWith(QByteArray(60, '#')));
+            EXPECT_EQ(t.shell.opened, QStringList{path});
+        } else {
+            ASSERT_EQ(t.prompts.boxes.size(), 1);
+            EXPECT_EQ(t.prompts.boxes[0].text, "Connection lost; the configuration file was not saved.");
+            EXPECT_EQ(ReadFileBytes(path), "old\r\n");
+            EXPECT_TRUE(t.shell.opened.isEmpty());
+            EXPECT_EQ(t.w().ui.btnConnect->text(), "Connect");
+        }
+    }
 }

@@ -71,7 +71,8 @@ std::optional<QByteArray> SimUnitLogs::pagedReply(const QByteArray& command) con
     if (!index)
         return std::nullopt;
     const int n = qBound(0, int(fault_.entries.size()) - *index, 10);
-    QByteArray data = command + ';' + count + ';' + QByteArray::number(n) + ';' + bangLines(fault_.entries, *index, 10);
+    QByteArray data = command + ';' + count + ';' + QByteArray::number(n) + ';' +
+                      bangLines(fault_.entries, *index, fault_.shortPages.value(*index, 10));
     if (fault_.closingEmptyEntry)
         data += '!';
     return data;
@@ -110,7 +111,7 @@ std::optional<QByteArray> SimUnitLogs::paramReply(const QByteArray& command) con
     if (!index)
         return std::nullopt;
     const ParamLog& p = params_[log];
-    return (p.echo ? log : QByteArray()) + bangLines(p.lines, *index, 10);
+    return (p.echo ? log : QByteArray()) + bangLines(p.lines, *index, p.shortPages.value(*index, 10));
 }
 
 std::optional<QByteArray> SimUnitLogs::trendReply(const QByteArray& command) const
@@ -123,7 +124,7 @@ std::optional<QByteArray> SimUnitLogs::trendReply(const QByteArray& command) con
         return std::nullopt;
     const TrendLog& t = trends_[log];
     QByteArray data = t.echo ? log : QByteArray();
-    for (int k = *index; k < *index + 10 && k < t.records.size(); ++k)
+    for (int k = *index; k < *index + t.shortPages.value(*index, 10) && k < t.records.size(); ++k)
         data += t.records[k];
     return data + t.tails.value(*index);
 }

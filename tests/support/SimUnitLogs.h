@@ -10,8 +10,10 @@
 //    ten lines from i on, each ended by "!";
 //  - the trend logs "4TS", "4TL": "<log><i>" answers (the echo and) the ten records from i
 //    on as they stand, and the page's tail when it has one.
-// A behaviour the profile gives a page's command (NAK, silence, a dropped connection or a
-// hang-up) shapes that page's answer, so that any page can fail.
+// A page may be cut short (fewer entries, lines or records than it should hold) to stand for a
+// unit that loses part of a page. A behaviour the profile gives a page's command (NAK,
+// silence, a dropped connection or a hang-up) shapes that page's answer, so that any page can
+// fail.
 #include "support/SimUnit.h"
 #include <QMap>
 #include <mutex>
@@ -26,16 +28,19 @@ public:
         int reportedCount = -1;          // paged: the count the unit reports; -1 its entries
         bool endLine = false;            // legacy: the 20-dash line follows the last entry
         bool refusePastEnd = false;      // legacy: pages past the last entry are refused
+        QMap<int, int> shortPages;       // paged: page index -> entries it holds, its header unchanged
     };
     struct ParamLog {
         QByteArrayList lines;
         bool echo = true;
+        QMap<int, int> shortPages;   // page index -> lines it holds
     };
 
     struct TrendLog {
         QByteArrayList records;
         bool echo = true;
         QMap<int, QByteArray> tails;   // page index -> text after its records
+        QMap<int, int> shortPages;     // page index -> records it holds
     };
 
     void setFaultLog(const FaultLog& log);

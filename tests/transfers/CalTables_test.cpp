@@ -139,3 +139,74 @@ TEST(CalTables, ControlCharacters)
     for (const int code : {0, 9, 13, 31, 127})
         EXPECT_TRUE(HasControlChar(QString("0A") + QChar(code))) << code;
 }
+
+// An upload's file is judged whole before anything is sent: the first line that forbids it
+// is named, otherwise every entry line becomes one write.
+TEST(CalTables, UploadPlanOfAFile)
+{
+    const QString rfHeader = "#                  RF Power Cal File (Ku)";
+    const QString atnHeader = "#                  Attenuator Cal File";
+    const struct {
+        const char* name;
+        const CalTableKind& kind;
+        QStringList lines;
+        QStringList writes;
+        int badLine;
+        QString problem;
+    } cases[] = {
+        {"own header, markers skipped",
+         RfCalTable,
+         {"#####", rfHeader, "", "[13.0 dBm]", "13.0 dB Entry#0001", "+7 dB Entry#0002", "76.8 dB Entry#0003"},
+         {"YFF13.0 0001", "YFF+7 0002", "YFF76.8 0003"},
+         0,
+         ""},
+        {"no header", AtnCalTable, {"-4.0 dB Entry#0001", "56. dB Entry#0002"}, {"YAF-4.0 0001", "YAF56. 0002"}, 0, ""},
+        {"the other table's header",
+         RfCalTable,
+         {"#####", "#", atnHeader, "0.5 dB Entry#0005"},
+         {},
+         3,
+         "Line 3: the file is an \"Attenuator Cal File\", not an \"RF Power Cal File\"; nothing was sent."},
+        {"the other table named after the header is a comment",
+         AtnCalTable,
+         {"1.0 dB Entry#0001", rfHeader},
+         {"YAF1.0 0001"},
+         0,
+         ""},
+        {"above the table",
+         RfCalTable,
+         {"76.9 dB Entry#0001"},
+         {},
+         1,
+         "Line 1: the level 76.9 dB is outside the table's levels, 0.0 to 76.8 dB; nothing was sent."},
+        {"below the attenuator's first level",
+         AtnCalTable,
+         {"1.0 dB Entry#0001", "-4.1 dB Entry#0002"},
+         {},
+         2,
+         "Line 2: the level -4.1 dB is outside the table's levels, -4.0 to 56.0 dB; nothing was sent."},
+        {"a control character in a line without an entry",
+         RfCalTable,
+         {"1.0 dB Entry#0001", QString("note") + QChar(9)},
+         {},
+         2,
+         "Line 2 holds a control character; nothing was sent."},
+        {"a control character in a comment",
+         RfCalTable,
+         {QString("#") + QChar(1), "1.0 dB Entry#0001"},
+         {"YFF1.0 0001"},
+         0,
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int first = &c.kind == &RfCalTable ? 0 : -40;
+        const CalUploadPlan plan = PlanCalUpload(c.lines, c.kind, first, first + c.kind.levels - 1);
+        QStringList writes;
+        for (const CalWrite& w : plan.writes)
+            writes << w.command;
+        EXPECT_EQ(writes, c.writes);
+        EXPECT_EQ(plan.badLine, c.badLine);
+        EXPECT_EQ(plan.problem, c.problem);
+    }
+}

@@ -75,9 +75,13 @@ TEST(frmCalFactors, RowsFromTheUnitsTable)
         EXPECT_EQ(shownRows(d), c.shown);
         EXPECT_EQ(t.commands, QByteArrayList{"QS?"});
     }
-    // An unanswered query leaves every row empty.
+    // An unanswered query leaves every row empty, says so and offers no save.
     TestProgram silent;
-    EXPECT_EQ(shownRows(frmCalFactors(silent.p())), rows({}));
+    const frmCalFactors unread(silent.p());
+    EXPECT_EQ(shownRows(unread), rows({}));
+    EXPECT_FALSE(unread.ui.btnSaveTable->isEnabled());
+    ASSERT_EQ(silent.prompts.boxes.size(), 1);
+    EXPECT_EQ(silent.prompts.boxes[0].text, "The cal-factor table could not be read from the unit.");
 }
 
 TEST(frmCalFactors, SaveWritesTheTenRowsAndOpensTheFile)
@@ -174,3 +178,62 @@ TEST(frmCalFactors, TheMenuEntryOpensItWithThePollOffAndLeavesThePollOn)
         EXPECT_TRUE(t.w().Timer1.isActive());
     }
 }
+
+namespace {
+class CalFactorsOverLink : public ::testing::TestWithParam<UnitLink> {};
+}   // namespace
+
+// A table that could not be read ("QS?" refused, or the link cut instead of its answer) is
+// reported and cannot be saved; a table that was read can.
+TEST_P(CalFactorsOverLink, AReadThatFailedIsReportedAndNothingOffersToSaveIt)
+{
+    const struct {
+        const char* name;
+        SimBehaviour::Kind how;
+        bool read;
+    } cases[] = {
+        {"refused", SimBehaviour::Nak, false},
+        {"link cut", SimBehaviour::DropConnection, false},
+        {"answered", SimBehaviour::Answer, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LogWindow t(GetParam(), twtaProfile());
+        ASSERT_TRUE(t.connect());
+        ASSERT_TRUE(t.w().ui.mnuCalFactor->isVisible());
+        t.unit.editProfile([&](SimUnitProfile& profile) { profile.behaviour["QS?"].kind = c.how; });
+        const QString path = t.dataFile("CalFac" + t.p().unit.id.UnitSerialNo + ".txt");
+        QStringList rowsShown;
+        bool saveOffered = true;
+        t.prompts.modal = [&](QDialog& dialog) {
+            auto* d = qobject_cast<frmCalFactors*>(&dialog);
+            if (!d)
+                return 0;
+            rowsShown = shownRows(*d);
+            saveOffered = d->ui.btnSaveTable->isEnabled();
+            t.prompts.fileAnswers << path;
+            d->btnSaveTable_Click();
+            d->ui.btnOK->click();
+            return d->result();
+        };
+        t.w().ui.mnuCalFactor->trigger();
+        t.prompts.modal = nullptr;
+        EXPECT_EQ(t.unit.commands().value(0), "QS?");
+        EXPECT_EQ(saveOffered, c.read);
+        if (c.read) {
+            EXPECT_TRUE(t.boxes().isEmpty());
+            EXPECT_EQ(rowsShown, rows({"5850|0.0", "6425|0.3"}));
+            EXPECT_NE(ReadBytes(path), "<missing>");
+        } else {
+            ASSERT_FALSE(t.prompts.boxes.isEmpty());
+            EXPECT_EQ(t.boxes().first(), "Cal Factors: The cal-factor table could not be read from the unit.");
+            EXPECT_EQ(t.prompts.boxes.first().icon, PromptIcon::Exclamation);
+            EXPECT_EQ(rowsShown, rows({}));
+            EXPECT_EQ(ReadBytes(path), "<missing>");
+            EXPECT_TRUE(t.shell.opened.isEmpty());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, CalFactorsOverLink, ::testing::Values(UnitLink::Serial, UnitLink::Tcp),
+                         [](const auto& info) { return UnitLinkName(info.param); });

@@ -342,6 +342,8 @@ TEST(CalTablesClose, ClosingTheWindowEndsATransferWithoutBoxFileOrAbort)
 namespace {
 const QByteArray kHeader =
     QByteArray(60, '#') + "\r\n#\r\n#                  RF Power Cal File (Ku)\r\n" + QByteArray(60, '#') + "\r\n\r\n";
+const QByteArray atnHeader =
+    QByteArray(60, '#') + "\r\n#\r\n#                  Attenuator Cal File\r\n" + QByteArray(60, '#') + "\r\n\r\n";
 }   // namespace
 
 TEST_P(CalTablesOverLink, UploadsSendTheEntryLinesAndCloseWithSaveOrAbort)
@@ -374,17 +376,54 @@ TEST_P(CalTablesOverLink, UploadsSendTheEntryLinesAndCloseWithSaveOrAbort)
          {"YFI", "YFF12.3 0A1F", "YFA"},
          {rf + "Upload Failed"}},
         {"save refused", 1, one, "YFS", {"YFI", "YFF12.3 0A1F", "YFS"}, {rf + "Upload Failed"}},
-        {"control character at line 3",
+        // A file that may not be sent is read whole first: nothing at all reaches the unit.
+        {"control character late in the file",
          1,
-         "1.0 dB Entry#0001\r\n\r\n2.0 dB Entry#0\x01"
-         "02\r\n3.0 dB Entry#0003\r\n",
+         "1.0 dB Entry#0001\r\n\r\n2.0 dB Entry#0002\r\n3.0 dB Entry#0\x01"
+         "03\r\n",
          "",
-         {"YFI", "YFF1.0 0001", "YFA"},
-         {rf + "Line 3 of the file holds a control character.", rf + "Upload Failed"}},
+         {},
+         {rf + "Line 4 holds a control character; nothing was sent."}},
+        {"the attenuator's file sent as the forward RF table",
+         1,
+         atnHeader + "[00.0 dBm]\r\n0.5 dB Entry#0005\r\n",
+         "",
+         {},
+         {rf + "Line 3: the file is an \"Attenuator Cal File\", not an \"RF Power Cal File\"; nothing was sent."}},
+        {"the forward RF file sent as the attenuator table",
+         5,
+         one,
+         "",
+         {},
+         {atn + "Line 3: the file is an \"RF Power Cal File\", not an \"Attenuator Cal File\"; nothing was sent."}},
+        {"a level above the table",
+         1,
+         "12.3 dB Entry#0A1F\r\n99999 dB Entry#0001\r\n",
+         "",
+         {},
+         {rf + "Line 2: the level 99999 dB is outside the table's levels, 0.0 to 76.8 dB; nothing was sent."}},
+        {"a level below the table",
+         1,
+         "-50 dB Entry#0002\r\n",
+         "",
+         {},
+         {rf + "Line 1: the level -50 dB is outside the table's levels, 0.0 to 76.8 dB; nothing was sent."}},
+        {"the table's last level",
+         1,
+         "76.8 dB Entry#0300\r\n",
+         "",
+         {"YFI", "YFF76.8 0300", "YFS"},
+         {rf + "Upload Done"}},
+        {"an attenuator level above its table",
+         5,
+         "60.1 dB Entry#0601\r\n",
+         "",
+         {},
+         {atn + "Line 1: the level 60.1 dB is outside the table's levels, 0.0 to 60.0 dB; nothing was sent."}},
         {"forward RF file missing", 1, "", "", {}, {}},
         {"attenuator",
          5,
-         kHeader + "[00.0 dBm]\r\n0.5 dB Entry#0005\r\n",
+         atnHeader + "[00.0 dBm]\r\n0.5 dB Entry#0005\r\n",
          "",
          {"YAI", "YAF0.5 0005", "YAS"},
          {atn + "Upload Done"}},
@@ -394,7 +433,7 @@ TEST_P(CalTablesOverLink, UploadsSendTheEntryLinesAndCloseWithSaveOrAbort)
          "",
          {"YAI", "YAA"},
          {"Atten Cal Table Upload Failure: Unable To Open Cal File"}},
-        {"attenuator header only", 5, kHeader, "", {"YAI", "YAA"}, {atn + "Upload Failed"}},
+        {"attenuator header only", 5, atnHeader, "", {"YAI", "YAA"}, {atn + "Upload Failed"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -481,11 +520,12 @@ TEST_P(CalTablesOverLink, CancelOrALostLinkStopsAnUploadAfterTheLine)
         writeFile(t.choose("rf.txt"), file);
         t.w().calTables().mnuCalTables_Click(1);
         const QByteArrayList sent = {"YFI", "YFF1.0 0001", "YFF2.0 0002"};
-        // Cancel sends the abort; a lost link nothing more.
+        // Cancel sends the abort and says so; a lost link sends nothing more.
         EXPECT_EQ(t.commands(), drop ? sent : sent + QByteArrayList{"YFA"});
         EXPECT_EQ(t.progress.titles, QStringList{"RF Cal Table Upload"});
         EXPECT_EQ(t.progress.maximum, 4);
-        EXPECT_EQ(t.boxes(), QStringList{"RF Cal Table Upload: Upload Failed"});
+        EXPECT_EQ(t.boxes(),
+                  QStringList{drop ? "RF Cal Table Upload: Upload Failed" : "RF Cal Table Upload: Upload Cancelled"});
         EXPECT_TRUE(t.cal->table('F').levels.isEmpty());
         EXPECT_EQ(t.w().Timer1.isActive(), !drop);
         EXPECT_EQ(t.w().ui.btnConnect->text(), drop ? "Connect" : "Disconnect");

@@ -36,7 +36,7 @@ std::vector<ParamCase> paramCases()
 {
     const QByteArrayList tenMinute = logLines("P", 23, true);
     const QByteArrayList hourly = logLines("H", 150);
-    const QByteArrayList monthly = logLines("M", 15);
+    const QByteArrayList monthly = logLines("M", 15, true);
     QByteArrayList broken = logLines("P", 13, true);
     broken[5] = "x";   // a one-character line ends its page
     const QByteArrayList cathode = logLines("C", 2200);
@@ -45,8 +45,17 @@ std::vector<ParamCase> paramCases()
         {"10-minute, end line on page 20", 0, {tenMinute}, {"4P0", "4P10", "4P20"}, tenMinute, {}},
         {"hourly, full pages", 1, {hourly}, LogPages("4H", 0, 110), hourly.mid(0, 120), {}},
         {"daily, empty first page", 2, {{}}, {"4D0"}, {}, {"Parameterlog Download: Empty Parameter log Table"}},
-        {"monthly without the echo", 3, {monthly, false}, {"4M0", "4M10", "4M20", "4M30"}, monthly, {}},
-        {"a one-character line", 0, {broken}, {"4P0", "4P10"}, broken.mid(0, 5) + broken.mid(10), {}},
+        {"monthly without the echo", 3, {monthly, false}, {"4M0", "4M10"}, monthly, {}},
+        // A page that holds fewer lines than its place calls for, without the end line, would
+        // leave a gap: the download fails, as for a refused page.
+        {"a one-character line", 0, {broken}, {"4P0"}, {}, {failed}},
+        {"hourly, page 20 short", 1, {hourly, true, {{20, 5}}}, {"4H0", "4H10", "4H20"}, {}, {failed}},
+        {"daily, a short last page without the end line",
+         2,
+         {logLines("D", 25)},
+         {"4D0", "4D10", "4D20"},
+         {},
+         {failed}},
         {"cathode current", 4, {cathode}, LogPages("4C", 0, 2180), cathode.mid(0, 2190), {}},
         {"hourly, page 30 refused", 1, {hourly}, LogPages("4H", 0, 30), {}, {failed}, "4H30"},
         {"10-minute, first page refused", 0, {tenMinute}, {"4P0"}, {}, {failed}, "4P0"},
@@ -144,7 +153,8 @@ TEST(ParamLogFiles, TenMinuteAndCathodeLogsByteForByte)
     t.p().unit.features.HasParamLog = true;
     t.logs->setParamLog("4P", {{"001  47.5  2.1 10.5 5120 250.3 6.30 35 0 260314 150000",
                                 "002  47.4  2.1 10.5 5118 250.1 6.30 36 0 260314 151000", "----- 260314 151026"}});
-    t.logs->setParamLog("4C", {{"2.51 5120 10452 11890 2603141500", "2.50 5118 10453 11891 2603141600"}});
+    t.logs->setParamLog("4C",
+                        {{"2.51 5120 10452 11890 2603141500", "2.50 5118 10453 11891 2603141600", "----- 2603141626"}});
     EXPECT_EQ(t.w().GetParameterLogFile(0), "plog.txt");
     EXPECT_EQ(ReadBytes(t.dataFile("plog.txt")), GoldenBytes("plog.txt"));
     // Also without a serial number the cathode-current log has its header.
@@ -160,12 +170,13 @@ TEST(ParamLogFiles, ALineHoldingLineEndsIsOneLineOfTheFileAndOneRowOfTheSheet)
 {
     LogWindow t(UnitLink::Serial, twtaProfile());
     ASSERT_TRUE(t.connect());
-    const QByteArrayList lines = {" 47.5\r\n2.1 10.5\n35 E 251211 103000", " 47.4 2.5 10.5 36 D 251211 104000"};
+    const QByteArrayList lines = {" 47.5\r\n2.1 10.5\n35 E 251211 103000", " 47.4 2.5 10.5 36 D 251211 104000",
+                                  "----- 251211 104026"};
     t.logs->setParamLog("4P", {lines});
     EXPECT_EQ(t.w().GetParameterLogFile(0), "plog.txt");
     QByteArray oneLine = lines[0];
     oneLine.replace('\r', ' ').replace('\n', ' ');
-    EXPECT_EQ(LogBodyLines(ReadBytes(t.dataFile("plog.txt"))), QByteArrayList({oneLine, lines[1]}));
+    EXPECT_EQ(LogBodyLines(ReadBytes(t.dataFile("plog.txt"))), QByteArrayList({oneLine, lines[1], lines[2]}));
 
     const auto book = ReadXlsx(ExportLogsToExcel(t.p(), {"plog.txt"}));
     ASSERT_TRUE(book);
