@@ -22,4 +22,5 @@ private:
     void Form_Load();
 
     CommandContext& p_;
+    QString valueShown_;   // the unit's value as the box opened with it
 };

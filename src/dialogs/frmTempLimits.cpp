@@ -2,20 +2,18 @@
 #include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
-#include "link/Transaction.h"
+#include "dialogs/SettingSends.h"
 #include "ui/EntryKeys.h"
-#include "ui/UnitValueBox.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-// Sends `first` + level, and `fallback` + level when the unit refuses it (none without a
-// fallback); true when the unit took either.
-bool sendLevel(CommandContext& p, const QString& first, const QString& fallback, const QString& level)
+// Whole degrees, at most three digits, as the boxes are sent.
+typednum::Field levelField(const char* name)
 {
-    return SendUnitCommand(p, first + level) || (!fallback.isEmpty() && SendUnitCommand(p, fallback + level));
+    return {QString::fromUtf8(name), 3, false, typednum::Between(0, 999, QStringLiteral("0"), QStringLiteral("°C"))};
 }
 
 }   // namespace
@@ -35,15 +33,24 @@ frmTempLimits::frmTempLimits(CommandContext& p, QWidget* parent) : QDialog(paren
 void frmTempLimits::Form_Load()
 {
     const UnitConfig& c = p_.unit.config;
-    ShowUnitValue(ui.txtFltTripLvl, c.TempFaultLevel);
-    ui.txtAlrmTripLvl->setText(c.TempAlarmLevel);
+    faultShown_ = c.TempFaultLevel;
+    alarmShown_ = c.TempAlarmLevel;
+    ui.txtFltTripLvl->setText(faultShown_);
+    ui.txtAlrmTripLvl->setText(alarmShown_);
     ui.chkLatchFlts->setChecked(c.LatchTempFaults);
     ui.chkLatchFlts->setVisible(!p_.unit.flags.PicProcessorUnit);
+    loaded_ = true;
 }
 
-bool frmTempLimits::txtFltTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, &frmTempLimits::sendFaultLevel); }
+bool frmTempLimits::txtFltTripLvl_KeyPress(QChar typed)
+{
+    return tripLevelKey(typed, &frmTempLimits::faultLevelEntered);
+}
 
-bool frmTempLimits::txtAlrmTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, &frmTempLimits::sendAlarmLevel); }
+bool frmTempLimits::txtAlrmTripLvl_KeyPress(QChar typed)
+{
+    return tripLevelKey(typed, &frmTempLimits::alarmLevelEntered);
+}
 
 // Digits and Backspace go in, Enter sends the box's level, nothing else is taken.
 bool frmTempLimits::tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)())
@@ -58,22 +65,55 @@ bool frmTempLimits::tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)
     return action != entry::KeyAction::Pass;
 }
 
-void frmTempLimits::sendFaultLevel()
+bool frmTempLimits::faultTyped()
+{
+    return dialogsends::Typed(p_.platform.prompts, ui.txtFltTripLvl, faultShown_,
+                              levelField("Temperature Fault trip Level"));
+}
+
+bool frmTempLimits::alarmTyped()
+{
+    return dialogsends::Typed(p_.platform.prompts, ui.txtAlrmTripLvl, alarmShown_,
+                              levelField("Temperature Alarm trip Level"));
+}
+
+void frmTempLimits::faultLevelEntered()
+{
+    if (!faultTyped())
+        return;
+    dialogsends::Sends sends(p_);
+    sendFaultLevel(sends);
+    sends.tell(windowTitle());
+}
+
+void frmTempLimits::alarmLevelEntered()
+{
+    if (!alarmTyped())
+        return;
+    dialogsends::Sends sends(p_);
+    sendAlarmLevel(sends);
+    sends.tell(windowTitle());
+}
+
+// ".P4 " on PIC-processor units, else "PBKF" with ".P136 " when the unit refuses it.
+void frmTempLimits::sendFaultLevel(dialogsends::Sends& sends)
 {
     const QString level = ui.txtFltTripLvl->text();
     if (level.isEmpty())
         return;
-    const bool pic = p_.unit.flags.PicProcessorUnit;
-    const bool taken = pic ? sendLevel(p_, QStringLiteral(".P4 "), QString(), level)
-                           : sendLevel(p_, QStringLiteral("PBKF"), QStringLiteral(".P136 "), level);
+    const QString words = QStringLiteral("fault trip level ") + level + QStringLiteral(" °C");
+    const bool taken = p_.unit.flags.PicProcessorUnit
+                           ? sends.send({QStringLiteral(".P4 ") + level}, words)
+                           : sends.send({QStringLiteral("PBKF") + level, QStringLiteral(".P136 ") + level}, words);
     if (taken)
         p_.unit.config.TempFaultLevel = level;
 }
 
-void frmTempLimits::sendAlarmLevel()
+void frmTempLimits::sendAlarmLevel(dialogsends::Sends& sends)
 {
     const QString level = ui.txtAlrmTripLvl->text();
-    if (!level.isEmpty() && sendLevel(p_, QStringLiteral("PBKA"), QStringLiteral(".P179 "), level))
+    if (!level.isEmpty() && sends.send({QStringLiteral("PBKA") + level, QStringLiteral(".P179 ") + level},
+                                       QStringLiteral("alarm trip level ") + level + QStringLiteral(" °C")))
         p_.unit.config.TempAlarmLevel = level;
 }
 
@@ -83,24 +123,35 @@ void frmTempLimits::chkLatchFlts_Click()
         return;
     UnitConfig& c = p_.unit.config;
     const bool latch = ui.chkLatchFlts->isChecked();
-    if (SendUnitCommand(p_, latch ? QStringLiteral("PBKL1") : QStringLiteral("PBKL0"))) {
+    dialogsends::Sends sends(p_);
+    if (sends.send({latch ? QStringLiteral("PBKL1") : QStringLiteral("PBKL0")},
+                   latch ? QStringLiteral("temperature faults latched")
+                         : QStringLiteral("temperature faults not latched"))) {
         c.LatchTempFaults = latch;
-    } else if (latch != c.LatchTempFaults) {
+        return;
+    }
+    if (latch != c.LatchTempFaults) {
         restoringLatch_ = true;
         ui.chkLatchFlts->setChecked(c.LatchTempFaults);
         restoringLatch_ = false;
     }
+    if (loaded_)
+        sends.tell(windowTitle());
 }
 
 // Each level whose box differs from the stored one; a level Enter already sent is not
-// sent again.
+// sent again. A level the dialog does not take sends nothing at all.
 void frmTempLimits::btnOK_Click()
 {
+    if (!faultTyped() || !alarmTyped())
+        return;
     const UnitConfig& c = p_.unit.config;
+    dialogsends::Sends sends(p_);
     if (!ui.txtFltTripLvl->text().isEmpty() && ui.txtFltTripLvl->text() != c.TempFaultLevel)
-        sendFaultLevel();
+        sendFaultLevel(sends);
     if (!ui.txtAlrmTripLvl->text().isEmpty() && ui.txtAlrmTripLvl->text() != c.TempAlarmLevel)
-        sendAlarmLevel();
+        sendAlarmLevel(sends);
+    sends.tell(windowTitle());
     accept();
 }
 

@@ -3,10 +3,15 @@
 #include <QDialog>
 
 struct CommandContext;
+class QLineEdit;
+namespace dialogsends {
+class Sends;
+}
 
 // The unit's temperature fault and alarm trip levels in °C and whether temperature faults
 // latch. A level is sent by Enter in its box or by OK when changed; the latch as it is
-// clicked. The stored values follow what the unit accepted.
+// clicked. The stored values follow what the unit accepted, and what it did not take is
+// told in a box.
 class frmTempLimits : public QDialog {
     Q_OBJECT
 public:
@@ -24,9 +29,16 @@ public:
 private:
     void Form_Load();
     bool tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)());
-    void sendFaultLevel();
-    void sendAlarmLevel();
+    void faultLevelEntered();
+    void alarmLevelEntered();
+    // The level box holds what the unit showed or a level the dialog takes; else a box says so.
+    bool faultTyped();
+    bool alarmTyped();
+    void sendFaultLevel(dialogsends::Sends& sends);
+    void sendAlarmLevel(dialogsends::Sends& sends);
 
     CommandContext& p_;
-    bool restoringLatch_ = false;   // the latch box goes back to the stored state: nothing is sent
+    QString faultShown_, alarmShown_;   // the unit's levels as the boxes opened with them
+    bool loaded_ = false;               // the load's own latch setting tells no refusal
+    bool restoringLatch_ = false;       // the latch box goes back to the stored state: nothing is sent
 };
