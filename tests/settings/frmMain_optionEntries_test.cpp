@@ -52,10 +52,12 @@ void enter(LinkedWindow& u, const FieldCase& f, const QString& text)
         return;
     }
     prompts.modal = [&](QDialog& d) {
-        if (auto* check = d.findChild<QCheckBox*>(f.other))
+        QCheckBox* check = f.other ? d.findChild<QCheckBox*>(f.other) : nullptr;
+        QLineEdit* other = f.other ? d.findChild<QLineEdit*>(f.other) : nullptr;
+        if (check)
             check->click();
-        else if (auto* box = d.findChild<QLineEdit*>(f.other))
-            box->setText(f.otherText);
+        if (other)
+            other->setText(f.otherText);
         d.findChild<QLineEdit*>(f.box)->setText(text);
         for (QPushButton* b : d.findChildren<QPushButton*>())
             if (b->text().compare("OK", Qt::CaseInsensitive) == 0)
@@ -128,5 +130,32 @@ TEST(OptionEntries, EveryFieldSendsAPlainNumberWithinItsRangeAndNamesAnyOther)
                 EXPECT_EQ(u.boxes(), valid ? QStringList() : QStringList{f.takes});
             }
         }
+    }
+}
+
+// In watts the limit takes what "GoTo Power" takes in watts, and its box says so in watts.
+TEST(OptionEntries, TheLimitInWattsTakesTheGoToPowerRangeInWatts)
+{
+    LinkedWindow u(UnitLink::Tcp, QuickProfile(sspaProfile()));
+    ASSERT_TRUE(u.ready());
+    u.unit().addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
+    u.p().conn.RemoteMode = true;
+    u.p().display.DisplayWatts = true;
+    const UnitConfig opened = u.p().unit.config;
+    const FieldCase limit{"Max Power Level", "Text1", nullptr, nullptr, nullptr, {}, {}, nullptr};
+    for (const char* text : {"20", "99999", "0.0001"}) {
+        SCOPED_TRACE(text);
+        u.p().unit.config = opened;
+        u.clearLogs();
+        enter(u, limit, text);
+        if (QString(text) == "20") {
+            EXPECT_EQ(u.unit().commands(), QByteArrayList({"PO43.0"}));
+            EXPECT_TRUE(u.boxes().isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(u.unit().commands().isEmpty());
+        ASSERT_EQ(u.boxes().size(), 1);
+        EXPECT_TRUE(u.boxes()[0].startsWith("Max RF Power Level: Max Power Level: enter a number from "));
+        EXPECT_TRUE(u.boxes()[0].endsWith(" Watts.")) << u.boxes()[0].toStdString();
     }
 }
