@@ -146,3 +146,31 @@ TEST(frmPwrLimit, TheLimitBoxKeysAndItsTidyingOnlyWhenLeft)
     ExpectBoxesNamed(d);
     EXPECT_TRUE(EscCloses(d));
 }
+
+// A valid limit beside a fault level the dialog does not take: nothing at all is sent, the
+// box names the fault level and the focus goes back to its box; the limit goes once mended.
+TEST(frmPwrLimit, NoHalfOfAnEntryIsSentAndTheRefusedFieldGetsTheFocus)
+{
+    TestProgram t;
+    t.p().conn.RemoteMode = true;
+    storeLimit(t.p(), false, "47.0", "3.0", false);
+    t.replies["PO45.0"] = "";
+    t.replies["POO2.0"] = "";
+    frmPwrLimit d(t.p(), typednum::Between(26, 55, "#0.0", "dBm"));
+    d.show();
+    d.ui.Text1->setText("45");
+    d.ui.Text2->setText("abc");
+    d.ui.OKButton->setFocus();
+    d.ui.OKButton->click();
+    EXPECT_TRUE(t.commands.isEmpty());
+    EXPECT_FALSE(d.isHidden());
+    EXPECT_EQ(d.focusWidget(), d.ui.Text2);
+    ASSERT_EQ(t.prompts.boxes.size(), 1);
+    EXPECT_EQ(t.prompts.boxes[0].text, "Fault Level: enter a number from 0.1 to 99.9 dB, at most 4 characters.");
+    EXPECT_EQ(t.prompts.boxes[0].icon, PromptIcon::Exclamation);
+
+    d.ui.Text2->setText("2");
+    d.ui.OKButton->click();
+    EXPECT_EQ(t.commands, QByteArrayList({"PO45.0", "POO2.0"}));
+    EXPECT_TRUE(d.isHidden());
+}
