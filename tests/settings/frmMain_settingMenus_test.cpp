@@ -246,6 +246,20 @@ TEST(ReturnLossMenu, SendsAnAnswerFromZeroAndStoresItOnlyWhenTaken)
     }
 }
 
+TEST(ReturnLossMenu, TheCurrentValueIsAPlainNumber)
+{
+    const std::pair<float, const char*> cases[] = {
+        {14.5f, "14.5"}, {7.0f, "7"}, {12.34f, "12.34"}, {0.0f, "0"}, {1e11f, "99999997952"}};
+    for (const auto& [level, shown] : cases) {
+        SCOPED_TRACE(shown);
+        ConnectedWindow t;
+        t.p().unit.config.ReturnLossLevel = level;
+        t.w().ui.mnuReturnLoss->trigger();
+        ASSERT_EQ(t.prompts.inputs.size(), 1);
+        EXPECT_EQ(t.prompts.inputs[0].text.section("Current Value: ", 1), shown);
+    }
+}
+
 TEST(ReturnLossMenu, RefusedInLocalModeAndOnAUnitWithoutTheSetting)
 {
     ConnectedWindow t;
