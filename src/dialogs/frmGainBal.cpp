@@ -14,7 +14,8 @@ namespace {
 // The box's four characters hold the value as it is sent.
 typednum::Field valueField()
 {
-    return {QStringLiteral("Gain Balance"), 4, true, typednum::Between(0.0, 99.9, QStringLiteral("#0.0"), QStringLiteral("dB"))};
+    return {QStringLiteral("Gain Balance"), 4, true,
+            typednum::Between(0.0, 99.9, QStringLiteral("#0.0"), QStringLiteral("dB"))};
 }
 
 }   // namespace

@@ -19,9 +19,9 @@ Bounds Between(double low, double high, const QString& pattern, const QString& u
 
 // A field for a number. None of them takes a negative value.
 struct Field {
-    QString name;         // as the operator knows it: "Gain Balance"
-    int length = 0;       // at most this many characters; 0: no limit
-    bool point = true;    // a decimal point may be typed: "a number", else "a whole number"
+    QString name;        // as the operator knows it: "Gain Balance"
+    int length = 0;      // at most this many characters; 0: no limit
+    bool point = true;   // a decimal point may be typed: "a number", else "a whole number"
     Bounds bounds;
 };
 
@@ -39,6 +39,6 @@ QString Takes(const Field& field);
 // the box naming the field and is proposed again. Nothing when the operator cancels, answers
 // nothing, or leaves `proposed` as it was.
 std::optional<QString> Ask(IPrompts& prompts, const QString& prompt, const QString& title, const QString& proposed,
-                          const Field& field);
+                           const Field& field);
 
 }   // namespace typednum

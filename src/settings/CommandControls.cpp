@@ -214,11 +214,11 @@ void CommandControls::lblRFFrqVal_DblClick()
     WhenLinkFree(p, window_, [this] {
         // Whole MHz in at most five places, as "####0" writes them; the caption left as it was
         // sends nothing.
-        const std::optional<QString> answer = typednum::Ask(
-            p.platform.prompts, QStringLiteral("Enter new Frequency in MHz:"), QStringLiteral("RF Frequency"),
-            ui.lblRFFrqVal->text(),
-            {QStringLiteral("RF Frequency"), 0, true,
-             typednum::Between(1, 99999, QStringLiteral("0"), QStringLiteral("MHz"))});
+        const std::optional<QString> answer =
+            typednum::Ask(p.platform.prompts, QStringLiteral("Enter new Frequency in MHz:"),
+                          QStringLiteral("RF Frequency"), ui.lblRFFrqVal->text(),
+                          {QStringLiteral("RF Frequency"), 0, true,
+                           typednum::Between(1, 99999, QStringLiteral("0"), QStringLiteral("MHz"))});
         const std::optional<QString> frequency = answer ? controls::RfFrequencyEntry(*answer) : std::nullopt;
         if (!frequency)
             return;

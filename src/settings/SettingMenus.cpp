@@ -134,7 +134,8 @@ void SettingMenus::mnuReturnLoss_Click()
     }
     const QString title = QStringLiteral("Return Loss Level (dB)");
     const std::optional<QString> answer = typednum::Ask(
-        prompts, QStringLiteral("Enter New Return Loss Value (dB)\r\n\r\nCurrent Value: ") + plainNumber(c.ReturnLossLevel),
+        prompts,
+        QStringLiteral("Enter New Return Loss Value (dB)\r\n\r\nCurrent Value: ") + plainNumber(c.ReturnLossLevel),
         title, QString(), returnLossField());
     if (!answer)
         return;

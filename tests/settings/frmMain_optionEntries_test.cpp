@@ -140,7 +140,9 @@ std::vector<DialogSettings> optionDialogs()
                       click(d, "OKButton");
                   }),
          shownIn("Max Power Level",
-                 [](QDialog& d) { return QStringList{text(d, "Text1"), text(d, "Text2"), ticked(d, "Check1")}; }),
+                 [](QDialog& d) {
+                     return QStringList{text(d, "Text1"), text(d, "Text2"), ticked(d, "Check1")};
+                 }),
          {{"PO44.0"}, {"POO2.5"}, {"PO1"}},
          {"power limit 44.0 dBm", "fault level 2.5 dB", "limit enabled"}},
         {"Gain Balance",
@@ -155,7 +157,10 @@ std::vector<DialogSettings> optionDialogs()
                       click(d, "Check1");
                       click(d, "btnOk");
                   }),
-         shownIn("Gain Balance", [](QDialog& d) { return QStringList{text(d, "Text1"), ticked(d, "Check1")}; }),
+         shownIn("Gain Balance",
+                 [](QDialog& d) {
+                     return QStringList{text(d, "Text1"), ticked(d, "Check1")};
+                 }),
          {{"PG1.5"}, {"PG0"}},
          {"gain balance 1.5 dB", "gain balance disabled"}},
         {"Power Save",
@@ -190,7 +195,9 @@ std::vector<DialogSettings> optionDialogs()
                       click(d, "btnOK");
                   }),
          shownIn("Temperature Trip Levels",
-                 [](QDialog& d) { return QStringList{text(d, "txtFltTripLvl"), text(d, "txtAlrmTripLvl")}; }),
+                 [](QDialog& d) {
+                     return QStringList{text(d, "txtFltTripLvl"), text(d, "txtAlrmTripLvl")};
+                 }),
          {{"PBKF65", ".P136 65"}, {"PBKA58", ".P179 58"}},
          {"fault trip level 65 °C", "alarm trip level 58 °C"}},
         // The latch is sent as it is clicked; the dialog then closes without OK.
@@ -242,11 +249,29 @@ std::vector<DialogSettings> optionDialogs()
 TEST(OptionEntries, EveryFieldSendsAPlainNumberWithinItsRangeAndNamesAnyOther)
 {
     const FieldCase fields[] = {
-        {"Max Power Level", "Text1", "Check1", nullptr, "44", {"PO44.0", "PO0"}, {"44.0.", "99999999", "46.6", "11.4", ""},
+        {"Max Power Level",
+         "Text1",
+         "Check1",
+         nullptr,
+         "44",
+         {"PO44.0", "PO0"},
+         {"44.0.", "99999999", "46.6", "11.4", ""},
          "Max RF Power Level: Max Power Level: enter a number from 11.5 to 46.5 dBm."},
-        {"Max Power Level", "Text2", "Check1", nullptr, "2.5", {"POO2.5", "PO0"}, {"12.34", "100", "0", ""},
+        {"Max Power Level",
+         "Text2",
+         "Check1",
+         nullptr,
+         "2.5",
+         {"POO2.5", "PO0"},
+         {"12.34", "100", "0", ""},
          "Max RF Power Level: Fault Level: enter a number from 0.1 to 99.9 dB, at most 4 characters."},
-        {"Gain Balance", "Text1", "Check1", nullptr, "1.5", {"PG1.5", "PG0"}, {"12.34", "100", "..", ""},
+        {"Gain Balance",
+         "Text1",
+         "Check1",
+         nullptr,
+         "1.5",
+         {"PG1.5", "PG0"},
+         {"12.34", "100", "..", ""},
          "Gain Balance: Gain Balance: enter a number from 0.0 to 99.9 dB, at most 4 characters."},
         {"Temperature Trip Levels",
          "txtFltTripLvl",
@@ -266,9 +291,21 @@ TEST(OptionEntries, EveryFieldSendsAPlainNumberWithinItsRangeAndNamesAnyOther)
          {"1000", "-5", ""},
          "Temperature Trip Levels: Temperature Alarm trip Level: enter a whole number from 0 to 999 °C, at most 3 "
          "characters."},
-        {"Return Loss", nullptr, nullptr, nullptr, "17.5", {"PS17.5"}, {"1000", "12345678", "-5"},
+        {"Return Loss",
+         nullptr,
+         nullptr,
+         nullptr,
+         "17.5",
+         {"PS17.5"},
+         {"1000", "12345678", "-5"},
          "Return Loss Level (dB): Return Loss: enter a number from 0.0 to 999.9 dB."},
-        {nullptr, nullptr, nullptr, nullptr, "14250", {"TF14250", "TF?"}, {"123456", "0", "-5"},
+        {nullptr,
+         nullptr,
+         nullptr,
+         nullptr,
+         "14250",
+         {"TF14250", "TF?"},
+         {"123456", "0", "-5"},
          "RF Frequency: RF Frequency: enter a number from 1 to 99999 MHz."},
     };
     for (UnitLink link : {UnitLink::Serial, UnitLink::Tcp}) {
@@ -280,13 +317,15 @@ TEST(OptionEntries, EveryFieldSendsAPlainNumberWithinItsRangeAndNamesAnyOther)
         u.unit().addFeature(std::make_shared<SimUnitAcknowledgeSettings>());
         u.p().conn.RemoteMode = true;
         UnitConfig opened = u.p().unit.config;
-        opened.LatchTempFaults = false;   // the temperature dialog's opening then sends nothing
+        opened.LatchTempFaults = false;                // the temperature dialog's opening then sends nothing
         ASSERT_FLOAT_EQ(opened.BandMinPower, 10.5f);   // the range below is 11.5 to 46.5 dBm
         ASSERT_FLOAT_EQ(opened.BandMaxPower, 46.5f);
         for (const FieldCase& f : fields) {
             SCOPED_TRACE(std::string(f.entry ? f.entry : "RF Frequency") + ", " + (f.box ? f.box : "input box"));
             QStringList texts = f.refused;
-            texts << "1e3" << "17,5" << "abc" << f.valid;
+            texts << "1e3"
+                  << "17,5"
+                  << "abc" << f.valid;
             for (const QString& text : texts) {
                 SCOPED_TRACE(text.toStdString());
                 u.p().unit.config = opened;
