@@ -16,6 +16,16 @@ typednum::Field levelField(const char* name)
     return {QString::fromUtf8(name), 3, false, typednum::Between(0, 999, QStringLiteral("0"), QStringLiteral("°C"))};
 }
 
+// A trip level's field name, its words in the refusal box, its command and the fallback.
+struct TripTexts {
+    const char* field;
+    const char* words;
+    const char* command;
+    const char* fallback;
+};
+constexpr TripTexts FaultTrip{"Temperature Fault trip Level", "fault trip level ", "PBKF", ".P136 "};
+constexpr TripTexts AlarmTrip{"Temperature Alarm trip Level", "alarm trip level ", "PBKA", ".P179 "};
+
 }   // namespace
 
 frmTempLimits::frmTempLimits(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
@@ -42,18 +52,12 @@ void frmTempLimits::Form_Load()
     loaded_ = true;
 }
 
-bool frmTempLimits::txtFltTripLvl_KeyPress(QChar typed)
-{
-    return tripLevelKey(typed, &frmTempLimits::faultLevelEntered);
-}
+bool frmTempLimits::txtFltTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, Trip::Fault); }
 
-bool frmTempLimits::txtAlrmTripLvl_KeyPress(QChar typed)
-{
-    return tripLevelKey(typed, &frmTempLimits::alarmLevelEntered);
-}
+bool frmTempLimits::txtAlrmTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, Trip::Alarm); }
 
 // Digits and Backspace go in, Enter sends the box's level, nothing else is taken.
-bool frmTempLimits::tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)())
+bool frmTempLimits::tripLevelKey(QChar typed, Trip trip)
 {
     if (!p_.conn.RemoteMode) {
         ShowNotInRemoteMsg(p_.platform.prompts);
@@ -61,60 +65,46 @@ bool frmTempLimits::tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)
     }
     const entry::KeyAction action = entry::FilterKey(entry::Keys::Digits, typed);
     if (action == entry::KeyAction::Enter)
-        (this->*sendOnEnter)();
+        levelEntered(trip);
     return action != entry::KeyAction::Pass;
 }
 
-bool frmTempLimits::faultTyped()
+QLineEdit* frmTempLimits::levelBox(Trip trip) const
 {
-    return dialogsends::Typed(p_.platform.prompts, ui.txtFltTripLvl, faultShown_,
-                              levelField("Temperature Fault trip Level"));
+    return trip == Trip::Fault ? ui.txtFltTripLvl : ui.txtAlrmTripLvl;
 }
 
-bool frmTempLimits::alarmTyped()
+bool frmTempLimits::levelTyped(Trip trip)
 {
-    return dialogsends::Typed(p_.platform.prompts, ui.txtAlrmTripLvl, alarmShown_,
-                              levelField("Temperature Alarm trip Level"));
+    const bool fault = trip == Trip::Fault;
+    return dialogsends::Typed(p_.platform.prompts, levelBox(trip), fault ? faultShown_ : alarmShown_,
+                              levelField(fault ? FaultTrip.field : AlarmTrip.field));
 }
 
-void frmTempLimits::faultLevelEntered()
+void frmTempLimits::levelEntered(Trip trip)
 {
-    if (!faultTyped())
+    if (!levelTyped(trip))
         return;
     dialogsends::Sends sends(p_);
-    sendFaultLevel(sends);
+    sendLevel(sends, trip);
     sends.tell(windowTitle());
 }
 
-void frmTempLimits::alarmLevelEntered()
+// The command, and its fallback when the unit refuses it; a PIC-processor unit takes its
+// fault level as ".P4 " only.
+void frmTempLimits::sendLevel(dialogsends::Sends& sends, Trip trip)
 {
-    if (!alarmTyped())
-        return;
-    dialogsends::Sends sends(p_);
-    sendAlarmLevel(sends);
-    sends.tell(windowTitle());
-}
-
-// ".P4 " on PIC-processor units, else "PBKF" with ".P136 " when the unit refuses it.
-void frmTempLimits::sendFaultLevel(dialogsends::Sends& sends)
-{
-    const QString level = ui.txtFltTripLvl->text();
+    const QString level = levelBox(trip)->text();
     if (level.isEmpty())
         return;
-    const QString words = QStringLiteral("fault trip level ") + level + QStringLiteral(" °C");
-    const bool taken = p_.unit.flags.PicProcessorUnit
+    const bool fault = trip == Trip::Fault;
+    const TripTexts& t = fault ? FaultTrip : AlarmTrip;
+    const QString words = QLatin1String(t.words) + level + QStringLiteral(" °C");
+    const bool taken = fault && p_.unit.flags.PicProcessorUnit
                            ? sends.send({QStringLiteral(".P4 ") + level}, words)
-                           : sends.send({QStringLiteral("PBKF") + level, QStringLiteral(".P136 ") + level}, words);
+                           : sends.send({QLatin1String(t.command) + level, QLatin1String(t.fallback) + level}, words);
     if (taken)
-        p_.unit.config.TempFaultLevel = level;
-}
-
-void frmTempLimits::sendAlarmLevel(dialogsends::Sends& sends)
-{
-    const QString level = ui.txtAlrmTripLvl->text();
-    if (!level.isEmpty() && sends.send({QStringLiteral("PBKA") + level, QStringLiteral(".P179 ") + level},
-                                       QStringLiteral("alarm trip level ") + level + QStringLiteral(" °C")))
-        p_.unit.config.TempAlarmLevel = level;
+        (fault ? p_.unit.config.TempFaultLevel : p_.unit.config.TempAlarmLevel) = level;
 }
 
 void frmTempLimits::chkLatchFlts_Click()
@@ -143,14 +133,14 @@ void frmTempLimits::chkLatchFlts_Click()
 // sent again. A level the dialog does not take sends nothing at all.
 void frmTempLimits::btnOK_Click()
 {
-    if (!faultTyped() || !alarmTyped())
+    if (!levelTyped(Trip::Fault) || !levelTyped(Trip::Alarm))
         return;
     const UnitConfig& c = p_.unit.config;
     dialogsends::Sends sends(p_);
-    if (!ui.txtFltTripLvl->text().isEmpty() && ui.txtFltTripLvl->text() != c.TempFaultLevel)
-        sendFaultLevel(sends);
-    if (!ui.txtAlrmTripLvl->text().isEmpty() && ui.txtAlrmTripLvl->text() != c.TempAlarmLevel)
-        sendAlarmLevel(sends);
+    if (ui.txtFltTripLvl->text() != c.TempFaultLevel)
+        sendLevel(sends, Trip::Fault);
+    if (ui.txtAlrmTripLvl->text() != c.TempAlarmLevel)
+        sendLevel(sends, Trip::Alarm);
     sends.tell(windowTitle());
     accept();
 }

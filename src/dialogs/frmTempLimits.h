@@ -27,15 +27,15 @@ public:
     void btnClose_Click();
 
 private:
+    enum class Trip { Fault, Alarm };
     void Form_Load();
-    bool tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)());
-    void faultLevelEntered();
-    void alarmLevelEntered();
+    bool tripLevelKey(QChar typed, Trip trip);
+    QLineEdit* levelBox(Trip trip) const;
     // The level box holds what the unit showed or a level the dialog takes; else a box says so.
-    bool faultTyped();
-    bool alarmTyped();
-    void sendFaultLevel(dialogsends::Sends& sends);
-    void sendAlarmLevel(dialogsends::Sends& sends);
+    bool levelTyped(Trip trip);
+    // Enter in a level box: that level alone, told when the unit does not take it.
+    void levelEntered(Trip trip);
+    void sendLevel(dialogsends::Sends& sends, Trip trip);
 
     CommandContext& p_;
     QString faultShown_, alarmShown_;   // the unit's levels as the boxes opened with them
