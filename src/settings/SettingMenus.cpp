@@ -18,7 +18,7 @@
 namespace {
 constexpr quint16 AutoClearBucBit = 512;   // bit 9 of the unit configuration word
 
-// A level as a plain number, never with an exponent: 14.5, 7, 100000000000.
+// A level as a plain number, never with an exponent: 14.5, 7, 99999997952.
 QString plainNumber(float value)
 {
     QString text = conv::FormatNumber(value, QStringLiteral("0.######"));
