@@ -12,7 +12,7 @@ class Sends;
 // The unit's maximum RF power limit ("PO" + dBm), its fault level ("POO" + dB) and its
 // enable ("PO1", "PO0"), sent by OK when changed. The limit is shown and typed in the main
 // window's display unit, within `limitRange` (in that unit); the stored values follow what
-// the unit accepted.
+// the unit accepted, and what it did not take is told in a box.
 class frmPwrLimit : public QDialog {
     Q_OBJECT
 public:
