@@ -71,7 +71,7 @@ void openEach(MainWindowProgram& t)
         check(t, d, d.ui.btnOK, "the temperature trip dialog sends nothing without an edit");
     }
     {
-        frmPwrLimit d(p);
+        frmPwrLimit d(p, {});
         check(t, d, d.ui.OKButton, "the power limit dialog sends nothing without an edit");
     }
     {

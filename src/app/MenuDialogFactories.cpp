@@ -14,6 +14,7 @@
 #include "dialogs/frmTempLimits.h"
 #include "dialogs/frmlcBucSetup.h"
 #include "link/TargetEntries.h"
+#include "settings/LevelEntry.h"
 #include "transfers/frmLogs.h"
 #include "transfers/frmTrendLogs.h"
 #include "app/MenuDialogs.h"
@@ -21,8 +22,29 @@
 #include "app/frmMain.h"
 #include <QAction>
 #include <QLineEdit>
+#include <limits>
 
 namespace menus {
+
+namespace {
+
+// "Max Power Level" takes the levels "GoTo Power" takes, in the display unit; its range in
+// words is the one the range box of that check states ("Valid Range: 26.0 to 55.0 dBm").
+typednum::Bounds powerLimitRange(const Program& p)
+{
+    const levels::Band band{p.unit.config.BandMinPower, p.unit.config.BandMaxPower};
+    const bool watts = p.display.DisplayWatts;
+    const bool dbm = p.unit.id.DbmLevelsSupported;
+    const auto check = [band, watts, dbm](double level) {
+        return levels::ConvertTripPower(static_cast<float>(level), band, watts, dbm);
+    };
+    const QString rangeText = check(std::numeric_limits<float>::max()).rangeText;
+    const QString range = rangeText.section(QStringLiteral("Valid Range: "), 1);
+    return {[check](double level) { return check(level).value >= 0; },
+            range.isEmpty() ? QString() : QStringLiteral("from ") + range};
+}
+
+}   // namespace
 
 void RegisterMenuDialogs(MenuDialogRegistry& r)
 {
@@ -55,7 +77,7 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
                       [](Program& p, frmMain& w) { return std::make_unique<FrmPowerSave>(p, &w); });
 
     r.registerFactory(MenuDialog::MaxPwrLvl,
-                      [](Program& p, frmMain& w) { return std::make_unique<frmPwrLimit>(p, &w); });
+                      [](Program& p, frmMain& w) { return std::make_unique<frmPwrLimit>(p, powerLimitRange(p), &w); });
 
     r.registerFactory(MenuDialog::TempTripLevels,
                       [](Program& p, frmMain& w) { return std::make_unique<frmTempLimits>(p, &w); });

@@ -1,6 +1,6 @@
 #include "dialogs/FrmPowerSave.h"
 #include "commands/CommandContext.h"
-#include "link/Transaction.h"
+#include "dialogs/SettingSends.h"
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
 #include <QCheckBox>
@@ -37,23 +37,29 @@ void FrmPowerSave::OKButton_Click()
     accept();
 }
 
-// The level first, then the mode; each is stored only when the unit took it. No level is
-// sent that the operator did not choose in the list.
+// The level first, then the mode; each is stored only when the unit took it, and what it
+// did not take is told in one box. No level is sent that the operator did not choose in the
+// list.
 void FrmPowerSave::sendChanges()
 {
     UnitConfig& c = p_.unit.config;
+    dialogsends::Sends sends(p_);
     if (!ui.cmbPowerLevel->isHidden() && ui.cmbPowerLevel->currentIndex() >= 0) {
         const auto level = static_cast<qint16>(conv::Val(ui.cmbPowerLevel->currentText().left(1)));
+        const QString digit = QString::number(level);
         if (c.PowerSaveLevel >= 0 && level != c.PowerSaveLevel &&
-            SendUnitCommand(p_, QStringLiteral("NP") + QString::number(level)))
+            sends.send({QStringLiteral("NP") + digit}, QStringLiteral("power-save level ") + digit))
             c.PowerSaveLevel = level;
     }
     // The box against what it showed: a mode it cannot show (unreported, or another number)
     // is no change while the box stays as it opened.
     const bool on = ui.chkPowerMode->isChecked();
     const qint16 mode = on ? 1 : 0;
-    if (on != (c.PowerSaveMode == 1) && SendUnitCommand(p_, QStringLiteral("N") + QString::number(mode)))
+    if (on != (c.PowerSaveMode == 1) &&
+        sends.send({QStringLiteral("N") + QString::number(mode)},
+                   on ? QStringLiteral("power save enabled") : QStringLiteral("power save disabled")))
         c.PowerSaveMode = mode;
+    sends.tell(windowTitle());
 }
 
 void FrmPowerSave::CancelButton_Click() { reject(); }

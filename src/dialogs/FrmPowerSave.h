@@ -5,7 +5,8 @@
 struct CommandContext;
 
 // The unit's power-save level 0 to 7 ("NP" + level) and mode ("N1", "N0"), sent by OK
-// when changed; the stored values follow what the unit accepted.
+// when changed; the stored values follow what the unit accepted, and what it did not take
+// is told in a box.
 class FrmPowerSave : public QDialog {
     Q_OBJECT
 public:

@@ -5,7 +5,8 @@
 struct CommandContext;
 
 // The unit's gain balance: its value in dB ("PG" + value) and its enable ("PG1", "PG0"),
-// sent by Ok when changed; the stored values follow what the unit accepted.
+// sent by Ok when changed; the stored values follow what the unit accepted, and what it did
+// not take is told in a box.
 class frmGainBal : public QDialog {
     Q_OBJECT
 public:
@@ -22,4 +23,5 @@ private:
     void Form_Load();
 
     CommandContext& p_;
+    QString valueShown_;   // the unit's value as the box opened with it
 };

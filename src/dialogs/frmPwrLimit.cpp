@@ -2,8 +2,8 @@
 #include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
+#include "dialogs/SettingSends.h"
 #include "link/SharedRoutines.h"
-#include "link/Transaction.h"
 #include "platform/Conventions.h"
 #include "ui/EntryKeys.h"
 #include <QCheckBox>
@@ -17,9 +17,15 @@ const QString OneDecimal = QStringLiteral("#0.0");
 
 float numberIn(const QString& text) { return static_cast<float>(conv::Val(text)); }
 
+typednum::Field faultField()
+{
+    return {QStringLiteral("Fault Level"), 4, true, typednum::Between(0.1, 99.9, OneDecimal, QStringLiteral("dB"))};
+}
+
 }   // namespace
 
-frmPwrLimit::frmPwrLimit(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
+frmPwrLimit::frmPwrLimit(CommandContext& p, typednum::Bounds limitRange, QWidget* parent)
+    : QDialog(parent), p_(p), limitRange_(std::move(limitRange))
 {
     ui.setupUi(this);
     dialogkeys::FilterTypedKeys(
@@ -39,12 +45,17 @@ void frmPwrLimit::Form_Load()
     } else {
         ui.Text1->setText(c.MaxPowerLimitValue);
     }
+    if (!ui.Text1->text().isEmpty())
+        limitShown_ = ui.Text1->text();
     if (conv::Val(c.MaxPowerFaultLevel) >= 0)
         ui.Text2->setText(c.MaxPowerFaultLevel);
     else
         ui.Text2->setEnabled(false);   // the unit has no fault level
+    faultShown_ = ui.Text2->text();
     ui.Check1->setChecked(c.MaxPowerLimitEnabled);
 }
+
+typednum::Field frmPwrLimit::limitField() const { return {QStringLiteral("Max Power Level"), 0, true, limitRange_}; }
 
 bool frmPwrLimit::Text1_KeyPress(QChar typed)
 {
@@ -55,19 +66,31 @@ bool frmPwrLimit::Text1_KeyPress(QChar typed)
     return entry::FilterKey(entry::Keys::Decimal, typed) != entry::KeyAction::Pass;
 }
 
+// A limit the dialog takes is tidied to one decimal; any other text stays as typed for OK
+// to name.
 void frmPwrLimit::Text1_LostFocus()
 {
-    if (!ui.Text1->text().isEmpty())
+    if (typednum::Value(limitField(), ui.Text1->text()))
         ui.Text1->setText(conv::FormatNumber(conv::Val(ui.Text1->text()), OneDecimal));
+}
+
+// The limit is required: an empty box is refused like any text the field does not take.
+bool frmPwrLimit::fieldsTyped()
+{
+    IPrompts& prompts = p_.platform.prompts;
+    return dialogsends::Typed(prompts, ui.Text1, limitShown_, limitField()) &&
+           (!ui.Text2->isEnabled() || dialogsends::Typed(prompts, ui.Text2, faultShown_, faultField()));
 }
 
 void frmPwrLimit::OKButton_Click()
 {
-    if (ui.Text1->text().isEmpty())
+    if (!fieldsTyped())
         return;   // nothing at all is sent, and the dialog stays open
-    sendLimit();
-    sendFaultLevel();
-    sendEnable();
+    dialogsends::Sends sends(p_);
+    sendLimit(sends);
+    sendFaultLevel(sends);
+    sendEnable(sends);
+    sends.tell(windowTitle());
     accept();
 }
 
@@ -79,7 +102,7 @@ double frmPwrLimit::storedLimitShown() const
 
 // Sent when the box differs from the stored limit both exactly and as shown to one decimal:
 // an untouched box (or one only tidied when left) never moves the unit's limit by a rounding.
-void frmPwrLimit::sendLimit()
+void frmPwrLimit::sendLimit(dialogsends::Sends& sends)
 {
     const double old = storedLimitShown();
     const double typed = conv::Val(ui.Text1->text());
@@ -88,11 +111,13 @@ void frmPwrLimit::sendLimit()
         return;
     const double dBm = p_.display.DisplayWatts ? SingleAsWritten(WattsToDbm(static_cast<float>(typed))) : typed;
     const QString limit = conv::FormatNumber(dBm, OneDecimal);
-    if (SendUnitCommand(p_, QStringLiteral("PO") + limit))
+    const QString words =
+        QStringLiteral("power limit ") + conv::FormatNumber(typed, OneDecimal) + QLatin1Char(' ') + ui.lblUnits->text();
+    if (sends.send({QStringLiteral("PO") + limit}, words))
         p_.unit.config.MaxPowerLimitValue = limit;
 }
 
-void frmPwrLimit::sendFaultLevel()
+void frmPwrLimit::sendFaultLevel(dialogsends::Sends& sends)
 {
     if (ui.Text2->text().isEmpty())
         return;
@@ -101,16 +126,17 @@ void frmPwrLimit::sendFaultLevel()
     if (f <= 0 || static_cast<float>(f) == numberIn(c.MaxPowerFaultLevel))
         return;
     const QString level = conv::FormatNumber(f, OneDecimal);
-    if (SendUnitCommand(p_, QStringLiteral("POO") + level))
+    if (sends.send({QStringLiteral("POO") + level}, QStringLiteral("fault level ") + level + QStringLiteral(" dB")))
         c.MaxPowerFaultLevel = level;
 }
 
-void frmPwrLimit::sendEnable()
+void frmPwrLimit::sendEnable(dialogsends::Sends& sends)
 {
     UnitConfig& c = p_.unit.config;
     const bool enabled = ui.Check1->isChecked();
     if (enabled != c.MaxPowerLimitEnabled &&
-        SendUnitCommand(p_, enabled ? QStringLiteral("PO1") : QStringLiteral("PO0")))
+        sends.send({enabled ? QStringLiteral("PO1") : QStringLiteral("PO0")},
+                   enabled ? QStringLiteral("limit enabled") : QStringLiteral("limit disabled")))
         c.MaxPowerLimitEnabled = enabled;
 }
 

@@ -2,7 +2,7 @@
 #include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
-#include "link/Transaction.h"
+#include "dialogs/SettingSends.h"
 #include "ui/FormUpdatingGuard.h"
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,20 +40,24 @@ void frmStartup::optNorm_Click() { choose(0); }
 void frmStartup::optOff_Click() { choose(1); }
 void frmStartup::optOn_Click() { choose(2); }
 
-// Ends with the stored state's option selected: the new one when the unit took it.
+// Ends with the stored state's option selected: the new one when the unit took it; a box
+// tells a state the unit did not take.
 void frmStartup::choose(qint16 mode)
 {
     if (p_.conn.FormUpdating)
         return;
+    dialogsends::Sends sends(p_);
     if (mode != shown_) {
         if (!p_.conn.RemoteMode) {
             ShowNotInRemoteMsg(p_.platform.prompts);
-        } else if (SendUnitCommand(p_, QStringLiteral("PX") + QString::number(mode))) {
+        } else if (sends.send({QStringLiteral("PX") + QString::number(mode)},
+                              QStringLiteral("start-up state ") + options().at(mode)->text())) {
             p_.unit.config.StartupMode = mode;
             shown_ = mode;
         }
     }
     dialogkeys::SelectOption(options(), shown_);
+    sends.tell(windowTitle());
 }
 
 void frmStartup::Command1_Click() { accept(); }

@@ -6,7 +6,8 @@ struct CommandContext;
 class QAbstractButton;
 
 // The transmitter state the unit takes at power-up: normal ("PX0"), off ("PX1") or on
-// ("PX2"), each sent as it is chosen; the dialog stays open for another choice.
+// ("PX2"), each sent as it is chosen; the dialog stays open for another choice. A state the
+// unit did not take is told in a box.
 class frmStartup : public QDialog {
     Q_OBJECT
 public:

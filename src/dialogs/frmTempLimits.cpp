@@ -2,21 +2,29 @@
 #include "commands/CommandContext.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/DialogKeys.h"
-#include "link/Transaction.h"
+#include "dialogs/SettingSends.h"
 #include "ui/EntryKeys.h"
-#include "ui/UnitValueBox.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-// Sends `first` + level, and `fallback` + level when the unit refuses it (none without a
-// fallback); true when the unit took either.
-bool sendLevel(CommandContext& p, const QString& first, const QString& fallback, const QString& level)
+// Whole degrees, at most three digits, as the boxes are sent.
+typednum::Field levelField(const char* name)
 {
-    return SendUnitCommand(p, first + level) || (!fallback.isEmpty() && SendUnitCommand(p, fallback + level));
+    return {QString::fromUtf8(name), 3, false, typednum::Between(0, 999, QStringLiteral("0"), QStringLiteral("°C"))};
 }
+
+// A trip level's field name, its words in the refusal box, its command and the fallback.
+struct TripTexts {
+    const char* field;
+    const char* words;
+    const char* command;
+    const char* fallback;
+};
+constexpr TripTexts FaultTrip{"Temperature Fault trip Level", "fault trip level ", "PBKF", ".P136 "};
+constexpr TripTexts AlarmTrip{"Temperature Alarm trip Level", "alarm trip level ", "PBKA", ".P179 "};
 
 }   // namespace
 
@@ -35,18 +43,21 @@ frmTempLimits::frmTempLimits(CommandContext& p, QWidget* parent) : QDialog(paren
 void frmTempLimits::Form_Load()
 {
     const UnitConfig& c = p_.unit.config;
-    ShowUnitValue(ui.txtFltTripLvl, c.TempFaultLevel);
-    ui.txtAlrmTripLvl->setText(c.TempAlarmLevel);
+    faultShown_ = c.TempFaultLevel;
+    alarmShown_ = c.TempAlarmLevel;
+    ui.txtFltTripLvl->setText(faultShown_);
+    ui.txtAlrmTripLvl->setText(alarmShown_);
     ui.chkLatchFlts->setChecked(c.LatchTempFaults);
     ui.chkLatchFlts->setVisible(!p_.unit.flags.PicProcessorUnit);
+    loaded_ = true;
 }
 
-bool frmTempLimits::txtFltTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, &frmTempLimits::sendFaultLevel); }
+bool frmTempLimits::txtFltTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, Trip::Fault); }
 
-bool frmTempLimits::txtAlrmTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, &frmTempLimits::sendAlarmLevel); }
+bool frmTempLimits::txtAlrmTripLvl_KeyPress(QChar typed) { return tripLevelKey(typed, Trip::Alarm); }
 
 // Digits and Backspace go in, Enter sends the box's level, nothing else is taken.
-bool frmTempLimits::tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)())
+bool frmTempLimits::tripLevelKey(QChar typed, Trip trip)
 {
     if (!p_.conn.RemoteMode) {
         ShowNotInRemoteMsg(p_.platform.prompts);
@@ -54,27 +65,46 @@ bool frmTempLimits::tripLevelKey(QChar typed, void (frmTempLimits::*sendOnEnter)
     }
     const entry::KeyAction action = entry::FilterKey(entry::Keys::Digits, typed);
     if (action == entry::KeyAction::Enter)
-        (this->*sendOnEnter)();
+        levelEntered(trip);
     return action != entry::KeyAction::Pass;
 }
 
-void frmTempLimits::sendFaultLevel()
+QLineEdit* frmTempLimits::levelBox(Trip trip) const
 {
-    const QString level = ui.txtFltTripLvl->text();
-    if (level.isEmpty())
-        return;
-    const bool pic = p_.unit.flags.PicProcessorUnit;
-    const bool taken = pic ? sendLevel(p_, QStringLiteral(".P4 "), QString(), level)
-                           : sendLevel(p_, QStringLiteral("PBKF"), QStringLiteral(".P136 "), level);
-    if (taken)
-        p_.unit.config.TempFaultLevel = level;
+    return trip == Trip::Fault ? ui.txtFltTripLvl : ui.txtAlrmTripLvl;
 }
 
-void frmTempLimits::sendAlarmLevel()
+bool frmTempLimits::levelTyped(Trip trip)
 {
-    const QString level = ui.txtAlrmTripLvl->text();
-    if (!level.isEmpty() && sendLevel(p_, QStringLiteral("PBKA"), QStringLiteral(".P179 "), level))
-        p_.unit.config.TempAlarmLevel = level;
+    const bool fault = trip == Trip::Fault;
+    return dialogsends::Typed(p_.platform.prompts, levelBox(trip), fault ? faultShown_ : alarmShown_,
+                              levelField(fault ? FaultTrip.field : AlarmTrip.field));
+}
+
+void frmTempLimits::levelEntered(Trip trip)
+{
+    if (!levelTyped(trip))
+        return;
+    dialogsends::Sends sends(p_);
+    sendLevel(sends, trip);
+    sends.tell(windowTitle());
+}
+
+// The command, and its fallback when the unit refuses it; a PIC-processor unit takes its
+// fault level as ".P4 " only.
+void frmTempLimits::sendLevel(dialogsends::Sends& sends, Trip trip)
+{
+    const QString level = levelBox(trip)->text();
+    if (level.isEmpty())
+        return;
+    const bool fault = trip == Trip::Fault;
+    const TripTexts& t = fault ? FaultTrip : AlarmTrip;
+    const QString words = QLatin1String(t.words) + level + QStringLiteral(" °C");
+    const bool taken = fault && p_.unit.flags.PicProcessorUnit
+                           ? sends.send({QStringLiteral(".P4 ") + level}, words)
+                           : sends.send({QLatin1String(t.command) + level, QLatin1String(t.fallback) + level}, words);
+    if (taken)
+        (fault ? p_.unit.config.TempFaultLevel : p_.unit.config.TempAlarmLevel) = level;
 }
 
 void frmTempLimits::chkLatchFlts_Click()
@@ -83,24 +113,35 @@ void frmTempLimits::chkLatchFlts_Click()
         return;
     UnitConfig& c = p_.unit.config;
     const bool latch = ui.chkLatchFlts->isChecked();
-    if (SendUnitCommand(p_, latch ? QStringLiteral("PBKL1") : QStringLiteral("PBKL0"))) {
+    dialogsends::Sends sends(p_);
+    if (sends.send({latch ? QStringLiteral("PBKL1") : QStringLiteral("PBKL0")},
+                   latch ? QStringLiteral("temperature faults latched")
+                         : QStringLiteral("temperature faults not latched"))) {
         c.LatchTempFaults = latch;
-    } else if (latch != c.LatchTempFaults) {
+        return;
+    }
+    if (latch != c.LatchTempFaults) {
         restoringLatch_ = true;
         ui.chkLatchFlts->setChecked(c.LatchTempFaults);
         restoringLatch_ = false;
     }
+    if (loaded_)
+        sends.tell(windowTitle());
 }
 
 // Each level whose box differs from the stored one; a level Enter already sent is not
-// sent again.
+// sent again. A level the dialog does not take sends nothing at all.
 void frmTempLimits::btnOK_Click()
 {
+    if (!levelTyped(Trip::Fault) || !levelTyped(Trip::Alarm))
+        return;
     const UnitConfig& c = p_.unit.config;
-    if (!ui.txtFltTripLvl->text().isEmpty() && ui.txtFltTripLvl->text() != c.TempFaultLevel)
-        sendFaultLevel();
-    if (!ui.txtAlrmTripLvl->text().isEmpty() && ui.txtAlrmTripLvl->text() != c.TempAlarmLevel)
-        sendAlarmLevel();
+    dialogsends::Sends sends(p_);
+    if (ui.txtFltTripLvl->text() != c.TempFaultLevel)
+        sendLevel(sends, Trip::Fault);
+    if (ui.txtAlrmTripLvl->text() != c.TempAlarmLevel)
+        sendLevel(sends, Trip::Alarm);
+    sends.tell(windowTitle());
     accept();
 }
 

@@ -4,6 +4,7 @@
 #include "commands/BucQueries.h"
 #include "commands/RemoteMessage.h"
 #include "dialogs/BucAttenuation.h"
+#include "dialogs/SettingSends.h"
 #include "link/DeferredActions.h"
 #include "link/Transaction.h"
 #include "platform/BusyFlag.h"
@@ -26,6 +27,9 @@ constexpr QRgb DarkRed = qRgb(128, 0, 0);
 constexpr QRgb Black = qRgb(0, 0, 0);
 
 QString reading(double value) { return conv::FormatNumber(value, QStringLiteral("##0.0")); }
+
+// Enter and leaving the box bring a typed value into the unit's range themselves.
+typednum::Field attenuationField() { return {QStringLiteral("IF Attenuation"), 4, true, {}}; }
 
 }   // namespace
 
@@ -122,6 +126,8 @@ bool frmlcBucSetup::sendAttenuationBox()
 
 void frmlcBucSetup::txtlcBucA_KeyPress()
 {
+    if (!dialogsends::Typed(p_.platform.prompts, ui.txtlcBucA, std::nullopt, attenuationField()))
+        return;
     UnitConfig& c = p_.unit.config;
     const double value = conv::Val(ui.txtlcBucA->text());
     ui.txtlcBucA->setText(buc::AttenuationText(buc::EnteredAttenuation(value, c.LcBucMaxAtten)));
@@ -148,6 +154,8 @@ void frmlcBucSetup::txtlcBucA_LostFocus()
         ShowNotInRemoteMsg(p_.platform.prompts);
         return;
     }
+    if (!dialogsends::Typed(p_.platform.prompts, ui.txtlcBucA, std::nullopt, attenuationField()))
+        return;
     ui.txtlcBucA->setText(buc::AttenuationText(buc::LeftAttenuation(conv::Val(text), c.LcBucMaxAtten)));
     if (sendAttenuationBox())
         c.LcBucAtten = float(conv::Val(ui.txtlcBucA->text()));

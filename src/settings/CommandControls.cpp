@@ -17,6 +17,7 @@
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
 #include "platform/Prompts.h"
+#include "platform/TypedNumber.h"
 #include "settings/ControlCommands.h"
 #include "ui/EntryBoxEvents.h"
 #include "settings/LevelEntry.h"
@@ -211,9 +212,14 @@ void CommandControls::lblRFFrqVal_DblClick()
 {
     // Sent in local mode too.
     WhenLinkFree(p, window_, [this] {
-        const QString answer = p.platform.prompts.input(QStringLiteral("Enter new Frequency in MHz:"),
-                                                        QStringLiteral("RF Frequency"), ui.lblRFFrqVal->text());
-        const auto frequency = controls::RfFrequencyEntry(answer);
+        // Whole MHz in at most five places, as "####0" writes them; the caption left as it was
+        // sends nothing.
+        const std::optional<QString> answer =
+            typednum::Ask(p.platform.prompts, QStringLiteral("Enter new Frequency in MHz:"),
+                          QStringLiteral("RF Frequency"), ui.lblRFFrqVal->text(),
+                          {QStringLiteral("RF Frequency"), 0, true,
+                           typednum::Between(1, 99999, QStringLiteral("0"), QStringLiteral("MHz"))});
+        const std::optional<QString> frequency = answer ? controls::RfFrequencyEntry(*answer) : std::nullopt;
         if (!frequency)
             return;
         p.unit.readings.RfFrequencyText = *frequency;

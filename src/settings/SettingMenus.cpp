@@ -7,6 +7,7 @@
 #include "platform/Conventions.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
+#include "platform/TypedNumber.h"
 #include "settings/SettingMenus.h"
 #include "ui/frmMainUi.h"
 #include "status/UnitConnection.h"
@@ -16,7 +17,24 @@
 
 namespace {
 constexpr quint16 AutoClearBucBit = 512;   // bit 9 of the unit configuration word
+
+// A level as a plain number, never with an exponent: 14.5, 7, 99999997952.
+QString plainNumber(float value)
+{
+    QString text = conv::FormatNumber(value, QStringLiteral("0.######"));
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
 }
+
+// From 0 (below it is the program's mark for a unit without the setting) to the most that
+// "##0.0" writes in three places.
+typednum::Field returnLossField()
+{
+    return {QStringLiteral("Return Loss"), 0, true,
+            typednum::Between(0.0, 999.9, QStringLiteral("##0.0"), QStringLiteral("dB"))};
+}
+}   // namespace
 
 // The main window's menu entries that change how the program itself works: the link
 // choice, the single poll address and the power display unit.
@@ -114,15 +132,19 @@ void SettingMenus::mnuReturnLoss_Click()
                         PromptIcon::Exclamation);
         return;
     }
-    const QString answer = prompts.input(QStringLiteral("Enter New Return Loss Value (dB)\r\n\r\nCurrent Value: ") +
-                                             QString::number(double(c.ReturnLossLevel)),
-                                         QStringLiteral("Return Loss Level (dB)"));
-    const std::optional<double> level = conv::ToNumber(answer);
-    // Below 0 is the program's mark for a unit without the setting: never sent.
-    if (!level || *level < 0.0)
+    const QString title = QStringLiteral("Return Loss Level (dB)");
+    const std::optional<QString> answer = typednum::Ask(
+        prompts,
+        QStringLiteral("Enter New Return Loss Value (dB)\r\n\r\nCurrent Value: ") + plainNumber(c.ReturnLossLevel),
+        title, QString(), returnLossField());
+    if (!answer)
         return;
-    if (SendUnitCommand(p, QStringLiteral("PS") + conv::FormatNumber(*level, QStringLiteral("##0.0"))))
-        c.ReturnLossLevel = static_cast<float>(*level);
+    const double level = conv::Val(*answer);
+    const QString text = conv::FormatNumber(level, QStringLiteral("##0.0"));
+    if (SendUnitCommand(p, QStringLiteral("PS") + text))
+        c.ReturnLossLevel = static_cast<float>(level);
+    else
+        ShowNotTaken(prompts, title, {QStringLiteral("return loss ") + text + QStringLiteral(" dB")});
 }
 
 void SettingMenus::mnuReboot_Click()

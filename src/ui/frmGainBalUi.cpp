@@ -19,7 +19,6 @@ void frmGainBalUi::setupUi(QDialog* dialog)
     Text1 = dialogparts::AddEntryRow(dialog, grid, "Text1", QStringLiteral("Value:"), QStringLiteral("dB"),
                                      QStringLiteral("Gain balance value"))
                 .box;
-    Text1->setMaxLength(4);
     btnOk = named(new QPushButton(QStringLiteral("Ok"), dialog), "btnOk");
     btnCancel = named(new QPushButton(QStringLiteral("Cancel"), dialog), "btnCancel");
 

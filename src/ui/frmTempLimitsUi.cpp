@@ -19,12 +19,12 @@ void frmTempLimitsUi::setupUi(QDialog* dialog)
         dialogparts::AddEntryRow(dialog, grid, "txtFltTripLvl", QStringLiteral("Temperature Fault trip Level:"),
                                  QStringLiteral("C"), QStringLiteral("Temperature fault trip level"))
             .box;
-    txtFltTripLvl->setMaxLength(3);
     txtAlrmTripLvl =
         dialogparts::AddEntryRow(dialog, grid, "txtAlrmTripLvl", QStringLiteral("Temperature Alarm trip Level:"),
                                  QStringLiteral("C"), QStringLiteral("Temperature alarm trip level"))
             .box;
-    // The levels are sent as typed: a paste can bring in nothing but digits either.
+    // The levels are sent as typed: a paste can bring in nothing but digits either. The boxes
+    // cut nothing short: the dialog names a level longer than it takes.
     auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), dialog);
     txtFltTripLvl->setValidator(digits);
     txtAlrmTripLvl->setValidator(digits);

@@ -47,7 +47,6 @@ void frmlcBucSetupUi::setupUi(QDialog* dialog)
     dialog->setWindowTitle(QStringLiteral("Block UpConverter Setup"));
 
     txtlcBucA = valueFrame(dialog, fraAtten, "fraAtten", "IF Attenuation", "txtlcBucA", "IF attenuation", "dB");
-    txtlcBucA->setMaxLength(4);
     UpDown1 = named(new UpDown(fraAtten), "UpDown1");
     UpDown1->setAccessibleNames(QStringLiteral("IF attenuation"));
     UpDown1->setFixedSize(18, txtlcBucA->sizeHint().height());

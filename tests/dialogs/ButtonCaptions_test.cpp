@@ -34,7 +34,7 @@ TEST(DialogButtons, EveryCaptionKeepsClearOfItsButtonsEdgesAtBothScales)
     dialogs.emplace_back(std::make_unique<frmEnetCfg>(t.p(), t.p().dialogs));
     dialogs.emplace_back(std::make_unique<frmGainBal>(t.p()));
     dialogs.emplace_back(std::make_unique<frmLLDPConfig>(t.p()));
-    dialogs.emplace_back(std::make_unique<frmPwrLimit>(t.p()));
+    dialogs.emplace_back(std::make_unique<frmPwrLimit>(t.p(), typednum::Bounds{}));
     dialogs.emplace_back(std::make_unique<frmSetSubBand>(t.p().unit.config, nullptr));
     dialogs.emplace_back(std::make_unique<frmStartup>(t.p()));
     dialogs.emplace_back(std::make_unique<frmTempLimits>(t.p()));

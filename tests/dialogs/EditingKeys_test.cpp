@@ -42,7 +42,7 @@ TEST(DialogEditingKeys, EveryEntryBoxInBothModes)
             expectEditingKeysWork(d, {{d.ui.Text1, "1.5"}}, remote);
         }
         {
-            frmPwrLimit d(t.p());
+            frmPwrLimit d(t.p(), {});
             expectEditingKeysWork(d, {{d.ui.Text1, "45.0"}, {d.ui.Text2, "50.0"}}, remote);
         }
         {

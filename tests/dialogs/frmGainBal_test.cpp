@@ -75,12 +75,12 @@ TEST(frmGainBal, TheValueBoxTakesDigitsAndOnePointOnlyAndNothingInLocalMode)
     EXPECT_EQ(d.ui.Text1->text(), "1.5");
     QTest::keyClick(d.ui.Text1, Qt::Key_Backspace);
     QTest::keyClicks(d.ui.Text1, "2345");
-    EXPECT_EQ(d.ui.Text1->text(), "1.23");   // at most four characters
+    EXPECT_EQ(d.ui.Text1->text(), "1.2345");   // cut short by nothing: Ok names it
     EXPECT_TRUE(t.commands.isEmpty());
 
     t.p().conn.RemoteMode = false;
     QTest::keyClicks(d.ui.Text1, "\b7");
-    EXPECT_EQ(d.ui.Text1->text(), "1.23");
+    EXPECT_EQ(d.ui.Text1->text(), "1.2345");
     ASSERT_EQ(t.prompts.boxes.size(), 2);
     EXPECT_EQ(t.prompts.boxes[1].text, "Not in Remote Mode");
 }

@@ -156,6 +156,34 @@ TEST(frmlcBucSetup, EnterStepsTheEntryAndLeavingSendsOnlyAChange)
     });
 }
 
+// A text that is no plain number of at most four characters is named, and nothing is sent;
+// an empty box is named at Enter and left alone when left.
+TEST(frmlcBucSetup, AnAttenuationTheBoxDoesNotTakeIsNamedAndNothingIsSent)
+{
+    const QString takes = "Block UpConverter Setup: IF Attenuation: enter a number, at most 4 characters.";
+    for (const bool enter : {true, false}) {
+        for (const char* text : {"..", "1.2.", "12345", "1e3", "17,5", "abc", ""}) {
+            SCOPED_TRACE(std::string(text) + (enter ? " Enter" : " leave"));
+            BucWindow t;
+            QByteArrayList sent;
+            t.open([&](frmlcBucSetup& d) {
+                d.ui.txtlcBucA->setText(text);
+                if (enter)
+                    type(d.ui.txtlcBucA, "\r");
+                else
+                    loseFocus(d.ui.txtlcBucA);
+                sent = t.sent();
+                EXPECT_EQ(d.ui.txtlcBucA->text(), text);
+            });
+            EXPECT_TRUE(sent.isEmpty()) << items(sent).toStdString();
+            QStringList boxes;
+            for (const FakePrompts::Box& b : t.prompts.boxes)
+                boxes << b.title + ": " + b.text;
+            EXPECT_EQ(boxes, enter || *text ? QStringList{takes} : QStringList());
+        }
+    }
+}
+
 // The attenuation the unit reported, shown to one decimal and whole however long, is no
 // change: tabbing through the box sends nothing.
 TEST(frmlcBucSetup, LeavingTheReportedAttenuationUntouchedSendsNothing)

@@ -399,8 +399,12 @@ TEST_P(CommandControlsOverLink, RfFrequencyTypedIsSentAndReadBack)
         {" 13000 ", {"TF13000", "TF?"}, "13000 MHz", true},   // no remote test
         {"abc", {}, "12000 MHz"},
         {"", {}, "12000 MHz"},
+        {"12000 MHz", {}, "12000 MHz"},   // the caption as proposed
         {"14,250", {}, "12000 MHz"},
         {"&H3000", {}, "12000 MHz"},
+        {"1.4e4", {}, "12000 MHz"},
+        {"123456", {}, "12000 MHz"},
+        {"0", {}, "12000 MHz"},
         {"14250", {"TF14250", "TF?"}, "12000 MHz", false, true},
     };
     for (const Case& k : cases) {
@@ -416,15 +420,19 @@ TEST_P(CommandControlsOverLink, RfFrequencyTypedIsSentAndReadBack)
         c.u.clearLogs();
         c.u.prompts.inputAnswers = {k.answer};
         QTest::mouseDClick(label, Qt::LeftButton);
-        ASSERT_EQ(c.u.prompts.inputs.size(), 1);
+        // An answer the box does not take is named and asked again (here answered with Cancel).
+        const QString answer = QString(k.answer).trimmed();
+        const bool named = !answer.isEmpty() && answer != "12000 MHz" && k.logged.isEmpty();
+        const QStringList takes = {"RF Frequency: RF Frequency: enter a number from 1 to 99999 MHz."};
+        ASSERT_EQ(c.u.prompts.inputs.size(), named ? 2 : 1);
         EXPECT_EQ(c.u.prompts.inputs[0].text, "Enter new Frequency in MHz:");
         EXPECT_EQ(c.u.prompts.inputs[0].title, "RF Frequency");
-        EXPECT_EQ(c.u.prompts.lastProposed, "12000 MHz");
+        EXPECT_EQ(c.u.prompts.lastProposed, named ? QString(k.answer) : QString("12000 MHz"));
         EXPECT_EQ(c.u.unit().commands(), k.logged);
         EXPECT_EQ(label->text(), k.shown);
         // The link's error box on the serial line only.
         const QStringList failed = {"Communication Error: Command Not Acknowledged"};
-        EXPECT_EQ(c.u.boxes(), k.refused && serial ? failed : QStringList());
+        EXPECT_EQ(c.u.boxes(), k.refused && serial ? failed : named ? takes : QStringList());
         c.u.prompts.inputs.clear();
         c.u.unit().editProfile([](SimUnitProfile& p) { p.behaviour.remove("TF14250"); });
     }

@@ -195,22 +195,26 @@ TEST(AutoClearUpConverterMenu, ClearsAndSetsBitNineOfTheWholeWord)
     EXPECT_TRUE(entry->isChecked());
 }
 
-TEST(ReturnLossMenu, SendsAnAnswerOfZeroOrMoreAndStoresItOnlyWhenTaken)
+// An answer the box does not take is named and asked again (here answered with Cancel); one
+// the unit does not take is told.
+TEST(ReturnLossMenu, SendsAnAnswerFromZeroAndStoresItOnlyWhenTaken)
 {
+    const QString takes = "Return Loss Level (dB): Return Loss: enter a number from 0.0 to 999.9 dB.";
     struct Case {
         const char* answer;   // "" is also a cancel
         bool acknowledged;
         QByteArrayList sent;
         float stored;
+        QStringList boxes;
     };
     const Case cases[] = {
-        {"12.34", true, {"PS12.3"}, 12.34f},
-        {"7", true, {"PS7.0"}, 7.0f},
-        {"0", true, {"PS0.0"}, 0.0f},
-        {"18.5", false, {"PS18.5"}, 14.5f},
-        {"-1", true, {}, 14.5f},
-        {"abc", true, {}, 14.5f},
-        {"", true, {}, 14.5f},
+        {"12.34", true, {"PS12.3"}, 12.34f, {}},
+        {"7", true, {"PS7.0"}, 7.0f, {}},
+        {"0", true, {"PS0.0"}, 0.0f, {}},
+        {"18.5", false, {"PS18.5"}, 14.5f, {"Return Loss Level (dB): The unit did not take: return loss 18.5 dB."}},
+        {"-1", true, {}, 14.5f, {takes}},
+        {"abc", true, {}, 14.5f, {takes}},
+        {"", true, {}, 14.5f, {}},
     };
     for (const Case& c : cases) {
         for (const bool pollBefore : {true, false}) {
@@ -226,15 +230,33 @@ TEST(ReturnLossMenu, SendsAnAnswerOfZeroOrMoreAndStoresItOnlyWhenTaken)
             bool pollWhileOpen = true;
             t.prompts.whileOpen = [&] { pollWhileOpen = t.w().Timer1.isActive(); };
             t.w().ui.mnuReturnLoss->trigger();
-            ASSERT_EQ(t.prompts.inputs.size(), 1);
+            const bool askedAgain = c.boxes == QStringList{takes};
+            ASSERT_EQ(t.prompts.inputs.size(), askedAgain ? 2 : 1);
             EXPECT_EQ(t.prompts.inputs[0].title, "Return Loss Level (dB)");
             EXPECT_EQ(t.prompts.inputs[0].text, "Enter New Return Loss Value (dB)\r\n\r\nCurrent Value: 14.5");
-            EXPECT_EQ(t.prompts.lastProposed, "");
             EXPECT_EQ(t.commands, c.sent);
             EXPECT_FLOAT_EQ(t.p().unit.config.ReturnLossLevel, c.stored);
+            QStringList boxes;
+            for (const FakePrompts::Box& b : t.prompts.boxes)
+                boxes << b.title + ": " + b.text;
+            EXPECT_EQ(boxes, c.boxes);
             EXPECT_FALSE(pollWhileOpen);
             EXPECT_TRUE(t.w().Timer1.isActive());
         }
+    }
+}
+
+TEST(ReturnLossMenu, TheCurrentValueIsAPlainNumber)
+{
+    const std::pair<float, const char*> cases[] = {
+        {14.5f, "14.5"}, {7.0f, "7"}, {12.34f, "12.34"}, {0.0f, "0"}, {1e11f, "99999997952"}};
+    for (const auto& [level, shown] : cases) {
+        SCOPED_TRACE(shown);
+        ConnectedWindow t;
+        t.p().unit.config.ReturnLossLevel = level;
+        t.w().ui.mnuReturnLoss->trigger();
+        ASSERT_EQ(t.prompts.inputs.size(), 1);
+        EXPECT_EQ(t.prompts.inputs[0].text.section("Current Value: ", 1), shown);
     }
 }
 
