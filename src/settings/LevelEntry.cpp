@@ -1,6 +1,7 @@
 #include "settings/LevelEntry.h"
 #include "link/SharedRoutines.h"
 #include "platform/Conventions.h"
+#include <cmath>
 
 namespace levels {
 namespace {
@@ -52,37 +53,37 @@ Stepped stepTenth(const QString& text, bool up)
 
 bool DbmMode(bool dbmLevelsSupported, bool displayWatts) { return dbmLevelsSupported && !displayWatts; }
 
+LevelRange RangeOf(Band band, bool displayWatts)
+{
+    const float lowDbm = band.minDbm + 1.0f;
+    if (!displayWatts)
+        return {lowDbm, band.maxDbm, dbmRange(lowDbm, band.maxDbm)};
+    const auto watts = [](float dBm) { return std::pow(10.0, (double(dBm) - 30.0) / 10.0); };
+    LevelRange r{watts(lowDbm), watts(band.maxDbm), {}};
+    // Inward to one decimal, so that both ends shown are taken; the margin keeps a power that
+    // is a whole number of tenths from being pushed a tenth in by its last bit.
+    constexpr double margin = 1e-9;
+    const double lowShown = std::ceil(r.low * 10.0 - margin) / 10.0;
+    const double highShown = std::floor(r.high * 10.0 + margin) / 10.0;
+    r.text = rangeText(conv::FormatNumber(lowShown, QStringLiteral("#0.0")),
+                       conv::FormatNumber(highShown, QStringLiteral("###0.0")), " Watts");
+    return r;
+}
+
 PowerCheck ConvertTripPower(float level, Band band, bool displayWatts, bool dbmLevelsSupported)
 {
     PowerCheck r;
     if (!(level > 0.0f))
         return r;
-    if (!displayWatts) {
-        const float low = band.minDbm + 1.0f;
-        if (level < low || level > band.maxDbm) {
-            r.rangeText = dbmRange(low, band.maxDbm);
-            return r;
-        }
-        r.value = dbmLevelsSupported ? level : DbmToWatts(level);
+    const LevelRange range = RangeOf(band, displayWatts);
+    // A watts level is a Single typed or converted: a relative millionth covers its rounding.
+    const double slack = displayWatts ? 1e-6 : 0.0;
+    if (level < range.low * (1.0 - slack) || level > range.high * (1.0 + slack)) {
+        r.rangeText = range.text;
         return r;
     }
-    const float maxW = DbmToWatts(band.maxDbm);
-    const float low = DbmToWatts(band.minDbm) + 1.0f;
-    if (level < low || level > maxW) {
-        r.rangeText = rangeText(format(low, "#0.0"), format(maxW, "###0.0"), " Watts");
-        return r;
-    }
-    r.value = level;
+    r.value = displayWatts || dbmLevelsSupported ? level : DbmToWatts(level);
     return r;
-}
-
-QString GoToRangeText(Band band) { return dbmRange(band.minDbm + 1.0f, band.maxDbm); }
-
-QString TripRangeText(Band band, bool displayWatts)
-{
-    if (!displayWatts)
-        return dbmRange(band.minDbm, band.maxDbm);
-    return rangeText(format(DbmToWatts(band.minDbm), "###0.0"), format(DbmToWatts(band.maxDbm), "####0.0"), " Watts");
 }
 
 bool IsPlainDecimal(const QString& text)
@@ -102,6 +103,19 @@ bool IsPlainDecimal(const QString& text)
 bool IsDigits(const QString& text) { return IsPlainDecimal(text) && !text.contains(QLatin1Char('.')); }
 
 float LevelValue(const QString& text) { return IsPlainDecimal(text) ? static_cast<float>(conv::Val(text)) : 0.0f; }
+
+QString TripRowName(TripRow row)
+{
+    switch (row) {
+    case TripRow::ForwardHigh:
+        return QStringLiteral("Forward High RF Trip");
+    case TripRow::ForwardLow:
+        return QStringLiteral("Forward Low RF Trip");
+    case TripRow::Reverse:
+        break;
+    }
+    return QStringLiteral("Reverse RF Trip");
+}
 
 QString TripCommand(TripRow row, const QString& typeText, bool dbmMode, float value)
 {

@@ -17,18 +17,25 @@ struct Band {
 // the window shows dBm; otherwise in watts without the mark.
 bool DbmMode(bool dbmLevelsSupported, bool displayWatts);
 
+// The range a level is taken in, in the display unit: from the band's minimum plus 1 dB (taken
+// as a Single) to its maximum; in watts the same two powers converted, so that a level is taken
+// in watts exactly when it is taken in dBm. `text` is what every range box about it shows:
+// "#0.0" dBm, or in watts the lowest and highest values of one decimal inside the range.
+struct LevelRange {
+    double low = 0.0;
+    double high = 0.0;
+    QString text;
+};
+LevelRange RangeOf(Band band, bool displayWatts);
+
 // A level typed in the display unit, checked against the band: the value to send (dBm in
-// dBm mode, else watts) or -1, and the text of the "Range Error" box to show ("" for none:
-// a level of 0 or less is refused without a box).
+// dBm mode, else watts) or -1, and the text of the range box to show ("" for none: a level
+// of 0 or less is refused without a box).
 struct PowerCheck {
     float value = -1.0f;
     QString rangeText;
 };
 PowerCheck ConvertTripPower(float level, Band band, bool displayWatts, bool dbmLevelsSupported);
-
-// The texts of the callers' own boxes after a refused level.
-QString GoToRangeText(Band band);                      // "Range Error - GoTo Power"
-QString TripRangeText(Band band, bool displayWatts);   // "Range Error - Forward High RF Trip"
 
 // The numeric value of a level box: its number when the text is a plain decimal (digits
 // with at most one "."), else 0, which every power setter refuses.
@@ -39,6 +46,9 @@ bool IsPlainDecimal(const QString& text);
 bool IsDigits(const QString& text);
 
 enum class TripRow { ForwardHigh, ForwardLow, Reverse };
+// The row as its range boxes name it: "Forward High RF Trip", "Forward Low RF Trip",
+// "Reverse RF Trip".
+QString TripRowName(TripRow row);
 // "MF"/"MA"/"MD" (forward high), "L." (forward low), "O." (reverse), the type letter from the
 // list text ("Fault" F, "Alarm" A, anything else D), "M" in dBm mode, "#####0.0".
 QString TripCommand(TripRow row, const QString& typeText, bool dbmMode, float value);

@@ -1,5 +1,6 @@
 #include "ui/EntryKeys.h"
 #include "settings/LevelEntry.h"
+#include "link/SharedRoutines.h"
 #include "status/QStringPrint.h"
 #include <gtest/gtest.h>
 
@@ -28,9 +29,10 @@ TEST(LevelEntry, ConvertTripPowerChoosesTheUnitAndTestsTheBand)
         {41.0f, false, false, 12.589254f, ""},   // sent in watts
         {0.0f, false, true, -1.0f, ""},          // 0 or less: no box
         {-3.0f, true, true, -1.0f, ""},
-        {20.0f, true, true, 20.0f, ""},                            // watts display: watts, also for dBm units
-        {4.0f, true, false, -1.0f, wattsBox.arg("4.2", "79.4")},   // below minW + 1
-        {80.0f, true, true, -1.0f, wattsBox.arg("4.2", "79.4")},
+        {20.0f, true, true, 20.0f, ""},   // watts display: watts, also for dBm units
+        {4.0f, true, false, 4.0f, ""},    // 36.02 dBm
+        {3.9f, true, false, -1.0f, wattsBox.arg("4.0", "79.4")},   // 35.91 dBm
+        {80.0f, true, true, -1.0f, wattsBox.arg("4.0", "79.4")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.level << (c.watts ? " W" : " dBm") << (c.dbmLevels ? " dBm unit" : ""));
@@ -38,9 +40,43 @@ TEST(LevelEntry, ConvertTripPowerChoosesTheUnitAndTestsTheBand)
         EXPECT_NEAR(r.value, c.value, 1e-4);
         EXPECT_EQ(r.rangeText, c.box);
     }
-    EXPECT_EQ(GoToRangeText(band), dbmBox.arg("36.0", "49.0"));
-    EXPECT_EQ(TripRangeText(band, false), dbmBox.arg("35.0", "49.0"));
-    EXPECT_EQ(TripRangeText(band, true), wattsBox.arg("3.2", "79.4"));
+}
+
+// The watts range is the dBm range converted: a power is taken in watts exactly when it is
+// taken in dBm, its ends included, and both ends a watts box shows are taken.
+TEST(LevelEntry, AWattsLevelIsTakenExactlyWhenItsPowerIsTakenInDbm)
+{
+    const Band bands[] = {band, {25.0f, 55.0f}, {10.0f, 46.5f}, {29.0f, 50.0f}, {0.1f, 50.0f}};
+    for (const Band& b : bands) {
+        SCOPED_TRACE(testing::Message() << b.minDbm << " to " << b.maxDbm << " dBm");
+        const float low = b.minDbm + 1.0f;
+        for (const float dBm : {low - 0.01f, low, low + 0.01f, (low + b.maxDbm) / 2, b.maxDbm - 0.01f, b.maxDbm,
+                                b.maxDbm + 0.01f}) {
+            const bool inDbm = ConvertTripPower(dBm, b, false, true).value > 0.0f;
+            const bool inWatts = ConvertTripPower(DbmToWatts(dBm), b, true, true).value > 0.0f;
+            EXPECT_EQ(inWatts, inDbm) << dBm << " dBm";
+        }
+        // The ends a watts box shows are taken, and a tenth beyond them is not.
+        const QStringList shown = RangeOf(b, true).text.section("Valid Range: ", 1).remove(" Watts").split(" to ");
+        ASSERT_EQ(shown.size(), 2);
+        const float lowShown = shown[0].toFloat(), highShown = shown[1].toFloat();
+        EXPECT_GT(ConvertTripPower(lowShown, b, true, true).value, 0.0f) << shown[0].toStdString();
+        EXPECT_GT(ConvertTripPower(highShown, b, true, true).value, 0.0f) << shown[1].toStdString();
+        EXPECT_LT(ConvertTripPower(lowShown - 0.1f, b, true, true).value, 0.0f);
+        EXPECT_LT(ConvertTripPower(highShown + 0.1f, b, true, true).value, 0.0f);
+    }
+    EXPECT_EQ(RangeOf(band, false).text, dbmBox.arg("36.0", "49.0"));
+    EXPECT_EQ(RangeOf(band, true).text, wattsBox.arg("4.0", "79.4"));      // 3.98 and 79.43 W
+    EXPECT_EQ(RangeOf({25.0f, 55.0f}, true).text, wattsBox.arg("0.4", "316.2"));
+    EXPECT_EQ(RangeOf({29.0f, 50.0f}, true).text, wattsBox.arg("1.0", "100.0"));   // whole tenths stay
+    EXPECT_EQ(RangeOf({10.0f, 46.5f}, true).text, wattsBox.arg("0.1", "44.6"));    // 0.013 and 44.67 W
+}
+
+TEST(LevelEntry, TripRowsAreNamedInFull)
+{
+    EXPECT_EQ(TripRowName(TripRow::ForwardHigh), "Forward High RF Trip");
+    EXPECT_EQ(TripRowName(TripRow::ForwardLow), "Forward Low RF Trip");
+    EXPECT_EQ(TripRowName(TripRow::Reverse), "Reverse RF Trip");
 }
 
 TEST(LevelEntry, PowerCommands)
