@@ -1,7 +1,7 @@
 #include "settings/LevelEntry.h"
 #include "link/SharedRoutines.h"
 #include "platform/Conventions.h"
-#include <cmath>
+#include <algorithm>
 
 namespace levels {
 namespace {
@@ -10,6 +10,11 @@ QString format(float value, const char* pattern)
 {
     return conv::FormatNumber(SingleAsWritten(value), QString::fromLatin1(pattern));
 }
+
+QString format(double value, const char* pattern) { return conv::FormatNumber(value, QString::fromLatin1(pattern)); }
+
+// A power in watts as the unit gets it: written with one decimal.
+double wattsAsSent(float watts) { return conv::Val(format(watts, "#0.0")); }
 
 QString rangeText(const QString& low, const QString& high, const char* unit)
 {
@@ -58,16 +63,10 @@ LevelRange RangeOf(Band band, bool displayWatts)
     const float lowDbm = band.minDbm + 1.0f;
     if (!displayWatts)
         return {lowDbm, band.maxDbm, dbmRange(lowDbm, band.maxDbm)};
-    const auto watts = [](float dBm) { return std::pow(10.0, (double(dBm) - 30.0) / 10.0); };
-    LevelRange r{watts(lowDbm), watts(band.maxDbm), {}};
-    // Inward to one decimal, so that both ends shown are taken; the margin keeps a power that
-    // is a whole number of tenths from being pushed a tenth in by its last bit.
-    constexpr double margin = 1e-9;
-    const double lowShown = std::ceil(r.low * 10.0 - margin) / 10.0;
-    const double highShown = std::floor(r.high * 10.0 + margin) / 10.0;
-    r.text = rangeText(conv::FormatNumber(lowShown, QStringLiteral("#0.0")),
-                       conv::FormatNumber(highShown, QStringLiteral("###0.0")), " Watts");
-    return r;
+    // A level of 0.0 W would set nothing: the lowest level that can go out is a tenth.
+    const double low = std::max(wattsAsSent(DbmToWatts(lowDbm)), 0.1);
+    const double high = wattsAsSent(DbmToWatts(band.maxDbm));
+    return {low, high, rangeText(format(low, "#0.0"), format(high, "###0.0"), " Watts")};
 }
 
 PowerCheck ConvertTripPower(float level, Band band, bool displayWatts, bool dbmLevelsSupported)
@@ -76,9 +75,8 @@ PowerCheck ConvertTripPower(float level, Band band, bool displayWatts, bool dbmL
     if (!(level > 0.0f))
         return r;
     const LevelRange range = RangeOf(band, displayWatts);
-    // A watts level is a Single typed or converted: a relative millionth covers its rounding.
-    const double slack = displayWatts ? 1e-6 : 0.0;
-    if (level < range.low * (1.0 - slack) || level > range.high * (1.0 + slack)) {
+    const double tested = displayWatts ? wattsAsSent(level) : level;
+    if (tested < range.low || tested > range.high) {
         r.rangeText = range.text;
         return r;
     }

@@ -18,9 +18,12 @@ struct Band {
 bool DbmMode(bool dbmLevelsSupported, bool displayWatts);
 
 // The range a level is taken in, in the display unit: from the band's minimum plus 1 dB (taken
-// as a Single) to its maximum; in watts the same two powers converted, so that a level is taken
-// in watts exactly when it is taken in dBm. `text` is what every range box about it shows:
-// "#0.0" dBm, or in watts the lowest and highest values of one decimal inside the range.
+// as a Single) to its maximum. In watts a level goes to the unit with one decimal, so it is
+// tested as it goes out, against the same two powers converted and written the same way (from
+// 0.1 W at least): a power is then taken in watts exactly when it is taken in dBm, to the tenth
+// of a watt the display and the command carry, and what the window shows of an accepted power
+// (the unit's own level, the ends of the range) is taken again. `text` is what every range box
+// about it shows.
 struct LevelRange {
     double low = 0.0;
     double high = 0.0;

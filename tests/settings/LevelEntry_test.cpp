@@ -42,34 +42,38 @@ TEST(LevelEntry, ConvertTripPowerChoosesTheUnitAndTestsTheBand)
     }
 }
 
-// The watts range is the dBm range converted: a power is taken in watts exactly when it is
-// taken in dBm, its ends included, and both ends a watts box shows are taken.
+// The watts range is the dBm range converted, tested as a level goes out (one decimal): every
+// power the dBm range takes is taken as the window shows it in watts, one beyond it is refused
+// in both units, the ends of the range as shown are taken, and a tenth beyond them is not.
 TEST(LevelEntry, AWattsLevelIsTakenExactlyWhenItsPowerIsTakenInDbm)
 {
     const Band bands[] = {band, {25.0f, 55.0f}, {10.0f, 46.5f}, {29.0f, 50.0f}, {0.1f, 50.0f}};
     for (const Band& b : bands) {
         SCOPED_TRACE(testing::Message() << b.minDbm << " to " << b.maxDbm << " dBm");
-        const float low = b.minDbm + 1.0f;
-        for (const float dBm : {low - 0.01f, low, low + 0.01f, (low + b.maxDbm) / 2, b.maxDbm - 0.01f, b.maxDbm,
-                                b.maxDbm + 0.01f}) {
-            const bool inDbm = ConvertTripPower(dBm, b, false, true).value > 0.0f;
-            const bool inWatts = ConvertTripPower(DbmToWatts(dBm), b, true, true).value > 0.0f;
-            EXPECT_EQ(inWatts, inDbm) << dBm << " dBm";
+        const LevelRange watts = RangeOf(b, true);
+        for (float dBm = b.minDbm + 1.0f; dBm <= b.maxDbm; dBm += 0.05f) {
+            ASSERT_GT(ConvertTripPower(dBm, b, false, true).value, 0.0f) << dBm;
+            const float shown = QString::number(DbmToWatts(dBm), 'f', 1).toFloat();
+            if (shown >= 0.1f) {   // below, the power is shown and sent as 0.0 W
+                EXPECT_GT(ConvertTripPower(shown, b, true, true).value, 0.0f) << dBm << " dBm, " << shown << " W";
+            }
         }
-        // The ends a watts box shows are taken, and a tenth beyond them is not.
-        const QStringList shown = RangeOf(b, true).text.section("Valid Range: ", 1).remove(" Watts").split(" to ");
-        ASSERT_EQ(shown.size(), 2);
-        const float lowShown = shown[0].toFloat(), highShown = shown[1].toFloat();
-        EXPECT_GT(ConvertTripPower(lowShown, b, true, true).value, 0.0f) << shown[0].toStdString();
-        EXPECT_GT(ConvertTripPower(highShown, b, true, true).value, 0.0f) << shown[1].toStdString();
-        EXPECT_LT(ConvertTripPower(lowShown - 0.1f, b, true, true).value, 0.0f);
-        EXPECT_LT(ConvertTripPower(highShown + 0.1f, b, true, true).value, 0.0f);
+        // A power beyond the range by more than the watts display resolves is refused in both.
+        for (const float dBm : {b.minDbm, b.maxDbm + 1.0f}) {
+            EXPECT_LT(ConvertTripPower(dBm, b, false, true).value, 0.0f) << dBm;
+            EXPECT_LT(ConvertTripPower(DbmToWatts(dBm), b, true, true).value, 0.0f) << dBm;
+        }
+        const auto low = static_cast<float>(watts.low), high = static_cast<float>(watts.high);
+        EXPECT_GT(ConvertTripPower(low, b, true, true).value, 0.0f);
+        EXPECT_GT(ConvertTripPower(high, b, true, true).value, 0.0f);
+        EXPECT_LT(ConvertTripPower(low - 0.1f, b, true, true).value, 0.0f);
+        EXPECT_LT(ConvertTripPower(high + 0.1f, b, true, true).value, 0.0f);
     }
     EXPECT_EQ(RangeOf(band, false).text, dbmBox.arg("36.0", "49.0"));
-    EXPECT_EQ(RangeOf(band, true).text, wattsBox.arg("4.0", "79.4"));      // 3.98 and 79.43 W
+    EXPECT_EQ(RangeOf(band, true).text, wattsBox.arg("4.0", "79.4"));   // 3.98 and 79.43 W
     EXPECT_EQ(RangeOf({25.0f, 55.0f}, true).text, wattsBox.arg("0.4", "316.2"));
-    EXPECT_EQ(RangeOf({29.0f, 50.0f}, true).text, wattsBox.arg("1.0", "100.0"));   // whole tenths stay
-    EXPECT_EQ(RangeOf({10.0f, 46.5f}, true).text, wattsBox.arg("0.1", "44.6"));    // 0.013 and 44.67 W
+    EXPECT_EQ(RangeOf({29.0f, 50.0f}, true).text, wattsBox.arg("1.0", "100.0"));
+    EXPECT_EQ(RangeOf({10.0f, 46.5f}, true).text, wattsBox.arg("0.1", "44.7"));   // 0.013 and 44.67 W
 }
 
 TEST(LevelEntry, TripRowsAreNamedInFull)
