@@ -54,6 +54,9 @@ Stepped stepTenth(const QString& text, bool up)
     return s;
 }
 
+// An hour meter's box: a whole number of at most six digits.
+bool isHourMeter(const QString& text) { return IsDigits(text) && text.size() <= 6; }
+
 }   // namespace
 
 bool DbmMode(bool dbmLevelsSupported, bool displayWatts) { return dbmLevelsSupported && !displayWatts; }
@@ -185,11 +188,22 @@ ParamEntry ParamCommand(ParamBox box, const QString& text)
 
 std::optional<QString> HoursCommand(const QString& psHours, const QString& xmtHours)
 {
-    for (const QString& h : {psHours, xmtHours})
-        if (!IsDigits(h) || h.size() > 6)
-            return std::nullopt;
+    if (!isHourMeter(psHours) || !isHourMeter(xmtHours))
+        return std::nullopt;
     return QStringLiteral("YH") + psHours.rightJustified(6, QLatin1Char('0')) +
            xmtHours.rightJustified(6, QLatin1Char('0'));
+}
+
+QString HoursRefusalText(const QString& psHours, const QString& xmtHours)
+{
+    const auto refusal = [](const char* meter) {
+        return QString::fromLatin1(meter) + QStringLiteral(": enter a whole number from 0 to 999999.");
+    };
+    if (!isHourMeter(psHours))
+        return refusal("PS Hours");
+    if (!isHourMeter(xmtHours))
+        return refusal("Xmtr Hours");
+    return {};
 }
 
 std::optional<QString> AttenuationStep(const QString& text, bool up, float maxAttenuation)

@@ -81,6 +81,9 @@ ParamEntry ParamCommand(ParamBox box, const QString& text);
 // "YH" and both hour meters as six digits; nothing unless both hold a whole number of at
 // most six digits.
 std::optional<QString> HoursCommand(const QString& psHours, const QString& xmtHours);
+// The refusal of the hour meters' entry, naming the first meter that is not such a number
+// and the range ("PS Hours: enter a whole number from 0 to 999999."); "" when both are.
+QString HoursRefusalText(const QString& psHours, const QString& xmtHours);
 
 // The spin controls. Steps of 0.1 are rounded to one decimal and the bounds are tested on
 // the value written.

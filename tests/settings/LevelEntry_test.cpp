@@ -150,8 +150,14 @@ TEST(LevelEntry, TextsSentAsTypedTakeOnlyWhatTheKeysAllow)
 
     EXPECT_EQ(HoursCommand("123", "46"), "YH000123000046");
     EXPECT_EQ(HoursCommand("999999", "0"), "YH999999000000");
-    for (const auto& [ps, xmt] : {std::pair{"", "46"}, std::pair{"1234567", "46"}, std::pair{"12", "4.6"}})
+    EXPECT_EQ(HoursRefusalText("999999", "0"), "");
+    const QString refused = "%1 Hours: enter a whole number from 0 to 999999.";
+    for (const auto& [ps, xmt, named] : {std::tuple{"", "46", "PS"}, std::tuple{"1234567", "46", "PS"},
+                                         std::tuple{"12", "4.6", "Xmtr"}, std::tuple{"12", "", "Xmtr"},
+                                         std::tuple{"x", "1234567", "PS"}}) {
         EXPECT_EQ(HoursCommand(ps, xmt), std::nullopt) << ps << " " << xmt;
+        EXPECT_EQ(HoursRefusalText(ps, xmt), refused.arg(named)) << ps << " " << xmt;
+    }
 }
 
 TEST(LevelEntry, SpinStepsRoundToTheValueWrittenAndKeepTheirBounds)
