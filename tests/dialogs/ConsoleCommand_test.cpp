@@ -12,9 +12,11 @@ TEST(ConsoleCommand, OnlyACharacterOutsideLatin1IsRefusedAndTheFirstIsNamed)
     } cases[] = {
         {"", nullptr},
         {"PX?", nullptr},
-        {"Z\xC3\xA9\xC3\xBF", nullptr},                             // é and ÿ: Latin-1
-        {"Z\xC3\xA9\xE2\x82\xAC", "\"\xE2\x82\xAC\" (U+20AC)"},     // €
-        {"\xC4\x80" "A\xE2\x82\xAC", "\"\xC4\x80\" (U+0100)"},     // the first of two
+        {"Z\xC3\xA9\xC3\xBF", nullptr},                           // é and ÿ: Latin-1
+        {"Z\xC3\xA9\xE2\x82\xAC", "\"\xE2\x82\xAC\" (U+20AC)"},   // €
+        {"\xC4\x80"
+         "A\xE2\x82\xAC",
+         "\"\xC4\x80\" (U+0100)"},                                 // the first of two
         {"K\xF0\x9F\x98\x80", "\"\xF0\x9F\x98\x80\" (U+1F600)"},   // beyond the 16-bit range
     };
     for (const auto& c : cases) {

@@ -77,8 +77,7 @@ TEST_P(ConsoleFromTheMenu, EnterSendsOnceAndNothingThatFollowsSendsAgain)
     };
     const Case cases[] = {
         {"Tab", [this] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }},
-        {"a click in the reply list",
-         [this] { QTest::mouseClick(console->ui.List1->viewport(), Qt::LeftButton); }},
+        {"a click in the reply list", [this] { QTest::mouseClick(console->ui.List1->viewport(), Qt::LeftButton); }},
         {"Close", [this] { QTest::mouseClick(console->ui.btnClose, Qt::LeftButton); }},
         {"a click in the main window",
          [this] {

@@ -29,8 +29,8 @@ TEST(LevelEntry, ConvertTripPowerChoosesTheUnitAndTestsTheBand)
         {41.0f, false, false, 12.589254f, ""},   // sent in watts
         {0.0f, false, true, -1.0f, ""},          // 0 or less: no box
         {-3.0f, true, true, -1.0f, ""},
-        {20.0f, true, true, 20.0f, ""},   // watts display: watts, also for dBm units
-        {4.0f, true, false, 4.0f, ""},    // 36.02 dBm
+        {20.0f, true, true, 20.0f, ""},                            // watts display: watts, also for dBm units
+        {4.0f, true, false, 4.0f, ""},                             // 36.02 dBm
         {3.9f, true, false, -1.0f, wattsBox.arg("4.0", "79.4")},   // 35.91 dBm
         {80.0f, true, true, -1.0f, wattsBox.arg("4.0", "79.4")},
     };
@@ -152,9 +152,9 @@ TEST(LevelEntry, TextsSentAsTypedTakeOnlyWhatTheKeysAllow)
     EXPECT_EQ(HoursCommand("999999", "0"), "YH999999000000");
     EXPECT_EQ(HoursRefusalText("999999", "0"), "");
     const QString refused = "%1 Hours: enter a whole number from 0 to 999999.";
-    for (const auto& [ps, xmt, named] : {std::tuple{"", "46", "PS"}, std::tuple{"1234567", "46", "PS"},
-                                         std::tuple{"12", "4.6", "Xmtr"}, std::tuple{"12", "", "Xmtr"},
-                                         std::tuple{"x", "1234567", "PS"}}) {
+    for (const auto& [ps, xmt, named] :
+         {std::tuple{"", "46", "PS"}, std::tuple{"1234567", "46", "PS"}, std::tuple{"12", "4.6", "Xmtr"},
+          std::tuple{"12", "", "Xmtr"}, std::tuple{"x", "1234567", "PS"}}) {
         EXPECT_EQ(HoursCommand(ps, xmt), std::nullopt) << ps << " " << xmt;
         EXPECT_EQ(HoursRefusalText(ps, xmt), refused.arg(named)) << ps << " " << xmt;
     }

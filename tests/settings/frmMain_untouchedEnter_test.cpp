@@ -10,8 +10,8 @@
 namespace untouched_enter {
 namespace {
 
-const char* const entryBoxes[] = {"txtAtnDB",   "txtAtnCnt",  "txtConstLvl", "txtFhiLvl",   "txtFloLvl", "txtRhiLvl",
-                                  "txtLinAmp",  "txtLinPhase", "txtPSHours", "txtXmtHours", "txtAdr"};
+const char* const entryBoxes[] = {"txtAtnDB",  "txtAtnCnt",   "txtConstLvl", "txtFhiLvl",   "txtFloLvl", "txtRhiLvl",
+                                  "txtLinAmp", "txtLinPhase", "txtPSHours",  "txtXmtHours", "txtAdr"};
 
 class UntouchedEnter : public testing::TestWithParam<bool> {};
 
@@ -32,8 +32,8 @@ TEST_P(UntouchedEnter, EnterOnTheTextTheProgramWroteSendsNothing)
             ASSERT_NE(box, nullptr) << name;
             if (!box->isVisible() || !box->isEnabled())
                 continue;
-            SCOPED_TRACE(testing::Message() << name << " \"" << box->text().toStdString() << "\""
-                                            << (watts ? ", watts" : ", dBm"));
+            SCOPED_TRACE(testing::Message()
+                         << name << " \"" << box->text().toStdString() << "\"" << (watts ? ", watts" : ", dBm"));
             ++tried;
             const QString shown = box->text();
             u.clearLogs();
