@@ -36,8 +36,9 @@ frmCmdLine::frmCmdLine(LinkContext& p, QWidget* owner) : QWidget(owner, Qt::Wind
     Form_Load();
 }
 
-// The command box loses the focus while the window is taken down, when its own filter of what
-// counts as a pick is already gone: nothing may reach this half-destroyed window, let alone the unit.
+// The command box loses the focus while the window is taken down, when its own filter of
+// what counts as a pick is already gone: nothing may reach this half-destroyed window, let
+// alone the unit.
 frmCmdLine::~frmCmdLine() { disconnect(ui.cmbCmd, nullptr, this, nullptr); }
 
 void frmCmdLine::Form_Load() { ui.List1->clear(); }

@@ -102,7 +102,7 @@ TEST_P(ConsoleFromTheMenu, EnterSendsOnceAndNothingThatFollowsSendsAgain)
 TEST_P(ConsoleFromTheMenu, ClosedDuringASlowReplyNothingIsSentAgain)
 {
     t->unit.editProfile([](SimUnitProfile& profile) { profile.behaviour["K11.0"].delayMs = 300; });
-    QTimer::singleShot(100, t.get()->window.get(), [this] {
+    QTimer::singleShot(100, &t->w(), [this] {
         if (console)
             console->close();
     });
