@@ -76,7 +76,7 @@ TEST_P(ConsoleFromTheMenu, EnterSendsOnceAndNothingThatFollowsSendsAgain)
         std::function<void()> after;
     };
     const Case cases[] = {
-        {"Tab", [this] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }},
+        {"Tab", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }},
         {"a click in the reply list", [this] { QTest::mouseClick(console->ui.List1->viewport(), Qt::LeftButton); }},
         {"Close", [this] { QTest::mouseClick(console->ui.btnClose, Qt::LeftButton); }},
         {"a click in the main window",
