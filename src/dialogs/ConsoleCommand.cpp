@@ -1,4 +1,5 @@
 #include "dialogs/ConsoleCommand.h"
+#include <QList>
 
 std::optional<QString> UnsendableCommandText(const QString& command)
 {
