@@ -1,8 +1,10 @@
 #include "dialogs/frmCmdLine.h"
+#include "dialogs/ConsoleCommand.h"
 #include "dialogs/ConsoleReply.h"
 #include "link/DeferredActions.h"
 #include "link/LinkContext.h"
 #include "link/Transaction.h"
+#include "platform/Prompts.h"
 #include "ui/ConsoleCommandBox.h"
 #include <QAccessibleWidget>
 #include <QListWidget>
@@ -34,8 +36,9 @@ frmCmdLine::frmCmdLine(LinkContext& p, QWidget* owner) : QWidget(owner, Qt::Wind
     Form_Load();
 }
 
-// The command box loses the focus while the window is taken down, and an editable box then
-// reports its text as picked: nothing may reach this half-destroyed window, let alone the unit.
+// The command box loses the focus while the window is taken down, when its own filter of
+// what counts as a pick is already gone: nothing may reach this half-destroyed window, let
+// alone the unit.
 frmCmdLine::~frmCmdLine() { disconnect(ui.cmbCmd, nullptr, this, nullptr); }
 
 void frmCmdLine::Form_Load() { ui.List1->clear(); }
@@ -54,6 +57,10 @@ void frmCmdLine::SendConsoleCommand(const QString& text)
 {
     if (text.isEmpty())
         return;
+    if (const auto refusal = UnsendableCommandText(text)) {
+        p_.platform.prompts.message(*refusal, QStringLiteral("Commandline"), PromptIcon::Exclamation);
+        return;
+    }
     AddToCommandHistory(text);
     // A command entered while another one waits for its reply goes out once that one has
     // ended, so it is neither refused nor mixed up with the other's reply.
@@ -66,7 +73,9 @@ void frmCmdLine::SendConsoleCommand(const QString& text)
 
 void frmCmdLine::sendNow(const QString& text)
 {
-    if (!SendUnitCommand(p_, text, false))
+    // The wait for the reply lets events run: the window may be closed meanwhile.
+    const QPointer<frmCmdLine> self(this);
+    if (!SendUnitCommand(p_, text, false) || !self)
         return;   // a failed transaction shows nothing
     for (const QString& item : SplitConsoleLine(FormatConsoleReply(UnitReply(p_))))
         ui.List1->addItem(item);

@@ -4,9 +4,10 @@
 
 struct LinkContext;
 
-// The command console: sends any text the operator types to the unit exactly as typed and
-// lists the replies with their framing characters named. Modeless, owned by the main
-// window; the poll goes on beside it. Closing it unloads it, history and replies with it.
+// The command console: sends any text the operator types to the unit exactly as typed, once,
+// refusing a character the link cannot carry, and lists the replies with their framing
+// characters named. Modeless, owned by the main window; the poll goes on beside it. Closing
+// it unloads it, history and replies with it.
 class frmCmdLine : public QWidget {
     Q_OBJECT
 public:

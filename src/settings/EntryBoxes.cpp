@@ -24,10 +24,9 @@
 
 namespace {
 
-void parameterRangeBox(CommandContext& p)
+void parameterRangeBox(CommandContext& p, const QString& text = QStringLiteral("Value out of range."))
 {
-    p.platform.prompts.message(QStringLiteral("Value out of range."), QStringLiteral("Parameter Range Error"),
-                               PromptIcon::Exclamation);
+    p.platform.prompts.message(text, QStringLiteral("Parameter Range Error"), PromptIcon::Exclamation);
 }
 
 // Sends a parameter box's command when its entry is one; Enter also tells a value out of range.
@@ -168,11 +167,12 @@ void EntryBoxes::buildEntryBoxes()
     const auto hoursRow = [this, fixed](QLineEdit* box) {
         return EntryBox{
             .box = box, .keys = fixed(entry::Keys::Digits), .remoteGuard = true, .enter = [this](const QString&) {
-                const auto command = levels::HoursCommand(ui.txtPSHours->text(), ui.txtXmtHours->text());
+                const QString ps = ui.txtPSHours->text(), xmt = ui.txtXmtHours->text();
+                const auto command = levels::HoursCommand(ps, xmt);
                 if (command)
                     SendUnitCommand(p, *command, false);
                 else
-                    parameterRangeBox(p);
+                    parameterRangeBox(p, levels::HoursRefusalText(ps, xmt));
                 return command.has_value();
             }};
     };
@@ -284,7 +284,9 @@ bool EntryBoxes::typedKeyDiscarded(const EntryBox& row, QChar typed)
         box->insert(typed.toUpper());
         return true;
     case entry::KeyAction::Enter:
-        actOnEntry(box, [this, &row] { entryBoxEnter(row); });
+        // The unit has what the program wrote; sent again from a rounded display, it would move.
+        if (!entryState_.edits.unchanged(box))
+            actOnEntry(box, [this, &row] { entryBoxEnter(row); });
         return true;
     }
     return true;

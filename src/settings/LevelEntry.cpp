@@ -1,6 +1,7 @@
 #include "settings/LevelEntry.h"
 #include "link/SharedRoutines.h"
 #include "platform/Conventions.h"
+#include <algorithm>
 
 namespace levels {
 namespace {
@@ -9,6 +10,11 @@ QString format(float value, const char* pattern)
 {
     return conv::FormatNumber(SingleAsWritten(value), QString::fromLatin1(pattern));
 }
+
+QString format(double value, const char* pattern) { return conv::FormatNumber(value, QString::fromLatin1(pattern)); }
+
+// A power in watts as the unit gets it: written with one decimal.
+double wattsAsSent(float watts) { return conv::Val(format(watts, "#0.0")); }
 
 QString rangeText(const QString& low, const QString& high, const char* unit)
 {
@@ -48,41 +54,37 @@ Stepped stepTenth(const QString& text, bool up)
     return s;
 }
 
+// An hour meter's box: a whole number of at most six digits.
+bool isHourMeter(const QString& text) { return IsDigits(text) && text.size() <= 6; }
+
 }   // namespace
 
 bool DbmMode(bool dbmLevelsSupported, bool displayWatts) { return dbmLevelsSupported && !displayWatts; }
+
+LevelRange RangeOf(Band band, bool displayWatts)
+{
+    const float lowDbm = band.minDbm + 1.0f;
+    if (!displayWatts)
+        return {lowDbm, band.maxDbm, dbmRange(lowDbm, band.maxDbm)};
+    // A level of 0.0 W would set nothing: the lowest level that can go out is a tenth.
+    const double low = std::max(wattsAsSent(DbmToWatts(lowDbm)), 0.1);
+    const double high = wattsAsSent(DbmToWatts(band.maxDbm));
+    return {low, high, rangeText(format(low, "#0.0"), format(high, "###0.0"), " Watts")};
+}
 
 PowerCheck ConvertTripPower(float level, Band band, bool displayWatts, bool dbmLevelsSupported)
 {
     PowerCheck r;
     if (!(level > 0.0f))
         return r;
-    if (!displayWatts) {
-        const float low = band.minDbm + 1.0f;
-        if (level < low || level > band.maxDbm) {
-            r.rangeText = dbmRange(low, band.maxDbm);
-            return r;
-        }
-        r.value = dbmLevelsSupported ? level : DbmToWatts(level);
+    const LevelRange range = RangeOf(band, displayWatts);
+    const double tested = displayWatts ? wattsAsSent(level) : level;
+    if (tested < range.low || tested > range.high) {
+        r.rangeText = range.text;
         return r;
     }
-    const float maxW = DbmToWatts(band.maxDbm);
-    const float low = DbmToWatts(band.minDbm) + 1.0f;
-    if (level < low || level > maxW) {
-        r.rangeText = rangeText(format(low, "#0.0"), format(maxW, "###0.0"), " Watts");
-        return r;
-    }
-    r.value = level;
+    r.value = displayWatts || dbmLevelsSupported ? level : DbmToWatts(level);
     return r;
-}
-
-QString GoToRangeText(Band band) { return dbmRange(band.minDbm + 1.0f, band.maxDbm); }
-
-QString TripRangeText(Band band, bool displayWatts)
-{
-    if (!displayWatts)
-        return dbmRange(band.minDbm, band.maxDbm);
-    return rangeText(format(DbmToWatts(band.minDbm), "###0.0"), format(DbmToWatts(band.maxDbm), "####0.0"), " Watts");
 }
 
 bool IsPlainDecimal(const QString& text)
@@ -102,6 +104,19 @@ bool IsPlainDecimal(const QString& text)
 bool IsDigits(const QString& text) { return IsPlainDecimal(text) && !text.contains(QLatin1Char('.')); }
 
 float LevelValue(const QString& text) { return IsPlainDecimal(text) ? static_cast<float>(conv::Val(text)) : 0.0f; }
+
+QString TripRowName(TripRow row)
+{
+    switch (row) {
+    case TripRow::ForwardHigh:
+        return QStringLiteral("Forward High RF Trip");
+    case TripRow::ForwardLow:
+        return QStringLiteral("Forward Low RF Trip");
+    case TripRow::Reverse:
+        break;
+    }
+    return QStringLiteral("Reverse RF Trip");
+}
 
 QString TripCommand(TripRow row, const QString& typeText, bool dbmMode, float value)
 {
@@ -173,11 +188,22 @@ ParamEntry ParamCommand(ParamBox box, const QString& text)
 
 std::optional<QString> HoursCommand(const QString& psHours, const QString& xmtHours)
 {
-    for (const QString& h : {psHours, xmtHours})
-        if (!IsDigits(h) || h.size() > 6)
-            return std::nullopt;
+    if (!isHourMeter(psHours) || !isHourMeter(xmtHours))
+        return std::nullopt;
     return QStringLiteral("YH") + psHours.rightJustified(6, QLatin1Char('0')) +
            xmtHours.rightJustified(6, QLatin1Char('0'));
+}
+
+QString HoursRefusalText(const QString& psHours, const QString& xmtHours)
+{
+    const auto refusal = [](const char* meter) {
+        return QString::fromLatin1(meter) + QStringLiteral(": enter a whole number from 0 to 999999.");
+    };
+    if (!isHourMeter(psHours))
+        return refusal("PS Hours");
+    if (!isHourMeter(xmtHours))
+        return refusal("Xmtr Hours");
+    return {};
 }
 
 std::optional<QString> AttenuationStep(const QString& text, bool up, float maxAttenuation)

@@ -17,18 +17,28 @@ struct Band {
 // the window shows dBm; otherwise in watts without the mark.
 bool DbmMode(bool dbmLevelsSupported, bool displayWatts);
 
+// The range a level is taken in, in the display unit: from the band's minimum plus 1 dB (taken
+// as a Single) to its maximum. In watts a level goes to the unit with one decimal, so it is
+// tested as it goes out, against the same two powers converted and written the same way (from
+// 0.1 W at least): a power is then taken in watts exactly when it is taken in dBm, to the tenth
+// of a watt the display and the command carry, and what the window shows of an accepted power
+// (the unit's own level, the ends of the range) is taken again. `text` is what every range box
+// about it shows.
+struct LevelRange {
+    double low = 0.0;
+    double high = 0.0;
+    QString text;
+};
+LevelRange RangeOf(Band band, bool displayWatts);
+
 // A level typed in the display unit, checked against the band: the value to send (dBm in
-// dBm mode, else watts) or -1, and the text of the "Range Error" box to show ("" for none:
-// a level of 0 or less is refused without a box).
+// dBm mode, else watts) or -1, and the text of the range box to show ("" for none: a level
+// of 0 or less is refused without a box).
 struct PowerCheck {
     float value = -1.0f;
     QString rangeText;
 };
 PowerCheck ConvertTripPower(float level, Band band, bool displayWatts, bool dbmLevelsSupported);
-
-// The texts of the callers' own boxes after a refused level.
-QString GoToRangeText(Band band);                      // "Range Error - GoTo Power"
-QString TripRangeText(Band band, bool displayWatts);   // "Range Error - Forward High RF Trip"
 
 // The numeric value of a level box: its number when the text is a plain decimal (digits
 // with at most one "."), else 0, which every power setter refuses.
@@ -39,6 +49,9 @@ bool IsPlainDecimal(const QString& text);
 bool IsDigits(const QString& text);
 
 enum class TripRow { ForwardHigh, ForwardLow, Reverse };
+// The row as its range boxes name it: "Forward High RF Trip", "Forward Low RF Trip",
+// "Reverse RF Trip".
+QString TripRowName(TripRow row);
 // "MF"/"MA"/"MD" (forward high), "L." (forward low), "O." (reverse), the type letter from the
 // list text ("Fault" F, "Alarm" A, anything else D), "M" in dBm mode, "#####0.0".
 QString TripCommand(TripRow row, const QString& typeText, bool dbmMode, float value);
@@ -68,6 +81,9 @@ ParamEntry ParamCommand(ParamBox box, const QString& text);
 // "YH" and both hour meters as six digits; nothing unless both hold a whole number of at
 // most six digits.
 std::optional<QString> HoursCommand(const QString& psHours, const QString& xmtHours);
+// The refusal of the hour meters' entry, naming the first meter that is not such a number
+// and the range ("PS Hours: enter a whole number from 0 to 999999."); "" when both are.
+QString HoursRefusalText(const QString& psHours, const QString& xmtHours);
 
 // The spin controls. Steps of 0.1 are rounded to one decimal and the bounds are tested on
 // the value written.

@@ -25,9 +25,10 @@ levels::Band currentBand(const CommandContext& p) { return {p.unit.config.BandMi
 
 bool dbmMode(const CommandContext& p) { return levels::DbmMode(p.unit.id.DbmLevelsSupported, p.display.DisplayWatts); }
 
-void rangeBox(CommandContext& p, const QString& text, const QString& title)
+// A range box names the row or control typed in.
+void rangeBox(CommandContext& p, const QString& text, const QString& typedIn)
 {
-    p.platform.prompts.message(text, title, PromptIcon::Exclamation);
+    p.platform.prompts.message(text, QStringLiteral("Range Error - ") + typedIn, PromptIcon::Exclamation);
 }
 
 }   // namespace
@@ -46,14 +47,17 @@ LevelSetters::LevelSetters(CommandContext& p, const frmMainUi& controls, Feature
 {
 }
 
-float LevelSetters::ConvertTripPower(float level)
+float LevelSetters::ConvertTripPower(float level, const QString& typedIn)
 {
     const levels::PowerCheck check =
         levels::ConvertTripPower(level, currentBand(p), p.display.DisplayWatts, p.unit.id.DbmLevelsSupported);
     if (!check.rangeText.isEmpty())
-        rangeBox(p, check.rangeText, QStringLiteral("Range Error"));
+        rangeBox(p, check.rangeText, typedIn);
     return check.value;
 }
+
+// The text of a caller's own box after a refused level: the range the conversion applied.
+QString LevelSetters::rangeText() const { return levels::RangeOf(currentBand(p), p.display.DisplayWatts).text; }
 
 void LevelSetters::SetAtndB()
 {
@@ -78,7 +82,7 @@ void LevelSetters::SetAtnCount()
 
 bool LevelSetters::SetConstPwr(float level)
 {
-    const float value = ConvertTripPower(level);
+    const float value = ConvertTripPower(level, QStringLiteral("Constant Power"));
     if (value < 0.0f) {
         if (ui.chkConstPwr->isChecked()) {
             // Unticked without its click handler sending anything: constant power stays on at the unit.
@@ -98,39 +102,39 @@ bool LevelSetters::SetConstPwr(float level)
 
 bool LevelSetters::GoToPower(float level)
 {
-    const float value = ConvertTripPower(level);
+    const QString goToPower = QStringLiteral("GoTo Power");
+    const float value = ConvertTripPower(level, goToPower);
     if (value < 0.0f) {
-        rangeBox(p, levels::GoToRangeText(currentBand(p)), QStringLiteral("Range Error - GoTo Power"));
+        rangeBox(p, rangeText(), goToPower);
         return false;
     }
     SendUnitCommand(p, levels::GoToPowerCommand(dbmMode(p), value), false);
     return true;
 }
 
-bool LevelSetters::setTripRow(int row)
+bool LevelSetters::setTripRow(levels::TripRow row)
 {
-    const levels::TripRow which = static_cast<levels::TripRow>(row);
-    QLineEdit* box = which == levels::TripRow::ForwardHigh  ? ui.txtFhiLvl
-                     : which == levels::TripRow::ForwardLow ? ui.txtFloLvl
-                                                            : ui.txtRhiLvl;
-    QComboBox* type = which == levels::TripRow::ForwardHigh  ? ui.cmbFhiTripType
-                      : which == levels::TripRow::ForwardLow ? ui.cmbFloTripType
-                                                             : ui.cmbRhiTripType;
+    QLineEdit* box = row == levels::TripRow::ForwardHigh  ? ui.txtFhiLvl
+                     : row == levels::TripRow::ForwardLow ? ui.txtFloLvl
+                                                          : ui.txtRhiLvl;
+    QComboBox* type = row == levels::TripRow::ForwardHigh  ? ui.cmbFhiTripType
+                      : row == levels::TripRow::ForwardLow ? ui.cmbFloTripType
+                                                           : ui.cmbRhiTripType;
     if (box->text().isEmpty())
         return true;
-    const float value = ConvertTripPower(levels::LevelValue(box->text()));
+    const QString name = levels::TripRowName(row);
+    const float value = ConvertTripPower(levels::LevelValue(box->text()), name);
     if (value < 0.0f) {
-        rangeBox(p, levels::TripRangeText(currentBand(p), p.display.DisplayWatts),
-                 QStringLiteral("Range Error - Forward High RF Trip"));
+        rangeBox(p, rangeText(), name);
         return false;
     }
-    SendUnitCommand(p, levels::TripCommand(which, type->currentText(), dbmMode(p), value), false);
+    SendUnitCommand(p, levels::TripCommand(row, type->currentText(), dbmMode(p), value), false);
     features_.InitRFTripLevels();
     return true;
 }
 
-bool LevelSetters::SetFwdHiTrip() { return setTripRow(static_cast<int>(levels::TripRow::ForwardHigh)); }
+bool LevelSetters::SetFwdHiTrip() { return setTripRow(levels::TripRow::ForwardHigh); }
 
-bool LevelSetters::SetFwdLoTrip() { return setTripRow(static_cast<int>(levels::TripRow::ForwardLow)); }
+bool LevelSetters::SetFwdLoTrip() { return setTripRow(levels::TripRow::ForwardLow); }
 
-bool LevelSetters::SetRevHiTrip() { return setTripRow(static_cast<int>(levels::TripRow::Reverse)); }
+bool LevelSetters::SetRevHiTrip() { return setTripRow(levels::TripRow::Reverse); }

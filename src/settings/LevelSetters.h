@@ -1,6 +1,8 @@
 #pragma once
 // The level setters: attenuation, constant power and the RF trip levels, in the display unit.
 // None tests remote mode; their callers do.
+#include "settings/LevelEntry.h"
+#include <QString>
 
 class FeatureReads;
 class PowerUnits;
@@ -27,7 +29,8 @@ public:
     };
     LevelSetters(CommandContext& p, const frmMainUi& controls, FeatureReads& features, PowerUnits& powerUnits);
     // none tests remote mode, their callers do.
-    float ConvertTripPower(float level);   // the value to send, or -1 (may show "Range Error")
+    // The value to send, or -1; a level out of range shows a range box naming `typedIn`.
+    float ConvertTripPower(float level, const QString& typedIn);
     void SetAtndB();
     void SetAtnCount();
     bool SetConstPwr(float level);
@@ -42,5 +45,6 @@ private:
     FeatureReads& features_;
     PowerUnits& powerUnits_;
     Controls ui;
-    bool setTripRow(int row);
+    bool setTripRow(levels::TripRow row);
+    QString rangeText() const;
 };

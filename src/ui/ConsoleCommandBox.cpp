@@ -6,8 +6,9 @@ ConsoleCommandBox::ConsoleCommandBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);   // the console keeps the history itself
+    setCompleter(nullptr);                  // what is typed is what is sent
     connect(this, &QComboBox::activated, this, [this] {
-        if (!browsing_)
+        if (!notAPick_)
             emit picked();
     });
 }
@@ -19,12 +20,18 @@ void ConsoleCommandBox::keyPressEvent(QKeyEvent* event)
         emit enterPressed();
         return;
     }
-    BusyFlag browsing(browsing_);
+    BusyFlag browsing(notAPick_);
     QComboBox::keyPressEvent(event);
 }
 
 void ConsoleCommandBox::wheelEvent(QWheelEvent* event)
 {
-    BusyFlag browsing(browsing_);
+    BusyFlag browsing(notAPick_);
     QComboBox::wheelEvent(event);
+}
+
+void ConsoleCommandBox::focusOutEvent(QFocusEvent* event)
+{
+    BusyFlag leaving(notAPick_);
+    QComboBox::focusOutEvent(event);
 }

@@ -2,9 +2,10 @@
 #include <QComboBox>
 
 // The console's editable command box. Enter in the edit field and a pick from the opened
-// history list are its only two ways to send; browsing the closed box with the arrow or
-// Page keys or the wheel only puts an entry into the edit field (the plain combo box
-// reports those as activations too).
+// history list are its only two ways to send. The plain combo box also reports as picked an
+// entry put into the field by browsing the closed box (the arrow or Page keys, the wheel) and
+// the history entry equal to the text when the focus leaves the field; neither is a pick
+// here. The field never completes what is typed from the history.
 class ConsoleCommandBox : public QComboBox {
     Q_OBJECT
 public:
@@ -17,7 +18,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    bool browsing_ = false;
+    bool notAPick_ = false;   // activations reported meanwhile are none of the operator's picks
 };

@@ -30,6 +30,12 @@ bool EntryEdits::editing(const QLineEdit* box) const
     return it != boxes_.constEnd() && it->editing;
 }
 
+bool EntryEdits::unchanged(const QLineEdit* box) const
+{
+    const auto it = boxes_.constFind(box);
+    return it != boxes_.constEnd() && box->text() == it->written;
+}
+
 bool EntryEdits::end(QLineEdit* box)
 {
     const auto it = boxes_.find(box);

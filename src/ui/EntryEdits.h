@@ -17,6 +17,8 @@ public:
     // Follows the operator's edits of `box`; any text the program writes itself ends an edit.
     void track(QLineEdit* box);
     bool editing(const QLineEdit* box) const;
+    // The box holds what the program last wrote into it (an untracked box: false).
+    bool unchanged(const QLineEdit* box) const;
     // The edit ends with the text as typed. True when there was one: text the operator typed
     // since the box was last filled, neither dropped with Esc nor refused.
     bool end(QLineEdit* box);

@@ -1,5 +1,6 @@
 #include "ui/EntryKeys.h"
 #include "settings/LevelEntry.h"
+#include "link/SharedRoutines.h"
 #include "status/QStringPrint.h"
 #include <gtest/gtest.h>
 
@@ -29,8 +30,9 @@ TEST(LevelEntry, ConvertTripPowerChoosesTheUnitAndTestsTheBand)
         {0.0f, false, true, -1.0f, ""},          // 0 or less: no box
         {-3.0f, true, true, -1.0f, ""},
         {20.0f, true, true, 20.0f, ""},                            // watts display: watts, also for dBm units
-        {4.0f, true, false, -1.0f, wattsBox.arg("4.2", "79.4")},   // below minW + 1
-        {80.0f, true, true, -1.0f, wattsBox.arg("4.2", "79.4")},
+        {4.0f, true, false, 4.0f, ""},                             // 36.02 dBm
+        {3.9f, true, false, -1.0f, wattsBox.arg("4.0", "79.4")},   // 35.91 dBm
+        {80.0f, true, true, -1.0f, wattsBox.arg("4.0", "79.4")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.level << (c.watts ? " W" : " dBm") << (c.dbmLevels ? " dBm unit" : ""));
@@ -38,9 +40,47 @@ TEST(LevelEntry, ConvertTripPowerChoosesTheUnitAndTestsTheBand)
         EXPECT_NEAR(r.value, c.value, 1e-4);
         EXPECT_EQ(r.rangeText, c.box);
     }
-    EXPECT_EQ(GoToRangeText(band), dbmBox.arg("36.0", "49.0"));
-    EXPECT_EQ(TripRangeText(band, false), dbmBox.arg("35.0", "49.0"));
-    EXPECT_EQ(TripRangeText(band, true), wattsBox.arg("3.2", "79.4"));
+}
+
+// The watts range is the dBm range converted, tested as a level goes out (one decimal): every
+// power the dBm range takes is taken as the window shows it in watts, one beyond it is refused
+// in both units, the ends of the range as shown are taken, and a tenth beyond them is not.
+TEST(LevelEntry, AWattsLevelIsTakenExactlyWhenItsPowerIsTakenInDbm)
+{
+    const Band bands[] = {band, {25.0f, 55.0f}, {10.0f, 46.5f}, {29.0f, 50.0f}, {0.1f, 50.0f}};
+    for (const Band& b : bands) {
+        SCOPED_TRACE(testing::Message() << b.minDbm << " to " << b.maxDbm << " dBm");
+        const LevelRange watts = RangeOf(b, true);
+        for (float dBm = b.minDbm + 1.0f; dBm <= b.maxDbm; dBm += 0.05f) {
+            ASSERT_GT(ConvertTripPower(dBm, b, false, true).value, 0.0f) << dBm;
+            const float shown = QString::number(DbmToWatts(dBm), 'f', 1).toFloat();
+            if (shown >= 0.1f) {   // below, the power is shown and sent as 0.0 W
+                EXPECT_GT(ConvertTripPower(shown, b, true, true).value, 0.0f) << dBm << " dBm, " << shown << " W";
+            }
+        }
+        // A power beyond the range by more than the watts display resolves is refused in both.
+        for (const float dBm : {b.minDbm, b.maxDbm + 1.0f}) {
+            EXPECT_LT(ConvertTripPower(dBm, b, false, true).value, 0.0f) << dBm;
+            EXPECT_LT(ConvertTripPower(DbmToWatts(dBm), b, true, true).value, 0.0f) << dBm;
+        }
+        const auto low = static_cast<float>(watts.low), high = static_cast<float>(watts.high);
+        EXPECT_GT(ConvertTripPower(low, b, true, true).value, 0.0f);
+        EXPECT_GT(ConvertTripPower(high, b, true, true).value, 0.0f);
+        EXPECT_LT(ConvertTripPower(low - 0.1f, b, true, true).value, 0.0f);
+        EXPECT_LT(ConvertTripPower(high + 0.1f, b, true, true).value, 0.0f);
+    }
+    EXPECT_EQ(RangeOf(band, false).text, dbmBox.arg("36.0", "49.0"));
+    EXPECT_EQ(RangeOf(band, true).text, wattsBox.arg("4.0", "79.4"));   // 3.98 and 79.43 W
+    EXPECT_EQ(RangeOf({25.0f, 55.0f}, true).text, wattsBox.arg("0.4", "316.2"));
+    EXPECT_EQ(RangeOf({29.0f, 50.0f}, true).text, wattsBox.arg("1.0", "100.0"));
+    EXPECT_EQ(RangeOf({10.0f, 46.5f}, true).text, wattsBox.arg("0.1", "44.7"));   // 0.013 and 44.67 W
+}
+
+TEST(LevelEntry, TripRowsAreNamedInFull)
+{
+    EXPECT_EQ(TripRowName(TripRow::ForwardHigh), "Forward High RF Trip");
+    EXPECT_EQ(TripRowName(TripRow::ForwardLow), "Forward Low RF Trip");
+    EXPECT_EQ(TripRowName(TripRow::Reverse), "Reverse RF Trip");
 }
 
 TEST(LevelEntry, PowerCommands)
@@ -110,8 +150,14 @@ TEST(LevelEntry, TextsSentAsTypedTakeOnlyWhatTheKeysAllow)
 
     EXPECT_EQ(HoursCommand("123", "46"), "YH000123000046");
     EXPECT_EQ(HoursCommand("999999", "0"), "YH999999000000");
-    for (const auto& [ps, xmt] : {std::pair{"", "46"}, std::pair{"1234567", "46"}, std::pair{"12", "4.6"}})
+    EXPECT_EQ(HoursRefusalText("999999", "0"), "");
+    const QString refused = "%1 Hours: enter a whole number from 0 to 999999.";
+    for (const auto& [ps, xmt, named] :
+         {std::tuple{"", "46", "PS"}, std::tuple{"1234567", "46", "PS"}, std::tuple{"12", "4.6", "Xmtr"},
+          std::tuple{"12", "", "Xmtr"}, std::tuple{"x", "1234567", "PS"}}) {
         EXPECT_EQ(HoursCommand(ps, xmt), std::nullopt) << ps << " " << xmt;
+        EXPECT_EQ(HoursRefusalText(ps, xmt), refused.arg(named)) << ps << " " << xmt;
+    }
 }
 
 TEST(LevelEntry, SpinStepsRoundToTheValueWrittenAndKeepTheirBounds)

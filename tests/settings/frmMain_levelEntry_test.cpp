@@ -31,6 +31,7 @@ namespace {
 
 const QString dbmRange = "Value out of Range\r\n\r\nValid Range: %1 to %2 dBm";
 const QString paramRange = "Parameter Range Error: Value out of range.";
+const QString hoursRange = "Parameter Range Error: %1 Hours: enter a whole number from 0 to 999999.";
 
 // The unit every case works on: it takes dBm levels, dBm display, band 35 to 49 dBm, remote
 // mode, constant power off, trip types Fault / Fault / Alarm, the read-backs as below.
@@ -137,7 +138,7 @@ std::vector<LevelCase> levelCases()
          "",
          "35.5\r",
          {},
-         {"Range Error: " + dbmRange.arg("36.0", "49.0"), tripBox + dbmRange.arg("35.0", "49.0")},
+         {tripBox + dbmRange.arg("36.0", "49.0"), tripBox + dbmRange.arg("36.0", "49.0")},
          "35.5"},
         {"unit without dBm levels", "txtFhiLvl", "", "41\r", {"MF12.6", "?HLR"}, {}, "41", noDbmLevels},
         {"watts display", "txtFhiLvl", "", "20\r", {"MF20.0", "?HLR"}, {}, "20", watts},
@@ -197,7 +198,7 @@ std::vector<LevelCase> levelCases()
          "",
          "30\r",
          {},
-         {"Range Error: " + dbmRange.arg("36.0", "49.0")},
+         {"Range Error - Constant Power: " + dbmRange.arg("36.0", "49.0")},
          "30",
          constPowerOn},
         // Attenuation
@@ -206,8 +207,8 @@ std::vector<LevelCase> levelCases()
         {"attenuation: Enter, then leave", "txtAtnDB", "", "12\r\t", {"K12"}, {}, "12"},
         {"attenuation left", "txtAtnDB", "", "12\t", {"K12"}, {}, "12"},
         {"attenuation typed again after Enter", "txtAtnDB", "", "12\r\t3\t", {"K12", "K123"}, {}, "123"},
-        {"attenuation negative", "txtAtnDB", "-3", "\r", {"?A"}, {}, "10.5"},
-        {"attenuation junk", "txtAtnDB", "1x2", "\r", {"?A"}, {}, "10.5"},
+        {"attenuation negative", "txtAtnDB", "-3", "5\r", {"?A"}, {}, "10.5"},
+        {"attenuation junk", "txtAtnDB", "1x2", "3\r", {"?A"}, {}, "10.5"},
         {"attenuation passed through", "txtAtnDB", "", "\t", {}, {}, ""},
         // Linearizer, downlink attenuation, hour meters
         {"linearizer amplitude", "txtLinAmp", "", "4095\r", {"PZ4095"}, {}, "4095"},
@@ -249,7 +250,7 @@ std::vector<LevelCase> levelCases()
          "",
          "1234567\r",
          {},
-         {paramRange},
+         {hoursRange.arg("PS")},
          "1234567",
          [](LinkedWindow& u) { box(u, "txtXmtHours")->setText("46"); }},
         {"other hour meter empty",
@@ -257,7 +258,7 @@ std::vector<LevelCase> levelCases()
          "",
          "123\r\t",
          {},
-         {paramRange},
+         {hoursRange.arg("Xmtr")},
          "123",
          [](LinkedWindow& u) { box(u, "txtXmtHours")->clear(); }},
         // One Enter spares its own box only
@@ -469,7 +470,8 @@ std::vector<LevelCase> levelCases()
          "20",
          "",
          {},
-         {"Range Error: " + dbmRange.arg("36.0", "49.0"), "Range Error - GoTo Power: " + dbmRange.arg("36.0", "49.0")},
+         {"Range Error - GoTo Power: " + dbmRange.arg("36.0", "49.0"),
+          "Range Error - GoTo Power: " + dbmRange.arg("36.0", "49.0")},
          "20",
          nullptr,
          [](LinkedWindow& u) { EXPECT_FALSE(u.w().levels().GoToPower(20.0f)); }},

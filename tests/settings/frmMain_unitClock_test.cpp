@@ -185,7 +185,7 @@ TEST_P(UnitClockOverLink, AddressBoxSendsTheLetterAndTheLinkFollowsIt)
              c.u.unit().editProfile([](SimUnitProfile& p) { p.behaviour["XR?"].kind = SimBehaviour::Nak; });
          }},
         {"Enter, then leave: sent once", "\bd\r\t", {"XR?", "XR4TD"}, "D"},
-        {"Enter on the letter as it is: sent", "\r", {"XR?", "XR4TB"}, "B"},
+        {"Enter on the letter as it is: nothing", "\r", {}, "A"},
         {"changed, then left", "\be\t", {"XR?", "XR4TE"}, "E"},
         {"left unchanged", "\t", {}, "A"},
         {"retyped the same letter and left", "\bb\t", {}, "A"},
