@@ -22,7 +22,6 @@
 #include "app/frmMain.h"
 #include <QAction>
 #include <QLineEdit>
-#include <limits>
 
 namespace menus {
 
@@ -38,8 +37,7 @@ typednum::Bounds powerLimitRange(const Program& p)
     const auto check = [band, watts, dbm](double level) {
         return levels::ConvertTripPower(static_cast<float>(level), band, watts, dbm);
     };
-    const QString rangeText = check(std::numeric_limits<float>::max()).rangeText;
-    const QString range = rangeText.section(QStringLiteral("Valid Range: "), 1);
+    const QString range = levels::RangeOf(band, watts).text.section(QStringLiteral("Valid Range: "), 1);
     return {[check](double level) { return check(level).value >= 0; },
             range.isEmpty() ? QString() : QStringLiteral("from ") + range};
 }
