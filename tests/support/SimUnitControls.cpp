@@ -123,6 +123,13 @@ std::optional<SimAnswer> SimUnitControls::control(SimUnitProfile& profile, const
         profile.set("PBS?", frequency);
         return SimAnswer{};
     }
+    static const QRegularExpression clock(QStringLiteral("^%(\\d{4})/(\\d\\d)/(\\d\\d),(\\d\\d:\\d\\d)$"));
+    if (const auto m = clock.match(QString::fromLatin1(command)); m.hasMatch()) {
+        profile.set("?%", QStringLiteral("?%1/%2/%3 %4:00")
+                              .arg(m.captured(2), m.captured(3), m.captured(1), m.captured(4))
+                              .toLatin1());
+        return SimAnswer{};
+    }
     if (command == "~") {
         quietUntil_ = std::chrono::steady_clock::now() + silence_;
         refusalsLeft_ = refusals_;
@@ -157,4 +164,5 @@ void SimUnitControls::setResetRefusals(int count)
 {
     std::lock_guard lock(mutex_);
     refusals_ = count;
+    refusalsLeft_ = 0;
 }
