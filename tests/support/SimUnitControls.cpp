@@ -143,7 +143,10 @@ std::optional<SimAnswer> SimUnitControls::control(SimUnitProfile& profile, const
             record[4] = *letter;
         profile.set("XR?", record);
         profile.address = *letter;   // this reply still goes out from the old address
-        return SimAnswer{};
+        SimAnswer a;
+        if (addressReplyLost_)
+            a.how.kind = SimBehaviour::Silent;
+        return a;
     }
     return std::nullopt;
 }
@@ -152,6 +155,12 @@ QByteArrayList SimUnitControls::settingsReceived() const
 {
     std::lock_guard lock(mutex_);
     return received_;
+}
+
+void SimUnitControls::setAddressReplyLost(bool lost)
+{
+    std::lock_guard lock(mutex_);
+    addressReplyLost_ = lost;
 }
 
 void SimUnitControls::setResetSilence(std::chrono::milliseconds quiet)

@@ -24,6 +24,8 @@ public:
 
     // After "~" the unit answers nothing for this long (wall-clock time).
     void setResetSilence(std::chrono::milliseconds quiet);
+    // The unit takes an address command but its reply never comes.
+    void setAddressReplyLost(bool lost);
     // After "~" the unit refuses (NAK) this many commands, so a test need not wait out time-outs.
     // What an earlier reset left of its refusals ends here.
     void setResetRefusals(int count);
@@ -36,4 +38,5 @@ private:
     int refusals_ = 0;
     std::chrono::steady_clock::time_point quietUntil_{};
     int refusalsLeft_ = 0;
+    bool addressReplyLost_ = false;
 };
