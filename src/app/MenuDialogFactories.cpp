@@ -34,8 +34,7 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
     });
 
     // "Serial Com": the RS-485 address it sends is the one the link uses.
-    r.registerFactory(MenuDialog::AmpCom,
-                      [](Program& p, frmMain& w) { return std::make_unique<frmAmpCom>(p, &w); });
+    r.registerFactory(MenuDialog::AmpCom, [](Program& p, frmMain& w) { return std::make_unique<frmAmpCom>(p, &w); });
 
     r.registerFactory(MenuDialog::LLDPCfg,
                       [](Program& p, frmMain& w) { return std::make_unique<frmLLDPConfig>(p, &w); });
