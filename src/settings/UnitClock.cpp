@@ -86,7 +86,8 @@ bool UnitClock::SetDateTime()
     IClock& clock = p.platform.clock;
     const bool taken = SendUnitCommand(p, QStringLiteral("%") + text);
     clock.sleepMs(100);
-    const bool resetDue = !p.unit.id.LldpFirmware && !p.unit.id.OduBucUnit;   // the others need no reset
+    // The LLDP-capable family and model 7428 take the clock without a reset.
+    const bool resetDue = !p.unit.id.LldpFirmware && !p.unit.id.OduBucUnit;
     if (!taken) {
         // Nothing more is sent: a reset would take the unit offline for a time it does not have.
         if (!connection.ended())
@@ -159,6 +160,7 @@ QChar UnitClock::linkAddress() const { return p.LinkObject.DeviceAddress().at(0)
 
 void UnitClock::ShowLinkAddress()
 {
-    if (ui.txtAdr->text() != QString(linkAddress()))
-        ui.txtAdr->setText(QString(linkAddress()));
+    adrLetter = QString(linkAddress());
+    if (ui.txtAdr->text() != adrLetter)
+        ui.txtAdr->setText(adrLetter);
 }

@@ -32,7 +32,7 @@ public:
     void ShowLinkAddress();
     // Checked once the move of the focus out of txtDateTime has ended.
     void txtDateTime_Validate();
-    QString adrLetter;   // txtAdr's letter as the window filled it or last sent it
+    QString adrLetter;   // txtAdr's letter as the window last wrote it: the first read's or the link's
 
 private:
     CommandContext& p;

@@ -437,6 +437,11 @@ TEST(UnitAddressOverSerial, TheLinkMovesOnlyToALetterTheUnitAnswersAt)
         EXPECT_EQ(c.u.unit().profile().address, *k.at);
         EXPECT_EQ(c.u.p().LinkObject.DeviceAddress(), k.at);
         EXPECT_EQ(box->text(), k.at);   // the focus still in the box
+        // The letter shown, typed again and left, is not sent again.
+        c.u.clearLogs();
+        c.u.type(QString("\b") + QString(k.at).toLower());
+        c.u.leave();
+        EXPECT_TRUE(c.u.unit().commands().isEmpty());
         // The polls still reach the unit.
         c.u.unit().editProfile([](SimUnitProfile& p) { p.behaviour["1"] = SimBehaviour{}; });
         c.u.clearLogs();
