@@ -130,6 +130,7 @@ void UnitClock::SetUnitAddress()
 void UnitClock::moveAddress(QChar letter)
 {
     const QChar current = linkAddress();
+    BusyScope busy(busy_);
     const PollPause pause(p, PollPause::Mode::Restore);   // no poll between the command and the probes
     const ConnectionWatch connection(p);
     const bool recordRead = SsaCmds::GetPort2Protocol(p);
