@@ -12,6 +12,7 @@
 #include "link/PollPause.h"
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
+#include "link/UnitTransport.h"
 #include "platform/BusyFlag.h"
 #include "platform/Clock.h"
 #include "platform/Conventions.h"
@@ -63,10 +64,13 @@ void UnitClock::Command7_Click()
             if (answer != PromptAnswer::Ok)
                 return;
         }
+        const ConnectionWatch connection(p);
         const QString shown = ui.txtDateTime->text();
         ui.txtDateTime->setText(controls::UnitClockText(p.platform.clock.localDateTime()));
-        if (!SetDateTime())
-            ui.txtDateTime->setText(shown);   // the unit's clock as last read, not a time it did not take
+        // The unit's clock as last read, not a time it did not take; nothing in a window cleared
+        // meanwhile.
+        if (!SetDateTime() && !connection.ended())
+            ui.txtDateTime->setText(shown);
     });
 }
 
@@ -90,7 +94,8 @@ bool UnitClock::SetDateTime()
     const bool resetDue = !p.unit.id.LldpFirmware && !p.unit.id.OduBucUnit;
     if (!taken) {
         // Nothing more is sent: a reset would take the unit offline for a time it does not have.
-        if (!connection.ended())
+        // A link lost meanwhile is told by the window's clearing, not by this box.
+        if (!connection.ended() && CurrentTransport(p).isOpen())
             p.platform.prompts.message(controls::ClockNotTakenText(text, resetDue), QStringLiteral("Unit Date & Time"),
                                        PromptIcon::Exclamation);
         return false;
@@ -161,6 +166,8 @@ QChar UnitClock::linkAddress() const { return p.LinkObject.DeviceAddress().at(0)
 
 void UnitClock::ShowLinkAddress()
 {
+    if (!p.txn.LinkUp)
+        return;   // a window cleared at the end of the connection stays empty
     adrLetter = QString(linkAddress());
     if (ui.txtAdr->text() != adrLetter)
         ui.txtAdr->setText(adrLetter);

@@ -28,7 +28,7 @@ public:
     // Asks the unit to move to the letter in txtAdr; the link follows only where the unit is.
     // The box then shows the letter the link uses.
     void SetUnitAddress();
-    // Writes the letter the link addresses the unit at into txtAdr.
+    // Writes the letter the link addresses the unit at into txtAdr, while a connection is up.
     void ShowLinkAddress();
     // Checked once the move of the focus out of txtDateTime has ended.
     void txtDateTime_Validate();

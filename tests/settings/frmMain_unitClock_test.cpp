@@ -368,6 +368,33 @@ TEST(UnitClockOverTcp, AUnitThatClosesItsSocketOnResetEndsTheConnection)
     EXPECT_EQ(c.u.w().ui.btnConnect->text(), "Connect");
 }
 
+// A connection that ends at the clock or the address command leaves the cleared window empty
+// and shows no box: the link loss is what the operator sees.
+TEST(UnitClockOverTcp, AConnectionEndingAtTheClockOrTheAddressLeavesTheWindowCleared)
+{
+    for (const bool clock : {true, false}) {
+        SCOPED_TRACE(clock ? "clock" : "address");
+        ControlsWindow c(UnitLink::Tcp, twtaProfile());
+        ASSERT_TRUE(c.u.ready());
+        startClockCase(c);
+        const QByteArray dropped = clock ? clockCommand : QByteArray("XR21E");
+        c.u.unit().editProfile([&](SimUnitProfile& p) { p.behaviour[dropped].kind = SimBehaviour::DropConnection; });
+        if (clock) {
+            QTest::mouseClick(c.u.w().ui.Command7, Qt::LeftButton);
+        } else {
+            c.u.focus(c.u.w().ui.txtAdr);
+            c.u.type("\be\r");
+        }
+        EXPECT_EQ(c.u.unit().commands().last(), dropped);
+        if (c.u.p().txn.LinkUp)
+            c.u.w().poll().Timer1_Timer();   // the next poll finds the link lost
+        EXPECT_FALSE(c.u.p().txn.LinkUp);
+        EXPECT_TRUE(c.u.boxes().isEmpty());
+        EXPECT_TRUE(c.u.w().ui.txtDateTime->text().isEmpty());
+        EXPECT_TRUE(c.u.w().ui.txtAdr->text().isEmpty());
+    }
+}
+
 // Over the serial line, where a unit answers at its own letter only: after an address command
 // the link addresses the unit where it answers, and the box shows that letter.
 TEST(UnitAddressOverSerial, TheLinkMovesOnlyToALetterTheUnitAnswersAt)
