@@ -83,7 +83,7 @@ void openEach(MainWindowProgram& t)
         check(t, d, d.ui.Command1, "the start-up dialog sends nothing without a choice");
     }
     {
-        frmAmpCom d(p, QStringLiteral("A"));
+        frmAmpCom d(p);
         check(t, d, d.ui.Command1, "the serial ports dialog sends nothing without Set");
     }
     {

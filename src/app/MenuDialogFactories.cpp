@@ -53,9 +53,8 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
             p, p.dialogs, [caption](qint32 port) { caption->setText(EthernetPortCaption(port)); }, &w);
     });
 
-    // "Serial Com": the RS-485 address comes from the main window's address box.
-    r.registerFactory(MenuDialog::AmpCom,
-                      [](Program& p, frmMain& w) { return std::make_unique<frmAmpCom>(p, w.ui.txtAdr->text(), &w); });
+    // "Serial Com": the RS-485 address it sends is the one the link uses.
+    r.registerFactory(MenuDialog::AmpCom, [](Program& p, frmMain& w) { return std::make_unique<frmAmpCom>(p, &w); });
 
     r.registerFactory(MenuDialog::LLDPCfg,
                       [](Program& p, frmMain& w) { return std::make_unique<frmLLDPConfig>(p, &w); });

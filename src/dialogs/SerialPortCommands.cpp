@@ -9,9 +9,11 @@ QString PortCommand(const QString& prefix, const QString& baud, const QString& p
            stopBits;
 }
 
-QString WiringCommand(const QString& wiring, const QString& termination, const QString& address,
-                      const QString& protocol, bool obmipSupported)
+std::optional<QString> WiringCommand(const QString& wiring, const QString& termination, const QString& address,
+                                     const QString& protocol, bool obmipSupported)
 {
+    if (address.size() != 1 || address.at(0) < QLatin1Char('A') || address.at(0) > QLatin1Char('Z'))
+        return std::nullopt;
     QString command = QStringLiteral("XR") + wiring.left(1) + termination.left(1) + address;
     if (!protocol.isEmpty() && obmipSupported)
         command += QLatin1Char(';') + protocol;

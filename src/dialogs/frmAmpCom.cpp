@@ -31,8 +31,7 @@ void selectNumber(QComboBox* list, qint64 value)
 
 }   // namespace
 
-frmAmpCom::frmAmpCom(CommandContext& p, const QString& unitAddress, QWidget* parent)
-    : QDialog(parent), p_(p), unitAddress_(unitAddress)
+frmAmpCom::frmAmpCom(CommandContext& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     ui.setupUi(this);
     // The parity lists and the OpenBMIP box act on code changes too, as the load relies on.
@@ -151,9 +150,9 @@ void frmAmpCom::btnSet485_Click()
     if (!readyToSet({port.baud, port.parity, port.data, port.stop, ui.cmb485Wire, ui.cmb485Term}))
         return;
     const UnitConfig& c = p_.unit.config;
-    const QString wiring = ampcom::WiringCommand(ui.cmb485Wire->currentText(), ui.cmb485Term->currentText(),
-                                                 unitAddress_, c.Rs485Protocol, c.ObmipSupported);
-    if (!SendUnitCommand(p_, wiring, true))
+    const auto wiring = ampcom::WiringCommand(ui.cmb485Wire->currentText(), ui.cmb485Term->currentText(),
+                                              p_.LinkObject.DeviceAddress(), c.Rs485Protocol, c.ObmipSupported);
+    if (!wiring || !SendUnitCommand(p_, *wiring, true))
         return;
     SendUnitCommand(p_, portCommand("X2", port), true);
 }

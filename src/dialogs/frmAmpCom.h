@@ -6,12 +6,12 @@ struct CommandContext;
 class QComboBox;
 
 // The unit's own serial ports: shows the port settings the main window read from the unit
-// and sets the RS-232 port ("X1") and the RS-485 port ("XR", then "X2"). `unitAddress` is
-// the text of the main window's address box, the RS-485 device address "XR" carries.
+// and sets the RS-232 port ("X1") and the RS-485 port ("XR", then "X2"). "XR" carries the
+// device address the link uses.
 class frmAmpCom : public QDialog {
     Q_OBJECT
 public:
-    frmAmpCom(CommandContext& p, const QString& unitAddress, QWidget* parent = nullptr);
+    explicit frmAmpCom(CommandContext& p, QWidget* parent = nullptr);
 
     frmAmpComUi ui;
 
@@ -44,6 +44,5 @@ private:
     static QString portCommand(const char* prefix, const PortLists& port);
 
     CommandContext& p_;
-    QString unitAddress_;
     bool loading_ = false;   // the load fills the lists: the OpenBMIP box changes nothing
 };

@@ -63,4 +63,31 @@ QString AddressCommand(bool recordRead, const QString& wires, const QString& ter
     return QStringLiteral("XA") + letter;
 }
 
+AddressMove MoveAddress(SettingAnswer answer, QChar wanted, QChar current, const std::function<bool(QChar)>& answersAt)
+{
+    switch (answer) {
+    case SettingAnswer::Taken:
+        return {wanted, {}};
+    case SettingAnswer::Refused:
+        return {current, QStringLiteral("The unit refused the address %1; it is still at %2.").arg(wanted, current)};
+    case SettingAnswer::Unanswered:
+        break;
+    }
+    // The reply may be lost while the unit took the letter: its status answers where it is.
+    if (answersAt(wanted))
+        return {wanted, {}};
+    if (wanted != current && answersAt(current))
+        return {current, {}};
+    const QString tried = wanted == current ? QString(current) : QStringLiteral("%1 or %2").arg(wanted, current);
+    return {current, QStringLiteral("The unit could not be reached at address %1; the program still addresses it "
+                                    "at %2.")
+                         .arg(tried, current)};
+}
+
+QString ClockNotTakenText(const QString& time, bool resetDue)
+{
+    const QString text = QStringLiteral("The unit did not take the time %1").arg(time);
+    return text + (resetDue ? QStringLiteral("; it was not reset.") : QStringLiteral("."));
+}
+
 }   // namespace controls

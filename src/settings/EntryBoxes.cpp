@@ -157,7 +157,9 @@ EntryBoxes::EntryBox EntryBoxes::addressRow()
                     // rewrite the unit's RS-485 record.
                     if (text != unitClock_.adrLetter)
                         unitClock_.SetUnitAddress();
-                }};
+                },
+            // An emptied box, or one left unsent, shows the letter the link uses again.
+            .afterLeave = [this] { unitClock_.ShowLinkAddress(); }};
 }
 
 void EntryBoxes::buildEntryBoxes()
@@ -211,14 +213,19 @@ void EntryBoxes::buildEntryBoxes()
 void EntryBoxes::connectEntryBoxes()
 {
     buildEntryBoxes();
+    // The focus coming into a trip row holds the row off the poll; not the focus coming back
+    // from a popup, a message box or another window: an edit that ended there stays ended.
+    const auto rowEntered = [](const EntryBox& row) {
+        return [&row](Qt::FocusReason reason) {
+            if (row.tripEditing && entry::LeavesBox(reason))
+                *row.tripEditing = true;
+        };
+    };
     for (const EntryBox& row : entryBoxes_) {
         entryState_.edits.track(row.box);
         EntryBoxEvents::install(row.box, {
                                              [this, &row](QKeyEvent& key) { return entryKeyDiscarded(row, key); },
-                                             [&row](Qt::FocusReason) {
-                                                 if (row.tripEditing)
-                                                     *row.tripEditing = true;
-                                             },
+                                             rowEntered(row),
                                              [this, &row](Qt::FocusReason reason) { entryBoxLeft(row, reason); },
                                          });
     }
@@ -226,7 +233,7 @@ void EntryBoxes::connectEntryBoxes()
         if (QComboBox* list = row.tripType) {
             EntryBoxEvents::install(list, {
                                               nullptr,
-                                              [&row](Qt::FocusReason) { *row.tripEditing = true; },
+                                              rowEntered(row),
                                               [&row, list](Qt::FocusReason reason) {
                                                   if (entry::LeavesBox(reason) && list->isEnabled())
                                                       *row.tripEditing = false;
@@ -309,11 +316,17 @@ void EntryBoxes::entryBoxLeft(const EntryBox& row, Qt::FocusReason reason)
     actOnEntry(row.box, [this, &row] {
         if (p.conn.RemoteMode)
             row.leave(row.box->text());
+        if (row.afterLeave)
+            row.afterLeave();
     });
 }
 
 void EntryBoxes::entryBoxEnter(const EntryBox& row)
 {
+    // Enter ends a trip row's edit too, whatever the unit makes of the level: its read-back
+    // and every read after it show the unit's level, with the focus still in the row.
+    if (row.tripEditing)
+        *row.tripEditing = false;
     if (!row.enter(row.box->text()))
         followUnit(row);
 }
@@ -340,8 +353,9 @@ void EntryBoxes::tripTypeChosen(const EntryBox& row)
             followUnit(row);   // the unit's type again at the next read-back
             return;
         }
-        if (!row.sendTrip())
-            followUnit(row);
+        // The choice ends the row's edit as Enter does: the row shows what the unit then has.
+        followUnit(row);
+        row.sendTrip();
     });
 }
 

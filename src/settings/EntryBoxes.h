@@ -92,6 +92,9 @@ private:
         // What leaving the box after an edit sends in remote mode; none for the boxes that
         // send on Enter only.
         std::function<void(const QString& text)> leave;
+        // Runs after what leaving an edited box sent, if anything: for a box the poll never
+        // refills.
+        std::function<void()> afterLeave = nullptr;
         // A trip row's level box: its editing flag, its type list and the row's setter.
         bool* tripEditing = nullptr;
         QComboBox* tripType = nullptr;

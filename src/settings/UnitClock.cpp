@@ -5,12 +5,14 @@
 #include "commands/RemoteMessage.h"
 #include "ui/frmMainUi.h"
 #include "link/BusyScope.h"
+#include "link/FrameChars.h"
 #include "commands/IndexedQueries.h"
 #include "commands/StatusQueries.h"
 #include "link/ConnectionWatch.h"
 #include "link/PollPause.h"
 #include "link/SharedRoutines.h"
 #include "link/Transaction.h"
+#include "link/UnitTransport.h"
 #include "platform/BusyFlag.h"
 #include "platform/Clock.h"
 #include "platform/Conventions.h"
@@ -62,29 +64,50 @@ void UnitClock::Command7_Click()
             if (answer != PromptAnswer::Ok)
                 return;
         }
+        const ConnectionWatch connection(p);
+        const QString shown = ui.txtDateTime->text();
         ui.txtDateTime->setText(controls::UnitClockText(p.platform.clock.localDateTime()));
-        SetDateTime();
+        // The unit's clock as last read, not a time it did not take; nothing in a window cleared
+        // meanwhile.
+        if (!SetDateTime() && !connection.ended())
+            ui.txtDateTime->setText(shown);
     });
 }
 
-void UnitClock::SetDateTime()
+bool UnitClock::SetDateTime()
 {
     if (!p.conn.RemoteMode) {
         ShowNotInRemoteMsg(p.platform.prompts);
-        return;
+        return false;
     }
     const QString text = ui.txtDateTime->text();
     if (text.isEmpty())
-        return;
+        return false;
     BusyScope busy(busy_);
     // The poll runs afterwards, reset or not, while the connection this began on lasts.
     const PollPause pause(p, PollPause::Mode::On);
     const ConnectionWatch connection(p);
     IClock& clock = p.platform.clock;
-    SendUnitCommand(p, QStringLiteral("%") + text);
+    const bool taken = SendUnitCommand(p, QStringLiteral("%") + text);
     clock.sleepMs(100);
-    if (p.unit.id.LldpFirmware || p.unit.id.OduBucUnit)
-        return;   // these units take the clock without a reset
+    // The LLDP-capable family and model 7428 take the clock without a reset.
+    const bool resetDue = !p.unit.id.LldpFirmware && !p.unit.id.OduBucUnit;
+    if (!taken) {
+        // Nothing more is sent: a reset would take the unit offline for a time it does not have.
+        // A link lost meanwhile is told by the window's clearing, not by this box.
+        if (!connection.ended() && CurrentTransport(p).isOpen())
+            p.platform.prompts.message(controls::ClockNotTakenText(text, resetDue), QStringLiteral("Unit Date & Time"),
+                                       PromptIcon::Exclamation);
+        return false;
+    }
+    if (resetDue)
+        resetUnit(connection);
+    return true;
+}
+
+void UnitClock::resetUnit(const ConnectionWatch& connection)
+{
+    IClock& clock = p.platform.clock;
     SendUnitCommand(p, QStringLiteral("~"));
     PauseSeconds(clock, 3);
     for (int probe = 0; probe < ResetProbes && !connection.ended(); ++probe) {
@@ -102,17 +125,50 @@ void UnitClock::SetDateTime()
 
 void UnitClock::SetUnitAddress()
 {
-    if (!p.conn.RemoteMode) {
+    if (!p.conn.RemoteMode)
         ShowNotInRemoteMsg(p.platform.prompts);
-        return;
-    }
-    const QString text = ui.txtAdr->text();
-    const auto letter = controls::AddressLetter(text);
-    if (!letter)
-        return;
+    else if (const auto letter = controls::AddressLetter(ui.txtAdr->text()))
+        moveAddress(*letter);
+    ShowLinkAddress();
+}
+
+void UnitClock::moveAddress(QChar letter)
+{
+    const QChar current = linkAddress();
+    BusyScope busy(busy_);
+    const PollPause pause(p, PollPause::Mode::Restore);   // no poll between the command and the probes
+    const ConnectionWatch connection(p);
     const bool recordRead = SsaCmds::GetPort2Protocol(p);
-    SendUnitCommand(p, controls::AddressCommand(recordRead, p.ReplyFields[0], p.ReplyFields[1], *letter));
-    // Also after a failed command: a unit that took it answers from the new letter only.
-    p.LinkObject.setDeviceAddress(QString(*letter));
-    adrLetter = text;
+    const controls::SettingAnswer answer =
+        sendSetting(controls::AddressCommand(recordRead, p.ReplyFields[0], p.ReplyFields[1], letter));
+    const controls::AddressMove move = controls::MoveAddress(answer, letter, current, [this](QChar at) {
+        p.LinkObject.setDeviceAddress(QString(at));
+        return SsaCmds::ReadUnitStatusCode(p) >= 0;
+    });
+    p.LinkObject.setDeviceAddress(QString(move.letter));
+    if (connection.ended())
+        return;   // the link loss is what the window shows
+    if (move.letter == letter)
+        p.unit.config.Rs485Address = QString(letter);
+    if (!move.message.isEmpty())
+        p.platform.prompts.message(move.message, QStringLiteral("Unit Address"), PromptIcon::Exclamation);
+}
+
+controls::SettingAnswer UnitClock::sendSetting(const QString& command)
+{
+    if (SendUnitCommand(p, command))
+        return controls::SettingAnswer::Taken;
+    return UnitReplyFrame(p).startsWith(framechars::NAK) ? controls::SettingAnswer::Refused
+                                                         : controls::SettingAnswer::Unanswered;
+}
+
+QChar UnitClock::linkAddress() const { return p.LinkObject.DeviceAddress().at(0); }
+
+void UnitClock::ShowLinkAddress()
+{
+    if (!p.txn.LinkUp)
+        return;   // a window cleared at the end of the connection stays empty
+    adrLetter = QString(linkAddress());
+    if (ui.txtAdr->text() != adrLetter)
+        ui.txtAdr->setText(adrLetter);
 }

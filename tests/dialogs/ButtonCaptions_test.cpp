@@ -29,7 +29,7 @@ TEST(DialogButtons, EveryCaptionKeepsClearOfItsButtonsEdgesAtBothScales)
     frmMain w(t.p());
     std::vector<std::unique_ptr<QWidget>> dialogs;
     dialogs.emplace_back(std::make_unique<frmAbout>(t.prompts, t.sysInfo));
-    dialogs.emplace_back(std::make_unique<frmAmpCom>(t.p(), QStringLiteral("A")));
+    dialogs.emplace_back(std::make_unique<frmAmpCom>(t.p()));
     dialogs.emplace_back(std::make_unique<frmCmdLine>(t.p()));
     dialogs.emplace_back(std::make_unique<frmEnetCfg>(t.p(), t.p().dialogs));
     dialogs.emplace_back(std::make_unique<frmGainBal>(t.p()));

@@ -66,10 +66,9 @@ struct PortsUnit : UnitLinkProgram {
 };
 
 // Shows the dialog through the modal seam; `operate` plays the operator, then Close.
-int showAndOperate(Program& p, FakePrompts& prompts, const QString& address,
-                   const std::function<void(frmAmpCom&)>& operate)
+int showAndOperate(Program& p, FakePrompts& prompts, const std::function<void(frmAmpCom&)>& operate)
 {
-    frmAmpCom dialog(p, address);
+    frmAmpCom dialog(p);
     prompts.modal = [&](QDialog& d) {
         auto& f = static_cast<frmAmpCom&>(d);
         operate(f);
@@ -100,10 +99,17 @@ TEST(SerialPortCommands, PortAndWiringCommands)
         {"2 Wire", "Unterminated", "A", "ORVAN", true, "XR2UA;ORVAN"},
         {"4 Wire", "Terminated", "B", "OBMIP", false, "XR4TB"},   // the unit takes no tag
         {"4 Wire", "Terminated", "B", "", true, "XR4TB"},         // no tag set
-        {"2 Wire", "Terminated", "", "", false, "XR2T"},          // empty address box
+        // No command without the unit's address.
+        {"2 Wire", "Terminated", "", "", false, nullptr},
+        {"2 Wire", "Terminated", " ", "", false, nullptr},
+        {"2 Wire", "Terminated", "@", "", false, nullptr},
+        {"2 Wire", "Terminated", "b", "", false, nullptr},
+        {"2 Wire", "Terminated", "BC", "", false, nullptr},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(WiringCommand(c.wire, c.term, c.address, c.tag, c.supported), c.command) << c.command;
+    for (const Case& c : cases) {
+        const auto command = WiringCommand(c.wire, c.term, c.address, c.tag, c.supported);
+        EXPECT_EQ(command, c.command ? std::optional<QString>(c.command) : std::nullopt) << c.address;
+    }
     EXPECT_EQ(ParityEntry("N"), 0);
     EXPECT_EQ(ParityEntry("E"), 2);
     EXPECT_EQ(ParityEntry("*"), -1);
@@ -128,7 +134,7 @@ TEST(frmAmpCom, OpensWithThePortsTheUnitReported)
         t.p().unit.config.Com1DataBits = c.dataBits;
         t.p().unit.config.Com2Parity = c.parity;
         t.p().unit.config.Com2DataBits = c.dataBits;
-        frmAmpCom d(t.p(), "A");
+        frmAmpCom d(t.p());
         for (QComboBox* parity : {d.ui.cmb232Parity, d.ui.cmb485Parity})
             EXPECT_EQ(parity->currentText(), c.parityShown) << c.parity << c.dataBits;
         for (QComboBox* data : {d.ui.cmb232Data, d.ui.cmb485Data}) {
@@ -138,7 +144,7 @@ TEST(frmAmpCom, OpensWithThePortsTheUnitReported)
     }
     TestProgram t;
     reportPorts(t.p());
-    frmAmpCom d(t.p(), "A");
+    frmAmpCom d(t.p());
     EXPECT_EQ(
         QStringList({d.ui.cmb232Baud->currentText(), d.ui.cmb232Stop->currentText(), d.ui.cmb485Baud->currentText(),
                      d.ui.cmb485Wire->currentText(), d.ui.cmb485Term->currentText()}),
@@ -156,7 +162,7 @@ TEST(frmAmpCom, OpensWithThePortsTheUnitReported)
     c.Rs485WireCount = 0;
     c.Rs485Termination = "*";
     c.Rs485Protocol.clear();
-    frmAmpCom empty(t.p(), "A");
+    frmAmpCom empty(t.p());
     for (QComboBox* list :
          {empty.ui.cmb232Baud, empty.ui.cmb232Parity, empty.ui.cmb232Stop, empty.ui.cmb485Wire, empty.ui.cmb485Term})
         EXPECT_EQ(list->currentIndex(), -1) << list->objectName().toStdString();
@@ -167,7 +173,7 @@ TEST(frmAmpCom, ParityRuleGovernsEachPortsOwnDataBits)
 {
     TestProgram t;
     reportPorts(t.p());
-    frmAmpCom d(t.p(), "A");
+    frmAmpCom d(t.p());
     d.ui.cmb232Data->setCurrentIndex(1);     // 8
     d.ui.cmb232Parity->setCurrentIndex(1);   // Odd
     EXPECT_EQ(d.ui.cmb232Data->currentText(), "7");
@@ -188,7 +194,7 @@ TEST(frmAmpCom, OpenBmipSelects38400AndSetsTheTagAtOnce)
     TestProgram t;
     reportPorts(t.p());
     t.p().unit.config.Rs485Protocol = "ORVAN";
-    frmAmpCom d(t.p(), "A");
+    frmAmpCom d(t.p());
     EXPECT_FALSE(d.ui.chkOBMIP->isChecked());
     d.ui.chkOBMIP->click();
     EXPECT_EQ(t.p().unit.config.Rs485Protocol, "OBMIP");
@@ -204,25 +210,32 @@ TEST(frmAmpCom, SetButtonsAgainstTheSimulatedUnit)
         SCOPED_TRACE(UnitLinkName(link));
         PortsUnit u(link);
         Program& p = *u.program;
-        const int result = showAndOperate(p, u.prompts, "B", [](frmAmpCom& d) {
+        const int result = showAndOperate(p, u.prompts, [](frmAmpCom& d) {
             d.ui.cmb232Baud->setCurrentIndex(0);   // 4800
             d.ui.btnSet232->click();
             d.ui.btnSet485->click();
         });
         EXPECT_EQ(result, QDialog::Accepted);
-        EXPECT_EQ(u.sent(), QStringList({"X1004800N81", "XR4TB;OBMIP", "X2019200E71"}));
+        // "XR" carries the address the link uses.
+        EXPECT_EQ(u.sent(), QStringList({"X1004800N81", "XR4TA;OBMIP", "X2019200E71"}));
         EXPECT_TRUE(u.prompts.boxes.isEmpty());
 
-        // Without OpenBMIP support and with an empty address box: the wiring letters only.
+        // Without OpenBMIP support: no tag.
         p.unit.config.ObmipSupported = false;
-        u.ports->refused = {"XR4T"};
-        showAndOperate(p, u.prompts, "", [](frmAmpCom& d) { d.ui.btnSet485->click(); });
-        EXPECT_EQ(u.sent().mid(3), QStringList({"XR4T"}));   // refused: no "X2" follows
+        u.ports->refused = {"XR4TA"};
+        showAndOperate(p, u.prompts, [](frmAmpCom& d) { d.ui.btnSet485->click(); });
+        EXPECT_EQ(u.sent().mid(3), QStringList({"XR4TA"}));   // refused: no "X2" follows
         // The command transaction shows its error box on the serial line only.
         if (link == UnitLink::Serial) {
             ASSERT_EQ(u.prompts.boxes.size(), 1);
             EXPECT_EQ(u.prompts.boxes[0].title, "Communication Error");
         }
+
+        // Without a letter to address the unit at, neither "XR" nor "X2" goes out.
+        p.LinkObject.setDeviceAddress("");
+        const qsizetype before = u.unit->commands().size();
+        showAndOperate(p, u.prompts, [](frmAmpCom& d) { d.ui.btnSet485->click(); });
+        EXPECT_EQ(u.unit->commands().size(), before);
     }
 }
 
@@ -247,7 +260,7 @@ TEST(frmAmpCom, SetSendsNothingInLocalModeOrWithAListUnchosen)
             t.p().unit.config.Com1Baud = 0;
             t.p().unit.config.Com2Parity = "*";
         }
-        showAndOperate(t.p(), t.prompts, "A", [](frmAmpCom& d) {
+        showAndOperate(t.p(), t.prompts, [](frmAmpCom& d) {
             d.ui.btnSet232->click();
             d.ui.btnSet485->click();
         });
@@ -265,7 +278,7 @@ TEST(frmAmpCom, EveryListIsNamedAndReachedByTab)
 {
     TestProgram t;
     reportPorts(t.p());
-    frmAmpCom d(t.p(), "A");
+    frmAmpCom d(t.p());
     for (QComboBox* list : d.findChildren<QComboBox*>()) {
         EXPECT_FALSE(list->accessibleName().isEmpty()) << list->objectName().toStdString();
         EXPECT_TRUE(list->focusPolicy() & Qt::TabFocus) << list->objectName().toStdString();
@@ -281,7 +294,9 @@ TEST(frmAmpCom, OpenedFromItsEntryTheMainWindowReadsThePortsBackAndPolls)
     reportPorts(t.p());
     t.replies["XR4TB;OBMIP"] = "XR4TB;OBMIP";
     t.replies["X2019200E71"] = "X2019200E71";
-    t.w().ui.txtAdr->setText("B");   // the RS-485 address comes from the address box
+    // The RS-485 address is the one the link uses, never the address box's text.
+    t.p().LinkObject.setDeviceAddress("B");
+    t.w().ui.txtAdr->clear();
     t.prompts.modal = [&](QDialog& d) {
         auto& dialog = dynamic_cast<frmAmpCom&>(d);
         EXPECT_FALSE(t.w().Timer1.isActive());

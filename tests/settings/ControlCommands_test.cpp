@@ -70,3 +70,44 @@ TEST(ControlCommands, AddressLetterAndCommand)
     EXPECT_EQ(AddressCommand(true, "4", "T", 'C'), "XR4TC");
     EXPECT_EQ(AddressCommand(false, "4", "T", 'C'), "XAC");
 }
+
+TEST(ControlCommands, TheLinkFollowsTheAddressOnlyWhereTheUnitIs)
+{
+    const struct {
+        const char* name;
+        SettingAnswer answer;
+        char wanted;
+        const char* answersAt;   // the letters at which the unit answers its status
+        const char* asked;       // the letters asked, in order
+        char letter;
+        const char* message;
+    } cases[] = {
+        {"taken", SettingAnswer::Taken, 'E', "", "", 'E', ""},
+        {"refused", SettingAnswer::Refused, 'E', "E", "", 'D', "The unit refused the address E; it is still at D."},
+        {"unanswered, at the new letter", SettingAnswer::Unanswered, 'E', "E", "E", 'E', ""},
+        {"unanswered, at the old letter", SettingAnswer::Unanswered, 'E', "D", "ED", 'D', ""},
+        {"unanswered, at both: the new one first", SettingAnswer::Unanswered, 'E', "DE", "E", 'E', ""},
+        {"unanswered, at neither", SettingAnswer::Unanswered, 'E', "", "ED", 'D',
+         "The unit could not be reached at address E or D; the program still addresses it at D."},
+        {"the same letter, unanswered at it", SettingAnswer::Unanswered, 'D', "", "D", 'D',
+         "The unit could not be reached at address D; the program still addresses it at D."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString asked;
+        const AddressMove move = MoveAddress(c.answer, QChar(c.wanted), QChar('D'), [&](QChar at) {
+            asked += at;
+            return QString(c.answersAt).contains(at);
+        });
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(move.letter, QChar(c.letter));
+        EXPECT_EQ(move.message, c.message);
+    }
+}
+
+TEST(ControlCommands, ClockNotTakenTellsWhetherAResetWasDue)
+{
+    EXPECT_EQ(ClockNotTakenText("2026/12/11,17:15", true),
+              "The unit did not take the time 2026/12/11,17:15; it was not reset.");
+    EXPECT_EQ(ClockNotTakenText("2026/12/11,17:15", false), "The unit did not take the time 2026/12/11,17:15.");
+}

@@ -132,7 +132,8 @@ std::vector<LevelCase> levelCases()
     const QString tripBox = "Range Error - Forward High RF Trip: ";
     return {
         // RF trip levels
-        {"fault row in band", "txtFhiLvl", "", "47\r", {"MFM47.0", "?HLR"}, {}, "47"},
+        // Enter ends a trip row's edit: the read-back shows the unit's level in the row.
+        {"fault row in band", "txtFhiLvl", "", "47\r", {"MFM47.0", "?HLR"}, {}, "47.0"},
         {"below the band",
          "txtFhiLvl",
          "",
@@ -140,15 +141,15 @@ std::vector<LevelCase> levelCases()
          {},
          {tripBox + dbmRange.arg("36.0", "49.0"), tripBox + dbmRange.arg("36.0", "49.0")},
          "35.5"},
-        {"unit without dBm levels", "txtFhiLvl", "", "41\r", {"MF12.6", "?HLR"}, {}, "41", noDbmLevels},
-        {"watts display", "txtFhiLvl", "", "20\r", {"MF20.0", "?HLR"}, {}, "20", watts},
+        {"unit without dBm levels", "txtFhiLvl", "", "41\r", {"MF12.6", "?HLR"}, {}, "41.0", noDbmLevels},
+        {"watts display", "txtFhiLvl", "", "20\r", {"MF20.0", "?HLR"}, {}, "20.0", watts},
         {"watts display, unit without dBm levels",
          "txtFhiLvl",
          "",
          "20\r",
          {"MF20.0", "?HLR"},
          {},
-         "20",
+         "20.0",
          [](LinkedWindow& u) {
              watts(u);
              noDbmLevels(u);
@@ -162,10 +163,10 @@ std::vector<LevelCase> levelCases()
          {},
          "40.5",
          [](LinkedWindow& u) { tripType(u.w().ui.cmbRhiTripType, 0); }},
-        {"forward low", "txtFloLvl", "", "36\r", {"LFM36.0", "?HLR"}, {}, "36"},
+        {"forward low", "txtFloLvl", "", "36\r", {"LFM36.0", "?HLR"}, {}, "36.0"},
         {"leaving a trip box sends nothing", "txtFhiLvl", "", "47\t", {}, {}, "47"},
         {"empty trip box", "txtFhiLvl", "", "\r", {}, {}, ""},
-        {"keys other than digits and the point", "txtFhiLvl", "", "4a-7\r", {"MFM47.0", "?HLR"}, {}, "47"},
+        {"keys other than digits and the point", "txtFhiLvl", "", "4a-7\r", {"MFM47.0", "?HLR"}, {}, "47.0"},
         // Constant power
         {"constant power", "txtConstLvl", "", "45\r", {"GM45.0", "G?"}, {}, "45.0", constPowerOn},
         {"constant power in watts",
@@ -586,11 +587,12 @@ TEST_P(LevelEntryOverLink, ATripRowBeingEditedKeepsItsTextWhileTheOthersAreReadB
     ui.txtFhiLvl->setText("1.0");
     ui.txtRhiLvl->setText("2.0");
     ui.txtFloLvl->clear();
-    enter(u, "txtFloLvl", "36\r");
-    EXPECT_EQ(u.unit().commands(), QByteArrayList({"LFM36.0", "?HLR"}));
+    enter(u, "txtFloLvl", "36");
+    u.w().features().InitRFTripLevels();
+    EXPECT_EQ(u.unit().commands(), QByteArrayList({"?HLR"}));
     EXPECT_EQ(ui.txtFhiLvl->text(), "40.0");
     EXPECT_EQ(ui.txtRhiLvl->text(), "45.0");
-    EXPECT_EQ(ui.txtFloLvl->text(), "36");   // as typed: the row has the focus
+    EXPECT_EQ(ui.txtFloLvl->text(), "36");   // as typed: the row is being edited
     EXPECT_TRUE(u.w().entryState().FloTripEditing);
     // The row's list keeps the row being edited too.
     u.focus(ui.cmbFloTripType);
@@ -598,7 +600,7 @@ TEST_P(LevelEntryOverLink, ATripRowBeingEditedKeepsItsTextWhileTheOthersAreReadB
     u.leave();
     EXPECT_FALSE(u.w().entryState().FloTripEditing);
     u.w().features().InitRFTripLevels();
-    EXPECT_EQ(ui.txtFloLvl->text(), "36.0");
+    EXPECT_EQ(ui.txtFloLvl->text(), "12.0");   // left unsent: the unit's level
 
     // Choosing a type sends the row's level with it; an empty level sends nothing.
     u.clearLogs();

@@ -8,6 +8,7 @@
 #include "support/TestProgram.h"
 #include "support/UnitFrames.h"
 #include <QCheckBox>
+#include "dialogs/frmAmpCom.h"
 #include "link/Transaction.h"
 #include "settings/UnitClock.h"
 #include "status/FeatureReads.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -233,6 +235,99 @@ TEST_P(UnitClockOverLink, AddressBoxSendsTheLetterAndTheLinkFollowsIt)
     }
 }
 
+// A clock the unit refused or left unanswered: no reset follows, a box tells it, the box shows
+// the unit's clock as last read and then as the next read finds it; the poll runs again.
+TEST_P(UnitClockOverLink, AClockTheUnitDidNotTakeIsToldAndResetsNothing)
+{
+    ControlsWindow c(GetParam(), twtaProfile());
+    ASSERT_TRUE(c.u.ready());
+    c.u.p().LinkObject.setMsgTimeout(0.3f);   // an unanswered serial command waits no longer
+    const QString notTaken = "Unit Date & Time: The unit did not take the time 2026/03/04,09:05";
+    const struct {
+        const char* name;
+        SimBehaviour::Kind unit;
+        bool resetDue;
+        QStringList boxes;
+    } cases[] = {
+        {"refused", SimBehaviour::Nak, true, {resetQuestion, notTaken + "; it was not reset."}},
+        {"unanswered", SimBehaviour::Silent, true, {resetQuestion, notTaken + "; it was not reset."}},
+        {"refused where no reset follows", SimBehaviour::Nak, false, {notTaken + "."}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        startClockCase(c);
+        transmitting(c);
+        c.u.p().unit.id.LldpFirmware = !k.resetDue;
+        c.u.prompts.answers = {PromptAnswer::Ok};
+        c.u.unit().editProfile([&](SimUnitProfile& p) { p.behaviour[clockCommand].kind = k.unit; });
+        if (k.unit == SimBehaviour::Silent && GetParam() == UnitLink::Tcp)
+            QTimer::singleShot(50, [&c] { c.clock.sleepMs(16000); });   // the 15 s wait for the reply passes
+        QTest::mouseClick(c.u.w().ui.Command7, Qt::LeftButton);
+        EXPECT_EQ(c.u.unit().commands(), QByteArrayList({clockCommand}));
+        EXPECT_EQ(c.u.boxes(), k.boxes);
+        EXPECT_EQ(c.u.prompts.boxes.last().icon, PromptIcon::Exclamation);
+        EXPECT_EQ(c.u.w().ui.txtDateTime->text(), "2025/12/31,23:59");   // as before "Now"
+        EXPECT_EQ(c.timerSwitches, QStringList({"off@0", "on@1"}));
+        c.u.w().Timer1.stop();
+        c.u.unit().editProfile([](SimUnitProfile& p) { p.behaviour.remove(clockCommand); });
+        c.u.w().poll().ClockTickCount = 100;
+        EXPECT_TRUE(c.u.w().poll().UpdateStatus());
+        EXPECT_EQ(c.u.w().ui.txtDateTime->text(), "12/31/2025 23:59:58");   // the unit's own clock
+    }
+}
+
+// An emptied address box shows the link's letter again once its edit ends, sending nothing;
+// "Serial Com" then sends the RS-485 record with the link's letter, whatever the box holds.
+TEST_P(UnitClockOverLink, AnEmptiedAddressBoxShowsTheLinksLetterAndSerialComSendsThatLetter)
+{
+    ControlsWindow c(GetParam(), twtaProfile());
+    ASSERT_TRUE(c.u.ready());
+    startClockCase(c);
+    c.u.p().LinkObject.setDeviceAddress("A");
+    c.u.unit().editProfile([](SimUnitProfile& p) { p.set("XR?", "XR4TA;OBMIP"); });
+    c.u.w().features().InitCom2Settings();
+    QLineEdit* box = c.u.w().ui.txtAdr;
+    box->setText("B");
+    const struct {
+        const char* name;
+        const char* keys;   // "\r" Enter, "\t" leave the box
+        bool remote;
+        QStringList boxes;
+    } cases[] = {
+        {"emptied, then left", "\b\t", true, {}},
+        {"emptied, then Enter", "\b\r", true, {}},
+        {"emptied, Enter and left", "\b\r\t", true, {}},
+        {"a letter left in local mode", "\bc\t", false, {}},
+        {"a letter entered in local mode", "\bc\r", false, {notRemote}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        c.u.p().conn.RemoteMode = k.remote;
+        c.u.clearLogs();
+        c.u.focus(box);
+        const QStringList parts = QString(k.keys).split('\t');
+        c.u.type(parts[0]);
+        if (parts.size() > 1)
+            c.u.leave();
+        EXPECT_TRUE(c.u.unit().commands().isEmpty());
+        EXPECT_EQ(c.u.boxes(), k.boxes);
+        EXPECT_EQ(box->text(), "A");
+        EXPECT_EQ(c.u.p().LinkObject.DeviceAddress(), "A");
+        c.u.leave();
+    }
+    c.u.p().conn.RemoteMode = true;
+    box->clear();
+    c.u.prompts.modal = [](QDialog& d) {
+        auto& dialog = dynamic_cast<frmAmpCom&>(d);
+        dialog.ui.btnSet485->click();
+        dialog.ui.Command1->click();
+        return dialog.result();
+    };
+    c.u.clearLogs();
+    c.u.w().ui.mnuAmpCom->trigger();
+    EXPECT_EQ(c.u.unit().commands().value(0), "XR4TA;OBMIP");
+}
+
 TEST_P(UnitClockOverLink, DateBoxTakesNoKeysAndHoldsTheFocusOnAnInvalidText)
 {
     ControlsWindow c(GetParam(), twtaProfile());
@@ -271,6 +366,116 @@ TEST(UnitClockOverTcp, AUnitThatClosesItsSocketOnResetEndsTheConnection)
     EXPECT_FALSE(c.u.p().txn.LinkUp);
     EXPECT_FALSE(c.u.w().Timer1.isActive());   // the poll stays off on a dropped link
     EXPECT_EQ(c.u.w().ui.btnConnect->text(), "Connect");
+}
+
+// A connection that ends at the clock or the address command leaves the cleared window empty
+// and shows no box: the link loss is what the operator sees.
+TEST(UnitClockOverTcp, AConnectionEndingAtTheClockOrTheAddressLeavesTheWindowCleared)
+{
+    for (const bool clock : {true, false}) {
+        SCOPED_TRACE(clock ? "clock" : "address");
+        ControlsWindow c(UnitLink::Tcp, twtaProfile());
+        ASSERT_TRUE(c.u.ready());
+        startClockCase(c);
+        const QByteArray dropped = clock ? clockCommand : QByteArray("XR21E");
+        c.u.unit().editProfile([&](SimUnitProfile& p) { p.behaviour[dropped].kind = SimBehaviour::DropConnection; });
+        if (clock) {
+            QTest::mouseClick(c.u.w().ui.Command7, Qt::LeftButton);
+        } else {
+            c.u.focus(c.u.w().ui.txtAdr);
+            c.u.type("\be\r");
+        }
+        EXPECT_EQ(c.u.unit().commands().last(), dropped);
+        if (c.u.p().txn.LinkUp)
+            c.u.w().poll().Timer1_Timer();   // the next poll finds the link lost
+        EXPECT_FALSE(c.u.p().txn.LinkUp);
+        EXPECT_TRUE(c.u.boxes().isEmpty());
+        EXPECT_TRUE(c.u.w().ui.txtDateTime->text().isEmpty());
+        EXPECT_TRUE(c.u.w().ui.txtAdr->text().isEmpty());
+    }
+}
+
+// Over the serial line, where a unit answers at its own letter only: after an address command
+// the link addresses the unit where it answers, and the box shows that letter.
+TEST(UnitAddressOverSerial, TheLinkMovesOnlyToALetterTheUnitAnswersAt)
+{
+    ControlsWindow c(UnitLink::Serial, twtaProfile());
+    ASSERT_TRUE(c.u.ready());
+    c.u.p().LinkObject.setMsgTimeout(0.3f);   // each unanswered command waits no longer
+    const auto unitOn = [](SimBehaviour::Kind kind, QByteArrayList commands) {
+        return [kind, commands](ControlsWindow& c) {
+            c.u.unit().editProfile([&](SimUnitProfile& p) {
+                for (const QByteArray& command : commands)
+                    p.behaviour[command].kind = kind;
+            });
+        };
+    };
+    struct Case {
+        const char* name;
+        std::function<void(ControlsWindow&)> setup;
+        QByteArrayList logged;   // what the unit received: a command to another letter never reaches it
+        const char* at;          // the unit's letter and the link's afterwards
+        QStringList boxes;
+    };
+    const Case cases[] = {
+        {"acknowledged", nullptr, {"XR?", "XR4TE"}, "E", {}},
+        {"refused",
+         unitOn(SimBehaviour::Nak, {"XR4TE"}),
+         {"XR?", "XR4TE"},
+         "A",
+         {"Unit Address: The unit refused the address E; it is still at A."}},
+        // Its status asked at the new letter, then at the old one.
+        {"unanswered, the unit at the new letter",
+         [](ControlsWindow& c) { c.u.controls->setAddressReplyLost(true); },
+         {"XR?", "XR4TE", "1"},
+         "E",
+         {}},
+        {"unanswered, the unit at the old letter",
+         unitOn(SimBehaviour::Silent, {"XR4TE"}),
+         {"XR?", "XR4TE", "1"},
+         "A",
+         {}},
+        {"unanswered at both letters",
+         unitOn(SimBehaviour::Silent, {"XR4TE", "1"}),
+         {"XR?", "XR4TE", "1"},
+         "A",
+         {"Unit Address: The unit could not be reached at address E or A; the program still addresses it at A."}},
+    };
+    QLineEdit* box = c.u.w().ui.txtAdr;
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        startClockCase(c);
+        c.u.controls->setAddressReplyLost(false);
+        c.u.p().LinkObject.setDeviceAddress("A");
+        c.u.unit().editProfile([](SimUnitProfile& p) {
+            p.address = 'A';
+            p.set("XR?", "XR4TA;OBMIP");
+            p.behaviour.remove("XR4TE");   // the controls feature takes it
+            p.behaviour["1"] = SimBehaviour{};
+        });
+        c.u.w().unitClock().ShowLinkAddress();
+        if (k.setup)
+            k.setup(c);
+        c.u.clearLogs();
+        c.u.focus(box);
+        c.u.type("\be\r");
+        EXPECT_EQ(c.u.unit().commands(), k.logged);
+        EXPECT_EQ(c.u.boxes(), k.boxes);
+        EXPECT_EQ(c.u.unit().profile().address, *k.at);
+        EXPECT_EQ(c.u.p().LinkObject.DeviceAddress(), k.at);
+        EXPECT_EQ(box->text(), k.at);   // the focus still in the box
+        // The letter shown, typed again and left, is not sent again.
+        c.u.clearLogs();
+        c.u.type(QString("\b") + QString(k.at).toLower());
+        c.u.leave();
+        EXPECT_TRUE(c.u.unit().commands().isEmpty());
+        // The polls still reach the unit.
+        c.u.unit().editProfile([](SimUnitProfile& p) { p.behaviour["1"] = SimBehaviour{}; });
+        c.u.clearLogs();
+        EXPECT_TRUE(c.u.w().poll().UpdateStatus());
+        EXPECT_EQ(c.u.unit().commands().value(0), "?!#(");
+        c.u.leave();
+    }
 }
 
 // On the scripted serial line and the fake clock: the unit stays silent for 3.5 s after its

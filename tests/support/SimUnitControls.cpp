@@ -123,6 +123,13 @@ std::optional<SimAnswer> SimUnitControls::control(SimUnitProfile& profile, const
         profile.set("PBS?", frequency);
         return SimAnswer{};
     }
+    static const QRegularExpression clock(QStringLiteral("^%(\\d{4})/(\\d\\d)/(\\d\\d),(\\d\\d:\\d\\d)$"));
+    if (const auto m = clock.match(QString::fromLatin1(command)); m.hasMatch()) {
+        profile.set("?%", QStringLiteral("?%1/%2/%3 %4:00")
+                              .arg(m.captured(2), m.captured(3), m.captured(1), m.captured(4))
+                              .toLatin1());
+        return SimAnswer{};
+    }
     if (command == "~") {
         quietUntil_ = std::chrono::steady_clock::now() + silence_;
         refusalsLeft_ = refusals_;
@@ -136,7 +143,10 @@ std::optional<SimAnswer> SimUnitControls::control(SimUnitProfile& profile, const
             record[4] = *letter;
         profile.set("XR?", record);
         profile.address = *letter;   // this reply still goes out from the old address
-        return SimAnswer{};
+        SimAnswer a;
+        if (addressReplyLost_)
+            a.how.kind = SimBehaviour::Silent;
+        return a;
     }
     return std::nullopt;
 }
@@ -145,6 +155,12 @@ QByteArrayList SimUnitControls::settingsReceived() const
 {
     std::lock_guard lock(mutex_);
     return received_;
+}
+
+void SimUnitControls::setAddressReplyLost(bool lost)
+{
+    std::lock_guard lock(mutex_);
+    addressReplyLost_ = lost;
 }
 
 void SimUnitControls::setResetSilence(std::chrono::milliseconds quiet)
@@ -157,4 +173,5 @@ void SimUnitControls::setResetRefusals(int count)
 {
     std::lock_guard lock(mutex_);
     refusals_ = count;
+    refusalsLeft_ = 0;
 }

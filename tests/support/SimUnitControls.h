@@ -4,6 +4,7 @@
 // "U0" to "U3", "PC" and a configuration digit), the RF frequency ("TF" and a number,
 // then read back by "TF?"), the band ("T" and a band name it lists, read back by "T?"),
 // the sub-band ("PBS" and a sub-band it lists, read back by "PBS?"),
+// the clock ("%yyyy/mm/dd,hh:mm", then read back by "?%" in the unit's own form),
 // the reset ("~") and the device address ("XR" wires, termination and letter, or "XA" and
 // a letter). Its summary status (and ".?P54") follow these commands and the constant
 // power level "G"/"GM" (which the level feature answers). After "~" it can stay quiet for
@@ -23,7 +24,10 @@ public:
 
     // After "~" the unit answers nothing for this long (wall-clock time).
     void setResetSilence(std::chrono::milliseconds quiet);
+    // The unit takes an address command but its reply never comes.
+    void setAddressReplyLost(bool lost);
     // After "~" the unit refuses (NAK) this many commands, so a test need not wait out time-outs.
+    // What an earlier reset left of its refusals ends here.
     void setResetRefusals(int count);
 
 private:
@@ -34,4 +38,5 @@ private:
     int refusals_ = 0;
     std::chrono::steady_clock::time_point quietUntil_{};
     int refusalsLeft_ = 0;
+    bool addressReplyLost_ = false;
 };

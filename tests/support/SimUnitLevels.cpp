@@ -25,6 +25,8 @@ void setTrip(SimUnitProfile& profile, int row, char type, double dBm)
 
 std::optional<SimAnswer> SimUnitLevels::answer(SimUnitProfile& profile, const QByteArray& command)
 {
+    if (profile.behaviour.contains(command))
+        return std::nullopt;   // a behaviour a test gave this very command (a refusal, a silence) wins
     auto a = setting(profile, command);
     if (a) {
         std::lock_guard lock(mutex_);
