@@ -13,24 +13,21 @@
 #include "dialogs/frmStartup.h"
 #include "dialogs/frmTempLimits.h"
 #include "dialogs/frmlcBucSetup.h"
-#include "link/TargetEntries.h"
+#include "settings/TargetMenus.h"
 #include "transfers/frmLogs.h"
 #include "transfers/frmTrendLogs.h"
 #include "app/MenuDialogs.h"
 #include "transfers/frmCalFactors.h"
 #include "app/frmMain.h"
-#include <QAction>
 #include <QLineEdit>
 
 namespace menus {
 
 void RegisterMenuDialogs(MenuDialogRegistry& r)
 {
-    // "Ethernet Cfg": a port the unit took becomes the target's port, caption included.
+    // "Ethernet Cfg": when the program follows the unit to a new address, the menus show it.
     r.registerFactory(MenuDialog::EnetCfg, [](Program& p, frmMain& w) {
-        QAction* caption = w.ui.mnuEthPort;
-        return std::make_unique<frmEnetCfg>(
-            p, p.dialogs, [caption](qint32 port) { caption->setText(EthernetPortCaption(port)); }, &w);
+        return std::make_unique<frmEnetCfg>(p, p.dialogs, [&w] { w.targets().ShowTcpTarget(); }, &w);
     });
 
     // "Serial Com": the RS-485 address comes from the main window's address box.

@@ -83,6 +83,9 @@ struct UnitConfig {
     bool LcBucMaxAttenRead = false;
     bool LcBucInstalled = false;   // configuration word bit 10
     // The unit's own network settings; the octets are what the network dialog shows.
+    // UnitOwnIPAddress is the address it reports ("PEI?"; "" when it reported none): over TCP
+    // it may differ from the address the PC reaches it at (address translation).
+    QString UnitOwnIPAddress;
     QString UnitNetMask;
     QString UnitGateway;
     QString UnitMACAddress;

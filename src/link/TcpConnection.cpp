@@ -17,6 +17,14 @@ template <class Signature, class... Args> void callHook(const std::function<Sign
 
 }   // namespace
 
+void SetTcpTarget(LinkContext& p, const QString& host, qint32 port)
+{
+    p.conn.UnitIPAddress = host;
+    p.conn.EnetPort = port;
+    p.platform.tcp.setRemoteHost(host);
+    p.platform.tcp.setRemotePort(port);
+}
+
 bool OpenConnection(LinkContext& p)
 {
     ITcpSocket& socket = p.platform.tcp;
