@@ -55,7 +55,7 @@ void sckTcp_Connect(LinkContext& p)
     const bool overEnet = p.txn.Connecting ? p.txn.ConnectingOverEnet : p.conn.UseEnet;
     if (!overEnet || p.platform.tcp.state() != ITcpSocket::Connected)
         return;
-    BeginConnection(p, true);
+    BeginUnitConnection(p, true);
     if (p.conn.ConnectWaitRunning)
         p.conn.ConnectionMadeInWait = true;
     p.conn.EnetFirstReadPending = true;

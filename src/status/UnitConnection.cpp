@@ -166,7 +166,7 @@ void UnitConnection::connectOverTcp()
 
 void UnitConnection::unitFoundOnSerialLine()
 {
-    BeginConnection(p, false);
+    BeginUnitConnection(p, false);
     const ConnectionWatch connection(p);
     steps_.firstTimeRead();
     if (connection.ended())
