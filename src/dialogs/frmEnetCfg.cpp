@@ -92,8 +92,10 @@ void frmEnetCfg::Form_Load()
     const auto boxes = ui.octetBoxes();
     const std::array<const std::array<qint16, 4>*, 3> arrays{&c.UnitIPOctets, &c.UnitNetMaskOctets,
                                                              &c.UnitGatewayOctets};
+    // A unit that reported no address of its own reported no network settings: the boxes
+    // stay empty.
     for (size_t i = 0; i < boxes.size(); ++i)
-        ShowUnitValue(boxes[i], QString::number((*arrays[i / 4])[i % 4]));
+        ShowUnitValue(boxes[i], c.UnitAddressRead ? QString::number((*arrays[i / 4])[i % 4]) : QString());
     (c.UnitDhcpEnabled ? ui.optDhcp : ui.optStaticIP)->setChecked(true);
     octetEdited_.fill(false);
     modeEdited_ = false;
@@ -158,6 +160,13 @@ bool frmEnetCfg::rangeError(QLineEdit* box)
     return box == ui.txtPort ? IsPortRangeError(value) : IsRangeError(value);
 }
 
+// An octet OK would send: an empty box (a value the unit did not report, left empty) is refused
+// as out of range, like any value outside 0 to 255.
+bool frmEnetCfg::sentOctetError(QLineEdit* box)
+{
+    return box->text().isEmpty() ? IsRangeError(-1) : rangeError(box);
+}
+
 // A negative octet can come only from the unit: no box takes a sign as typed.
 bool frmEnetCfg::IsRangeError(qint64 value)
 {
@@ -203,7 +212,7 @@ void frmEnetCfg::cmdOK_Click()
 {
     const auto boxes = ui.octetBoxes();
     for (size_t i = 0; i < boxes.size(); ++i) {
-        if (groupChanged(int(i / 4)) && rangeError(boxes[i])) {
+        if (groupChanged(int(i / 4)) && sentOctetError(boxes[i])) {
             boxes[i]->setFocus(Qt::OtherFocusReason);
             return;
         }

@@ -40,6 +40,7 @@ private:
     bool octetKey(int index, const QString& text);
     void boxLeft(QLineEdit* box);
     bool rangeError(QLineEdit* box);
+    bool sentOctetError(QLineEdit* box);
     bool groupChanged(int group) const;
     QString groupText(int group) const;
     bool send(const QString& command, bool& ok);

@@ -30,6 +30,7 @@ void reportNetwork(Program& p)
     c.UnitGatewayOctets = {192, 168, 1, 1};
     c.UnitMACAddress = "00-11-22-33-44-55";
     c.UnitDhcpEnabled = false;
+    c.UnitAddressRead = true;
     p.conn.EnetPort = 3000;
 }
 
@@ -128,6 +129,31 @@ TEST(frmEnetCfg, OpensWithTheUnitsValuesAndThePortRule)
     for (QLineEdit* box : dhcp.ui.octetBoxes())
         EXPECT_TRUE(box->isEnabled());
     EXPECT_TRUE(dhcp.ui.txtPort->isEnabled());   // the mode never touches the port box
+}
+
+// A unit that reported no address of its own: the octet boxes are empty, and OK refuses a
+// group sent with a box left empty until every box of it is typed.
+TEST(frmEnetCfg, AnAddressTheUnitDidNotReportIsEmptyAndNotSentHalfTyped)
+{
+    NetUnit n(UnitLink::Serial);
+    n.program->unit.config.UnitAddressRead = false;
+    int result = n.okAfter([](frmEnetCfg& d) {
+        for (QLineEdit* box : d.ui.octetBoxes())
+            EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+        d.ui.txtIP4b->setText("9");
+    });
+    EXPECT_NE(result, QDialog::Accepted);
+    ASSERT_EQ(n.prompts.boxes.size(), 1);
+    EXPECT_EQ(n.prompts.boxes[0].text, "Value out of Range (0 - 255)");
+    EXPECT_TRUE(n.sent().isEmpty());
+
+    result = n.okAfter([](frmEnetCfg& d) {
+        const auto boxes = d.ui.octetBoxes();
+        for (int i = 0; i < 4; ++i)
+            boxes[size_t(i)]->setText(i == 0 ? "127" : i == 3 ? "9" : "0");
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(n.sent(), QStringList({"PEI127.0.0.9", "PES"}));
 }
 
 TEST(frmEnetCfg, TabOrderAndAccessibleNames)
