@@ -29,6 +29,7 @@ struct frmLLDPConfigUi {
 
     void setupUi(QDialog* dialog);
 
-    // What the host name box takes, shown under it and as its tooltip.
+    // What the host name box takes: in short under it, in full as its tooltip.
     static const char* const HostnameRule;
+    static const char* const HostnameRuleInFull;
 };

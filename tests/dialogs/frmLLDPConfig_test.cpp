@@ -97,10 +97,10 @@ TEST(frmLLDPConfig, OpensWithTheValuesTheUnitReported)
     EXPECT_TRUE(redBoxes(d).isEmpty());
     // The TX timer's tooltip agrees with its check; the host name box says what it takes.
     EXPECT_EQ(d.ui.txtlldpTxTimer->toolTip(), "30 - 65534");
-    const QString rule = "5 - 255 characters: A-Z, a-z, 0-9, blanks and signs, but not ;";
-    EXPECT_EQ(d.ui.txtlldpHostname->toolTip(), rule);
-    EXPECT_EQ(d.ui.lblHostnameRule->text(), rule);
-    EXPECT_EQ(d.ui.lblHostnameRule->accessibleName(), rule);
+    EXPECT_EQ(d.ui.txtlldpHostname->toolTip(),
+              "5 - 255 characters: letters A-Z and a-z, digits, blanks and the ASCII signs, but not ;");
+    EXPECT_EQ(d.ui.lblHostnameRule->text(), "5 - 255 ASCII characters, no ;");
+    EXPECT_EQ(d.ui.lblHostnameRule->accessibleName(), d.ui.lblHostnameRule->text());
     EXPECT_FALSE(d.ui.lblHostnameRule->isHidden());
     EXPECT_EQ(d.ui.txtlldpUUID->maxLength(), 36);
 
