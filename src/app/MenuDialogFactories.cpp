@@ -27,7 +27,8 @@ void RegisterMenuDialogs(MenuDialogRegistry& r)
 {
     // "Ethernet Cfg": when the program follows the unit to a new address, the menus show it.
     r.registerFactory(MenuDialog::EnetCfg, [](Program& p, frmMain& w) {
-        return std::make_unique<frmEnetCfg>(p, p.dialogs, [&w] { w.targets().ShowTcpTarget(); }, &w);
+        return std::make_unique<frmEnetCfg>(
+            p, p.dialogs, [&w] { w.targets().ShowTcpTarget(); }, &w);
     });
 
     // "Serial Com": the RS-485 address comes from the main window's address box.

@@ -47,8 +47,7 @@ bool EnetSettingsSent(const CommandContext& p, const DialogsState& dialogs)
     return dialogs.EnetSettingsSentOn == p.txn.ConnectionId;
 }
 
-frmEnetCfg::frmEnetCfg(CommandContext& p, DialogsState& dialogs, std::function<void()> targetChanged,
-                       QWidget* parent)
+frmEnetCfg::frmEnetCfg(CommandContext& p, DialogsState& dialogs, std::function<void()> targetChanged, QWidget* parent)
     : QDialog(parent), p_(p), dialogs_(dialogs), targetChanged_(std::move(targetChanged))
 {
     ui.setupUi(this);
@@ -162,10 +161,7 @@ bool frmEnetCfg::rangeError(QLineEdit* box)
 
 // An octet OK would send: an empty box (a value the unit did not report, left empty) is refused
 // as out of range, like any value outside 0 to 255.
-bool frmEnetCfg::sentOctetError(QLineEdit* box)
-{
-    return box->text().isEmpty() ? IsRangeError(-1) : rangeError(box);
-}
+bool frmEnetCfg::sentOctetError(QLineEdit* box) { return box->text().isEmpty() ? IsRangeError(-1) : rangeError(box); }
 
 // A negative octet can come only from the unit: no box takes a sign as typed.
 bool frmEnetCfg::IsRangeError(qint64 value)

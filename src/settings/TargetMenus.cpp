@@ -103,9 +103,8 @@ void TargetMenus::mnuEnterIP_Click()
 
 void TargetMenus::mnuEthPort_Click()
 {
-    const QString answer =
-        p.platform.prompts.input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
-                                 QStringLiteral("Ethernet Port"), QString::number(p.conn.EnetPort));
+    const QString answer = p.platform.prompts.input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
+                                                    QStringLiteral("Ethernet Port"), QString::number(p.conn.EnetPort));
     const std::optional<qint32> port = EthernetPortEntry(answer);
     if (!port) {
         p.platform.prompts.message(QStringLiteral("Value out of range"), QStringLiteral("Ethernet Port Error"),

@@ -37,14 +37,9 @@ template <class T> QString number(const std::optional<T>& v) { return v ? QStrin
 
 QString lldp(const UnitConfig& c)
 {
-    return QStringList{number(c.LldpFactoryMed),
-                       c.LldpFactoryHwRev,
-                       c.LldpFactoryUuid,
-                       c.LldpEnabled ? "on" : "off",
-                       number(c.LldpTxTimer),
-                       number(c.LldpHoldTime),
-                       number(c.LldpReinitDelay),
-                       c.LldpHostName}
+    return QStringList{number(c.LldpFactoryMed),     c.LldpFactoryHwRev,    c.LldpFactoryUuid,
+                       c.LldpEnabled ? "on" : "off", number(c.LldpTxTimer), number(c.LldpHoldTime),
+                       number(c.LldpReinitDelay),    c.LldpHostName}
         .join('|');
 }
 }   // namespace

@@ -3,14 +3,13 @@
 // Ethernet Cfg only once the operator has the unit reset. Judged by what each simulated unit
 // received. The second unit listens on 127.0.0.9, on the first unit's port.
 #include "app/MenuDialogRunner.h"
-#include "dialogs/frmEnetCfg.h"
+#include "support/EnetCfgScript.h"
 #include "support/LinkedMainWindow.h"
 #include "support/SimUnitAcknowledge.h"
 #include "status/UnitConnection.h"
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,13 +77,7 @@ TEST(TcpTarget, EthernetCfgFollowsTheUnitToItsNewAddressOnlyOnYes)
         TwoUnits t(QuickProfile(twtaProfile()));   // a unit that must be reset for new settings
         ASSERT_TRUE(t.connect());
         t.prompts.answers = {reset};
-        t.prompts.modal = [](QDialog& d) {
-            auto& f = static_cast<frmEnetCfg&>(d);
-            f.ui.optStaticIP->click();   // the unit reports DHCP
-            f.ui.txtIP4b->setText("9");
-            f.ui.cmdOK->click();
-            return f.result();
-        };
+        ScriptNewUnitAddress(t.prompts, "9");
         t.w().menuDialogs().RunMenuDialog(MenuDialog::EnetCfg);
         EXPECT_TRUE(t.unit.commands().contains("PEI127.0.0.9"));
         EXPECT_EQ(t.w().ui.mnuEnterIP->text(), follows ? "IP Address:    127.0.0.9" : "IP Address:    127.0.0.1");

@@ -2,7 +2,7 @@
 // lost while the window is connected, are named with the system's reason, and no unit is
 // searched on a port that cannot be opened.
 #include "app/MenuDialogRunner.h"
-#include "dialogs/frmEnetCfg.h"
+#include "support/EnetCfgScript.h"
 #include "support/LinkedMainWindow.h"
 #include "support/SimUnitAcknowledge.h"
 #include "status/UnitConnection.h"
@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -52,13 +51,7 @@ TEST(PcSerialPort, APortLostWhileInUseIsNamed)
     ASSERT_TRUE(t.connect());
     const QString port = "COM3 (" + t.serialSim.devicePath() + ")";
     t.unit.editProfile([](SimUnitProfile& pr) { pr.behaviour["PEI127.0.0.9"].kind = SimBehaviour::DropConnection; });
-    t.prompts.modal = [](QDialog& d) {
-        auto& f = static_cast<frmEnetCfg&>(d);
-        f.ui.optStaticIP->click();   // the unit reports DHCP
-        f.ui.txtIP4b->setText("9");
-        f.ui.cmdOK->click();
-        return f.result();
-    };
+    ScriptNewUnitAddress(t.prompts, "9");
     t.w().menuDialogs().RunMenuDialog(MenuDialog::EnetCfg);
     ASSERT_EQ(t.prompts.boxes.size(), 1);
     EXPECT_EQ(t.prompts.boxes[0].title, "Communication Error");
