@@ -13,12 +13,14 @@
 #include "dialogs/frmStartup.h"
 #include "dialogs/frmTempLimits.h"
 #include "dialogs/frmlcBucSetup.h"
-#include "settings/TargetMenus.h"
+#include "link/TargetEntries.h"
 #include "transfers/frmLogs.h"
 #include "transfers/frmTrendLogs.h"
 #include "app/MenuDialogs.h"
 #include "transfers/frmCalFactors.h"
 #include "app/frmMain.h"
+#include "settings/TargetMenus.h"
+#include <QAction>
 #include <QLineEdit>
 
 namespace menus {
