@@ -1,11 +1,13 @@
 // Nothing of one unit stands for the next: the window connects over loopback TCP to a unit
-// that reports its LLDP, network, serial-port, up-converter and power-limit settings, then to
-// one of the same family that reports none of them. No set-up dialog shows the first unit's
-// values to the second, and OK in each sends the second unit nothing of the first.
+// that reports its LLDP, network, serial-port, up-converter, power-limit, gain-balance and
+// temperature-trip settings, then to one of the same family that reports none of them. No
+// set-up dialog shows the first unit's values to the second, and OK in each sends the second
+// unit nothing of the first.
 #include "app/MenuDialogRunner.h"
 #include "support/LinkedMainWindow.h"
 #include "status/UnitConnection.h"
 #include <QAction>
+#include <algorithm>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -33,6 +35,9 @@ const Reported FirstUnitReports[] = {
     {"XR?", "XR41T;OBMIP", {"4 Wire"}},
     {"PBCA?", "PBCA17.5", {"17.5"}},
     {"PO?", "PO1 44.4;41.1", {"44.4", "41.1"}},
+    {"PG?", "PG1 6.5", {"6.5"}},
+    {"PBKF?", "PBKF91", {"91"}},
+    {"PBKA?", "PBKA81", {"81"}},
 };
 
 SimUnitProfile firstUnit()
@@ -72,6 +77,34 @@ QPushButton* okButton(const QDialog& d)
     return nullptr;
 }
 
+// The set-up dialogs, opened from their menu entries.
+const std::pair<MenuDialog, const char*> SetupDialogs[] = {
+    {MenuDialog::LLDPCfg, "LLDP COnfiguration"},
+    {MenuDialog::EnetCfg, "Ethernet Cfg"},
+    {MenuDialog::AmpCom, "Serial Com"},
+    {MenuDialog::lcBucSetup, "Block UpConverter"},
+    {MenuDialog::MaxPwrLvl, "Max Power Level"},
+    {MenuDialog::GainBal, "Gain Balance"},
+    {MenuDialog::TempTripLevels, "Temperature Trip Levels"},
+};
+
+// Opens the entry's dialog; what it shows, then OK (or Close when it has none) when `ok`.
+QStringList openDialog(LinkedMainWindow& t, MenuDialog row, bool ok)
+{
+    QStringList shown;
+    t.prompts.modal = [&](QDialog& d) {
+        shown = shownValues(d);
+        QPushButton* button = okButton(d);
+        if (ok && button)
+            button->click();
+        else
+            d.reject();
+        return d.result();
+    };
+    t.w().menuDialogs().RunMenuDialog(row);
+    return shown;
+}
+
 }   // namespace
 
 TEST(NextUnit, NoDialogShowsOrSendsTheFirstUnitsValues)
@@ -81,7 +114,18 @@ TEST(NextUnit, NoDialogShowsOrSendsTheFirstUnitsValues)
     SimUnitTcp secondSim(second);
     ASSERT_TRUE(secondSim.listen());
     ASSERT_TRUE(t.connect());
-    ASSERT_EQ(t.p().unit.config.LldpHostName, "UNITHOST7");   // the first unit's values were read
+    t.p().conn.RemoteMode = true;
+    QStringList firstValues;
+    for (const Reported& r : FirstUnitReports)
+        firstValues << r.values;
+    // Each dialog shows some of the first unit's values to the first unit.
+    for (const auto& [row, name] : SetupDialogs) {
+        SCOPED_TRACE(name);
+        const QStringList shown = openDialog(t, row, false);
+        EXPECT_TRUE(std::any_of(shown.cbegin(), shown.cend(), [&](const QString& v) {
+            return firstValues.contains(v);
+        })) << shown.join(" | ").toStdString();
+    }
 
     // Disconnect, then the second unit's port through the "Ethernet Port" box, and Connect.
     t.w().connection().btnConnect_Click();
@@ -91,26 +135,10 @@ TEST(NextUnit, NoDialogShowsOrSendsTheFirstUnitsValues)
     ASSERT_EQ(secondSim.connectionsAccepted, 1);
     t.p().conn.RemoteMode = true;
 
-    QStringList firstValues;
-    for (const Reported& r : FirstUnitReports)
-        firstValues << r.values;
-    const std::pair<MenuDialog, const char*> dialogs[] = {
-        {MenuDialog::LLDPCfg, "LLDP COnfiguration"}, {MenuDialog::EnetCfg, "Ethernet Cfg"},
-        {MenuDialog::AmpCom, "Serial Com"},          {MenuDialog::lcBucSetup, "Block UpConverter"},
-        {MenuDialog::MaxPwrLvl, "Max Power Level"},
-    };
-    for (const auto& [row, name] : dialogs) {
+    for (const auto& [row, name] : SetupDialogs) {
         SCOPED_TRACE(name);
-        QStringList shown;
-        t.prompts.modal = [&](QDialog& d) {
-            shown = shownValues(d);
-            if (QPushButton* ok = okButton(d))
-                ok->click();
-            return d.result();
-        };
         second.clearCommands();
-        t.w().menuDialogs().RunMenuDialog(row);
-        ASSERT_FALSE(shown.isEmpty() && t.prompts.modalRuns == 0);
+        const QStringList shown = openDialog(t, row, true);
         for (const QString& value : firstValues)
             EXPECT_FALSE(shown.contains(value)) << value.toStdString();
         for (const QByteArray& command : second.commands())
