@@ -20,6 +20,7 @@
 #include "app/MenuDialogs.h"
 #include "transfers/frmCalFactors.h"
 #include "app/frmMain.h"
+#include "settings/TargetMenus.h"
 #include <QAction>
 #include <QLineEdit>
 
@@ -46,11 +47,10 @@ typednum::Bounds powerLimitRange(const Program& p)
 
 void RegisterMenuDialogs(MenuDialogRegistry& r)
 {
-    // "Ethernet Cfg": a port the unit took becomes the target's port, caption included.
+    // "Ethernet Cfg": when the program follows the unit to a new address, the menus show it.
     r.registerFactory(MenuDialog::EnetCfg, [](Program& p, frmMain& w) {
-        QAction* caption = w.ui.mnuEthPort;
         return std::make_unique<frmEnetCfg>(
-            p, p.dialogs, [caption](qint32 port) { caption->setText(EthernetPortCaption(port)); }, &w);
+            p, p.dialogs, [&w] { w.targets().ShowTcpTarget(); }, &w);
     });
 
     // "Serial Com": the RS-485 address it sends is the one the link uses.

@@ -14,3 +14,13 @@ struct Program : CommandContext {
     TransfersState transfers;   // log downloads: line tables, page state, the lock
     DialogsState dialogs;       // what the unit set-up dialogs keep between openings
 };
+
+// A new connection begins: nothing the program kept of the last unit (identity,
+// configuration, readings, what the set-up dialogs keep between openings) may stand for
+// the next one's, so all of it starts empty.
+inline void ForgetUnit(Program& p)
+{
+    p.ReplyFields = {};
+    p.unit = UnitState{};
+    p.dialogs = DialogsState{};
+}

@@ -62,6 +62,7 @@ void frmMain::installLinkHooks()
     };
     h.showReadyToConnect = [this](bool overSerial) { connection_->ShowReadyToConnect(overSerial); };
     h.enableConnectButton = [this](bool on) { ui.btnConnect->setEnabled(on); };
+    h.forgetUnit = [this] { ForgetUnit(p); };
     ConnectTcpSocketEvents(p);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <optional>
 
 // A power-limit reply ("PO?" fills Values 0 to 2, "POO?" fills Values 0).
 struct PowerLimitReply {
@@ -17,14 +18,14 @@ struct UnitConfig {
     // identification clears it, only the fault-mask query sets it.
     bool SecondMaskReceived = false;
 
-    // LLDP agent settings stored by the LLDP parsers.
-    qint32 LldpFactoryMed = 0;
+    // LLDP agent settings stored by the LLDP parsers; empty while the unit reported none.
+    std::optional<qint32> LldpFactoryMed;
     QString LldpFactoryHwRev;
     QString LldpFactoryUuid;
     bool LldpEnabled = false;
-    qint32 LldpTxTimer = 0;
-    qint32 LldpHoldTime = 0;
-    qint16 LldpReinitDelay = 0;
+    std::optional<qint32> LldpTxTimer;
+    std::optional<qint32> LldpHoldTime;
+    std::optional<qint16> LldpReinitDelay;
     QString LldpHostName;
 
     // Indexed values: analog scalers 1 to 10, digital pots 1, 4, 5 and 6.
@@ -83,6 +84,9 @@ struct UnitConfig {
     bool LcBucMaxAttenRead = false;
     bool LcBucInstalled = false;   // configuration word bit 10
     // The unit's own network settings; the octets are what the network dialog shows.
+    // UnitOwnIPAddress is the address it reports ("PEI?"; "" when it reported none): over TCP
+    // it may differ from the address the PC reaches it at (address translation).
+    QString UnitOwnIPAddress;
     QString UnitNetMask;
     QString UnitGateway;
     QString UnitMACAddress;

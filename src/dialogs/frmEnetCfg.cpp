@@ -3,7 +3,7 @@
 #include "dialogs/DialogsState.h"
 #include "link/Transaction.h"
 #include "platform/Prompts.h"
-#include "platform/TcpSocket.h"
+#include "link/TcpConnection.h"
 #include "ui/UnitValueBox.h"
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
@@ -46,9 +47,8 @@ bool EnetSettingsSent(const CommandContext& p, const DialogsState& dialogs)
     return dialogs.EnetSettingsSentOn == p.txn.ConnectionId;
 }
 
-frmEnetCfg::frmEnetCfg(CommandContext& p, DialogsState& dialogs, std::function<void(qint32)> portChanged,
-                       QWidget* parent)
-    : QDialog(parent), p_(p), dialogs_(dialogs), portChanged_(std::move(portChanged))
+frmEnetCfg::frmEnetCfg(CommandContext& p, DialogsState& dialogs, std::function<void()> targetChanged, QWidget* parent)
+    : QDialog(parent), p_(p), dialogs_(dialogs), targetChanged_(std::move(targetChanged))
 {
     ui.setupUi(this);
     const auto digits = [this](int most) {
@@ -91,8 +91,10 @@ void frmEnetCfg::Form_Load()
     const auto boxes = ui.octetBoxes();
     const std::array<const std::array<qint16, 4>*, 3> arrays{&c.UnitIPOctets, &c.UnitNetMaskOctets,
                                                              &c.UnitGatewayOctets};
+    // A unit that reported no address of its own reported no network settings: the boxes
+    // stay empty.
     for (size_t i = 0; i < boxes.size(); ++i)
-        ShowUnitValue(boxes[i], QString::number((*arrays[i / 4])[i % 4]));
+        ShowUnitValue(boxes[i], c.UnitAddressRead ? QString::number((*arrays[i / 4])[i % 4]) : QString());
     (c.UnitDhcpEnabled ? ui.optDhcp : ui.optStaticIP)->setChecked(true);
     octetEdited_.fill(false);
     modeEdited_ = false;
@@ -157,6 +159,10 @@ bool frmEnetCfg::rangeError(QLineEdit* box)
     return box == ui.txtPort ? IsPortRangeError(value) : IsRangeError(value);
 }
 
+// An octet OK would send: an empty box (a value the unit did not report, left empty) is refused
+// as out of range, like any value outside 0 to 255.
+bool frmEnetCfg::sentOctetError(QLineEdit* box) { return box->text().isEmpty() ? IsRangeError(-1) : rangeError(box); }
+
 // A negative octet can come only from the unit: no box takes a sign as typed.
 bool frmEnetCfg::IsRangeError(qint64 value)
 {
@@ -202,7 +208,7 @@ void frmEnetCfg::cmdOK_Click()
 {
     const auto boxes = ui.octetBoxes();
     for (size_t i = 0; i < boxes.size(); ++i) {
-        if (groupChanged(int(i / 4)) && rangeError(boxes[i])) {
+        if (groupChanged(int(i / 4)) && sentOctetError(boxes[i])) {
             boxes[i]->setFocus(Qt::OtherFocusReason);
             return;
         }
@@ -248,32 +254,45 @@ void frmEnetCfg::SendData()
         send(QStringLiteral("PEN") + groupText(MaskGroup), ok);
     if (ok && groupChanged(GatewayGroup))
         send(QStringLiteral("PER") + groupText(GatewayGroup), ok);
+    std::optional<qint32> portSent;
     if (ok && portEdited_) {
         const auto port = qint32(boxValue(ui.txtPort));
-        if (send(QStringLiteral("PEP") + QString::number(port), ok)) {
-            p_.conn.EnetPort = port;
-            p_.platform.tcp.setRemotePort(port);
-            if (portChanged_)
-                portChanged_(port);
-        }
+        if (send(QStringLiteral("PEP") + QString::number(port), ok))
+            portSent = port;
     }
-    if (ok && EnetSettingsSent(p_, dialogs_) && !p_.unit.flags.EnetProcessorUnit)
-        applySettings();
+    // Over the serial line the unit's network settings are the TCP target; over TCP the
+    // target follows the unit only once the operator has it reset.
+    if (portSent && !RoutedOverEnet(p_))
+        followUnit(p_.conn.UnitIPAddress, *portSent);
+    if (!ok || !EnetSettingsSent(p_, dialogs_) || p_.unit.flags.EnetProcessorUnit)
+        return;
+    if (applySettings())
+        followUnit(!dhcp && groupChanged(IpGroup) ? groupText(IpGroup) : p_.conn.UnitIPAddress,
+                   portSent.value_or(p_.conn.EnetPort));
+}
+
+void frmEnetCfg::followUnit(const QString& host, qint32 port)
+{
+    SetTcpTarget(p_, host, port);
+    if (targetChanged_)
+        targetChanged_();
 }
 
 // The unit takes the new settings at once over the serial line; over TCP it must be reset,
-// which ends the connection, so the operator is asked first.
-void frmEnetCfg::applySettings()
+// which ends the connection, so the operator is asked first. True when the unit was reset
+// over TCP.
+bool frmEnetCfg::applySettings()
 {
     if (!RoutedOverEnet(p_)) {
         SendUnitCommand(p_, QStringLiteral("PES"), true);
-        return;
+        return false;
     }
     const PromptAnswer answer = p_.platform.prompts.message(
         QStringLiteral("Unit must be reset for new \r\nparameters to take effect!\r\n\r\nReset Now?"),
         QStringLiteral("Ethernet Configuration"), PromptIcon::Question, PromptButtons::YesNo);
     if (answer != PromptAnswer::Yes)
-        return;
+        return false;
     SendUnitCommand(p_, QStringLiteral("~"));
     QCoreApplication::processEvents();
+    return true;
 }

@@ -14,11 +14,12 @@ bool EnetSettingsSent(const CommandContext& p, const DialogsState& dialogs);
 // octets, the TCP port and the MAC address the main window read, and on "OK" sends only
 // what the operator changed, then has the unit apply it ("PES") or offers a reset ("~").
 // The boxes edit the dialog's own copies: Cancel leaves every program-wide value as it was.
-// `portChanged` runs with the new port once the unit acknowledged it.
+// The TCP target follows the unit to its new address and port over the serial line at once,
+// over TCP only when the operator has the unit reset; `targetChanged` runs after.
 class frmEnetCfg : public QDialog {
     Q_OBJECT
 public:
-    frmEnetCfg(CommandContext& p, DialogsState& dialogs, std::function<void(qint32)> portChanged = {},
+    frmEnetCfg(CommandContext& p, DialogsState& dialogs, std::function<void()> targetChanged = {},
                QWidget* parent = nullptr);
 
     frmEnetCfgUi ui;
@@ -39,14 +40,16 @@ private:
     bool octetKey(int index, const QString& text);
     void boxLeft(QLineEdit* box);
     bool rangeError(QLineEdit* box);
+    bool sentOctetError(QLineEdit* box);
     bool groupChanged(int group) const;
     QString groupText(int group) const;
     bool send(const QString& command, bool& ok);
-    void applySettings();
+    bool applySettings();
+    void followUnit(const QString& host, qint32 port);
 
     CommandContext& p_;
     DialogsState& dialogs_;
-    std::function<void(qint32)> portChanged_;
+    std::function<void()> targetChanged_;
     std::array<bool, 12> octetEdited_{};
     bool modeEdited_ = false;
     bool portEdited_ = false;

@@ -45,20 +45,25 @@ bool numberIn(const QLineEdit* box, qint64 low, qint64 high)
     return n && *n >= low && *n <= high;
 }
 
-bool numberDiffers(const QLineEdit* box, qint64 value)
+template <class T> bool numberDiffers(const QLineEdit* box, const std::optional<T>& value)
 {
     const auto n = wholeNumber(box->text());
-    return !n || *n != value;
+    return !n || !value || *n != *value;
 }
 
-// A free text goes into a ";"-joined command inside one frame: it must not hold ";", a
-// control character (the framing characters among them) or a character the link cannot
-// carry as typed.
+// A number the unit reported, as `pattern` writes it; "" when it reported none.
+template <class T> QString reported(const std::optional<T>& value, const char* pattern)
+{
+    return value ? conv::FormatNumber(*value, QString::fromLatin1(pattern)) : QString();
+}
+
+// A free text goes into a ";"-joined command inside one frame, and the unit's LLDP agent
+// sends it on as ASCII: only printable ASCII characters but ";" are taken.
 bool textFits(const QLineEdit* box, int minLength)
 {
     const QString text = box->text();
-    return text.size() >= minLength && std::none_of(text.cbegin(), text.cend(), [](QChar c) {
-               return c == QLatin1Char(';') || c.category() == QChar::Other_Control || c.unicode() > 0xFF;
+    return text.size() >= minLength && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+               return c.unicode() >= 0x20 && c.unicode() <= 0x7E && c != QLatin1Char(';');
            });
 }
 
@@ -132,16 +137,16 @@ void frmLLDPConfig::LoadUserParams()
 {
     const UnitConfig& c = p_.unit.config;
     ui.chkEnable->setChecked(c.LldpEnabled);
-    ShowUnitValue(ui.txtlldpTxTimer, conv::FormatNumber(c.LldpTxTimer, QStringLiteral("####0")));
-    ShowUnitValue(ui.txtlldpHoldtime, conv::FormatNumber(c.LldpHoldTime, QStringLiteral("####0")));
-    ShowUnitValue(ui.txtlldpReinitDelay, conv::FormatNumber(c.LldpReinitDelay, QStringLiteral("0")));
+    ShowUnitValue(ui.txtlldpTxTimer, reported(c.LldpTxTimer, "####0"));
+    ShowUnitValue(ui.txtlldpHoldtime, reported(c.LldpHoldTime, "####0"));
+    ShowUnitValue(ui.txtlldpReinitDelay, reported(c.LldpReinitDelay, "0"));
     ShowUnitValue(ui.txtlldpHostname, c.LldpHostName);
 }
 
 void frmLLDPConfig::LoadFactoryParams()
 {
     const UnitConfig& c = p_.unit.config;
-    ShowUnitValue(ui.txtlldpMED, conv::FormatNumber(c.LldpFactoryMed, QStringLiteral("########0")));
+    ShowUnitValue(ui.txtlldpMED, reported(c.LldpFactoryMed, "########0"));
     ShowUnitValue(ui.txtlldpHWRev, c.LldpFactoryHwRev);
     ShowUnitValue(ui.txtlldpUUID, c.LldpFactoryUuid);
 }

@@ -229,8 +229,8 @@ bool SaveWGArcDetectorType(CmdFileContext& c)
 bool SaveEnetParameters(CmdFileContext& c)
 {
     const UnitConfig& u = c.p.unit.config;
-    c.Write(EnetLines({u.UnitAddressRead, c.p.conn.UnitIPAddress, u.UnitDhcpEnabled, u.UnitNetMask, u.UnitGateway,
-                       c.p.conn.EnetPort}));
+    c.Write(EnetLines(
+        {u.UnitAddressRead, u.UnitOwnIPAddress, u.UnitDhcpEnabled, u.UnitNetMask, u.UnitGateway, c.p.conn.EnetPort}));
     return true;
 }
 

@@ -49,6 +49,9 @@ struct WindowHooks {
     // and, over the serial line unless one address is polled, the search menus.
     std::function<void(bool overSerial)> showReadyToConnect;
     std::function<void(bool)> enableConnectButton;   // btnConnect enabled
+    // A unit was reached and its connection begins (BeginUnitConnection): everything the
+    // program kept of the last unit is forgotten, so none of it can stand for this one's.
+    std::function<void()> forgetUnit;
 };
 
 struct LinkContext {

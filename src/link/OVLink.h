@@ -36,6 +36,11 @@ public:
     void setCommControl(ISerialControl* control) { control_ = control; }
     ISerialControl* commControl() const { return control_; }
     void setOpenPort(bool open);
+    // Opens the port with the link's port number and line settings unless it is open. False,
+    // with the port's error (9) and its text in ErrString, when it cannot be opened.
+    bool EnsurePortOpen();
+    // The port is open and usable.
+    bool portReady() const;
     QString CommSettings() const { return commSettings_; }
     void setCommSettings(const QString& settings);
     qint16 PortNumber() const { return portNumber_; }
@@ -52,9 +57,7 @@ public:
     static QString BuildFrame(int startChar, QChar address, const QString& command);
 
 private:
-    bool EnsurePortOpen();
     void setPortError(const QString& text);
-    bool portReady() const;
 
     QString reply_;
     std::unique_ptr<IClock> ownClock_;

@@ -38,6 +38,12 @@ std::optional<qint16> PollAddressEntry(const QString& answer)
     return static_cast<qint16>(code);
 }
 
+QString PollAddressRefusal()
+{
+    return QStringLiteral("Address Error\r\n\r\nThe address is one character: \"?\", \"@\" or a capital letter "
+                          "\"A\" to \"Z\".");
+}
+
 QString SerialPortCaption(int portNumber) { return QStringLiteral("Serial Port:   COM") + QString::number(portNumber); }
 
 QString EthernetPortCaption(qint32 port) { return QStringLiteral("Ethernet Port:") + QString::number(port); }

@@ -13,6 +13,8 @@ bool IsIPAddressEntry(const QString& answer);
 std::optional<qint32> EthernetPortEntry(const QString& answer);
 // A "Poll Address" answer: exactly one character "?", "@" or "A".."Z"; its character code.
 std::optional<qint16> PollAddressEntry(const QString& answer);
+// The refusal of any other "Poll Address" answer, naming what is taken.
+QString PollAddressRefusal();
 
 QString SerialPortCaption(int portNumber);       // "Serial Port:   COM1"
 QString EthernetPortCaption(qint32 port);        // "Ethernet Port:2000"

@@ -17,6 +17,14 @@ template <class Signature, class... Args> void callHook(const std::function<Sign
 
 }   // namespace
 
+void SetTcpTarget(LinkContext& p, const QString& host, qint32 port)
+{
+    p.conn.UnitIPAddress = host;
+    p.conn.EnetPort = port;
+    p.platform.tcp.setRemoteHost(host);
+    p.platform.tcp.setRemotePort(port);
+}
+
 bool OpenConnection(LinkContext& p)
 {
     ITcpSocket& socket = p.platform.tcp;
@@ -47,7 +55,7 @@ void sckTcp_Connect(LinkContext& p)
     const bool overEnet = p.txn.Connecting ? p.txn.ConnectingOverEnet : p.conn.UseEnet;
     if (!overEnet || p.platform.tcp.state() != ITcpSocket::Connected)
         return;
-    BeginConnection(p, true);
+    BeginUnitConnection(p, true);
     if (p.conn.ConnectWaitRunning)
         p.conn.ConnectionMadeInWait = true;
     p.conn.EnetFirstReadPending = true;

@@ -5,6 +5,12 @@
 
 struct LinkContext;
 
+// The target of the next TCP connect: the socket's remote host and port and conn's
+// UnitIPAddress and EnetPort together, so the menus, the stored settings and Connect all
+// hold the one target. Only the operator's choices, and the unit's own report over the
+// serial line, set it.
+void SetTcpTarget(LinkContext& p, const QString& host, qint32 port);
+
 // Closes the socket, connects it to its preset host and port and waits up to 20 pauses
 // of 50 ms for it to report connected (the connect event, and with it the first read,
 // may run inside this wait). True when connected.

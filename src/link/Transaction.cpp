@@ -98,6 +98,14 @@ void EndConnection(LinkContext& p)
     ++p.txn.ConnectionId;
 }
 
+void BeginUnitConnection(LinkContext& p, bool overEnet)
+{
+    p.conn.RemoteMode = false;   // until this unit's status says otherwise
+    if (p.hooks.forgetUnit)
+        p.hooks.forgetUnit();
+    BeginConnection(p, overEnet);
+}
+
 bool CloseEnetConnection(LinkContext& p)
 {
     ITcpSocket& socket = p.platform.tcp;

@@ -28,6 +28,9 @@ QString UnitReplyFrame(const LinkContext& p);
 // Both bump txn.ConnectionId, so a caller can tell that the connection changed under it.
 void BeginConnection(LinkContext& p, bool overEnet);
 void EndConnection(LinkContext& p);
+// A connect found its unit: the last unit is forgotten (hooks.forgetUnit), then the
+// connection begins.
+void BeginUnitConnection(LinkContext& p, bool overEnet);
 
 // Closes the socket and waits up to 3 s for it to report closed.
 bool CloseEnetConnection(LinkContext& p);

@@ -108,7 +108,8 @@ bool QtSerialControl::setOpen(bool open)
     }
     port_.setPortName(serialDeviceForPort(store_, portNumber_));
     if (!port_.open(QIODevice::ReadWrite)) {
-        noteFailure();
+        error_ = serialPortFailure(label(), QStringLiteral("could not be opened"), port_.errorString());
+        port_.clearError();
         return false;
     }
     if (!applySettings()) {
@@ -120,21 +121,23 @@ bool QtSerialControl::setOpen(bool open)
     return true;
 }
 
+QString QtSerialControl::label() const { return serialPortLabel(store_, portNumber_); }
+
 void QtSerialControl::noteFailure()
 {
-    error_ = port_.errorString();
-    if (error_.isEmpty())
-        error_ = QStringLiteral("Serial port error");
+    const QString reason = port_.errorString();
     const bool gone = port_.error() == QSerialPort::ResourceError;
     port_.clearError();
     if (gone)
-        deviceGone(error_);
+        deviceGone(reason);
+    else
+        error_ = serialPortFailure(label(), QStringLiteral("failed"), reason);
 }
 
 void QtSerialControl::deviceGone(const QString& reason)
 {
     // The device was unplugged or its other end hung up: nothing more will come from it.
-    error_ = QStringLiteral("The serial device %1 is no longer available (%2)").arg(port_.portName(), reason);
+    error_ = serialPortFailure(label(), QStringLiteral("is no longer available"), reason);
     port_.close();
 }
 

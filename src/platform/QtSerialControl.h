@@ -7,7 +7,8 @@ class ISettingsStore;
 // The serial control on QSerialPort. No event loop runs during a transaction, so input
 // is pulled here: a wait blocks in the kernel (poll on the device), then waitForReadyRead(0)
 // moves the bytes into the port. A device that vanishes (unplugged, or the other end of a
-// pseudo-terminal hung up) closes the port, with a text saying so.
+// pseudo-terminal hung up) closes the port, with a text saying so. Every error text names the
+// port and gives the system's reason.
 class QtSerialControl final : public ISerialControl {
 public:
     explicit QtSerialControl(const ISettingsStore* store = nullptr) : store_(store) {}
@@ -31,6 +32,7 @@ private:
     enum class LineState { Input, Quiet, Gone };
 
     bool applySettings();
+    QString label() const;   // "COM1 (/dev/ttyS0)"
     void noteFailure();
     void deviceGone(const QString& reason);
     bool checkErrors();

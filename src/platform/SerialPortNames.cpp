@@ -15,6 +15,23 @@ QString serialDeviceForPort(const ISettingsStore* store, int n)
 #endif
 }
 
+QString serialPortLabel(const ISettingsStore* store, int n)
+{
+    const QString port = QStringLiteral("COM%1").arg(n);
+    const QString device = serialDeviceForPort(store, n);
+    return device.isEmpty() || device.compare(port, Qt::CaseInsensitive) == 0 ? port : port + " (" + device + ")";
+}
+
+QString serialPortFailure(const QString& label, const QString& happened, const QString& reason)
+{
+    QString why = reason.trimmed();
+    while (why.endsWith(QLatin1Char('.')))
+        why.chop(1);
+    if (why.isEmpty())
+        why = QStringLiteral("unknown error");
+    return label + QLatin1Char(' ') + happened + QStringLiteral(": ") + why + QLatin1Char('.');
+}
+
 bool serialPortExists(const ISettingsStore* store, int n)
 {
     const QString device = serialDeviceForPort(store, n);

@@ -215,7 +215,7 @@ void SettingMenus::mnuPollAdrs_Click()
         return;
     const std::optional<qint16> code = PollAddressEntry(answer);
     if (!code) {
-        prompts.message(QStringLiteral("Address Error"), QStringLiteral("Tubamon"), PromptIcon::Exclamation);
+        prompts.message(PollAddressRefusal(), QStringLiteral("Tubamon"), PromptIcon::Exclamation);
         return;
     }
     p.conn.PollAddress = *code;

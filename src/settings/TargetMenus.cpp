@@ -21,12 +21,6 @@ constexpr int PortCount = 10;
 const QString DefaultComSettings = QStringLiteral("9600,N,8,1");
 
 bool isPortNumber(int n) { return n >= 1 && n <= PortCount; }
-
-void setTcpTarget(LinkContext& p)
-{
-    p.platform.tcp.setRemoteHost(p.conn.UnitIPAddress);
-    p.platform.tcp.setRemotePort(p.conn.EnetPort);
-}
 }   // namespace
 
 TargetMenus::TargetMenus(LinkContext& p, const frmMainUi& controls, QWidget& window, QTimer& Timer1,
@@ -94,9 +88,8 @@ void TargetMenus::mnuPortScan_Click() { BuildComPortList(); }
 
 void TargetMenus::mnuEnterIP_Click()
 {
-    ITcpSocket& socket = p.platform.tcp;
     const QString answer = p.platform.prompts.input(QStringLiteral("Enter IP Address (xxx.xxx.xxx.xxx)"),
-                                                    QStringLiteral("IP Address"), socket.remoteHost());
+                                                    QStringLiteral("IP Address"), p.conn.UnitIPAddress);
     if (answer.isEmpty())
         return;
     if (!IsIPAddressEntry(answer)) {
@@ -104,27 +97,22 @@ void TargetMenus::mnuEnterIP_Click()
                                    PromptIcon::Exclamation);
         return;
     }
-    const QString address = answer.trimmed();
-    socket.setRemoteHost(address);
-    p.conn.UnitIPAddress = address;
-    ui.mnuEnterIP->setText(IPAddressCaption(address));
+    SetTcpTarget(p, answer.trimmed(), p.conn.EnetPort);
+    ShowTcpTarget();
 }
 
 void TargetMenus::mnuEthPort_Click()
 {
-    ITcpSocket& socket = p.platform.tcp;
-    const QString answer =
-        p.platform.prompts.input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
-                                 QStringLiteral("Ethernet Port"), QString::number(socket.remotePort()));
+    const QString answer = p.platform.prompts.input(QStringLiteral("Enter Ethernet Port Number (1-65535)"),
+                                                    QStringLiteral("Ethernet Port"), QString::number(p.conn.EnetPort));
     const std::optional<qint32> port = EthernetPortEntry(answer);
     if (!port) {
         p.platform.prompts.message(QStringLiteral("Value out of range"), QStringLiteral("Ethernet Port Error"),
                                    PromptIcon::Exclamation);
         return;
     }
-    p.conn.EnetPort = *port;
-    socket.setRemotePort(*port);
-    ui.mnuEthPort->setText(EthernetPortCaption(*port));
+    SetTcpTarget(p, p.conn.UnitIPAddress, *port);
+    ShowTcpTarget();
 }
 
 void TargetMenus::mnuLocateIP_Click()
@@ -139,27 +127,21 @@ void TargetMenus::mnuLocateIP_Click()
     }
     if (located.LocatedIPAddress.isEmpty())
         return;
-    p.conn.UnitIPAddress = located.LocatedIPAddress;
-    p.conn.EnetPort = located.LocatedTcpPort;
-    ui.mnuEnterIP->setText(IPAddressCaption(p.conn.UnitIPAddress));
-    ui.mnuEthPort->setText(EthernetPortCaption(p.conn.EnetPort));
-
-    ITcpSocket& socket = p.platform.tcp;
+    SetTcpTarget(p, located.LocatedIPAddress, located.LocatedTcpPort);
+    ShowTcpTarget();
     const bool willConnect = ui.mnuUseEnet->isChecked();
     // A connection that is up counts as connected also when the socket does not read 7: a
     // serial one ("Use Ethernet" ticked since), or a TCP one the unit has just closed.
-    if (socket.state() == ITcpSocket::Connected || (p.txn.LinkUp && willConnect)) {
+    if (p.platform.tcp.state() == ITcpSocket::Connected || (p.txn.LinkUp && willConnect)) {
         // No poll may run against the old unit, nor before the new unit's first read.
         Timer1.stop();
         CloseConnection(p);
         EndConnection(p);
-        setTcpTarget(p);
         clearForm_();
         if (!OpenConnection(p))
             ResetDroppedTcpLink(p);
         return;
     }
-    setTcpTarget(p);
     if (willConnect)
         OpenConnection(p);
 }
@@ -187,15 +169,16 @@ void TargetMenus::InitDefaultComPort()
         ui.mnuAdvSrch->setEnabled(false);
     }
 
-    p.conn.UnitIPAddress = stored.UseIP;
-    p.conn.EnetPort = stored.EthPort;
-    ITcpSocket& socket = p.platform.tcp;
-    socket.setRemoteHost(p.conn.UnitIPAddress);
-    socket.setRemotePort(p.conn.EnetPort);
-    ui.mnuEthPort->setText(EthernetPortCaption(socket.remotePort()));
-    ui.mnuEnterIP->setText(IPAddressCaption(socket.remoteHost()));
+    SetTcpTarget(p, stored.UseIP, stored.EthPort);
+    ShowTcpTarget();
 
     p.conn.UseEnet = stored.UseEnet;
     if (p.conn.UseEnet)
         ui.mnuUseEnet->setChecked(true);
+}
+
+void TargetMenus::ShowTcpTarget()
+{
+    ui.mnuEnterIP->setText(IPAddressCaption(p.conn.UnitIPAddress));
+    ui.mnuEthPort->setText(EthernetPortCaption(p.conn.EnetPort));
 }

@@ -36,6 +36,8 @@ public:
     void mnuEthPort_Click();
     void mnuLocateIP_Click();
     void InitDefaultComPort();
+    // The "IP Address:" and "Ethernet Port:" captions show the target the next Connect uses.
+    void ShowTcpTarget();
 
 private:
     LinkContext& p;

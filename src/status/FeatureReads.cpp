@@ -12,7 +12,9 @@
 #include "commands/TemperatureQueries.h"
 #include "commands/CommandContext.h"
 #include "platform/Conventions.h"
-#include "platform/TcpSocket.h"
+#include "link/TargetEntries.h"
+#include "link/TcpConnection.h"
+#include "link/Transaction.h"
 #include "status/FeatureDecode.h"
 #include "ui/FormUpdatingGuard.h"
 #include "status/FeatureReads.h"
@@ -144,15 +146,13 @@ void FeatureReads::UpdateRFIStatus()
 
 void FeatureReads::InitEnetParams()
 {
-    ITcpSocket& socket = p.platform.tcp;
     UnitConfig& c = p.unit.config;
     const QString address = GetIPAddress(p);
     c.UnitAddressRead = FeatureDecode::IsUsableUnitAddress(address);
     if (c.UnitAddressRead) {
         for (QAction* menu : {ui.mnuUseEnet, ui.mnuEnetCfg, ui.mnuEthPort, ui.mnuOpenWebpage})
             menu->setVisible(true);
-        socket.setRemoteHost(address);
-        p.conn.UnitIPAddress = address;
+        c.UnitOwnIPAddress = address;
         const QString mask = GetNetMask(p);
         c.UnitNetMask = FeatureDecode::IsUsableUnitAddress(mask) ? mask : QStringLiteral("255.255.255.0");
         const QString gateway = GetRouterAddress(p);
@@ -165,21 +165,21 @@ void FeatureReads::InitEnetParams()
     } else {
         // This unit reported no network settings: none of the previous unit's may stand
         // for them.
+        c.UnitOwnIPAddress.clear();
         c.UnitNetMask = QStringLiteral("255.255.255.0");
         c.UnitGateway = QStringLiteral("0");
         c.UnitMACAddress.clear();
         c.UnitDhcpEnabled = false;
     }
-    if (p.conn.UseEnet)
+    // Over TCP the target stays the operator's: the address a unit reports may be one the PC
+    // cannot reach (address translation) or another unit's.
+    if (RoutedOverEnet(p))
         return;
-    // Over the serial line the menus show the target a TCP connection would use.
-    if (!p.conn.UnitIPAddress.isEmpty())
-        socket.setRemoteHost(p.conn.UnitIPAddress);
-    socket.setRemotePort(p.conn.EnetPort);
-    const QString host = socket.remoteHost();
-    const int port = socket.remotePort();
-    ui.mnuEnterIP->setText(QStringLiteral("IP Address:    ") + host);
-    ui.mnuEthPort->setText(FeatureDecode::EthernetPortCaption(port));
+    // Over the serial line the menus show the unit's address as the target a TCP connection
+    // will use.
+    SetTcpTarget(p, c.UnitAddressRead ? address : p.conn.UnitIPAddress, p.conn.EnetPort);
+    ui.mnuEnterIP->setText(IPAddressCaption(p.conn.UnitIPAddress));
+    ui.mnuEthPort->setText(FeatureDecode::EthernetPortCaption(p.conn.EnetPort));
 }
 
 void FeatureReads::InitCurrentSenseParams()
@@ -384,7 +384,7 @@ bool FeatureReads::UpdateUnitGain()
 void FeatureReads::ParseEnetparams()
 {
     UnitConfig& f = p.unit.config;
-    ParseOctets(p.conn.UnitIPAddress, f.UnitIPOctets);
+    ParseOctets(f.UnitOwnIPAddress, f.UnitIPOctets);
     ParseOctets(f.UnitNetMask, f.UnitNetMaskOctets);
     ParseOctets(f.UnitGateway, f.UnitGatewayOctets);
 }

@@ -117,8 +117,11 @@ void UnitConnection::ConnectToUnit()
         connectOverTcp();
         return;
     }
+    // A PC port that cannot be opened is searched for no unit.
     bool found = false;
-    if (ui.mnuPollEn->isChecked()) {
+    if (!p.LinkObject.EnsurePortOpen()) {
+        clearSearchFlags(p.conn);
+    } else if (ui.mnuPollEn->isChecked()) {
         p.LinkObject.setDeviceAddress(QString(QChar(p.conn.PollAddress)));
         found = SsaCmds::ReadUnitStatusCode(p) >= 0;
         clearSearchFlags(p.conn);
@@ -131,7 +134,14 @@ void UnitConnection::ConnectToUnit()
         unitFoundOnSerialLine();
         return;
     }
-    p.platform.prompts.message(QStringLiteral("Unit Not Found"), QStringLiteral("Connect"), PromptIcon::Exclamation);
+    // The PC's own port, unusable from the start or lost meanwhile, is named with the
+    // system's reason; otherwise no unit answered.
+    if (!p.LinkObject.portReady())
+        p.platform.prompts.message(p.LinkObject.ErrString(), QStringLiteral("Communication Error"),
+                                   PromptIcon::Exclamation);
+    else
+        p.platform.prompts.message(QStringLiteral("Unit Not Found"), QStringLiteral("Connect"),
+                                   PromptIcon::Exclamation);
     ui.btnConnect->setText(caption);
     for (QAction* a : {ui.mnuConnect, ui.mnuAdvSrch, ui.mnuExtSrch})
         a->setEnabled(true);
@@ -166,7 +176,7 @@ void UnitConnection::connectOverTcp()
 
 void UnitConnection::unitFoundOnSerialLine()
 {
-    BeginConnection(p, false);
+    BeginUnitConnection(p, false);
     const ConnectionWatch connection(p);
     steps_.firstTimeRead();
     if (connection.ended())
@@ -188,7 +198,13 @@ bool UnitConnection::UnitFoundOnSerialPort()
     // The search walks its own copy: nothing that runs between two tries can change it.
     const QStringList table = p.conn.CommSettingsTable;
     const auto status = [this](const QString& text) { DisplayStatusMsg(text); };
-    const auto probe = [this] { return SsaCmds::ReadUnitStatusCode(p) >= 0; };
+    const auto probe = [this] {
+        if (SsaCmds::ReadUnitStatusCode(p) >= 0)
+            return true;
+        if (!p.LinkObject.portReady())
+            p.conn.AbortScan = true;   // the port is lost: no address can answer on it
+        return false;
+    };
     bool found = false;
     for (const QString& settings : table) {
         if (settings.isEmpty() || p.conn.AbortScan)

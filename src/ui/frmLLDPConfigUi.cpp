@@ -15,6 +15,10 @@
 
 using dialogparts::named;
 
+const char* const frmLLDPConfigUi::HostnameRule = "5 - 255 ASCII characters, no ;";
+const char* const frmLLDPConfigUi::HostnameRuleInFull =
+    "5 - 255 characters: letters A-Z and a-z, digits, blanks and the ASCII signs, but not ;";
+
 namespace {
 
 // One captioned, centred box in the next row of `grid`, wide enough for a whole UUID.
@@ -59,7 +63,12 @@ void frmLLDPConfigUi::setupUi(QDialog* dialog)
     txtlldpTxTimer = row(user, "txtlldpTxTimer", "TX Timer:", "TX timer", 5, "30 - 65534");
     txtlldpHoldtime = row(user, "txtlldpHoldtime", "Holdtime:", "Hold time", 5, "0 - 65535");
     txtlldpReinitDelay = row(user, "txtlldpReinitDelay", "Reinit Delay:", "Reinit delay", 1, "2 - 5");
-    txtlldpHostname = row(user, "txtlldpHostname", "Hostname::", "Host name", 255);
+    txtlldpHostname = row(user, "txtlldpHostname", "Hostname::", "Host name", 255, HostnameRuleInFull);
+    txtlldpHostname->setAccessibleDescription(QString::fromLatin1(HostnameRuleInFull));
+    lblHostnameRule = named(new QLabel(QString::fromLatin1(HostnameRule), frmUserLLDP), "lblHostnameRule");
+    lblHostnameRule->setAccessibleName(lblHostnameRule->text());
+    lblHostnameRule->setWordWrap(true);
+    user->addWidget(lblHostnameRule, user->rowCount(), 1);
     btnUserDefaults = defaultsButton(user, "btnUserDefaults", "User LLDP parameters");
 
     frmFactLLDP = named(new QGroupBox(QStringLiteral("Factory Set LLDP Parameters"), content), "frmFactLLDP");

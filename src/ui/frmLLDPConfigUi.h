@@ -2,6 +2,7 @@
 class QCheckBox;
 class QDialog;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -15,6 +16,7 @@ struct frmLLDPConfigUi {
     QLineEdit* txtlldpHoldtime = nullptr;
     QLineEdit* txtlldpReinitDelay = nullptr;
     QLineEdit* txtlldpHostname = nullptr;
+    QLabel* lblHostnameRule = nullptr;   // what the host name box takes, under it
     QPushButton* btnUserDefaults = nullptr;
     QGroupBox* frmFactLLDP = nullptr;   // "Factory Set LLDP Parameters"
     QLineEdit* txtlldpMED = nullptr;
@@ -26,4 +28,8 @@ struct frmLLDPConfigUi {
     QCheckBox* chkEnable = nullptr;
 
     void setupUi(QDialog* dialog);
+
+    // What the host name box takes: in short under it, in full as its tooltip.
+    static const char* const HostnameRule;
+    static const char* const HostnameRuleInFull;
 };

@@ -110,10 +110,10 @@ const std::vector<ProfileQuery>& queries()
         {"GetMACAddress", "PEM?", [](Program& p) { return GetMACAddress(p); }, "", "00-11-22-33-44-55"},
         {"ReadDhcpEnabled", "PEO?", [](Program& p) { return text(ReadDhcpEnabled(p)); }, "False", "True"},
         {"GetFactoryLLDPText", "QlldpFactorySetup?",
-         [](Program& p) { return lldpText(p, GetFactoryLLDPText, ParseFactoryLLDP); }, "|0|||False|0|0|0|",
-         "1;HW2;uuid-0001|1|HW2|uuid-0001|False|0|0|0|"},
+         [](Program& p) { return lldpText(p, GetFactoryLLDPText, ParseFactoryLLDP); }, "||||False||||",
+         "1;HW2;uuid-0001|1|HW2|uuid-0001|False||||"},
         {"GetUserLLDPText", "QlldpSetupConfig?", [](Program& p) { return lldpText(p, GetUserLLDPText, ParseUserLLDP); },
-         "|0|||False|0|0|0|", "1;30;4;2;unit-a|0|||True|30|4|2|unit-a"},
+         "||||False||||", "1;30;4;2;unit-a||||True|30|4|2|unit-a"},
         {"ReadTWTEOLParams", "QEP?",
          [](Program& p) {
              const bool ok = ReadTWTEOLParams(p);

@@ -16,6 +16,8 @@ inline QString text(qint32 v) { return QString::number(v); }
 inline QString text(float v) { return QString::number(v); }
 inline QString text(bool v) { return v ? QStringLiteral("True") : QStringLiteral("False"); }
 inline QString text(const QString& v) { return v; }
+// A value the unit did not report reads "".
+template <class T> QString text(const std::optional<T>& v) { return v ? QString::number(*v) : QString(); }
 
 // Reply fields 0 to n-1 joined with "|".
 inline QString fields(const Program& p, int n)

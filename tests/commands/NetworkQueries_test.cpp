@@ -33,16 +33,13 @@ TEST(NetworkQueries, TextsToEtxAndDhcp)
 }
 
 namespace {
+template <class T> QString number(const std::optional<T>& v) { return v ? QString::number(*v) : QString(); }
+
 QString lldp(const UnitConfig& c)
 {
-    return QStringList{QString::number(c.LldpFactoryMed),
-                       c.LldpFactoryHwRev,
-                       c.LldpFactoryUuid,
-                       c.LldpEnabled ? "on" : "off",
-                       QString::number(c.LldpTxTimer),
-                       QString::number(c.LldpHoldTime),
-                       QString::number(c.LldpReinitDelay),
-                       c.LldpHostName}
+    return QStringList{number(c.LldpFactoryMed),     c.LldpFactoryHwRev,    c.LldpFactoryUuid,
+                       c.LldpEnabled ? "on" : "off", number(c.LldpTxTimer), number(c.LldpHoldTime),
+                       number(c.LldpReinitDelay),    c.LldpHostName}
         .join('|');
 }
 }   // namespace

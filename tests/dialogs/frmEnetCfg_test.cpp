@@ -2,6 +2,7 @@
 // simulated unit over the pseudo-terminal and loopback TCP when the operator presses OK or
 // Cancel, shown through the modal seam.
 #include "dialogs/frmEnetCfg.h"
+#include "link/TcpConnection.h"
 #include "link/Transaction.h"
 #include "support/LinkedUnit.h"
 #include "support/SimUnitAcknowledge.h"
@@ -29,6 +30,7 @@ void reportNetwork(Program& p)
     c.UnitGatewayOctets = {192, 168, 1, 1};
     c.UnitMACAddress = "00-11-22-33-44-55";
     c.UnitDhcpEnabled = false;
+    c.UnitAddressRead = true;
     p.conn.EnetPort = 3000;
 }
 
@@ -52,7 +54,7 @@ struct NetUnit : UnitLinkProgram {
     // Opens the dialog, lets `operate` edit it, then presses OK; the dialog's result.
     int okAfter(const std::function<void(frmEnetCfg&)>& operate)
     {
-        frmEnetCfg dialog(*program, program->dialogs, [this](qint32 port) { captionPort = port; });
+        frmEnetCfg dialog(*program, program->dialogs, [this] { ++targetShown; });
         prompts.modal = [&](QDialog& d) {
             auto& f = static_cast<frmEnetCfg&>(d);
             operate(f);
@@ -70,7 +72,7 @@ struct NetUnit : UnitLinkProgram {
         return profile;
     }
 
-    qint32 captionPort = 0;
+    int targetShown = 0;   // the menus were told of a new target
 };
 
 // Shows the dialog active, so that focus moves and keys reach its boxes.
@@ -127,6 +129,31 @@ TEST(frmEnetCfg, OpensWithTheUnitsValuesAndThePortRule)
     for (QLineEdit* box : dhcp.ui.octetBoxes())
         EXPECT_TRUE(box->isEnabled());
     EXPECT_TRUE(dhcp.ui.txtPort->isEnabled());   // the mode never touches the port box
+}
+
+// A unit that reported no address of its own: the octet boxes are empty, and OK refuses a
+// group sent with a box left empty until every box of it is typed.
+TEST(frmEnetCfg, AnAddressTheUnitDidNotReportIsEmptyAndNotSentHalfTyped)
+{
+    NetUnit n(UnitLink::Serial);
+    n.program->unit.config.UnitAddressRead = false;
+    int result = n.okAfter([](frmEnetCfg& d) {
+        for (QLineEdit* box : d.ui.octetBoxes())
+            EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+        d.ui.txtIP4b->setText("9");
+    });
+    EXPECT_NE(result, QDialog::Accepted);
+    ASSERT_EQ(n.prompts.boxes.size(), 1);
+    EXPECT_EQ(n.prompts.boxes[0].text, "Value out of Range (0 - 255)");
+    EXPECT_TRUE(n.sent().isEmpty());
+
+    result = n.okAfter([](frmEnetCfg& d) {
+        const auto boxes = d.ui.octetBoxes();
+        for (int i = 0; i < 4; ++i)
+            boxes[size_t(i)]->setText(i == 0 ? "127" : i == 3 ? "9" : "0");
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(n.sent(), QStringList({"PEI127.0.0.9", "PES"}));
 }
 
 TEST(frmEnetCfg, TabOrderAndAccessibleNames)
@@ -347,18 +374,49 @@ TEST(frmEnetCfg, OverTcpTheResetIsAskedAndSentOnYesOnly)
     }
 }
 
-TEST(frmEnetCfg, ThePortFollowsOnlyAnAcknowledgedChange)
+// The program follows the unit to its new address and port over the serial line once the
+// unit took them, over TCP only when the operator has the unit reset.
+TEST(frmEnetCfg, TheTargetFollowsTheUnitOverTcpOnlyAfterTheReset)
 {
-    for (const bool refused : {false, true}) {
-        SCOPED_TRACE(refused ? "refused" : "taken");
-        NetUnit n(UnitLink::Tcp, refused ? QByteArrayList{"PEP3001"} : QByteArrayList{});
-        n.prompts.answers = {PromptAnswer::No};
-        const int before = n.tcp->socket.remotePort();
-        n.okAfter([](frmEnetCfg& d) { d.ui.txtPort->setText("3001"); });
-        EXPECT_EQ(n.sent().value(0), "PEP3001");
-        EXPECT_EQ(n.program->conn.EnetPort, refused ? 3000 : 3001);
-        EXPECT_EQ(n.tcp->socket.remotePort(), refused ? before : 3001);
-        EXPECT_EQ(n.captionPort, refused ? 0 : 3001);
+    struct Case {
+        const char* name;
+        UnitLink link;
+        PromptAnswer reset;
+        bool portRefused;
+        bool dhcp;
+        QString host;   // the target afterwards; "" = as before
+        qint32 port;    // 0 = as before
+    };
+    const Case cases[] = {
+        {"serial, port taken", UnitLink::Serial, PromptAnswer::No, false, false, "", 3001},
+        {"serial, port refused", UnitLink::Serial, PromptAnswer::No, true, false, "", 0},
+        {"TCP, No", UnitLink::Tcp, PromptAnswer::No, false, false, "", 0},
+        {"TCP, Yes", UnitLink::Tcp, PromptAnswer::Yes, false, false, "127.0.0.9", 3001},
+        {"TCP, Yes, port refused", UnitLink::Tcp, PromptAnswer::Yes, true, false, "", 0},
+        {"TCP, Yes, DHCP", UnitLink::Tcp, PromptAnswer::Yes, false, true, "", 3001},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NetUnit n(c.link, c.portRefused ? QByteArrayList{"PEP3001"} : QByteArrayList{});
+        n.prompts.answers = {c.reset};
+        SetTcpTarget(*n.program, "127.0.0.1", 3000);   // the live connection stays as it is
+        n.okAfter([&](frmEnetCfg& d) {
+            if (c.dhcp)
+                d.ui.optDhcp->click();
+            const auto boxes = d.ui.octetBoxes();
+            for (int i = 0; i < 4; ++i)
+                boxes[size_t(i)]->setText(QString::number(i == 0 ? 127 : i == 3 ? 9 : 0));
+            d.ui.txtPort->setText("3001");
+        });
+        EXPECT_TRUE(n.sent().contains("PEP3001"));
+        const ITcpSocket& socket = n.program->platform.tcp;
+        const QString host = c.host.isEmpty() ? QStringLiteral("127.0.0.1") : c.host;
+        const qint32 port = c.port ? c.port : 3000;
+        EXPECT_EQ(socket.remoteHost(), host);
+        EXPECT_EQ(n.program->conn.UnitIPAddress, host);
+        EXPECT_EQ(socket.remotePort(), port);
+        EXPECT_EQ(n.program->conn.EnetPort, port);
+        EXPECT_EQ(n.targetShown, c.port || !c.host.isEmpty() ? 1 : 0);
     }
 }
 

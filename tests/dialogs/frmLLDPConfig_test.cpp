@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -94,13 +95,34 @@ TEST(frmLLDPConfig, OpensWithTheValuesTheUnitReported)
                                d.ui.txtlldpUUID->text()};
     EXPECT_EQ(shown, QStringList({"30", "4", "2", "unit-a", "16777215", "HW2", "uuid-0001"}));
     EXPECT_TRUE(redBoxes(d).isEmpty());
-    // The TX timer's tooltip agrees with its check.
+    // The TX timer's tooltip agrees with its check; the host name box says what it takes.
     EXPECT_EQ(d.ui.txtlldpTxTimer->toolTip(), "30 - 65534");
+    EXPECT_EQ(d.ui.txtlldpHostname->toolTip(),
+              "5 - 255 characters: letters A-Z and a-z, digits, blanks and the ASCII signs, but not ;");
+    EXPECT_EQ(d.ui.lblHostnameRule->text(), "5 - 255 ASCII characters, no ;");
+    EXPECT_EQ(d.ui.lblHostnameRule->accessibleName(), d.ui.lblHostnameRule->text());
+    EXPECT_FALSE(d.ui.lblHostnameRule->isHidden());
     EXPECT_EQ(d.ui.txtlldpUUID->maxLength(), 36);
 
     c.LldpEnabled = false;
     frmLLDPConfig off(t.p());
     EXPECT_FALSE(off.ui.chkEnable->isChecked());
+    EXPECT_TRUE(t.commands.isEmpty());
+}
+
+// A unit that reported no LLDP values: every box is empty and Enable unticked, and OK refuses
+// the empty boxes until the operator fills them.
+TEST(frmLLDPConfig, ValuesTheUnitDidNotReportAreEmptyAndOkRefusesThem)
+{
+    TestProgram t;
+    frmLLDPConfig d(t.p());
+    for (const QLineEdit* box : d.findChildren<QLineEdit*>())
+        EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+    EXPECT_FALSE(d.ui.chkEnable->isChecked());
+    d.ui.chkEnable->click();
+    d.ui.btnOK->click();
+    EXPECT_EQ(redBoxes(d).size(), 7);
+    EXPECT_NE(d.result(), QDialog::Accepted);
     EXPECT_TRUE(t.commands.isEmpty());
 }
 
@@ -184,6 +206,8 @@ TEST(frmLLDPConfig, EachFailingBoxTurnsRedAndNothingIsSent)
          "cd",
          false},
         {"txtlldpHostname", "caf\u20ac-1", false},
+        {"txtlldpHostname", "caf\u00e9-1", false},
+        {"txtlldpHostname", "Unit 7_a.b-~", true},
         {"txtlldpMED", "16777215", true},
         {"txtlldpMED", "16777216", false},
         {"txtlldpMED", "", false},

@@ -81,8 +81,8 @@ TEST(PollAddressMenu, TakesOneAddressCharacterAndRefusesTheRest)
         const char* answer;
         bool taken;
     };
-    const Case cases[] = {{"K", true},   {"?", true},  {"@", true},  {"Z", true}, {"a", false},
-                          {"AB", false}, {"[", false}, {">", false}, {" ", false}};
+    const Case cases[] = {{"K", true},  {"?", true},   {"@", true},  {"Z", true},  {"a", false}, {"g", false},
+                          {"1", false}, {"GG", false}, {"[", false}, {">", false}, {" ", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
         MainWindowProgram t;
@@ -100,7 +100,9 @@ TEST(PollAddressMenu, TakesOneAddressCharacterAndRefusesTheRest)
             EXPECT_EQ(t.w().ui.mnuPollAdrs->text(), QStringLiteral("Poll Address ") + c.answer);
         } else {
             ASSERT_EQ(t.prompts.boxes.size(), 1);
-            EXPECT_EQ(t.prompts.boxes[0].text, "Address Error");
+            // The refusal names what is taken.
+            EXPECT_EQ(t.prompts.boxes[0].text, "Address Error\r\n\r\nThe address is one character: \"?\", \"@\" or "
+                                               "a capital letter \"A\" to \"Z\".");
             EXPECT_EQ(t.prompts.boxes[0].title, "Tubamon");
             EXPECT_EQ(t.prompts.boxes[0].icon, PromptIcon::Exclamation);
             EXPECT_EQ(t.p().conn.PollAddress, 'C');
