@@ -13,7 +13,6 @@
 #include "dialogs/frmStartup.h"
 #include "dialogs/frmTempLimits.h"
 #include "dialogs/frmlcBucSetup.h"
-#include "link/TargetEntries.h"
 #include "settings/LevelEntry.h"
 #include "transfers/frmLogs.h"
 #include "transfers/frmTrendLogs.h"
@@ -21,8 +20,6 @@
 #include "transfers/frmCalFactors.h"
 #include "app/frmMain.h"
 #include "settings/TargetMenus.h"
-#include <QAction>
-#include <QLineEdit>
 
 namespace menus {
 
