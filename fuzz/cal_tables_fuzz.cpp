@@ -5,6 +5,7 @@
 // entry may not be sent. The cal-factor reply
 // (the first piece after its first byte) is saved as its header and exactly ten lines.
 #include "FuzzInput.h"
+#include "files/CmdFileSections.h"
 #include "files/FileIO.h"
 #include "link/ConnectionWatch.h"
 #include "link/Transaction.h"
@@ -68,7 +69,7 @@ QByteArrayList expectedWrites(const CalTableKind& kind, const QByteArrayList& en
     QByteArrayList writes;
     for (const QByteArray& entry : entries) {
         const QString line = QString::fromLatin1(entry).replace(u'\r', u' ').replace(u'\n', u' ');
-        if (!line.startsWith(u'#') && HasControlChar(line))
+        if (!line.startsWith(u'#') && HoldsControlChar(line))
             return {};
         const QString value = GetCalLineValue(line);
         const QString number = GetCalLineEntry(line);

@@ -4,26 +4,22 @@
 
 namespace typednum {
 
-namespace {
-
-bool isPlain(const Field& field, const QString& text)
+bool IsPlain(const QString& text, bool point, int length)
 {
-    if (field.length > 0 && text.size() > field.length)
+    if (length > 0 && text.size() > length)
         return false;
     int digits = 0;
     int points = 0;
     for (const QChar c : text) {
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
             ++digits;
-        else if (c == QLatin1Char('.') && field.point)
+        else if (c == QLatin1Char('.') && point)
             ++points;
         else
             return false;
     }
     return digits > 0 && points <= 1;
 }
-
-}   // namespace
 
 Bounds Between(double low, double high, const QString& pattern, const QString& unit)
 {
@@ -34,7 +30,7 @@ Bounds Between(double low, double high, const QString& pattern, const QString& u
 
 std::optional<double> Value(const Field& field, const QString& text)
 {
-    if (!isPlain(field, text))
+    if (!IsPlain(text, field.point, field.length))
         return std::nullopt;
     const double value = conv::Val(text);
     if (field.bounds.holds && !field.bounds.holds(value))

@@ -25,6 +25,10 @@ struct Field {
     Bounds bounds;
 };
 
+// Digits, at least one, with at most one "." where `point` allows it, and at most `length`
+// characters (0: no limit): the only form a typed number is taken in.
+bool IsPlain(const QString& text, bool point = true, int length = 0);
+
 // The value of `text` when `field` takes it: a plain decimal number (digits, at least one,
 // with at most one "." where the field takes one; no sign, blank, exponent or comma) of at
 // most the field's length, within its bounds. Nothing otherwise.

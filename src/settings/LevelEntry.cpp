@@ -1,6 +1,7 @@
 #include "settings/LevelEntry.h"
 #include "link/SharedRoutines.h"
 #include "platform/Conventions.h"
+#include "platform/TypedNumber.h"
 #include <algorithm>
 
 namespace levels {
@@ -87,21 +88,9 @@ PowerCheck ConvertTripPower(float level, Band band, bool displayWatts, bool dbmL
     return r;
 }
 
-bool IsPlainDecimal(const QString& text)
-{
-    int digits = 0, points = 0;
-    for (const QChar c : text) {
-        if (c.isDigit() && c.unicode() < 128)
-            ++digits;
-        else if (c == QLatin1Char('.'))
-            ++points;
-        else
-            return false;
-    }
-    return digits > 0 && points <= 1;
-}
+bool IsPlainDecimal(const QString& text) { return typednum::IsPlain(text); }
 
-bool IsDigits(const QString& text) { return IsPlainDecimal(text) && !text.contains(QLatin1Char('.')); }
+bool IsDigits(const QString& text) { return typednum::IsPlain(text, false); }
 
 float LevelValue(const QString& text) { return IsPlainDecimal(text) ? static_cast<float>(conv::Val(text)) : 0.0f; }
 

@@ -1,6 +1,7 @@
 #include "transfers/CalTables.h"
 #include "link/FrameChars.h"
 #include "files/CmdFileReplay.h"
+#include "files/CmdFileSections.h"
 #include "platform/Conventions.h"
 #include <QLocale>
 
@@ -110,14 +111,6 @@ QString GetCalLineEntry(const QString& line)
     return line.mid(p + mark.size(), 4);
 }
 
-bool HasControlChar(const QString& text)
-{
-    for (const QChar c : text)
-        if (c.unicode() < 32 || c.unicode() == 127)
-            return true;
-    return false;
-}
-
 namespace {
 // The file's header (its leading "#" lines) names `title`: a title line is "#", blanks, the title.
 bool headerNames(const QString& line, const char* title)
@@ -161,7 +154,7 @@ CalUploadPlan PlanCalUpload(const QStringList& lines, const CalTableKind& kind, 
                                        .arg(QLatin1String(other.fileTitle), QLatin1String(kind.fileTitle)));
         if (comment)
             continue;
-        if (HasControlChar(line))
+        if (HoldsControlChar(line))
             return refused(number, ControlCharText(number));
         const QString value = GetCalLineValue(line);
         const QString entry = GetCalLineEntry(line);

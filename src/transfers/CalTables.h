@@ -59,8 +59,6 @@ QString GetCalLineEntry(const QString& line);
 // A decimal number as table lines carry it: optional sign, digits with at most one decimal
 // point, at least one digit; no exponent, no blanks.
 bool IsCalLineNumber(const QString& text);
-// The text holds a control character (codes 0 to 31 or 127).
-bool HasControlChar(const QString& text);
 
 // One write of an upload: the file line it comes from (from 1) and the command.
 struct CalWrite {

@@ -1,5 +1,6 @@
 // The calibration tables' pure pieces: levels and markers, the entry of a reply, the
 // attenuator's first level and its begin/save rule, and the values of a file's lines.
+#include "files/CmdFileSections.h"
 #include "transfers/CalTables.h"
 #include "status/QStringPrint.h"
 #include <gtest/gtest.h>
@@ -133,11 +134,11 @@ TEST(CalTables, ValueAndEntryOfAFileLine)
 
 TEST(CalTables, ControlCharacters)
 {
-    EXPECT_FALSE(HasControlChar("0A1F"));
-    EXPECT_FALSE(HasControlChar(QString("\xb0"
-                                        "A ~")));
+    EXPECT_FALSE(HoldsControlChar("0A1F"));
+    EXPECT_FALSE(HoldsControlChar(QString("\xb0"
+                                          "A ~")));
     for (const int code : {0, 9, 13, 31, 127})
-        EXPECT_TRUE(HasControlChar(QString("0A") + QChar(code))) << code;
+        EXPECT_TRUE(HoldsControlChar(QString("0A") + QChar(code))) << code;
 }
 
 // An upload's file is judged whole before anything is sent: the first line that forbids it
